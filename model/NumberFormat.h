@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// Number-to-text rules. Half-way cases round away from zero, decided on the decimal value a
+// person reads (the double's 15-significant-digit form), so 2.0005 with "0.000" gives "2.001".
+
+// Writes value with a picture pattern such as "0.000", "#0.00" or "0.0000000" using
+// decimalSeparator, no digit grouping.
+std::string formatPattern(double value, std::string_view pattern, char decimalSeparator = '.');
+
+// The pattern rule of result labels and fields: always "." as the decimal point.
+std::string FormatPoint(double value, std::string_view pattern);
+
+// "#0.000", then the shortest general form: " 2.5", " .125", "-1.25", " 0".
+std::string FormatShort(double value);
+
+// "0.000E+00" with the regional decimal separator: "2.614E+02", "1,234E-04".
+std::string FormatSci(double value, char decimalSeparator = '.');
+
+// Shortest general form without prior rounding (" .5", " 7800"), as used for the start texts.
+std::string formatGeneral(double value);
+
+// Text-to-number rule of the input fields: blanks skipped anywhere, optional sign, digits,
+// optional "." and digits, optional exponent (E or D, either case); stops at the first
+// character that does not fit; empty or non-numeric text reads as 0. A magnitude beyond the
+// double range reads as the largest finite double of that sign, never as infinity.
+double ReadNumber(std::string_view text);
+
+} // namespace model

@@ -1,0 +1,7 @@
+file(GLOB_RECURSE files ${MODEL_DIR}/*.h ${MODEL_DIR}/*.cpp)
+foreach(f IN LISTS files)
+    file(STRINGS ${f} hits REGEX "#[ \t]*include[ \t]*<Q")
+    if(hits)
+        message(FATAL_ERROR "${f} includes Qt: ${hits}")
+    endif()
+endforeach()
