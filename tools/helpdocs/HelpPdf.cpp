@@ -54,7 +54,8 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath) {
                                             "h2 { font-size: 15pt; color: #1f3a68; }"
                                             "h3 { font-size: 13pt; color: #1f3a68; }"
                                             "th { background-color: #dde6f2; }"
-                                            "p.formula { margin-left: 90px; }"));
+                                            "p.formula { margin-left: 90px; }"
+        "table { margin-top: 12px; margin-bottom: 12px; }"));
     if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
         doc.setMarkdown(source);
     else
