@@ -1,0 +1,162 @@
+#include "model/InputFields.h"
+
+#include "model/NumberFormat.h"
+
+#include <cmath>
+#include <limits>
+
+namespace model {
+namespace {
+
+constexpr const char* kError = "Ошибка";
+constexpr const char* kVacuum = "Для вакуума всё и так известно!";
+
+// Deeper nesting than any field needs (at most four runs with sound inputs); only a state
+// that already breaks the invariants could chain further, and then the edit stops here.
+constexpr int kMaxRuns = 16;
+
+// 2·rho0 for a rejected rho. The largest finite double stands in when doubling overflows, so
+// a huge medium density still leaves rho > rho0 instead of an infinite density.
+double twiceDensity(double rho0) {
+    const double r = 2 * rho0;
+    return std::isfinite(r) ? r : std::numeric_limits<double>::max();
+}
+
+struct Handling {
+    Field field;
+    Inputs& in;
+    FieldSettlement out{0, {}, {}, 0};
+
+    // One change handling of the field whose text has just become text.
+    void run(const std::string& text) {
+        ++out.handlingRuns;
+        double& input = inputOf(in, field);
+        input = ReadNumber(text);
+        if (auto rejection = checkInput(field, input, in)) {
+            input = rejection->replacement;
+            out.rejections.push_back(std::move(*rejection));
+        }
+        const std::string formatted = FormatPoint(input, fieldPattern(field));
+        out.text = formatted;
+        // Assigning a different text to the field is itself a change: nested handling.
+        if (formatted != text && out.handlingRuns < kMaxRuns)
+            run(formatted);
+    }
+};
+
+} // namespace
+
+const char* fieldControlName(Field f) {
+    switch (f) {
+    case Field::h0:
+        return "Text1";
+    case Field::v0:
+        return "Text2";
+    case Field::alphaDeg:
+        return "Text3";
+    case Field::d:
+        return "Text4";
+    case Field::rho:
+        return "Text5";
+    case Field::rho0:
+        return "Text6";
+    case Field::eta:
+        return "Text7";
+    }
+    return "";
+}
+
+std::string_view fieldPattern(Field f) {
+    switch (f) {
+    case Field::h0:
+    case Field::v0:
+        return "0.000";
+    case Field::alphaDeg:
+        return "0.00";
+    case Field::d:
+        return "0.0000";
+    case Field::rho:
+    case Field::rho0:
+        return "0.0";
+    case Field::eta:
+        return "0.0000000";
+    }
+    return "0";
+}
+
+double& inputOf(Inputs& in, Field f) {
+    switch (f) {
+    case Field::h0:
+        return in.h0;
+    case Field::v0:
+        return in.v0;
+    case Field::alphaDeg:
+        return in.alphaDeg;
+    case Field::d:
+        return in.d;
+    case Field::rho:
+        return in.rho;
+    case Field::rho0:
+        return in.rho0;
+    case Field::eta:
+        return in.eta;
+    }
+    return in.h0;
+}
+
+double inputOf(const Inputs& in, Field f) {
+    return inputOf(const_cast<Inputs&>(in), f);
+}
+
+std::optional<Rejection> checkInput(Field f, double value, const Inputs& current) {
+    switch (f) {
+    case Field::h0:
+        if (value == 0)
+            return Rejection{"Уже упало!!!", kError, 0.5};
+        if (value < 0)
+            return Rejection{"тело под Землей?! такой расчёт не предусмотрен!", kError, 0.5};
+        break;
+    case Field::v0:
+        if (value == 0)
+            return Rejection{"Для падения есть отдельная программа!", "Совет", 3};
+        if (value < 0)
+            return Rejection{"Это величина скорости! Vo>0", kError, 3};
+        break;
+    case Field::alphaDeg:
+        if (value >= 90 || value <= -90)
+            return Rejection{
+                "Угол в диапазоне -90<a<90. А Для вертикального движения есть отдельная программа!",
+                "Предупреждение", 30};
+        break;
+    case Field::d:
+        if (value <= 0)
+            return Rejection{"Это не материальная точка!", kError, 0.001};
+        break;
+    case Field::rho:
+        if (value <= 0)
+            return Rejection{"Шарик из чего-то сделан!", kError, 7800};
+        if (value <= current.rho0)
+            return Rejection{"Всплывание не моделируется!", kError, twiceDensity(current.rho0)};
+        break;
+    case Field::rho0:
+        if (value <= 0)
+            return Rejection{kVacuum, kError, 1.23};
+        if (value >= current.rho)
+            return Rejection{"Всплывание не моделируется", kError, current.rho / 2};
+        break;
+    case Field::eta:
+        if (value <= 0)
+            return Rejection{kVacuum, kError, 1.82e-5};
+        break;
+    }
+    return std::nullopt;
+}
+
+FieldSettlement settleField(Field f, std::string_view typedText, Inputs& in) {
+    Handling h{f, in};
+    h.run(std::string(typedText));
+    h.out.value = inputOf(in, f);
+    return std::move(h.out);
+}
+
+} // namespace model
