@@ -19,9 +19,9 @@ Decimal15 toDecimal15(double value) {
     Decimal15 r;
     r.negative = std::signbit(value) && value != 0;
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                             std::chars_format::scientific, 14);
-    std::string s(buf, res.ptr);        // d.dddddddddddddde±xx
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    std::string s(buf, res.ptr); // d.dddddddddddddde±xx
     r.digits = s.substr(0, 1) + s.substr(2, 14);
     r.exponent = std::stoi(s.substr(s.find('e') + 1));
     return r;
@@ -42,7 +42,8 @@ std::string roundToDecimals(const Decimal15& v, int decimals, int& firstWeight) 
         firstWeight = -decimals;
         return (keep == 0 && v.digits[0] >= '5') ? "1" : "0";
     }
-    std::string kept = keep >= 15 ? v.digits + std::string(keep - 15, '0') : v.digits.substr(0, keep);
+    std::string kept =
+        keep >= 15 ? v.digits + std::string(keep - 15, '0') : v.digits.substr(0, keep);
     const bool up = keep < 15 && v.digits[keep] >= '5';
     firstWeight = v.exponent;
     if (up) {
@@ -123,7 +124,8 @@ std::string formatGeneral(double value) {
     if (value == 0)
         return " 0";
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 15);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 15);
     std::string s(buf, res.ptr);
     const auto e = s.find('e');
     std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e + 1);

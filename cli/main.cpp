@@ -1,0 +1,39 @@
+#include "cli/Report.h"
+#include "cli/ReportOptions.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+// ballflight-report: the window's computations for one throw, as JSON on stdout.
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const auto parsed = cli::parseOptions(args);
+    if (!parsed.options) {
+        std::cerr << "ballflight-report: " << parsed.error << '\n';
+        if (parsed.usageError)
+            std::cerr << cli::usageText();
+        return 2;
+    }
+    const auto& opts = *parsed.options;
+    if (opts.help) {
+        std::cout << cli::usageText();
+        return 0;
+    }
+    const auto report = cli::buildReport(opts.inputs, !opts.curvesFile.empty());
+    if (report.outcome != model::FlightOutcome::finished) {
+        std::cerr << "ballflight-report: " << report.failure << '\n';
+        return 3;
+    }
+    if (!opts.curvesFile.empty()) {
+        std::ofstream csv(opts.curvesFile);
+        if (csv)
+            cli::writeCurvesCsv(report, csv);
+        if (!csv) {
+            std::cerr << "ballflight-report: cannot write " << opts.curvesFile << '\n';
+            return 1;
+        }
+    }
+    std::cout << cli::reportJson(report) << '\n';
+    return 0;
+}

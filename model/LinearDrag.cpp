@@ -1,0 +1,86 @@
+#include "model/LinearDrag.h"
+
+#include "model/NumberFormat.h"
+
+#include <cmath>
+
+namespace model {
+
+namespace {
+
+struct WalkEnd {
+    FlightOutcome outcome = FlightOutcome::finished;
+    double dt = 0, t = 0, x = 0, y = 0;
+    std::int64_t points = 0;
+};
+
+// The one walk both passes share, so the drawn curve ends exactly at Xmax1. visit(x, y) is
+// called for every evaluated point.
+template <class Visit>
+WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
+    WalkEnd w;
+    w.dt = cf.Tmax / nSteps;
+    const double tau = cf.tau, Vp1 = cf.Vp1;
+    const double xScale = (in.v0 * tau) * std::cos(cf.alpha);
+    const double yScale = tau * (Vp1 + in.v0 * std::sin(cf.alpha));
+    if (!std::isfinite(w.dt) || !(w.dt > 0) || !std::isfinite(tau) || !std::isfinite(Vp1) ||
+        !std::isfinite(xScale) || !std::isfinite(yScale) || !std::isfinite(in.h0)) {
+        w.outcome = FlightOutcome::notFinite;
+        return w;
+    }
+    double t = 0, curX = 0, curY = in.h0;
+    while (curY >= 0) {
+        if (w.points == maxFlightWork) {
+            w.outcome = FlightOutcome::tooLong;
+            break;
+        }
+        const double e = std::exp(-t / tau);
+        curX = xScale * (1 - e);
+        curY = (in.h0 - Vp1 * t) + yScale * (1 - e);
+        ++w.points;
+        visit(curX, curY);
+        t = t + w.dt;
+    }
+    // A NaN height ends the loop as if the ball had landed; it must not pass for a landing.
+    if (w.outcome == FlightOutcome::finished && !(std::isfinite(curX) && std::isfinite(curY)))
+        w.outcome = FlightOutcome::notFinite;
+    w.t = t;
+    w.x = curX;
+    w.y = curY;
+    return w;
+}
+
+} // namespace
+
+LinearDragResult raschet1(const Inputs& in, const ClosedForm& cf, int nSteps) {
+    LinearDragResult r;
+    const WalkEnd w = walk(in, cf, nSteps, [](double, double) {});
+    r.outcome = w.outcome;
+    r.dt = w.dt;
+    r.points = w.points;
+    if (w.outcome != FlightOutcome::finished)
+        return r;
+    r.lastY = w.y;
+    r.Tmax1 = w.t - w.dt / 2;
+    r.labels.push_back({"Label26", "Tmax1= " + FormatPoint(r.Tmax1, "0.000") + " c"});
+    r.Xmax1 = w.x;
+    r.labels.push_back({"Label27", "Xmax1= " + FormatShort(r.Xmax1) + " м"});
+    const double e = std::exp(-r.Tmax1 / cf.tau);
+    r.VxEnd1 = (in.v0 * std::cos(cf.alpha)) * e;
+    r.labels.push_back({"Label39", "Vx1(y=0)= " + FormatShort(r.VxEnd1) + " м/c"});
+    r.VyEnd1 = static_cast<float>((cf.Vp1 + in.v0 * std::sin(cf.alpha)) * e - cf.Vp1);
+    r.labels.push_back({"Label40", "Vy1(y=0)= " + FormatShort(r.VyEnd1) + " м/c"});
+    return r;
+}
+
+FlightOutcome linearDragPoints(const Inputs& in, const ClosedForm& cf, int nSteps,
+                               std::vector<PanePoint>& out) {
+    out.clear();
+    return walk(in, cf, nSteps,
+                [&out](double x, double y) {
+                    out.push_back({static_cast<float>(x), static_cast<float>(y)});
+                })
+        .outcome;
+}
+
+} // namespace model
