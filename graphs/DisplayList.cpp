@@ -34,33 +34,41 @@ bool finite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// Liang–Barsky: cuts the segment a–b to the rectangle; false when nothing of it is inside.
+// Cohen–Sutherland: cuts the segment a–b to the rectangle; false when nothing of it is inside.
+// Each cut puts the moved end exactly on the edge, so even ends far out (1e30 px) land right.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
+    auto outcode = [&](QPointF p) {
+        int c = 0;
+        if (p.x() < r.left())
+            c |= 1;
+        else if (p.x() > r.right())
+            c |= 2;
+        if (p.y() < r.top())
+            c |= 4;
+        else if (p.y() > r.bottom())
+            c |= 8;
+        return c;
+    };
+    int ca = outcode(a), cb = outcode(b);
+    for (int cuts = 0; cuts < 8; ++cuts) {
+        if (!(ca | cb))
+            return true;
+        if (ca & cb)
             return false;
+        const bool moveA = ca != 0;
+        QPointF& p = moveA ? a : b;
+        const QPointF q = moveA ? b : a;
+        const int c = moveA ? ca : cb;
+        if (c & 3) {
+            const double x = (c & 1) ? r.left() : r.right();
+            p = QPointF(x, p.y() + (q.y() - p.y()) * ((x - p.x()) / (q.x() - p.x())));
+        } else {
+            const double y = (c & 4) ? r.top() : r.bottom();
+            p = QPointF(p.x() + (q.x() - p.x()) * ((y - p.y()) / (q.y() - p.y())), y);
+        }
+        (moveA ? ca : cb) = outcode(p);
     }
-    const QPointF start = a;
-    if (t1 < 1)
-        b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    if (t0 > 0)
-        a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    return true;
+    return false;
 }
 
 void paintDot(QPainter& painter, QPointF centre, int width, QColor colour) {

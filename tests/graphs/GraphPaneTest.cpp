@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using graphs::GraphPane;
 
 // Readable failure messages.
@@ -120,6 +122,14 @@ TEST(GraphPane, ZeroSpanKeepsTheCoordinateSystem) {
     const QImage image = pane.toImage();
     EXPECT_EQ(at(image, 50, 50), blue);
     EXPECT_EQ(at(image, 150, 75), red);
+
+    // Coordinates far outside or not numbers at all are skipped, the rest still shows.
+    pane.drawLine(-1e30f, 0.75f, 1e30f, 0.75f, red);
+    pane.drawLineTo(std::numeric_limits<float>::quiet_NaN(), 0.5f, blue);
+    pane.drawLineTo(1, 0.9f, blue);
+    const QImage again = pane.toImage();
+    EXPECT_EQ(at(again, 30, 25), red);
+    EXPECT_EQ(at(again, 50, 50), blue);
 
     // Nothing breaks on a pane without pixels either.
     pane.resize(0, 0);
