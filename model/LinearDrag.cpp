@@ -1,5 +1,6 @@
 #include "model/LinearDrag.h"
 
+#include "model/FlushDenormals.h"
 #include "model/NumberFormat.h"
 
 #include <cmath>
@@ -18,6 +19,7 @@ struct WalkEnd {
 // called for every evaluated point.
 template <class Visit>
 WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
+    const FlushDenormals flush; // e^(−t/tau) ends below the normal doubles on long flights
     WalkEnd w;
     w.dt = cf.Tmax / nSteps;
     const double tau = cf.tau, Vp1 = cf.Vp1;

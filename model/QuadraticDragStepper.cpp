@@ -1,8 +1,10 @@
 #include "model/QuadraticDragStepper.h"
 
+#include "model/FlushDenormals.h"
 #include "model/NumberFormat.h"
 
 #include <cmath>
+#include <optional>
 
 namespace model {
 
@@ -84,6 +86,8 @@ QuadraticDragStepper::StepReport QuadraticDragStepper::step() {
         r.outcome = outcome_;
         return r;
     }
+    // On long flights vx decays into the subnormals; the labels below are written outside.
+    std::optional<FlushDenormals> flush(std::in_place);
     // Stiff start (a light ball thrown fast into a thick medium): split the step so that each
     // sub-step stays well inside the stability region of RK4.
     const double lambda = 1 / tau_ + std::sqrt(vx_ * vx_ + vy_ * vy_) / R2_;
@@ -107,6 +111,7 @@ QuadraticDragStepper::StepReport QuadraticDragStepper::step() {
         for (std::int64_t i = 0; i < k; ++i)
             rk4(h);
     }
+    flush.reset();
     work_ += k;
     ++steps_;
     t_ = t_ + dt_;

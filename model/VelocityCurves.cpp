@@ -1,6 +1,7 @@
 #include "model/VelocityCurves.h"
 
 #include "model/Constants.h"
+#include "model/FlushDenormals.h"
 
 #include <cmath>
 
@@ -42,6 +43,9 @@ VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, do
     const double step0 = cf.Tmax / nSteps;
     for (double t = 0; t <= cf.Tmax; t = t + step0)
         c.vacuumVy.push_back(pt(t, c.vy0 - g * t));
+
+    // On long flights e^(−t/tau) and vx decay into the subnormals.
+    const FlushDenormals flush;
 
     // Linear drag.
     c.linearVx.reserve(static_cast<std::size_t>(nSteps) + 2);
