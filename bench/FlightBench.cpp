@@ -1,34 +1,43 @@
-// Cost of the flight models per step on three throws: the default one, a light ball in a
-// viscous medium (about ten times the steps) and the default throw cut into 904 000 steps
-// instead of 1000 (about a million steps). The counter "per_step" is the time of one step
-// (point, RK4 step or Euler pass).
+// Cost of the flight models per step, each next to a straight-line loop written from the same
+// equations (ReferenceWalks.h), and the model part of whole full runs. Throws:
+//   0 the default throw (1000 steps per vacuum flight time),
+//   1 the viscous example: a light ball in a thick medium, about seven times the steps,
+//   2 the default throw cut into 904 000 steps instead of 1000 (about a million steps),
+//   3 a long flight: a ball barely heavier than a viscous medium at the window's 1000 steps,
+//     about a million steps, the horizontal velocity decaying below the normal doubles.
+// The counter "per_step" is the time of one step (point, RK4 step or Euler pass). With
+// --table the program prints only the rows of the figures table (see BenchTable.h).
+#include "BenchTable.h"
+#include "ReferenceWalks.h"
+#include "Throws.h"
+
 #include "model/ClosedForm.h"
+#include "model/GraphRanges.h"
 #include "model/LinearDrag.h"
+#include "model/QuadraticDragFlight.h"
 #include "model/QuadraticDragStepper.h"
 #include "model/VacuumPath.h"
 #include "model/VelocityCurves.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 namespace {
 
-struct Throw {
-    model::Inputs in;
-    int nSteps;
-};
+using bench::Throw;
+using bench::throwOf;
 
-Throw throwOf(std::int64_t which) {
-    switch (which) {
-    case 1:
-        return {{2, 10, 45, 0.05, 1200, 1000, 1.5}, 1000};
-    case 2:
-        return {{}, 904000};
-    default:
-        return {{}, 1000};
-    }
+bench::WalkParameters parametersOf(const Throw& t, const model::ClosedForm& cf) {
+    return {t.in.h0,
+            t.in.v0 * std::cos(cf.alpha),
+            t.in.v0 * std::sin(cf.alpha),
+            cf.tau,
+            cf.Vp1,
+            cf.R2,
+            cf.Tmax / t.nSteps};
 }
 
 void perStep(benchmark::State& state, std::int64_t steps) {
@@ -62,6 +71,18 @@ void LinearCompute(benchmark::State& state) {
     perStep(state, steps);
 }
 
+void LinearReference(benchmark::State& state) {
+    const Throw t = throwOf(state.range(0));
+    const auto p = parametersOf(t, model::parametr(t.in));
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        double x = 0;
+        steps = bench::referenceLinearWalk(p, x);
+        benchmark::DoNotOptimize(x);
+    }
+    perStep(state, steps);
+}
+
 void LinearPoints(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
     const auto cf = model::parametr(t.in);
@@ -87,29 +108,94 @@ void QuadraticRk4(benchmark::State& state) {
     perStep(state, steps);
 }
 
-void VelocityCurves(benchmark::State& state) {
+void Rk4Reference(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto p = parametersOf(t, model::parametr(t.in));
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        double x = 0;
+        steps = bench::referenceRk4(p, x);
+        benchmark::DoNotOptimize(x);
+    }
+    perStep(state, steps);
+}
+
+struct FlightTimes {
+    double Tmax1, Tmax2, dt;
+};
+
+FlightTimes flightTimes(const Throw& t, const model::ClosedForm& cf) {
     const auto lin = model::raschet1(t.in, cf, t.nSteps);
     model::QuadraticDragStepper s(t.in, cf, t.nSteps);
     while (!s.done())
         s.step();
+    return {lin.Tmax1, s.Tmax2(), s.dt()};
+}
+
+void VelocityCurves(benchmark::State& state) {
+    const Throw t = throwOf(state.range(0));
+    const auto cf = model::parametr(t.in);
+    const FlightTimes f = flightTimes(t, cf);
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const auto c = model::raschet3(t.in, cf, lin.Tmax1, s.Tmax2(), s.dt(), t.nSteps);
+        const auto c = model::raschet3(t.in, cf, f.Tmax1, f.Tmax2, f.dt, t.nSteps);
         steps = c.passes;
         benchmark::DoNotOptimize(c.lastVy);
     }
     perStep(state, steps);
 }
 
+void VelocityReference(benchmark::State& state) {
+    const Throw t = throwOf(state.range(0));
+    const auto cf = model::parametr(t.in);
+    const FlightTimes f = flightTimes(t, cf);
+    const auto p = parametersOf(t, cf);
+    bench::VelocityLists lists;
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        steps = bench::referenceVelocityWalk(p, cf.Tmax, f.Tmax1, f.Tmax2, t.nSteps, lists);
+        benchmark::DoNotOptimize(lists.quadraticVy.data());
+    }
+    perStep(state, steps);
+}
+
+// Everything a full run computes, without the pauses of the animation and without drawing:
+// closed forms, linear-drag results and curve, ranges, vacuum curve, the quadratic-drag flight
+// with its pieces, velocity ranges and curves.
+void FullRun(benchmark::State& state) {
+    const Throw t = throwOf(state.range(0));
+    std::vector<model::PanePoint> linear;
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        const auto cf = model::parametr(t.in);
+        const auto lin = model::raschet1(t.in, cf, t.nSteps);
+        const auto tr = model::minmax(cf, lin.Xmax1, 1, 1.0f);
+        const auto vac = model::raschet0(t.in, cf, tr.trajOriginX, tr.trajRangeX, t.nSteps);
+        model::linearDragPoints(t.in, cf, t.nSteps, linear);
+        const auto q = model::flyQuadraticDrag(t.in, cf, t.nSteps, 10);
+        const auto vr = model::minmax_2(t.in, cf, lin.Tmax1, q.Tmax2, 1, 1);
+        const auto c = model::raschet3(t.in, cf, lin.Tmax1, q.Tmax2, q.dt, t.nSteps);
+        steps = q.steps;
+        benchmark::DoNotOptimize(vac.lastY);
+        benchmark::DoNotOptimize(vr.tRange);
+        benchmark::DoNotOptimize(c.lastVy);
+    }
+    state.counters["steps"] = static_cast<double>(steps);
+}
+
 } // namespace
 
-// Argument: 0 default throw, 1 viscous example, 2 a million steps.
+// Argument: the throw (see the top of the file).
 BENCHMARK(Vacuum)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(LinearCompute)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LinearCompute)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LinearReference)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LinearPoints)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(QuadraticRk4)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
-BENCHMARK(VelocityCurves)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(QuadraticRk4)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Rk4Reference)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(VelocityCurves)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(VelocityReference)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FullRun)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return bench::runWithTable(argc, argv);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+// Straight-line loops written directly from the equations of each walk, with nothing around
+// them: no bound on the work, no finiteness checks, no sub-steps, no single-precision copies.
+// They set the floor the model's walks are measured against. Like the model's walks they run
+// with subnormals flushed to zero.
+
+#include "model/Constants.h"
+#include "model/FlushDenormals.h"
+#include "model/PanePoint.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace bench {
+
+struct WalkParameters {
+    double h0, vx0, vy0; // m, m/s
+    double tau, Vp1, R2; // s, m/s, m
+    double dt;           // s
+};
+
+// Linear drag, exact solution at t = 0, dt, 2·dt … until the first point below the ground:
+//   x = v0·tau·cosα·(1 − e^(−t/tau)), y = h0 − Vp1·t + tau·(Vp1 + v0·sinα)·(1 − e^(−t/tau)).
+inline std::int64_t referenceLinearWalk(const WalkParameters& p, double& xEnd) {
+    const model::FlushDenormals flush;
+    const double xScale = p.vx0 * p.tau, yScale = p.tau * (p.Vp1 + p.vy0);
+    double t = 0, x = 0, y = p.h0;
+    std::int64_t n = 0;
+    while (y >= 0) {
+        const double e = std::exp(-t / p.tau);
+        x = xScale * (1 - e);
+        y = (p.h0 - p.Vp1 * t) + yScale * (1 - e);
+        ++n;
+        t += p.dt;
+    }
+    xEnd = x;
+    return n;
+}
+
+// Classical RK4 of dvx/dt = −(vx/tau + |v|·vx/R2), dvy/dt = −(Vp1/tau + vy/tau + |v|·vy/R2),
+// dx/dt = vx, dy/dt = vy, until y < 0.
+inline std::int64_t referenceRk4(const WalkParameters& p, double& xEnd) {
+    const model::FlushDenormals flush;
+    const double h = p.dt, tau = p.tau, Vp1 = p.Vp1, R = p.R2;
+    double x = 0, y = p.h0, vx = p.vx0, vy = p.vy0;
+    std::int64_t n = 0;
+    auto ax = [&](double ux, double v) { return -h * (ux / tau + v * ux / R); };
+    auto ay = [&](double uy, double v) { return -h * ((Vp1 / tau + uy / tau) + v * uy / R); };
+    while (y >= 0) {
+        double v = std::sqrt(vx * vx + vy * vy);
+        const double k1x = h * vx, k1y = h * vy, k1vx = ax(vx, v), k1vy = ay(vy, v);
+        double ux = vx + k1vx / 2, uy = vy + k1vy / 2;
+        v = std::sqrt(ux * ux + uy * uy);
+        const double k2x = h * ux, k2y = h * uy, k2vx = ax(ux, v), k2vy = ay(uy, v);
+        ux = vx + k2vx / 2;
+        uy = vy + k2vy / 2;
+        v = std::sqrt(ux * ux + uy * uy);
+        const double k3x = h * ux, k3y = h * uy, k3vx = ax(ux, v), k3vy = ay(uy, v);
+        ux = vx + k3vx;
+        uy = vy + k3vy;
+        v = std::sqrt(ux * ux + uy * uy);
+        const double k4x = h * ux, k4y = h * uy, k4vx = ax(ux, v), k4vy = ay(uy, v);
+        x += (k1x + 2 * k2x + 2 * k3x + k4x) / 6;
+        y += (k1y + 2 * k2y + 2 * k3y + k4y) / 6;
+        vx += (k1vx + 2 * k2vx + 2 * k3vx + k4vx) / 6;
+        vy += (k1vy + 2 * k2vy + 2 * k3vy + k4vy) / 6;
+        ++n;
+    }
+    xEnd = x;
+    return n;
+}
+
+// The six velocity curves: vacuum vy = vy0 − g·t and linear drag from their closed forms at
+// nSteps equal steps, quadratic drag by forward Euler with dt while t < Tmax2. Returns the
+// Euler passes.
+struct VelocityLists {
+    std::vector<model::PanePoint> vacuumVy, linearVx, linearVy, quadraticVx, quadraticVy;
+};
+
+inline std::int64_t referenceVelocityWalk(const WalkParameters& p, double Tmax, double Tmax1,
+                                          double Tmax2, int nSteps, VelocityLists& out) {
+    auto pt = [](double t, double v) {
+        return model::PanePoint{static_cast<float>(t), static_cast<float>(v)};
+    };
+    const model::FlushDenormals flush;
+    out = {};
+    out.vacuumVy.reserve(static_cast<std::size_t>(nSteps) + 2);
+    for (double t = 0; t <= Tmax; t += Tmax / nSteps)
+        out.vacuumVy.push_back(pt(t, p.vy0 - model::g * t));
+    out.linearVx.reserve(static_cast<std::size_t>(nSteps) + 2);
+    out.linearVy.reserve(static_cast<std::size_t>(nSteps) + 2);
+    for (double t = 0; t <= Tmax1; t += Tmax1 / nSteps) {
+        const double e = std::exp(-t / p.tau);
+        out.linearVx.push_back(pt(t, p.vx0 * e));
+        out.linearVy.push_back(pt(t, -p.Vp1 + (p.Vp1 + p.vy0) * e));
+    }
+    double t = 0, vx = p.vx0, vy = p.vy0;
+    std::int64_t n = 0;
+    while (t < Tmax2) {
+        const double v1 = std::sqrt(vx * vx + vy * vy);
+        vx -= p.dt * (vx / p.tau + v1 * vx / p.R2);
+        const double v2 = std::sqrt(vx * vx + vy * vy);
+        vy -= p.dt * ((p.Vp1 / p.tau + vy / p.tau) + v2 * vy / p.R2);
+        t += p.dt;
+        ++n;
+        out.quadraticVx.push_back(pt(t, vx));
+        out.quadraticVy.push_back(pt(t, vy));
+    }
+    return n;
+}
+
+} // namespace bench
