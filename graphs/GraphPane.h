@@ -1,16 +1,21 @@
 #pragma once
 
 #include "graphs/PaneSurface.h"
+#include "graphs/PaneTransform.h"
 
+#include <QImage>
 #include <QWidget>
+
+class QPainter;
 
 namespace graphs {
 
 // A graph pane: keeps what was drawn on it as a display list in user coordinates and replays it
 // when painted, so it survives hiding, covering and resizing without being recomputed.
+// The drawable interior is the widget's contents rectangle; everything outside it is clipped.
 class GraphPane : public QWidget, public PaneSurface {
     Q_OBJECT
-public:
+  public:
     explicit GraphPane(QWidget* parent = nullptr);
     ~GraphPane() override;
 
@@ -23,6 +28,8 @@ public:
     QWidget* marker() const;
 
     void clear() override;
+    // A rectangle with a zero span (a scale factor of 0) is ignored: the pane keeps its
+    // previous coordinate system.
     void setScale(double left, double top, double right, double bottom) override;
     void setPenWidth(int pixels) override;
     void drawLine(float x1, float y1, float x2, float y2, const QColor& colour) override;
@@ -33,7 +40,29 @@ public:
     void printText(const QString& text) override;
     void placeMarker(double x, double y) override;
 
-private:
+    // The coordinate system in use, the pen width and the current position.
+    const PaneTransform& transform() const;
+    int penWidth() const;
+    QPointF currentPosition() const;
+    // Stored drawing items (a run of joined line pieces counts once); 0 after clear.
+    std::size_t itemCount() const;
+
+    // Paints the drawing (white background included) onto an interior of the given size with
+    // its top-left corner at the painter's origin, clipped to it.
+    void paintDrawing(QPainter& painter, QSizeF interior) const;
+    // The drawing as an image of the given logical size (by default the interior's) at the
+    // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
+    QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void changed();
+    void positionMarker();
+
     struct Impl;
     Impl* d;
 };
