@@ -22,6 +22,26 @@ double twiceDensity(double rho0) {
     return std::isfinite(r) ? r : std::numeric_limits<double>::max();
 }
 
+double Inputs::*member(Field f) {
+    switch (f) {
+    case Field::h0:
+        return &Inputs::h0;
+    case Field::v0:
+        return &Inputs::v0;
+    case Field::alphaDeg:
+        return &Inputs::alphaDeg;
+    case Field::d:
+        return &Inputs::d;
+    case Field::rho:
+        return &Inputs::rho;
+    case Field::rho0:
+        return &Inputs::rho0;
+    case Field::eta:
+        return &Inputs::eta;
+    }
+    return &Inputs::h0;
+}
+
 struct Handling {
     Field field;
     Inputs& in;
@@ -85,27 +105,11 @@ std::string_view fieldPattern(Field f) {
 }
 
 double& inputOf(Inputs& in, Field f) {
-    switch (f) {
-    case Field::h0:
-        return in.h0;
-    case Field::v0:
-        return in.v0;
-    case Field::alphaDeg:
-        return in.alphaDeg;
-    case Field::d:
-        return in.d;
-    case Field::rho:
-        return in.rho;
-    case Field::rho0:
-        return in.rho0;
-    case Field::eta:
-        return in.eta;
-    }
-    return in.h0;
+    return in.*member(f);
 }
 
 double inputOf(const Inputs& in, Field f) {
-    return inputOf(const_cast<Inputs&>(in), f);
+    return in.*member(f);
 }
 
 std::optional<Rejection> checkInput(Field f, double value, const Inputs& current) {
