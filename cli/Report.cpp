@@ -143,8 +143,10 @@ std::string reportJson(const Report& r) {
              ", \"text\": " + quoted(results[i].text) + "}";
     }
     auto edges = [](double left, double top, double right, double bottom) {
-        return "[" + number(left) + ", " + number(top) + ", " + number(right) + ", " +
-               number(bottom) + "]";
+        std::string e = "[";
+        for (const double x : {left, top, right})
+            e += number(x) + ", ";
+        return e + number(bottom) + "]";
     };
     const auto& t = r.trajectory;
     const auto& v = r.velocity;

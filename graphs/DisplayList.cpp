@@ -15,9 +15,9 @@ namespace {
 // whole column then covers exactly that column instead of half of two.
 constexpr double pixelCentre = 0.5;
 
-// A polyline point closer than this (in pixels, both ways) to the last one kept is not drawn
-// on its own; the run's final point always is.
-constexpr double thinning = 0.35;
+// A polyline point closer than this (in device pixels, both ways) to the last one kept is not
+// drawn on its own; the run's final point always is.
+constexpr double thinning = 0.7;
 
 struct Mapping {
     double sx, ox, sy, oy;
@@ -34,33 +34,41 @@ bool finite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// Liang–Barsky: cuts the segment a–b to the rectangle; false when nothing of it is inside.
+// Cohen–Sutherland: cuts the segment a–b to the rectangle; false when nothing of it is inside.
+// Each cut puts the moved end exactly on the edge, so even ends far out (1e30 px) land right.
 bool clipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-    const double dx = b.x() - a.x();
-    const double dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
+    auto outcode = [&](QPointF p) {
+        int c = 0;
+        if (p.x() < r.left())
+            c |= 1;
+        else if (p.x() > r.right())
+            c |= 2;
+        if (p.y() < r.top())
+            c |= 4;
+        else if (p.y() > r.bottom())
+            c |= 8;
+        return c;
+    };
+    int ca = outcode(a), cb = outcode(b);
+    for (int cuts = 0; cuts < 8; ++cuts) {
+        if (!(ca | cb))
+            return true;
+        if (ca & cb)
             return false;
+        const bool moveA = ca != 0;
+        QPointF& p = moveA ? a : b;
+        const QPointF q = moveA ? b : a;
+        const int c = moveA ? ca : cb;
+        if (c & 3) {
+            const double x = (c & 1) ? r.left() : r.right();
+            p = QPointF(x, p.y() + (q.y() - p.y()) * ((x - p.x()) / (q.x() - p.x())));
+        } else {
+            const double y = (c & 4) ? r.top() : r.bottom();
+            p = QPointF(p.x() + (q.x() - p.x()) * ((y - p.y()) / (q.y() - p.y())), y);
+        }
+        (moveA ? ca : cb) = outcode(p);
     }
-    const QPointF start = a;
-    if (t1 < 1)
-        b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    if (t0 > 0)
-        a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    return true;
+    return false;
 }
 
 void paintDot(QPainter& painter, QPointF centre, int width, QColor colour) {
@@ -198,61 +206,85 @@ void DisplayList::renderStroke(QPainter& painter, const Item& item, QSizeF inter
     // Segments are cut a little outside the interior so that caps and joins at the edge look
     // the same as unclipped ones.
     const double margin = item.width + 2.0;
-    const QRectF reach(-margin, -margin, interior.width() + 2 * margin,
-                       interior.height() + 2 * margin);
-    QPen pen(colour, item.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const double minX = -margin, minY = -margin;
+    const double maxX = interior.width() + margin, maxY = interior.height() + margin;
+    const QRectF reach(minX, minY, maxX - minX, maxY - minY);
+    auto inside = [&](double x, double y) { // false for NaN too
+        return x >= minX && x <= maxX && y >= minY && y <= maxY;
+    };
+    const double thin = thinning / std::max(1.0, painter.device()->devicePixelRatio());
+    const QPen pen(colour, item.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
 
+    // The kept points of the current unbroken run; the run's true last point may be pending
+    // because it lies too close to the last kept one.
     QPolygonF run;
-    QPointF lastKept, runEnd;
+    double keptX = 0, keptY = 0, endX = 0, endY = 0;
     bool pending = false;
     auto flush = [&] {
-        if (pending && runEnd != run.back())
-            run.append(runEnd);
+        if (pending)
+            run.append(QPointF(endX, endY));
         if (run.size() == 1) { // a line of zero length still shows as a dot
             paintDot(painter, run.front(), item.width, colour);
             painter.setPen(pen);
             painter.setBrush(Qt::NoBrush);
-        } else if (run.size() > 1) {
-            painter.drawPolyline(run);
+        } else {
+            // Short pieces are cheaper to stroke than one long path; they overlap at their
+            // shared ends, which an opaque pen does not show.
+            constexpr qsizetype piece = 64;
+            for (qsizetype from = 0; from + 1 < run.size(); from += piece - 1) {
+                const qsizetype n = std::min(piece, run.size() - from);
+                painter.drawPolyline(run.constData() + from, int(n));
+            }
         }
         run.clear();
         pending = false;
     };
-    auto add = [&](QPointF q) {
-        if (run.isEmpty() || std::abs(q.x() - lastKept.x()) >= thinning ||
-            std::abs(q.y() - lastKept.y()) >= thinning) {
-            run.append(q);
-            lastKept = q;
+    auto start = [&](double x, double y) {
+        flush();
+        run.append(QPointF(x, y));
+        keptX = endX = x;
+        keptY = endY = y;
+    };
+    auto add = [&](double x, double y) {
+        endX = x;
+        endY = y;
+        if (std::abs(x - keptX) >= thin || std::abs(y - keptY) >= thin) {
+            run.append(QPointF(x, y));
+            keptX = x;
+            keptY = y;
             pending = false;
         } else {
-            pending = true;
+            pending = !(x == keptX && y == keptY);
         }
-        runEnd = q;
     };
 
-    const QPointF offset(pixelCentre, pixelCentre);
     const Point* pts = points_.data() + item.first;
-    QPointF prev = map(pts[0].x, pts[0].y) + offset;
+    double px = pts[0].x * map.sx + map.ox + pixelCentre;
+    double py = pts[0].y * map.sy + map.oy + pixelCentre;
+    bool prevInside = inside(px, py);
+    if (prevInside)
+        start(px, py);
     for (std::uint32_t i = 1; i < item.count; ++i) {
-        const QPointF next = map(pts[i].x, pts[i].y) + offset;
-        QPointF a = prev, b = next;
-        prev = next;
-        if (!finite(a) || !finite(b)) {
-            flush();
-            continue;
+        const double nx = pts[i].x * map.sx + map.ox + pixelCentre;
+        const double ny = pts[i].y * map.sy + map.oy + pixelCentre;
+        const bool nextInside = inside(nx, ny);
+        if (prevInside && nextInside) { // the common case: the run goes on
+            add(nx, ny);
+        } else {
+            QPointF a(px, py), b(nx, ny);
+            if (finite(a) && finite(b) && clipSegment(a, b, reach)) {
+                if (!prevInside || run.isEmpty())
+                    start(a.x(), a.y());
+                add(b.x(), b.y());
+            }
+            if (!nextInside)
+                flush();
         }
-        const bool inside = reach.contains(a) && reach.contains(b);
-        if (!inside && !clipSegment(a, b, reach)) {
-            flush();
-            continue;
-        }
-        if (run.isEmpty() || a != runEnd) {
-            flush();
-            add(a);
-        }
-        add(b);
+        px = nx;
+        py = ny;
+        prevInside = nextInside;
     }
     flush();
 }

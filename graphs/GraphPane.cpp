@@ -200,6 +200,7 @@ void GraphPane::paintEvent(QPaintEvent* event) {
 
 void GraphPane::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    d->updatePending = false; // a resized pane is painted afresh anyway
     positionMarker();
 }
 

@@ -37,35 +37,36 @@ QuadraticDragStepper::QuadraticDragStepper(const Inputs& in, const ClosedForm& c
 // taken from (vx, vy); the groupings and the single-precision roundings are part of the figures.
 void QuadraticDragStepper::rk4(double h) {
     const double tau = tau_, Vp1 = Vp1_, R = R2_;
-    auto ax = [&](double vx, double vy) {
-        const double v = std::sqrt(vx * vx + vy * vy);
-        return -h * (vx / tau + v * vx / R);
+    // Both accelerations of one stage share |v|.
+    struct Slope {
+        double vx, vy;
     };
-    auto ay = [&](double vx, double vy) {
+    auto slope = [&](double vx, double vy) {
         const double v = std::sqrt(vx * vx + vy * vy);
-        return -h * ((Vp1 / tau + vy / tau) + v * vy / R);
+        return Slope{-h * (vx / tau + v * vx / R), -h * ((Vp1 / tau + vy / tau) + v * vy / R)};
     };
     const double k1x = h * vx_, k1y = h * vy_;
-    const double k1vx = ax(vx_, vy_), k1vy = ay(vx_, vy_);
+    const auto [k1vx, k1vy] = slope(vx_, vy_);
     x_ = xStart_ + k1x / 2;
     y_ = yStart_ + k1y / 2;
     vx_ = vxStart_ + k1vx / 2;
     vy_ = vyStart_ + k1vy / 2;
     const double k2x = h * vx_, k2y = h * vy_;
-    const double k2vx = ax(vx_, vy_), k2vy = ay(vx_, vy_);
+    const auto [k2vx, k2vy] = slope(vx_, vy_);
     x_ = xStart_ + k2x / 2;
     y_ = yStart_ + k2y / 2;
     vx_ = vxStart_ + k2vx / 2;
     vy_ = vyStart_ + k2vy / 2;
     const double k3x = h * vx_, k3y = h * vy_;
-    const double k3vx = ax(vx_, vy_), k3vy = ay(vx_, vy_);
+    const auto [k3vx, k3vy] = slope(vx_, vy_);
     x_ = xStart_ + k3x;
     y_ = yStart_ + k3y;
     vx_ = vxStart_ + k3vx;
     vy_ = vyStart_ + k3vy;
     const double k4x = h * vx_, k4y = h * vy_;
-    const float k4vx = static_cast<float>(ax(vx_, vy_));
-    const float k4vy = static_cast<float>(ay(vx_, vy_));
+    const Slope k4 = slope(vx_, vy_);
+    const float k4vx = static_cast<float>(k4.vx);
+    const float k4vy = static_cast<float>(k4.vy);
     x_ = xStart_ + (((k1x + 2 * k2x) + 2 * k3x) + k4x) / 6;
     y_ = yStart_ + (((k1y + 2 * k2y) + 2 * k3y) + k4y) / 6;
     vx_ = vxStart_ + (((k1vx + 2 * k2vx) + 2 * k3vx) + static_cast<double>(k4vx)) / 6;

@@ -30,7 +30,7 @@ VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, do
     // input would otherwise make "t from 0 to infinity" run forever.
     if (!finite(c.vx0) || !finite(c.vy0) || !finite(cf.Tmax) || !(cf.Tmax > 0) || !finite(Tmax1) ||
         !(Tmax1 > 0) || !finite(Tmax2) || !finite(dt) || !(dt > 0) || !finite(tau) ||
-        !finite(Vp1) || !finite(R2) || !finite(Vp1 / tau)) {
+        !finite(Vp1) || !finite(R2) || !finite(Vp1 / tau) || nSteps < 1) {
         c.outcome = FlightOutcome::notFinite;
         return c;
     }

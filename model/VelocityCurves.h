@@ -29,8 +29,8 @@ struct VelocityCurves {
     double lastT = 0, lastVx = 0, lastVy = 0; // the last quadratic point, in double
 };
 
-// raschet3. Tmax1 and Tmax2 are the linear and quadratic flight times, dt the step of the
-// quadratic flight. With an outcome other than finished the lists hold what was drawn so far.
+// raschet3 (nSteps >= 1). Tmax1 and Tmax2 are the linear and quadratic flight times, dt the step of
+// the quadratic flight. With an outcome other than finished the lists hold what was drawn so far.
 VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
                         double dt, int nSteps);
 

@@ -1,6 +1,7 @@
 // The controls of the main window as they are created, before the first layout.
 #include "graphs/GraphPane.h"
 #include "ui/MainWindow.h"
+#include "ui/ResultLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -158,13 +159,13 @@ void MainWindow::createControls() {
         {"Label43", "масса шара", {}},
     }};
     for (const Result& r : results) {
-        QLabel* l = plainLabel(r.name, QLatin1String(r.name));
+        auto* l = new ResultLabel(QLatin1String(r.name), client);
+        add(l, QLatin1String(r.name));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(l, resultCyan);
-        l->setFrameStyle(QFrame::Box | QFrame::Plain);
-        l->setLineWidth(1);
         l->setToolTip(r.tooltip);
         if (r.colour.isValid())
-            setTextColour(l, r.colour);
+            l->setTextColour(r.colour);
     }
 
     for (int n = 1; n <= 3; ++n) {
@@ -202,7 +203,10 @@ void MainWindow::createControls() {
         auto* o = new QRadioButton(optionTexts[i], frame1_);
         add(o, QStringLiteral("Option%1").arg(i + 1));
         o->setFont(serif(9.75));
-        setBackground(o, windowGrey);
+        // The frame paints its own interior; the buttons let it show through.
+        QPalette p = o->palette();
+        p.setColor(QPalette::Window, windowGrey);
+        o->setPalette(p);
         o->setGeometry(optionPlaces[i]);
     }
 

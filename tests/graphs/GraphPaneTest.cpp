@@ -1,8 +1,11 @@
 #include "graphs/GraphPane.h"
+#include "graphs/Axes.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using graphs::GraphPane;
 
@@ -120,6 +123,14 @@ TEST(GraphPane, ZeroSpanKeepsTheCoordinateSystem) {
     EXPECT_EQ(at(image, 50, 50), blue);
     EXPECT_EQ(at(image, 150, 75), red);
 
+    // Coordinates far outside or not numbers at all are skipped, the rest still shows.
+    pane.drawLine(-1e30f, 0.75f, 1e30f, 0.75f, red);
+    pane.drawLineTo(std::numeric_limits<float>::quiet_NaN(), 0.5f, blue);
+    pane.drawLineTo(1, 0.9f, blue);
+    const QImage again = pane.toImage();
+    EXPECT_EQ(at(again, 30, 25), red);
+    EXPECT_EQ(at(again, 50, 50), blue);
+
     // Nothing breaks on a pane without pixels either.
     pane.resize(0, 0);
     EXPECT_TRUE(pane.toImage().isNull());
@@ -231,4 +242,17 @@ TEST(GraphPane, MarkerIsARedCircleCentredOnItsUserPoint) {
     EXPECT_EQ(marker->pos(), QPoint(95, 95));
     pane.placeMarker(1e300, -1e300); // far off the pane, where it cannot be seen
     EXPECT_FALSE(pane.rect().intersects(marker->geometry()));
+}
+
+TEST(GraphPane, DownwardThrowHidesTheLabelsHangingFromTheTimeAxis) {
+    // Time labels hang down from y = 0: seen when the pane's top is 0, clipped when it is -1.
+    auto labelsShow = [](double top) {
+        GraphPane pane;
+        pane.resize(200, 200);
+        pane.setScale(0, top, 1, top - 4);
+        graphs::axes_3(pane, 0, top, 1, top - 4, '.');
+        return hasDark(pane.toImage(), QRect(100, 0, 80, 8));
+    };
+    EXPECT_TRUE(labelsShow(0));
+    EXPECT_FALSE(labelsShow(-1));
 }

@@ -18,7 +18,7 @@ QColor background(const QWidget* w) {
     return w->palette().color(QPalette::Window);
 }
 QColor textColour(const QWidget* w) {
-    return w->palette().color(QPalette::WindowText);
+    return w->palette().color(w->foregroundRole());
 }
 
 } // namespace
@@ -97,6 +97,7 @@ TEST(MainWindow, ColoursFollowTheModelOfEachColumn) {
         EXPECT_EQ(background(l), cyan) << name;
         EXPECT_EQ(l->frameShape(), QFrame::Box) << name;
         EXPECT_EQ(l->lineWidth(), 1) << name;
+        EXPECT_EQ(l->palette().color(QPalette::WindowText), defaultText) << name; // border
         EXPECT_TRUE(l->alignment() & Qt::AlignLeft) << name;
     }
     EXPECT_TRUE(window.label("Label21")->alignment() & Qt::AlignHCenter);

@@ -1,0 +1,51 @@
+# The helpdocs tool itself: it paginates a long source with page numbers, and it refuses a
+# missing source or a text that is not UTF-8 instead of shipping a broken document.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+
+set(body "")
+foreach(i RANGE 1 120)
+    string(APPEND body "<p>Абзац ${i}: шар летит в вязкой среде.</p>\n")
+endforeach()
+file(WRITE "${WORK}/long.html"
+     "<html><head><title>Проба</title></head><body><h1>Заголовок</h1>\n${body}</body></html>\n")
+execute_process(COMMAND "${TOOL}" "${WORK}/long.html" "${WORK}/long.pdf" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "helpdocs failed on a valid source")
+endif()
+execute_process(COMMAND ${PDFINFO} "${WORK}/long.pdf" OUTPUT_VARIABLE info)
+if(NOT info MATCHES "Title: +Проба" OR NOT info MATCHES "Pages: +([0-9]+)")
+    message(FATAL_ERROR "long.pdf lacks its title or page count:\n${info}")
+endif()
+set(pages ${CMAKE_MATCH_1})
+if(pages LESS 2)
+    message(FATAL_ERROR "120 paragraphs fit on ${pages} page")
+endif()
+# Every paragraph survives the page breaks, and each page carries its own number.
+execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 "${WORK}/long.pdf" - OUTPUT_VARIABLE text)
+foreach(i 1 60 120)
+    if(NOT text MATCHES "Абзац ${i}:")
+        message(FATAL_ERROR "paragraph ${i} is missing from long.pdf")
+    endif()
+endforeach()
+foreach(page RANGE 1 ${pages})
+    execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 -f ${page} -l ${page} "${WORK}/long.pdf" -
+                    OUTPUT_VARIABLE pageText)
+    if(NOT pageText MATCHES "${page} из ${pages}")
+        message(FATAL_ERROR "page ${page} of long.pdf is not numbered")
+    endif()
+endforeach()
+
+execute_process(COMMAND "${TOOL}" "${WORK}/absent.html" "${WORK}/absent.pdf"
+                RESULT_VARIABLE rc ERROR_QUIET)
+if(rc EQUAL 0 OR EXISTS "${WORK}/absent.pdf")
+    message(FATAL_ERROR "helpdocs accepted a missing source")
+endif()
+
+string(ASCII 233 latin1) # "é" in Latin-1: a byte that cannot stand alone in UTF-8
+file(WRITE "${WORK}/latin1.txt" "caf${latin1}\n")
+execute_process(COMMAND "${TOOL}" "${WORK}/latin1.txt" "${WORK}/copy.txt"
+                RESULT_VARIABLE rc ERROR_QUIET)
+if(rc EQUAL 0 OR EXISTS "${WORK}/copy.txt")
+    message(FATAL_ERROR "helpdocs copied a text that is not UTF-8")
+endif()

@@ -1,0 +1,106 @@
+#include "HelpPdf.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStringDecoder>
+#include <QTextDocument>
+
+namespace helpdocs {
+
+namespace {
+
+constexpr int kResolution = 300; // dots per inch of the PDF's device space
+constexpr double kFooterMm = 10.0;
+
+QString readAll(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1").arg(path);
+    bytes = file.readAll();
+    return {};
+}
+
+bool isUtf8(const QByteArray& bytes, QString& text) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+} // namespace
+
+QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath) {
+    QByteArray bytes;
+    if (QString err = readAll(sourcePath, bytes); !err.isEmpty())
+        return err;
+    QString source;
+    if (!isUtf8(bytes, source))
+        return QStringLiteral("%1 is not valid UTF-8").arg(sourcePath);
+
+    QPdfWriter writer(pdfPath);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(20, 15, 18, 10), QPageLayout::Millimeter));
+    writer.setCreator(QStringLiteral("ballflight helpdocs"));
+
+    QTextDocument doc;
+    doc.documentLayout()->setPaintDevice(&writer);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(12);
+    doc.setDefaultFont(font);
+    doc.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 20pt; color: #1f3a68; }"
+                                            "h2 { font-size: 15pt; color: #1f3a68; }"
+                                            "h3 { font-size: 13pt; color: #1f3a68; }"
+                                            "th { background-color: #dde6f2; }"
+                                            "p.formula { margin-left: 90px; }"
+        "table { margin-top: 12px; margin-bottom: 12px; }"));
+    if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
+        doc.setMarkdown(source);
+    else
+        doc.setHtml(source);
+    writer.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
+
+    const QRectF paint = writer.pageLayout().paintRectPixels(kResolution);
+    const double footer = kFooterMm / 25.4 * kResolution;
+    const QSizeF body(paint.width(), paint.height() - footer);
+    doc.setPageSize(body);
+
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return QStringLiteral("cannot write %1").arg(pdfPath);
+    QFont footFont = font;
+    footFont.setPointSizeF(10);
+    const int pages = doc.pageCount();
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.save();
+        painter.translate(0, -page * body.height());
+        doc.drawContents(&painter, QRectF(QPointF(0, page * body.height()), body));
+        painter.restore();
+        painter.setFont(footFont);
+        painter.setPen(Qt::darkGray);
+        painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignCenter,
+                         QStringLiteral("— %1 из %2 —").arg(page + 1).arg(pages));
+    }
+    if (!painter.end())
+        return QStringLiteral("cannot finish %1").arg(pdfPath);
+    return {};
+}
+
+QString HelpPdf::copyText(const QString& sourcePath, const QString& targetPath) {
+    QByteArray bytes;
+    if (QString err = readAll(sourcePath, bytes); !err.isEmpty())
+        return err;
+    QString text;
+    if (!isUtf8(bytes, text))
+        return QStringLiteral("%1 is not valid UTF-8").arg(sourcePath);
+    QFile out(targetPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
+        return QStringLiteral("cannot write %1").arg(targetPath);
+    return {};
+}
+
+} // namespace helpdocs

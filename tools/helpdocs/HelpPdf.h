@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace helpdocs {
+
+// Typesets one help document (HTML or Markdown) on A4 pages with a page
+// number at the foot of each page and writes it as a PDF file.
+class HelpPdf {
+  public:
+    // Returns an empty string on success, otherwise a Russian-free message for
+    // the build log.
+    static QString convert(const QString& sourcePath, const QString& pdfPath);
+
+    // Copies a plain-text document after checking that it is valid UTF-8, so
+    // that a mis-encoded quick start fails the build instead of showing
+    // mojibake in the user's editor.
+    static QString copyText(const QString& sourcePath, const QString& targetPath);
+};
+
+} // namespace helpdocs

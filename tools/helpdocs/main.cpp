@@ -1,0 +1,29 @@
+// helpdocs SOURCE TARGET — builds one help document of ballflight.
+// An .html or .md source becomes a PDF; a .txt source is checked and copied.
+#include "HelpPdf.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    // Runs during the build, where there is often no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: helpdocs SOURCE TARGET\n");
+        return 2;
+    }
+    const QString& source = args.at(1);
+    const QString& target = args.at(2);
+    const QString error = source.endsWith(QLatin1String(".txt"))
+                              ? helpdocs::HelpPdf::copyText(source, target)
+                              : helpdocs::HelpPdf::convert(source, target);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "helpdocs: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
