@@ -1,6 +1,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 
@@ -11,6 +12,9 @@ void DialogMessageBoxes::inform(const QString& text, const QString& title) {
 
 bool DialogMessageBoxes::confirm(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
+    // The buttons speak the window's language whether or not Qt's translations are installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
