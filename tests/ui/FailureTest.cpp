@@ -89,3 +89,28 @@ TEST_F(Failures, OverflowingSpeedIsReportedWithoutDrawing) {
     ASSERT_TRUE(finish());
     EXPECT_EQ(window.label("Label42")->text(), "Vy2(y=0)= -3.113 м/c");
 }
+
+// Such a fast throw makes the first quadratic-drag step need more sub-steps than any flight
+// may take: the trajectory pane keeps its curves, the flight is reported, nothing else drawn.
+TEST_F(Failures, AFlightThatCannotBeIntegratedIsReportedAfterTheCurves) {
+    paste(2, "1e6");
+    forgetDrawing();
+    clickRun();
+    EXPECT_FALSE(run->busy());
+    ASSERT_EQ(boxes.boxes.size(), 1);
+    EXPECT_EQ(boxes.boxes[0].text, ui::RunSequence::failureMessage(model::FlightOutcome::tooLong));
+    EXPECT_GT(count(calls(1), Op::DrawLineTo, QColor(0, 0, 255)), 0);
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, QColor(255, 0, 0)), 0);
+    EXPECT_EQ(texts(calls(1), ui::RunSequence::failureLine(model::FlightOutcome::tooLong)), 1);
+    EXPECT_TRUE(calls(2).empty());
+    EXPECT_EQ(window.label("Label31")->text(), "Tmax2= ");
+
+    // A flight of five steps lands within its first group: no piece, but a whole run.
+    paste(2, "1e4");
+    clickRun();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(boxes.boxes.size(), 1);
+    EXPECT_EQ(tone.started, 1);
+    EXPECT_NE(window.label("Label31")->text(), "Tmax2= ");
+    EXPECT_FALSE(calls(2).empty());
+}
