@@ -1,5 +1,6 @@
 #include "ui/AuthorsWindow.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,6 +17,9 @@ TEST(AuthorsWindow, PortraitAndTextInPlace) {
     const auto* image = form.findChild<QLabel*>("Image1");
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->geometry(), QRect(32, 8, 150, 180));
+    // The portrait is shown whenever it is compiled in.
+    if (QFile::exists(QStringLiteral(":/images/authors_portrait.svg")))
+        EXPECT_FALSE(image->pixmap().isNull());
 
     const auto* text = form.findChild<QLabel*>("Label1");
     ASSERT_NE(text, nullptr);
