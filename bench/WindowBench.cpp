@@ -1,0 +1,269 @@
+// Timing harness of the window, printing rows of the figures table ("| figure | value | target |").
+//   window_bench               short recompute, pane repaint, animation pace (any platform;
+//                              scripts/bench uses offscreen)
+//   window_bench --startup     the real start-up of ballflight's window; prints the ms from
+//                              BALLFLIGHT_LAUNCH_NS (CLOCK_REALTIME ns, set by whoever started
+//                              the process) to the end of the window's first paint, then quits
+//   window_bench --rss default|long
+//                              one full run of the default throw or of the long flight (about a
+//                              million RK4 steps) without pauses; prints the peak resident memory
+// Message boxes are recorded and the tone is silent, except in --startup, which builds the
+// window exactly as the program does.
+#include "Throws.h"
+
+#include "graphs/Axes.h"
+#include "graphs/GraphPane.h"
+#include "ui/FlightAnimation.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/RecordingMessageBoxes.h"
+#include "ui/RunSequence.h"
+#include "ui/Tone.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void waitUntilIdle(const ui::RunSequence& run) {
+    while (run.busy())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// A loaded and shown window with recorded boxes and a silent tone.
+struct Harness {
+    ui::MainWindow window;
+    ui::RecordingMessageBoxes boxes;
+    ui::SilentTone tone;
+    ui::RunSequence run{window, boxes, tone};
+
+    explicit Harness(bool shown = true) {
+        run.setDecimalSeparator('.');
+        run.load();
+        if (shown)
+            window.show();
+        QCoreApplication::processEvents();
+    }
+
+    void setClientSize(int w, int h) {
+        const int menu = window.menuBar()->isVisible() ? window.menuBar()->sizeHint().height() : 0;
+        window.resize(w, h + menu);
+        QCoreApplication::processEvents();
+    }
+
+    void paste(int field, const char* text) {
+        window.field(field)->selectAll();
+        window.field(field)->insert(QString::fromLatin1(text));
+    }
+};
+
+// Short recompute (layout, closed forms, trajectory pane) and the repaint of the window that
+// shows it, median of 30.
+void shortRecompute(Harness& h, int w, int hgt) {
+    h.setClientSize(w, hgt);
+    std::vector<double> ms;
+    for (int i = 0; i < 30; ++i) {
+        QElapsedTimer t;
+        t.start();
+        h.run.shortRecompute();
+        h.window.repaint();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::printf("| Short recompute + repaint, client %d × %d | %.2f ms | %s |\n",
+                h.window.clientArea()->width(), h.window.clientArea()->height(), median(ms),
+                w == 720 ? "≤ 5 ms" : "—");
+}
+
+// Replay of a pane holding one long curve (plus axes and grid) at 1920 × 1080, best of 5.
+void paneRepaint(int points) {
+    graphs::GraphPane pane;
+    pane.resize(1920, 1080);
+    pane.setScale(0, 1, 2, 0);
+    graphs::axes(pane, 0, 1, 2, 0, 0.1, '.');
+    pane.setPenWidth(3);
+    pane.drawPoint(0, 0.1f, graphs::quadraticDragColour);
+    for (int i = 1; i <= points; ++i) {
+        const double x = 1.5 * i / points;
+        pane.drawLineTo(float(x), float(0.1 + x - x * x / 1.5 * 0.9), graphs::quadraticDragColour);
+    }
+    QImage image(pane.size(), QImage::Format_ARGB32_Premultiplied);
+    double best = 1e9;
+    for (int round = 0; round < 5; ++round) {
+        QPainter painter(&image);
+        QElapsedTimer timer;
+        timer.start();
+        pane.paintDrawing(painter, image.size());
+        painter.end();
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    }
+    std::printf("| Repaint of a 1920 × 1080 pane with %d curve points | %.2f ms | %s |\n", points,
+                best, points <= 10000 ? "≤ 8 ms" : "≤ 50 ms");
+}
+
+// The default flight at its real pace: from the click to the landing.
+void animation(Harness& h) {
+    h.setClientSize(720, 560);
+    h.run.setTickInterval(ui::FlightAnimation::defaultTickMs);
+    std::vector<double> ms;
+    int ticks = 0;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer t;
+        t.start();
+        h.run.fullRun();
+        while (h.run.flight().running())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        ms.push_back(t.nsecsElapsed() / 1e6);
+        ticks = h.run.flight().ticks();
+        waitUntilIdle(h.run);
+    }
+    const double m = median(ms);
+    std::printf("| Default animation, click to landing (%d ticks) | %.0f ms (%.1f %% over the "
+                "ideal 1100 ms) | ≤ 1210 ms |\n",
+                ticks, m, (m / 1100 - 1) * 100);
+}
+
+long peakRssKb() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+void enterLongFlight(Harness& h) {
+    const model::Inputs in = bench::longFlightInputs();
+    const double values[] = {in.h0, in.v0, in.alphaDeg, in.d, in.rho, in.rho0, in.eta};
+    for (int f = 0; f < 7; ++f)
+        h.paste(f + 1, QByteArray::number(values[f], 'g', 10).constData());
+}
+
+// The long flight at the real pace for a few seconds: every tick repaints a trajectory pane
+// holding the 1.2 million points of the linear-drag curve.
+void longFlightPace(Harness& h) {
+    h.setClientSize(720, 560);
+    enterLongFlight(h);
+    h.run.setTickInterval(ui::FlightAnimation::defaultTickMs);
+    h.run.fullRun();
+    QElapsedTimer t;
+    t.start();
+    const int first = h.run.flight().ticks();
+    while (t.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    const double perSecond = (h.run.flight().ticks() - first) / (t.elapsed() / 1e3);
+    std::printf("| Long flight animation pace (1.2 million points on the pane) | %.0f ticks/s | "
+                "ideal 100 ticks/s |\n",
+                perSecond);
+    h.run.shortRecompute(); // abandons the flight
+}
+
+// The window stays hidden while the flight runs (a shown one would repaint its pane at every
+// tick, which on a long flight takes longer than the whole computation); it is shown and painted
+// once at the end, so the memory of painting counts too.
+int peakMemory(bool longFlight) {
+    Harness h(false);
+    h.setClientSize(720, 560);
+    if (longFlight)
+        enterLongFlight(h);
+    h.run.setTickInterval(0);
+    QElapsedTimer t;
+    t.start();
+    h.run.fullRun();
+    waitUntilIdle(h.run);
+    h.window.show();
+    h.window.repaint();
+    QCoreApplication::processEvents();
+    const auto* s = h.run.flight().stepper();
+    std::printf("| Peak resident memory, %s (%lld RK4 steps, %.1f s) | %.1f MB | %s |\n",
+                longFlight ? "long flight" : "default run",
+                s ? static_cast<long long>(s->stepCount()) : 0LL, t.elapsed() / 1e3,
+                peakRssKb() / 1024.0, longFlight ? "≤ 80 MB" : "—");
+    return h.boxes.boxes.isEmpty() ? 0 : 1;
+}
+
+int windowFigures() {
+    Harness h;
+    shortRecompute(h, 720, 560);
+    shortRecompute(h, 1920, 1080);
+    paneRepaint(10000);
+    paneRepaint(1000000);
+    animation(h);
+    longFlightPace(h);
+    return 0;
+}
+
+long long nowNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return ts.tv_sec * 1'000'000'000LL + ts.tv_nsec;
+}
+
+// Notes the end of the first paint of any widget of the target window.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && !seen && widget && widget->window() == target) {
+            seen = true;
+            // Runs once the paint event (and the ones queued with it) has been handled.
+            QTimer::singleShot(0, [this] { painted = nowNs(); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    QWidget* target = nullptr;
+    bool seen = false;
+    long long painted = 0;
+};
+
+int startup(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ui::MainWindow window;
+    ui::DialogMessageBoxes boxes(&window);
+    ui::AudioTone tone;
+    ui::RunSequence run(window, boxes, tone);
+    FirstPaint watch;
+    // Paint events go to the widgets that paint: the client area and its children.
+    watch.target = &window;
+    app.installEventFilter(&watch);
+    run.load();
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!watch.painted && waited.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const char* launch = std::getenv("BALLFLIGHT_LAUNCH_NS");
+    if (!launch || !watch.painted) {
+        std::fprintf(stderr, "no launch time (BALLFLIGHT_LAUNCH_NS) or no paint\n");
+        return 1;
+    }
+    std::printf("%.1f\n", (watch.painted - std::atoll(launch)) / 1e6);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--startup") == 0)
+        return startup(argc, argv);
+    QApplication app(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--rss") == 0)
+        return peakMemory(std::strcmp(argv[2], "long") == 0);
+    return windowFigures();
+}
