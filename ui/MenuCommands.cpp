@@ -8,9 +8,16 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QTimer>
+#include <QWindow>
 
 namespace ui {
+
+namespace {
+constexpr int settleMs = 1000;
+}
 
 const QString MenuCommands::instructionFile = QStringLiteral("instruction.txt");
 
@@ -62,6 +69,10 @@ void MenuCommands::showAuthors() {
     if (!form2_) {
         form2_ = new AuthorsWindow;
         form2_->setAttribute(Qt::WA_DeleteOnClose);
+        // The window manager frames a new window a moment after it is shown; centre it again
+        // as soon as the frame is known, but leave it alone once the user may have moved it.
+        form2_->installEventFilter(this);
+        QTimer::singleShot(settleMs, form2_, [this] { form2_->removeEventFilter(this); });
     }
     form2_->setAuthorsText(ProgramTexts::authorsText());
     centreAuthorsWindow();
@@ -70,6 +81,17 @@ void MenuCommands::showAuthors() {
     centreAuthorsWindow();
     form2_->raise();
     form2_->activateWindow();
+}
+
+bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form2_ && event->type() == QEvent::Move) {
+        const QWindow* handle = form2_->windowHandle();
+        if (handle && !handle->frameMargins().isNull()) {
+            form2_->removeEventFilter(this);
+            centreAuthorsWindow();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MenuCommands::centreAuthorsWindow() {

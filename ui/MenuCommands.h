@@ -42,6 +42,9 @@ public:
 
     static const QString instructionFile; // "instruction.txt"
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void centreAuthorsWindow();
 
