@@ -10,20 +10,13 @@ namespace ui {
 
 namespace {
 
-#ifdef Q_OS_WIN
-constexpr bool desktopFirstByDefault = false;
-#else
-constexpr bool desktopFirstByDefault = true;
-#endif
-
 QString inWorkingDirectory(const QString& name) {
     return QDir::current().absoluteFilePath(name);
 }
 
 } // namespace
 
-DesktopDocumentOpener::DesktopDocumentOpener()
-    : DesktopDocumentOpener(defaultEditors(), desktopFirstByDefault) {}
+DesktopDocumentOpener::DesktopDocumentOpener() : DesktopDocumentOpener(defaultEditors(), true) {}
 
 QStringList DesktopDocumentOpener::defaultEditors() {
 #ifdef Q_OS_WIN
@@ -49,16 +42,14 @@ bool DesktopDocumentOpener::openDocument(const QString& name) {
 }
 
 bool DesktopDocumentOpener::openInEditor(const QString& name) {
-    // The desktop cannot associate a file that is not there; an editor can still start on it.
-    if (desktopFirst_ && QFileInfo::exists(inWorkingDirectory(name)) && openDocument(name))
-        return true;
     // Program and argument list, no shell: the editor resolves the bare name in the working
-    // directory it inherits.
+    // directory it inherits, and may start on a file that is not there yet.
     for (const QString& editor : editors_) {
         if (QProcess::startDetached(editor, {name}, QDir::currentPath()))
             return true;
     }
-    return false;
+    // The desktop cannot associate a file that is not there.
+    return desktopFallback_ && QFileInfo::exists(inWorkingDirectory(name)) && openDocument(name);
 }
 
 } // namespace ui

@@ -20,15 +20,17 @@ public:
     virtual bool openInEditor(const QString& name) = 0;
 };
 
-// The real opener: QDesktopServices for documents; for text, the desktop's association first
-// (where that is wanted and the file exists), then the first editor of a list that starts.
+// The real opener: QDesktopServices for documents; for text, the first editor of a list that
+// starts, then (where wanted, and if the file exists) the desktop's association. Editors come
+// first because a started editor is certain, while the desktop accepts a file even when it has
+// no application for it and then shows nothing.
 class DesktopDocumentOpener : public DocumentOpener {
 public:
-    // Windows: notepad.exe only, as the help menu has always done. Elsewhere: the desktop's
-    // association, then common graphical editors found on PATH.
+    // Windows: notepad.exe. Elsewhere: common graphical editors found on PATH, then the
+    // desktop's association.
     DesktopDocumentOpener();
-    DesktopDocumentOpener(QStringList editors, bool desktopFirst)
-        : editors_(std::move(editors)), desktopFirst_(desktopFirst) {}
+    DesktopDocumentOpener(QStringList editors, bool desktopFallback)
+        : editors_(std::move(editors)), desktopFallback_(desktopFallback) {}
 
     bool openDocument(const QString& name) override;
     bool openInEditor(const QString& name) override;
@@ -37,7 +39,7 @@ public:
 
 private:
     QStringList editors_;
-    bool desktopFirst_ = true;
+    bool desktopFallback_ = true;
 };
 
 } // namespace ui

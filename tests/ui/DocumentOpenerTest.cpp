@@ -65,7 +65,7 @@ TEST(DesktopDocumentOpener, EditorGetsTheBareNameVerbatimInTheWorkingDirectory) 
     FakeEditor editor;
     QTemporaryDir work;
     InDirectory here(work.path());
-    // The file is missing, so the desktop is not asked; the first editor that starts gets it.
+    // The first editor that starts gets the file, whether or not it exists.
     DesktopDocumentOpener opener({QStringLiteral("/nonexistent/ballflight-editor"), editor.path()},
                                  true);
     ASSERT_TRUE(opener.openInEditor(QStringLiteral("instruction.txt")));
