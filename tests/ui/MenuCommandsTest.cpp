@@ -1,20 +1,12 @@
 #include "ui/MenuCommands.h"
-#include "ui/AuthorsWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ProgramTexts.h"
 #include "ui/RecordingDocumentOpener.h"
 #include "ui/RecordingMessageBoxes.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using ui::MainWindow;
@@ -156,34 +148,4 @@ TEST(MenuCommands, AboutAndRegistrationBoxes) {
         EXPECT_FALSE(line.trimmed().isEmpty());
     // Addresses stay within the reserved example domain.
     EXPECT_TRUE(r[4].contains(QStringLiteral("example.org")));
-}
-
-TEST(MenuCommands, RealBoxesAreModalWithoutIconAndOkOnly) {
-    MainWindow window;
-    ui::RecordingDocumentOpener opener;
-    ui::DialogMessageBoxes boxes(&window);
-    MenuCommands commands(window, opener, boxes);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-
-    for (QAction* action :
-         {window.menuActions().mnuHelpAbout, window.menuActions().mnuHelpAbout2}) {
-        QString title;
-        bool closed = false;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            title = box->windowTitle();
-            EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-            EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-            box->accept();
-            closed = true;
-        });
-        action->trigger(); // returns once the box is closed
-        EXPECT_TRUE(closed);
-        EXPECT_EQ(title, action == window.menuActions().mnuHelpAbout
-                             ? QStringLiteral("О ПРОГРАММЕ")
-                             : QStringLiteral("РЕГИСТРАЦИЯ"));
-    }
 }
