@@ -177,6 +177,55 @@ TEST(GraphPane, JoinsLinePiecesOfOneColourAndWidth) {
     }
 }
 
+TEST(GraphPane, NearlyFlatLongCurveOverALineHasTheEdgeOfAStraightLine) {
+    // A curve of 1100 points, all but level, over a black line of the same height and width
+    // (a velocity that hardly changes, over the vacuum one) must look like one straight line:
+    // no beads along its edge where the line beneath shows through.
+    auto paint = [](float y, int points) {
+        GraphPane pane;
+        pane.resize(420, 60);
+        pane.setScale(0, 60, 420, 0); // one unit per pixel
+        pane.setPenWidth(3);
+        pane.drawLine(0, y, 420, y, QColor(0, 0, 0));
+        pane.drawPoint(10, y, blue);
+        for (int i = 1; i <= points; ++i)
+            pane.drawLineTo(float(10 + 400.0 * i / points), y - 0.0015f * i / points, blue);
+        return pane.toImage();
+    };
+    for (const float y : {30.0f, 30.25f, 30.5f, 30.37f}) {
+        const QImage straight = paint(y, 1), curve = paint(y, 1100);
+        int differing = 0;
+        for (int row = 0; row < 60; ++row)
+            for (int x = 20; x < 400; ++x)
+                differing +=
+                    std::abs(qBlue(curve.pixel(x, row)) - qBlue(straight.pixel(x, row))) +
+                        std::abs(qRed(curve.pixel(x, row)) - qRed(straight.pixel(x, row))) >
+                    8;
+        EXPECT_EQ(differing, 0) << y;
+    }
+}
+
+TEST(GraphPane, ThinnedCurveKeepsItsSpikesAndTurns) {
+    GraphPane pane;
+    pane.resize(200, 100);
+    pane.setScale(0, 100, 200, 0);
+    pane.setPenWidth(1);
+    pane.drawPoint(10, 50, blue);
+    for (int i = 1; i <= 340; ++i) // out to x = 180 and back along itself to x = 100 ...
+        pane.drawLineTo(10 + i * 0.5f, 50, blue);
+    for (int i = 1; i <= 80; ++i)
+        pane.drawLineTo(float(180 - i), 50, blue);
+    pane.drawLineTo(100, 90, blue); // ... then up
+    for (int i = 1; i <= 60; ++i)   // a level run with a one-point spike 5 px high
+        pane.drawLineTo(100 + i * 0.5f, i == 30 ? 85.0f : 90.0f, blue);
+    const QImage image = pane.toImage();
+    EXPECT_LT(qRed(image.pixel(178, 50)), 60); // the far end before the turn back
+    EXPECT_EQ(at(image, 100, 30), blue);
+    EXPECT_LT(qRed(image.pixel(115, 15)), 128); // the spike's tip
+    EXPECT_EQ(at(image, 120, 10), blue);
+    EXPECT_EQ(at(image, 110, 15), white);
+}
+
 TEST(GraphPane, DotsAreRoundAndTextHangsFromTheCurrentPosition) {
     GraphPane pane;
     pane.resize(200, 100);
