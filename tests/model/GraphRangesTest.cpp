@@ -4,23 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using model::Inputs;
 
 TEST(GraphRanges, DefaultThrowSpans) {
     const Inputs in;
     const auto cf = model::parametr(in);
     const auto t = model::minmax(cf, 1.454834, 1, 1.0f);
-    EXPECT_EQ(t.left, 0);
-    EXPECT_EQ(t.top, 1.0f);
-    EXPECT_EQ(t.right, 2);
-    EXPECT_EQ(t.bottom, 0);
+    EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
+              (std::array<double, 4>{0, 1, 2, 0}));
     const auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
-    EXPECT_EQ(v.left, 0);
-    EXPECT_EQ(v.right, 1);
-    EXPECT_EQ(v.vxTop, 3);
-    EXPECT_EQ(v.vxBottom, 0);
-    EXPECT_EQ(v.vyTop, 2);
-    EXPECT_EQ(v.vyBottom, -4);
+    EXPECT_EQ((std::array<double, 6>{v.left, v.vxTop, v.right, v.vxBottom, v.vyTop, v.vyBottom}),
+              (std::array<double, 6>{0, 3, 1, 0, 2, -4}));
 }
 
 TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
@@ -62,20 +58,18 @@ TEST(GraphRanges, VelocitySpans) {
 }
 
 TEST(Rounding, WholeNumbersAndGridSteps) {
-    EXPECT_EQ(model::roundUp(1.3), 2);
-    EXPECT_EQ(model::roundUp(2.5), 3);
-    EXPECT_EQ(model::roundUp(2.0), 2);
-    EXPECT_EQ(model::roundUp(-3.7), -3);
-    EXPECT_EQ(model::roundUp(0.5), 1); // nearest even is 0, then corrected
-    EXPECT_EQ(model::roundDown(-3.47), -4);
-    EXPECT_EQ(model::roundDown(-3.0), -3);
-    EXPECT_EQ(model::roundDown(1.5), 1);
-    EXPECT_EQ(model::roundDown(-2.5), -3);
-    EXPECT_EQ(model::roundDown(1.5 - 9.814 * 0.5068), -4);
+    // Rounding up corrects the nearest even (0.5 → 0 → 1); 1.5 − 9.814·0.5068 is a default Vy.
+    const std::pair<double, double> ups[] = {{1.3, 2}, {2.5, 3}, {2.0, 2}, {-3.7, -3}, {0.5, 1}};
+    for (const auto& [x, whole] : ups)
+        EXPECT_EQ(model::roundUp(x), whole) << x;
+    const std::pair<double, double> downs[] = {
+        {-3.47, -4}, {-3.0, -3}, {1.5, 1}, {-2.5, -3}, {1.5 - 9.814 * 0.5068, -4}};
+    for (const auto& [x, whole] : downs)
+        EXPECT_EQ(model::roundDown(x), whole) << x;
 
-    const std::pair<double, double> table[] = {{1, 0.25}, {2, 0.25}, {2.5, 0.25}, {3, 0.5},
+    const std::pair<double, double> steps[] = {{1, 0.25}, {2, 0.25}, {2.5, 0.25}, {3, 0.5},
                                                {5, 0.5},  {6, 1},    {14, 1},     {15, 2},
                                                {25, 2},   {35, 4},   {36, 4}};
-    for (const auto& [span, step] : table)
+    for (const auto& [span, step] : steps)
         EXPECT_EQ(model::gridStep(span), step) << span;
 }
