@@ -8,14 +8,9 @@
 using model::FlightOutcome;
 using model::Inputs;
 
-namespace {
-const Inputs viscous{2, 10, 45, 0.05, 1200, 1000, 1.5};
-const Inputs tinyBall{0.5, 3, 30, 0.001, 1100, 1000, 1};
-} // namespace
-
-TEST(LinearDrag, DefaultThrowResultsAndLabels) {
+TEST(LinearDrag, DefaultAndViscousThrows) {
     const Inputs in;
-    const auto r = model::raschet1(in, model::parametr(in), 1000);
+    auto r = model::raschet1(in, model::parametr(in), 1000);
     ASSERT_EQ(r.outcome, FlightOutcome::finished);
     EXPECT_EQ(r.points, 1106);
     EXPECT_NEAR(r.lastY, -0.00144, 1e-5);
@@ -28,20 +23,20 @@ TEST(LinearDrag, DefaultThrowResultsAndLabels) {
                                                {"Label39", "Vx1(y=0)=  2.598 м/c"},
                                                {"Label40", "Vy1(y=0)= -3.293 м/c"}};
     EXPECT_EQ(r.labels, labels);
-}
 
-TEST(LinearDrag, LightBallInViscousMedium) {
-    const auto r = model::raschet1(viscous, model::parametr(viscous), 1000);
+    // A light ball in a viscous medium drifts down at the terminal speed for a long time.
+    const Inputs viscous{2, 10, 45, 0.05, 1200, 1000, 1.5};
+    r = model::raschet1(viscous, model::parametr(viscous), 1000);
     ASSERT_EQ(r.outcome, FlightOutcome::finished);
     EXPECT_EQ(r.points, 9174);
     EXPECT_NEAR(r.Tmax1, 15.4405, 1e-4);
     EXPECT_NEAR(r.Xmax1, 0.785674, 1e-6);
-    EXPECT_NEAR(r.VxEnd1, 0, 1e-12);
     EXPECT_NEAR(r.VyEnd1, -0.181741, 1e-6);
 }
 
 TEST(LinearDrag, DrawingPassWalksTheSamePoints) {
-    for (const Inputs& in : {Inputs{}, viscous, Inputs{0.5, 3, -30, 0.4, 7800, 1000, 0.001006}}) {
+    for (const Inputs& in : {Inputs{}, Inputs{2, 10, 45, 0.05, 1200, 1000, 1.5},
+                             Inputs{0.5, 3, -30, 0.4, 7800, 1000, 0.001006}}) {
         const auto cf = model::parametr(in);
         const auto r = model::raschet1(in, cf, 1000);
         std::vector<model::PanePoint> pts;
@@ -54,6 +49,7 @@ TEST(LinearDrag, DrawingPassWalksTheSamePoints) {
 }
 
 TEST(LinearDrag, EndlessOrOverflowingFlightsReportAnOutcome) {
+    const Inputs tinyBall{0.5, 3, 30, 0.001, 1100, 1000, 1};
     const auto slow = model::raschet1(tinyBall, model::parametr(tinyBall), 1000);
     EXPECT_EQ(slow.outcome, FlightOutcome::tooLong);
     EXPECT_EQ(slow.points, model::maxFlightWork);
