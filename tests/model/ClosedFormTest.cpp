@@ -46,8 +46,6 @@ TEST(ClosedForm, DefaultThrow) {
         EXPECT_EQ(r.labels[i].label, names[i]);
     // Seconds are the Latin c everywhere; only the Vp2 unit is all Cyrillic.
     EXPECT_EQ(texts(r), expected);
-    EXPECT_EQ(r.labels[1].text.back(), 'c');
-    EXPECT_EQ(r.labels[14].text.substr(r.labels[14].text.size() - 2), "\xD1\x81");
 
     // A comma separator changes the three scientific labels only.
     expected[8] = "m= 2,614E+02 кг";
@@ -87,19 +85,14 @@ TEST(ClosedForm, NoViscosityKeepsPreviousLinearDragValues) {
     EXPECT_NEAR(r.Tp1, std::log(3 * std::sin(r.alpha) / 40 + 1) * 12.5, 1e-12);
 }
 
-TEST(ClosedForm, StrongDragTopAndTerminalSpeed) {
-    // A light ball in a thick medium, where drag rather than buoyancy shapes the flight: at the
-    // top the vertical speed (v0·s + Vp1)·e^(−t/tau) − Vp1 is zero, height and distance are the
-    // integrals of the speeds up to Tp1, and Vp2 balances weight less buoyancy against both drags.
+TEST(ClosedForm, TopUnderStrongDrag) {
+    // A light ball in a thick medium, where drag shapes the flight (the default throw hardly
+    // feels it): at the top the vertical speed (v0·s + Vp1)·e^(−t/tau) − Vp1 is zero; height and
+    // distance are the integrals of the speeds up to Tp1.
     Inputs in{2, 10, 45, 0.01, 2000, 1000, 0.5};
     const auto r = parametr(in);
     const double s = std::sin(r.alpha), c = std::cos(r.alpha), e = std::exp(-r.Tp1 / r.tau);
     EXPECT_NEAR((in.v0 * s + r.Vp1) * e - r.Vp1, 0, 1e-12);
     EXPECT_NEAR(r.Ymax1, in.h0 + (in.v0 * s + r.Vp1) * r.tau * (1 - e) - r.Vp1 * r.Tp1, 1e-12);
     EXPECT_NEAR(r.Xp1, in.v0 * c * r.tau * (1 - e), 1e-12);
-    const double v = r.Vp2;
-    const double weight = (in.rho - in.rho0) * model::pi * std::pow(in.d, 3) * model::g / 6;
-    const double drag = 3 * model::pi * in.eta * in.d * v +
-                        model::dragCoefficient * in.rho0 * (model::pi * in.d * in.d / 8) * v * v;
-    EXPECT_NEAR(drag / weight, 1, 1e-6);
 }

@@ -8,15 +8,27 @@
 
 using model::Inputs;
 
-TEST(GraphRanges, DefaultThrowSpans) {
-    const Inputs in;
-    const auto cf = model::parametr(in);
+TEST(GraphRanges, Spans) {
+    Inputs in;
+    auto cf = model::parametr(in);
     const auto t = model::minmax(cf, 1.454834, 1, 1.0f);
     EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
               (std::array<double, 4>{0, 1, 2, 0}));
-    const auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
+    auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
     EXPECT_EQ((std::array<double, 6>{v.left, v.vxTop, v.right, v.vxBottom, v.vyTop, v.vyBottom}),
               (std::array<double, 6>{0, 3, 1, 0, 2, -4}));
+
+    in.v0 = 2;
+    in.alphaDeg = 0;
+    cf = model::parametr(in);
+    v = model::minmax_2(in, cf, 0.4, 0.4, 1, 1);
+    EXPECT_EQ(v.vxTop, 2); // a whole-number Vx lies on the top edge
+    EXPECT_EQ(v.tRange, 1);
+    in.alphaDeg = -30;
+    cf = model::parametr(in);
+    v = model::minmax_2(in, cf, 2.2, 2.7, 1, 1);
+    EXPECT_EQ(v.vyTop, -1); // the Vy pane's top edge lies below zero
+    EXPECT_EQ(v.tRange, 3); // Tmax2 is the larger here; the vacuum time plays no part
 }
 
 TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
@@ -40,21 +52,6 @@ TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
     EXPECT_EQ(t.top, 5.0f);
     EXPECT_EQ(t.bottom, 0);
     EXPECT_EQ(t.left, 0);
-}
-
-TEST(GraphRanges, VelocitySpans) {
-    Inputs in;
-    in.v0 = 2;
-    in.alphaDeg = 0;
-    auto cf = model::parametr(in);
-    auto v = model::minmax_2(in, cf, 0.4, 0.4, 1, 1);
-    EXPECT_EQ(v.vxTop, 2); // a whole-number Vx lies on the top edge
-    EXPECT_EQ(v.tRange, 1);
-    in.alphaDeg = -30;
-    cf = model::parametr(in);
-    v = model::minmax_2(in, cf, 2.2, 2.7, 1, 1);
-    EXPECT_EQ(v.vyTop, -1); // the Vy pane's top edge lies below zero
-    EXPECT_EQ(v.tRange, 3); // Tmax2 is the larger here; the vacuum time plays no part
 }
 
 TEST(Rounding, WholeNumbersAndGridSteps) {

@@ -29,15 +29,9 @@ std::vector<std::string> messages(const model::FieldSettlement& s) {
 }
 
 void expectInvariants(const Inputs& in, const std::string& context) {
-    SCOPED_TRACE(context);
-    EXPECT_GT(in.h0, 0);
-    EXPECT_GT(in.v0, 0);
-    EXPECT_GT(in.alphaDeg, -90);
-    EXPECT_LT(in.alphaDeg, 90);
-    EXPECT_GT(in.d, 0);
-    EXPECT_GT(in.rho, in.rho0);
-    EXPECT_GT(in.rho0, 0);
-    EXPECT_GT(in.eta, 0);
+    EXPECT_TRUE(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
+                in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0)
+        << context;
 }
 
 } // namespace
@@ -52,19 +46,12 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         double rho = 7800, rho0 = 1000;
     };
     const Case cases[] = {
-        // The start texts are the shortest general forms of the defaults: typed, then rewritten.
+        // Start texts (general forms of the defaults) are typed, then rewritten.
         {Field::h0, " .5", {}, "0.500", 2},
-        {Field::v0, " 3", {}, "3.000", 2},
-        {Field::alphaDeg, " 30", {}, "30.00", 2},
-        {Field::d, " .4", {}, "0.4000", 2},
-        {Field::rho, " 7800", {}, "7800.0", 2},
-        {Field::rho0, " 1000", {}, "1000.0", 2},
         {Field::eta, " .001006", {}, "0.0010060", 2},
         // Refusals store a fixed replacement, not the previous value.
         {Field::h0, "", {kFell}, "0.500"},
         {Field::h0, "-1", {kUnderground}, "0.500"},
-        {Field::h0, "-1e400", {kUnderground}, "0.500"},
-        {Field::h0, "12abc", {}, "12.000"},
         {Field::h0, "0.5557", {}, "0.556", 2},
         {Field::h0, "0.0001", {kFell}, "0.500", 3}, // "0.0001", "0.000" refused, "0.500"
         {Field::v0, "0", {kFallAdvice}, "3.000"},
@@ -73,8 +60,6 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         // The angle limits are open; 89.996 is accepted, but its rewritten 90.00 is not.
         {Field::alphaDeg, "90", {kAngle}, "30.00"},
         {Field::alphaDeg, "-90", {kAngle}, "30.00"},
-        {Field::alphaDeg, "120", {kAngle}, "30.00"},
-        {Field::alphaDeg, "-1e400", {kAngle}, "30.00"},
         {Field::alphaDeg, "89.99", {}, "89.99"},
         {Field::alphaDeg, "-89.99", {}, "-89.99"},
         {Field::alphaDeg, "89.996", {kAngle}, "30.00", 3},
@@ -82,10 +67,9 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::d, "0.2500", {}, "0.2500", 1}, // already in the field's form
         {Field::eta, "0.00000004", {kVacuum}, "0.0000182"},
         {Field::eta, "0", {kVacuum}, "0.0000182"},
-        // Density cross-checks; typing "5" on the way to "5000" is refused at once.
+        // Density cross-checks.
         {Field::rho, "900", {kFloatUp + "!"}, "2000.0"},
         {Field::rho, "1000", {kFloatUp + "!"}, "2000.0"},
-        {Field::rho, "5", {kFloatUp + "!"}, "2000.0"},
         {Field::rho, "0", {"Шарик из чего-то сделан!"}, "7800.0"},
         {Field::rho0, "7800", {kFloatUp}, "3900.0"},
         {Field::rho0, "0", {kVacuum}, "1.2"},
