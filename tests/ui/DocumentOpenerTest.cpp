@@ -40,13 +40,13 @@ private:
     QTemporaryDir dir_;
 };
 
-
 } // namespace
 
 TEST(DesktopDocumentOpener, FirstEditorThatStartsGetsTheBareNameInTheWorkingDirectory) {
     const QString missing = QStringLiteral("/nonexistent/ballflight-editor");
-    EXPECT_FALSE(DesktopDocumentOpener({missing, QStringLiteral("ballflight-no-such-editor")}, false)
-                     .openInEditor(QStringLiteral("instruction.txt")));
+    EXPECT_FALSE(
+        DesktopDocumentOpener({missing, QStringLiteral("ballflight-no-such-editor")}, false)
+            .openInEditor(QStringLiteral("instruction.txt")));
     EXPECT_FALSE(DesktopDocumentOpener({}, false).openInEditor(QStringLiteral("instruction.txt")));
 
     FakeEditor editor;

@@ -76,7 +76,7 @@ TEST(GraphSelection, ScaleBarsSetTheFactorsAndAskForARecompute) {
     EXPECT_EQ(w.hScroll()->maximum(), 200);
 }
 
-TEST(GraphSelection, ResizeAndCommand1AskForARecompute) {
+TEST(GraphSelection, ResizeAndCommand1AskForARecomputeAndTinySizesLayOut) {
     Shown w;
     QSignalSpy recompute(&w, &MainWindow::shortRecomputeRequested);
     w.resize(w.width() + 100, w.height() + 50);
@@ -85,13 +85,9 @@ TEST(GraphSelection, ResizeAndCommand1AskForARecompute) {
     w.layoutControls(); // the layout table's pixels, on the grown window
     EXPECT_EQ(w.pane(1)->geometry(), QRect(22, 4, 794, 284));
     EXPECT_EQ(w.cmdOK()->geometry(), QRect(616, 400, 72, 26));
-
     w.command1()->click();
     EXPECT_EQ(recompute.count(), 2);
-}
 
-TEST(GraphSelection, TinyWindowLaysOutWithoutFailing) {
-    Shown w;
     w.clientArea()->resize(20, 10);
     w.layoutControls();
     EXPECT_EQ(w.pane(1)->size(), QSize(0, 0));

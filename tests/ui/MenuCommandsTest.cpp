@@ -51,8 +51,8 @@ TEST(MenuCommands, DocumentsByBareNameFromTheWorkingDirectory) {
     const QStringList names{"spravka.pdf", "spravka2.pdf", "history.pdf", "uprav.pdf"};
     for (const QString& name : names)
         here.create(name);
-    for (QAction* a : {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory,
-                       f.m.mnuHelpUprav})
+    for (QAction* a :
+         {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory, f.m.mnuHelpUprav})
         a->trigger();
     EXPECT_EQ(f.opener.documents, names);
 
@@ -75,8 +75,8 @@ TEST(MenuCommands, MissingOrUnopenableDocumentsStaySilent) {
     f.window.show();
     // A folder that happens to carry a document's name is no document either.
     ASSERT_TRUE(QDir(here.path()).mkdir(QStringLiteral("history.pdf")));
-    for (QAction* a : {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory,
-                       f.m.mnuHelpUprav})
+    for (QAction* a :
+         {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory, f.m.mnuHelpUprav})
         a->trigger();
     EXPECT_TRUE(f.opener.documents.isEmpty());
 
