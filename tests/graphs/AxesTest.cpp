@@ -54,7 +54,7 @@ TEST(Axes, TrajectoryPaneWithDefaultSpans) {
 }
 
 TEST(Axes, GridStepFollowsTheSpanAndStopsTenStepsFromZero) {
-    for (const auto [span, step] :
+    for (const auto& [span, step] :
          {std::pair{3.0, 0.5}, {5.0, 0.5}, {6.0, 1.0}, {14.0, 1.0}, {15.0, 2.0}, {25.0, 2.0}}) {
         SCOPED_TRACE(span);
         RecordingSurface s;

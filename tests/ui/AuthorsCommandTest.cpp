@@ -61,8 +61,9 @@ TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
     EXPECT_EQ(form2->size(), QSize(222, 297));
     EXPECT_EQ(form2->findChild<QLabel*>("Image1")->geometry(), QRect(32, 8, 150, 180));
     EXPECT_EQ(form2->findChild<QLabel*>("Label1")->geometry(), QRect(8, 200, 209, 81));
-    if (QFile::exists(QStringLiteral(":/images/authors_portrait.svg")))
+    if (QFile::exists(QStringLiteral(":/images/authors_portrait.svg"))) {
         EXPECT_FALSE(form2->findChild<QLabel*>("Image1")->pixmap().isNull());
+    }
     EXPECT_EQ(form2->parentWidget(), nullptr);
     EXPECT_FALSE(form2->isModal()); // the main window stays usable while Form2 is open
     EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(s.window, *form2));

@@ -80,10 +80,12 @@ TEST_F(Fields, RefusalsRepairsAndDensityCrossChecks) {
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "Text" << s.field << " <- " << s.input);
         EXPECT_EQ(enter(s.field, s.input), s.boxes);
-        if (s.shown)
+        if (s.shown) {
             EXPECT_EQ(field(s.field)->text(), s.shown);
-        if (s.value)
+        }
+        if (s.value) {
             EXPECT_EQ(window.state().in.*s.value, s.expected);
+        }
     }
 
     // Typing the first digit of a new density over the selection is refused at once.
