@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -57,24 +56,21 @@ TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
     AuthorsWindow* form2 = s.authors();
     ASSERT_NE(form2, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form2));
-    EXPECT_EQ(form2->windowTitle(), QStringLiteral("Авторы"));
+    EXPECT_EQ(form2->windowTitle(), "Авторы");
     EXPECT_EQ(form2->size(), QSize(222, 297));
     EXPECT_EQ(form2->findChild<QLabel*>("Image1")->geometry(), QRect(32, 8, 150, 180));
     EXPECT_EQ(form2->findChild<QLabel*>("Label1")->geometry(), QRect(8, 200, 209, 81));
-    if (QFile::exists(QStringLiteral(":/images/authors_portrait.svg"))) {
-        EXPECT_FALSE(form2->findChild<QLabel*>("Image1")->pixmap().isNull());
-    }
-    EXPECT_EQ(form2->parentWidget(), nullptr);
+    EXPECT_FALSE(form2->findChild<QLabel*>("Image1")->pixmap().isNull());
     EXPECT_FALSE(form2->isModal()); // the main window stays usable while Form2 is open
     EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(s.window, *form2));
 
-    const QStringList lines = form2->authorsText().split(QStringLiteral("\r\n"));
+    const QStringList lines = form2->authorsText().split("\r\n");
     ASSERT_EQ(lines.size(), 6);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(lines[i].size(), 36) << i;
         EXPECT_FALSE(lines[i].trimmed().isEmpty()) << i; // padding only
     }
-    EXPECT_TRUE(lines[5].contains(QStringLiteral("@example.org")));
+    EXPECT_TRUE(lines[5].contains("@example.org"));
     EXPECT_FALSE(lines[5].endsWith(QLatin1Char(' ')));
 
     // Moved away and scribbled on, it comes back over the middle with its text, still one.

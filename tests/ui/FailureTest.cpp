@@ -40,8 +40,7 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
         FlightOutcome outcome;
     };
     const Case cases[] = {{{{4, "0.001"}, {5, "1100"}, {7, "1"}}, FlightOutcome::tooLong},
-                          {{{2, "1e200"}}, FlightOutcome::notFinite},
-                          {{{2, "1e20"}}, FlightOutcome::notFinite}};
+                          {{{2, "1e200"}}, FlightOutcome::notFinite}};
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.outcome));
         QElapsedTimer clock;

@@ -4,48 +4,29 @@
 #include <QMenuBar>
 #include <gtest/gtest.h>
 
-using ui::MainWindow;
-
-namespace {
-
-struct Item {
-    QString name, text;
-};
-
-void expectMenu(const QMenu* menu, const QList<Item>& expected) {
-    const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), expected.size()) << menu->objectName().toStdString();
-    for (int i = 0; i < actions.size(); ++i) {
-        const QAction* a = actions[i];
-        const Item& e = expected[i];
-        EXPECT_EQ(a->objectName(), e.name) << "position " << i;
-        EXPECT_EQ(a->isSeparator(), e.text.isEmpty()) << e.name.toStdString();
-        EXPECT_EQ(a->text(), e.text) << e.name.toStdString();
-        EXPECT_TRUE(a->shortcut().isEmpty()) << e.name.toStdString();
-    }
-}
-
-} // namespace
-
 TEST(Menus, TwoMenusWithTheirItemsInPosition) {
-    MainWindow window;
+    ui::MainWindow window;
     const QList<QAction*> bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
-    EXPECT_EQ(bar[0]->text(), QStringLiteral("&Файл"));
-    EXPECT_EQ(bar[1]->text(), QStringLiteral("&Помощь"));
-    ASSERT_NE(bar[0]->menu(), nullptr);
-    ASSERT_NE(bar[1]->menu(), nullptr);
+    EXPECT_EQ(bar[0]->text(), "&Файл");
+    EXPECT_EQ(bar[1]->text(), "&Помощь");
+    ASSERT_TRUE(bar[0]->menu() && bar[1]->menu());
+    ASSERT_EQ(bar[0]->menu()->actions().size(), 5);
+    ASSERT_EQ(bar[1]->menu()->actions().size(), 6);
 
-    // Positions count separators, since the images are put on the items by position.
-    expectMenu(bar[0]->menu(), {{"mnuFilespravka", "Справка1"},
-                                {"mnuFilespravka2", "Справка2"},
-                                {"mnuFilesHistory", "История"},
-                                {"mnuHelpSep1", ""},
-                                {"mnuFileExit", "Выход"}});
-    expectMenu(bar[1]->menu(), {{"mnuHelpInstruction", "Инструкция"},
-                                {"mnuHelpUprav", "Управление"},
-                                {"mnuHelpSep2", ""},
-                                {"mnuHelpAvtors", "Авторы"},
-                                {"mnuHelpAbout", "О программе"},
-                                {"mnuHelpAbout2", "Регистрация"}});
+    // Positions count separators ("" here), since the images are put on the items by position.
+    const std::tuple<int, int, const char*, const char*> items[] = {
+        {0, 0, "Справка1", "mnuFilespravka"},  {0, 1, "Справка2", "mnuFilespravka2"},
+        {0, 2, "История", "mnuFilesHistory"},  {0, 3, "", "mnuHelpSep1"},
+        {0, 4, "Выход", "mnuFileExit"},        {1, 0, "Инструкция", "mnuHelpInstruction"},
+        {1, 1, "Управление", "mnuHelpUprav"},  {1, 2, "", "mnuHelpSep2"},
+        {1, 3, "Авторы", "mnuHelpAvtors"},     {1, 4, "О программе", "mnuHelpAbout"},
+        {1, 5, "Регистрация", "mnuHelpAbout2"}};
+    for (const auto& [menu, position, text, name] : items) {
+        const QAction* a = bar[menu]->menu()->actions()[position];
+        EXPECT_EQ(a->objectName(), name) << menu << "/" << position;
+        EXPECT_EQ(a->isSeparator(), !*text) << name;
+        EXPECT_EQ(a->text(), text) << name;
+        EXPECT_TRUE(a->shortcut().isEmpty()) << name;
+    }
 }
