@@ -5,14 +5,6 @@
 using namespace testing_ui;
 using Box = ui::RecordingMessageBoxes::Box;
 
-namespace {
-
-Box box(const char* text, const char* title) {
-    return {QString::fromUtf8(text), QString::fromUtf8(title), false};
-}
-
-} // namespace
-
 class Fields : public RunFixture {
 protected:
     // Pastes text over the field's whole text and returns the boxes it brought.
@@ -26,7 +18,7 @@ protected:
 };
 
 TEST_F(Fields, RefusalsRepairsAndDensityCrossChecks) {
-    const Box fallen = box("Уже упало!!!", "Ошибка");
+    const Box fallen{"Уже упало!!!", "Ошибка"};
     // Clearing the field by typing is itself a change to an empty text.
     field(1)->selectAll();
     QTest::keyClick(field(1), Qt::Key_Backspace);
@@ -34,13 +26,13 @@ TEST_F(Fields, RefusalsRepairsAndDensityCrossChecks) {
     EXPECT_EQ(tone.lastN, 25);
     EXPECT_EQ(field(1)->text(), "0.500");
 
-    const Box under = box("тело под Землей?! такой расчёт не предусмотрен!", "Ошибка");
-    const Box limit = box("Угол в диапазоне -90<a<90. А Для вертикального движения есть "
-                          "отдельная программа!",
-                          "Предупреждение");
-    const Box sinks = box("Всплывание не моделируется!", "Ошибка");
-    const Box floats = box("Всплывание не моделируется", "Ошибка");
-    const Box vacuum = box("Для вакуума всё и так известно!", "Ошибка");
+    const Box under{"тело под Землей?! такой расчёт не предусмотрен!", "Ошибка"};
+    const Box limit{"Угол в диапазоне -90<a<90. А Для вертикального движения есть "
+                    "отдельная программа!",
+                    "Предупреждение"};
+    const Box sinks{"Всплывание не моделируется!", "Ошибка"};
+    const Box floats{"Всплывание не моделируется", "Ошибка"};
+    const Box vacuum{"Для вакуума всё и так известно!", "Ошибка"};
     struct Step {
         int field;
         const char* input;
@@ -55,8 +47,8 @@ TEST_F(Fields, RefusalsRepairsAndDensityCrossChecks) {
         {1, "0.0001", {fallen}, nullptr}, // rounds to zero: refused on the nested run
         {1, "0.5557", {}, "0.556", &model::Inputs::h0, 0.556},
         {1, "12abc", {}, "12.000"},
-        {2, "0", {box("Для падения есть отдельная программа!", "Совет")}, "3.000"},
-        {2, "-2", {box("Это величина скорости! Vo>0", "Ошибка")}, "3.000"},
+        {2, "0", {Box{"Для падения есть отдельная программа!", "Совет"}}, "3.000"},
+        {2, "-2", {Box{"Это величина скорости! Vo>0", "Ошибка"}}, "3.000"},
         {3, "90", {limit}, "30.00"},
         {3, "-90", {limit}, "30.00"},
         {3, "120", {limit}, "30.00"},
@@ -75,7 +67,7 @@ TEST_F(Fields, RefusalsRepairsAndDensityCrossChecks) {
         {5, "7800", {}, nullptr},
         {6, "1000", {}, nullptr},
         {7, "0", {vacuum}, "0.0000182"},
-        {4, "0.00004", {box("Это не материальная точка!", "Ошибка")}, "0.0010"},
+        {4, "0.00004", {Box{"Это не материальная точка!", "Ошибка"}}, "0.0010"},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(testing::Message() << "Text" << s.field << " <- " << s.input);

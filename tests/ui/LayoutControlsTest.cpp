@@ -45,9 +45,10 @@ TEST(LayoutControls, InitialClientSizeGivesTheTable) {
         {"Label37", "Label39", "Label41"}, {"Label38", "Label40", "Label42"}};
     for (int k = 0; k < 10; ++k)
         for (int col = 0; col < 3; ++col)
-            if (const char* name = results[k][col])
+            if (const char* name = results[k][col]) {
                 EXPECT_EQ(r.at(name), (ControlRect{160.0 + 152 * col, 260.0 + 30 * k, 144, 26}))
                     << name;
+            }
     EXPECT_EQ(ui::toPixels(r.at("Frame1")), QRect(616, 410, 97, 78));
     EXPECT_NEAR(r.at("Frame1").width, 97.2, 1e-12);
     // Half a pixel goes away from zero.
