@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 using namespace testing_ui;
@@ -39,12 +40,14 @@ TEST_F(Flight, ChoosingAnotherGraphOnlySwitchesPanes) {
     QTest::mouseClick(window.option(2), Qt::LeftButton, {}, QPoint(6, 7));
     EXPECT_TRUE(window.pane(2)->isVisible());
     EXPECT_FALSE(window.pane(1)->isVisible());
+    EXPECT_FALSE(window.hScroll()->isVisible() || window.vScroll()->isVisible());
     // Nothing is cleared or recomputed; the flight goes on drawing.
     EXPECT_EQ(count({calls(1).begin() + before, calls(1).end()}, Op::Clear), 0);
     QTest::mouseClick(window.option(3), Qt::LeftButton, {}, QPoint(6, 7));
     ASSERT_TRUE(finish());
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_TRUE(window.pane(3)->isVisible()); // the run does not take the choice back
+    // The run does not take the choice back.
+    EXPECT_TRUE(window.pane(3)->isVisible() && !window.pane(2)->isVisible());
     EXPECT_EQ(piecesSinceClear(calls(1)), 110);
 }
 

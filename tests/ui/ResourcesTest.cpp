@@ -1,6 +1,5 @@
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -18,28 +17,27 @@ QSet<QRgb> colours(const QImage& image) {
 
 TEST(Resources, EveryPictureLoadsAtItsSizeAndIsNotBlank) {
     // The window icon, the nine menu images and the authors portrait, at their shown sizes.
-    const std::pair<const char*, QSize> pictures[] = {
-        {":/images/app_icon.svg", {32, 32}},
-        {":/images/book.svg", {32, 32}},
-        {":/images/table.svg", {32, 32}},
-        {":/images/power.svg", {32, 32}},
-        {":/images/booklet_globe.svg", {32, 32}},
-        {":/images/gear.svg", {32, 32}},
-        {":/images/portrait.svg", {32, 32}},
-        {":/images/question.svg", {32, 32}},
-        {":/images/seal.svg", {32, 32}},
-        {":/images/engraving.svg", {21, 32}},
-        {":/images/authors_portrait.svg", {150, 180}}};
+    const std::pair<const char*, QSize> pictures[] = {{"app_icon", {32, 32}},
+                                                      {"book", {32, 32}},
+                                                      {"table", {32, 32}},
+                                                      {"power", {32, 32}},
+                                                      {"booklet_globe", {32, 32}},
+                                                      {"gear", {32, 32}},
+                                                      {"portrait", {32, 32}},
+                                                      {"question", {32, 32}},
+                                                      {"seal", {32, 32}},
+                                                      {"engraving", {21, 32}},
+                                                      {"authors_portrait", {150, 180}}};
     QSet<QByteArray> seen;
-    for (const auto& [path, size] : pictures) {
-        SCOPED_TRACE(path);
-        const QImage image =
-            QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_ARGB32);
+    for (const auto& [name, size] : pictures) {
+        SCOPED_TRACE(name);
+        const QString path = QStringLiteral(":/images/%1.svg").arg(name);
+        const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), size);
         // Menus ask the icon for a pixmap, at the usual and the small menu size.
-        EXPECT_EQ(QIcon(QString::fromLatin1(path)).pixmap(size).size(), size);
-        EXPECT_FALSE(QIcon(QString::fromLatin1(path)).pixmap(16, 16).isNull());
+        EXPECT_EQ(QIcon(path).pixmap(size).size(), size);
+        EXPECT_FALSE(QIcon(path).pixmap(16, 16).isNull());
         int opaque = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -51,8 +49,8 @@ TEST(Resources, EveryPictureLoadsAtItsSizeAndIsNotBlank) {
                               image.sizeInBytes());
         EXPECT_FALSE(seen.contains(bits)) << "same picture as an earlier entry";
         seen.insert(bits);
+        if (QByteArray(name) == "table") {
+            EXPECT_EQ(colours(image), (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+        }
     }
-    const QImage table =
-        QImage(QStringLiteral(":/images/table.svg")).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(colours(table), (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
 }

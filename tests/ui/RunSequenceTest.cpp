@@ -169,6 +169,7 @@ TEST_F(RunSequence, FullRunWithTheDefaultsThenAResize) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(text(quadraticLabels[i]), QString::fromUtf8(quadraticPrefixes[i]));
     EXPECT_TRUE(window.option(1)->isChecked());
+    EXPECT_TRUE(window.pane(1)->isVisible() && window.hScroll()->isVisible());
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
     EXPECT_TRUE(calls(2).empty());
