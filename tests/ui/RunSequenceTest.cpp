@@ -23,14 +23,6 @@ const char* const quadraticLabels[] = {"Label29", "Label35", "Label30", "Label31
 const char* const quadraticPrefixes[] = {
     "Tp2= ", "Хp2= ", "Ymax2= ", "Tmax2= ", "Xmax2= ", "Vx2(y=0)= ", "Vy2(y=0)= "};
 
-// Index just past the axes of a trajectory pane: they end by centring the ball marker.
-std::size_t afterAxes(const std::vector<SurfaceCall>& calls) {
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        if (calls[i].op == Op::PlaceMarker)
-            return i + 1;
-    return calls.size();
-}
-
 } // namespace
 
 using RunSequence = RunFixture;
@@ -92,7 +84,9 @@ TEST_F(RunSequence, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
     ASSERT_GE(c.size(), 2u);
     EXPECT_EQ(c[0], SurfaceCall::clear());
     EXPECT_EQ(c[1], SurfaceCall::setScale(0, 1, 2, 0));
-    const std::size_t first = afterAxes(c);
+    // The axes end by centring the ball marker.
+    const auto marker = [](const SurfaceCall& s) { return s.op == Op::PlaceMarker; };
+    const std::size_t first = std::find_if(c.begin(), c.end(), marker) - c.begin() + 1;
     EXPECT_EQ(c[first - 1], SurfaceCall::marker(0, 0.5));
     ASSERT_EQ(c.size() - first, expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)
