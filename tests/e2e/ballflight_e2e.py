@@ -1,0 +1,316 @@
+#!/usr/bin/env python3
+"""Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
+
+    ballflight_e2e.py --app BUILD/app/ballflight --docs BUILD/share --artifacts DIR SCENARIO...
+
+Each scenario gets its own X server. Pictures are judged by exact pixel colours (the model
+colours and the control backgrounds are exact RGB values), never by comparing whole images, so
+that other font versions do not change the verdict. A failed scenario leaves its screenshots and
+logs in ARTIFACTS/SCENARIO/.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import time
+
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
+
+TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
+CLIENT_WIDTH, CLIENT_HEIGHT = 720, 560
+
+BLACK, BLUE, RED = (0, 0, 0), (0, 0, 255), (255, 0, 0)
+WHITE, FIELD_YELLOW, WINDOW_GREY = (255, 255, 255), (255, 255, 192), (224, 224, 224)
+
+# Client-area places at the initial size (the layout's own figures).
+PANE = (22, 4, 694, 234)  # Picture1 … Picture3
+CMD_OK = (616, 350, 72, 26)
+FRAME1 = (616, 410)
+OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
+TEXT1 = (44, 290, 72, 26)
+TEXT2 = (44, 320, 72, 26)
+
+# The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
+# a red curve has been drawn.
+MARKER_RED_MAX = 100
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Program:
+    """The started program, its main window, and the height of its menu bar."""
+
+    def __init__(self, session, app, docs):
+        self.session = session
+        self.cwd = os.path.join(session.work, "cwd")
+        shutil.copytree(docs, self.cwd)
+        self.proc = session.start_app([app], self.cwd)
+        self.window = session.wait_window(TITLE, timeout=60)
+        self.menu = None
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def client_origin(self):
+        x, y, _, _ = self.session.geometry(self.window)
+        return x, y + self.menu
+
+    def find_menu_bar(self, shot):
+        """The menu bar's height: the trajectory pane's white starts 4 px under the client top."""
+        x, y, _, height = self.session.geometry(self.window)
+        column = x + PANE[0] + PANE[2] // 2
+        for row in range(0, min(height, 120)):
+            if shot.pixel(column, y + row) == WHITE:
+                self.menu = row - PANE[1]
+                return self.menu
+        raise Failure("the white trajectory pane was not found under the menu bar")
+
+    def pane_rect(self, left=PANE[0], top=PANE[1], width=PANE[2], height=PANE[3]):
+        cx, cy = self.client_origin()
+        return (cx + left, cy + top, width, height)
+
+    def click_client(self, x, y):
+        self.session.click(self.window, x, y + self.menu)
+
+    def wait_drawn(self, timeout=30):
+        """Waits until the trajectory pane shows the vacuum and linear-drag curves."""
+        def drawn():
+            shot = self.session.screenshot("waiting-for-curves")
+            if self.menu is None:
+                try:
+                    self.find_menu_bar(shot)
+                except Failure:
+                    return None
+            rect = self.pane_rect()
+            return shot if shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50 else None
+        return poll("the trajectory pane to show black and blue curves", drawn, timeout, 0.3)
+
+    def answer_box(self, title, keys, timeout=20):
+        box = self.session.wait_window(title, timeout)
+        self.session.activate(box)
+        self.session.key(*keys)
+        self.session.wait_window_gone(title)
+
+    def close_request(self):
+        # The window manager's close request is what the close box sends.
+        self.session.run(["wmctrl", "-i", "-c", hex(self.window)])
+
+
+# --- scenarios ---------------------------------------------------------------------------------
+
+
+def scenario_window(program, session):
+    """Title, client size under the menu bar, place on the screen, the curves at start."""
+    shot = program.wait_drawn()
+    name = session.window_name(program.window)
+    check(name == TITLE, f"window title is {name!r}")
+
+    menu = program.menu
+    check(10 <= menu <= 40, f"menu bar height {menu} px is implausible")
+    x, y, width, height = session.geometry(program.window)
+    check((width, height - menu) == (CLIENT_WIDTH, CLIENT_HEIGHT),
+          f"client area is {width} x {height - menu} under a {menu} px menu bar, "
+          f"expected {CLIENT_WIDTH} x {CLIENT_HEIGHT}")
+
+    left, right, top, bottom = session.frame_extents(program.window)
+    frame_x, frame_y = x - left, y - top
+    want_x, want_y = SCREEN_WIDTH * 0.05, SCREEN_HEIGHT * 0.05
+    check(abs(frame_x - want_x) <= 1 and abs(frame_y - want_y) <= 1,
+          f"frame top-left at ({frame_x}, {frame_y}), expected ({want_x:.0f}, {want_y:.0f})")
+
+    # The parameter panel fills the bottom of the client area: Text1 is light yellow.
+    cx, cy = program.client_origin()
+    field = (cx + TEXT1[0] + 2, cy + TEXT1[1] + 2, TEXT1[2] - 4, TEXT1[3] - 4)
+    yellow = shot.count(field, FIELD_YELLOW)
+    check(yellow > 0.5 * field[2] * field[3], f"Text1 is not light yellow ({yellow} pixels)")
+
+    # Before any click: vacuum and linear-drag curves, no quadratic-drag curve.
+    rect = program.pane_rect()
+    red = shot.count(rect, RED)
+    check(red <= MARKER_RED_MAX, f"{red} red pixels in the trajectory pane before any run")
+    check(red > 0, "the red ball marker is missing before any run")
+    print(f"window: menu bar {menu} px, frame at ({frame_x}, {frame_y}), "
+          f"pane black {shot.count(rect, BLACK)}, blue {shot.count(rect, BLUE)}, red {red}")
+
+
+def scenario_run(program, session):
+    """ПУСК animates the red curve; afterwards the option buttons show the velocity panes."""
+    shot = program.wait_drawn()
+    rect = program.pane_rect()
+    before = shot.count(rect, RED)
+    check(before <= MARKER_RED_MAX, f"{before} red pixels in the pane before the run")
+
+    started = time.monotonic()
+    program.click_client(CMD_OK[0] + CMD_OK[2] // 2, CMD_OK[1] + CMD_OK[3] // 2)
+    counts = []
+    stable_since = None
+    while time.monotonic() - started < 60:
+        shot = session.screenshot("flying")
+        counts.append(shot.count(rect, RED))
+        if len(counts) > 1 and counts[-1] == counts[-2] and counts[-1] > MARKER_RED_MAX:
+            stable_since = stable_since or time.monotonic()
+            if time.monotonic() - stable_since > 1.0:
+                break
+        else:
+            stable_since = None
+        time.sleep(0.1)
+    landed = time.monotonic() - started
+    print(f"run: red pixel counts {counts}, landed after about {landed:.1f} s")
+    check(counts[-1] > before + 200, f"no red curve after the run (red counts {counts})")
+    rises = sum(1 for a, b in zip(counts, counts[1:]) if b > a)
+    check(rises >= 2, f"the red curve did not grow step by step (red counts {counts})")
+    check(shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50,
+          "the black and blue curves are gone after the run")
+
+    trajectory = shot.region(*rect)
+    panes = {}
+    for n in (2, 3):
+        ox, oy = OPTION_CENTRES[n]
+        program.click_client(FRAME1[0] + ox, FRAME1[1] + oy)
+
+        def switched():
+            s = session.screenshot(f"option{n}")
+            now = s.region(*rect)
+            changed = sum(1 for a, b in zip(now, trajectory) if a != b)
+            return (s, now) if changed > 0.01 * len(now) else None
+
+        shot, panes[n] = poll(f"Option{n} to show its velocity pane", switched, 10)
+        for colour, what in ((BLACK, "vacuum"), (BLUE, "linear-drag"), (RED, "quadratic-drag")):
+            check(shot.count(rect, colour) > 50, f"velocity pane {n} lacks the {what} curve")
+    check(panes[2] != panes[3], "Option2 and Option3 show the same picture")
+
+    # Back to the trajectories: the pane shows its picture as it was, without a new run.
+    ox, oy = OPTION_CENTRES[1]
+    program.click_client(FRAME1[0] + ox, FRAME1[1] + oy)
+
+    def back():
+        now = session.screenshot("option1").region(*rect)
+        return sum(1 for a, b in zip(now, trajectory) if a != b) <= 0.001 * len(now)
+
+    poll("Option1 to show the trajectory picture again", back, 10)
+
+
+def scenario_input(program, session):
+    """A rejected input raises its message box; Enter answers it and the window goes on."""
+    program.wait_drawn()
+    session.activate(program.window)
+
+    # "-1" in Text1: the whole text becomes 1 first, then a minus goes in front of it.
+    program.click_client(TEXT1[0] + TEXT1[2] // 2, TEXT1[1] + TEXT1[3] // 2)
+    session.key("ctrl+a")
+    session.type("1")
+    time.sleep(0.5)
+    check(not session.windows_named("Ошибка"), "1 in Text1 was refused")
+    session.key("Home")
+    session.type("-")
+    program.answer_box("Ошибка", ["Return"])
+    check(program.alive(), "the program ended after the message box")
+
+    # Zero speed is refused with a hint rather than an error.
+    program.click_client(TEXT2[0] + TEXT2[2] // 2, TEXT2[1] + TEXT2[3] // 2)
+    session.key("ctrl+a")
+    session.type("0")
+    program.answer_box("Совет", ["Return"])
+    program.wait_drawn()
+    check(program.alive(), "the program ended after the message box")
+
+
+def scenario_close(program, session):
+    """The close box asks first: No keeps the window, Yes ends the program with status 0."""
+    program.wait_drawn()
+    program.close_request()
+    program.answer_box("На Выход", ["n"])
+    time.sleep(1.0)
+    check(program.alive() and session.windows_named(TITLE), "No in the confirmation closed it")
+    program.wait_drawn()
+
+    program.close_request()
+    program.answer_box("На Выход", ["y"])
+    try:
+        status = program.proc.wait(timeout=20)
+    except Exception:
+        raise Failure("the program still runs after Yes in the close confirmation")
+    check(status == 0, f"the program ended with status {status}")
+
+
+def scenario_resize(program, session):
+    """A resized window keeps the parameter panel at the bottom; the graph area takes the rest."""
+    program.wait_drawn()
+    for width, height in ((1000, 800), (760, 640), (CLIENT_WIDTH, CLIENT_HEIGHT)):
+        session.run(["xdotool", "windowsize", "--sync", str(program.window), str(width),
+                     str(height + program.menu)], check=False)
+
+        def resized():
+            _, _, w, h = session.geometry(program.window)
+            return (w, h - program.menu) == (width, height)
+
+        poll(f"the client area to become {width} x {height}", resized, 10)
+
+        def anchored():
+            shot = session.screenshot(f"resized-{width}x{height}")
+            cx, cy = program.client_origin()
+            # The yellow of Text1 begins 2 px inside its border, 270 px above the bottom edge.
+            column = [shot.pixel(cx + TEXT1[0] + 60, cy + row) for row in range(height)]
+            rows = [row for row, colour in enumerate(column) if colour == FIELD_YELLOW]
+            # The pane grows with the window: white up to 4 px from the right edge.
+            pane = program.pane_rect(width=width - 26, height=height - 326)
+            white = shot.count(pane, WHITE) > 0.3 * pane[2] * pane[3]
+            edge = shot.region(cx + width - 5, pane[1], 1, pane[3]).count(WINDOW_GREY)
+            gap = shot.region(cx + width - 3, pane[1], 1, pane[3]).count(WINDOW_GREY)
+            ok = (rows and rows[0] == height - 270 + 2 and white and edge < pane[3] // 2
+                  and gap == pane[3] and shot.count(pane, BLUE) > 50)
+            return (rows[0] if rows else None) if ok else None
+
+        poll(f"Text1 270 px above the bottom of a {width} x {height} client area", anchored, 15,
+             0.3)
+    print("resize: panel anchored at 1000 x 800, 760 x 640 and 720 x 560")
+
+
+SCENARIOS = {
+    "window": scenario_window,
+    "run": scenario_run,
+    "input": scenario_input,
+    "close": scenario_close,
+    "resize": scenario_resize,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--app", required=True)
+    parser.add_argument("--docs", required=True)
+    parser.add_argument("--artifacts", required=True)
+    parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
+    args = parser.parse_args()
+
+    failed = []
+    for name in args.scenarios:
+        started = time.monotonic()
+        with XSession(args.artifacts) as session:
+            try:
+                program = Program(session, os.path.abspath(args.app), args.docs)
+                SCENARIOS[name](program, session)
+                # Every scenario ends the program as a user does, and it must end cleanly.
+                if program.alive():
+                    scenario_close_quietly(program)
+                print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+            except Exception as error:  # any error leaves its pictures behind
+                folder = session.keep_artifacts(name)
+                print(f"FAIL {name}: {error}\n  screenshots and logs: {folder}", file=sys.stderr)
+                failed.append(name)
+    return 1 if failed else 0
+
+
+def scenario_close_quietly(program):
+    program.close_request()
+    program.answer_box("На Выход", ["y"])
+    status = program.proc.wait(timeout=20)
+    check(status == 0, f"the program ended with status {status}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
