@@ -1,14 +1,17 @@
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/RunSequence.h"
+#include "ui/Tone.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::MainWindow window;
-    window.placeOnScreen();
-    window.layoutControls();
-    QObject::connect(&window, &ui::MainWindow::shortRecomputeRequested, &window,
-                     &ui::MainWindow::layoutControls);
+    ui::DialogMessageBoxes boxes(&window);
+    ui::AudioTone tone;
+    ui::RunSequence run(window, boxes, tone);
+    run.load();
     window.show();
     return app.exec();
 }

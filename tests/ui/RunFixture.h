@@ -1,0 +1,91 @@
+#pragma once
+
+#include "TeeSurface.h"
+#include "graphs/GraphPane.h"
+#include "ui/FlightAnimation.h"
+#include "ui/MainWindow.h"
+#include "ui/RecordingMessageBoxes.h"
+#include "ui/RunSequence.h"
+#include "ui/Tone.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_ui {
+
+using graphs::SurfaceCall;
+
+// A loaded and shown main window whose run sequence answers boxes from a record, makes no
+// sound and draws through recording tees; the animation ticks as fast as the loop runs.
+class RunFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (int n = 0; n < 3; ++n)
+            tees[n] = std::make_unique<TeeSurface>(window.pane(n + 1));
+        run = std::make_unique<ui::RunSequence>(window, boxes, tone);
+        run->setSurfaces(tees[0].get(), tees[1].get(), tees[2].get());
+        run->setDecimalSeparator('.');
+        run->setTickInterval(0);
+        run->load();
+        window.show();
+        [[maybe_unused]] bool exposed = QTest::qWaitForWindowExposed(&window);
+        QCoreApplication::processEvents();
+    }
+
+    void TearDown() override { run.reset(); }
+
+    const std::vector<SurfaceCall>& calls(int pane) const { return tees[pane - 1]->record.calls(); }
+    void forgetDrawing() {
+        for (auto& t : tees)
+            t->record.forget();
+    }
+
+    QString text(const char* label) const { return window.label(label)->text(); }
+    QLineEdit* field(int n) const { return window.field(n); }
+
+    void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
+    // Lets the flight and its landing run out.
+    bool finish(int timeoutMs = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (run->busy() && clock.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return !run->busy();
+    }
+    // Lets the flight run until it has made the given number of ticks.
+    void flyUntilTick(int n) {
+        QElapsedTimer clock;
+        clock.start();
+        while (run->busy() && run->flight().ticks() < n && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // Replaces a field's whole text in one change, as a paste over a selection does.
+    void paste(int n, const QString& text) {
+        field(n)->selectAll();
+        field(n)->insert(text);
+    }
+
+    ui::MainWindow window;
+    ui::RecordingMessageBoxes boxes;
+    ui::SilentTone tone;
+    std::unique_ptr<TeeSurface> tees[3];
+    std::unique_ptr<ui::RunSequence> run;
+};
+
+inline int count(const std::vector<SurfaceCall>& calls, SurfaceCall::Op op,
+                 const QColor& colour = QColor()) {
+    int n = 0;
+    for (const SurfaceCall& c : calls)
+        if (c.op == op && (!colour.isValid() || c.colour == colour))
+            ++n;
+    return n;
+}
+
+} // namespace testing_ui

@@ -1,0 +1,219 @@
+#include "RunFixture.h"
+
+#include "model/ClosedForm.h"
+#include "model/LinearDrag.h"
+#include "model/VacuumPath.h"
+
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace testing_ui;
+using Op = SurfaceCall::Op;
+
+namespace {
+
+const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
+
+const char* const quadraticLabels[] = {"Label29", "Label35", "Label30", "Label31",
+                                       "Label32", "Label41", "Label42"};
+const char* const quadraticPrefixes[] = {
+    "Tp2= ", "Хp2= ", "Ymax2= ", "Tmax2= ", "Xmax2= ", "Vx2(y=0)= ", "Vy2(y=0)= "};
+
+// Index just past the axes of a trajectory pane: they end by centring the ball marker.
+std::size_t afterAxes(const std::vector<SurfaceCall>& calls) {
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        if (calls[i].op == Op::PlaceMarker)
+            return i + 1;
+    return calls.size();
+}
+
+} // namespace
+
+using RunSequence = RunFixture;
+
+TEST_F(RunSequence, StartState) {
+    const char* const texts[] = {"0.500",  "3.000",  "30.00",    "0.4000",
+                                 "7800.0", "1000.0", "0.0010060"};
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(field(n)->text(), texts[n - 1]) << n;
+    EXPECT_EQ(window.hScroll()->value(), 100);
+    EXPECT_EQ(window.vScroll()->value(), 100);
+    EXPECT_EQ(window.state().scaleX, 1.0);
+    EXPECT_EQ(window.state().scaleY, 1.0f);
+    EXPECT_TRUE(window.state().zagruzka);
+
+    EXPECT_EQ(text("Label20"), "a_max=  34.669 град");
+    EXPECT_EQ(text("Label16"), "Tp= 0.153 c");
+    EXPECT_EQ(text("Label38"), "Vy(y=0)= -3.473 м/c");
+    EXPECT_EQ(text("Label43"), "m= 2.614E+02 кг");
+    EXPECT_EQ(text("Label23"), "Vp1= 5.897E+05 м/c");
+    EXPECT_EQ(text("Label44"), "Vp2= 8.437 м/с");
+    EXPECT_EQ(text("Label45"), "R2= 8.320 м");
+    EXPECT_EQ(text("Label26"), "Tmax1= 0.560 c");
+    EXPECT_EQ(text("Label27"), "Xmax1=  1.455 м");
+    EXPECT_EQ(text("Label39"), "Vx1(y=0)=  2.598 м/c");
+    EXPECT_EQ(text("Label40"), "Vy1(y=0)= -3.293 м/c");
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(text(quadraticLabels[i]), QString::fromUtf8(quadraticPrefixes[i]));
+
+    // The trajectory pane holds vacuum and linear drag only; the velocity panes nothing.
+    EXPECT_GE(run->shortRecomputes(), 1);
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, black), 660);
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
+    EXPECT_TRUE(calls(2).empty());
+    EXPECT_TRUE(calls(3).empty());
+    EXPECT_EQ(window.pane(2)->itemCount(), 0u);
+    EXPECT_GT(window.pane(1)->itemCount(), 0u);
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+    EXPECT_EQ(tone.blocking + tone.started, 0);
+}
+
+TEST_F(RunSequence, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
+    // Command1, were it visible, has exactly the effect of a size change.
+    forgetDrawing();
+    window.command1()->show();
+    QTest::mouseClick(window.command1(), Qt::LeftButton);
+    EXPECT_FALSE(window.command1()->isVisible());
+
+    const auto& c = calls(1);
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_EQ(c[0], SurfaceCall::clear());
+    EXPECT_EQ(c[1], SurfaceCall::setScale(0, 1, 2, 0));
+    const model::ClosedForm& cf = window.state().closed;
+    std::size_t i = afterAxes(c);
+    EXPECT_EQ(c[i - 1], SurfaceCall::marker(0, 0.5));
+    const std::vector<SurfaceCall> vacuumStart{
+        SurfaceCall::setPenWidth(1), SurfaceCall::line(cf.Xp, 0, cf.Xp, cf.Ymax, black),
+        SurfaceCall::setPenWidth(3), SurfaceCall::point(0, 0.5f, black)};
+    for (const SurfaceCall& expected : vacuumStart)
+        EXPECT_EQ(c[i++], expected);
+    const model::VacuumPath vacuum = model::raschet0(window.state().in, cf, 0, 2, 1000);
+    for (const model::PanePoint& p : vacuum.points)
+        ASSERT_EQ(c[i++], SurfaceCall::lineTo(p.x, p.y, black));
+    const std::vector<SurfaceCall> linearStart{
+        SurfaceCall::setPenWidth(1), SurfaceCall::line(cf.Xp1, 0, cf.Xp1, cf.Ymax1, blue),
+        SurfaceCall::setPenWidth(3), SurfaceCall::point(0, 0.5f, blue)};
+    for (const SurfaceCall& expected : linearStart)
+        EXPECT_EQ(c[i++], expected);
+    std::vector<model::PanePoint> linear;
+    model::linearDragPoints(window.state().in, cf, 1000, linear);
+    for (const model::PanePoint& p : linear)
+        ASSERT_EQ(c[i++], SurfaceCall::lineTo(p.x, p.y, blue));
+    EXPECT_EQ(i, c.size());
+    EXPECT_EQ(window.state().drawFlag, 1);
+}
+
+TEST_F(RunSequence, FullRunWithTheDefaults) {
+    QSignalSpy finished(run.get(), &ui::RunSequence::runFinished);
+    forgetDrawing();
+    clickRun();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(finished.count(), 1);
+
+    EXPECT_EQ(text("Label30"), "Ymax2= 0.627 м");
+    EXPECT_EQ(text("Label29"), "Tp2= 0.171 c");
+    EXPECT_EQ(text("Label35"), "Xp2= 0.431 м");
+    EXPECT_EQ(text("Label31"), "Tmax2= 0.562 c");
+    EXPECT_EQ(text("Label32"), "Xmax2=  1.335 м");
+    EXPECT_EQ(text("Label41"), "Vx2(y=0)=  2.144 м/c");
+    EXPECT_EQ(text("Label42"), "Vy2(y=0)= -3.113 м/c");
+    EXPECT_EQ(tone.started, 1);
+    EXPECT_EQ(tone.lastN, 50);
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+
+    // Trajectory pane: red start dot, the top marker at the step after the top, 110 pieces, each
+    // after the ball marker has moved to its end.
+    const auto& c = calls(1);
+    EXPECT_EQ(count(c, Op::DrawLineTo, red), 110);
+    EXPECT_EQ(count(c, Op::PlaceMarker), 1 + 110);
+    std::size_t dot = 0;
+    while (dot < c.size() && !(c[dot].op == Op::DrawPointColour && c[dot].colour == red))
+        ++dot;
+    ASSERT_LT(dot, c.size());
+    EXPECT_EQ(c[dot], SurfaceCall::point(0, 0.5f, red));
+    std::size_t apex = 0;
+    for (std::size_t i = dot; i < c.size(); ++i) {
+        if (c[i].op == Op::DrawLineTo) {
+            ASSERT_EQ(c[i - 1].op, Op::PlaceMarker);
+            EXPECT_FLOAT_EQ(float(c[i - 1].args[0]), float(c[i].args[0]));
+        }
+        if (c[i].op == Op::DrawLine && c[i].colour == red)
+            apex = i;
+    }
+    ASSERT_GT(apex, dot);
+    EXPECT_EQ(c[apex - 1], SurfaceCall::setPenWidth(1));
+    EXPECT_EQ(c[apex + 1], SurfaceCall::setPenWidth(3));
+    EXPECT_NEAR(c[apex].args[0], 0.431380, 1e-5);
+    EXPECT_EQ(count({c.begin() + dot, c.begin() + apex}, Op::DrawLineTo), 33); // top at step 337
+
+    // Velocity panes: cleared, scaled, axes, then the six curves.
+    for (int n : {2, 3}) {
+        const auto& v = calls(n);
+        ASSERT_GE(v.size(), 2u);
+        EXPECT_EQ(v[0], SurfaceCall::clear());
+        EXPECT_EQ(count(v, Op::DrawLineTo, red), 1109) << n;
+        EXPECT_GE(count(v, Op::DrawLineTo, blue), 1000) << n;
+    }
+    EXPECT_EQ(calls(2)[1], SurfaceCall::setScale(0, 3, 1, 0));
+    EXPECT_EQ(calls(3)[1], SurfaceCall::setScale(0, 2, 1, -4));
+    const model::ClosedForm& cf = window.state().closed;
+    const double vx0 = 3 * std::cos(cf.alpha);
+    EXPECT_NE(std::find(calls(2).begin(), calls(2).end(),
+                        SurfaceCall::line(0, float(vx0), float(cf.Tmax), float(vx0), black)),
+              calls(2).end());
+    const SurfaceCall lastVy = calls(3).back();
+    EXPECT_NEAR(lastVy.args[0], 0.561995, 1e-5);
+    EXPECT_NEAR(lastVy.args[1], -3.113040, 1e-5);
+    EXPECT_GT(window.pane(2)->itemCount(), 0u);
+    EXPECT_GT(window.pane(3)->itemCount(), 0u);
+}
+
+TEST_F(RunSequence, ResizeAfterARunKeepsTheVelocityPanes) {
+    clickRun();
+    ASSERT_TRUE(finish());
+    window.option(2)->click();
+    const std::size_t vx = calls(2).size(), vy = calls(3).size();
+    forgetDrawing();
+
+    window.resize(window.width() + 80, window.height() + 40);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(text(quadraticLabels[i]), QString::fromUtf8(quadraticPrefixes[i]));
+    EXPECT_TRUE(window.option(1)->isChecked());
+    EXPECT_TRUE(window.pane(1)->isVisible());
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
+    EXPECT_TRUE(calls(2).empty());
+    EXPECT_TRUE(calls(3).empty());
+    EXPECT_GT(vx, 0u);
+    EXPECT_GT(vy, 0u);
+    EXPECT_GT(window.pane(2)->itemCount(), 0u);
+}
+
+TEST_F(RunSequence, RegionalCommaAndScaleBarsAtZero) {
+    run->setDecimalSeparator(',');
+    run->shortRecompute();
+    EXPECT_EQ(text("Label43"), "m= 2,614E+02 кг");
+    EXPECT_EQ(text("Label22"), "tau= 6,892E+04 c");
+    EXPECT_EQ(text("Label16"), "Tp= 0.153 c");
+
+    // A factor of 0 would leave the pane without width or height: 0.1 stands in.
+    forgetDrawing();
+    window.hScroll()->setValue(0);
+    window.vScroll()->setValue(0);
+    for (const SurfaceCall& c : calls(1))
+        if (c.op == Op::SetScale) {
+            EXPECT_NE(c.args[0], c.args[2]);
+            EXPECT_NE(c.args[1], c.args[3]);
+        }
+    EXPECT_EQ(calls(1).back().op, Op::DrawLineTo);
+    EXPECT_EQ(run->trajectoryRanges().right, 0.2);
+    EXPECT_FLOAT_EQ(float(run->trajectoryRanges().top), 0.1f);
+    window.hScroll()->setValue(200);
+    EXPECT_EQ(run->trajectoryRanges().right, 4.0);
+}

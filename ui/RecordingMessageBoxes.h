@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+#include <QList>
+#include <QString>
+
+namespace ui {
+
+// Message boxes for tests and scripted runs: nothing is shown; every box is kept in order and
+// confirmations get a preset answer.
+class RecordingMessageBoxes : public MessageBoxes {
+public:
+    struct Box {
+        QString text;
+        QString title;
+        bool question = false;
+        bool operator==(const Box&) const = default;
+    };
+
+    void inform(const QString& text, const QString& title) override {
+        boxes.append({text, title, false});
+    }
+    bool confirm(const QString& text, const QString& title) override {
+        boxes.append({text, title, true});
+        return answer;
+    }
+
+    QList<Box> boxes;
+    bool answer = true; // the answer to every confirm
+};
+
+} // namespace ui
