@@ -12,6 +12,7 @@ logs in ARTIFACTS/SCENARIO/.
 import argparse
 import os
 import shutil
+import subprocess
 import sys
 import time
 
@@ -60,14 +61,20 @@ class Program:
         return x, y + self.menu
 
     def find_menu_bar(self, shot):
-        """The menu bar's height: the trajectory pane's white starts 4 px under the client top."""
+        """The menu bar's height, where the window's grey begins for good.
+
+        The client area's left 4 px are bare window background from its top to its bottom (the
+        vertical scroll bar starts at x = 4), while the menu bar above has colours of its own.
+        """
         x, y, _, height = self.session.geometry(self.window)
-        column = x + PANE[0] + PANE[2] // 2
-        for row in range(0, min(height, 120)):
-            if shot.pixel(column, y + row) == WHITE:
-                self.menu = row - PANE[1]
-                return self.menu
-        raise Failure("the white trajectory pane was not found under the menu bar")
+        column = shot.region(x + 2, y, 1, height)
+        row = height
+        while row > 0 and column[row - 1] == WINDOW_GREY:
+            row -= 1
+        if row == 0 or row > 60:
+            raise Failure(f"no menu bar above the window's grey client area (found {row} px)")
+        self.menu = row
+        return row
 
     def pane_rect(self, left=PANE[0], top=PANE[1], width=PANE[2], height=PANE[3]):
         cx, cy = self.client_origin()
@@ -87,7 +94,8 @@ class Program:
                     return None
             rect = self.pane_rect()
             return shot if shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50 else None
-        return poll("the trajectory pane to show black and blue curves", drawn, timeout, 0.3)
+        return poll("the trajectory pane to show black and blue curves", drawn, timeout, 0.3,
+                    self.session.guard)
 
     def answer_box(self, title, keys, timeout=20):
         box = self.session.wait_window(title, timeout)
@@ -146,21 +154,19 @@ def scenario_run(program, session):
 
     started = time.monotonic()
     program.click_client(CMD_OK[0] + CMD_OK[2] // 2, CMD_OK[1] + CMD_OK[3] // 2)
-    counts = []
-    stable_since = None
+    counts = [before]
+    stable_since = None  # when the red count took its latest value
     while time.monotonic() - started < 60:
         shot = session.screenshot("flying")
         counts.append(shot.count(rect, RED))
-        if len(counts) > 1 and counts[-1] == counts[-2] and counts[-1] > MARKER_RED_MAX:
-            stable_since = stable_since or time.monotonic()
-            if time.monotonic() - stable_since > 1.0:
-                break
-        else:
-            stable_since = None
-        time.sleep(0.1)
-    landed = time.monotonic() - started
+        if counts[-1] != counts[-2] or stable_since is None:
+            stable_since = time.monotonic()
+        elif counts[-1] > MARKER_RED_MAX and time.monotonic() - stable_since > 1.0:
+            break
+    landed = stable_since - started
     print(f"run: red pixel counts {counts}, landed after about {landed:.1f} s")
     check(counts[-1] > before + 200, f"no red curve after the run (red counts {counts})")
+    # At least one picture caught the ball in flight: more red than before, less than at the end.
     rises = sum(1 for a, b in zip(counts, counts[1:]) if b > a)
     check(rises >= 2, f"the red curve did not grow step by step (red counts {counts})")
     check(shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50,
@@ -223,16 +229,16 @@ def scenario_close(program, session):
     """The close box asks first: No keeps the window, Yes ends the program with status 0."""
     program.wait_drawn()
     program.close_request()
-    program.answer_box("На Выход", ["n"])
+    program.answer_box("На Выход", ["Escape"])
     time.sleep(1.0)
     check(program.alive() and session.windows_named(TITLE), "No in the confirmation closed it")
     program.wait_drawn()
 
     program.close_request()
-    program.answer_box("На Выход", ["y"])
+    program.answer_box("На Выход", ["Return"])
     try:
         status = program.proc.wait(timeout=20)
-    except Exception:
+    except subprocess.TimeoutExpired:
         raise Failure("the program still runs after Yes in the close confirmation")
     check(status == 0, f"the program ended with status {status}")
 
@@ -290,6 +296,8 @@ def main():
     failed = []
     for name in args.scenarios:
         started = time.monotonic()
+        # Pictures of an earlier failure would only mislead once this run has passed.
+        shutil.rmtree(os.path.join(args.artifacts, name), ignore_errors=True)
         with XSession(args.artifacts) as session:
             try:
                 program = Program(session, os.path.abspath(args.app), args.docs)
@@ -307,7 +315,7 @@ def main():
 
 def scenario_close_quietly(program):
     program.close_request()
-    program.answer_box("На Выход", ["y"])
+    program.answer_box("На Выход", ["Return"])
     status = program.proc.wait(timeout=20)
     check(status == 0, f"the program ended with status {status}")
 

@@ -28,10 +28,15 @@ def _die_with_parent():
     os.setpgrp()
 
 
-def poll(what, probe, timeout=20.0, interval=0.1):
-    """Calls probe() until it returns something true and returns that; fails after timeout."""
+def poll(what, probe, timeout=20.0, interval=0.1, guard=None):
+    """Calls probe() until it returns something true and returns that; fails after timeout.
+
+    guard, if given, is called first on every round and may fail at once (a program that died).
+    """
     deadline = time.monotonic() + timeout
     while True:
+        if guard:
+            guard(what)
         result = probe()
         if result:
             return result
@@ -187,8 +192,14 @@ class XSession:
         return [int(w) for w in out.split()]
 
     def wait_window(self, title, timeout=30):
-        ids = poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout)
+        ids = poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout,
+                   guard=self.guard)
         return ids[0]
+
+    def guard(self, what):
+        if self.app is not None and self.app.poll() is not None:
+            raise Failure(f"the program ended with status {self.app.returncode} while waiting "
+                          f"for {what}")
 
     def wait_window_gone(self, title, timeout=15):
         poll(f'the window "{title}" to close', lambda: not self.windows_named(title), timeout)
