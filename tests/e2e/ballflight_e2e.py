@@ -16,6 +16,7 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # keep the source folder clean
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
 
 TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
