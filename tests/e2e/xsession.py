@@ -229,9 +229,18 @@ class XSession:
         numbers = re.findall(r"\d+", out.split("=", 1)[-1]) if "=" in out else []
         return tuple(int(n) for n in numbers) if len(numbers) == 4 else (0, 0, 0, 0)
 
-    def activate(self, window):
-        self.run(["xdotool", "windowactivate", "--sync", str(window)], check=False)
-        self.run(["xdotool", "windowfocus", "--sync", str(window)], check=False)
+    def activate(self, window, timeout=15):
+        """Asks the window manager to activate the window until it reports it active.
+
+        A request may be lost while the window is still being mapped, so it is repeated;
+        xdotool's own --sync would wait for ever instead.
+        """
+        def active():
+            self.run(["xdotool", "windowactivate", str(window)], check=False)
+            time.sleep(0.1)
+            return self.run(["xdotool", "getactivewindow"], check=False).strip() == str(window)
+
+        poll(f"window {window} to become active", active, timeout, 0.2, guard=self.guard)
 
     def click(self, window, x, y):
         """Left click at (x, y) of the window's own area."""
