@@ -202,28 +202,40 @@ def scenario_run(program, session):
 
 
 def scenario_input(program, session):
-    """A rejected input raises its message box; Enter answers it and the window goes on."""
-    program.wait_drawn()
+    """A refused input raises its message box; Enter answers it and the default comes back.
+
+    The replacement values of h0 and v0 are the defaults, so after each refusal the trajectory
+    pane must show again exactly the picture it had at start.
+    """
+    shot = program.wait_drawn()
+    rect = program.pane_rect()
+    start = shot.region(*rect)
     session.activate(program.window)
 
-    # "-1" in Text1: the whole text becomes 1 first, then a minus goes in front of it.
+    def pane_is(expected, what, same=True):
+        def probe():
+            now = session.screenshot(what).region(*rect)
+            changed = sum(1 for a, b in zip(now, expected) if a != b)
+            return changed <= 0.001 * len(now) if same else changed > 0.01 * len(now)
+        poll(what, probe, 15, 0.2, session.guard)
+
+    # "-1" in Text1: the whole text becomes 1 first (a higher throw), then a minus goes in front.
     program.click_client(TEXT1[0] + TEXT1[2] // 2, TEXT1[1] + TEXT1[3] // 2)
     session.key("ctrl+a")
     session.type("1")
-    time.sleep(0.5)
+    pane_is(start, "the pane to show the throw from 1 m", same=False)
     check(not session.windows_named("Ошибка"), "1 in Text1 was refused")
     session.key("Home")
     session.type("-")
     program.answer_box("Ошибка", ["Return"])
-    check(program.alive(), "the program ended after the message box")
+    pane_is(start, "the pane to show the throw from 0.5 m again after -1 was refused")
 
-    # Zero speed is refused with a hint rather than an error.
+    # Zero speed is refused with a hint rather than an error, and 3 m/s comes back.
     program.click_client(TEXT2[0] + TEXT2[2] // 2, TEXT2[1] + TEXT2[3] // 2)
     session.key("ctrl+a")
     session.type("0")
     program.answer_box("Совет", ["Return"])
-    program.wait_drawn()
-    check(program.alive(), "the program ended after the message box")
+    pane_is(start, "the pane to show the throw at 3 m/s again after 0 was refused")
 
 
 def scenario_close(program, session):
