@@ -32,6 +32,8 @@ FRAME1 = (616, 410)
 OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
 TEXT1 = (44, 290, 72, 26)
 TEXT2 = (44, 320, 72, 26)
+# Menu titles in the menu bar: "Файл" at the left, "Помощь" after it.
+FILE_MENU_X, HELP_MENU_X = 25, 80
 
 # The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
 # a red curve has been drawn.
@@ -289,12 +291,70 @@ def scenario_resize(program, session):
     print("resize: panel anchored at 1000 x 800, 760 x 640 and 720 x 560")
 
 
+def scenario_menu(program, session):
+    """Menu commands in the real window: exit asks first, the boxes, the authors window centred
+    over the main window and outliving it."""
+    program.wait_drawn()
+    session.activate(program.window)
+
+    def choose(menu_x, downs):
+        # A click on the menu title opens it with no item selected; Down walks the items,
+        # passing over separators.
+        program.session.click(program.window, menu_x, program.menu // 2)
+        time.sleep(0.7)
+        session.key(*["Down"] * downs, "Return")
+
+    choose(FILE_MENU_X, 4)  # "Выход"
+    program.answer_box("На Выход", ["Escape"])
+    check(program.alive() and session.windows_named(TITLE), "No after Выход closed the window")
+
+    choose(HELP_MENU_X, 4)  # "О программе"
+    program.answer_box("О ПРОГРАММЕ", ["Return"])
+    choose(HELP_MENU_X, 5)  # "Регистрация"
+    program.answer_box("РЕГИСТРАЦИЯ", ["Return"])
+
+    choose(HELP_MENU_X, 3)  # "Авторы"
+    authors = session.wait_window("Авторы")
+
+    def frame(window):
+        x, y, w, h = session.geometry(window)
+        left, right, top, bottom = session.frame_extents(window)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def centred():
+        main, own = frame(program.window), frame(authors)
+        dx = (main[0] + main[2] / 2) - (own[0] + own[2] / 2)
+        dy = (main[1] + main[3] / 2) - (own[1] + own[3] / 2)
+        return abs(dx) <= 1 and abs(dy) <= 1
+
+    poll("the authors window to stand over the middle of the main window", centred, 10, 0.3,
+         session.guard)
+    _, _, width, height = session.geometry(authors)
+    check((width, height) == (222, 297), f"the authors window is {width} x {height}")
+    session.screenshot("authors")
+
+    # The main window closes after Yes, but the program lives on with the authors window.
+    program.close_request()
+    program.answer_box("На Выход", ["Return"])
+    session.wait_window_gone(TITLE)
+    time.sleep(1.0)
+    check(program.alive() and session.windows_named("Авторы"),
+          "the authors window did not outlive the main window")
+    session.run(["wmctrl", "-i", "-c", hex(authors)])
+    try:
+        status = program.proc.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program still runs after its last window closed")
+    check(status == 0, f"the program ended with status {status}")
+
+
 SCENARIOS = {
     "window": scenario_window,
     "run": scenario_run,
     "input": scenario_input,
     "close": scenario_close,
     "resize": scenario_resize,
+    "menu": scenario_menu,
 }
 
 
