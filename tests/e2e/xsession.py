@@ -244,8 +244,9 @@ class XSession:
 
     def click(self, window, x, y):
         """Left click at (x, y) of the window's own area."""
-        self.run(["xdotool", "mousemove", "--window", str(window), "--sync", str(x), str(y)])
-        time.sleep(0.05)
+        # No --sync: it waits for a movement that never comes when the pointer is there already.
+        self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y)])
+        time.sleep(0.1)
         self.run(["xdotool", "click", "1"])
 
     def key(self, *keys):
