@@ -157,9 +157,12 @@ class XSession:
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY"):
             self.env.pop(name, None)
+        # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program itself keeps
+        # the locale it was given.
+        self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
 
     def _start_window_manager(self):
-        self._spawn(["openbox", "--sm-disable"], "openbox.log", env=self.env)
+        self._spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
         # openbox owns the screen's window-manager selection once it manages windows.
         poll("openbox to manage the screen",
              lambda: "Name:" in self.run(["wmctrl", "-m"], check=False), timeout=20)
@@ -178,18 +181,23 @@ class XSession:
     # --- tools -------------------------------------------------------------------------------
 
     def run(self, argv, check=True, timeout=20):
-        proc = subprocess.run(argv, env=self.env, stdout=subprocess.PIPE,
+        proc = subprocess.run(argv, env=self.tool_env, stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, timeout=timeout)
         if check and proc.returncode != 0:
             raise Failure(f"{' '.join(argv)} failed: {proc.stderr.decode(errors='replace')}")
         return proc.stdout.decode(errors="replace")
 
     def windows_named(self, title):
-        """Ids of visible windows whose title is exactly title."""
-        pattern = re.sub(r"([.\[\]{}()*+?^$|\\])", r"\\\1", title)
-        out = self.run(["xdotool", "search", "--onlyvisible", "--name", f"^{pattern}$"],
+        """Ids of the program's visible windows whose title is exactly title.
+
+        Titles are compared in _NET_WM_NAME, which is UTF-8 whatever the program's locale; in
+        a C locale the program's legacy WM_NAME is not, and xdotool's --name would miss it.
+        """
+        if self.app is None:
+            return []
+        out = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
                        check=False)
-        return [int(w) for w in out.split()]
+        return [int(w) for w in out.split() if self.window_name(int(w)) == title]
 
     def wait_window(self, title, timeout=30):
         ids = poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout,
@@ -207,7 +215,7 @@ class XSession:
     def window_name(self, window):
         """The window's title (_NET_WM_NAME) as text, whatever the locale of the test run."""
         out = subprocess.run(["xprop", "-id", str(window), "-notype", "_NET_WM_NAME"],
-                             env=dict(self.env, LC_ALL="C.UTF-8"), stdout=subprocess.PIPE,
+                             env=self.tool_env, stdout=subprocess.PIPE,
                              timeout=20).stdout
         match = re.search(rb'= "(.*)"\s*$', out, re.S)
         if not match:
@@ -256,12 +264,12 @@ class XSession:
         self.run(["xdotool", "type", "--delay", "60", text])
 
     def screenshot(self, name):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.env,
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.tool_env,
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                               timeout=30).stdout
         if not data:
             data = subprocess.run(
-                "xwd -root -silent | convert xwd:- -depth 8 ppm:-", shell=True, env=self.env,
+                "xwd -root -silent | convert xwd:- -depth 8 ppm:-", shell=True, env=self.tool_env,
                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=30).stdout
         shot = Screenshot(data)
         # A polling loop takes many pictures; the first one and the latest ones tell the story.
