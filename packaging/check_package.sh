@@ -44,15 +44,15 @@ done
 # The installed desktop files validate, and the icons have their nominal sizes.
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/ru.ballflight.ballflight.desktop"
+desktop="$root/usr/share/applications/ru.ballflight.ballflight.desktop"
+desktop-file-validate "$desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/ru.ballflight.ballflight.metainfo.xml" \
     >/dev/null
 for size in 16 32 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x${size}/apps/ballflight.png" |
         grep -q "PNG image data, $size x $size" || fail "the ${size} px icon has another size"
 done
-grep -qx "Exec=ballflight-launch" "$root/usr/share/applications/ru.ballflight.ballflight.desktop" ||
-    fail "the desktop entry does not start the launcher"
+grep -qx "Exec=ballflight-launch" "$desktop" || fail "the desktop entry does not start the launcher"
 
 # The launcher, reached through a link as a menu may do, starts the program in the folder of
 # the documents. A stand-in program reports where it was started.

@@ -8,6 +8,7 @@ Only the Python standard library and Debian's X tools are used.
 import ctypes
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -94,6 +95,7 @@ class XSession:
         self.shots = []
         self.app = None
         self.env = None
+        self._logs = []
 
     # --- starting and stopping ---------------------------------------------------------------
 
@@ -115,14 +117,12 @@ class XSession:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
-        for log in getattr(self, "_logs", []):
+        for log in self._logs:
             log.close()
         shutil.rmtree(self.work, ignore_errors=True)
         return False
 
     def _spawn(self, argv, log_name, **kwargs):
-        if not hasattr(self, "_logs"):
-            self._logs = []
         log = open(os.path.join(self.work, log_name), "wb")
         self._logs.append(log)
         proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
@@ -140,15 +140,18 @@ class XSession:
         os.close(write_end)
         number = b""
         deadline = time.monotonic() + 30
-        while not number.endswith(b"\n"):
-            if time.monotonic() > deadline or self.procs[-1].poll() is not None:
-                os.close(read_end)
-                raise Failure("Xvfb did not start: " + self.log("xvfb.log"))
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read_end)
+        try:
+            while not number.endswith(b"\n"):
+                ready, _, _ = select.select([read_end], [], [], 0.5)
+                if ready:
+                    chunk = os.read(read_end, 16)
+                    number += chunk
+                    if chunk:
+                        continue
+                if time.monotonic() > deadline or self.procs[-1].poll() is not None:
+                    raise Failure("Xvfb did not start: " + self.log("xvfb.log"))
+        finally:
+            os.close(read_end)
         self.display = ":" + number.decode().strip()
         runtime = os.path.join(self.work, "runtime")
         os.mkdir(runtime, 0o700)
@@ -264,9 +267,9 @@ class XSession:
         self.run(["xdotool", "type", "--delay", "60", text])
 
     def screenshot(self, name):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.tool_env,
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                              timeout=30).stdout
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.tool_env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=30).stdout
         if not data:
             data = subprocess.run(
                 "xwd -root -silent | convert xwd:- -depth 8 ppm:-", shell=True, env=self.tool_env,
