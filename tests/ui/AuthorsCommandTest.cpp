@@ -7,28 +7,41 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 using ui::AuthorsWindow;
-using ui::MainWindow;
-using ui::MenuCommands;
 
 namespace {
 
-QList<AuthorsWindow*> authorsWindows() {
-    QList<AuthorsWindow*> found;
+struct Shown {
+    Shown() {
+        window.show();
+        [[maybe_unused]] bool exposed = QTest::qWaitForWindowExposed(&window);
+    }
+    AuthorsWindow* authors() {
+        window.menuActions().mnuHelpAvtors->trigger();
+        return commands.authorsWindow();
+    }
+    ui::MainWindow window;
+    ui::RecordingDocumentOpener opener;
+    ui::RecordingMessageBoxes boxes;
+    ui::MenuCommands commands{window, opener, boxes};
+};
+
+int authorsWindows() {
+    int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* a = qobject_cast<AuthorsWindow*>(w))
-            found.append(a);
-    return found;
+        n += qobject_cast<AuthorsWindow*>(w) != nullptr;
+    return n;
 }
 
 QPoint centredOver(const QWidget& main, const QWidget& form) {
-    const QRect m = main.frameGeometry();
-    const QRect f = form.frameGeometry();
+    const QRect m = main.frameGeometry(), f = form.frameGeometry();
     return {m.left() + (m.width() - f.width()) / 2, m.top() + (m.height() - f.height()) / 2};
 }
 
@@ -39,28 +52,27 @@ void deleteClosedWindows() {
 } // namespace
 
 TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
-    MainWindow window;
-    ui::RecordingDocumentOpener opener;
-    ui::RecordingMessageBoxes boxes;
-    MenuCommands commands(window, opener, boxes);
-    window.move(40, 30);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(commands.authorsWindow(), nullptr);
-
-    window.menuActions().mnuHelpAvtors->trigger();
-    AuthorsWindow* form2 = commands.authorsWindow();
+    Shown s;
+    s.window.move(40, 30);
+    AuthorsWindow* form2 = s.authors();
     ASSERT_NE(form2, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form2));
+    EXPECT_EQ(form2->windowTitle(), QStringLiteral("Авторы"));
+    EXPECT_EQ(form2->size(), QSize(222, 297));
+    EXPECT_EQ(form2->findChild<QLabel*>("Image1")->geometry(), QRect(32, 8, 150, 180));
+    EXPECT_EQ(form2->findChild<QLabel*>("Label1")->geometry(), QRect(8, 200, 209, 81));
+    if (QFile::exists(QStringLiteral(":/images/authors_portrait.svg"))) {
+        EXPECT_FALSE(form2->findChild<QLabel*>("Image1")->pixmap().isNull());
+    }
     EXPECT_EQ(form2->parentWidget(), nullptr);
-    EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(window, *form2));
+    EXPECT_FALSE(form2->isModal()); // the main window stays usable while Form2 is open
+    EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(s.window, *form2));
 
     const QStringList lines = form2->authorsText().split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 6);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(lines[i].size(), 36) << i;
-        // Padding only: the wording itself ends in a visible character.
-        EXPECT_FALSE(lines[i].trimmed().isEmpty()) << i;
+        EXPECT_FALSE(lines[i].trimmed().isEmpty()) << i; // padding only
     }
     EXPECT_TRUE(lines[5].contains(QStringLiteral("@example.org")));
     EXPECT_FALSE(lines[5].endsWith(QLatin1Char(' ')));
@@ -68,17 +80,11 @@ TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
     // Moved away and scribbled on, it comes back over the middle with its text, still one.
     form2->move(0, 0);
     form2->setAuthorsText(QStringLiteral("Label1"));
-    window.move(120, 90);
-    window.menuActions().mnuHelpAvtors->trigger();
-    EXPECT_EQ(commands.authorsWindow(), form2);
-    EXPECT_EQ(authorsWindows().size(), 1);
-    EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(window, *form2));
+    s.window.move(120, 90);
+    EXPECT_EQ(s.authors(), form2);
+    EXPECT_EQ(authorsWindows(), 1);
+    EXPECT_EQ(form2->frameGeometry().topLeft(), centredOver(s.window, *form2));
     EXPECT_EQ(form2->authorsText(), ui::ProgramTexts::authorsText());
-    EXPECT_TRUE(form2->isVisible());
-    // The main window stays usable while Form2 is open.
-    EXPECT_FALSE(form2->isModal());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-
     form2->close();
     deleteClosedWindows();
 }
@@ -87,24 +93,14 @@ TEST(AuthorsCommand, OutlivesTheMainWindowAndIsCreatedAgainAfterClosing) {
     QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
     QPointer<AuthorsWindow> form2;
     {
-        MainWindow window;
-        ui::RecordingDocumentOpener opener;
-        ui::RecordingMessageBoxes boxes;
-        MenuCommands commands(window, opener, boxes);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        window.menuActions().mnuHelpAvtors->trigger();
-        form2 = commands.authorsWindow();
-
-        // Closing Form2 destroys it; the next "Авторы" makes a new one.
-        form2->close();
+        Shown s;
+        s.authors()->close(); // closing Form2 destroys it; the next "Авторы" makes a new one
         deleteClosedWindows();
-        EXPECT_EQ(commands.authorsWindow(), nullptr);
-        window.menuActions().mnuHelpAvtors->trigger();
-        form2 = commands.authorsWindow();
+        EXPECT_EQ(s.commands.authorsWindow(), nullptr);
+        form2 = s.authors();
         ASSERT_NE(form2, nullptr);
-        EXPECT_EQ(authorsWindows().size(), 1);
-        window.close();
+        EXPECT_EQ(authorsWindows(), 1);
+        s.window.close();
     }
     // Form1 is closed and destroyed; Form2 keeps the program running, and the event loop ends
     // only when Form2, the last window, is closed (a safety exit fails the test, not hangs it).

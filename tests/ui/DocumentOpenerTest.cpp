@@ -40,38 +40,26 @@ private:
     QTemporaryDir dir_;
 };
 
-class InDirectory {
-public:
-    explicit InDirectory(const QString& path) : old_(QDir::currentPath()) {
-        QDir::setCurrent(path);
-    }
-    ~InDirectory() { QDir::setCurrent(old_); }
-
-private:
-    QString old_;
-};
-
 } // namespace
 
-TEST(DesktopDocumentOpener, NoEditorThatStartsIsAFailure) {
-    DesktopDocumentOpener opener({QStringLiteral("/nonexistent/ballflight-editor"),
-                                  QStringLiteral("ballflight-no-such-editor")},
-                                 false);
-    EXPECT_FALSE(opener.openInEditor(QStringLiteral("instruction.txt")));
+TEST(DesktopDocumentOpener, FirstEditorThatStartsGetsTheBareNameInTheWorkingDirectory) {
+    const QString missing = QStringLiteral("/nonexistent/ballflight-editor");
+    EXPECT_FALSE(
+        DesktopDocumentOpener({missing, QStringLiteral("ballflight-no-such-editor")}, false)
+            .openInEditor(QStringLiteral("instruction.txt")));
     EXPECT_FALSE(DesktopDocumentOpener({}, false).openInEditor(QStringLiteral("instruction.txt")));
-}
 
-TEST(DesktopDocumentOpener, EditorGetsTheBareNameVerbatimInTheWorkingDirectory) {
     FakeEditor editor;
     QTemporaryDir work;
-    InDirectory here(work.path());
-    // The first editor that starts gets the file, whether or not it exists.
-    DesktopDocumentOpener opener({QStringLiteral("/nonexistent/ballflight-editor"), editor.path()},
-                                 true);
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    // The file need not exist.
+    DesktopDocumentOpener opener({missing, editor.path()}, true);
     ASSERT_TRUE(opener.openInEditor(QStringLiteral("instruction.txt")));
     EXPECT_EQ(editor.call(),
               QStringList({QDir(work.path()).canonicalPath(), "1", "instruction.txt"}));
     EXPECT_TRUE(QDir(work.path()).entryList(QDir::Files).isEmpty());
+    QDir::setCurrent(old);
 }
 
 #endif

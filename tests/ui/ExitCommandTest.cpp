@@ -33,9 +33,7 @@ TEST_F(ExitCommand, AsksFirstAndNoKeepsEverything) {
     QCoreApplication::processEvents();
 
     const QStringList before = visibleTexts(window);
-    QList<QImage> panes;
-    for (int n = 1; n <= 3; ++n)
-        panes.append(window.pane(n)->grab().toImage());
+    const QImage pane = window.pane(1)->grab().toImage();
     const QRect geometry = window.geometry();
     const int boxesBefore = boxes.boxes.size();
     const ui::RecordingMessageBoxes::Box question{QStringLiteral("Вы абсолютно уверены?"),
@@ -49,8 +47,7 @@ TEST_F(ExitCommand, AsksFirstAndNoKeepsEverything) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry(), geometry);
     EXPECT_EQ(visibleTexts(window), before);
-    for (int n = 1; n <= 3; ++n)
-        EXPECT_EQ(window.pane(n)->grab().toImage(), panes[n - 1]) << "Picture" << n;
+    EXPECT_EQ(window.pane(1)->grab().toImage(), pane);
 
     // Yes closes it, after the very same question.
     boxes.answer = true;

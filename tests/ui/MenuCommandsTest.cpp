@@ -45,49 +45,38 @@ QStringList lines(const QString& text) {
 
 } // namespace
 
-TEST(MenuCommands, DocumentsByBareNameFromTheWorkingDirectory) {
-    InTemporaryDirectory here;
-    Fixture f;
-    for (const char* name : {"spravka.pdf", "spravka2.pdf", "history.pdf", "uprav.pdf"})
-        here.create(QLatin1String(name));
-    f.m.mnuFilespravka->trigger();
-    f.m.mnuFilespravka2->trigger();
-    f.m.mnuFilesHistory->trigger();
-    f.m.mnuHelpUprav->trigger();
-    EXPECT_EQ(f.opener.documents,
-              QStringList({"spravka.pdf", "spravka2.pdf", "history.pdf", "uprav.pdf"}));
-
-    // The instruction goes to the editor whether or not the file is there.
-    f.m.mnuHelpInstruction->trigger();
-    EXPECT_EQ(f.opener.edited, QStringList({"instruction.txt"}));
-    EXPECT_EQ(f.opener.documents.size(), 4);
-    EXPECT_TRUE(f.boxes.boxes.isEmpty());
-
-    // Another working directory: the documents are looked for there, not where they were.
-    InTemporaryDirectory elsewhere;
-    f.m.mnuFilespravka->trigger();
-    EXPECT_EQ(f.opener.documents.size(), 4);
-    f.m.mnuHelpInstruction->trigger();
-    EXPECT_EQ(f.opener.edited.size(), 2);
-}
-
-TEST(MenuCommands, MissingOrUnopenableDocumentsStaySilent) {
+TEST(MenuCommands, DocumentsByBareNameFromTheWorkingDirectoryMissingOnesSilently) {
     InTemporaryDirectory here;
     Fixture f;
     f.window.show();
-    // A folder that happens to carry a document's name is no document either.
-    ASSERT_TRUE(QDir(here.path()).mkdir(QStringLiteral("history.pdf")));
-    f.m.mnuFilespravka->trigger();
-    f.m.mnuFilespravka2->trigger();
-    f.m.mnuFilesHistory->trigger();
-    f.m.mnuHelpUprav->trigger();
-    EXPECT_TRUE(f.opener.documents.isEmpty());
+    const auto triggerAll = [&f] {
+        for (QAction* a :
+             {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory, f.m.mnuHelpUprav})
+            a->trigger();
+    };
+    const QStringList names{"spravka.pdf", "spravka2.pdf", "history.pdf", "uprav.pdf"};
+    for (const QString& name : names)
+        here.create(name);
+    triggerAll();
+    EXPECT_EQ(f.opener.documents, names);
+    // The instruction goes to the editor whether or not the file is there.
+    f.m.mnuHelpInstruction->trigger();
+    EXPECT_EQ(f.opener.edited, QStringList({"instruction.txt"}));
+
+    // Another working directory: the documents are looked for there, not where they were; a
+    // folder that carries a document's name is no document either.
+    InTemporaryDirectory elsewhere;
+    ASSERT_TRUE(QDir(elsewhere.path()).mkdir(QStringLiteral("history.pdf")));
+    triggerAll();
+    EXPECT_EQ(f.opener.documents.size(), 4);
+    f.m.mnuHelpInstruction->trigger();
+    EXPECT_EQ(f.opener.edited.size(), 2);
 
     // Present, but the desktop cannot open it: still not a word.
-    here.create(QStringLiteral("spravka.pdf"));
+    elsewhere.create(QStringLiteral("spravka.pdf"));
     f.opener.documentsOpen = false;
     f.m.mnuFilespravka->trigger();
-    EXPECT_EQ(f.opener.documents, QStringList({"spravka.pdf"}));
+    EXPECT_EQ(f.opener.documents.size(), 5);
     EXPECT_TRUE(f.boxes.boxes.isEmpty());
     EXPECT_TRUE(f.window.isVisible());
 }
@@ -98,16 +87,12 @@ TEST(MenuCommands, EditorThatCannotStartIsReportedAndTheProgramGoesOn) {
     f.opener.editorStarts = false;
     f.m.mnuHelpInstruction->trigger();
     ASSERT_EQ(f.boxes.boxes.size(), 1);
-    const auto& box = f.boxes.boxes.front();
-    EXPECT_FALSE(box.question);
-    EXPECT_TRUE(box.text.contains(QStringLiteral("instruction.txt")));
-    EXPECT_FALSE(box.title.isEmpty());
+    EXPECT_FALSE(f.boxes.boxes[0].question);
+    EXPECT_TRUE(f.boxes.boxes[0].text.contains(QStringLiteral("instruction.txt")));
+    EXPECT_FALSE(f.boxes.boxes[0].title.isEmpty());
     EXPECT_TRUE(f.window.isVisible());
-
-    // The menu keeps working after the failure.
-    f.m.mnuHelpAbout->trigger();
+    f.m.mnuHelpAbout->trigger(); // the menu keeps working
     EXPECT_EQ(f.boxes.boxes.size(), 2);
-    EXPECT_EQ(f.boxes.boxes.back().title, QStringLiteral("О ПРОГРАММЕ"));
 }
 
 TEST(MenuCommands, AboutAndRegistrationBoxes) {
