@@ -1,4 +1,6 @@
+#include "ui/DocumentOpener.h"
 #include "ui/MainWindow.h"
+#include "ui/MenuCommands.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RunSequence.h"
 #include "ui/Tone.h"
@@ -11,6 +13,8 @@ int main(int argc, char* argv[]) {
     ui::DialogMessageBoxes boxes(&window);
     ui::AudioTone tone;
     ui::RunSequence run(window, boxes, tone);
+    ui::DesktopDocumentOpener opener;
+    ui::MenuCommands menu(window, opener, boxes);
     run.load();
     window.show();
     return app.exec();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace graphs {
 
@@ -18,6 +19,18 @@ constexpr double pixelCentre = 0.5;
 // A polyline point closer than this (in device pixels, both ways) to the last one kept is not
 // drawn on its own; the run's final point always is.
 constexpr double thinning = 0.7;
+
+// A run is drawn through as few vertices as stay within this many device pixels of every point.
+// Many nearly collinear vertices are not harmless: the antialiased fill of a wide stroke adds up
+// the coverage of the outline's overlapping join pieces, so edge pixels near a vertex come out
+// fuller than those between; over another line the one beneath shows as beads along the edge.
+constexpr double straightness = 0.25;
+
+// A bending run is stroked in pieces of at most this many vertices and about this length (px,
+// summed |dx| + |dy|): the antialiased fill of one huge outline costs many times more than that
+// of its pieces. The length exceeds a full-screen pane, so a level curve is never cut.
+constexpr qsizetype pieceVertices = 1024;
+constexpr double pieceLength = 2048;
 
 struct Mapping {
     double sx, ox, sy, oy;
@@ -70,6 +83,68 @@ bool clipSegment(QPointF& a, QPointF& b, const QRectF& r) {
     }
     return false;
 }
+
+// Collects the vertices of a run, dropping each point that the chord from the last vertex kept
+// to a later point passes closer than `straightness`: the allowed directions of that chord
+// narrow with every point (a cone from the vertex), and a point outside the cone ends the chord.
+class Straightener {
+public:
+    explicit Straightener(QPolygonF& out, double tolerance) : out_(out), tol_(tolerance) {}
+
+    void start(QPointF p) {
+        out_.append(p);
+        reset(p);
+    }
+    void add(QPointF p) {
+        if (!place(p)) { // the chord cannot reach p: the last point becomes a vertex
+            out_.append(last_);
+            reset(last_);
+            place(p);
+        }
+    }
+    // Ends the run at the last point added.
+    void finish() {
+        if (last_ != anchor_)
+            out_.append(last_);
+    }
+
+private:
+    void reset(QPointF p) {
+        anchor_ = last_ = p;
+        cone_ = false;
+        reach_ = 0;
+    }
+    bool place(QPointF p) {
+        const double dx = p.x() - anchor_.x(), dy = p.y() - anchor_.y();
+        const double r = std::hypot(dx, dy);
+        if (r < reach_ - tol_) // turns back along the chord
+            return false;
+        if (r > tol_) {
+            if (!cone_) {
+                refX_ = dx / r;
+                refY_ = dy / r;
+                lo_ = -std::numbers::pi;
+                hi_ = std::numbers::pi;
+                cone_ = true;
+            }
+            const double angle = std::atan2(refX_ * dy - refY_ * dx, refX_ * dx + refY_ * dy);
+            if (angle < lo_ || angle > hi_)
+                return false;
+            const double half = std::asin(tol_ / r);
+            lo_ = std::max(lo_, angle - half);
+            hi_ = std::min(hi_, angle + half);
+        }
+        reach_ = std::max(reach_, r);
+        last_ = p;
+        return true;
+    }
+
+    QPolygonF& out_;
+    double tol_;
+    QPointF anchor_, last_;
+    bool cone_ = false;
+    double refX_ = 1, refY_ = 0, lo_ = 0, hi_ = 0, reach_ = 0;
+};
 
 void paintDot(QPainter& painter, QPointF centre, int width, QColor colour) {
     painter.setPen(Qt::NoPen);
@@ -217,25 +292,36 @@ void DisplayList::renderStroke(QPainter& painter, const Item& item, QSizeF inter
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
 
-    // The kept points of the current unbroken run; the run's true last point may be pending
-    // because it lies too close to the last kept one.
+    // The vertices of the current unbroken run. Points closer than `thin` to the last one
+    // passed on are skipped outright (cheap, and bounds the work to about the pixel count);
+    // the others go through the straightener. The run's true last point may be pending.
     QPolygonF run;
+    Straightener straight(run, straightness / std::max(1.0, painter.device()->devicePixelRatio()));
     double keptX = 0, keptY = 0, endX = 0, endY = 0;
     bool pending = false;
     auto flush = [&] {
+        if (run.isEmpty())
+            return;
         if (pending)
-            run.append(QPointF(endX, endY));
+            straight.add(QPointF(endX, endY));
+        straight.finish();
         if (run.size() == 1) { // a line of zero length still shows as a dot
             paintDot(painter, run.front(), item.width, colour);
             painter.setPen(pen);
             painter.setBrush(Qt::NoBrush);
         } else {
-            // Short pieces are cheaper to stroke than one long path; they overlap at their
-            // shared ends, which an opaque pen does not show.
-            constexpr qsizetype piece = 64;
-            for (qsizetype from = 0; from + 1 < run.size(); from += piece - 1) {
-                const qsizetype n = std::min(piece, run.size() - from);
-                painter.drawPolyline(run.constData() + from, int(n));
+            // Mostly one polyline. Pieces overlap at their shared ends, where the antialiased
+            // edges blend twice, so they are kept few.
+            qsizetype from = 0;
+            double length = 0;
+            for (qsizetype i = 1; i < run.size(); ++i) {
+                length +=
+                    std::abs(run[i].x() - run[i - 1].x()) + std::abs(run[i].y() - run[i - 1].y());
+                if (i + 1 == run.size() || i - from + 1 == pieceVertices || length >= pieceLength) {
+                    painter.drawPolyline(run.constData() + from, int(i - from + 1));
+                    from = i;
+                    length = 0;
+                }
             }
         }
         run.clear();
@@ -243,7 +329,7 @@ void DisplayList::renderStroke(QPainter& painter, const Item& item, QSizeF inter
     };
     auto start = [&](double x, double y) {
         flush();
-        run.append(QPointF(x, y));
+        straight.start(QPointF(x, y));
         keptX = endX = x;
         keptY = endY = y;
     };
@@ -251,7 +337,7 @@ void DisplayList::renderStroke(QPainter& painter, const Item& item, QSizeF inter
         endX = x;
         endY = y;
         if (std::abs(x - keptX) >= thin || std::abs(y - keptY) >= thin) {
-            run.append(QPointF(x, y));
+            straight.add(QPointF(x, y));
             keptX = x;
             keptY = y;
             pending = false;

@@ -2,6 +2,7 @@
 
 #include "ui/ResourceIcon.h"
 
+#include <QFont>
 #include <QLabel>
 
 namespace ui {
@@ -25,6 +26,11 @@ AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     text_->setGeometry(8, 200, 209, 81);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text_->setWordWrap(true);
+    // Six lines must fit the label's 81 px, as they did in the small system font the window was
+    // designed with (13 px a line); desktop default fonts are often a little taller.
+    QFont small = text_->font();
+    small.setPixelSize(11);
+    text_->setFont(small);
 }
 
 void AuthorsWindow::setAuthorsText(const QString& text) {

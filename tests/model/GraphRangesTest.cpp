@@ -4,23 +4,31 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using model::Inputs;
 
-TEST(GraphRanges, DefaultThrowSpans) {
-    const Inputs in;
-    const auto cf = model::parametr(in);
+TEST(GraphRanges, Spans) {
+    Inputs in;
+    auto cf = model::parametr(in);
     const auto t = model::minmax(cf, 1.454834, 1, 1.0f);
-    EXPECT_EQ(t.left, 0);
-    EXPECT_EQ(t.top, 1.0f);
-    EXPECT_EQ(t.right, 2);
-    EXPECT_EQ(t.bottom, 0);
-    const auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
-    EXPECT_EQ(v.left, 0);
-    EXPECT_EQ(v.right, 1);
-    EXPECT_EQ(v.vxTop, 3);
-    EXPECT_EQ(v.vxBottom, 0);
-    EXPECT_EQ(v.vyTop, 2);
-    EXPECT_EQ(v.vyBottom, -4);
+    EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
+              (std::array<double, 4>{0, 1, 2, 0}));
+    auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
+    EXPECT_EQ((std::array<double, 6>{v.left, v.vxTop, v.right, v.vxBottom, v.vyTop, v.vyBottom}),
+              (std::array<double, 6>{0, 3, 1, 0, 2, -4}));
+
+    in.v0 = 2;
+    in.alphaDeg = 0;
+    cf = model::parametr(in);
+    v = model::minmax_2(in, cf, 0.4, 0.4, 1, 1);
+    EXPECT_EQ(v.vxTop, 2); // a whole-number Vx lies on the top edge
+    EXPECT_EQ(v.tRange, 1);
+    in.alphaDeg = -30;
+    cf = model::parametr(in);
+    v = model::minmax_2(in, cf, 2.2, 2.7, 1, 1);
+    EXPECT_EQ(v.vyTop, -1); // the Vy pane's top edge lies below zero
+    EXPECT_EQ(v.tRange, 3); // Tmax2 is the larger here; the vacuum time plays no part
 }
 
 TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
@@ -46,36 +54,19 @@ TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
     EXPECT_EQ(t.left, 0);
 }
 
-TEST(GraphRanges, VelocitySpans) {
-    Inputs in;
-    in.v0 = 2;
-    in.alphaDeg = 0;
-    auto cf = model::parametr(in);
-    auto v = model::minmax_2(in, cf, 0.4, 0.4, 1, 1);
-    EXPECT_EQ(v.vxTop, 2); // a whole-number Vx lies on the top edge
-    EXPECT_EQ(v.tRange, 1);
-    in.alphaDeg = -30;
-    cf = model::parametr(in);
-    v = model::minmax_2(in, cf, 2.2, 2.7, 1, 1);
-    EXPECT_EQ(v.vyTop, -1); // the Vy pane's top edge lies below zero
-    EXPECT_EQ(v.tRange, 3); // Tmax2 is the larger here; the vacuum time plays no part
-}
-
 TEST(Rounding, WholeNumbersAndGridSteps) {
-    EXPECT_EQ(model::roundUp(1.3), 2);
-    EXPECT_EQ(model::roundUp(2.5), 3);
-    EXPECT_EQ(model::roundUp(2.0), 2);
-    EXPECT_EQ(model::roundUp(-3.7), -3);
-    EXPECT_EQ(model::roundUp(0.5), 1); // nearest even is 0, then corrected
-    EXPECT_EQ(model::roundDown(-3.47), -4);
-    EXPECT_EQ(model::roundDown(-3.0), -3);
-    EXPECT_EQ(model::roundDown(1.5), 1);
-    EXPECT_EQ(model::roundDown(-2.5), -3);
-    EXPECT_EQ(model::roundDown(1.5 - 9.814 * 0.5068), -4);
+    // Rounding up corrects the nearest even (0.5 → 0 → 1); 1.5 − 9.814·0.5068 is a default Vy.
+    const std::pair<double, double> ups[] = {{1.3, 2}, {2.5, 3}, {2.0, 2}, {-3.7, -3}, {0.5, 1}};
+    for (const auto& [x, whole] : ups)
+        EXPECT_EQ(model::roundUp(x), whole) << x;
+    const std::pair<double, double> downs[] = {
+        {-3.47, -4}, {-3.0, -3}, {1.5, 1}, {-2.5, -3}, {1.5 - 9.814 * 0.5068, -4}};
+    for (const auto& [x, whole] : downs)
+        EXPECT_EQ(model::roundDown(x), whole) << x;
 
-    const std::pair<double, double> table[] = {{1, 0.25}, {2, 0.25}, {2.5, 0.25}, {3, 0.5},
+    const std::pair<double, double> steps[] = {{1, 0.25}, {2, 0.25}, {2.5, 0.25}, {3, 0.5},
                                                {5, 0.5},  {6, 1},    {14, 1},     {15, 2},
                                                {25, 2},   {35, 4},   {36, 4}};
-    for (const auto& [span, step] : table)
+    for (const auto& [span, step] : steps)
         EXPECT_EQ(model::gridStep(span), step) << span;
 }

@@ -1,12 +1,13 @@
 #include "ui/MainWindow.h"
-#include "graphs/GraphPane.h"
 
-#include <QGroupBox>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,137 +18,38 @@ namespace {
 QColor background(const QWidget* w) {
     return w->palette().color(QPalette::Window);
 }
-QColor textColour(const QWidget* w) {
-    return w->palette().color(w->foregroundRole());
-}
 
 } // namespace
 
-TEST(MainWindow, TitleAndClientArea) {
-    MainWindow window;
-    EXPECT_EQ(window.objectName(), "Form1");
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Траектория движения шара, брошенного с "
-                                                   "высоты под углом к горизонту в вязкой среде"));
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.clientArea()->size(), QSize(720, 560));
-    EXPECT_EQ(background(window.clientArea()), QColor(224, 224, 224));
-}
+TEST(MainWindow, TitleClientAreaAndLook) {
+    MainWindow w;
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Траектория движения шара, брошенного с "
+                                              "высоты под углом к горизонту в вязкой среде"));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.clientArea()->size(), QSize(720, 560));
+    EXPECT_EQ(background(w.clientArea()), QColor(224, 224, 224));
 
-TEST(MainWindow, CreationTextsAndTooltips) {
-    MainWindow window;
-    // Before the first layout every field and result label shows its own name.
-    for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(window.field(n)->text(), QStringLiteral("Text%1").arg(n));
-    EXPECT_EQ(window.label("Label29")->text(), "Label29");
-    EXPECT_EQ(window.label("Label43")->text(), "Label43");
+    EXPECT_EQ(w.field(2)->toolTip(), "начальная скорость "); // with its trailing space
+    EXPECT_EQ(w.label("Label11")->text(), "ρ o =");          // Greek, spaced small Latin o
+    // Results sit in cyan boxes, linear drag in blue, quadratic drag in red.
+    const QLabel* quadratic = w.label("Label42");
+    EXPECT_EQ(background(quadratic), QColor(192, 255, 255));
+    EXPECT_EQ(quadratic->frameShape(), QFrame::Box);
+    EXPECT_EQ(quadratic->palette().color(quadratic->foregroundRole()), QColor(255, 0, 0));
+    const QLabel* linear = w.label("Label26");
+    EXPECT_EQ(linear->palette().color(linear->foregroundRole()), QColor(0, 0, 255));
 
-    EXPECT_EQ(window.field(2)->toolTip(), QStringLiteral("начальная скорость "));
-    EXPECT_EQ(window.field(4)->toolTip(),
-              QStringLiteral("диаметр шара. На экране не отображается!"));
-    EXPECT_EQ(window.label("Label5")->toolTip(), QStringLiteral("число бросков"));
-    EXPECT_EQ(window.label("Label7")->toolTip(), QStringLiteral("диаметр шара"));
-    EXPECT_TRUE(window.label("Label1")->toolTip().isEmpty());
-    EXPECT_EQ(window.label("Label20")->toolTip(),
-              QStringLiteral("угол, при котором достигается максимальная дальность полета в "
-                             "вакууме"));
-    EXPECT_EQ(window.label("Label45")->toolTip(), QStringLiteral("величина R"));
-    EXPECT_EQ(window.cmdOK()->toolTip(), QStringLiteral("для квадратичной зависимости"));
-    EXPECT_EQ(window.command1()->toolTip(), QStringLiteral("для линейной зависимости"));
-
-    // Visible captions with the Greek letters; row 7 is ρ, space, small Latin o, space, "=".
-    EXPECT_EQ(window.label("Label5")->text(), QStringLiteral("α  ="));
-    EXPECT_EQ(window.label("Label11")->text(), QStringLiteral("ρ o ="));
-    EXPECT_EQ(window.label("Label13")->text(), QStringLiteral("η ="));
-    EXPECT_EQ(window.label("Label13_2")->text(), QStringLiteral("η"));
-    EXPECT_EQ(window.label("Label14")->text(), QStringLiteral(" Па с"));
-    EXPECT_EQ(window.label("Label28")->text(), QStringLiteral("__ в среде (Fc~v^2)"));
-    EXPECT_EQ(window.cmdOK()->text(), QStringLiteral("ПУСК"));
-    EXPECT_EQ(window.command1()->text(), QStringLiteral("расчёт 1"));
-    EXPECT_EQ(window.frame1()->title(), QStringLiteral("Графики"));
-    EXPECT_EQ(window.option(2)->text(), QStringLiteral("проекции Vx"));
-}
-
-TEST(MainWindow, ColoursFollowTheModelOfEachColumn) {
-    MainWindow window;
-    const QColor grey(224, 224, 224), cyan(192, 255, 255), blue(0, 0, 255), red(255, 0, 0);
-    const QColor defaultText = window.label("Label1")->palette().color(QPalette::WindowText);
-
-    EXPECT_EQ(window.field(3)->palette().color(QPalette::Base), QColor(255, 255, 192));
-    for (const char* name : {"Label1", "Label36", "Label15", "Label5_2", "Label12"})
-        EXPECT_EQ(background(window.label(name)), grey) << name;
-    EXPECT_EQ(background(window.frame1()), grey);
-
-    // Exactly the numerically computed results are coloured.
-    for (const char* name : {"Label26", "Label27", "Label39", "Label40", "Label21"})
-        EXPECT_EQ(textColour(window.label(name)), blue) << name;
-    for (const char* name :
-         {"Label29", "Label35", "Label30", "Label31", "Label32", "Label41", "Label42", "Label28"})
-        EXPECT_EQ(textColour(window.label(name)), red) << name;
-    for (const char* name : {"Label20", "Label25", "Label44", "Label45", "Label43", "Label15"})
-        EXPECT_EQ(textColour(window.label(name)), defaultText) << name;
-
-    for (const char* name : {"Label16", "Label24", "Label42", "Label43"}) {
-        const QLabel* l = window.label(name);
-        EXPECT_EQ(background(l), cyan) << name;
-        EXPECT_EQ(l->frameShape(), QFrame::Box) << name;
-        EXPECT_EQ(l->lineWidth(), 1) << name;
-        EXPECT_EQ(l->palette().color(QPalette::WindowText), defaultText) << name; // border
-        EXPECT_TRUE(l->alignment() & Qt::AlignLeft) << name;
+    for (const auto& [widget, weight] :
+         {std::pair<QWidget*, int>{w.cmdOK(), 700}, {w.field(5), 400}}) {
+        EXPECT_EQ(widget->font().family(), "Times New Roman");
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), 12);
+        EXPECT_EQ(widget->font().weight(), weight);
     }
-    EXPECT_TRUE(window.label("Label21")->alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(window.label("Label21")->frameShape(), QFrame::NoFrame);
-
-    EXPECT_EQ(window.pane(1)->foregroundColour(), QColor(0, 0, 0));
-    EXPECT_EQ(window.pane(2)->foregroundColour(), window.palette().color(QPalette::WindowText));
-    EXPECT_NE(window.pane(1)->findChild<QWidget*>("Shape1"), nullptr);
-}
-
-TEST(MainWindow, Fonts) {
-    MainWindow window;
-    auto check = [](const QWidget* w, double points, int weight) {
-        const QFont f = w->font();
-        EXPECT_EQ(f.family(), "Times New Roman") << w->objectName().toStdString();
-        EXPECT_DOUBLE_EQ(f.pointSizeF(), points) << w->objectName().toStdString();
-        EXPECT_EQ(f.weight(), weight) << w->objectName().toStdString();
-    };
-    check(window.label("Label1"), 12, 400);
-    check(window.field(5), 12, 400);
-    check(window.label("Label42"), 12, 400);
-    check(window.label("Label36"), 12, 700);
-    check(window.label("Label15"), 12, 400);
-    check(window.cmdOK(), 12, 700);
-    check(window.command1(), 12, 700);
-    check(window.frame1(), 9.75, 400);
-    check(window.option(3), 9.75, 400);
-    check(window.label("Label9_2"), 14.25, 400);
-    check(window.pane(2), 11.25, 400);
-}
-
-TEST(MainWindow, ScaleBarsAndOptionsAsCreated) {
-    MainWindow window;
-    for (QScrollBar* bar : {window.hScroll(), window.vScroll()}) {
-        EXPECT_EQ(bar->minimum(), 0);
-        EXPECT_EQ(bar->maximum(), 200);
-        EXPECT_EQ(bar->singleStep(), 10);
-        EXPECT_EQ(bar->pageStep(), 10);
-        EXPECT_EQ(bar->value(), 10);
-    }
-    EXPECT_EQ(window.hScroll()->orientation(), Qt::Horizontal);
-    EXPECT_EQ(window.vScroll()->orientation(), Qt::Vertical);
-    for (int n = 1; n <= 3; ++n) {
-        EXPECT_FALSE(window.option(n)->isChecked());
-        EXPECT_EQ(window.option(n)->parentWidget(), window.frame1());
-    }
-    EXPECT_EQ(window.option(1)->geometry(), QRect(0, 20, 88, 13));
-    EXPECT_EQ(window.option(3)->geometry(), QRect(1, 60, 93, 15));
 }
 
 TEST(MainWindow, TabOrderAndInitialFocus) {
     MainWindow window;
-    const QStringList expected{"CmdOK",   "Text2",    "Text1",    "Text3",   "Text4",
-                               "Text5",   "Text6",    "Text7",    "Option1", "Option2",
-                               "Option3", "HScroll1", "VScroll1", "Command1"};
     QStringList chain;
     QWidget* w = window.cmdOK();
     do {
@@ -155,13 +57,54 @@ TEST(MainWindow, TabOrderAndInitialFocus) {
             chain << w->objectName();
         w = w->nextInFocusChain();
     } while (w != window.cmdOK());
-    EXPECT_EQ(chain, expected);
+    // Labels never take the focus.
+    EXPECT_EQ(chain,
+              QStringList({"CmdOK", "Text2", "Text1", "Text3", "Text4", "Text5", "Text6", "Text7",
+                           "Option1", "Option2", "Option3", "HScroll1", "VScroll1", "Command1"}));
 
     window.layoutControls();
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), window.cmdOK());
-    // Labels never take the focus.
-    EXPECT_EQ(window.label("Label1")->focusPolicy(), Qt::NoFocus);
+}
+
+TEST(GraphSelection, ScaleBarsSetTheFactorsAndAskForARecompute) {
+    MainWindow w;
+    w.layoutControls();
+    QSignalSpy recompute(&w, &MainWindow::shortRecomputeRequested);
+    // Single precision for the vertical factor: 0.7 stored as the nearest float.
+    w.vScroll()->setValue(70);
+    EXPECT_EQ(w.state().scaleY, static_cast<float>(70 * 0.01));
+    w.hScroll()->setValue(70);
+    w.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd); // an arrow click: one step of 10
+    EXPECT_EQ(w.state().scaleX, 80 * 0.01);
+    EXPECT_EQ(recompute.count(), 3);
+}
+
+TEST(Menus, TwoMenusWithTheirItemsInPosition) {
+    MainWindow window;
+    const QList<QAction*> bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[0]->text(), "&Файл");
+    EXPECT_EQ(bar[1]->text(), "&Помощь");
+    ASSERT_TRUE(bar[0]->menu() && bar[1]->menu());
+    ASSERT_EQ(bar[0]->menu()->actions().size(), 5);
+    ASSERT_EQ(bar[1]->menu()->actions().size(), 6);
+
+    // Positions count separators ("" here), since the images are put on the items by position.
+    const std::tuple<int, int, const char*, const char*> items[] = {
+        {0, 0, "Справка1", "mnuFilespravka"},  {0, 1, "Справка2", "mnuFilespravka2"},
+        {0, 2, "История", "mnuFilesHistory"},  {0, 3, "", "mnuHelpSep1"},
+        {0, 4, "Выход", "mnuFileExit"},        {1, 0, "Инструкция", "mnuHelpInstruction"},
+        {1, 1, "Управление", "mnuHelpUprav"},  {1, 2, "", "mnuHelpSep2"},
+        {1, 3, "Авторы", "mnuHelpAvtors"},     {1, 4, "О программе", "mnuHelpAbout"},
+        {1, 5, "Регистрация", "mnuHelpAbout2"}};
+    for (const auto& [menu, position, text, name] : items) {
+        const QAction* a = bar[menu]->menu()->actions()[position];
+        EXPECT_EQ(a->objectName(), name) << menu << "/" << position;
+        EXPECT_EQ(a->isSeparator(), !*text) << name;
+        EXPECT_EQ(a->text(), text) << name;
+        EXPECT_TRUE(a->shortcut().isEmpty()) << name;
+    }
 }

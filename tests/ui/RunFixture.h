@@ -16,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 
 namespace testing_ui {
@@ -39,8 +40,6 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    void TearDown() override { run.reset(); }
-
     const std::vector<SurfaceCall>& calls(int pane) const { return tees[pane - 1]->record.calls(); }
     void forgetDrawing() {
         for (auto& t : tees)
@@ -51,21 +50,16 @@ protected:
     QLineEdit* field(int n) const { return window.field(n); }
 
     void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
-    // Lets the flight and its landing run out.
-    bool finish(int timeoutMs = 20000) {
+    // Lets the flight run until it has made the given number of ticks, or with no number until
+    // it and its landing have run out.
+    bool finish(int timeoutMs = 20000, int ticks = INT_MAX) {
         QElapsedTimer clock;
         clock.start();
-        while (run->busy() && clock.elapsed() < timeoutMs)
+        while (run->busy() && run->flight().ticks() < ticks && clock.elapsed() < timeoutMs)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         return !run->busy();
     }
-    // Lets the flight run until it has made the given number of ticks.
-    void flyUntilTick(int n) {
-        QElapsedTimer clock;
-        clock.start();
-        while (run->busy() && run->flight().ticks() < n && clock.elapsed() < 10000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
+    void flyUntilTick(int n) { finish(10000, n); }
     // Replaces a field's whole text in one change, as a paste over a selection does.
     void paste(int n, const QString& text) {
         field(n)->selectAll();

@@ -1,0 +1,310 @@
+#!/usr/bin/env python3
+"""Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
+
+    ballflight_e2e.py --app BUILD/app/ballflight --docs BUILD/share --artifacts DIR SCENARIO...
+
+Each scenario gets its own X server. Pictures are judged by exact pixel colours (the model
+colours and the control backgrounds are exact RGB values), never by comparing whole images, so
+that other font versions do not change the verdict. A failed scenario leaves its screenshots and
+logs in ARTIFACTS/SCENARIO/.
+"""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+sys.dont_write_bytecode = True  # keep the source folder clean
+from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
+                            FILE_MENU_X, FRAME1, HELP_MENU_X, MARKER_RED_MAX, OPTION_CENTRES, RED,
+                            TEXT1, TEXT2, TITLE, WHITE, WINDOW_GREY, Program, check)
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
+
+# --- scenarios ---------------------------------------------------------------------------------
+
+
+def scenario_window(program, session):
+    """Title, client size under the menu bar, place on the screen, the curves at start."""
+    shot = program.wait_drawn()
+    name = session.window_name(program.window)
+    check(name == TITLE, f"window title is {name!r}")
+
+    menu = program.menu
+    check(10 <= menu <= 40, f"menu bar height {menu} px is implausible")
+    x, y, width, height = session.geometry(program.window)
+    check((width, height - menu) == (CLIENT_WIDTH, CLIENT_HEIGHT),
+          f"client area is {width} x {height - menu} under a {menu} px menu bar, "
+          f"expected {CLIENT_WIDTH} x {CLIENT_HEIGHT}")
+
+    left, right, top, bottom = session.frame_extents(program.window)
+    frame_x, frame_y = x - left, y - top
+    want_x, want_y = SCREEN_WIDTH * 0.05, SCREEN_HEIGHT * 0.05
+    check(abs(frame_x - want_x) <= 1 and abs(frame_y - want_y) <= 1,
+          f"frame top-left at ({frame_x}, {frame_y}), expected ({want_x:.0f}, {want_y:.0f})")
+
+    # The parameter panel fills the bottom of the client area: Text1 is light yellow.
+    cx, cy = program.client_origin()
+    field = (cx + TEXT1[0] + 2, cy + TEXT1[1] + 2, TEXT1[2] - 4, TEXT1[3] - 4)
+    yellow = shot.count(field, FIELD_YELLOW)
+    check(yellow > 0.5 * field[2] * field[3], f"Text1 is not light yellow ({yellow} pixels)")
+
+    # Before any click: vacuum and linear-drag curves, no quadratic-drag curve.
+    rect = program.pane_rect()
+    red = shot.count(rect, RED)
+    check(red <= MARKER_RED_MAX, f"{red} red pixels in the trajectory pane before any run")
+    check(red > 0, "the red ball marker is missing before any run")
+    print(f"window: menu bar {menu} px, frame at ({frame_x}, {frame_y}), "
+          f"pane black {shot.count(rect, BLACK)}, blue {shot.count(rect, BLUE)}, red {red}")
+
+
+def scenario_run(program, session):
+    """ПУСК animates the red curve; afterwards the option buttons show the velocity panes."""
+    shot = program.wait_drawn()
+    rect = program.pane_rect()
+    before = shot.count(rect, RED)
+    check(before <= MARKER_RED_MAX, f"{before} red pixels in the pane before the run")
+
+    started = time.monotonic()
+    program.click_client(CMD_OK[0] + CMD_OK[2] // 2, CMD_OK[1] + CMD_OK[3] // 2)
+    counts = [before]
+    stable_since = None  # when the red count took its latest value
+    while time.monotonic() - started < 60:
+        shot = session.screenshot("flying")
+        counts.append(shot.count(rect, RED))
+        if counts[-1] != counts[-2] or stable_since is None:
+            stable_since = time.monotonic()
+        elif counts[-1] > MARKER_RED_MAX and time.monotonic() - stable_since > 1.0:
+            break
+    landed = stable_since - started
+    print(f"run: red pixel counts {counts}, landed after about {landed:.1f} s")
+    check(counts[-1] > before + 200, f"no red curve after the run (red counts {counts})")
+    # At least one picture caught the ball in flight: more red than before, less than at the end.
+    rises = sum(1 for a, b in zip(counts, counts[1:]) if b > a)
+    check(rises >= 2, f"the red curve did not grow step by step (red counts {counts})")
+    check(shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50,
+          "the black and blue curves are gone after the run")
+
+    trajectory = shot.region(*rect)
+    panes = {}
+    for n in (2, 3):
+        ox, oy = OPTION_CENTRES[n]
+        program.click_client(FRAME1[0] + ox, FRAME1[1] + oy)
+
+        def switched():
+            s = session.screenshot(f"option{n}")
+            now = s.region(*rect)
+            changed = sum(1 for a, b in zip(now, trajectory) if a != b)
+            return (s, now) if changed > 0.01 * len(now) else None
+
+        shot, panes[n] = poll(f"Option{n} to show its velocity pane", switched, 10)
+        # Black axes; the vacuum curve may lie under the blue one (little drag in Vx).
+        for colour, what in ((BLACK, "axes"), (BLUE, "linear-drag curve"),
+                             (RED, "quadratic-drag curve")):
+            check(shot.count(rect, colour) > 50, f"velocity pane {n} lacks the {what}")
+    check(panes[2] != panes[3], "Option2 and Option3 show the same picture")
+
+    # Back to the trajectories: the pane shows its picture as it was, without a new run.
+    ox, oy = OPTION_CENTRES[1]
+    program.click_client(FRAME1[0] + ox, FRAME1[1] + oy)
+
+    def back():
+        now = session.screenshot("option1").region(*rect)
+        return sum(1 for a, b in zip(now, trajectory) if a != b) <= 0.001 * len(now)
+
+    poll("Option1 to show the trajectory picture again", back, 10)
+
+
+def scenario_input(program, session):
+    """A refused input raises its message box; Enter answers it and the default comes back.
+
+    The replacement values of h0 and v0 are the defaults, so after each refusal the trajectory
+    pane must show again exactly the picture it had at start.
+    """
+    shot = program.wait_drawn()
+    rect = program.pane_rect()
+    start = shot.region(*rect)
+    session.activate(program.window)
+
+    def pane_is(expected, what, same=True):
+        def probe():
+            now = session.screenshot(what).region(*rect)
+            changed = sum(1 for a, b in zip(now, expected) if a != b)
+            return changed <= 0.001 * len(now) if same else changed > 0.01 * len(now)
+        poll(what, probe, 15, 0.2, session.guard)
+
+    # "-1" in Text1: the whole text becomes 1 first (a higher throw), then a minus goes in front.
+    program.click_client(TEXT1[0] + TEXT1[2] // 2, TEXT1[1] + TEXT1[3] // 2)
+    session.key("ctrl+a")
+    session.type("1")
+    pane_is(start, "the pane to show the throw from 1 m", same=False)
+    check(not session.windows_named("Ошибка"), "1 in Text1 was refused")
+    session.key("Home")
+    session.type("-")
+    program.answer_box("Ошибка", ["Return"])
+    pane_is(start, "the pane to show the throw from 0.5 m again after -1 was refused")
+
+    # Zero speed is refused with a hint rather than an error, and 3 m/s comes back.
+    program.click_client(TEXT2[0] + TEXT2[2] // 2, TEXT2[1] + TEXT2[3] // 2)
+    session.key("ctrl+a")
+    session.type("0")
+    program.answer_box("Совет", ["Return"])
+    pane_is(start, "the pane to show the throw at 3 m/s again after 0 was refused")
+
+
+def scenario_close(program, session):
+    """The close box asks first: No keeps the window, Yes ends the program with status 0."""
+    program.wait_drawn()
+    program.close_request()
+    program.answer_box("На Выход", ["Escape"])
+    time.sleep(1.0)
+    check(program.alive() and session.windows_named(TITLE), "No in the confirmation closed it")
+    program.wait_drawn()
+
+    program.close_request()
+    program.answer_box("На Выход", ["Return"])
+    try:
+        status = program.proc.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program still runs after Yes in the close confirmation")
+    check(status == 0, f"the program ended with status {status}")
+
+
+def scenario_resize(program, session):
+    """A resized window keeps the parameter panel at the bottom; the graph area takes the rest."""
+    program.wait_drawn()
+    for width, height in ((1000, 800), (760, 640), (CLIENT_WIDTH, CLIENT_HEIGHT)):
+        session.run(["xdotool", "windowsize", "--sync", str(program.window), str(width),
+                     str(height + program.menu)], check=False)
+
+        def resized():
+            _, _, w, h = session.geometry(program.window)
+            return (w, h - program.menu) == (width, height)
+
+        poll(f"the client area to become {width} x {height}", resized, 10)
+
+        def anchored():
+            shot = session.screenshot(f"resized-{width}x{height}")
+            cx, cy = program.client_origin()
+            # The yellow of Text1 begins 2 px inside its border, 270 px above the bottom edge.
+            column = [shot.pixel(cx + TEXT1[0] + 60, cy + row) for row in range(height)]
+            rows = [row for row, colour in enumerate(column) if colour == FIELD_YELLOW]
+            # The pane grows with the window: white up to 4 px from the right edge.
+            pane = program.pane_rect(width=width - 26, height=height - 326)
+            white = shot.count(pane, WHITE) > 0.3 * pane[2] * pane[3]
+            edge = shot.region(cx + width - 5, pane[1], 1, pane[3]).count(WINDOW_GREY)
+            gap = shot.region(cx + width - 3, pane[1], 1, pane[3]).count(WINDOW_GREY)
+            ok = (rows and rows[0] == height - 270 + 2 and white and edge < pane[3] // 2
+                  and gap == pane[3] and shot.count(pane, BLUE) > 50)
+            return (rows[0] if rows else None) if ok else None
+
+        poll(f"Text1 270 px above the bottom of a {width} x {height} client area", anchored, 15,
+             0.3)
+    print("resize: panel anchored at 1000 x 800, 760 x 640 and 720 x 560")
+
+
+def scenario_menu(program, session):
+    """Menu commands in the real window: exit asks first, the boxes, the authors window centred
+    over the main window and outliving it."""
+    program.wait_drawn()
+    session.activate(program.window)
+
+    def choose(menu_x, downs):
+        # A click on the menu title opens it with no item selected; Down walks the items,
+        # passing over separators.
+        program.session.click(program.window, menu_x, program.menu // 2)
+        time.sleep(0.7)
+        session.key(*["Down"] * downs, "Return")
+
+    choose(FILE_MENU_X, 4)  # "Выход"
+    program.answer_box("На Выход", ["Escape"])
+    check(program.alive() and session.windows_named(TITLE), "No after Выход closed the window")
+
+    choose(HELP_MENU_X, 4)  # "О программе"
+    program.answer_box("О ПРОГРАММЕ", ["Return"])
+    choose(HELP_MENU_X, 5)  # "Регистрация"
+    program.answer_box("РЕГИСТРАЦИЯ", ["Return"])
+
+    choose(HELP_MENU_X, 3)  # "Авторы"
+    authors = session.wait_window("Авторы")
+
+    def frame(window):
+        x, y, w, h = session.geometry(window)
+        left, right, top, bottom = session.frame_extents(window)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def centred():
+        main, own = frame(program.window), frame(authors)
+        dx = (main[0] + main[2] / 2) - (own[0] + own[2] / 2)
+        dy = (main[1] + main[3] / 2) - (own[1] + own[3] / 2)
+        return abs(dx) <= 1 and abs(dy) <= 1
+
+    poll("the authors window to stand over the middle of the main window", centred, 10, 0.3,
+         session.guard)
+    _, _, width, height = session.geometry(authors)
+    check((width, height) == (222, 297), f"the authors window is {width} x {height}")
+    session.screenshot("authors")
+
+    # The main window closes after Yes, but the program lives on with the authors window.
+    program.close_request()
+    program.answer_box("На Выход", ["Return"])
+    session.wait_window_gone(TITLE)
+    time.sleep(1.0)
+    check(program.alive() and session.windows_named("Авторы"),
+          "the authors window did not outlive the main window")
+    session.run(["wmctrl", "-i", "-c", hex(authors)])
+    try:
+        status = program.proc.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program still runs after its last window closed")
+    check(status == 0, f"the program ended with status {status}")
+
+
+SCENARIOS = {
+    "window": scenario_window,
+    "run": scenario_run,
+    "input": scenario_input,
+    "close": scenario_close,
+    "resize": scenario_resize,
+    "menu": scenario_menu,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--app", required=True)
+    parser.add_argument("--docs", required=True)
+    parser.add_argument("--artifacts", required=True)
+    parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
+    args = parser.parse_args()
+
+    failed = []
+    for name in args.scenarios:
+        started = time.monotonic()
+        # Pictures of an earlier failure would only mislead once this run has passed.
+        shutil.rmtree(os.path.join(args.artifacts, name), ignore_errors=True)
+        with XSession(args.artifacts) as session:
+            try:
+                program = Program(session, os.path.abspath(args.app), args.docs)
+                SCENARIOS[name](program, session)
+                # Every scenario ends the program as a user does, and it must end cleanly.
+                if program.alive():
+                    scenario_close_quietly(program)
+                print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+            except Exception as error:  # any error leaves its pictures behind
+                folder = session.keep_artifacts(name)
+                print(f"FAIL {name}: {error}\n  screenshots and logs: {folder}", file=sys.stderr)
+                failed.append(name)
+    return 1 if failed else 0
+
+
+def scenario_close_quietly(program):
+    program.close_request()
+    program.answer_box("На Выход", ["Return"])
+    status = program.proc.wait(timeout=20)
+    check(status == 0, f"the program ended with status {status}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

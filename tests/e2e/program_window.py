@@ -1,0 +1,98 @@
+"""The main window of ballflight as the real-window tests see it: its title, the places of its
+controls in the client area, its colours, and the started program with its window."""
+
+import os
+import shutil
+
+from xsession import Failure, poll
+
+TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
+CLIENT_WIDTH, CLIENT_HEIGHT = 720, 560
+
+BLACK, BLUE, RED = (0, 0, 0), (0, 0, 255), (255, 0, 0)
+WHITE, FIELD_YELLOW, WINDOW_GREY = (255, 255, 255), (255, 255, 192), (224, 224, 224)
+
+# Client-area places at the initial size (the layout's own figures).
+PANE = (22, 4, 694, 234)  # Picture1 … Picture3
+CMD_OK = (616, 350, 72, 26)
+FRAME1 = (616, 410)
+OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
+TEXT1 = (44, 290, 72, 26)
+TEXT2 = (44, 320, 72, 26)
+# Menu titles in the menu bar: "Файл" at the left, "Помощь" after it.
+FILE_MENU_X, HELP_MENU_X = 25, 80
+
+# The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
+# a red curve has been drawn.
+MARKER_RED_MAX = 100
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Program:
+    """The started program, its main window, and the height of its menu bar."""
+
+    def __init__(self, session, app, docs):
+        self.session = session
+        self.cwd = os.path.join(session.work, "cwd")
+        shutil.copytree(docs, self.cwd)
+        self.proc = session.start_app([app], self.cwd)
+        self.window = session.wait_window(TITLE, timeout=60)
+        self.menu = None
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def client_origin(self):
+        x, y, _, _ = self.session.geometry(self.window)
+        return x, y + self.menu
+
+    def find_menu_bar(self, shot):
+        """The menu bar's height, where the window's grey begins for good.
+
+        The client area's left 4 px are bare window background from its top to its bottom (the
+        vertical scroll bar starts at x = 4), while the menu bar above has colours of its own.
+        """
+        x, y, _, height = self.session.geometry(self.window)
+        column = shot.region(x + 2, y, 1, height)
+        row = height
+        while row > 0 and column[row - 1] == WINDOW_GREY:
+            row -= 1
+        if row == 0 or row > 60:
+            raise Failure(f"no menu bar above the window's grey client area (found {row} px)")
+        self.menu = row
+        return row
+
+    def pane_rect(self, left=PANE[0], top=PANE[1], width=PANE[2], height=PANE[3]):
+        cx, cy = self.client_origin()
+        return (cx + left, cy + top, width, height)
+
+    def click_client(self, x, y):
+        self.session.click(self.window, x, y + self.menu)
+
+    def wait_drawn(self, timeout=30):
+        """Waits until the trajectory pane shows the vacuum and linear-drag curves."""
+        def drawn():
+            shot = self.session.screenshot("waiting-for-curves")
+            if self.menu is None:
+                try:
+                    self.find_menu_bar(shot)
+                except Failure:
+                    return None
+            rect = self.pane_rect()
+            return shot if shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50 else None
+        return poll("the trajectory pane to show black and blue curves", drawn, timeout, 0.3,
+                    self.session.guard)
+
+    def answer_box(self, title, keys, timeout=20):
+        box = self.session.wait_window(title, timeout)
+        self.session.activate(box)
+        self.session.key(*keys)
+        self.session.wait_window_gone(title)
+
+    def close_request(self):
+        # The window manager's close request is what the close box sends.
+        self.session.run(["wmctrl", "-i", "-c", hex(self.window)])

@@ -1,0 +1,299 @@
+"""A private X server with a window manager, one program in it, and the tools to look at it.
+
+Everything here drives the real display from outside the program, as a user would: xdotool and
+wmctrl send clicks, keys and window-manager requests; screenshots are read as raw RGB pixels.
+Only the Python standard library and Debian's X tools are used.
+"""
+
+import ctypes
+import os
+import re
+import select
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+
+
+class Failure(Exception):
+    """A check failed; the message says what was expected and what was seen."""
+
+
+def _die_with_parent():
+    # The children must not outlive the driver, even when ctest kills it on a timeout.
+    libc = ctypes.CDLL("libc.so.6", use_errno=True)
+    libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+    os.setpgrp()
+
+
+def poll(what, probe, timeout=20.0, interval=0.1, guard=None):
+    """Calls probe() until it returns something true and returns that; fails after timeout.
+
+    guard, if given, is called first on every round and may fail at once (a program that died).
+    """
+    deadline = time.monotonic() + timeout
+    while True:
+        if guard:
+            guard(what)
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Screenshot:
+    """The whole screen as 24-bit RGB, read from a binary PPM."""
+
+    def __init__(self, data):
+        fields = []
+        pos = 0
+        while len(fields) < 4:
+            match = re.compile(rb"\s*(#[^\n]*\n\s*)*(\S+)").match(data, pos)
+            fields.append(match.group(2))
+            pos = match.end()
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise Failure("screenshot is not an 8-bit binary PPM")
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = data[pos + 1 : pos + 1 + 3 * self.width * self.height]
+        self.png = None  # where the picture was kept, if it was
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i : i + 3])
+
+    def region(self, x, y, w, h):
+        """Pixels of a rectangle, row by row, as a list of RGB tuples (clipped to the screen)."""
+        x0, y0 = max(x, 0), max(y, 0)
+        x1, y1 = min(x + w, self.width), min(y + h, self.height)
+        out = []
+        for row in range(y0, y1):
+            start = 3 * (row * self.width + x0)
+            line = self.pixels[start : start + 3 * (x1 - x0)]
+            out.extend(zip(line[0::3], line[1::3], line[2::3]))
+        return out
+
+    def count(self, rect, colour):
+        return self.region(*rect).count(colour)
+
+
+class XSession:
+    """Xvfb on a display number the server picks itself, openbox on it, one program under test.
+
+    Use as a context manager; leaving it stops everything that was started. Screenshots are
+    numbered and kept as PNG files in the artifact folder when keep_artifacts() is called.
+    """
+
+    def __init__(self, artifacts):
+        self.artifacts = artifacts
+        self.work = tempfile.mkdtemp(prefix="ballflight-e2e-")
+        self.procs = []
+        self.shots = []
+        self.app = None
+        self.env = None
+        self._logs = []
+
+    # --- starting and stopping ---------------------------------------------------------------
+
+    def __enter__(self):
+        try:
+            self._start_server()
+            self._start_window_manager()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        for proc in reversed(self.procs):
+            if proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        for log in self._logs:
+            log.close()
+        shutil.rmtree(self.work, ignore_errors=True)
+        return False
+
+    def _spawn(self, argv, log_name, **kwargs):
+        log = open(os.path.join(self.work, log_name), "wb")
+        self._logs.append(log)
+        proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
+                                stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
+        self.procs.append(proc)
+        return proc
+
+    def _start_server(self):
+        read_end, write_end = os.pipe()
+        # -displayfd: the server takes the first free display and writes its number when it is
+        # ready for clients, so parallel test runs never clash.
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                     f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+                    "xvfb.log", pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 30
+        try:
+            while not number.endswith(b"\n"):
+                ready, _, _ = select.select([read_end], [], [], 0.5)
+                if ready:
+                    chunk = os.read(read_end, 16)
+                    number += chunk
+                    if chunk:
+                        continue
+                if time.monotonic() > deadline or self.procs[-1].poll() is not None:
+                    raise Failure("Xvfb did not start: " + self.log("xvfb.log"))
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        runtime = os.path.join(self.work, "runtime")
+        os.mkdir(runtime, 0o700)
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
+                        XDG_RUNTIME_DIR=runtime, HOME=self.work)
+        for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                     "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY"):
+            self.env.pop(name, None)
+        # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program itself keeps
+        # the locale it was given.
+        self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
+
+    def _start_window_manager(self):
+        self._spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
+        # openbox owns the screen's window-manager selection once it manages windows.
+        poll("openbox to manage the screen",
+             lambda: "Name:" in self.run(["wmctrl", "-m"], check=False), timeout=20)
+
+    def start_app(self, argv, cwd):
+        self.app = self._spawn(argv, "app.log", env=self.env, cwd=cwd)
+        return self.app
+
+    def log(self, name):
+        try:
+            with open(os.path.join(self.work, name), "rb") as f:
+                return f.read().decode(errors="replace")[-4000:]
+        except OSError:
+            return ""
+
+    # --- tools -------------------------------------------------------------------------------
+
+    def run(self, argv, check=True, timeout=20):
+        proc = subprocess.run(argv, env=self.tool_env, stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE, timeout=timeout)
+        if check and proc.returncode != 0:
+            raise Failure(f"{' '.join(argv)} failed: {proc.stderr.decode(errors='replace')}")
+        return proc.stdout.decode(errors="replace")
+
+    def windows_named(self, title):
+        """Ids of the program's visible windows whose title is exactly title.
+
+        Titles are compared in _NET_WM_NAME, which is UTF-8 whatever the program's locale; in
+        a C locale the program's legacy WM_NAME is not, and xdotool's --name would miss it.
+        """
+        if self.app is None:
+            return []
+        out = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
+                       check=False)
+        return [int(w) for w in out.split() if self.window_name(int(w)) == title]
+
+    def wait_window(self, title, timeout=30):
+        ids = poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout,
+                   guard=self.guard)
+        return ids[0]
+
+    def guard(self, what):
+        if self.app is not None and self.app.poll() is not None:
+            raise Failure(f"the program ended with status {self.app.returncode} while waiting "
+                          f"for {what}")
+
+    def wait_window_gone(self, title, timeout=15):
+        poll(f'the window "{title}" to close', lambda: not self.windows_named(title), timeout)
+
+    def window_name(self, window):
+        """The window's title (_NET_WM_NAME) as text, whatever the locale of the test run."""
+        out = subprocess.run(["xprop", "-id", str(window), "-notype", "_NET_WM_NAME"],
+                             env=self.tool_env, stdout=subprocess.PIPE,
+                             timeout=20).stdout
+        match = re.search(rb'= "(.*)"\s*$', out, re.S)
+        if not match:
+            return None
+        # xprop writes bytes it cannot show as octal escapes; undo them before decoding.
+        raw = re.sub(rb"\\([0-7]{3})", lambda m: bytes([int(m.group(1), 8)]), match.group(1))
+        return raw.replace(b'\\"', b'"').decode("utf-8", errors="replace")
+
+    def geometry(self, window):
+        """(x, y, width, height) of a window's own area on the screen (without frame)."""
+        out = self.run(["xwininfo", "-id", str(window)])
+        get = lambda key: int(re.search(key + r":\s*(-?\d+)", out).group(1))
+        return (get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"),
+                get("Height"))
+
+    def frame_extents(self, window):
+        """(left, right, top, bottom) widths of the frame the window manager drew round it."""
+        out = self.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], check=False)
+        numbers = re.findall(r"\d+", out.split("=", 1)[-1]) if "=" in out else []
+        return tuple(int(n) for n in numbers) if len(numbers) == 4 else (0, 0, 0, 0)
+
+    def activate(self, window, timeout=15):
+        """Asks the window manager to activate the window until it reports it active.
+
+        A request may be lost while the window is still being mapped, so it is repeated;
+        xdotool's own --sync would wait for ever instead.
+        """
+        def active():
+            self.run(["xdotool", "windowactivate", str(window)], check=False)
+            time.sleep(0.1)
+            return self.run(["xdotool", "getactivewindow"], check=False).strip() == str(window)
+
+        poll(f"window {window} to become active", active, timeout, 0.2, guard=self.guard)
+
+    def click(self, window, x, y):
+        """Left click at (x, y) of the window's own area."""
+        # No --sync: it waits for a movement that never comes when the pointer is there already.
+        self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y)])
+        time.sleep(0.1)
+        self.run(["xdotool", "click", "1"])
+
+    def key(self, *keys):
+        self.run(["xdotool", "key", "--clearmodifiers", *keys])
+
+    def type(self, text):
+        self.run(["xdotool", "type", "--delay", "60", text])
+
+    def screenshot(self, name):
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                              env=self.tool_env, stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL, timeout=30).stdout
+        if not data:
+            data = subprocess.run(
+                "xwd -root -silent | convert xwd:- -depth 8 ppm:-", shell=True, env=self.tool_env,
+                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=30).stdout
+        shot = Screenshot(data)
+        # A polling loop takes many pictures; the first one and the latest ones tell the story.
+        self.shots.append((name, data))
+        if len(self.shots) > 16:
+            del self.shots[1]
+        return shot
+
+    def keep_artifacts(self, scenario):
+        """Saves every screenshot of this run and the logs for a look after a failure."""
+        folder = os.path.join(self.artifacts, scenario)
+        shutil.rmtree(folder, ignore_errors=True)
+        os.makedirs(folder, exist_ok=True)
+        try:
+            self.screenshot("at-failure")
+        except Exception:  # the server may be gone already
+            pass
+        for i, (name, data) in enumerate(self.shots):
+            path = os.path.join(folder, f"{i:02d}-{name}.png")
+            subprocess.run(["convert", "ppm:-", path], input=data, check=False)
+        for log in ("app.log", "openbox.log", "xvfb.log"):
+            with open(os.path.join(folder, log), "w") as f:
+                f.write(self.log(log))
+        return folder

@@ -1,0 +1,105 @@
+#include "ui/MenuCommands.h"
+
+#include "ui/AuthorsWindow.h"
+#include "ui/DocumentOpener.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ProgramTexts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QTimer>
+#include <QWindow>
+
+namespace ui {
+
+namespace {
+constexpr int settleMs = 1000;
+}
+
+const QString MenuCommands::instructionFile = QStringLiteral("instruction.txt");
+
+MenuCommands::MenuCommands(MainWindow& window, DocumentOpener& opener, MessageBoxes& boxes,
+                           QObject* parent)
+    : QObject(parent), window_(window), opener_(opener), boxes_(boxes) {
+    const MenuActions& m = window_.menuActions();
+    auto document = [this](QAction* action, const QString& name) {
+        connect(action, &QAction::triggered, this, [this, name] { openDocument(name); });
+    };
+    document(m.mnuFilespravka, QStringLiteral("spravka.pdf"));
+    document(m.mnuFilespravka2, QStringLiteral("spravka2.pdf"));
+    document(m.mnuFilesHistory, QStringLiteral("history.pdf"));
+    document(m.mnuHelpUprav, QStringLiteral("uprav.pdf"));
+    connect(m.mnuHelpInstruction, &QAction::triggered, this, &MenuCommands::openInstruction);
+    connect(m.mnuFileExit, &QAction::triggered, this, &MenuCommands::exit);
+    connect(m.mnuHelpAbout, &QAction::triggered, this, &MenuCommands::showAbout);
+    connect(m.mnuHelpAbout2, &QAction::triggered, this, &MenuCommands::showRegistration);
+    connect(m.mnuHelpAvtors, &QAction::triggered, this, &MenuCommands::showAuthors);
+}
+
+void MenuCommands::openDocument(const QString& name) {
+    if (!QFileInfo(QDir::current().absoluteFilePath(name)).isFile())
+        return;
+    opener_.openDocument(name);
+}
+
+void MenuCommands::openInstruction() {
+    // A missing instruction.txt is the editor's business; only an editor that never started
+    // is worth a word.
+    if (!opener_.openInEditor(instructionFile))
+        boxes_.inform(ProgramTexts::editorFailureText(instructionFile),
+                      ProgramTexts::editorFailureTitle());
+}
+
+void MenuCommands::exit() {
+    window_.close();
+}
+
+void MenuCommands::showAbout() {
+    boxes_.inform(ProgramTexts::aboutText(), ProgramTexts::aboutTitle());
+}
+
+void MenuCommands::showRegistration() {
+    boxes_.inform(ProgramTexts::registrationText(), ProgramTexts::registrationTitle());
+}
+
+void MenuCommands::showAuthors() {
+    if (!form2_) {
+        form2_ = new AuthorsWindow;
+        form2_->setAttribute(Qt::WA_DeleteOnClose);
+        // The window manager frames a new window a moment after it is shown; centre it again
+        // as soon as the frame is known, but leave it alone once the user may have moved it.
+        form2_->installEventFilter(this);
+        QTimer::singleShot(settleMs, form2_, [this] { form2_->removeEventFilter(this); });
+    }
+    form2_->setAuthorsText(ProgramTexts::authorsText());
+    centreAuthorsWindow();
+    form2_->show();
+    // A window shown for the first time learns its frame only now.
+    centreAuthorsWindow();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form2_ && event->type() == QEvent::Move) {
+        const QWindow* handle = form2_->windowHandle();
+        if (handle && !handle->frameMargins().isNull()) {
+            form2_->removeEventFilter(this);
+            centreAuthorsWindow();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MenuCommands::centreAuthorsWindow() {
+    // Outer frames in screen coordinates; move() places a window by its frame.
+    const QRect main = window_.frameGeometry();
+    const QRect own = form2_->frameGeometry();
+    form2_->move(main.left() + (main.width() - own.width()) / 2,
+                 main.top() + (main.height() - own.height()) / 2);
+}
+
+} // namespace ui
