@@ -2,12 +2,14 @@
 #include "ui/MainWindow.h"
 #include "ui/MenuCommands.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ReleaseLargeBlocks.h"
 #include "ui/RunSequence.h"
 #include "ui/Tone.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    ui::releaseLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     ui::MainWindow window;
     ui::DialogMessageBoxes boxes(&window);

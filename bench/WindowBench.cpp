@@ -17,6 +17,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RecordingMessageBoxes.h"
+#include "ui/ReleaseLargeBlocks.h"
 #include "ui/RunSequence.h"
 #include "ui/Tone.h"
 
@@ -260,6 +261,7 @@ int startup(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ui::releaseLargeBlocksToTheSystem();
     if (argc > 1 && std::strcmp(argv[1], "--startup") == 0)
         return startup(argc, argv);
     QApplication app(argc, argv);

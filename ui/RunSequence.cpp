@@ -31,6 +31,8 @@ namespace {
 
 // The landing tone: 50 × 12 ms.
 constexpr int kLandingTone = 50;
+// Linear-drag points kept between recomputes (an ordinary throw has about a thousand).
+constexpr std::size_t keptLinearPoints = 1 << 16;
 
 char systemDecimalSeparator() {
     const QString point = QLocale::system().decimalPoint();
@@ -218,6 +220,9 @@ bool RunSequence::trajectoryPane(bool fullRun) {
         return report(drawn != model::FlightOutcome::finished ? drawn
                                                               : model::FlightOutcome::notFinite,
                       fullRun, p1, true);
+    // The pane keeps its own copy; a long flight's buffer is not worth holding on to.
+    if (linearPoints_.capacity() > keptLinearPoints)
+        std::vector<model::PanePoint>().swap(linearPoints_);
     return true;
 }
 
