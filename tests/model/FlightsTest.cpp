@@ -1,3 +1,4 @@
+#include "LabelTexts.h"
 #include "model/ClosedForm.h"
 #include "model/LinearDrag.h"
 #include "model/QuadraticDragFlight.h"
@@ -50,31 +51,51 @@ TEST(VacuumPath, StopsAfterTheFirstPointBelowGroundOrAtTheRange) {
     EXPECT_GT(p.lastY, 0);
 }
 
-TEST(LinearDrag, DefaultAndViscousThrows) {
+TEST(Flights, DefaultAndViscousThrows) {
+    // The second throw is a light ball in a viscous medium: it drifts down for a long time and
+    // ends at the terminal speed of both drags together.
     const Inputs in;
-    auto r = model::raschet1(in, model::parametr(in), 1000);
-    ASSERT_EQ(r.outcome, FlightOutcome::finished);
-    EXPECT_EQ(r.points, 1106);
+    const auto cf = model::parametr(in), cfV = model::parametr(viscous);
+    const auto r = model::raschet1(in, cf, 1000), rV = model::raschet1(viscous, cfV, 1000);
+    const auto f = model::flyQuadraticDrag(in, cf, 1000, 10),
+               fV = model::flyQuadraticDrag(viscous, cfV, 1000, 10);
+    // The velocity walk repeats the quadratic flight with the step of its own time.
+    const auto c = model::raschet3(in, cf, r.Tmax1, f.Tmax2, f.dt, 1000);
+    for (const FlightOutcome o : {r.outcome, rV.outcome, f.outcome, fV.outcome, c.outcome})
+        ASSERT_EQ(o, FlightOutcome::finished);
+    // clang-format off
+    const std::pair<long long, long long> counts[] = {
+        {r.points, 1106}, {f.steps, 1109}, {std::ssize(f.pieces), 110}, {c.passes, 1109},
+        {std::ssize(c.quadraticVx), 1110}, {std::ssize(c.vacuumVx), 2},
+        {rV.points, 9174}, {fV.steps, 8217}, {std::ssize(fV.pieces), 821}};
+    for (const auto& [count, expected] : counts)
+        EXPECT_EQ(count, expected);
+    const double figures[][2] = {
+        {r.Tmax1, 0.560221}, {r.Xmax1, 1.454834}, {r.VxEnd1, 2.598055}, {r.VyEnd1, -3.293132f},
+        {f.Tmax2, 0.561742}, {c.lastT, 0.561995}, {c.lastVx, 2.143744}, {c.lastVy, -3.113040},
+        {rV.Xmax1, 0.785674}, {rV.VyEnd1, -0.181741}, {fV.Xmax2, 0.236538},
+        {fV.VyEnd2, -0.163236}, {fV.VyEnd2, -cfV.Vp2}};
+    // clang-format on
+    for (const auto& [value, expected] : figures)
+        EXPECT_NEAR(value, expected, 1e-6);
     EXPECT_NEAR(r.lastY, -0.00144, 1e-5);
-    EXPECT_NEAR(r.Tmax1, 0.560221, 1e-6);
-    EXPECT_NEAR(r.Xmax1, 1.454834, 1e-6);
-    EXPECT_NEAR(r.VxEnd1, 2.598055, 1e-6);
-    EXPECT_NEAR(r.VyEnd1, -3.293132f, 1e-6);
-    const std::vector<model::LabelText> labels{{"Label26", "Tmax1= 0.560 c"},
-                                               {"Label27", "Xmax1=  1.455 м"},
-                                               {"Label39", "Vx1(y=0)=  2.598 м/c"},
-                                               {"Label40", "Vy1(y=0)= -3.293 м/c"}};
-    EXPECT_EQ(r.labels, labels);
-
-    // A light ball in a viscous medium drifts down at the terminal speed for a long time.
-    r = model::raschet1(viscous, model::parametr(viscous), 1000);
-    ASSERT_EQ(r.outcome, FlightOutcome::finished);
-    EXPECT_EQ(r.points, 9174);
-    EXPECT_NEAR(r.Xmax1, 0.785674, 1e-6);
-    EXPECT_NEAR(r.VyEnd1, -0.181741, 1e-6);
+    EXPECT_EQ(texts(r.labels), "Label26 Tmax1= 0.560 c; Label27 Xmax1=  1.455 м; "
+                               "Label39 Vx1(y=0)=  2.598 м/c; Label40 Vy1(y=0)= -3.293 м/c");
+    EXPECT_EQ(texts(f.labels),
+              "Label30 Ymax2= 0.627 м; Label29 Tp2= 0.171 c; Label35 Xp2= 0.431 м; Label31 Tmax2= "
+              "0.562 c; Label32 Xmax2=  1.335 м; Label41 Vx2(y=0)=  2.144 м/c; Label42 Vy2(y=0)= "
+              "-3.113 м/c");
+    EXPECT_EQ(c.vy0, 1.5f); // v0·sinα = 1.4999999984 rounds to exactly 1.5
+    EXPECT_EQ(c.vacuumVx[1],
+              (model::PanePoint{static_cast<float>(cf.Tmax), static_cast<float>(c.vx0)}));
+    // The vacuum curve ends at or just before the flight time.
+    EXPECT_LE(c.vacuumVy.back().x, static_cast<float>(cf.Tmax));
+    EXPECT_GT(c.vacuumVy.back().x, static_cast<float>(cf.Tmax * 0.998));
 }
 
-TEST(LinearDrag, DrawingPassWalksTheSamePoints) {
+// The drawing pass walks the points of the compute pass; the stepper finds one top and stops once
+// done; all velocity curves start at the thrown velocity.
+TEST(Flights, WalksAgreeOnTheirCommonPoints) {
     for (const Inputs& in : {Inputs{}, viscous, Inputs{0.5, 3, -30, 0.4, 7800, 1000, 0.001006}}) {
         const auto cf = model::parametr(in);
         const auto r = model::raschet1(in, cf, 1000);
@@ -84,86 +105,32 @@ TEST(LinearDrag, DrawingPassWalksTheSamePoints) {
         EXPECT_EQ(pts.front(), (model::PanePoint{0, static_cast<float>(in.h0)}));
         EXPECT_EQ(pts.back().x, static_cast<float>(r.Xmax1));
         EXPECT_EQ(pts.back().y, static_cast<float>(r.lastY));
-    }
-}
 
-TEST(QuadraticDrag, DefaultAndViscousThrows) {
-    const Inputs in;
-    auto f = model::flyQuadraticDrag(in, model::parametr(in), 1000, 10);
-    ASSERT_EQ(f.outcome, FlightOutcome::finished);
-    EXPECT_EQ(f.steps, 1109);
-    EXPECT_EQ(f.pieces.size(), 110u);
-    EXPECT_NEAR(f.Tmax2, 0.561742, 1e-6);
-    const std::vector<model::LabelText> labels{
-        {"Label30", "Ymax2= 0.627 м"},      {"Label29", "Tp2= 0.171 c"},
-        {"Label35", "Xp2= 0.431 м"},        {"Label31", "Tmax2= 0.562 c"},
-        {"Label32", "Xmax2=  1.335 м"},     {"Label41", "Vx2(y=0)=  2.144 м/c"},
-        {"Label42", "Vy2(y=0)= -3.113 м/c"}};
-    EXPECT_EQ(f.labels, labels);
-
-    // The light ball ends its long fall at the terminal speed of both drags together.
-    const auto cf = model::parametr(viscous);
-    f = model::flyQuadraticDrag(viscous, cf, 1000, 10);
-    ASSERT_EQ(f.outcome, FlightOutcome::finished);
-    EXPECT_EQ(f.steps, 8217);
-    EXPECT_EQ(f.pieces.size(), 821u);
-    EXPECT_NEAR(f.Xmax2, 0.236538, 1e-6);
-    EXPECT_NEAR(f.VyEnd2, -0.163236, 1e-6);
-    EXPECT_NEAR(f.VyEnd2, -cf.Vp2, 1e-6);
-}
-
-TEST(QuadraticDrag, StepperFindsOneTopAndStopsOnceDone) {
-    for (const Inputs& in : {Inputs{}, viscous}) {
-        model::QuadraticDragStepper s(in, model::parametr(in), 1000);
-        int apexes = 0;
+        model::QuadraticDragStepper s(in, cf, 1000);
+        int apexes = s.step().apex ? 1 : 0;
+        if (in.alphaDeg < 0) { // a downward throw has its top on the first step
+            EXPECT_EQ(apexes, 1);
+            EXPECT_EQ(s.yHigh(), in.h0);
+            EXPECT_EQ(s.Tp2(), s.dt());
+            EXPECT_EQ(s.apexMarker().x, static_cast<float>(s.x()));
+            EXPECT_EQ(s.apexLabels()[0].text, "Ymax2= 0.500 м");
+        }
         while (!s.done())
             apexes += s.step().apex ? 1 : 0;
         EXPECT_EQ(apexes, 1);
         EXPECT_EQ(s.work(), s.stepCount()); // ordinary throws need no sub-steps
         const double x = s.x();
-        const auto again = s.step();
-        EXPECT_TRUE(again.done);
-        EXPECT_EQ(again.outcome, FlightOutcome::finished);
-        EXPECT_EQ(s.x(), x);
-    }
-    // A downward throw has its top on the first step.
-    Inputs in;
-    in.alphaDeg = -30;
-    model::QuadraticDragStepper s(in, model::parametr(in), 1000);
-    EXPECT_TRUE(s.step().apex);
-    EXPECT_EQ(s.yHigh(), in.h0);
-    EXPECT_EQ(s.Tp2(), s.dt());
-    EXPECT_EQ(s.apexMarker().x, static_cast<float>(s.x()));
-    EXPECT_EQ(s.apexLabels()[0].text, "Ymax2= 0.500 м");
-}
+        const auto again = s.step(); // a step after the landing changes nothing
+        EXPECT_TRUE(again.done && again.outcome == FlightOutcome::finished && s.x() == x);
 
-TEST(VelocityCurves, DefaultThrowAndCommonStart) {
-    for (const double angle : {30.0, -40.0}) {
-        Inputs in;
-        in.alphaDeg = angle;
         const auto c = curvesFor(in);
         ASSERT_EQ(c.outcome, FlightOutcome::finished);
-        // All models start at the same point.
         const model::PanePoint vx{0, static_cast<float>(c.vx0)}, vy{0, c.vy0};
         for (const auto* curve : {&c.vacuumVx, &c.linearVx, &c.quadraticVx})
             EXPECT_EQ(curve->front(), vx);
         for (const auto* curve : {&c.vacuumVy, &c.linearVy, &c.quadraticVy})
             EXPECT_EQ(curve->front(), vy);
-        EXPECT_EQ(c.vy0 < 0, angle < 0);
-        if (angle != 30)
-            continue;
-        const auto cf = model::parametr(in);
-        EXPECT_EQ(c.vy0, 1.5f); // v0·sinα = 1.4999999984 rounds to exactly 1.5
-        ASSERT_EQ(c.vacuumVx.size(), 2u);
-        EXPECT_EQ(c.vacuumVx[1], (model::PanePoint{static_cast<float>(cf.Tmax), vx.y}));
-        EXPECT_EQ(c.passes, 1109);
-        EXPECT_NEAR(c.lastT, 0.561995, 1e-6);
-        EXPECT_NEAR(c.lastVx, 2.143744, 1e-6);
-        EXPECT_NEAR(c.lastVy, -3.113040, 1e-6);
-        EXPECT_EQ(c.quadraticVx.size(), 1110u);
-        // The vacuum curve ends at or just before the flight time.
-        EXPECT_LE(c.vacuumVy.back().x, static_cast<float>(cf.Tmax));
-        EXPECT_GT(c.vacuumVy.back().x, static_cast<float>(cf.Tmax * 0.998));
+        EXPECT_EQ(c.vy0 < 0, in.alphaDeg < 0);
     }
 }
 
@@ -178,39 +145,31 @@ TEST(Flights, StiffStartIsSubSteppedAndAgreesWithFineIntegration) {
     ASSERT_EQ(f.outcome, FlightOutcome::finished);
 
     // Reference: plain double RK4 with a step far below the medium's stopping time, the landing
-    // interpolated linearly. State x, y, vx, vy.
+    // interpolated linearly. State x, y, vx, vy; rate(s, k, h) is the derivative at s + h·k.
     using S = std::array<double, 4>;
-    auto rate = [&cf](const S& s) {
-        const double v = std::hypot(s[2], s[3]);
-        return S{s[2], s[3], -(s[2] / cf.tau + v * s[2] / cf.R2),
-                 -(cf.Vp1 / cf.tau + s[3] / cf.tau + v * s[3] / cf.R2)};
-    };
-    auto add = [](S a, const S& b, double h) {
+    auto rate = [&cf](S p, const S& k, double h) {
         for (int i = 0; i < 4; ++i)
-            a[i] += h * b[i];
-        return a;
+            p[i] += h * k[i];
+        const double v = std::hypot(p[2], p[3]);
+        return S{p[2], p[3], -(p[2] / cf.tau + v * p[2] / cf.R2),
+                 -(cf.Vp1 / cf.tau + p[3] / cf.tau + v * p[3] / cf.R2)};
     };
-    S y{0, stiff.h0, stiff.v0 * std::cos(cf.alpha), stiff.v0 * std::sin(cf.alpha)};
-    double t = 0, yHigh = y[1];
-    while (true) {
-        const double h = t < 0.05 ? 1e-7 : 1e-4;
-        const S k1 = rate(y), k2 = rate(add(y, k1, h / 2)), k3 = rate(add(y, k2, h / 2)),
-                k4 = rate(add(y, k3, h));
-        S n = y;
+    S y{0, stiff.h0, stiff.v0 * std::cos(cf.alpha), stiff.v0 * std::sin(cf.alpha)}, prev;
+    double t = 0, h = 0, yHigh = y[1];
+    while (y[1] >= 0) {
+        prev = y;
+        h = t < 0.05 ? 1e-7 : 1e-4;
+        const S k1 = rate(y, y, 0), k2 = rate(y, k1, h / 2), k3 = rate(y, k2, h / 2),
+                k4 = rate(y, k3, h);
         for (int i = 0; i < 4; ++i)
-            n[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
-        yHigh = std::max(yHigh, n[1]);
-        if (n[1] < 0) {
-            const double w = y[1] / (y[1] - n[1]);
-            t += w * h;
-            const double xRef = y[0] + w * (n[0] - y[0]);
-            EXPECT_NEAR(f.Xmax2, xRef, 1e-3 * xRef);
-            EXPECT_NEAR(f.VyEnd2, n[3], 1e-3 * std::abs(n[3]));
-            break;
-        }
-        y = n;
+            y[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+        yHigh = std::max(yHigh, y[1]);
         t += h;
     }
+    const double w = prev[1] / (prev[1] - y[1]), xRef = prev[0] + w * (y[0] - prev[0]);
+    t -= (1 - w) * h;
+    EXPECT_NEAR(f.Xmax2, xRef, 1e-3 * xRef);
+    EXPECT_NEAR(f.VyEnd2, y[3], 1e-3 * std::abs(y[3]));
     EXPECT_NEAR(f.Ymax2, yHigh, 1e-3 * yHigh);
     EXPECT_NEAR(f.Tmax2, t, 1e-3 * t);
 
