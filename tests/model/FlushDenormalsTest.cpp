@@ -1,4 +1,5 @@
 #include "model/FlushDenormals.h"
+#include "LabelTexts.h"
 #include "model/ClosedForm.h"
 #include "model/LinearDrag.h"
 #include "model/QuadraticDragStepper.h"
@@ -6,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <string>
-#include <vector>
+#include <cstdint>
 
 namespace {
 
@@ -18,50 +19,34 @@ namespace {
 // subnormals to zero; flushing must not change any of them.
 const model::Inputs longFlight{2, 10, 45, 0.05, 1001.4, 1000, 1.5};
 
-std::vector<std::string> texts(const auto& labels) {
-    std::vector<std::string> out;
-    for (const auto& l : labels)
-        out.push_back(l.label + " " + l.text);
-    return out;
-}
-
 TEST(FlushDenormals, LongFlightGivesTheSameFigures) {
     const auto cf = model::parametr(longFlight);
 
     const auto lin = model::raschet1(longFlight, cf, 1000);
-    ASSERT_EQ(lin.outcome, model::FlightOutcome::finished);
-    EXPECT_EQ(lin.points, 1240258);
-    EXPECT_EQ(lin.Tmax1, 2087.5612822353514);
-    EXPECT_EQ(lin.Xmax1, 0.65564512158860089);
-    EXPECT_EQ(texts(lin.labels), (std::vector<std::string>{
-                                     "Label26 Tmax1= 2087.561 c", "Label27 Xmax1=  .656 м",
-                                     "Label39 Vx1(y=0)=  0 м/c", "Label40 Vy1(y=0)= -.001 м/c"}));
-
     model::QuadraticDragStepper s(longFlight, cf, 1000);
     while (!s.done())
         s.step();
-    ASSERT_EQ(s.outcome(), model::FlightOutcome::finished);
-    EXPECT_EQ(s.stepCount(), 1026391);
-    EXPECT_EQ(s.Tmax2(), 1727.5872697728269);
-    EXPECT_EQ(s.Xmax2(), 0.19568765590137241);
-    EXPECT_EQ(s.VyEnd2(), -0.001271060142517376);
+    const auto c = model::raschet3(longFlight, cf, lin.Tmax1, s.Tmax2(), s.dt(), 1000);
+    for (const auto o : {lin.outcome, s.outcome(), c.outcome})
+        ASSERT_EQ(o, model::FlightOutcome::finished);
+    EXPECT_EQ((std::array{lin.points, s.stepCount(), c.passes}),
+              (std::array<std::int64_t, 3>{1240258, 1026391, 1026391}));
+    // clang-format off
+    EXPECT_EQ((std::array{lin.Tmax1, lin.Xmax1, s.Tmax2(), s.Xmax2(), s.VyEnd2(), c.lastT, c.lastVy}),
+              (std::array{2087.5612822353514, 0.65564512158860089, 1727.5872697728269,
+                          0.19568765590137241, -0.001271060142517376, 1727.588111356644,
+                          -0.0012710632395192892}));
+    // clang-format on
     // Without flushing vx sticks at 1.3e-322 m/s; with it, a little above the normal limit.
     EXPECT_LT(std::abs(s.VxEnd2()), 1e-300);
-    EXPECT_EQ(texts(s.apexLabels()),
-              (std::vector<std::string>{"Label30 Ymax2= 2.195 м", "Label29 Tp2= 0.611 c",
-                                        "Label35 Xp2= 0.196 м"}));
-    EXPECT_EQ(
-        texts(s.landingLabels()),
-        (std::vector<std::string>{"Label31 Tmax2= 1727.587 c", "Label32 Xmax2=  .196 м",
-                                  "Label41 Vx2(y=0)=  0 м/c", "Label42 Vy2(y=0)= -.001 м/c"}));
-
-    const auto c = model::raschet3(longFlight, cf, lin.Tmax1, s.Tmax2(), s.dt(), 1000);
-    ASSERT_EQ(c.outcome, model::FlightOutcome::finished);
-    EXPECT_EQ(c.passes, 1026391);
-    EXPECT_EQ(c.lastT, 1727.588111356644);
-    EXPECT_EQ(c.lastVy, -0.0012710632395192892);
     EXPECT_LT(std::abs(c.lastVx), 1e-300);
     EXPECT_EQ(c.linearVx.back().y, 0.0f);
+    EXPECT_EQ(texts(lin.labels), "Label26 Tmax1= 2087.561 c; Label27 Xmax1=  .656 м; "
+                                 "Label39 Vx1(y=0)=  0 м/c; Label40 Vy1(y=0)= -.001 м/c");
+    EXPECT_EQ(texts(s.apexLabels()),
+              "Label30 Ymax2= 2.195 м; Label29 Tp2= 0.611 c; Label35 Xp2= 0.196 м");
+    EXPECT_EQ(texts(s.landingLabels()), "Label31 Tmax2= 1727.587 c; Label32 Xmax2=  .196 м; "
+                                        "Label41 Vx2(y=0)=  0 м/c; Label42 Vy2(y=0)= -.001 м/c");
 }
 
 #if defined(__x86_64__) || defined(__SSE2__)
