@@ -122,10 +122,11 @@ TEST(InputFields, HugeValuesAndBrokenStatesEnd) {
 
 TEST(InputFields, InvariantsHoldAfterAnyEdit) {
     std::mt19937 rng(20261206);
-    const std::string pieces[] = {"0",    "1",   "5",     "9",      ".",     ",", "-",
-                                  "+",    "e",   "E",     "d",      "D",     " ", "x",
-                                  "400",  "308", "1e400", "-1e400", "0.00",  "2", "7800",
-                                  "1000", "1.2", "0.05",  "-0.0",   "89.99", "90"};
+    // clang-format off
+    const std::string pieces[] = {"0", "1", "5", "9", ".", ",", "-", "+", "e", "E", "d", "D", " ",
+        "x", "400", "308", "1e400", "-1e400", "0.00", "2", "7800", "1000", "1.2", "0.05", "-0.0",
+        "89.99", "90"};
+    // clang-format on
     std::uniform_int_distribution<int> piece(0, std::size(pieces) - 1), count(0, 5), field(0, 6);
     Inputs in;
     for (int i = 0; i < 5000; ++i) {

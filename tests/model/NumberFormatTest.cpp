@@ -38,30 +38,26 @@ TEST(NumberFormat, Forms) {
     EXPECT_EQ(FormatPoint(1e20, "0.0"), "100000000000000000000.0");
     EXPECT_EQ(formatPattern(1234.5, "0.000", ','), "1234,500");
 
-    // Labels: three decimals at most, no leading zero, a blank for the sign.
-    const std::pair<double, const char*> shorts[] = {
-        {2.5, " 2.5"},          {0.125, " .125"},    {2.0004, " 2"},  {-1.25, "-1.25"},
-        {0.0002, " 0"},         {-0.5, "-.5"},       {45, " 45"},     {34.6693204, " 34.669"},
-        {2.0005, " 2.001"},     {1234.5, " 1234.5"}, {-0.0004, " 0"}, {-0.0005, "-.001"},
-        {-3.4733269f, "-3.473"}};
-    for (const auto& [value, text] : shorts)
+    // Labels: three decimals at most, no leading zero, a blank for the sign. Scientific labels:
+    // a carry moves the exponent. The general form of the start texts: fifteen significant digits.
+    using Cases = std::pair<double, const char*>[];
+    // clang-format off
+    for (const auto& [value, text] : Cases{
+             {2.5, " 2.5"}, {0.125, " .125"}, {2.0004, " 2"}, {-1.25, "-1.25"}, {0.0002, " 0"},
+             {-0.5, "-.5"}, {45, " 45"}, {34.6693204, " 34.669"}, {2.0005, " 2.001"},
+             {1234.5, " 1234.5"}, {-0.0004, " 0"}, {-0.0005, "-.001"}, {-3.4733269f, "-3.473"}})
         EXPECT_EQ(FormatShort(value), text) << value;
-
-    // Scientific labels; a carry moves the exponent.
-    const std::pair<double, const char*> scis[] = {
-        {0.0001234, "1.234E-04"}, {261.380524f, "2.614E+02"}, {9.9995, "1.000E+01"},
-        {-0.0005, "-5.000E-04"},  {0, "0.000E+00"},           {1e-300, "1.000E-300"},
-        {DBL_MAX, "1.798E+308"}};
-    for (const auto& [value, text] : scis)
+    for (const auto& [value, text] : Cases{
+             {0.0001234, "1.234E-04"}, {261.380524f, "2.614E+02"}, {9.9995, "1.000E+01"},
+             {-0.0005, "-5.000E-04"}, {0, "0.000E+00"}, {1e-300, "1.000E-300"},
+             {DBL_MAX, "1.798E+308"}})
         EXPECT_EQ(FormatSci(value), text) << value;
-    EXPECT_EQ(FormatSci(0.0001234, ','), "1,234E-04");
-
-    // The general form of the start texts: fifteen significant digits.
-    const std::pair<double, const char*> generals[] = {
-        {0.5, " .5"},    {3, " 3"},          {7800, " 7800"},  {0.001006, " .001006"}, {0, " 0"},
-        {-0.25, "-.25"}, {0.1 + 0.2, " .3"}, {1e20, " 1E+20"}, {1.5e-7, " 1.5E-07"}};
-    for (const auto& [value, text] : generals)
+    for (const auto& [value, text] : Cases{
+             {0.5, " .5"}, {3, " 3"}, {7800, " 7800"}, {0.001006, " .001006"}, {0, " 0"},
+             {-0.25, "-.25"}, {0.1 + 0.2, " .3"}, {1e20, " 1E+20"}, {1.5e-7, " 1.5E-07"}})
         EXPECT_EQ(formatGeneral(value), text) << value;
+    // clang-format on
+    EXPECT_EQ(FormatSci(0.0001234, ','), "1,234E-04");
 }
 
 TEST(NumberFormat, ReadNumberGrammar) {
