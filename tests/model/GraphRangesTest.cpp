@@ -37,21 +37,16 @@ TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
     cf.Ymax = 3.0;
     cf.Ymax1 = 2.5;
     auto t = model::minmax(cf, 1.45, 1, 1.0f);
-    EXPECT_EQ(t.trajRangeX, 2);
-    EXPECT_EQ(t.trajRangeY, 3.0f);
+    EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{2, 3}));
     // The height is taken in single precision before rounding up, the range is not.
-    cf.Ymax = 2.00000001;
+    cf.Ymax = cf.Xmax = 2.00000001;
     cf.Ymax1 = 0;
-    cf.Xmax = 2.00000001;
     t = model::minmax(cf, 1, 1, 1.0f);
-    EXPECT_EQ(t.trajRangeY, 2.0f);
-    EXPECT_EQ(t.trajRangeX, 3);
+    EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{3, 2}));
     // Scale factors: scaleX moves the right edge, scaleY the top edge only.
     t = model::minmax(cf, 1, 0.5, 2.5f);
-    EXPECT_EQ(t.right, 1.5);
-    EXPECT_EQ(t.top, 5.0f);
-    EXPECT_EQ(t.bottom, 0);
-    EXPECT_EQ(t.left, 0);
+    EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
+              (std::array<double, 4>{0, 5, 1.5, 0}));
 }
 
 TEST(Rounding, WholeNumbersAndGridSteps) {
