@@ -15,13 +15,14 @@ TEST(ClosedForm, DefaultThrow) {
     const auto r = parametr(Inputs{});
     // Worked out by hand to six decimals with g = 9.814 and pi = 3.14159265; finer than the
     // labels, so a wrong constant shows.
-    const struct {
-        double value, expected, tolerance;
-    } figures[] = {{r.Tp, 0.152843, 5e-7},   {r.Ymax, 0.614632, 5e-7},   {r.Tmax, 0.506758, 5e-7},
-                   {r.Xmax, 1.316597, 5e-7}, {r.VyEnd, -3.473327, 5e-7}, {r.tau, 68919.8, 0.05},
-                   {r.Tp1, 0.175320, 5e-7},  {r.Ymax1, 0.631493, 5e-7},  {r.Xp1, 0.455493, 5e-7}};
-    for (const auto& f : figures)
-        EXPECT_NEAR(f.value, f.expected, f.tolerance);
+    // clang-format off
+    const double figures[][3] = {
+        {r.Tp, 0.152843, 5e-7}, {r.Ymax, 0.614632, 5e-7}, {r.Tmax, 0.506758, 5e-7},
+        {r.Xmax, 1.316597, 5e-7}, {r.VyEnd, -3.473327, 5e-7}, {r.tau, 68919.8, 0.05},
+        {r.Tp1, 0.175320, 5e-7}, {r.Ymax1, 0.631493, 5e-7}, {r.Xp1, 0.455493, 5e-7}};
+    // clang-format on
+    for (const auto& [value, expected, tolerance] : figures)
+        EXPECT_NEAR(value, expected, tolerance);
 
     // Seconds are the Latin c everywhere; only the Vp2 unit is all Cyrillic.
     const std::string expected =

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <tuple>
 
 using model::formatGeneral;
 using model::formatPattern;
@@ -21,11 +22,7 @@ TEST(NumberFormat, Forms) {
     // the binary one (2.0005 is stored a little below 2.0005 and still rounds up). A negative
     // number that rounds to zero shows no sign.
     // clang-format off
-    const struct {
-        double value;
-        const char* pattern;
-        const char* text;
-    } points[] = {
+    const std::tuple<double, const char*, const char*> points[] = {
         {2.5, "0.000", "2.500"},       {-3, "0.00", "-3.00"},        {1234.5, "0.000", "1234.500"},
         {0.001006, "0.0000000", "0.0010060"},  {1.82e-5, "0.0000000", "0.0000182"},
         {0.5, "#0.000", "0.500"},      {0.0005, "0.000", "0.001"},   {2.0005, "0.000", "2.001"},
@@ -33,8 +30,8 @@ TEST(NumberFormat, Forms) {
         {9.9996, "0.000", "10.000"},   {0.00049, "0.000", "0.000"},  {-0.0004, "0.000", "0.000"},
         {-0.0, "0.00", "0.00"}};
     // clang-format on
-    for (const auto& c : points)
-        EXPECT_EQ(FormatPoint(c.value, c.pattern), c.text) << c.value;
+    for (const auto& [value, pattern, text] : points)
+        EXPECT_EQ(FormatPoint(value, pattern), text) << value;
     EXPECT_EQ(FormatPoint(1e20, "0.0"), "100000000000000000000.0");
     EXPECT_EQ(formatPattern(1234.5, "0.000", ','), "1234,500");
 
