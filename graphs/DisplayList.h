@@ -17,7 +17,7 @@ namespace graphs {
 // size. Consecutive line pieces of one colour and width are stored as one polyline. Each item
 // remembers the coordinate system it was drawn in; a new system applies only to what follows.
 class DisplayList {
-  public:
+public:
     DisplayList();
 
     // Forgets the drawing; the coordinate system, pen width and current position stay.
@@ -44,7 +44,7 @@ class DisplayList {
     // painter's origin, clipped to it. Long polylines are thinned to what the pixels can show.
     void render(QPainter& painter, QSizeF interior, const QFont& font) const;
 
-  private:
+private:
     struct Point {
         float x, y;
         bool operator==(const Point&) const = default;

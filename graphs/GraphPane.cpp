@@ -18,14 +18,14 @@ constexpr int markerSize = 10;
 
 // The ball: a solid red disc filling its small square widget.
 class BallMarker : public QWidget {
-  public:
+public:
     explicit BallMarker(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Shape1"));
         setFixedSize(markerSize, markerSize);
         setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);

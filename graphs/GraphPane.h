@@ -15,7 +15,7 @@ namespace graphs {
 // The drawable interior is the widget's contents rectangle; everything outside it is clipped.
 class GraphPane : public QWidget, public PaneSurface {
     Q_OBJECT
-  public:
+public:
     explicit GraphPane(QWidget* parent = nullptr);
     ~GraphPane() override;
 
@@ -54,12 +54,12 @@ class GraphPane : public QWidget, public PaneSurface {
     // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
     QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-  private:
+private:
     void changed();
     void positionMarker();
 

@@ -12,7 +12,7 @@ namespace graphs {
 // A rectangle with a zero span (or a non-finite edge) has no mapping. setRect refuses it and
 // keeps the previous coordinate system, so a scale factor of 0 leaves the pane as it was.
 class PaneTransform {
-  public:
+public:
     // The unit square with y upward, until a usable rectangle arrives.
     PaneTransform() = default;
 
@@ -37,7 +37,7 @@ class PaneTransform {
 
     bool operator==(const PaneTransform&) const = default;
 
-  private:
+private:
     double left_ = 0;
     double top_ = 1;
     double right_ = 1;

@@ -52,7 +52,7 @@ std::ostream& operator<<(std::ostream& out, const SurfaceCall& call);
 
 // A surface that draws nothing and keeps the exact sequence of calls made on it.
 class RecordingSurface : public PaneSurface {
-  public:
+public:
     const std::vector<SurfaceCall>& calls() const { return calls_; }
     void forget() { calls_.clear(); }
     // Every call on its own numbered line.
@@ -69,7 +69,7 @@ class RecordingSurface : public PaneSurface {
     void printText(const QString& text) override;
     void placeMarker(double x, double y) override;
 
-  private:
+private:
     std::vector<SurfaceCall> calls_;
 };
 

@@ -4,13 +4,13 @@ namespace model {
 
 // The seven inputs of a throw, SI units. Defaults are the program's start values.
 struct Inputs {
-    double h0 = 0.5;         // initial height of the ball's centre, m
-    double v0 = 3;           // initial speed, m/s
-    double alphaDeg = 30;    // throw angle to the horizon, degrees, positive upwards
-    double d = 0.4;          // ball diameter, m
-    double rho = 7800;       // density of the ball material, kg/m^3
-    double rho0 = 1000;      // density of the medium, kg/m^3
-    double eta = 0.001006;   // dynamic viscosity of the medium, Pa·s
+    double h0 = 0.5;       // initial height of the ball's centre, m
+    double v0 = 3;         // initial speed, m/s
+    double alphaDeg = 30;  // throw angle to the horizon, degrees, positive upwards
+    double d = 0.4;        // ball diameter, m
+    double rho = 7800;     // density of the ball material, kg/m^3
+    double rho0 = 1000;    // density of the medium, kg/m^3
+    double eta = 0.001006; // dynamic viscosity of the medium, Pa·s
 };
 
 // Drag coefficient of a sphere in the quadratic drag term.

@@ -23,7 +23,7 @@ namespace model {
 // top test happens once per step. For ordinary throws k is 1 and the numbers are the plain RK4
 // ones. Work (sub-steps included) is bounded by maxFlightWork.
 class QuadraticDragStepper {
-  public:
+public:
     // What one step() found. When done, outcome tells whether the ball landed (finished) or the
     // flight was abandoned (tooLong, notFinite); no further steps are made then.
     struct StepReport {
@@ -68,7 +68,7 @@ class QuadraticDragStepper {
     // Label31 (Tmax2), Label32 (Xmax2), Label41 (Vx2), Label42 (Vy2) in the order written.
     const std::array<LabelText, 4>& landingLabels() const { return landingLabels_; }
 
-  private:
+private:
     void rk4(double h);
     void finishApex();
     void finishLanding();

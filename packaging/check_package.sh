@@ -25,7 +25,7 @@ for file in applications/ru.ballflight.ballflight.desktop \
             metainfo/ru.ballflight.ballflight.metainfo.xml \
             icons/hicolor/scalable/apps/ballflight.svg \
             ballflight/spravka.pdf ballflight/spravka2.pdf ballflight/history.pdf \
-            ballflight/uprav.pdf ballflight/instruction.txt; do
+            ballflight/uprav.pdf ballflight/instruction.txt doc/ballflight/copyright; do
     expect "-rw-r--r-- /usr/share/$file"
 done
 for size in 16 32 48 64 128 256; do

@@ -9,7 +9,7 @@ namespace ui {
 // Form2, the small authors window: a portrait over a text about the authors.
 class AuthorsWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int clientWidth = 222;
     static constexpr int clientHeight = 297;
 
@@ -18,7 +18,7 @@ class AuthorsWindow : public QWidget {
     void setAuthorsText(const QString& text);
     QString authorsText() const;
 
-  private:
+private:
     QLabel* image_ = nullptr;
     QLabel* text_ = nullptr;
 };

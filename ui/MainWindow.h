@@ -37,7 +37,7 @@ struct MenuActions {
 // Every control carries its control name as object name ("Text1", "Label29", "Picture1" …).
 class MainWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     static constexpr int initialClientWidth = 720;
     static constexpr int initialClientHeight = 560;
 
@@ -67,15 +67,15 @@ class MainWindow : public QMainWindow {
     QPushButton* command1() const { return command1_; }
     QGroupBox* frame1() const { return frame1_; }
 
-  signals:
+signals:
     // The short recompute is wanted: the client area changed size, a scale bar moved, or
     // Command1 was clicked. Whoever runs the model decides whether loading is complete.
     void shortRecomputeRequested();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void createControls();
     void createMenus();
     void setTabOrderAndFocus();

@@ -8,13 +8,13 @@ namespace ui {
 // colour (black) even when the text is blue or red. A plain QFrame box would take the text colour.
 class ResultLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit ResultLabel(const QString& text, QWidget* parent = nullptr);
 
     // Colours the text only; the border keeps its colour.
     void setTextColour(const QColor& colour);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

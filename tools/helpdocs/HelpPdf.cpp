@@ -55,7 +55,7 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath) {
                                             "h3 { font-size: 13pt; color: #1f3a68; }"
                                             "th { background-color: #dde6f2; }"
                                             "p.formula { margin-left: 90px; }"
-        "table { margin-top: 12px; margin-bottom: 12px; }"));
+                                            "table { margin-top: 12px; margin-bottom: 12px; }"));
     if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
         doc.setMarkdown(source);
     else

@@ -7,7 +7,7 @@ namespace helpdocs {
 // Typesets one help document (HTML or Markdown) on A4 pages with a page
 // number at the foot of each page and writes it as a PDF file.
 class HelpPdf {
-  public:
+public:
     // Returns an empty string on success, otherwise a Russian-free message for
     // the build log.
     static QString convert(const QString& sourcePath, const QString& pdfPath);
