@@ -1,10 +1,10 @@
-#include "ui/DocumentOpener.h"
-#include "ui/MainWindow.h"
-#include "ui/MenuCommands.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ReleaseLargeBlocks.h"
-#include "ui/RunSequence.h"
-#include "ui/Tone.h"
+#include "ui/platform/DocumentOpener.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/ReleaseLargeBlocks.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/RunSequence.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/MenuCommands.h"
 
 #include <QApplication>
 

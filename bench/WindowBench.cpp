@@ -13,13 +13,14 @@
 
 #include "graphs/Axes.h"
 #include "graphs/GraphPane.h"
-#include "ui/FlightAnimation.h"
-#include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/RecordingMessageBoxes.h"
-#include "ui/ReleaseLargeBlocks.h"
-#include "ui/RunSequence.h"
-#include "ui/Tone.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/SilentTone.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/ReleaseLargeBlocks.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/FlightAnimation.h"
+#include "ui/run/RunSequence.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

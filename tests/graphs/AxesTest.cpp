@@ -1,5 +1,5 @@
 #include "graphs/Axes.h"
-#include "graphs/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/AuthorsWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/MenuCommands.h"
-#include "ui/ProgramTexts.h"
-#include "ui/RecordingDocumentOpener.h"
-#include "ui/RecordingMessageBoxes.h"
+#include "support/RecordingDocumentOpener.h"
+#include "support/RecordingMessageBoxes.h"
+#include "ui/window/AuthorsWindow.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/MenuCommands.h"
+#include "ui/window/ProgramTexts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "ui/DocumentOpener.h"
+#include "ui/platform/DocumentOpener.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "RunFixture.h"
-#include "ui/MenuCommands.h"
-#include "ui/RecordingDocumentOpener.h"
+#include "support/RecordingDocumentOpener.h"
+#include "ui/window/MenuCommands.h"
 
 #include <QAction>
 

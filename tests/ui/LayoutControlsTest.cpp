@@ -1,4 +1,4 @@
-#include "ui/LayoutControls.h"
+#include "ui/window/LayoutControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QLabel>

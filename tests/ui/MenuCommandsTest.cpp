@@ -1,7 +1,7 @@
-#include "ui/MenuCommands.h"
-#include "ui/MainWindow.h"
-#include "ui/RecordingDocumentOpener.h"
-#include "ui/RecordingMessageBoxes.h"
+#include "ui/window/MenuCommands.h"
+#include "support/RecordingDocumentOpener.h"
+#include "support/RecordingMessageBoxes.h"
+#include "ui/window/MainWindow.h"
 
 #include <QAction>
 #include <QDir>

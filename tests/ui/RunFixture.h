@@ -1,12 +1,13 @@
 #pragma once
 
-#include "TeeSurface.h"
 #include "graphs/GraphPane.h"
-#include "ui/FlightAnimation.h"
-#include "ui/MainWindow.h"
-#include "ui/RecordingMessageBoxes.h"
-#include "ui/RunSequence.h"
-#include "ui/Tone.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/SilentTone.h"
+#include "support/TeeSurface.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/FlightAnimation.h"
+#include "ui/run/RunSequence.h"
+#include "ui/window/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

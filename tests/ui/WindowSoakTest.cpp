@@ -1,9 +1,10 @@
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
-#include "ui/MainWindow.h"
-#include "ui/RecordingMessageBoxes.h"
-#include "ui/RunSequence.h"
-#include "ui/Tone.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/SilentTone.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/RunSequence.h"
+#include "ui/window/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

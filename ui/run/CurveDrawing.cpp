@@ -1,4 +1,4 @@
-#include "ui/CurveDrawing.h"
+#include "ui/run/CurveDrawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "ui/FieldHandling.h"
+#include "ui/run/FieldHandling.h"
 
-#include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Tone.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Tone.h"
+#include "ui/window/MainWindow.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "ui/ProgramTexts.h"
+#include "ui/window/ProgramTexts.h"
 
 #include <QStringList>
 

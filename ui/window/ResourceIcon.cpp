@@ -1,4 +1,4 @@
-#include "ui/ResourceIcon.h"
+#include "ui/window/ResourceIcon.h"
 
 #include <QFile>
 

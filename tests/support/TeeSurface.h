@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphs/PaneSurface.h"
-#include "graphs/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 namespace testing_ui {
 

@@ -1,4 +1,4 @@
-#include "graphs/RecordingSurface.h"
+#include "support/RecordingSurface.h"
 
 #include <ostream>
 #include <sstream>

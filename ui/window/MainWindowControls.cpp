@@ -1,7 +1,7 @@
 // The controls of the main window as they are created, before the first layout.
 #include "graphs/GraphPane.h"
-#include "ui/MainWindow.h"
-#include "ui/ResultLabel.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/ResultLabel.h"
 
 #include <QGroupBox>
 #include <QLabel>

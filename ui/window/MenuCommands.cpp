@@ -1,10 +1,10 @@
-#include "ui/MenuCommands.h"
+#include "ui/window/MenuCommands.h"
 
-#include "ui/AuthorsWindow.h"
-#include "ui/DocumentOpener.h"
-#include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ProgramTexts.h"
+#include "ui/platform/DocumentOpener.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/window/AuthorsWindow.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/ProgramTexts.h"
 
 #include <QAction>
 #include <QDir>

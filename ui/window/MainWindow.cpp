@@ -1,8 +1,8 @@
-#include "ui/MainWindow.h"
+#include "ui/window/MainWindow.h"
 
 #include "graphs/GraphPane.h"
-#include "ui/LayoutControls.h"
-#include "ui/ResourceIcon.h"
+#include "ui/window/LayoutControls.h"
+#include "ui/window/ResourceIcon.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/AuthorsWindow.h"
+#include "ui/window/AuthorsWindow.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "ui/FlightAnimation.h"
+#include "ui/run/FlightAnimation.h"
 
-#include "ui/CurveDrawing.h"
+#include "ui/run/CurveDrawing.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/RunSequence.h"
+#include "ui/run/RunSequence.h"
 
 #include "graphs/Axes.h"
 #include "graphs/GraphPane.h"
@@ -7,12 +7,12 @@
 #include "model/QuadraticDragStepper.h"
 #include "model/VacuumPath.h"
 #include "model/VelocityCurves.h"
-#include "ui/CurveDrawing.h"
-#include "ui/FieldHandling.h"
-#include "ui/FlightAnimation.h"
-#include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/Tone.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/CurveDrawing.h"
+#include "ui/run/FieldHandling.h"
+#include "ui/run/FlightAnimation.h"
+#include "ui/window/MainWindow.h"
 
 #include <QCloseEvent>
 #include <QLabel>

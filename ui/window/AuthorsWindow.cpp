@@ -1,6 +1,6 @@
-#include "ui/AuthorsWindow.h"
+#include "ui/window/AuthorsWindow.h"
 
-#include "ui/ResourceIcon.h"
+#include "ui/window/ResourceIcon.h"
 
 #include <QFont>
 #include <QLabel>

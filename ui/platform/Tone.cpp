@@ -1,4 +1,4 @@
-#include "ui/Tone.h"
+#include "ui/platform/Tone.h"
 
 #include "model/ToneSamples.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DocumentOpener.h"
+#include "ui/platform/DocumentOpener.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ui/ResultLabel.h"
+#include "ui/window/ResultLabel.h"
 
 #include <QPainter>
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/platform/Tone.h"
+
+namespace ui {
+
+// No sound and no waiting, for tests: counts the calls.
+class SilentTone : public Tone {
+public:
+    void BeepTone(int n) override {
+        ++blocking;
+        lastN = n;
+    }
+    int startBeepTone(int n) override {
+        ++started;
+        lastN = n;
+        return 0;
+    }
+
+    int blocking = 0;
+    int started = 0;
+    int lastN = 0;
+};
+
+} // namespace ui
