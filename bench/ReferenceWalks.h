@@ -5,6 +5,7 @@
 // They set the floor the model's walks are measured against. Like the model's walks they run
 // with subnormals flushed to zero.
 
+#include "model/CancellationFree.h"
 #include "model/Constants.h"
 #include "model/FlushDenormals.h"
 #include "model/PanePoint.h"
@@ -21,17 +22,19 @@ struct WalkParameters {
     double dt;           // s
 };
 
-// Linear drag, exact solution at t = 0, dt, 2·dt … until the first point below the ground:
-//   x = v0·tau·cosα·(1 − e^(−t/tau)), y = h0 − Vp1·t + tau·(Vp1 + v0·sinα)·(1 − e^(−t/tau)).
+// Linear drag, exact solution at t = 0, dt, 2·dt … until the first point below the ground, in
+// the form that keeps its digits (u = t/tau, E = 1 − e^(−u)):
+//   x = v0·tau·cosα·E, y = h0 + tau·v0·sinα·E − Vp1·tau·(u − E).
 inline std::int64_t referenceLinearWalk(const WalkParameters& p, double& xEnd) {
     const model::FlushDenormals flush;
-    const double xScale = p.vx0 * p.tau, yScale = p.tau * (p.Vp1 + p.vy0);
+    const double xScale = p.vx0 * p.tau, yRise = p.tau * p.vy0, yFall = p.Vp1 * p.tau;
     double t = 0, x = 0, y = p.h0;
     std::int64_t n = 0;
     while (y >= 0) {
-        const double e = std::exp(-t / p.tau);
-        x = xScale * (1 - e);
-        y = (p.h0 - p.Vp1 * t) + yScale * (1 - e);
+        const double u = t / p.tau;
+        const double E = -std::expm1(-u);
+        x = xScale * E;
+        y = (p.h0 + yRise * E) - yFall * model::uMinusOneMinusExp(u, E);
         ++n;
         t += p.dt;
     }
@@ -94,7 +97,7 @@ inline std::int64_t referenceVelocityWalk(const WalkParameters& p, double Tmax, 
     for (double t = 0; t <= Tmax1; t += Tmax1 / nSteps) {
         const double e = std::exp(-t / p.tau);
         out.linearVx.push_back(pt(t, p.vx0 * e));
-        out.linearVy.push_back(pt(t, -p.Vp1 + (p.Vp1 + p.vy0) * e));
+        out.linearVy.push_back(pt(t, p.vy0 * e - p.Vp1 * (-std::expm1(-t / p.tau))));
     }
     double t = 0, vx = p.vx0, vy = p.vy0;
     std::int64_t n = 0;

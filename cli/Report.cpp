@@ -76,6 +76,12 @@ Report buildReport(const model::Inputs& in, bool withCurves) {
     if (r.curves.outcome != model::FlightOutcome::finished)
         return fail(r.curves.outcome, "quadratic-drag velocity");
 
+    if (const std::string names = notFiniteResults(r); !names.empty()) {
+        r.outcome = model::FlightOutcome::notFinite;
+        r.failure = "a value overflows: " + names;
+        return r;
+    }
+
     if (withCurves) {
         r.vacuumPath = model::raschet0(in, r.closed, r.trajectory.trajOriginX,
                                        r.trajectory.trajRangeX, nSteps);
@@ -90,19 +96,14 @@ Report buildReport(const model::Inputs& in, bool withCurves) {
     return r;
 }
 
-std::string reportJson(const Report& r) {
+std::vector<ReportedResult> reportedResults(const Report& r) {
     const auto& c = r.closed;
     const auto& q = r.quadratic;
     const auto& lin = r.linear;
-    struct Quantity {
-        const char* name;
-        double value;
-        std::string text;
-    };
     auto closed = [&c](const char* name, double v, const char* label) {
-        return Quantity{name, v, labelText(c.labels, label)};
+        return ReportedResult{name, v, labelText(c.labels, label)};
     };
-    const std::vector<Quantity> results{
+    return {
         closed("a_max", c.a_max, "Label20"),
         closed("Tp", c.Tp, "Label16"),
         closed("Xp", c.Xp, "Label33"),
@@ -131,6 +132,20 @@ std::string reportJson(const Report& r) {
         {"VxEnd2", q.VxEnd2, labelText(q.labels, "Label41")},
         {"VyEnd2", q.VyEnd2, labelText(q.labels, "Label42")},
     };
+}
+
+std::string notFiniteResults(const Report& r) {
+    std::string names;
+    for (const ReportedResult& q : reportedResults(r))
+        if (!std::isfinite(q.value))
+            names += (names.empty() ? "" : ", ") + q.name;
+    return names;
+}
+
+std::string reportJson(const Report& r) {
+    const std::vector<ReportedResult> results = reportedResults(r);
+    const auto& lin = r.linear;
+    const auto& q = r.quadratic;
 
     const auto& in = r.inputs;
     std::string j = "{\"inputs\": {\"h0\": " + number(in.h0) + ", \"v0\": " + number(in.v0) +

@@ -35,6 +35,17 @@ struct Report {
     std::vector<model::PanePoint> linearPath, quadraticPath;
 };
 
+// One of the 27 results: its JSON name, value and the label text the window shows.
+struct ReportedResult {
+    std::string name;
+    double value;
+    std::string text;
+};
+std::vector<ReportedResult> reportedResults(const Report& r);
+
+// The names of the results that are not finite numbers, joined by ", "; empty when all are.
+std::string notFiniteResults(const Report& r);
+
 Report buildReport(const model::Inputs& in, bool withCurves);
 
 // One JSON object (UTF-8), every number with 17 significant digits.

@@ -1,5 +1,6 @@
 #include "ClosedForm.h"
 
+#include "CancellationFree.h"
 #include "Constants.h"
 #include "NumberFormat.h"
 
@@ -30,28 +31,30 @@ ClosedForm parametr(const Inputs& in, double previousTau, double previousVp1,
     }
 
     r.a_max = std::atan(std::sqrt(1 / (twoG * h0 / (v0 * v0) + 1))) / pi * 180;
-    label("Label20", "a_max= " + FormatShort(r.a_max) + " град");
-    label("Label16", "Tp= " + FormatPoint(r.Tp, "0.000") + " c");
-    label("Label33", "Xp= " + FormatPoint(r.Xp, "0.000") + " м");
-    label("Label19", "Ymax= " + FormatPoint(r.Ymax, "0.000") + " м");
+    label("Label20", resultText("a_max= ", r.a_max, NumberRule::shortForm, " град"));
+    label("Label16", resultText("Tp= ", r.Tp, NumberRule::point3, " c"));
+    label("Label33", resultText("Xp= ", r.Xp, NumberRule::point3, " м"));
+    label("Label19", resultText("Ymax= ", r.Ymax, NumberRule::point3, " м"));
 
     r.Tmax = (v0 * s + std::sqrt((v0 * s) * (v0 * s) + twoG * h0)) / g;
-    label("Label17", "Tmax= " + FormatPoint(r.Tmax, "0.000") + " c");
+    label("Label17", resultText("Tmax= ", r.Tmax, NumberRule::point3, " c"));
     r.Xmax = r.Tmax * (v0 * c);
-    label("Label18", "Xmax= " + FormatPoint(r.Xmax, "0.000") + " м");
+    label("Label18", resultText("Xmax= ", r.Xmax, NumberRule::point3, " м"));
     r.VxEnd = v0 * c;
-    label("Label37", "Vx(y=0)= " + FormatShort(r.VxEnd) + " м/c");
+    label("Label37", resultText("Vx(y=0)= ", r.VxEnd, NumberRule::shortForm, " м/c"));
     r.VyEnd = static_cast<float>(v0 * s - r.Tmax * g);
-    label("Label38", "Vy(y=0)= " + FormatShort(r.VyEnd) + " м/c");
+    label("Label38", resultText("Vy(y=0)= ", r.VyEnd, NumberRule::shortForm, " м/c"));
 
     r.m = static_cast<float>(std::pow(d, 3) * (pi * rho) / 6);
-    label("Label43", "m= " + FormatSci(r.m, decimalSeparator) + " кг");
+    label("Label43", resultText("m= ", r.m, NumberRule::scientific, " кг", decimalSeparator));
 
     if (eta > 0) {
         r.tau = (d * d * rho / 18) / eta;
         r.Vp1 = (1 - rho0 / rho) * (r.tau * g);
-        label("Label22", "tau= " + FormatSci(r.tau, decimalSeparator) + " c");
-        label("Label23", "Vp1= " + FormatSci(r.Vp1, decimalSeparator) + " м/c");
+        label("Label22",
+              resultText("tau= ", r.tau, NumberRule::scientific, " c", decimalSeparator));
+        label("Label23",
+              resultText("Vp1= ", r.Vp1, NumberRule::scientific, " м/c", decimalSeparator));
     } else {
         r.tau = previousTau;
         r.Vp1 = previousVp1;
@@ -60,26 +63,30 @@ ClosedForm parametr(const Inputs& in, double previousTau, double previousVp1,
     }
 
     if (r.alpha >= 0) {
-        const double L = std::log(v0 * s / r.Vp1 + 1);
+        // The top of the linear-drag flight with x = v0·sinα/Vp1: Tp1 = tau·ln(1 + x),
+        // Ymax1 = h0 + tau·Vp1·(x − ln(1 + x)), Xp1 = tau·v0·cosα·x/(1 + x).
+        const double x = (v0 * s) / r.Vp1;
+        const double L = std::log1p(x);
         r.Tp1 = L * r.tau;
-        r.Ymax1 = h0 - (r.Vp1 * L - v0 * s) * r.tau;
-        r.Xp1 = (1 - std::exp(-r.Tp1 / r.tau)) * (c * (r.tau * v0));
+        r.Ymax1 = h0 + r.tau * (r.Vp1 * xMinusLog1p(x));
+        r.Xp1 = (x / (1 + x)) * (c * (r.tau * v0));
     } else {
         r.Tp1 = 0;
         r.Ymax1 = h0;
         r.Xp1 = 0;
     }
-    label("Label24", "Tp1= " + FormatPoint(r.Tp1, "0.000") + " c");
-    label("Label25", "Ymax1= " + FormatPoint(r.Ymax1, "0.000") + " м");
-    label("Label34", "Xp1= " + FormatPoint(r.Xp1, "0.000") + " м");
+    label("Label24", resultText("Tp1= ", r.Tp1, NumberRule::point3, " c"));
+    label("Label25", resultText("Ymax1= ", r.Ymax1, NumberRule::point3, " м"));
+    label("Label34", resultText("Xp1= ", r.Xp1, NumberRule::point3, " м"));
 
-    r.Vp2 = static_cast<float>(
-        (std::sqrt(1 + g * std::pow(d, 3) * (rho0 * ((rho - rho0) * Cd)) / 108 / (eta * eta)) - 1) *
-        ((12 * eta / Cd) / rho0) / d);
-    label("Label44", "Vp2= " + FormatPoint(r.Vp2, "0.000") + " м/с");
+    // Vp2 = (sqrt(1 + z) − 1)·12·eta/(Cd·rho0·d), with sqrt(1 + z) − 1 = z/(sqrt(1 + z) + 1) so
+    // that a small z (a tiny ball in a thick medium) keeps its digits.
+    const double z = g * std::pow(d, 3) * (rho0 * ((rho - rho0) * Cd)) / 108 / (eta * eta);
+    r.Vp2 = static_cast<float>((z / (std::sqrt(1 + z) + 1)) * ((12 * eta / Cd) / rho0) / d);
+    label("Label44", resultText("Vp2= ", r.Vp2, NumberRule::point3, " м/с"));
 
     r.R2 = ((4 * rho * d) / 3 / Cd) / rho0;
-    label("Label45", "R2= " + FormatPoint(r.R2, "0.000") + " м");
+    label("Label45", resultText("R2= ", r.R2, NumberRule::point3, " м"));
     return r;
 }
 

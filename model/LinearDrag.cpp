@@ -1,5 +1,6 @@
 #include "model/LinearDrag.h"
 
+#include "model/CancellationFree.h"
 #include "model/FlushDenormals.h"
 #include "model/NumberFormat.h"
 
@@ -23,10 +24,14 @@ WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
     WalkEnd w;
     w.dt = cf.Tmax / nSteps;
     const double tau = cf.tau, Vp1 = cf.Vp1;
+    // x = v0·tau·cosα·E, y = h0 + tau·v0·sinα·E − Vp1·tau·(u − E), with u = t/tau and
+    // E = 1 − e^(−u): no difference of nearly equal numbers even when tau is hours long.
     const double xScale = (in.v0 * tau) * std::cos(cf.alpha);
-    const double yScale = tau * (Vp1 + in.v0 * std::sin(cf.alpha));
+    const double yRise = tau * (in.v0 * std::sin(cf.alpha));
+    const double yFall = Vp1 * tau;
     if (!std::isfinite(w.dt) || !(w.dt > 0) || !std::isfinite(tau) || !std::isfinite(Vp1) ||
-        !std::isfinite(xScale) || !std::isfinite(yScale) || !std::isfinite(in.h0)) {
+        !std::isfinite(xScale) || !std::isfinite(yRise) || !std::isfinite(yFall) ||
+        !std::isfinite(in.h0)) {
         w.outcome = FlightOutcome::notFinite;
         return w;
     }
@@ -36,9 +41,10 @@ WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
             w.outcome = FlightOutcome::tooLong;
             break;
         }
-        const double e = std::exp(-t / tau);
-        curX = xScale * (1 - e);
-        curY = (in.h0 - Vp1 * t) + yScale * (1 - e);
+        const double u = t / tau;
+        const double E = -std::expm1(-u);
+        curX = xScale * E;
+        curY = (in.h0 + yRise * E) - yFall * uMinusOneMinusExp(u, E);
         ++w.points;
         visit(curX, curY);
         t = t + w.dt;
@@ -64,14 +70,17 @@ LinearDragResult raschet1(const Inputs& in, const ClosedForm& cf, int nSteps) {
         return r;
     r.lastY = w.y;
     r.Tmax1 = w.t - w.dt / 2;
-    r.labels.push_back({"Label26", "Tmax1= " + FormatPoint(r.Tmax1, "0.000") + " c"});
+    r.labels.push_back({"Label26", resultText("Tmax1= ", r.Tmax1, NumberRule::point3, " c")});
     r.Xmax1 = w.x;
-    r.labels.push_back({"Label27", "Xmax1= " + FormatShort(r.Xmax1) + " м"});
+    r.labels.push_back({"Label27", resultText("Xmax1= ", r.Xmax1, NumberRule::shortForm, " м")});
     const double e = std::exp(-r.Tmax1 / cf.tau);
     r.VxEnd1 = (in.v0 * std::cos(cf.alpha)) * e;
-    r.labels.push_back({"Label39", "Vx1(y=0)= " + FormatShort(r.VxEnd1) + " м/c"});
-    r.VyEnd1 = static_cast<float>((cf.Vp1 + in.v0 * std::sin(cf.alpha)) * e - cf.Vp1);
-    r.labels.push_back({"Label40", "Vy1(y=0)= " + FormatShort(r.VyEnd1) + " м/c"});
+    r.labels.push_back(
+        {"Label39", resultText("Vx1(y=0)= ", r.VxEnd1, NumberRule::shortForm, " м/c")});
+    r.VyEnd1 = static_cast<float>((in.v0 * std::sin(cf.alpha)) * e -
+                                  cf.Vp1 * (-std::expm1(-r.Tmax1 / cf.tau)));
+    r.labels.push_back(
+        {"Label40", resultText("Vy1(y=0)= ", r.VyEnd1, NumberRule::shortForm, " м/c")});
     return r;
 }
 

@@ -170,6 +170,26 @@ std::string FormatSci(double value, char decimalSeparator) {
     return out + digits;
 }
 
+std::string formatByRule(double value, NumberRule rule, char decimalSeparator) {
+    switch (rule) {
+    case NumberRule::point3:
+        return FormatPoint(value, "0.000");
+    case NumberRule::shortForm:
+        return FormatShort(value);
+    case NumberRule::scientific:
+        return FormatSci(value, decimalSeparator);
+    }
+    return {};
+}
+
+std::string resultText(std::string_view prefix, double value, NumberRule rule,
+                       std::string_view unit, char decimalSeparator) {
+    std::string text(prefix);
+    if (!std::isfinite(value))
+        return text + "—";
+    return text + formatByRule(value, rule, decimalSeparator) + std::string(unit);
+}
+
 double ReadNumber(std::string_view text) {
     // Collect the characters that fit the grammar, ignoring blanks wherever they stand.
     std::string mantissa;

@@ -21,6 +21,20 @@ std::string FormatShort(double value);
 // "0.000E+00" with the regional decimal separator: "2.614E+02", "1,234E-04".
 std::string FormatSci(double value, char decimalSeparator = '.');
 
+// How a result label writes its number.
+enum class NumberRule {
+    point3,     // FormatPoint with "0.000"
+    shortForm,  // FormatShort
+    scientific, // FormatSci with the regional separator
+};
+
+std::string formatByRule(double value, NumberRule rule, char decimalSeparator = '.');
+
+// A result label: prefix, the number by its rule, unit («Tmax1= 0.560 c»). A value that is not
+// finite is never shown as a number: the label then reads the prefix and an em dash («m= —»).
+std::string resultText(std::string_view prefix, double value, NumberRule rule,
+                       std::string_view unit, char decimalSeparator = '.');
+
 // Shortest general form without prior rounding (" .5", " 7800"), as used for the start texts.
 std::string formatGeneral(double value);
 

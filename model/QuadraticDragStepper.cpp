@@ -147,19 +147,20 @@ void QuadraticDragStepper::finishApex() {
     apexT_ = t_;
     apexX_ = x_;
     apexMarker_ = {static_cast<float>(x_), static_cast<float>(y_)};
-    apexLabels_ = {LabelText{"Label30", "Ymax2= " + FormatPoint(yHigh_, "0.000") + " м"},
-                   LabelText{"Label29", "Tp2= " + FormatPoint(t_, "0.000") + " c"},
-                   LabelText{"Label35", "Xp2= " + FormatPoint(x_, "0.000") + " м"}};
+    apexLabels_ = {LabelText{"Label30", resultText("Ymax2= ", yHigh_, NumberRule::point3, " м")},
+                   LabelText{"Label29", resultText("Tp2= ", t_, NumberRule::point3, " c")},
+                   LabelText{"Label35", resultText("Xp2= ", x_, NumberRule::point3, " м")}};
 }
 
 void QuadraticDragStepper::finishLanding() {
     done_ = true;
     outcome_ = FlightOutcome::finished;
     Tmax2_ = t_ - dt_ / 2;
-    landingLabels_ = {LabelText{"Label31", "Tmax2= " + FormatPoint(Tmax2_, "0.000") + " c"},
-                      LabelText{"Label32", "Xmax2= " + FormatShort(x_) + " м"},
-                      LabelText{"Label41", "Vx2(y=0)= " + FormatShort(vx_) + " м/c"},
-                      LabelText{"Label42", "Vy2(y=0)= " + FormatShort(vy_) + " м/c"}};
+    landingLabels_ = {
+        LabelText{"Label31", resultText("Tmax2= ", Tmax2_, NumberRule::point3, " c")},
+        LabelText{"Label32", resultText("Xmax2= ", x_, NumberRule::shortForm, " м")},
+        LabelText{"Label41", resultText("Vx2(y=0)= ", vx_, NumberRule::shortForm, " м/c")},
+        LabelText{"Label42", resultText("Vy2(y=0)= ", vy_, NumberRule::shortForm, " м/c")}};
 }
 
 } // namespace model

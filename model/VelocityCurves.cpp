@@ -56,7 +56,7 @@ VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, do
     for (double t = 0; t <= Tmax1; t = t + step1) {
         const double e = std::exp(-t / tau);
         c.linearVx.push_back(pt(t, c.vx0 * e));
-        c.linearVy.push_back(pt(t, -Vp1 + (Vp1 + vyDouble) * e));
+        c.linearVy.push_back(pt(t, vyDouble * e - Vp1 * (-std::expm1(-t / tau))));
     }
 
     // Quadratic drag: forward Euler on the velocities, sub-stepped by the same rule as the RK4

@@ -1,6 +1,9 @@
 #include "model/ClosedForm.h"
 #include "LabelTexts.h"
+#include "cli/Report.h"
+#include "model/CancellationFree.h"
 #include "model/Constants.h"
+#include "model/LinearDrag.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,7 @@ TEST(ClosedForm, DefaultThrow) {
     const double figures[][3] = {
         {r.Tp, 0.152843, 5e-7}, {r.Ymax, 0.614632, 5e-7}, {r.Tmax, 0.506758, 5e-7},
         {r.Xmax, 1.316597, 5e-7}, {r.VyEnd, -3.473327, 5e-7}, {r.tau, 68919.8, 0.05},
-        {r.Tp1, 0.175320, 5e-7}, {r.Ymax1, 0.631493, 5e-7}, {r.Xp1, 0.455493, 5e-7}};
+        {r.Tp1, 0.175320, 5e-7}, {r.Ymax1, 0.631490, 5e-7}, {r.Xp1, 0.455493, 5e-7}};
     // clang-format on
     for (const auto& [value, expected, tolerance] : figures)
         EXPECT_NEAR(value, expected, tolerance);
@@ -74,4 +77,63 @@ TEST(ClosedForm, TopUnderStrongDrag) {
     EXPECT_NEAR((in.v0 * s + r.Vp1) * e - r.Vp1, 0, 1e-12);
     EXPECT_NEAR(r.Ymax1, in.h0 + (in.v0 * s + r.Vp1) * r.tau * (1 - e) - r.Vp1 * r.Tp1, 1e-12);
     EXPECT_NEAR(r.Xp1, in.v0 * c * r.tau * (1 - e), 1e-12);
+}
+
+TEST(ClosedForm, CancellationFreeFormsAgreeWithLongSeries) {
+    // x − ln(1 + x) and u − (1 − e^(−u)) as alternating series summed in long double until the
+    // terms vanish, or from the long-double library where nothing cancels much.
+    auto seriesG = [](long double x) {
+        long double sum = 0, power = x;
+        for (int k = 2; k < 200; ++k)
+            sum += ((k % 2) ? -1 : 1) * (power *= x) / k;
+        return sum;
+    };
+    auto seriesF = [](long double u) {
+        long double sum = 0, term = u;
+        for (int k = 2; k < 200; ++k)
+            sum += ((k % 2) ? -1 : 1) * (term *= u / k);
+        return sum;
+    };
+    for (double v = 1e-12; v <= 10; v *= 1.37) {
+        const long double g = v < 0.1 ? seriesG(v) : v - std::log1pl(v);
+        const long double f = v < 0.1 ? seriesF(v) : v + std::expm1l(-(long double)v);
+        EXPECT_LE(std::fabs((model::xMinusLog1p(v) - g) / g), 1e-13) << v;
+        EXPECT_LE(std::fabs((model::uMinusOneMinusExp(v) - f) / f), 1e-13) << v;
+    }
+}
+
+TEST(ClosedForm, BigTinyAndOverflowingBalls) {
+    // Balls of 5 and 20 m: tau is days long against a flight of half a second. The top and the
+    // linear-drag walk are those of the default ball, and the walk has no reversals.
+    for (double d : {5.0, 20.0}) {
+        SCOPED_TRACE(d);
+        Inputs in;
+        in.d = d;
+        const cli::Report r = cli::buildReport(in, true);
+        ASSERT_EQ(r.outcome, model::FlightOutcome::finished) << r.failure;
+        EXPECT_EQ(texts(r.closed.labels).find("Ymax1= 0.631 м") != std::string::npos, true);
+        EXPECT_EQ(r.linear.points, 1106);
+        EXPECT_EQ(r.linear.labels[0].text, "Tmax1= 0.560 c");
+        std::size_t turns = 0;
+        for (std::size_t i = 2; i < r.linearPath.size(); ++i)
+            turns += (r.linearPath[i].y - r.linearPath[i - 1].y) *
+                         (r.linearPath[i - 1].y - r.linearPath[i - 2].y) <
+                     0;
+        EXPECT_EQ(turns, 1u);
+    }
+
+    // A tiny ball in a very thick medium falls at Stokes' speed g·d²·(rho − rho0)/(18·eta).
+    const Inputs tiny{0.5, 3, 30, 0.0001, 7800, 1261, 1000};
+    const double stokes = model::g * 1e-8 * (7800 - 1261) / (18 * 1000);
+    EXPECT_NEAR(parametr(tiny).Vp2 / stokes, 1, 1e-6);
+
+    // Values beyond the double or single range show a dash and fail the run, naming them.
+    Inputs fast, huge;
+    fast.v0 = 1e39;
+    huge.d = 1e13;
+    EXPECT_NE(texts(parametr(fast).labels).find("Label38 Vy(y=0)= —;"), std::string::npos);
+    EXPECT_NE(texts(parametr(huge).labels).find("Label43 m= —;"), std::string::npos);
+    const cli::Report heavy = cli::buildReport(huge, false);
+    EXPECT_EQ(heavy.outcome, model::FlightOutcome::notFinite);
+    EXPECT_EQ(heavy.failure, "a value overflows: m");
 }

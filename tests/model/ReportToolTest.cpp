@@ -51,6 +51,7 @@ TEST(ReportTool, OutputAndExitCodes) {
     const ToolRun tooLong = runTool("--d 0.001 --rho 1100 --rho0 1000 --eta 1");
     EXPECT_EQ(tooLong.status, 3);
     EXPECT_TRUE(tooLong.out.empty());
+    EXPECT_EQ(runTool("--d 1e13").status, 3);
 }
 
 TEST(ReportTool, BothDensitiesAreReadBeforeEitherIsChecked) {

@@ -51,8 +51,8 @@ bool usableRect(double left, double top, double right, double bottom) {
 
 // The closed-form values the curves and ranges are built from.
 bool usable(const model::ClosedForm& c) {
-    for (double v :
-         {c.alpha, c.Tp, c.Xp, c.Ymax, c.Tmax, c.Xmax, c.tau, c.Vp1, c.Tp1, c.Xp1, c.Ymax1, c.R2})
+    for (double v : {c.alpha, c.a_max, c.Tp, c.Xp, c.Ymax, c.Tmax, c.Xmax, c.VxEnd, double(c.VyEnd),
+                     double(c.m), c.tau, c.Vp1, c.Tp1, c.Xp1, c.Ymax1, double(c.Vp2), c.R2})
         if (!std::isfinite(v))
             return false;
     return c.Tmax > 0;
@@ -196,6 +196,9 @@ bool RunSequence::trajectoryPane(bool fullRun) {
     s.VyEnd1 = linear.VyEnd1;
     for (const model::LabelText& l : linear.labels)
         writeLabel(l);
+    for (double v : {s.Tmax1, s.Xmax1, s.VxEnd1, double(s.VyEnd1)})
+        if (!std::isfinite(v))
+            return report(model::FlightOutcome::notFinite, fullRun, p1, false);
 
     // A scale bar at 0 would give a pane without width or height: the smallest step stands in.
     const double scaleX = s.scaleX > 0 ? s.scaleX : 0.1;
