@@ -8,8 +8,8 @@ namespace helpdocs {
 // number at the foot of each page and writes it as a PDF file.
 class HelpPdf {
 public:
-    // Returns an empty string on success, otherwise a Russian-free message for
-    // the build log. An HTML source may carry the mark of the preset tables
+    // Returns an empty string on success, otherwise a message for the build
+    // log. An HTML source may carry the mark of the preset tables
     // (PresetTables.h); presetsPath then names the presets file that fills it.
     static QString convert(const QString& sourcePath, const QString& pdfPath,
                            const QString& presetsPath = {});
