@@ -49,3 +49,13 @@ execute_process(COMMAND "${TOOL}" "${WORK}/latin1.txt" "${WORK}/copy.txt"
 if(rc EQUAL 0 OR EXISTS "${WORK}/copy.txt")
     message(FATAL_ERROR "helpdocs copied a text that is not UTF-8")
 endif()
+
+# A presets file with a bad row stops the build, naming the row, and leaves no document.
+file(WRITE "${WORK}/marked.html" "<html><!-- preset tables: data/presets.tsv --></html>")
+file(WRITE "${WORK}/bad.tsv"
+     "kind\tname\tdensity\tviscosity\tsource\nmedium\tвода\t998,2\t0.001\tкнига\n")
+execute_process(COMMAND "${TOOL}" "${WORK}/marked.html" "${WORK}/marked.pdf" "${WORK}/bad.tsv"
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR EXISTS "${WORK}/marked.pdf" OR NOT err MATCHES "bad.tsv line 2: density")
+    message(FATAL_ERROR "helpdocs accepted a bad presets file: ${err}")
+endif()

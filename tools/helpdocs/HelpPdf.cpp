@@ -1,5 +1,7 @@
 #include "HelpPdf.h"
 
+#include "PresetTables.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -31,13 +33,22 @@ bool isUtf8(const QByteArray& bytes, QString& text) {
 
 } // namespace
 
-QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath) {
+QString HelpPdf::readUtf8(const QString& path, QString& text) {
     QByteArray bytes;
-    if (QString err = readAll(sourcePath, bytes); !err.isEmpty())
+    if (QString err = readAll(path, bytes); !err.isEmpty())
         return err;
+    if (!isUtf8(bytes, text))
+        return QStringLiteral("%1 is not valid UTF-8").arg(path);
+    return {};
+}
+
+QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
+                         const QString& presetsPath) {
     QString source;
-    if (!isUtf8(bytes, source))
-        return QStringLiteral("%1 is not valid UTF-8").arg(sourcePath);
+    if (QString err = readUtf8(sourcePath, source); !err.isEmpty())
+        return err;
+    if (QString err = insertPresetTables(source, presetsPath); !err.isEmpty())
+        return QStringLiteral("%1: %2").arg(sourcePath, err);
 
     QPdfWriter writer(pdfPath);
     writer.setResolution(kResolution);

@@ -8,14 +8,19 @@ namespace helpdocs {
 // number at the foot of each page and writes it as a PDF file.
 class HelpPdf {
 public:
-    // Returns an empty string on success, otherwise a Russian-free message for
-    // the build log.
-    static QString convert(const QString& sourcePath, const QString& pdfPath);
+    // Returns an empty string on success, otherwise a message for the build
+    // log. An HTML source may carry the mark of the preset tables
+    // (PresetTables.h); presetsPath then names the presets file that fills it.
+    static QString convert(const QString& sourcePath, const QString& pdfPath,
+                           const QString& presetsPath = {});
 
     // Copies a plain-text document after checking that it is valid UTF-8, so
     // that a mis-encoded quick start fails the build instead of showing
     // mojibake in the user's editor.
     static QString copyText(const QString& sourcePath, const QString& targetPath);
+
+    // Reads a UTF-8 text file; returns an empty string or the reason it cannot.
+    static QString readUtf8(const QString& path, QString& text);
 };
 
 } // namespace helpdocs

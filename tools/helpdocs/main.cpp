@@ -1,5 +1,6 @@
-// helpdocs SOURCE TARGET — builds one help document of ballflight.
+// helpdocs SOURCE TARGET [PRESETS] — builds one help document of ballflight.
 // An .html or .md source becomes a PDF; a .txt source is checked and copied.
+// PRESETS (data/presets.tsv) fills the preset tables of a document that marks their place.
 #include "HelpPdf.h"
 
 #include <QGuiApplication>
@@ -12,15 +13,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
 
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: helpdocs SOURCE TARGET\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: helpdocs SOURCE TARGET [PRESETS]\n");
         return 2;
     }
     const QString& source = args.at(1);
     const QString& target = args.at(2);
+    const QString presets = args.value(3);
     const QString error = source.endsWith(QLatin1String(".txt"))
                               ? helpdocs::HelpPdf::copyText(source, target)
-                              : helpdocs::HelpPdf::convert(source, target);
+                              : helpdocs::HelpPdf::convert(source, target, presets);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "helpdocs: %s\n", qPrintable(error));
         return 1;
