@@ -12,10 +12,9 @@
 #include "Throws.h"
 
 #include "model/ClosedForm.h"
-#include "model/GraphRanges.h"
 #include "model/LinearDrag.h"
-#include "model/QuadraticDragFlight.h"
 #include "model/QuadraticDragStepper.h"
+#include "model/Throw.h"
 #include "model/VacuumPath.h"
 #include "model/VelocityCurves.h"
 
@@ -49,10 +48,10 @@ void perStep(benchmark::State& state, std::int64_t steps) {
 
 void Vacuum(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const auto p = model::raschet0(t.in, cf, 0, 2, t.nSteps);
+        const auto p = model::vacuumPath(t.in, cf, 0, 2, t.nSteps);
         steps = static_cast<std::int64_t>(p.points.size());
         benchmark::DoNotOptimize(p.lastY);
     }
@@ -61,10 +60,10 @@ void Vacuum(benchmark::State& state) {
 
 void LinearCompute(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const auto r = model::raschet1(t.in, cf, t.nSteps);
+        const auto r = model::linearDragWalk(t.in, cf, t.nSteps);
         steps = r.points;
         benchmark::DoNotOptimize(r.Xmax1);
     }
@@ -73,7 +72,7 @@ void LinearCompute(benchmark::State& state) {
 
 void LinearReference(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto p = parametersOf(t, model::parametr(t.in));
+    const auto p = parametersOf(t, model::closedForms(t.in));
     std::int64_t steps = 0;
     for (auto _ : state) {
         double x = 0;
@@ -85,7 +84,7 @@ void LinearReference(benchmark::State& state) {
 
 void LinearPoints(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     std::vector<model::PanePoint> pts;
     for (auto _ : state) {
         benchmark::DoNotOptimize(model::linearDragPoints(t.in, cf, t.nSteps, pts));
@@ -96,7 +95,7 @@ void LinearPoints(benchmark::State& state) {
 
 void QuadraticRk4(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     std::int64_t steps = 0;
     for (auto _ : state) {
         model::QuadraticDragStepper s(t.in, cf, t.nSteps);
@@ -110,7 +109,7 @@ void QuadraticRk4(benchmark::State& state) {
 
 void Rk4Reference(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto p = parametersOf(t, model::parametr(t.in));
+    const auto p = parametersOf(t, model::closedForms(t.in));
     std::int64_t steps = 0;
     for (auto _ : state) {
         double x = 0;
@@ -125,7 +124,7 @@ struct FlightTimes {
 };
 
 FlightTimes flightTimes(const Throw& t, const model::ClosedForm& cf) {
-    const auto lin = model::raschet1(t.in, cf, t.nSteps);
+    const auto lin = model::linearDragWalk(t.in, cf, t.nSteps);
     model::QuadraticDragStepper s(t.in, cf, t.nSteps);
     while (!s.done())
         s.step();
@@ -134,11 +133,11 @@ FlightTimes flightTimes(const Throw& t, const model::ClosedForm& cf) {
 
 void VelocityCurves(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     const FlightTimes f = flightTimes(t, cf);
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const auto c = model::raschet3(t.in, cf, f.Tmax1, f.Tmax2, f.dt, t.nSteps);
+        const auto c = model::velocityCurves(t.in, cf, f.Tmax1, f.Tmax2, f.dt, t.nSteps);
         steps = c.passes;
         benchmark::DoNotOptimize(c.lastVy);
     }
@@ -147,7 +146,7 @@ void VelocityCurves(benchmark::State& state) {
 
 void VelocityReference(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    const auto cf = model::parametr(t.in);
+    const auto cf = model::closedForms(t.in);
     const FlightTimes f = flightTimes(t, cf);
     const auto p = parametersOf(t, cf);
     bench::VelocityLists lists;
@@ -160,25 +159,17 @@ void VelocityReference(benchmark::State& state) {
 }
 
 // Everything a full run computes, without the pauses of the animation and without drawing:
-// closed forms, linear-drag results and curve, ranges, vacuum curve, the quadratic-drag flight
-// with its pieces, velocity ranges and curves.
+// the whole throw pipeline with its curves.
 void FullRun(benchmark::State& state) {
     const Throw t = throwOf(state.range(0));
-    std::vector<model::PanePoint> linear;
+    model::ThrowSettings settings;
+    settings.nSteps = t.nSteps;
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const auto cf = model::parametr(t.in);
-        const auto lin = model::raschet1(t.in, cf, t.nSteps);
-        const auto tr = model::minmax(cf, lin.Xmax1, 1, 1.0f);
-        const auto vac = model::raschet0(t.in, cf, tr.trajOriginX, tr.trajRangeX, t.nSteps);
-        model::linearDragPoints(t.in, cf, t.nSteps, linear);
-        const auto q = model::flyQuadraticDrag(t.in, cf, t.nSteps, 10);
-        const auto vr = model::minmax_2(t.in, cf, lin.Tmax1, q.Tmax2, 1, 1);
-        const auto c = model::raschet3(t.in, cf, lin.Tmax1, q.Tmax2, q.dt, t.nSteps);
-        steps = q.steps;
-        benchmark::DoNotOptimize(vac.lastY);
-        benchmark::DoNotOptimize(vr.tRange);
-        benchmark::DoNotOptimize(c.lastVy);
+        model::Throw whole(t.in, settings);
+        whole.runToEnd();
+        steps = whole.flight().stepCount();
+        benchmark::DoNotOptimize(whole.velocityCurves().lastVy);
     }
     state.counters["steps"] = static_cast<double>(steps);
 }

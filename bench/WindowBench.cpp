@@ -13,13 +13,15 @@
 
 #include "graphs/Axes.h"
 #include "graphs/GraphPane.h"
+#include "support/RecordingDocumentOpener.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
+#include "ui/Program.h"
+#include "ui/platform/DocumentOpener.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/FlightAnimation.h"
-#include "ui/run/RunSequence.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>
@@ -47,17 +49,19 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-void waitUntilIdle(const ui::RunSequence& run) {
+void waitUntilIdle(const ui::ThrowController& run) {
     while (run.busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // A loaded and shown window with recorded boxes and a silent tone.
 struct Harness {
-    ui::MainWindow window;
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
-    ui::RunSequence run{window, boxes, tone};
+    ui::RecordingDocumentOpener opener;
+    ui::Program program{boxes, tone, opener};
+    ui::MainWindow& window = program.window();
+    ui::ThrowController& run = program.controller();
 
     explicit Harness(bool shown = true) {
         run.setDecimalSeparator('.');
@@ -73,7 +77,7 @@ struct Harness {
         QCoreApplication::processEvents();
     }
 
-    void paste(int field, const char* text) {
+    void paste(model::Field field, const char* text) {
         window.field(field)->selectAll();
         window.field(field)->insert(QString::fromLatin1(text));
     }
@@ -101,7 +105,7 @@ void paneRepaint(int points) {
     graphs::GraphPane pane;
     pane.resize(1920, 1080);
     pane.setScale(0, 1, 2, 0);
-    graphs::axes(pane, 0, 1, 2, 0, 0.1, '.');
+    graphs::drawTrajectoryAxes(pane, 0, 1, 2, 0, 0.1, '.');
     pane.setPenWidth(3);
     pane.drawPoint(0, 0.1f, graphs::quadraticDragColour);
     for (int i = 1; i <= points; ++i) {
@@ -152,9 +156,8 @@ long peakRssKb() {
 
 void enterLongFlight(Harness& h) {
     const model::Inputs in = bench::longFlightInputs();
-    const double values[] = {in.h0, in.v0, in.alphaDeg, in.d, in.rho, in.rho0, in.eta};
-    for (int f = 0; f < 7; ++f)
-        h.paste(f + 1, QByteArray::number(values[f], 'g', 10).constData());
+    for (const model::FieldRow& f : model::fieldRows())
+        h.paste(f.id, QByteArray::number(model::inputOf(in, f.id), 'g', 10).constData());
 }
 
 // The long flight at the real pace for a few seconds: every tick repaints a trajectory pane
@@ -192,10 +195,10 @@ int peakMemory(bool longFlight) {
     h.window.show();
     h.window.repaint();
     QCoreApplication::processEvents();
-    const auto* s = h.run.flight().stepper();
+    const model::Throw* s = h.run.currentThrow();
     std::printf("| Peak resident memory, %s (%lld RK4 steps, %.1f s) | %.1f MB | %s |\n",
                 longFlight ? "long flight" : "default run",
-                s ? static_cast<long long>(s->stepCount()) : 0LL, t.elapsed() / 1e3,
+                s ? static_cast<long long>(s->flight().stepCount()) : 0LL, t.elapsed() / 1e3,
                 peakRssKb() / 1024.0, longFlight ? "≤ 80 MB" : "—");
     return h.boxes.boxes.isEmpty() ? 0 : 1;
 }
@@ -236,16 +239,17 @@ public:
 
 int startup(int argc, char** argv) {
     QApplication app(argc, argv);
-    ui::MainWindow window;
-    ui::DialogMessageBoxes boxes(&window);
+    ui::DialogMessageBoxes boxes;
     ui::AudioTone tone;
-    ui::RunSequence run(window, boxes, tone);
+    ui::DesktopDocumentOpener opener;
+    ui::Program program(boxes, tone, opener);
+    ui::MainWindow& window = program.window();
+    boxes.setParentWindow(&window);
     FirstPaint watch;
     // Paint events go to the widgets that paint: the client area and its children.
     watch.target = &window;
     app.installEventFilter(&watch);
-    run.load();
-    window.show();
+    program.start();
     QElapsedTimer waited;
     waited.start();
     while (!watch.painted && waited.elapsed() < 20000)

@@ -1,57 +1,26 @@
 #pragma once
 
-#include "model/ClosedForm.h"
-#include "model/FlightOutcome.h"
-#include "model/GraphRanges.h"
 #include "model/Inputs.h"
-#include "model/LinearDrag.h"
-#include "model/PanePoint.h"
-#include "model/QuadraticDragFlight.h"
-#include "model/VacuumPath.h"
-#include "model/VelocityCurves.h"
+#include "model/Throw.h"
 
 #include <ostream>
 #include <string>
-#include <vector>
 
 namespace cli {
 
-// Everything one run of the window computes for a throw, at the default scale factors.
-struct Report {
-    model::Inputs inputs;
-    model::ClosedForm closed;
-    model::LinearDragResult linear;
-    model::TrajectoryRanges trajectory;
-    model::QuadraticDragFlight quadratic;
-    model::VelocityRanges velocity;
-    model::VelocityCurves curves;
+// The throw exactly as the window computes it at the default scale factors, run to its end.
+// With everyStep the flight's curve keeps every RK4 step, not only every tenth.
+model::Throw computeThrow(const model::Inputs& in, bool everyStep = false);
 
-    // finished, or the first model that could not finish and why.
-    model::FlightOutcome outcome = model::FlightOutcome::finished;
-    std::string failure; // message for stderr when outcome is not finished
+// Empty when the throw finished and every result is a finite number; otherwise a line for
+// stderr saying which model could not finish and why, or which results overflow.
+std::string failureText(const model::Throw& t);
 
-    // Filled only when asked for: the sampled trajectories (quadratic: every RK4 step).
-    model::VacuumPath vacuumPath;
-    std::vector<model::PanePoint> linearPath, quadraticPath;
-};
+// One JSON object (UTF-8): inputs, the 27 results with their label texts, the pane ranges and
+// the step counts, every number with 17 significant digits.
+std::string reportJson(const model::Throw& t);
 
-// One of the 27 results: its JSON name, value and the label text the window shows.
-struct ReportedResult {
-    std::string name;
-    double value;
-    std::string text;
-};
-std::vector<ReportedResult> reportedResults(const Report& r);
-
-// The names of the results that are not finite numbers, joined by ", "; empty when all are.
-std::string notFiniteResults(const Report& r);
-
-Report buildReport(const model::Inputs& in, bool withCurves);
-
-// One JSON object (UTF-8), every number with 17 significant digits.
-std::string reportJson(const Report& r);
-
-// All curves as CSV rows "curve,x,y", starting with the start point of each.
-void writeCurvesCsv(const Report& r, std::ostream& out);
+// All curves as CSV rows "curve,x,y", each starting with its start point.
+void writeCurvesCsv(const model::Throw& t, std::ostream& out);
 
 } // namespace cli

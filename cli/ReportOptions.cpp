@@ -8,22 +8,7 @@
 
 namespace cli {
 
-namespace {
-
-struct OptionName {
-    const char* name;
-    model::Field field;
-};
-
-constexpr std::array<OptionName, 7> kOptions{{{"--h0", model::Field::h0},
-                                              {"--v0", model::Field::v0},
-                                              {"--angle", model::Field::alphaDeg},
-                                              {"--d", model::Field::d},
-                                              {"--rho", model::Field::rho},
-                                              {"--rho0", model::Field::rho0},
-                                              {"--eta", model::Field::eta}}};
-
-} // namespace
+namespace {} // namespace
 
 const char* usageText() {
     return "usage: ballflight-report [--h0 M] [--v0 M/S] [--angle DEG] [--d M] [--rho KG/M3]\n"
@@ -36,7 +21,7 @@ const char* usageText() {
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
     ReportOptions opts;
-    std::array<std::optional<std::string>, 7> given;
+    std::array<std::optional<std::string>, model::fieldCount> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -48,8 +33,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         auto value = [&]() -> const std::string* {
             return i + 1 < args.size() ? &args[++i] : nullptr;
         };
-        for (std::size_t k = 0; k < kOptions.size(); ++k) {
-            if (a != kOptions[k].name)
+        for (const model::FieldRow& f : model::fieldRows()) {
+            if (a != std::string("--") + f.key)
                 continue;
             known = true;
             const std::string* v = value();
@@ -58,7 +43,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
                 parsed.usageError = true;
                 return parsed;
             }
-            given[k] = *v;
+            given[static_cast<std::size_t>(f.id)] = *v;
         }
         if (a == "--curves") {
             known = true;
@@ -79,16 +64,17 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
 
     // Every given value is in place before the first check, so the density cross-checks compare
     // the two densities of the command line, not one of them with the other's default.
-    for (std::size_t k = 0; k < kOptions.size(); ++k)
-        if (given[k])
-            model::inputOf(opts.inputs, kOptions[k].field) = model::ReadNumber(*given[k]);
-    for (std::size_t k = 0; k < kOptions.size(); ++k) {
-        if (!given[k])
+    for (const model::FieldRow& f : model::fieldRows())
+        if (const auto& text = given[static_cast<std::size_t>(f.id)])
+            model::inputOf(opts.inputs, f.id) = model::ReadNumber(*text);
+    for (const model::FieldRow& f : model::fieldRows()) {
+        const auto& text = given[static_cast<std::size_t>(f.id)];
+        if (!text)
             continue;
-        const auto settled = model::settleField(kOptions[k].field, *given[k], opts.inputs);
+        const auto settled = model::settleField(f.id, *text, opts.inputs);
         if (!settled.rejections.empty()) {
             const auto& r = settled.rejections.front();
-            parsed.error = std::string(kOptions[k].name) + ": " + r.message;
+            parsed.error = std::string("--") + f.key + ": " + r.message;
             return parsed;
         }
     }

@@ -20,9 +20,9 @@ int main(int argc, char** argv) {
         std::cout << cli::usageText();
         return 0;
     }
-    const auto report = cli::buildReport(opts.inputs, !opts.curvesFile.empty());
-    if (report.outcome != model::FlightOutcome::finished) {
-        std::cerr << "ballflight-report: " << report.failure << '\n';
+    const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());
+    if (const std::string failure = cli::failureText(report); !failure.empty()) {
+        std::cerr << "ballflight-report: " << failure << '\n';
         return 3;
     }
     if (!opts.curvesFile.empty()) {

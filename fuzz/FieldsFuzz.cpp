@@ -21,7 +21,7 @@ namespace {
 
 [[noreturn]] void fail(const char* what, model::Field f, const std::string& text) {
     std::fprintf(stderr, "field invariant broken: %s (%s, text \"%s\")\n", what,
-                 model::fieldControlName(f), text.c_str());
+                 model::row(f).control, text.c_str());
     std::abort();
 }
 
@@ -47,7 +47,7 @@ struct Window {
     Window() {
         for (const model::Field f : model::allFields)
             texts[static_cast<std::size_t>(f)] =
-                model::FormatPoint(model::inputOf(in, f), model::fieldPattern(f));
+                model::FormatPoint(model::inputOf(in, f), model::row(f).pattern);
     }
 
     void change(model::Field f, const std::string& newText) {
@@ -67,7 +67,7 @@ struct Window {
             const double v = model::inputOf(in, g);
             if (model::ReadNumber(t) != v)
                 fail("input differs from its field text", g, t);
-            if (model::FormatPoint(v, model::fieldPattern(g)) != t)
+            if (model::FormatPoint(v, model::row(g).pattern) != t)
                 fail("field text not in its pattern", g, t);
         }
     }

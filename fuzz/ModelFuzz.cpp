@@ -6,12 +6,7 @@
 // limits allow is fair: subnormal diameters, viscosities of 1e300, a medium a hair lighter
 // than the ball. Each model call must end (the walks are bounded) and, when it reports a
 // landing, give finite results.
-#include "model/ClosedForm.h"
-#include "model/GraphRanges.h"
-#include "model/LinearDrag.h"
-#include "model/QuadraticDragStepper.h"
-#include "model/VacuumPath.h"
-#include "model/VelocityCurves.h"
+#include "model/Throw.h"
 
 #include <cmath>
 #include <cstddef>
@@ -22,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kSteps = 1000; // the window's nSteps
 
 void require(bool ok, const char* what) {
     if (!ok) {
@@ -52,45 +45,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1; // keep such inputs out of the corpus
     const char separator = size > sizeof v && (data[sizeof v] & 1) ? ',' : '.';
 
-    const model::ClosedForm cf = model::parametr(in, 0, 0, separator);
-    require(cf.labels.size() == 16, "sixteen closed-form labels");
-
-    const model::LinearDragResult lin = model::raschet1(in, cf, kSteps);
-    require(lin.points <= model::maxFlightWork, "linear walk bounded");
-    if (lin.outcome == model::FlightOutcome::finished) {
-        require(std::isfinite(lin.Tmax1) && lin.Tmax1 > 0 && std::isfinite(lin.Xmax1) &&
-                    std::isfinite(lin.VxEnd1) && lin.lastY < 0 && lin.labels.size() == 4,
-                "linear landing");
-        if (lin.points <= 100'000) {
-            std::vector<model::PanePoint> pts;
-            require(model::linearDragPoints(in, cf, kSteps, pts) == lin.outcome &&
-                        static_cast<std::int64_t>(pts.size()) == lin.points,
-                    "drawing pass walks the same points");
-        }
+    model::Throw t(in);
+    t.runToEnd();
+    require(t.flightDone(), "the flight ends");
+    require(t.linear().points <= model::maxFlightWork, "linear walk bounded");
+    require(t.flight().work() <= model::maxFlightWork, "RK4 work bounded");
+    require(t.velocityCurves().passes <= model::maxFlightWork, "velocity curves bounded");
+    for (const model::QuantityRow& r : model::quantityRows())
+        require(!t.text(r.id, separator).empty(), "every label has a text");
+    if (t.trajectoryReady()) {
+        require(t.linear().Tmax1 > 0 && t.linear().lastY < 0, "linear landing");
+        require(static_cast<std::int64_t>(t.linearPath().size()) == t.linear().points,
+                "the drawn curve walks the same points");
+        require(t.vacuum().points.size() <= 1001, "vacuum path bounded");
     }
-
-    const model::TrajectoryRanges tr = model::minmax(cf, lin.Xmax1, 1, 1.0f);
-    const model::VacuumPath vac = model::raschet0(in, cf, tr.trajOriginX, tr.trajRangeX, kSteps);
-    require(vac.points.size() <= kSteps + 1, "vacuum path bounded");
-
-    model::QuadraticDragStepper s(in, cf, kSteps);
-    while (!s.done()) {
-        const auto r = s.step();
-        require(!r.apex || s.apexFound(), "top reported with its marker");
+    if (t.landed()) {
+        require(t.flight().Tmax2() > 0 && t.flight().y() < 0 && t.topMarker().has_value(),
+                "quadratic landing with its top");
     }
-    require(s.work() <= model::maxFlightWork, "RK4 work bounded");
-    double Tmax2 = 0;
-    if (s.outcome() == model::FlightOutcome::finished) {
-        Tmax2 = s.Tmax2();
-        require(std::isfinite(Tmax2) && Tmax2 > 0 && s.y() < 0 && std::isfinite(s.x()) &&
-                    s.apexFound(),
-                "quadratic landing");
+    if (!t.failed()) {
+        require(t.velocitiesReady() && t.notFinite().empty(), "a finished throw is all finite");
+        const auto& c = t.velocityCurves();
+        require(c.quadraticVx.size() == c.quadraticVy.size(), "velocity curves paired");
     }
-
-    const model::VelocityRanges vr = model::minmax_2(in, cf, lin.Tmax1, Tmax2, 1, 1);
-    (void)vr;
-    const model::VelocityCurves c = model::raschet3(in, cf, lin.Tmax1, Tmax2, s.dt(), kSteps);
-    require(c.passes <= model::maxFlightWork && c.quadraticVx.size() == c.quadraticVy.size(),
-            "velocity curves bounded");
     return 0;
 }

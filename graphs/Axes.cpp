@@ -58,23 +58,23 @@ void drawAxes(PaneSurface& pane, double left, double top, double right, double b
 
 } // namespace
 
-void axes(PaneSurface& pane, double left, double top, double right, double bottom, double h0,
-          char decimalSeparator) {
+void drawTrajectoryAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                        double h0, char decimalSeparator) {
     const AxesStyle style{float(0.07 * top),      float(0.01 * right),    "#0.00",
                           QStringLiteral("Y, м"), QStringLiteral("Х, м"), float(0.1 * top)};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
     pane.placeMarker(0, h0);
 }
 
-void axes_2(PaneSurface& pane, double left, double top, double right, double bottom,
-            char decimalSeparator) {
+void drawVxAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                char decimalSeparator) {
     const AxesStyle style{float(0.07 * top),         float(0.01 * right),    "0.00",
                           QStringLiteral("Vx, м/c"), QStringLiteral("t, c"), float(0.1 * top)};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
 }
 
-void axes_3(PaneSurface& pane, double left, double top, double right, double bottom,
-            char decimalSeparator) {
+void drawVyAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                char decimalSeparator) {
     const AxesStyle style{0, 0, "0.00", QStringLiteral("Vy, м/c"), QStringLiteral("t, c"), 0};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
 }

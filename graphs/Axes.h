@@ -11,15 +11,15 @@ namespace graphs {
 // just scaled to; nothing here changes them.
 
 // Trajectory pane Y(X); also centres the ball marker on the launch point (0, h0).
-void axes(PaneSurface& pane, double left, double top, double right, double bottom, double h0,
-          char decimalSeparator);
+void drawTrajectoryAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                        double h0, char decimalSeparator);
 
 // Horizontal velocity pane Vx(t).
-void axes_2(PaneSurface& pane, double left, double top, double right, double bottom,
-            char decimalSeparator);
+void drawVxAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                char decimalSeparator);
 
 // Vertical velocity pane Vy(t): tick labels and the time caption hang from the time axis.
-void axes_3(PaneSurface& pane, double left, double top, double right, double bottom,
-            char decimalSeparator);
+void drawVyAxes(PaneSurface& pane, double left, double top, double right, double bottom,
+                char decimalSeparator);
 
 } // namespace graphs

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "Inputs.h"
-#include "LabelText.h"
-
-#include <vector>
+#include "model/Inputs.h"
 
 namespace model {
 
@@ -26,15 +23,13 @@ struct ClosedForm {
     double Tp1 = 0, Xp1 = 0, Ymax1 = 0;
     float Vp2 = 0;
     double R2 = 0;
-
-    // The sixteen label texts in the order they are written.
-    std::vector<LabelText> labels;
+    // False when eta <= 0: there is no finite tau, and tau and Vp1 are the values passed in.
+    bool viscous = true;
 };
 
-// Computes the closed forms from the inputs. When eta <= 0 there is no finite tau: tau and Vp1
-// keep the values passed in (the window's previous ones) and their labels read "tau ->00" and
-// "Vp1 ->00". decimalSeparator is the regional one, used by the scientific labels only.
-ClosedForm parametr(const Inputs& in, double previousTau = 0, double previousVp1 = 0,
-                    char decimalSeparator = '.');
+// Computes the closed forms from the inputs. When eta <= 0 (which no input field lets through)
+// tau and Vp1 keep the values passed in, the previous ones, and their labels read "tau ->00"
+// and "Vp1 ->00".
+ClosedForm closedForms(const Inputs& in, double previousTau = 0, double previousVp1 = 0);
 
 } // namespace model

@@ -7,7 +7,7 @@
 
 namespace model {
 
-TrajectoryRanges minmax(const ClosedForm& cf, double Xmax1, double scaleX, float scaleY) {
+TrajectoryRanges trajectoryRanges(const ClosedForm& cf, double Xmax1, double scaleX, float scaleY) {
     TrajectoryRanges r;
     r.trajOriginX = 0;
     const double higher = cf.Ymax1 > cf.Ymax ? cf.Ymax1 : cf.Ymax;
@@ -20,8 +20,8 @@ TrajectoryRanges minmax(const ClosedForm& cf, double Xmax1, double scaleX, float
     return r;
 }
 
-VelocityRanges minmax_2(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                        double scaleVx, double scaleT) {
+VelocityRanges velocityRanges(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+                              double scaleVx, double scaleT) {
     VelocityRanges r;
     const double vxStart = in.v0 * std::cos(cf.alpha);
     const double vyStart = in.v0 * std::sin(cf.alpha);

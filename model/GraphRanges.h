@@ -18,8 +18,8 @@ struct TrajectoryRanges {
     double bottom = 0;
 };
 
-// minmax (after the compute pass of the linear-drag walk has given Xmax1).
-TrajectoryRanges minmax(const ClosedForm& cf, double Xmax1, double scaleX, float scaleY);
+// After the linear-drag walk has given Xmax1.
+TrajectoryRanges trajectoryRanges(const ClosedForm& cf, double Xmax1, double scaleX, float scaleY);
 
 // Velocity panes Vx(t) (m/s) and Vy(t) (m/s) over a common time span (s).
 struct VelocityRanges {
@@ -32,8 +32,8 @@ struct VelocityRanges {
     double vyTop = 0, vyBottom = 0;
 };
 
-// minmax_2 (after the quadratic-drag flight has given Tmax2).
-VelocityRanges minmax_2(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                        double scaleVx, double scaleT);
+// After the quadratic-drag flight has given Tmax2.
+VelocityRanges velocityRanges(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+                              double scaleVx, double scaleT);
 
 } // namespace model

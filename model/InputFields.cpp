@@ -22,26 +22,6 @@ double twiceDensity(double rho0) {
     return std::isfinite(r) ? r : std::numeric_limits<double>::max();
 }
 
-double Inputs::*member(Field f) {
-    switch (f) {
-    case Field::h0:
-        return &Inputs::h0;
-    case Field::v0:
-        return &Inputs::v0;
-    case Field::alphaDeg:
-        return &Inputs::alphaDeg;
-    case Field::d:
-        return &Inputs::d;
-    case Field::rho:
-        return &Inputs::rho;
-    case Field::rho0:
-        return &Inputs::rho0;
-    case Field::eta:
-        return &Inputs::eta;
-    }
-    return &Inputs::h0;
-}
-
 struct Handling {
     Field field;
     Inputs& in;
@@ -56,7 +36,7 @@ struct Handling {
             input = rejection->replacement;
             out.rejections.push_back(std::move(*rejection));
         }
-        const std::string formatted = FormatPoint(input, fieldPattern(field));
+        const std::string formatted = FormatPoint(input, row(field).pattern);
         out.text = formatted;
         // Assigning a different text to the field is itself a change: nested handling.
         if (formatted != text && out.handlingRuns < kMaxRuns)
@@ -65,52 +45,6 @@ struct Handling {
 };
 
 } // namespace
-
-const char* fieldControlName(Field f) {
-    switch (f) {
-    case Field::h0:
-        return "Text1";
-    case Field::v0:
-        return "Text2";
-    case Field::alphaDeg:
-        return "Text3";
-    case Field::d:
-        return "Text4";
-    case Field::rho:
-        return "Text5";
-    case Field::rho0:
-        return "Text6";
-    case Field::eta:
-        return "Text7";
-    }
-    return "";
-}
-
-std::string_view fieldPattern(Field f) {
-    switch (f) {
-    case Field::h0:
-    case Field::v0:
-        return "0.000";
-    case Field::alphaDeg:
-        return "0.00";
-    case Field::d:
-        return "0.0000";
-    case Field::rho:
-    case Field::rho0:
-        return "0.0";
-    case Field::eta:
-        return "0.0000000";
-    }
-    return "0";
-}
-
-double& inputOf(Inputs& in, Field f) {
-    return in.*member(f);
-}
-
-double inputOf(const Inputs& in, Field f) {
-    return in.*member(f);
-}
 
 std::optional<Rejection> checkInput(Field f, double value, const Inputs& current) {
     switch (f) {

@@ -1,31 +1,14 @@
 #pragma once
 
 #include "model/Inputs.h"
+#include "model/Quantities.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace model {
-
-// The seven input fields, in window order (Text1 … Text7).
-enum class Field { h0, v0, alphaDeg, d, rho, rho0, eta };
-
-inline constexpr std::array<Field, 7> allFields{Field::h0,  Field::v0,   Field::alphaDeg, Field::d,
-                                                Field::rho, Field::rho0, Field::eta};
-
-// "Text1" … "Text7".
-const char* fieldControlName(Field f);
-
-// Picture pattern the field rewrites its text in: "0.000", "0.000", "0.00", "0.0000", "0.0",
-// "0.0", "0.0000000".
-std::string_view fieldPattern(Field f);
-
-// The input a field edits.
-double& inputOf(Inputs& in, Field f);
-double inputOf(const Inputs& in, Field f);
 
 // A value the field refuses: the message box to show (OK only, no icon, after the warning tone)
 // and the value stored in its place.

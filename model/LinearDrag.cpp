@@ -2,7 +2,6 @@
 
 #include "model/CancellationFree.h"
 #include "model/FlushDenormals.h"
-#include "model/NumberFormat.h"
 
 #include <cmath>
 
@@ -60,7 +59,7 @@ WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
 
 } // namespace
 
-LinearDragResult raschet1(const Inputs& in, const ClosedForm& cf, int nSteps) {
+LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps) {
     LinearDragResult r;
     const WalkEnd w = walk(in, cf, nSteps, [](double, double) {});
     r.outcome = w.outcome;
@@ -70,17 +69,11 @@ LinearDragResult raschet1(const Inputs& in, const ClosedForm& cf, int nSteps) {
         return r;
     r.lastY = w.y;
     r.Tmax1 = w.t - w.dt / 2;
-    r.labels.push_back({"Label26", resultText("Tmax1= ", r.Tmax1, NumberRule::point3, " c")});
     r.Xmax1 = w.x;
-    r.labels.push_back({"Label27", resultText("Xmax1= ", r.Xmax1, NumberRule::shortForm, " м")});
     const double e = std::exp(-r.Tmax1 / cf.tau);
     r.VxEnd1 = (in.v0 * std::cos(cf.alpha)) * e;
-    r.labels.push_back(
-        {"Label39", resultText("Vx1(y=0)= ", r.VxEnd1, NumberRule::shortForm, " м/c")});
     r.VyEnd1 = static_cast<float>((in.v0 * std::sin(cf.alpha)) * e -
                                   cf.Vp1 * (-std::expm1(-r.Tmax1 / cf.tau)));
-    r.labels.push_back(
-        {"Label40", resultText("Vy1(y=0)= ", r.VyEnd1, NumberRule::shortForm, " м/c")});
     return r;
 }
 

@@ -1,7 +1,7 @@
 #include "model/QuadraticDragStepper.h"
 
 #include "model/FlushDenormals.h"
-#include "model/NumberFormat.h"
+#include "model/SubSteps.h"
 
 #include <cmath>
 #include <optional>
@@ -86,24 +86,15 @@ QuadraticDragStepper::StepReport QuadraticDragStepper::step() {
         r.outcome = outcome_;
         return r;
     }
-    // On long flights vx decays into the subnormals; the labels below are written outside.
+    // On long flights vx decays into the subnormals.
     std::optional<FlushDenormals> flush(std::in_place);
-    // Stiff start (a light ball thrown fast into a thick medium): split the step so that each
-    // sub-step stays well inside the stability region of RK4.
-    const double lambda = 1 / tau_ + std::sqrt(vx_ * vx_ + vy_ * vy_) / R2_;
-    const double q = dt_ * lambda;
-    if (!std::isfinite(q)) {
+    const SubSteps split = subStepsFor(dt_, tau_, R2_, vx_, vy_, maxFlightWork - work_);
+    if (split.outcome != FlightOutcome::finished) {
         done_ = true;
-        outcome_ = FlightOutcome::notFinite;
+        outcome_ = split.outcome;
         return {false, true, outcome_};
     }
-    const double kReal = q > 0.5 ? std::ceil(q / 0.5) : 1;
-    if (kReal > static_cast<double>(maxFlightWork - work_)) {
-        done_ = true;
-        outcome_ = FlightOutcome::tooLong;
-        return {false, true, outcome_};
-    }
-    const auto k = static_cast<std::int64_t>(kReal);
+    const std::int64_t k = split.count;
     if (k == 1) {
         rk4(dt_);
     } else {
@@ -146,21 +137,14 @@ void QuadraticDragStepper::finishApex() {
     apexFound_ = true;
     apexT_ = t_;
     apexX_ = x_;
+    apexY_ = yHigh_;
     apexMarker_ = {static_cast<float>(x_), static_cast<float>(y_)};
-    apexLabels_ = {LabelText{"Label30", resultText("Ymax2= ", yHigh_, NumberRule::point3, " м")},
-                   LabelText{"Label29", resultText("Tp2= ", t_, NumberRule::point3, " c")},
-                   LabelText{"Label35", resultText("Xp2= ", x_, NumberRule::point3, " м")}};
 }
 
 void QuadraticDragStepper::finishLanding() {
     done_ = true;
     outcome_ = FlightOutcome::finished;
     Tmax2_ = t_ - dt_ / 2;
-    landingLabels_ = {
-        LabelText{"Label31", resultText("Tmax2= ", Tmax2_, NumberRule::point3, " c")},
-        LabelText{"Label32", resultText("Xmax2= ", x_, NumberRule::shortForm, " м")},
-        LabelText{"Label41", resultText("Vx2(y=0)= ", vx_, NumberRule::shortForm, " м/c")},
-        LabelText{"Label42", resultText("Vy2(y=0)= ", vy_, NumberRule::shortForm, " м/c")}};
 }
 
 } // namespace model

@@ -3,25 +3,22 @@
 #include "model/ClosedForm.h"
 #include "model/FlightOutcome.h"
 #include "model/Inputs.h"
-#include "model/LabelText.h"
 #include "model/PanePoint.h"
 
-#include <array>
 #include <cstdint>
 
 namespace model {
 
-// Linear plus quadratic drag with buoyancy (tau s, Vp1 m/s, R2 m from parametr),
+// Linear plus quadratic drag with buoyancy (tau s, Vp1 m/s, R2 m from the closed forms),
 // |v| = sqrt(vx² + vy²) m/s:
 //   dx/dt = vx,  dvx/dt = −(vx/tau + |v|·vx/R2)
 //   dy/dt = vy,  dvy/dt = −((Vp1/tau + vy/tau) + |v|·vy/R2)
 // integrated with classical RK4 at dt = Tmax/nSteps, one step per call of step(), so the window
 // can animate the flight and stay responsive.
 //
-// Stability: when dt·λ > 0.5 with λ = 1/tau + |v|/R2 (from the step's start velocities), the
-// step is made of k = ⌈dt·λ/0.5⌉ equal RK4 sub-steps of dt/k; t still advances by dt and the
-// top test happens once per step. For ordinary throws k is 1 and the numbers are the plain RK4
-// ones. Work (sub-steps included) is bounded by maxFlightWork.
+// A stiff step is split into equal RK4 sub-steps by the rule of SubSteps.h; t still advances by
+// dt and the top test happens once per step. Work (sub-steps included) is bounded by
+// maxFlightWork.
 class QuadraticDragStepper {
 public:
     // What one step() found. When done, outcome tells whether the ball landed (finished) or the
@@ -54,19 +51,15 @@ public:
     // Valid once a report had apex: the marker line runs from (x, 0) to (x, y) of that step.
     bool apexFound() const { return apexFound_; }
     PanePoint apexMarker() const { return apexMarker_; }
-    double yHigh() const { return yHigh_; } // the greatest height: the previous step's y
+    double Ymax2() const { return apexY_; } // the greatest height: the y of the step before
     double Tp2() const { return apexT_; }   // time of the step that found the fall
     double Xp2() const { return apexX_; }   // x of that step
-    // Label30 (Ymax2), Label29 (Tp2), Label35 (Xp2) in the order they are written.
-    const std::array<LabelText, 3>& apexLabels() const { return apexLabels_; }
 
     // Valid once done with outcome finished.
     double Tmax2() const { return Tmax2_; }
     double Xmax2() const { return x_; }
     double VxEnd2() const { return vx_; }
     double VyEnd2() const { return vy_; }
-    // Label31 (Tmax2), Label32 (Xmax2), Label41 (Vx2), Label42 (Vy2) in the order written.
-    const std::array<LabelText, 4>& landingLabels() const { return landingLabels_; }
 
 private:
     void rk4(double h);
@@ -84,10 +77,8 @@ private:
     FlightOutcome outcome_ = FlightOutcome::finished;
     std::int64_t steps_ = 0, work_ = 0;
     PanePoint apexMarker_{};
-    double apexT_ = 0, apexX_ = 0;
+    double apexT_ = 0, apexX_ = 0, apexY_ = 0;
     double Tmax2_ = 0;
-    std::array<LabelText, 3> apexLabels_{};
-    std::array<LabelText, 4> landingLabels_{};
 };
 
 } // namespace model

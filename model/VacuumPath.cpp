@@ -6,8 +6,8 @@
 
 namespace model {
 
-VacuumPath raschet0(const Inputs& in, const ClosedForm& cf, double trajOriginX, double trajRangeX,
-                    int nSteps) {
+VacuumPath vacuumPath(const Inputs& in, const ClosedForm& cf, double trajOriginX, double trajRangeX,
+                      int nSteps) {
     VacuumPath p;
     p.stepX = static_cast<float>((trajRangeX - trajOriginX) / nSteps);
     p.points.reserve(static_cast<std::size_t>(nSteps) + 1);

@@ -20,9 +20,9 @@ struct VacuumPath {
     double lastX = 0, lastY = 0; // curX (a single-precision value) and curY of that point
 };
 
-// raschet0: samples loopIndex = 0 … nSteps, curX = trajOriginX + loopIndex·stepX formed in
+// Samples loopIndex = 0 … nSteps, curX = trajOriginX + loopIndex·stepX formed in
 // single precision, and stops after the first point with curY < 0. At most nSteps + 1 points.
-VacuumPath raschet0(const Inputs& in, const ClosedForm& cf, double trajOriginX, double trajRangeX,
-                    int nSteps);
+VacuumPath vacuumPath(const Inputs& in, const ClosedForm& cf, double trajOriginX, double trajRangeX,
+                      int nSteps);
 
 } // namespace model

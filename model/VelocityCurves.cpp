@@ -2,6 +2,7 @@
 
 #include "model/Constants.h"
 #include "model/FlushDenormals.h"
+#include "model/SubSteps.h"
 
 #include <cmath>
 
@@ -19,8 +20,8 @@ bool finite(double a) {
 
 } // namespace
 
-VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                        double dt, int nSteps) {
+VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+                              double dt, int nSteps) {
     VelocityCurves c;
     const double tau = cf.tau, Vp1 = cf.Vp1, R2 = cf.R2;
     c.vx0 = in.v0 * std::cos(cf.alpha);
@@ -66,17 +67,12 @@ VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, do
     double t = 0, vx = c.vx0, vy = c.vy0;
     std::int64_t work = 0;
     while (t < Tmax2) {
-        const double q = dt * (1 / tau + std::sqrt(vx * vx + vy * vy) / R2);
-        if (!finite(q)) {
-            c.outcome = FlightOutcome::notFinite;
+        const SubSteps split = subStepsFor(dt, tau, R2, vx, vy, maxFlightWork - work);
+        if (split.outcome != FlightOutcome::finished) {
+            c.outcome = split.outcome;
             break;
         }
-        const double kReal = q > 0.5 ? std::ceil(q / 0.5) : 1;
-        if (kReal > static_cast<double>(maxFlightWork - work)) {
-            c.outcome = FlightOutcome::tooLong;
-            break;
-        }
-        const auto k = static_cast<std::int64_t>(kReal);
+        const std::int64_t k = split.count;
         const double h = k == 1 ? dt : dt / static_cast<double>(k);
         for (std::int64_t i = 0; i < k; ++i) {
             const double v1 = std::sqrt(vx * vx + vy * vy);

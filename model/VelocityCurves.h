@@ -16,7 +16,7 @@ namespace model {
 //   vacuum:    vx = vx0, vy = vy0 − g·t                 (t = 0 … Tmax, step Tmax/nSteps)
 //   linear:    vx = vx0·e^(−t/tau), vy = −Vp1 + (Vp1 + v0·sinα)·e^(−t/tau)  (t = 0 … Tmax1)
 //   quadratic: forward Euler of the quadratic-drag velocity equations with dt while t < Tmax2,
-//              sub-stepped like the RK4 flight when dt·λ > 0.5 (λ = 1/tau + |v|/R2).
+//              sub-stepped by the rule the RK4 flight uses (SubSteps.h).
 struct VelocityCurves {
     FlightOutcome outcome = FlightOutcome::finished;
     double vx0 = 0;
@@ -29,9 +29,10 @@ struct VelocityCurves {
     double lastT = 0, lastVx = 0, lastVy = 0; // the last quadratic point, in double
 };
 
-// raschet3 (nSteps >= 1). Tmax1 and Tmax2 are the linear and quadratic flight times, dt the step of
-// the quadratic flight. With an outcome other than finished the lists hold what was drawn so far.
-VelocityCurves raschet3(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                        double dt, int nSteps);
+// The six curves (nSteps >= 1). Tmax1 and Tmax2 are the linear and quadratic flight times, dt the
+// step of the quadratic flight. With an outcome other than finished the lists hold what was drawn
+// so far.
+VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+                              double dt, int nSteps);
 
 } // namespace model

@@ -28,7 +28,7 @@ Calls tail(const RecordingSurface& s, std::size_t n) {
 
 TEST(Axes, TrajectoryPaneWithDefaultSpans) {
     RecordingSurface s;
-    graphs::axes(s, 0, 1, 2, 0, 0.1, '.');
+    graphs::drawTrajectoryAxes(s, 0, 1, 2, 0, 0.1, '.');
     ASSERT_EQ(s.calls().size(), 137u) << s.dump();
     EXPECT_EQ(Calls(s.calls().begin(), s.calls().begin() + 4),
               (Calls{SurfaceCall::setPenWidth(3), SurfaceCall::line(0, 1, 0, 0, black),
@@ -49,7 +49,7 @@ TEST(Axes, TrajectoryPaneWithDefaultSpans) {
                                  SurfaceCall::marker(0, 0.1)}));
 
     RecordingSurface comma; // the regional decimal separator
-    graphs::axes(comma, 0, 1, 2, 0, 1, ',');
+    graphs::drawTrajectoryAxes(comma, 0, 1, 2, 0, 1, ',');
     EXPECT_EQ(gridRound(comma, -4)[5], SurfaceCall::print("-1,00"));
 }
 
@@ -58,7 +58,7 @@ TEST(Axes, GridStepFollowsTheSpanAndStopsTenStepsFromZero) {
          {std::pair{3.0, 0.5}, {5.0, 0.5}, {6.0, 1.0}, {14.0, 1.0}, {15.0, 2.0}, {25.0, 2.0}}) {
         SCOPED_TRACE(span);
         RecordingSurface s;
-        graphs::axes(s, 0, span, span, 0, 1, '.');
+        graphs::drawTrajectoryAxes(s, 0, span, span, 0, 1, '.');
         const float last = float(10 * step); // 10 for span 14, 20 for span 25: the rest is bare
         const auto r = gridRound(s, 10);
         EXPECT_EQ(r[0], SurfaceCall::line(0, last, float(span), last, green));
@@ -67,7 +67,7 @@ TEST(Axes, GridStepFollowsTheSpanAndStopsTenStepsFromZero) {
         EXPECT_EQ(gridRound(s, 1)[2], SurfaceCall::point(float(step), float(0.07 * span)));
     }
     RecordingSurface s; // the two directions take their steps independently
-    graphs::axes(s, 0, 25, 3, 0, 1, '.');
+    graphs::drawTrajectoryAxes(s, 0, 25, 3, 0, 1, '.');
     EXPECT_EQ(gridRound(s, 1)[0], SurfaceCall::line(0, 2, 3, 2, green));
     EXPECT_EQ(gridRound(s, 1)[1], SurfaceCall::line(0.5f, 25, 0.5f, 0, green));
 }
@@ -80,10 +80,10 @@ TEST(Axes, VelocityPanes) {
         int round, index;
         SurfaceCall expected;
     };
-    const auto vx = [](RecordingSurface& s) { graphs::axes_2(s, 0, 3, 1, 0, '.'); };
-    const auto vy = [](RecordingSurface& s) { graphs::axes_3(s, 0, 2, 1, -4, '.'); };
-    const auto down = [](RecordingSurface& s) { graphs::axes_3(s, 0, -1, 1, -5, '.'); };
-    const auto atZero = [](RecordingSurface& s) { graphs::axes_3(s, 0, 0, 1, -3, '.'); };
+    const auto vx = [](RecordingSurface& s) { graphs::drawVxAxes(s, 0, 3, 1, 0, '.'); };
+    const auto vy = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, 2, 1, -4, '.'); };
+    const auto down = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, -1, 1, -5, '.'); };
+    const auto atZero = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, 0, 1, -3, '.'); };
     const Case cases[] = {
         {vx, 2, 0, SurfaceCall::line(0, 1, 1, 1, green)},
         {vx, 2, 1, SurfaceCall::line(0.5f, 3, 0.5f, 0, green)},

@@ -204,7 +204,7 @@ TEST(GraphPane, DownwardThrowHidesTheLabelsHangingFromTheTimeAxis) {
         GraphPane pane;
         pane.resize(200, 200);
         pane.setScale(0, top, 1, top - 4);
-        graphs::axes_3(pane, 0, top, 1, top - 4, '.');
+        graphs::drawVyAxes(pane, 0, top, 1, top - 4, '.');
         return hasDark(pane.toImage(), QRect(100, 0, 80, 8));
     };
     EXPECT_TRUE(labelsShow(0));

@@ -1,9 +1,8 @@
 #include "model/ClosedForm.h"
-#include "LabelTexts.h"
+#include "ThrowTexts.h"
 #include "cli/Report.h"
 #include "model/CancellationFree.h"
 #include "model/Constants.h"
-#include "model/LinearDrag.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +10,12 @@
 #include <cmath>
 #include <regex>
 
+using model::closedForms;
 using model::Inputs;
-using model::parametr;
+using model::Quantity;
 
 TEST(ClosedForm, DefaultThrow) {
-    const auto r = parametr(Inputs{});
+    const auto r = closedForms(Inputs{});
     // Worked out by hand to six decimals with g = 9.814 and pi = 3.14159265; finer than the
     // labels, so a wrong constant shows.
     // clang-format off
@@ -29,14 +29,14 @@ TEST(ClosedForm, DefaultThrow) {
 
     // Seconds are the Latin c everywhere; only the Vp2 unit is all Cyrillic.
     const std::string expected =
-        "Label20 a_max=  34.669 град; Label16 Tp= 0.153 c; Label33 Xp= 0.397 м; "
-        "Label19 Ymax= 0.615 м; Label17 Tmax= 0.507 c; Label18 Xmax= 1.317 м; "
-        "Label37 Vx(y=0)=  2.598 м/c; Label38 Vy(y=0)= -3.473 м/c; Label43 m= 2.614E+02 кг; "
-        "Label22 tau= 6.892E+04 c; Label23 Vp1= 5.897E+05 м/c; Label24 Tp1= 0.175 c; "
-        "Label25 Ymax1= 0.631 м; Label34 Xp1= 0.455 м; Label44 Vp2= 8.437 м/с; Label45 R2= 8.320 м";
-    EXPECT_EQ(texts(r.labels), expected);
+        "a_max=  34.669 град; Tp= 0.153 c; Xp= 0.397 м; Ymax= 0.615 м; Tmax= 0.507 c; "
+        "Xmax= 1.317 м; Vx(y=0)=  2.598 м/c; Vy(y=0)= -3.473 м/c; m= 2.614E+02 кг; "
+        "tau= 6.892E+04 c; Vp1= 5.897E+05 м/c; Tp1= 0.175 c; Xp1= 0.455 м; Ymax1= 0.631 м; "
+        "Vp2= 8.437 м/с; R2= 8.320 м";
+    const model::Throw t{Inputs{}};
+    EXPECT_EQ(texts(t, Quantity::a_max, Quantity::R2), expected);
     // A comma separator changes the three scientific labels only.
-    EXPECT_EQ(texts(parametr(Inputs{}, 0, 0, ',').labels),
+    EXPECT_EQ(texts(t, Quantity::a_max, Quantity::R2, ','),
               std::regex_replace(expected, std::regex(R"((\d)\.(\d{3}E))"), "$1,$2"));
 }
 
@@ -45,7 +45,7 @@ TEST(ClosedForm, ThrowThatDoesNotRise) {
         SCOPED_TRACE(angle);
         Inputs in;
         in.alphaDeg = angle;
-        const auto r = parametr(in);
+        const auto r = closedForms(in);
         EXPECT_EQ((std::array{r.Tp, r.Xp, r.Tp1, r.Xp1, r.Ymax, r.Ymax1}),
                   (std::array{0.0, 0.0, 0.0, 0.0, in.h0, in.h0}));
         // The flight time still lands the parabola: h0 + v0·s·T − g·T²/2 = 0.
@@ -58,11 +58,11 @@ TEST(ClosedForm, ThrowThatDoesNotRise) {
 TEST(ClosedForm, NoViscosityKeepsPreviousLinearDragValues) {
     Inputs in;
     in.eta = 0;
-    const auto r = parametr(in, 12.5, 40.0);
+    const auto r = closedForms(in, 12.5, 40.0);
     EXPECT_EQ(r.tau, 12.5);
     EXPECT_EQ(r.Vp1, 40.0);
-    EXPECT_EQ(r.labels[9], (model::LabelText{"Label22", "tau ->00"}));
-    EXPECT_EQ(r.labels[10], (model::LabelText{"Label23", "Vp1 ->00"}));
+    EXPECT_EQ(texts(model::Throw(in, {}, 12.5, 40.0), Quantity::tau, Quantity::Vp1),
+              "tau ->00; Vp1 ->00");
     // The top under linear drag is then computed from the kept values.
     EXPECT_NEAR(r.Tp1, std::log(3 * std::sin(r.alpha) / 40 + 1) * 12.5, 1e-12);
 }
@@ -72,7 +72,7 @@ TEST(ClosedForm, TopUnderStrongDrag) {
     // feels it): at the top the vertical speed (v0·s + Vp1)·e^(−t/tau) − Vp1 is zero; height and
     // distance are the integrals of the speeds up to Tp1.
     Inputs in{2, 10, 45, 0.01, 2000, 1000, 0.5};
-    const auto r = parametr(in);
+    const auto r = closedForms(in);
     const double s = std::sin(r.alpha), c = std::cos(r.alpha), e = std::exp(-r.Tp1 / r.tau);
     EXPECT_NEAR((in.v0 * s + r.Vp1) * e - r.Vp1, 0, 1e-12);
     EXPECT_NEAR(r.Ymax1, in.h0 + (in.v0 * s + r.Vp1) * r.tau * (1 - e) - r.Vp1 * r.Tp1, 1e-12);
@@ -109,31 +109,30 @@ TEST(ClosedForm, BigTinyAndOverflowingBalls) {
         SCOPED_TRACE(d);
         Inputs in;
         in.d = d;
-        const cli::Report r = cli::buildReport(in, true);
-        ASSERT_EQ(r.outcome, model::FlightOutcome::finished) << r.failure;
-        EXPECT_EQ(texts(r.closed.labels).find("Ymax1= 0.631 м") != std::string::npos, true);
-        EXPECT_EQ(r.linear.points, 1106);
-        EXPECT_EQ(r.linear.labels[0].text, "Tmax1= 0.560 c");
+        const model::Throw r = cli::computeThrow(in);
+        ASSERT_EQ(cli::failureText(r), "");
+        EXPECT_EQ(r.text(Quantity::Ymax1), "Ymax1= 0.631 м");
+        EXPECT_EQ(r.linear().points, 1106);
+        EXPECT_EQ(r.text(Quantity::Tmax1), "Tmax1= 0.560 c");
+        const auto& path = r.linearPath();
         std::size_t turns = 0;
-        for (std::size_t i = 2; i < r.linearPath.size(); ++i)
-            turns += (r.linearPath[i].y - r.linearPath[i - 1].y) *
-                         (r.linearPath[i - 1].y - r.linearPath[i - 2].y) <
-                     0;
+        for (std::size_t i = 2; i < path.size(); ++i)
+            turns += (path[i].y - path[i - 1].y) * (path[i - 1].y - path[i - 2].y) < 0;
         EXPECT_EQ(turns, 1u);
     }
 
     // A tiny ball in a very thick medium falls at Stokes' speed g·d²·(rho − rho0)/(18·eta).
     const Inputs tiny{0.5, 3, 30, 0.0001, 7800, 1261, 1000};
     const double stokes = model::g * 1e-8 * (7800 - 1261) / (18 * 1000);
-    EXPECT_NEAR(parametr(tiny).Vp2 / stokes, 1, 1e-6);
+    EXPECT_NEAR(closedForms(tiny).Vp2 / stokes, 1, 1e-6);
 
     // Values beyond the double or single range show a dash and fail the run, naming them.
     Inputs fast, huge;
     fast.v0 = 1e39;
     huge.d = 1e13;
-    EXPECT_NE(texts(parametr(fast).labels).find("Label38 Vy(y=0)= —;"), std::string::npos);
-    EXPECT_NE(texts(parametr(huge).labels).find("Label43 m= —;"), std::string::npos);
-    const cli::Report heavy = cli::buildReport(huge, false);
-    EXPECT_EQ(heavy.outcome, model::FlightOutcome::notFinite);
-    EXPECT_EQ(heavy.failure, "a value overflows: m");
+    EXPECT_EQ(model::Throw(fast).text(Quantity::VyEnd), "Vy(y=0)= —");
+    const model::Throw heavy = cli::computeThrow(huge);
+    EXPECT_EQ(heavy.text(Quantity::m), "m= —");
+    EXPECT_EQ(heavy.outcome(), model::FlightOutcome::notFinite);
+    EXPECT_EQ(cli::failureText(heavy), "a value overflows: m");
 }

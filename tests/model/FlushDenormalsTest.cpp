@@ -1,8 +1,9 @@
 #include "model/FlushDenormals.h"
-#include "LabelTexts.h"
+#include "ThrowTexts.h"
 #include "model/ClosedForm.h"
 #include "model/LinearDrag.h"
 #include "model/QuadraticDragStepper.h"
+#include "model/Throw.h"
 #include "model/VelocityCurves.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,12 @@ namespace {
 const model::Inputs longFlight{2, 10, 45, 0.05, 1001.4, 1000, 1.5};
 
 TEST(FlushDenormals, LongFlightGivesTheSameFigures) {
-    const auto cf = model::parametr(longFlight);
-
-    const auto lin = model::raschet1(longFlight, cf, 1000);
-    model::QuadraticDragStepper s(longFlight, cf, 1000);
-    while (!s.done())
-        s.step();
-    const auto c = model::raschet3(longFlight, cf, lin.Tmax1, s.Tmax2(), s.dt(), 1000);
-    for (const auto o : {lin.outcome, s.outcome(), c.outcome})
-        ASSERT_EQ(o, model::FlightOutcome::finished);
+    model::Throw t(longFlight);
+    t.runToEnd();
+    ASSERT_FALSE(t.failed());
+    const auto& lin = t.linear();
+    const auto& s = t.flight();
+    const auto& c = t.velocityCurves();
     EXPECT_EQ((std::array{lin.points, s.stepCount(), c.passes}),
               (std::array<std::int64_t, 3>{1240258, 1026391, 1026391}));
     // clang-format off
@@ -41,12 +39,10 @@ TEST(FlushDenormals, LongFlightGivesTheSameFigures) {
     EXPECT_LT(std::abs(s.VxEnd2()), 1e-300);
     EXPECT_LT(std::abs(c.lastVx), 1e-300);
     EXPECT_EQ(c.linearVx.back().y, 0.0f);
-    EXPECT_EQ(texts(lin.labels), "Label26 Tmax1= 2087.561 c; Label27 Xmax1=  .656 м; "
-                                 "Label39 Vx1(y=0)=  0 м/c; Label40 Vy1(y=0)= -.001 м/c");
-    EXPECT_EQ(texts(s.apexLabels()),
-              "Label30 Ymax2= 2.195 м; Label29 Tp2= 0.611 c; Label35 Xp2= 0.196 м");
-    EXPECT_EQ(texts(s.landingLabels()), "Label31 Tmax2= 1727.587 c; Label32 Xmax2=  .196 м; "
-                                        "Label41 Vx2(y=0)=  0 м/c; Label42 Vy2(y=0)= -.001 м/c");
+    EXPECT_EQ(texts(t, model::Quantity::Tmax1, model::Quantity::VyEnd2),
+              "Tmax1= 2087.561 c; Xmax1=  .656 м; Vx1(y=0)=  0 м/c; Vy1(y=0)= -.001 м/c; "
+              "Tp2= 0.611 c; Xp2= 0.196 м; Ymax2= 2.195 м; Tmax2= 1727.587 c; Xmax2=  .196 м; "
+              "Vx2(y=0)=  0 м/c; Vy2(y=0)= -.001 м/c");
 }
 
 #if defined(__x86_64__) || defined(__SSE2__)
@@ -59,17 +55,17 @@ unsigned mode() {
 
 TEST(FlushDenormals, CallersModeComesBack) {
     const unsigned original = _mm_getcsr();
-    const auto cf = model::parametr(model::Inputs{});
+    const auto cf = model::closedForms(model::Inputs{});
     for (const unsigned m : {original & ~0x8040u & ~0x3Fu, (original | 0x8040u) & ~0x3Fu}) {
         _mm_setcsr(m);
-        model::raschet1(model::Inputs{}, cf, 1000);
+        model::linearDragWalk(model::Inputs{}, cf, 1000);
         EXPECT_EQ(mode(), m);
         model::QuadraticDragStepper s(model::Inputs{}, cf, 1000);
         while (!s.done()) {
             s.step();
             ASSERT_EQ(mode(), m);
         }
-        model::raschet3(model::Inputs{}, cf, 0.56, 0.56, s.dt(), 1000);
+        model::velocityCurves(model::Inputs{}, cf, 0.56, 0.56, s.dt(), 1000);
         EXPECT_EQ(mode(), m);
     }
     _mm_setcsr(original);

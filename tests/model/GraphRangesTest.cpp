@@ -10,23 +10,23 @@ using model::Inputs;
 
 TEST(GraphRanges, Spans) {
     Inputs in;
-    auto cf = model::parametr(in);
-    const auto t = model::minmax(cf, 1.454834, 1, 1.0f);
+    auto cf = model::closedForms(in);
+    const auto t = model::trajectoryRanges(cf, 1.454834, 1, 1.0f);
     EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
               (std::array<double, 4>{0, 1, 2, 0}));
-    auto v = model::minmax_2(in, cf, 0.560221, 0.561742, 1, 1);
+    auto v = model::velocityRanges(in, cf, 0.560221, 0.561742, 1, 1);
     EXPECT_EQ((std::array<double, 6>{v.left, v.vxTop, v.right, v.vxBottom, v.vyTop, v.vyBottom}),
               (std::array<double, 6>{0, 3, 1, 0, 2, -4}));
 
     in.v0 = 2;
     in.alphaDeg = 0;
-    cf = model::parametr(in);
-    v = model::minmax_2(in, cf, 0.4, 0.4, 1, 1);
+    cf = model::closedForms(in);
+    v = model::velocityRanges(in, cf, 0.4, 0.4, 1, 1);
     EXPECT_EQ(v.vxTop, 2); // a whole-number Vx lies on the top edge
     EXPECT_EQ(v.tRange, 1);
     in.alphaDeg = -30;
-    cf = model::parametr(in);
-    v = model::minmax_2(in, cf, 2.2, 2.7, 1, 1);
+    cf = model::closedForms(in);
+    v = model::velocityRanges(in, cf, 2.2, 2.7, 1, 1);
     EXPECT_EQ(v.vyTop, -1); // the Vy pane's top edge lies below zero
     EXPECT_EQ(v.tRange, 3); // Tmax2 is the larger here; the vacuum time plays no part
 }
@@ -36,15 +36,15 @@ TEST(GraphRanges, LargerValueAndSinglePrecisionDecide) {
     cf.Xmax = 1.32;
     cf.Ymax = 3.0;
     cf.Ymax1 = 2.5;
-    auto t = model::minmax(cf, 1.45, 1, 1.0f);
+    auto t = model::trajectoryRanges(cf, 1.45, 1, 1.0f);
     EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{2, 3}));
     // The height is taken in single precision before rounding up, the range is not.
     cf.Ymax = cf.Xmax = 2.00000001;
     cf.Ymax1 = 0;
-    t = model::minmax(cf, 1, 1, 1.0f);
+    t = model::trajectoryRanges(cf, 1, 1, 1.0f);
     EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{3, 2}));
     // Scale factors: scaleX moves the right edge, scaleY the top edge only.
-    t = model::minmax(cf, 1, 0.5, 2.5f);
+    t = model::trajectoryRanges(cf, 1, 0.5, 2.5f);
     EXPECT_EQ((std::array<double, 4>{t.left, t.top, t.right, t.bottom}),
               (std::array<double, 4>{0, 5, 1.5, 0}));
 }

@@ -80,7 +80,7 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::rho0, "0.04", {kVacuum, kFloatUp}, "0.2", 4, 0.3, 0.1},
     };
     for (const Case& c : cases) {
-        const std::string context = model::fieldControlName(c.f) + std::string(" <") + c.typed;
+        const std::string context = model::row(c.f).control + std::string(" <") + c.typed;
         SCOPED_TRACE(context);
         Inputs in{2, 5, 10, 0.25, c.rho, c.rho0, 0.002};
         const auto s = settleField(c.f, c.typed, in);
@@ -139,7 +139,7 @@ TEST(InputFields, InvariantsHoldAfterAnyEdit) {
         ASSERT_EQ(s.value, model::inputOf(in, f));
         // The field shows exactly the stored value.
         ASSERT_EQ(model::ReadNumber(s.text), s.value) << text;
-        expectInvariants(in, std::string(model::fieldControlName(f)) + " <" + text + ">");
+        expectInvariants(in, std::string(model::row(f).control) + " <" + text + ">");
         if (HasFailure())
             break;
     }

@@ -42,7 +42,7 @@ TEST(ReportTool, OutputAndExitCodes) {
     EXPECT_EQ(texts, 27u);
     const auto at = r.out.find("\"Tmax1\": {\"value\": ");
     ASSERT_NE(at, std::string::npos);
-    EXPECT_EQ(std::stod(r.out.substr(at + 19)), cli::buildReport({}, false).linear.Tmax1);
+    EXPECT_EQ(std::stod(r.out.substr(at + 19)), cli::computeThrow({}).linear().Tmax1);
 
     // A refused value and a flight that never lands print nothing and say so in the exit code.
     const ToolRun refused = runTool("--rho 900 --rho0 1000");

@@ -1,4 +1,5 @@
 #include "ui/window/MainWindow.h"
+#include "ui/window/ResultLabel.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -30,18 +31,18 @@ TEST(MainWindow, TitleClientAreaAndLook) {
     EXPECT_EQ(w.clientArea()->size(), QSize(720, 560));
     EXPECT_EQ(background(w.clientArea()), QColor(224, 224, 224));
 
-    EXPECT_EQ(w.field(2)->toolTip(), "начальная скорость "); // with its trailing space
-    EXPECT_EQ(w.label("Label11")->text(), "ρ o =");          // Greek, spaced small Latin o
+    EXPECT_EQ(w.field(model::Field::v0)->toolTip(), "начальная скорость "); // trailing space
+    EXPECT_EQ(w.findChild<QLabel*>("Label11")->text(), "ρ o ="); // Greek, spaced small Latin o
     // Results sit in cyan boxes, linear drag in blue, quadratic drag in red.
-    const QLabel* quadratic = w.label("Label42");
+    const QLabel* quadratic = w.result(model::Quantity::VyEnd2);
     EXPECT_EQ(background(quadratic), QColor(192, 255, 255));
     EXPECT_EQ(quadratic->frameShape(), QFrame::Box);
     EXPECT_EQ(quadratic->palette().color(quadratic->foregroundRole()), QColor(255, 0, 0));
-    const QLabel* linear = w.label("Label26");
+    const QLabel* linear = w.result(model::Quantity::Tmax1);
     EXPECT_EQ(linear->palette().color(linear->foregroundRole()), QColor(0, 0, 255));
 
     for (const auto& [widget, weight] :
-         {std::pair<QWidget*, int>{w.cmdOK(), 700}, {w.field(5), 400}}) {
+         {std::pair<QWidget*, int>{w.cmdOK(), 700}, {w.field(model::Field::rho), 400}}) {
         EXPECT_EQ(widget->font().family(), "Times New Roman");
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), 12);
         EXPECT_EQ(widget->font().weight(), weight);
@@ -67,19 +68,6 @@ TEST(MainWindow, TabOrderAndInitialFocus) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_EQ(QApplication::focusWidget(), window.cmdOK());
-}
-
-TEST(GraphSelection, ScaleBarsSetTheFactorsAndAskForARecompute) {
-    MainWindow w;
-    w.layoutControls();
-    QSignalSpy recompute(&w, &MainWindow::shortRecomputeRequested);
-    // Single precision for the vertical factor: 0.7 stored as the nearest float.
-    w.vScroll()->setValue(70);
-    EXPECT_EQ(w.state().scaleY, static_cast<float>(70 * 0.01));
-    w.hScroll()->setValue(70);
-    w.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd); // an arrow click: one step of 10
-    EXPECT_EQ(w.state().scaleX, 80 * 0.01);
-    EXPECT_EQ(recompute.count(), 3);
 }
 
 TEST(Menus, TwoMenusWithTheirItemsInPosition) {

@@ -1,10 +1,9 @@
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "support/RecordingDocumentOpener.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
-#include "ui/platform/Tone.h"
-#include "ui/run/RunSequence.h"
-#include "ui/window/MainWindow.h"
+#include "ui/Program.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,15 +49,15 @@ void idle(int ms) {
 }
 
 // Every input is inside its limits and equals the number its field shows; empty when so.
-std::string fault(ui::MainWindow& window) {
-    const model::Inputs& in = window.state().in;
+std::string fault(ui::Program& program) {
+    const model::Inputs& in = program.controller().inputs();
     if (!(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
           in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0))
         return "inputs outside their limits";
     for (const model::Field f : model::allFields) {
-        const std::string text = window.field(static_cast<int>(f) + 1)->text().toStdString();
+        const std::string text = program.window().field(f)->text().toStdString();
         if (model::ReadNumber(text) != model::inputOf(in, f))
-            return model::fieldControlName(f) + (" shows \"" + text + "\"");
+            return model::row(f).control + (" shows \"" + text + "\"");
     }
     return {};
 }
@@ -67,14 +66,15 @@ std::string fault(ui::MainWindow& window) {
 // match their fields; no action hangs, and the whole sequence ends within two minutes (ten
 // under AddressSanitizer).
 TEST(WindowSoak, ThousandRandomActions) {
-    ui::MainWindow window;
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
-    ui::RunSequence run(window, boxes, tone);
+    ui::RecordingDocumentOpener opener;
+    ui::Program program(boxes, tone, opener);
+    ui::MainWindow& window = program.window();
+    ui::ThrowController& run = program.controller();
     run.setDecimalSeparator('.');
     run.setTickInterval(1);
-    run.load();
-    window.show();
+    program.start();
     [[maybe_unused]] bool exposed = QTest::qWaitForWindowExposed(&window);
     QCoreApplication::processEvents();
 
@@ -120,7 +120,7 @@ TEST(WindowSoak, ThousandRandomActions) {
             bar->setValue(where == 0 ? 0 : where == 1 ? 200 : below(201));
         },
         [&] { // a graph option
-            QRadioButton* option = window.option(1 + below(3));
+            QRadioButton* option = window.option(ui::Graph(below(3)));
             if (option->isVisible())
                 QTest::mouseClick(option, Qt::LeftButton);
         },
@@ -143,11 +143,11 @@ TEST(WindowSoak, ThousandRandomActions) {
     for (int i = 0; i < 1000; ++i) {
         QElapsedTimer clock;
         clock.start();
-        field = window.field(1 + below(7));
+        field = window.field(model::Field(below(7)));
         const int kind = kinds[below(10)];
         actions[kind]();
         QCoreApplication::processEvents();
-        ASSERT_EQ(fault(window), "") << "after action " << i << " of kind " << kind;
+        ASSERT_EQ(fault(program), "") << "after action " << i << " of kind " << kind;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << "action " << i << " of kind " << kind;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "empty message box after action " << i;
@@ -161,7 +161,7 @@ TEST(WindowSoak, ThousandRandomActions) {
     while (run.busy() && clock.elapsed() < 30000)
         idle(10);
     EXPECT_FALSE(run.busy());
-    EXPECT_EQ(fault(window), "");
+    EXPECT_EQ(fault(program), "");
     EXPECT_LT(total.elapsed(), kTotalLimitMs);
     // The sequence did reach the paths it is meant to stress.
     EXPECT_GT(messages, 50);

@@ -22,6 +22,7 @@ public:
 class DialogMessageBoxes : public MessageBoxes {
 public:
     explicit DialogMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     void inform(const QString& text, const QString& title) override;
     bool confirm(const QString& text, const QString& title) override;

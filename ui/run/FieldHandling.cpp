@@ -1,7 +1,9 @@
 #include "ui/run/FieldHandling.h"
 
+#include "model/InputFields.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
+#include "ui/run/ThrowController.h"
 #include "ui/window/MainWindow.h"
 
 #include <QLineEdit>
@@ -15,14 +17,12 @@ namespace {
 constexpr int kWarningTone = 25;
 } // namespace
 
-FieldHandling::FieldHandling(MainWindow& window, MessageBoxes& boxes, Tone& tone,
-                             std::function<void()> beforeChange,
-                             std::function<void()> resizeHandling, QObject* parent)
-    : QObject(parent), window_(window), boxes_(boxes), tone_(tone),
-      beforeChange_(std::move(beforeChange)), resizeHandling_(std::move(resizeHandling)) {
-    for (int i = 0; i < int(model::allFields.size()); ++i) {
-        QLineEdit* edit = window_.field(i + 1);
-        const model::Field f = model::allFields[i];
+FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller, MessageBoxes& boxes,
+                             Tone& tone, QObject* parent)
+    : QObject(parent), controller_(controller), boxes_(boxes), tone_(tone) {
+    for (const model::FieldRow& row : model::fieldRows()) {
+        QLineEdit* edit = window.field(row.id);
+        const model::Field f = row.id;
         connect(edit, &QLineEdit::textChanged, this,
                 [this, f, edit](const QString& text) { changed(f, edit, text); });
     }
@@ -32,12 +32,12 @@ void FieldHandling::changed(model::Field f, QLineEdit* edit, const QString& text
     if (rewriting_)
         return;
     ++changes_;
-    if (beforeChange_)
-        beforeChange_();
+    if (controller_.loaded())
+        controller_.abandonFlight();
     const int cursor = edit->cursorPosition();
 
-    model::Inputs& in = window_.state().in;
-    const model::FieldSettlement settled = model::settleField(f, text.toStdString(), in);
+    const model::FieldSettlement settled =
+        model::settleField(f, text.toStdString(), controller_.inputs());
     for (const model::Rejection& r : settled.rejections) {
         tone_.BeepTone(kWarningTone);
         boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
@@ -50,8 +50,7 @@ void FieldHandling::changed(model::Field f, QLineEdit* edit, const QString& text
         edit->setCursorPosition(std::min(cursor, int(finalText.size())));
         rewriting_ = false;
     }
-    if (resizeHandling_)
-        resizeHandling_();
+    controller_.shortRecompute();
 }
 
 } // namespace ui

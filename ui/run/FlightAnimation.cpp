@@ -1,39 +1,32 @@
 #include "ui/run/FlightAnimation.h"
 
-#include "ui/run/CurveDrawing.h"
+#include "model/Throw.h"
+#include "ui/run/ThrowDrawing.h"
 
 namespace ui {
 
-FlightAnimation::FlightAnimation(LabelWriter writeLabel, QObject* parent)
-    : QObject(parent), writeLabel_(std::move(writeLabel)) {
+FlightAnimation::FlightAnimation(QObject* parent) : QObject(parent) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(defaultTickMs);
     connect(&timer_, &QTimer::timeout, this, &FlightAnimation::tick);
 }
 
-FlightAnimation::~FlightAnimation() = default;
-
-void FlightAnimation::start(graphs::PaneSurface& pane, const model::Inputs& in,
-                            const model::ClosedForm& cf, int nSteps, int pauseEvery) {
+void FlightAnimation::start(graphs::PaneSurface& pane, model::Throw& t) {
     abandon();
     pane_ = &pane;
-    pauseEvery_ = pauseEvery > 0 ? pauseEvery : 1;
-    loopIndex_ = 0;
+    throw_ = &t;
     piecePending_ = false;
     landingPending_ = false;
     ticks_ = 0;
     pieces_ = 0;
-    stepper_ = std::make_unique<model::QuadraticDragStepper>(in, cf, nSteps);
-    if (drawable(0, in.h0))
-        pane.drawPoint(0, static_cast<float>(in.h0), graphs::quadraticDragColour);
+    drawFlightStart(pane, t.inputs().h0);
     running_ = true;
     timer_.start();
     tick();
 }
 
 void FlightAnimation::abandon() {
-    timer_.stop();
-    running_ = false;
+    stop();
 }
 
 void FlightAnimation::stop() {
@@ -45,50 +38,46 @@ void FlightAnimation::tick() {
     if (!running_)
         return;
     ++ticks_;
-    model::QuadraticDragStepper& s = *stepper_;
     if (piecePending_) {
         piecePending_ = false;
-        if (drawable(s.x(), s.y())) {
-            pane_->placeMarker(s.x(), s.y());
-            pane_->drawLineTo(static_cast<float>(s.x()), static_cast<float>(s.y()),
-                              graphs::quadraticDragColour);
-            ++pieces_;
-        }
+        drawFlightPiece(*pane_, pendingPiece_);
+        ++pieces_;
     }
     if (landingPending_) {
         stop();
         emit landed();
         return;
     }
-    for (;;) {
-        const auto report = s.step();
-        if (report.done && report.outcome != model::FlightOutcome::finished) {
+    for (int group = 1;; ++group) {
+        const model::FlightGroup g = throw_->flyGroup();
+        if (g.top) {
+            emit topFound();
+            drawTopMarker(*pane_, *throw_->topMarker());
+        }
+        if (g.done && !throw_->landed()) {
             stop();
-            emit failed(report.outcome);
+            emit failed(throw_->outcome());
             return;
         }
-        if (report.apex) {
-            for (const model::LabelText& l : s.apexLabels())
-                writeLabel_(l);
-            const model::PanePoint m = s.apexMarker();
-            if (drawable(m)) {
-                pane_->setPenWidth(1);
-                pane_->drawLine(m.x, 0, m.x, m.y, graphs::quadraticDragColour);
-                pane_->setPenWidth(3);
-            }
-        }
-        if (++loopIndex_ == pauseEvery_) {
+        const bool lastOfTick = groupsPerTick_ > 0 && group >= groupsPerTick_;
+        if (g.pieceEnds && lastOfTick) {
             // The group is complete: its piece follows after the pause.
-            loopIndex_ = 0;
             piecePending_ = true;
-            landingPending_ = report.done;
+            pendingPiece_ = g.piece;
+            landingPending_ = g.done;
             return;
         }
-        if (report.done) {
+        if (g.pieceEnds) {
+            drawFlightPiece(*pane_, g.piece);
+            ++pieces_;
+        }
+        if (g.done) {
             stop();
             emit landed();
             return;
         }
+        if (lastOfTick)
+            return;
     }
 }
 

@@ -20,7 +20,7 @@ constexpr int kColumns = 5;
 constexpr double kMostRoundingLoss = 0.01;
 
 QString fieldText(double value, model::Field f) {
-    return QString::fromStdString(model::FormatPoint(value, model::fieldPattern(f)));
+    return QString::fromStdString(model::FormatPoint(value, model::row(f).pattern));
 }
 
 // The number in text, or an explanation of why the column cannot hold it.

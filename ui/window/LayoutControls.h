@@ -16,7 +16,7 @@ struct ControlRect {
 // Places every visible control of the main window for a client area of the given size: a
 // parameter panel of ten rows anchored 4 px above the bottom edge, and the graph area (panes
 // and scroll bars) taking everything above it. Sizes that would turn negative in a very small
-// or minimised window are clamped at zero. Keyed by control name ("Label36", "Text1", …).
+// or minimised window are clamped at zero. Keyed by control name (Label36, Text1, …).
 std::map<QString, ControlRect> layout(double clientWidth, double clientHeight);
 
 // Rounds to whole pixels the way the window system does: half away from zero.

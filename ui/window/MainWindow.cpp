@@ -1,10 +1,12 @@
 #include "ui/window/MainWindow.h"
 
 #include "graphs/GraphPane.h"
+#include "ui/platform/MessageBoxes.h"
 #include "ui/window/LayoutControls.h"
 #include "ui/window/ResourceIcon.h"
+#include "ui/window/ResultLabel.h"
 
-#include <QEvent>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,19 +30,22 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    createControls();
+    createInputs(client);
+    createResults(client);
+    createGraphArea(client);
+    createSelectorAndButtons(client);
     createMenus();
     setTabOrderAndFocus();
 
-    for (int n = 1; n <= 3; ++n) {
-        connect(option(n), &QRadioButton::toggled, this, [this, n](bool checked) {
+    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
+        connect(option(g), &QRadioButton::toggled, this, [this, g](bool checked) {
             if (checked)
-                showGraph(n);
+                showGraph(g);
         });
     }
-    connect(hScroll_, &QScrollBar::valueChanged, this, &MainWindow::onHScroll);
-    connect(vScroll_, &QScrollBar::valueChanged, this, &MainWindow::onVScroll);
-    connect(command1_, &QPushButton::clicked, this, &MainWindow::shortRecomputeRequested);
+    connect(hScroll_, &QScrollBar::valueChanged, this, &MainWindow::scaleBarMoved);
+    connect(vScroll_, &QScrollBar::valueChanged, this, &MainWindow::scaleBarMoved);
+    connect(command1_, &QPushButton::clicked, this, &MainWindow::resized);
     client->installEventFilter(this);
 
     // The client area is what has the stated size; the frame and menu bar come on top of it.
@@ -48,100 +53,33 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     resize(initialClientWidth, initialClientHeight + menuBar()->sizeHint().height());
 }
 
-void MainWindow::createMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& text, const char* image) {
-        QAction* a = menu->addAction(resourceIcon(QLatin1String(image)), text);
-        a->setObjectName(QLatin1String(name));
-        a->setIconVisibleInMenu(true);
-        return a;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    menu_.mnuFilespravka = item(file, "mnuFilespravka", "Справка1", ":/images/table.svg");
-    menu_.mnuFilespravka2 = item(file, "mnuFilespravka2", "Справка2", ":/images/book.svg");
-    menu_.mnuFilesHistory = item(file, "mnuFilesHistory", "История", ":/images/engraving.svg");
-    separator(file, "mnuHelpSep1");
-    menu_.mnuFileExit = item(file, "mnuFileExit", "Выход", ":/images/power.svg");
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    menu_.mnuHelpInstruction =
-        item(help, "mnuHelpInstruction", "Инструкция", ":/images/booklet_globe.svg");
-    menu_.mnuHelpUprav = item(help, "mnuHelpUprav", "Управление", ":/images/gear.svg");
-    separator(help, "mnuHelpSep2");
-    menu_.mnuHelpAvtors = item(help, "mnuHelpAvtors", "Авторы", ":/images/portrait.svg");
-    menu_.mnuHelpAbout = item(help, "mnuHelpAbout", "О программе", ":/images/question.svg");
-    menu_.mnuHelpAbout2 = item(help, "mnuHelpAbout2", "Регистрация", ":/images/seal.svg");
-}
-
-void MainWindow::setTabOrderAndFocus() {
-    // The initial speed comes before the initial height.
-    const QList<QWidget*> order{cmdOK_,    field(2), field(1), field(3),  field(4),
-                                field(5),  field(6), field(7), option(1), option(2),
-                                option(3), hScroll_, vScroll_, command1_};
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    cmdOK_->setFocus();
-}
-
-QLineEdit* MainWindow::field(int n) const {
-    return qobject_cast<QLineEdit*>(controls_.value(QStringLiteral("Text%1").arg(n)));
-}
-
-QLabel* MainWindow::label(const QString& name) const {
-    return qobject_cast<QLabel*>(controls_.value(name));
-}
-
-graphs::GraphPane* MainWindow::pane(int n) const {
-    return qobject_cast<graphs::GraphPane*>(controls_.value(QStringLiteral("Picture%1").arg(n)));
-}
-
-QRadioButton* MainWindow::option(int n) const {
-    return qobject_cast<QRadioButton*>(controls_.value(QStringLiteral("Option%1").arg(n)));
+void MainWindow::addPlaced(QWidget* widget, const char* name) {
+    widget->setObjectName(QLatin1String(name));
+    placed_.emplace_back(widget, QLatin1String(name));
 }
 
 void MainWindow::layoutControls() {
     const QSize client = centralWidget()->size();
-    for (const auto& [name, rect] : ui::layout(client.width(), client.height())) {
-        if (QWidget* w = controls_.value(name))
-            w->setGeometry(toPixels(rect));
-    }
+    const std::map<QString, ControlRect> rects = ui::layout(client.width(), client.height());
+    for (const auto& [widget, name] : placed_)
+        widget->setGeometry(toPixels(rects.at(name)));
 
     // The quadratic-drag column shows bare prefixes until the next full run writes values.
-    const std::pair<const char*, const char*> prefixes[] = {
-        {"Label29", "Tp2= "},     {"Label35", "Хp2= "},   {"Label30", "Ymax2= "},
-        {"Label31", "Tmax2= "},   {"Label32", "Xmax2= "}, {"Label41", "Vx2(y=0)= "},
-        {"Label42", "Vy2(y=0)= "}};
-    for (const auto& [name, text] : prefixes)
-        label(QLatin1String(name))->setText(QString::fromUtf8(text));
+    for (const model::QuantityRow& q : model::quantityRows())
+        if (q.stage == model::Stage::flightTop || q.stage == model::Stage::flightLanding)
+            result(q.id)->setText(QString::fromStdString(model::placeholderText(q.id)));
 
     command1_->hide();
-    option(1)->setChecked(true);
-    showGraph(1);
-    pane(2)->hide();
-    pane(3)->hide();
+    option(Graph::trajectory)->setChecked(true);
+    showGraph(Graph::trajectory);
 }
 
-void MainWindow::showGraph(int n) {
-    for (int i = 1; i <= 3; ++i)
-        pane(i)->setVisible(i == n);
+void MainWindow::showGraph(Graph g) {
+    for (const Graph p : {Graph::trajectory, Graph::vx, Graph::vy})
+        pane(p)->setVisible(p == g);
     // The scale bars act on the trajectory graph only.
-    hScroll_->setVisible(n == 1);
-    vScroll_->setVisible(n == 1);
-}
-
-void MainWindow::onHScroll(int value) {
-    state_.scaleX = value * 0.01;
-    emit shortRecomputeRequested();
-}
-
-void MainWindow::onVScroll(int value) {
-    state_.scaleY = static_cast<float>(value * 0.01);
-    emit shortRecomputeRequested();
+    hScroll_->setVisible(g == Graph::trajectory);
+    vScroll_->setVisible(g == Graph::trajectory);
 }
 
 void MainWindow::placeOnScreen() {
@@ -153,9 +91,37 @@ void MainWindow::placeOnScreen() {
          area.top() + static_cast<int>(std::lround(0.05 * area.height())));
 }
 
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A second close request while the question is open is refused.
+    if (confirming_) {
+        event->ignore();
+        return;
+    }
+    if (boxes_) {
+        confirming_ = true;
+        const bool yes =
+            boxes_->confirm(QStringLiteral("Вы абсолютно уверены?"), QStringLiteral("На Выход"));
+        confirming_ = false;
+        if (!yes) {
+            event->ignore();
+            return;
+        }
+    }
+    emit closing();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        emit firstShown();
+    }
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize)
-        emit shortRecomputeRequested();
+        emit resized();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "model/ModelState.h"
+#include "model/Quantities.h"
 
-#include <QHash>
 #include <QMainWindow>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -19,6 +22,9 @@ class GraphPane;
 
 namespace ui {
 
+class MessageBoxes;
+class ResultLabel;
+
 // The items of the two drop-down menus, so that their commands can be connected from outside.
 struct MenuActions {
     QAction* mnuFilespravka = nullptr;     // "Справка1"
@@ -32,9 +38,14 @@ struct MenuActions {
     QAction* mnuHelpAbout2 = nullptr;      // "Регистрация"
 };
 
-// The main window Form1: input rows, result columns, graph panes with their scale bars, the
-// graph selector and the run button, laid out on a 720 × 560 client area under a menu bar.
-// Every control carries its control name as object name ("Text1", "Label29", "Picture1" …).
+// The three graphs, in the order of their panes and selector buttons.
+enum class Graph { trajectory, vx, vy };
+
+// The main window: input rows, result columns, graph panes with their scale bars, the graph
+// selector and the run button, laid out on a 720 × 560 client area under a menu bar. It shows
+// what it is given and reports what the user does; the state of the throw lives elsewhere.
+// Every control carries its control name as object name (Text1, Label29, Picture1 …):
+// that is what tests and assistive technology see.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,24 +54,21 @@ public:
 
     explicit MainWindow(QWidget* parent = nullptr);
 
-    model::ModelState& state() { return state_; }
-    const model::ModelState& state() const { return state_; }
-
     // Places every control for the current client size, writes the placeholder texts of the
     // quadratic-drag column, hides Command1 and brings the trajectory graph to the front.
     void layoutControls();
-
     // Moves the window (frame top-left) to 5 % of the screen's available width and height.
     void placeOnScreen();
+    // Closing asks "Вы абсолютно уверены?" through these boxes; without them it just closes.
+    void setMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
 
     QWidget* clientArea() const { return centralWidget(); }
     const MenuActions& menuActions() const { return menu_; }
 
-    // Controls by name; n counts from 1 as in the control names.
-    QLineEdit* field(int n) const;            // Text1 … Text7
-    QLabel* label(const QString& name) const; // "Label16", "Label5_2" …
-    graphs::GraphPane* pane(int n) const;     // Picture1 … Picture3
-    QRadioButton* option(int n) const;        // Option1 … Option3
+    QLineEdit* field(model::Field f) const { return fields_[index(f)]; }
+    ResultLabel* result(model::Quantity q) const { return results_[index(q)]; }
+    graphs::GraphPane* pane(Graph g) const { return panes_[index(g)]; }
+    QRadioButton* option(Graph g) const { return options_[index(g)]; }
     QScrollBar* hScroll() const { return hScroll_; }
     QScrollBar* vScroll() const { return vScroll_; }
     QPushButton* cmdOK() const { return cmdOK_; }
@@ -68,29 +76,52 @@ public:
     QGroupBox* frame1() const { return frame1_; }
 
 signals:
-    // The short recompute is wanted: the client area changed size, a scale bar moved, or
-    // Command1 was clicked. Whoever runs the model decides whether loading is complete.
-    void shortRecomputeRequested();
+    // The client area changed size, or Command1 was clicked: the short recompute is wanted.
+    void resized();
+    // A scale bar moved (HScroll1 or VScroll1).
+    void scaleBarMoved();
+    // The user confirmed closing; the window closes right after.
+    void closing();
+    // The window is on the screen for the first time.
+    void firstShown();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createControls();
+    template <class E> static std::size_t index(E e) { return static_cast<std::size_t>(e); }
+
+    // Creation, one section each (MainWindowControls.cpp).
+    void createInputs(QWidget* client);
+    void createResults(QWidget* client);
+    void createGraphArea(QWidget* client);
+    void createSelectorAndButtons(QWidget* client);
     void createMenus();
     void setTabOrderAndFocus();
-    void showGraph(int n);
-    void onHScroll(int value);
-    void onVScroll(int value);
+    // A control the layout places, under its control name.
+    void addPlaced(QWidget* widget, const char* name);
+    template <class W> W* place(W* widget, const char* name) {
+        addPlaced(widget, name);
+        return widget;
+    }
+    void showGraph(Graph g);
 
-    model::ModelState state_;
     MenuActions menu_;
-    QHash<QString, QWidget*> controls_;
+    std::array<QLineEdit*, model::fieldCount> fields_{};
+    std::array<ResultLabel*, model::quantityCount> results_{};
+    std::array<graphs::GraphPane*, 3> panes_{};
+    std::array<QRadioButton*, 3> options_{};
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* command1_ = nullptr;
     QGroupBox* frame1_ = nullptr;
+    std::vector<std::pair<QWidget*, QString>> placed_;
+    MessageBoxes* boxes_ = nullptr;
+    bool confirming_ = false;
+    bool shownOnce_ = false;
 };
 
 } // namespace ui

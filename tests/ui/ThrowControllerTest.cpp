@@ -1,8 +1,4 @@
-#include "RunFixture.h"
-
-#include "model/ClosedForm.h"
-#include "model/LinearDrag.h"
-#include "model/VacuumPath.h"
+#include "ProgramFixture.h"
 
 #include <QRadioButton>
 #include <QScrollBar>
@@ -18,34 +14,36 @@ namespace {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-const char* const quadraticLabels[] = {"Label29", "Label35", "Label30", "Label31",
-                                       "Label32", "Label41", "Label42"};
-const char* const quadraticPrefixes[] = {
-    "Tp2= ", "Хp2= ", "Ymax2= ", "Tmax2= ", "Xmax2= ", "Vx2(y=0)= ", "Vy2(y=0)= "};
+// The quadratic-drag column as one line.
+QString quadraticColumn(const ui::MainWindow& window) {
+    QString line;
+    for (int q = int(Quantity::Tp2); q <= int(Quantity::VyEnd2); ++q)
+        line += window.result(Quantity(q))->text() + ';';
+    return line;
+}
+
+const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(y=0)= ;";
 
 } // namespace
 
-using RunSequence = RunFixture;
+using Controller = ProgramFixture;
 
-TEST_F(RunSequence, StartState) {
+TEST_F(Controller, StartState) {
     const char* const texts[] = {"0.500",  "3.000",  "30.00",    "0.4000",
                                  "7800.0", "1000.0", "0.0010060"};
-    for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(field(n)->text(), texts[n - 1]) << n;
+    for (const Field f : model::allFields)
+        EXPECT_EQ(field(f)->text(), texts[int(f)]);
     EXPECT_EQ(window.hScroll()->value(), 100);
     EXPECT_EQ(window.vScroll()->value(), 100);
 
-    EXPECT_EQ(text("Label20"), "a_max=  34.669 град");
-    EXPECT_EQ(text("Label16"), "Tp= 0.153 c");
-    EXPECT_EQ(text("Label43"), "m= 2.614E+02 кг");
-    EXPECT_EQ(text("Label44"), "Vp2= 8.437 м/с");
-    EXPECT_EQ(text("Label27"), "Xmax1=  1.455 м");
-    EXPECT_EQ(text("Label40"), "Vy1(y=0)= -3.293 м/c");
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(text(quadraticLabels[i]), QString::fromUtf8(quadraticPrefixes[i]));
+    EXPECT_EQ(text(Quantity::a_max), "a_max=  34.669 град");
+    EXPECT_EQ(text(Quantity::m), "m= 2.614E+02 кг");
+    EXPECT_EQ(text(Quantity::Vp2), "Vp2= 8.437 м/с");
+    EXPECT_EQ(text(Quantity::VyEnd1), "Vy1(y=0)= -3.293 м/c");
+    EXPECT_EQ(quadraticColumn(window), bareColumn);
 
     // The trajectory pane holds vacuum and linear drag only; the velocity panes nothing.
-    EXPECT_GE(run->shortRecomputes(), 1);
+    EXPECT_GE(run.shortRecomputes(), 1);
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, black), 660);
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
@@ -55,20 +53,17 @@ TEST_F(RunSequence, StartState) {
     EXPECT_EQ(tone.blocking + tone.started, 0);
 }
 
-TEST_F(RunSequence, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
+TEST_F(Controller, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
     // Command1, were it visible, has exactly the effect of a size change.
     forgetDrawing();
     window.command1()->show();
     QTest::mouseClick(window.command1(), Qt::LeftButton);
     EXPECT_FALSE(window.command1()->isVisible());
-    EXPECT_EQ(window.state().drawFlag, 1);
 
     // Clear, scale, axes ending with the ball marker at the start, then vacuum and linear drag:
     // the top line, then the curve from a thick start dot.
-    const model::ClosedForm& cf = window.state().closed;
-    const model::VacuumPath vacuum = model::raschet0(window.state().in, cf, 0, 2, 1000);
-    std::vector<model::PanePoint> linear;
-    model::linearDragPoints(window.state().in, cf, 1000, linear);
+    const model::Throw& t = *run.currentThrow();
+    const model::ClosedForm& cf = t.closed();
     std::vector<SurfaceCall> expected;
     const auto curve = [&](double xp, double ymax, const QColor& colour, const auto& points) {
         expected.insert(expected.end(),
@@ -77,8 +72,8 @@ TEST_F(RunSequence, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
         for (const model::PanePoint& p : points)
             expected.push_back(SurfaceCall::lineTo(p.x, p.y, colour));
     };
-    curve(cf.Xp, cf.Ymax, black, vacuum.points);
-    curve(cf.Xp1, cf.Ymax1, blue, linear);
+    curve(cf.Xp, cf.Ymax, black, t.vacuum().points);
+    curve(cf.Xp1, cf.Ymax1, blue, t.linearPath());
 
     const auto& c = calls(1);
     ASSERT_GE(c.size(), 2u);
@@ -93,20 +88,16 @@ TEST_F(RunSequence, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
         ASSERT_EQ(c[first + k], expected[k]) << k;
 }
 
-TEST_F(RunSequence, FullRunWithTheDefaultsThenAResize) {
-    QSignalSpy finished(run.get(), &ui::RunSequence::runFinished);
+TEST_F(Controller, FullRunWithTheDefaultsThenAResize) {
+    QSignalSpy finished(&run, &ui::ThrowController::runFinished);
     forgetDrawing();
     clickRun();
     ASSERT_TRUE(finish());
     EXPECT_EQ(finished.count(), 1);
 
-    EXPECT_EQ(text("Label30"), "Ymax2= 0.627 м");
-    EXPECT_EQ(text("Label29"), "Tp2= 0.171 c");
-    EXPECT_EQ(text("Label35"), "Xp2= 0.431 м");
-    EXPECT_EQ(text("Label31"), "Tmax2= 0.562 c");
-    EXPECT_EQ(text("Label32"), "Xmax2=  1.335 м");
-    EXPECT_EQ(text("Label41"), "Vx2(y=0)=  2.144 м/c");
-    EXPECT_EQ(text("Label42"), "Vy2(y=0)= -3.113 м/c");
+    EXPECT_EQ(quadraticColumn(window),
+              "Tp2= 0.171 c;Xp2= 0.431 м;Ymax2= 0.627 м;Tmax2= 0.562 c;"
+              "Xmax2=  1.335 м;Vx2(y=0)=  2.144 м/c;Vy2(y=0)= -3.113 м/c;");
     EXPECT_EQ(tone.started, 1);
     EXPECT_EQ(tone.lastN, 50);
     EXPECT_TRUE(boxes.boxes.isEmpty());
@@ -145,7 +136,7 @@ TEST_F(RunSequence, FullRunWithTheDefaultsThenAResize) {
     }
     EXPECT_EQ(calls(2)[1], SurfaceCall::setScale(0, 3, 1, 0));
     EXPECT_EQ(calls(3)[1], SurfaceCall::setScale(0, 2, 1, -4));
-    const model::ClosedForm& cf = window.state().closed;
+    const model::ClosedForm& cf = run.currentThrow()->closed();
     const double vx0 = 3 * std::cos(cf.alpha);
     EXPECT_NE(std::find(calls(2).begin(), calls(2).end(),
                         SurfaceCall::line(0, float(vx0), float(cf.Tmax), float(vx0), black)),
@@ -153,30 +144,29 @@ TEST_F(RunSequence, FullRunWithTheDefaultsThenAResize) {
     const SurfaceCall lastVy = calls(3).back();
     EXPECT_NEAR(lastVy.args[0], 0.561995, 1e-5);
     EXPECT_NEAR(lastVy.args[1], -3.113040, 1e-5);
-    EXPECT_GT(window.pane(3)->itemCount(), 0u); // the real panes got it too
+    EXPECT_GT(window.pane(Graph::vy)->itemCount(), 0u); // the real panes got it too
 
     // A resize after the run redraws the trajectory pane only and clears the flight's labels.
-    window.option(2)->click();
+    window.option(Graph::vx)->click();
     forgetDrawing();
     window.resize(window.width() + 80, window.height() + 40);
     QCoreApplication::processEvents();
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(text(quadraticLabels[i]), QString::fromUtf8(quadraticPrefixes[i]));
-    EXPECT_TRUE(window.option(1)->isChecked());
-    EXPECT_TRUE(window.pane(1)->isVisible() && window.hScroll()->isVisible());
+    EXPECT_EQ(quadraticColumn(window), bareColumn);
+    EXPECT_TRUE(window.option(Graph::trajectory)->isChecked());
+    EXPECT_TRUE(window.pane(Graph::trajectory)->isVisible() && window.hScroll()->isVisible());
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
     EXPECT_TRUE(calls(2).empty());
     EXPECT_TRUE(calls(3).empty());
-    EXPECT_GT(window.pane(2)->itemCount(), 0u);
+    EXPECT_GT(window.pane(Graph::vx)->itemCount(), 0u);
 }
 
-TEST_F(RunSequence, RegionalCommaAndScaleBarsAtZero) {
-    run->setDecimalSeparator(',');
-    run->shortRecompute();
-    EXPECT_EQ(text("Label43"), "m= 2,614E+02 кг");
-    EXPECT_EQ(text("Label22"), "tau= 6,892E+04 c");
-    EXPECT_EQ(text("Label16"), "Tp= 0.153 c");
+TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
+    run.setDecimalSeparator(',');
+    run.shortRecompute();
+    EXPECT_EQ(text(Quantity::m), "m= 2,614E+02 кг");
+    EXPECT_EQ(text(Quantity::tau), "tau= 6,892E+04 c");
+    EXPECT_EQ(text(Quantity::Tp), "Tp= 0.153 c");
 
     // A factor of 0 would leave the pane without width or height: 0.1 stands in.
     forgetDrawing();
@@ -188,8 +178,18 @@ TEST_F(RunSequence, RegionalCommaAndScaleBarsAtZero) {
             EXPECT_NE(c.args[1], c.args[3]);
         }
     EXPECT_EQ(calls(1).back().op, Op::DrawLineTo);
-    EXPECT_EQ(run->trajectoryRanges().right, 0.2);
-    EXPECT_FLOAT_EQ(float(run->trajectoryRanges().top), 0.1f);
+    EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 0.2);
+    EXPECT_FLOAT_EQ(float(run.currentThrow()->trajectoryRanges().top), 0.1f);
     window.hScroll()->setValue(200);
-    EXPECT_EQ(run->trajectoryRanges().right, 4.0);
+    EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 4.0);
+
+    // Single precision for the vertical factor: 0.7 stored as the nearest float. An arrow click
+    // moves a bar by one step of 10.
+    const int before = run.shortRecomputes();
+    window.vScroll()->setValue(70);
+    EXPECT_EQ(run.scaleY(), static_cast<float>(70 * 0.01));
+    window.hScroll()->setValue(70);
+    window.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd);
+    EXPECT_EQ(run.scaleX(), 80 * 0.01);
+    EXPECT_EQ(run.shortRecomputes(), before + 3);
 }

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "model/Inputs.h"
+#include "model/NumberFormat.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace model {
+
+// The catalogue of everything the window shows as a number: the seven inputs and the 27
+// results. Each has one row here with its control, texts and place; window creation, layout,
+// label writing, the report tool, the clipboard table and the tests all read these rows.
+// Adding a result means one row here and its computation in the throw pipeline.
+
+// The seven input fields, in window order (Text1 … Text7).
+enum class Field { h0, v0, alphaDeg, d, rho, rho0, eta };
+inline constexpr std::size_t fieldCount = 7;
+inline constexpr std::array<Field, fieldCount> allFields{
+    Field::h0, Field::v0, Field::alphaDeg, Field::d, Field::rho, Field::rho0, Field::eta};
+
+// The results, in the order the report tool lists them.
+// clang-format off
+enum class Quantity {
+    a_max, Tp, Xp, Ymax, Tmax, Xmax, VxEnd, VyEnd,       // vacuum
+    m,                                                   // the ball
+    tau, Vp1, Tp1, Xp1, Ymax1,                           // linear drag, closed forms
+    Vp2, R2,                                             // quadratic drag, closed forms
+    Tmax1, Xmax1, VxEnd1, VyEnd1,                        // linear drag, the walk
+    Tp2, Xp2, Ymax2, Tmax2, Xmax2, VxEnd2, VyEnd2,       // quadratic drag, the flight
+};
+// clang-format on
+inline constexpr std::size_t quantityCount = 27;
+
+// Which model a result belongs to; it decides the column and the colour of its label.
+enum class ModelKind { common, vacuum, linear, quadratic };
+
+// Where a result comes from in the pipeline: the closed forms, the linear-drag walk, or the
+// quadratic-drag flight (its top, then its landing).
+enum class Stage { closedForms, linearWalk, flightTop, flightLanding };
+
+struct QuantityRow {
+    Quantity id;
+    const char* control;     // the label's object name, such as Label20
+    const char* prefix;      // "a_max= "
+    NumberRule rule;         // how the number is written
+    const char* unit;        // " град", with a leading space, as the label writes it
+    const char* tooltip;     // the label's tooltip, exactly as the window shows it
+    ModelKind model;         // column and colour
+    Stage stage;             // when the pipeline knows it
+    const char* key;         // JSON key and study name: "a_max"
+    const char* title;       // short Russian name for tables and screen readers
+    const char* formula;     // one line with its formula or rule, for help texts
+    int column;              // 0 parameters, 1 vacuum, 2 linear drag, 3 quadratic drag
+    int row;                 // 1 … 10 in the parameter panel
+    const char* placeholder; // text before a value is known; null means the prefix
+};
+
+struct FieldRow {
+    Field id;
+    const char* control;        // "Text1"
+    const char* captionControl; // such as Label1
+    const char* caption;        // "h ="
+    const char* captionTooltip; // null when the caption has none
+    const char* overlayControl; // Greek letter lying over the caption, or null
+    const char* overlay;        // "α"
+    int overlayWidth;           // px
+    const char* unitControl;    // such as Label2
+    const char* unitLabel;      // " м", as the unit label shows it
+    const char* unit;           // "м", plain, for tables
+    const char* tooltip;        // the field's tooltip
+    const char* pattern;        // "0.000": the text the field rewrites its value in
+    const char* key;            // JSON key and report-tool option without "--": "h0"
+    const char* accessibleName; // "h, м"
+    const char* title;          // "Начальная высота"
+    int row;                    // 2 … 8 in the parameter panel
+};
+
+// The header of a column of the parameter panel.
+struct ColumnRow {
+    ModelKind model;     // common: the parameter column
+    const char* control; // such as Label15
+    const char* text;    // "__ в вакууме"
+};
+
+const std::array<QuantityRow, quantityCount>& quantityRows();
+const std::array<FieldRow, fieldCount>& fieldRows();
+const std::array<ColumnRow, 4>& columnRows();
+
+const QuantityRow& row(Quantity q);
+const FieldRow& row(Field f);
+std::optional<Quantity> quantityByKey(std::string_view key);
+std::optional<Field> fieldByKey(std::string_view key);
+
+// The input a field edits.
+double& inputOf(Inputs& in, Field f);
+double inputOf(const Inputs& in, Field f);
+
+// The label text of a result: prefix, number, unit; prefix and an em dash when the value is not
+// finite; the placeholder when there is no value.
+std::string labelText(Quantity q, std::optional<double> value, char decimalSeparator = '.');
+// The text shown before the pipeline has a value.
+std::string placeholderText(Quantity q);
+
+} // namespace model

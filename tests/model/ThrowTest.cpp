@@ -1,0 +1,207 @@
+#include "model/Throw.h"
+#include "ThrowTexts.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+using model::FlightOutcome;
+using model::Inputs;
+using model::Quantity;
+using model::Throw;
+
+namespace {
+
+const Inputs viscous{2, 10, 45, 0.05, 1200, 1000, 1.5};
+// A light ball thrown fast into water: the medium stops it within the first step of Tmax/1000.
+const Inputs stiff{5.787, 45.731, 58.73, 0.0233, 2152.1, 1221.1, 1.2770104};
+
+Throw whole(const Inputs& in) {
+    Throw t(in);
+    t.runToEnd();
+    return t;
+}
+
+} // namespace
+
+TEST(Throw, DefaultAndViscousThrows) {
+    // The second throw is a light ball in a viscous medium: it drifts down for a long time and
+    // ends at the terminal speed of both drags together.
+    const Throw t = whole(Inputs{}), v = whole(viscous);
+    ASSERT_FALSE(t.failed());
+    ASSERT_FALSE(v.failed());
+    const auto& c = t.velocityCurves();
+    // clang-format off
+    const std::pair<long long, long long> counts[] = {
+        {t.linear().points, 1106}, {t.flight().stepCount(), 1109}, {std::ssize(t.flightPieces()), 110},
+        {c.passes, 1109}, {std::ssize(c.quadraticVx), 1110}, {std::ssize(c.vacuumVx), 2},
+        {std::ssize(t.vacuum().points), 660}, {std::ssize(t.linearPath()), 1106},
+        {v.linear().points, 9174}, {v.flight().stepCount(), 8217}, {std::ssize(v.flightPieces()), 821}};
+    for (const auto& [count, expected] : counts)
+        EXPECT_EQ(count, expected);
+    const double figures[][2] = {
+        {c.lastT, 0.561995}, {c.lastVx, 2.143744}, {c.lastVy, -3.113040},
+        {t.linear().lastY, -0.00144}, {t.vacuum().lastY, -0.00188},
+        {*v.value(Quantity::Xmax1), 0.785674}, {*v.value(Quantity::VyEnd1), -0.181741},
+        {*v.value(Quantity::Xmax2), 0.236538}, {*v.value(Quantity::VyEnd2), -0.163236},
+        {*v.value(Quantity::VyEnd2), -*v.value(Quantity::Vp2)}};
+    // clang-format on
+    for (const auto& [value, expected] : figures)
+        EXPECT_NEAR(value, expected, 1e-5);
+    EXPECT_EQ(texts(t, Quantity::Tmax1, Quantity::VyEnd2),
+              "Tmax1= 0.560 c; Xmax1=  1.455 м; Vx1(y=0)=  2.598 м/c; Vy1(y=0)= -3.293 м/c; "
+              "Tp2= 0.171 c; Xp2= 0.431 м; Ymax2= 0.627 м; Tmax2= 0.562 c; Xmax2=  1.335 м; "
+              "Vx2(y=0)=  2.144 м/c; Vy2(y=0)= -3.113 м/c");
+    EXPECT_EQ(texts(v, Quantity::Tmax1, Quantity::VyEnd2),
+              "Tmax1= 15.441 c; Xmax1=  .786 м; Vx1(y=0)=  0 м/c; Vy1(y=0)= -.182 м/c; "
+              "Tp2= 0.231 c; Xp2= 0.223 м; Ymax2= 2.204 м; Tmax2= 13.830 c; Xmax2=  .237 м; "
+              "Vx2(y=0)=  0 м/c; Vy2(y=0)= -.163 м/c");
+
+    // Ranges of the three panes, and the velocity curves' shared start and vacuum line.
+    const auto& r = t.trajectoryRanges();
+    const auto& w = t.velocityRanges();
+    EXPECT_EQ((std::array{r.left, double(r.top), r.right, r.bottom, w.vxTop, w.right, w.vyTop,
+                          w.vyBottom}),
+              (std::array<double, 8>{0, 1, 2, 0, 3, 1, 2, -4}));
+    EXPECT_EQ(c.vy0, 1.5f); // v0·sinα = 1.4999999984 rounds to exactly 1.5
+    EXPECT_EQ(c.vacuumVx[1], (model::PanePoint{float(t.closed().Tmax), float(c.vx0)}));
+    EXPECT_LE(c.vacuumVy.back().x, float(t.closed().Tmax));
+    EXPECT_GT(c.vacuumVy.back().x, float(t.closed().Tmax * 0.998));
+}
+
+TEST(Throw, StagesAndGroups) {
+    // Before the flight only the closed forms and the walk are known; the red column shows its
+    // placeholders, the Latin X of "Xp2= " becoming the Cyrillic Х of the empty label.
+    Throw t(Inputs{0.5, 3, -30, 0.4, 7800, 1000, 0.001006});
+    ASSERT_TRUE(t.trajectoryReady());
+    EXPECT_EQ(texts(t, Quantity::Tp2, Quantity::Ymax2), "Tp2= ; Хp2= ; Ymax2= ");
+    EXPECT_FALSE(t.value(Quantity::Tmax2));
+    // A downward throw has its top in the first group, at the first step.
+    model::FlightGroup g = t.flyGroup();
+    EXPECT_TRUE(g.top && g.pieceEnds && !g.done);
+    EXPECT_EQ(t.text(Quantity::Ymax2), "Ymax2= 0.500 м");
+    EXPECT_EQ(*t.value(Quantity::Tp2), t.flight().dt());
+    EXPECT_EQ(t.topMarker()->x, float(*t.value(Quantity::Xp2)));
+    int tops = 1, groups = 1;
+    while (!g.done) {
+        g = t.flyGroup();
+        tops += g.top;
+        ++groups;
+        EXPECT_EQ(g.pieceEnds, t.flightPieces().size() == std::size_t(groups));
+    }
+    EXPECT_EQ(tops, 1);
+    EXPECT_TRUE(t.landed() && !t.velocitiesReady());
+    EXPECT_EQ(t.flight().work(), t.flight().stepCount()); // ordinary throws need no sub-steps
+    EXPECT_TRUE(t.flyGroup().done);                       // nothing more after the landing
+    t.computeVelocities();
+    ASSERT_TRUE(t.velocitiesReady());
+    const auto& c = t.velocityCurves();
+    EXPECT_LT(c.vy0, 0);
+    for (const auto* curve : {&c.vacuumVy, &c.linearVy, &c.quadraticVy})
+        EXPECT_EQ(curve->front(), (model::PanePoint{0, c.vy0}));
+
+    // The drawn linear curve is the walk itself: from the start to Xmax1.
+    EXPECT_EQ(t.linearPath().front(), (model::PanePoint{0, 0.5f}));
+    EXPECT_EQ(t.linearPath().back().x, float(*t.value(Quantity::Xmax1)));
+
+    // Results only, for a study: the same figures without a single curve.
+    model::ThrowSettings lean;
+    lean.curves = false;
+    Throw r(Inputs{}, lean);
+    r.runToEnd();
+    EXPECT_EQ(r.text(Quantity::VyEnd2), "Vy2(y=0)= -3.113 м/c");
+    EXPECT_TRUE(r.linearPath().empty() && r.flightPieces().empty() && r.vacuum().points.empty());
+}
+
+TEST(Throw, StiffStartIsSubSteppedAndAgreesWithFineIntegration) {
+    // Plain RK4 at the step Tmax/1000 would blow up here.
+    const Throw f = whole(stiff);
+    ASSERT_FALSE(f.failed());
+    EXPECT_GT(f.flight().work(), f.flight().stepCount());
+    const model::ClosedForm& cf = f.closed();
+
+    // Reference: plain double RK4 with a step far below the medium's stopping time, the landing
+    // interpolated linearly. State x, y, vx, vy; rate(s, k, h) is the derivative at s + h·k.
+    using S = std::array<double, 4>;
+    auto rate = [&cf](S p, const S& k, double h) {
+        for (int i = 0; i < 4; ++i)
+            p[i] += h * k[i];
+        const double v = std::hypot(p[2], p[3]);
+        return S{p[2], p[3], -(p[2] / cf.tau + v * p[2] / cf.R2),
+                 -(cf.Vp1 / cf.tau + p[3] / cf.tau + v * p[3] / cf.R2)};
+    };
+    S y{0, stiff.h0, stiff.v0 * std::cos(cf.alpha), stiff.v0 * std::sin(cf.alpha)}, prev;
+    double t = 0, h = 0, yHigh = y[1];
+    while (y[1] >= 0) {
+        prev = y;
+        h = t < 0.05 ? 1e-7 : 1e-4;
+        const S k1 = rate(y, y, 0), k2 = rate(y, k1, h / 2), k3 = rate(y, k2, h / 2),
+                k4 = rate(y, k3, h);
+        for (int i = 0; i < 4; ++i)
+            y[i] += h / 6 * (k1[i] + 2 * k2[i] + 2 * k3[i] + k4[i]);
+        yHigh = std::max(yHigh, y[1]);
+        t += h;
+    }
+    const double w = prev[1] / (prev[1] - y[1]), xRef = prev[0] + w * (y[0] - prev[0]);
+    t -= (1 - w) * h;
+    const std::pair<Quantity, double> figures[] = {{Quantity::Xmax2, xRef},
+                                                   {Quantity::VyEnd2, y[3]},
+                                                   {Quantity::Ymax2, yHigh},
+                                                   {Quantity::Tmax2, t}};
+    for (const auto& [q, expected] : figures)
+        EXPECT_NEAR(*f.value(q), expected, 1e-3 * std::abs(expected)) << model::row(q).key;
+
+    // The velocity walk stays bounded too and ends at the terminal speed of both drags.
+    const auto& c = f.velocityCurves();
+    for (const auto& p : c.quadraticVy)
+        ASSERT_LT(std::abs(p.y), 50);
+    EXPECT_NEAR(c.lastVy, -cf.Vp2, 1e-3 * cf.Vp2);
+}
+
+TEST(Throw, EndlessOrOverflowingThrowsStopWithAnOutcome) {
+    // A tiny ball sinking slowly exceeds the work bound in the linear-drag walk: nothing after it
+    // is computed and its labels keep their prefixes.
+    const Throw slow = whole(Inputs{0.5, 3, 30, 0.001, 1100, 1000, 1});
+    EXPECT_EQ(slow.failedAt(), model::ThrowStep::linearWalk);
+    EXPECT_EQ(slow.outcome(), FlightOutcome::tooLong);
+    EXPECT_EQ(slow.linear().points, model::maxFlightWork);
+    EXPECT_EQ(slow.text(Quantity::Tmax1), "Tmax1= ");
+    EXPECT_FALSE(slow.trajectoryReady() || slow.landed());
+
+    Inputs huge;
+    huge.v0 = 1e200;
+    const Throw h = whole(huge);
+    EXPECT_EQ(h.failedAt(), model::ThrowStep::closedForms);
+    EXPECT_EQ(h.outcome(), FlightOutcome::notFinite);
+
+    // The velocity walk on its own: limits that are not finite, and a step too small for the
+    // flight time, end it with an outcome instead of running for ever.
+    const Inputs in;
+    const auto cf = model::closedForms(in);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(model::velocityCurves(in, cf, inf, 0.5, 0.0005, 1000).outcome,
+              FlightOutcome::notFinite);
+    EXPECT_EQ(model::velocityCurves(in, cf, 0.5, inf, 0.0005, 1000).outcome,
+              FlightOutcome::notFinite);
+    EXPECT_EQ(model::velocityCurves(in, cf, 0.5, 1e6, 1e-6, 1000).outcome, FlightOutcome::tooLong);
+}
+
+TEST(Throw, VacuumPathStopsAfterTheFirstPointBelowGroundOrAtTheRange) {
+    const Inputs in;
+    const auto cf = model::closedForms(in);
+    auto p = model::vacuumPath(in, cf, 0, 2, 1000);
+    EXPECT_EQ(static_cast<double>(p.stepX), 0.0020000000949949026);
+    EXPECT_EQ(p.lastLoopIndex, 659);
+    // The abscissa is formed in single precision: 659 · 0.002f, not 659 · 0.002.
+    EXPECT_EQ(p.lastX, static_cast<double>(659.0f * 0.002f));
+    EXPECT_EQ(p.points.front(), (model::PanePoint{0, 0.5f}));
+
+    // A range shorter than the flight draws every segment.
+    p = model::vacuumPath(in, cf, 0, 1, 1000);
+    EXPECT_EQ(p.points.size(), 1001u);
+    EXPECT_NEAR(p.lastX, 1.0, 1e-6);
+    EXPECT_GT(p.lastY, 0);
+}

@@ -1,0 +1,16 @@
+#include "ui/Program.h"
+
+namespace ui {
+
+Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener)
+    : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
+      menus_(window_, opener, boxes) {
+    window_.setMessageBoxes(&boxes);
+}
+
+void Program::start() {
+    controller_.load();
+    window_.show();
+}
+
+} // namespace ui

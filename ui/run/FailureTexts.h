@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/FlightOutcome.h"
+
+#include <QString>
+
+namespace ui {
+
+// The Russian texts of a throw that could not be computed: a sentence for a message box, a
+// short line for the pane, and the box's title.
+struct FailureTexts {
+    static QString message(model::FlightOutcome outcome);
+    static QString line(model::FlightOutcome outcome);
+    static QString title();
+};
+
+} // namespace ui

@@ -1,0 +1,204 @@
+#include "ui/run/ThrowController.h"
+
+#include "graphs/GraphPane.h"
+#include "model/NumberFormat.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Tone.h"
+#include "ui/run/FailureTexts.h"
+#include "ui/run/FlightAnimation.h"
+#include "ui/run/ThrowDrawing.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/ResultLabel.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+// The landing tone: 50 × 12 ms.
+constexpr int kLandingTone = 50;
+
+char systemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
+}
+
+} // namespace
+
+ThrowController::ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& tone,
+                                 QObject* parent)
+    : QObject(parent), window_(window), boxes_(boxes), tone_(tone),
+      separator_(systemDecimalSeparator()) {
+    panes_ = {window_.pane(Graph::trajectory), window_.pane(Graph::vx), window_.pane(Graph::vy)};
+
+    flight_ = new FlightAnimation(this);
+    connect(flight_, &FlightAnimation::topFound, this,
+            [this] { writeLabels(model::Stage::flightTop); });
+    connect(flight_, &FlightAnimation::landed, this, &ThrowController::flightLanded);
+    connect(flight_, &FlightAnimation::failed, this,
+            [this](model::FlightOutcome outcome) { report(outcome, true); });
+
+    landingTimer_.setSingleShot(true);
+    landingTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&landingTimer_, &QTimer::timeout, this, &ThrowController::landingToneEnded);
+
+    connect(window_.cmdOK(), &QPushButton::clicked, this, &ThrowController::fullRun);
+    connect(&window_, &MainWindow::resized, this, &ThrowController::shortRecompute);
+    connect(&window_, &MainWindow::scaleBarMoved, this, &ThrowController::scaleBarMoved);
+    connect(&window_, &MainWindow::closing, this, &ThrowController::abandonFlight);
+    connect(&window_, &MainWindow::firstShown, this, [this] {
+        // The first size report normally brings it; make sure it happens once anyway.
+        QTimer::singleShot(0, this, [this] {
+            if (shortRecomputes_ == 0)
+                shortRecompute();
+        });
+    });
+}
+
+ThrowController::~ThrowController() {
+    abandonFlight();
+}
+
+void ThrowController::setTickInterval(int ms) {
+    flight_->setTickInterval(ms);
+}
+
+void ThrowController::setGroupsPerTick(int groups) {
+    flight_->setGroupsPerTick(groups);
+}
+
+void ThrowController::setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
+                                  graphs::PaneSurface* vy) {
+    abandonFlight();
+    panes_ = {trajectory, vx, vy};
+}
+
+bool ThrowController::busy() const {
+    return flight_->running() || landingTimer_.isActive();
+}
+
+void ThrowController::writeLabels(model::Stage stage) {
+    for (const model::QuantityRow& q : model::quantityRows())
+        if (q.stage == stage)
+            window_.result(q.id)->setText(QString::fromStdString(throw_->text(q.id, separator_)));
+}
+
+void ThrowController::load() {
+    loaded_ = false;
+    window_.placeOnScreen();
+    setDefaults();
+    throw_ = std::make_unique<model::Throw>(inputs_);
+    writeLabels(model::Stage::closedForms);
+    loaded_ = true;
+}
+
+void ThrowController::setDefaults() {
+    inputs_ = model::Inputs{};
+    // The scale bars and the fields run their own handlers on these writes; with loading not
+    // complete those recompute nothing.
+    const double scaleX = 1;
+    const float scaleY = 1.0f;
+    scaleX_ = scaleX;
+    scaleY_ = scaleY;
+    window_.hScroll()->setValue(static_cast<int>(std::lround(scaleX * 100)));
+    window_.vScroll()->setValue(static_cast<int>(std::lround(scaleY * 100.0)));
+    const model::Inputs defaults = inputs_;
+    for (const model::FieldRow& f : model::fieldRows())
+        window_.field(f.id)->setText(
+            QString::fromStdString(model::formatGeneral(model::inputOf(defaults, f.id))));
+}
+
+void ThrowController::scaleBarMoved() {
+    scaleX_ = window_.hScroll()->value() * 0.01;
+    scaleY_ = static_cast<float>(window_.vScroll()->value() * 0.01);
+    shortRecompute();
+}
+
+void ThrowController::abandonFlight() {
+    flight_->abandon();
+    landingTimer_.stop();
+}
+
+void ThrowController::shortRecompute() {
+    if (!loaded_)
+        return;
+    ++shortRecomputes_;
+    abandonFlight();
+    window_.layoutControls();
+    showTrajectory(false);
+}
+
+void ThrowController::fullRun() {
+    ++fullRuns_;
+    abandonFlight();
+    window_.layoutControls();
+    if (showTrajectory(true))
+        flight_->start(pane(0), *throw_);
+}
+
+// A new throw from the current inputs, its labels, and the trajectory pane with the vacuum and
+// linear-drag curves.
+bool ThrowController::showTrajectory(bool fullRun) {
+    model::ThrowSettings settings;
+    settings.scaleX = scaleX_;
+    settings.scaleY = scaleY_;
+    const double tau = throw_ ? throw_->closed().tau : 0, Vp1 = throw_ ? throw_->closed().Vp1 : 0;
+    throw_ = std::make_unique<model::Throw>(inputs_, settings, tau, Vp1);
+    writeLabels(model::Stage::closedForms);
+    writeLabels(model::Stage::linearWalk);
+
+    graphs::PaneSurface& p1 = pane(0);
+    p1.clear();
+    if (fullRun)
+        window_.option(Graph::trajectory)->setChecked(true);
+    drawTrajectoryPane(p1, *throw_, separator_);
+    if (throw_->failed()) {
+        report(throw_->outcome(), fullRun);
+        return false;
+    }
+    return true;
+}
+
+void ThrowController::flightLanded() {
+    // The window keeps running while the tone sounds; the run goes on when it has ended.
+    landingTimer_.start(tone_.startBeepTone(kLandingTone));
+}
+
+// The end of the full run, after the landing tone: the landing labels and the velocity panes.
+void ThrowController::landingToneEnded() {
+    writeLabels(model::Stage::flightLanding);
+    graphs::PaneSurface& p2 = pane(1);
+    graphs::PaneSurface& p3 = pane(2);
+    p2.clear();
+    p3.clear();
+    throw_->computeVelocities();
+    if (throw_->failedAt() != model::ThrowStep::velocityRanges)
+        drawVelocityPanes(p2, p3, *throw_, separator_);
+    if (throw_->failed()) {
+        report(throw_->outcome(), true);
+        return;
+    }
+    emit runFinished();
+}
+
+void ThrowController::report(model::FlightOutcome outcome, bool withBox) {
+    using Step = model::ThrowStep;
+    const auto step = throw_->failedAt();
+    // Before the trajectory ranges exist the line goes into a unit square of its own.
+    const bool ownSystem = step && (*step == Step::closedForms || *step == Step::linearWalk ||
+                                    *step == Step::trajectoryRanges);
+    drawFailureLine(pane(0), FailureTexts::line(outcome), ownSystem, throw_->trajectoryRanges());
+    lastFailure_ = FailureTexts::message(outcome);
+    emit failureReported(lastFailure_);
+    if (withBox)
+        boxes_.inform(lastFailure_, FailureTexts::title());
+}
+
+} // namespace ui

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "model/FlightOutcome.h"
+#include "model/Inputs.h"
+#include "model/Quantities.h"
+#include "model/Throw.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace graphs {
+class PaneSurface;
+}
+
+namespace ui {
+
+class FlightAnimation;
+class MainWindow;
+class MessageBoxes;
+class Tone;
+
+// Owns the state of the main window — the seven inputs, the scale factors of the trajectory
+// graph and the current throw — and drives every computation: the start, the full run of the
+// "ПУСК" button and the short recompute that follows each change of size, input or scale.
+//
+// The full run: layout, closed forms, trajectory pane (ranges, axes, vacuum and linear-drag
+// curves), then the animated quadratic-drag flight; at its landing the tone starts and, once it
+// has sounded, the landing labels are written and the velocity panes are drawn. A new full run,
+// a short recompute or a field edit abandons a flight still in progress, so a finished run
+// always shows what its own inputs give.
+//
+// A throw that cannot be computed (a flight too long to walk, numbers beyond the double or
+// single range) is reported in Russian: as a message box for the run button, as a line of text
+// on the trajectory pane for recomputes driven by typing, scrolling or resizing. Nothing that
+// was not computed is drawn and no pane gets an unusable coordinate system.
+class ThrowController : public QObject {
+    Q_OBJECT
+public:
+    ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& tone, QObject* parent = nullptr);
+    ~ThrowController() override;
+
+    // The start: window to 5 % of the screen, the default inputs into the fields and the scale
+    // bars (their handlers recompute nothing yet), the closed-form labels, loading complete.
+    // The first showing of the window then brings the first short recompute.
+    void load();
+    // The click of CmdOK.
+    void fullRun();
+    // After a change of size, input or scale, once loading is complete; otherwise nothing.
+    void shortRecompute();
+    // Stops a flight in progress and its landing tone.
+    void abandonFlight();
+
+    bool loaded() const { return loaded_; }
+    model::Inputs& inputs() { return inputs_; }
+    const model::Inputs& inputs() const { return inputs_; }
+    double scaleX() const { return scaleX_; }
+    float scaleY() const { return scaleY_; }
+    // The throw shown now; null before the first computation.
+    const model::Throw* currentThrow() const { return throw_.get(); }
+
+    // A flight or its landing tone is still in progress.
+    bool busy() const;
+    // Ms between animation ticks (10); tests may use 0.
+    void setTickInterval(int ms);
+    // Groups of ten steps flown per tick (1); 0: the whole flight at once.
+    void setGroupsPerTick(int groups);
+    // Draw on these surfaces instead of Picture1..3 (tests record the operations this way).
+    void setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
+                     graphs::PaneSurface* vy);
+    // Decimal separator of the scientific labels and tick labels; the system locale's by default.
+    void setDecimalSeparator(char separator) { separator_ = separator; }
+    char decimalSeparator() const { return separator_; }
+
+    const FlightAnimation& flight() const { return *flight_; }
+    // The last failure reported (empty when none since construction).
+    QString lastFailure() const { return lastFailure_; }
+    int fullRuns() const { return fullRuns_; }
+    int shortRecomputes() const { return shortRecomputes_; }
+
+signals:
+    // A full run has drawn its velocity curves.
+    void runFinished();
+    // A computation could not be completed; the message box text.
+    void failureReported(const QString& text);
+
+private:
+    void setDefaults();
+    bool showTrajectory(bool fullRun);
+    void writeLabels(model::Stage stage);
+    void scaleBarMoved();
+    void flightLanded();
+    void landingToneEnded();
+    void report(model::FlightOutcome outcome, bool withBox);
+    graphs::PaneSurface& pane(std::size_t n) const { return *panes_[n]; }
+
+    MainWindow& window_;
+    MessageBoxes& boxes_;
+    Tone& tone_;
+    std::array<graphs::PaneSurface*, 3> panes_{};
+    FlightAnimation* flight_ = nullptr;
+    QTimer landingTimer_;
+    char separator_ = '.';
+
+    model::Inputs inputs_{0, 0, 0, 0, 0, 0, 0};
+    double scaleX_ = 0;
+    float scaleY_ = 0;
+    bool loaded_ = false;
+    std::unique_ptr<model::Throw> throw_;
+
+    int fullRuns_ = 0;
+    int shortRecomputes_ = 0;
+    QString lastFailure_;
+};
+
+} // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "graphs/PaneSurface.h"
+#include "model/PanePoint.h"
+#include "model/Throw.h"
+
+#include <QString>
+
+namespace ui {
+
+// Hands a throw to the panes with the operations, colours and pen widths the window has always
+// used. A curve stops at its first point that is not a finite single-precision number: nothing
+// that was not computed is drawn.
+
+// The trajectory pane up to the linear-drag curve, on a cleared pane: its coordinate system,
+// axes and ball marker at the start, the vacuum curve (black: top marker with pen 1, start dot
+// and parabola with pen 3), then the linear-drag curve (blue, the same way). Draws nothing when
+// the throw has no trajectory ranges.
+void drawTrajectoryPane(graphs::PaneSurface& pane, const model::Throw& t, char decimalSeparator);
+
+// The quadratic-drag flight (red): the start dot, a piece ending at a point, the top marker
+// (pen 1 from the ground up to the point, then pen 3 again; the next piece starts at its top).
+void drawFlightStart(graphs::PaneSurface& pane, double h0);
+void drawFlightPiece(graphs::PaneSurface& pane, model::PanePoint end);
+void drawTopMarker(graphs::PaneSurface& pane, model::PanePoint top);
+
+// Both velocity panes of a throw whose velocities are computed: coordinate systems, axes and
+// the six curves (vacuum black, linear drag blue, quadratic drag red, each as dots then curves).
+void drawVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
+                       const model::Throw& t, char decimalSeparator);
+
+// A line of text in the top-left corner of the pane, in the coordinate system it has or, with
+// ownSystem, in the unit square it is given first.
+void drawFailureLine(graphs::PaneSurface& pane, const QString& line, bool ownSystem,
+                     const model::TrajectoryRanges& ranges);
+
+} // namespace ui
