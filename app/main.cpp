@@ -1,6 +1,7 @@
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
+#include "ui/platform/RussianTranslations.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/RunSequence.h"
 #include "ui/window/MainWindow.h"
@@ -11,6 +12,7 @@
 int main(int argc, char* argv[]) {
     ui::releaseLargeBlocksToTheSystem();
     QApplication app(argc, argv);
+    ui::installRussianTranslations(app);
     ui::MainWindow window;
     ui::DialogMessageBoxes boxes(&window);
     ui::AudioTone tone;
