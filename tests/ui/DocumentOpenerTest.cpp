@@ -5,21 +5,15 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// The desktop is asked for the file's type; its application starts only when it has one, and a
-// start that fails counts as not opened.
+// The desktop is asked for the file's type; its application starts only when there is one, and
+// a start that fails counts as not opened.
 TEST(DesktopDocumentOpener, LaunchesOnlyWhatTheDesktopHasAnApplicationFor) {
     QStringList asked, launched;
     QString application;
     bool starts = true;
     ui::DesktopDocumentOpener opener(
-        [&](const QString& type) {
-            asked.append(type);
-            return application;
-        },
-        [&](const QString& path) {
-            launched.append(path);
-            return starts;
-        });
+        [&](const QString& type) { return asked << type, application; },
+        [&](const QString& path) { return launched << path, starts; });
     EXPECT_FALSE(opener.openDocument("spravka.pdf"));
     application = "viewer.desktop";
     EXPECT_TRUE(opener.openDocument("instruction.txt"));
@@ -31,7 +25,7 @@ TEST(DesktopDocumentOpener, LaunchesOnlyWhatTheDesktopHasAnApplicationFor) {
 }
 
 #ifdef Q_OS_LINUX
-// The real query through a stand-in xdg-mime on PATH, and without any.
+// The real query, through a stand-in xdg-mime on PATH and without any.
 TEST(DesktopDocumentOpener, AsksXdgMimeAndTakesSilenceAsNoApplication) {
     QTemporaryDir bin, empty;
     QFile script(bin.filePath("xdg-mime"));

@@ -6,15 +6,21 @@
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,23 +47,18 @@ struct DocumentFolder {
     QTemporaryDir dir;
 };
 
-QByteArray twoPagePdf() {
+QByteArray threePagePdf() {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     QPainter painter(&writer);
-    painter.drawText(100, 100, "Справка 1");
-    writer.newPage();
-    painter.drawText(100, 100, "Страница 2");
+    for (int page = 1; page <= 3; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(100, 100, QString::number(page));
+    }
     painter.end();
     return buffer.data();
-}
-
-int openViewers() {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        n += qobject_cast<ui::DocumentViewer*>(w) && w->isVisible();
-    return n;
 }
 
 } // namespace
@@ -66,58 +67,70 @@ TEST(MenuCommands, DocumentsByBareNameFromTheWorkingDirectoryMissingOnesSilently
     DocumentFolder folder({{"spravka.pdf", {}}, {"uprav.pdf", {}}, {"instruction.txt", {}}});
     ASSERT_TRUE(QDir().mkdir("history.pdf")); // a folder is no document
     Fixture f;
-    f.window.show();
     for (QAction* a : {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory,
                        f.m.mnuHelpUprav, f.m.mnuHelpInstruction})
         a->trigger();
     EXPECT_EQ(f.opener.documents, QStringList({"spravka.pdf", "uprav.pdf", "instruction.txt"}));
-    EXPECT_EQ(openViewers(), 0);
+    EXPECT_FALSE(f.commands.viewer("spravka.pdf") || f.commands.viewer("instruction.txt"));
     EXPECT_TRUE(f.boxes.boxes.isEmpty());
-    EXPECT_TRUE(f.window.isVisible());
 }
 
 // No application on the desktop: the program's own windows show the documents, one each.
 TEST(MenuCommands, WithoutADesktopApplicationTheProgramShowsTheDocumentItself) {
-    DocumentFolder folder({{"spravka.pdf", twoPagePdf()},
+    DocumentFolder folder({{"spravka.pdf", threePagePdf()},
                            {"uprav.pdf", "%PDF-1.4 damaged"},
                            {"instruction.txt", "\xEF\xBB\xBFКраткая инструкция\nПУСК"}});
-    bool launched = false;
     ui::DesktopDocumentOpener noApplication([](const QString&) { return QString(); },
-                                            [&](const QString&) { return launched = true; });
+                                            [](const QString&) {
+                                                ADD_FAILURE() << "launched";
+                                                return true;
+                                            });
     ui::MainWindow window;
     ui::RecordingMessageBoxes boxes;
     ui::MenuCommands commands(window, noApplication, boxes);
     const ui::MenuActions& m = window.menuActions();
-    window.show();
-
-    m.mnuFilespravka->trigger();
+    for (QAction* a : {m.mnuFilespravka, m.mnuHelpInstruction, m.mnuHelpUprav, m.mnuFilesHistory})
+        a->trigger();
     ui::DocumentViewer* pdf = commands.viewer("spravka.pdf");
-    ASSERT_TRUE(pdf);
-    EXPECT_TRUE(pdf->isVisible());
+    ui::DocumentViewer* text = commands.viewer("instruction.txt");
+    ASSERT_TRUE(pdf && pdf->pdfView() && text && text->textView());
+    EXPECT_TRUE(pdf->isVisible() && text->isVisible());
     EXPECT_EQ(pdf->windowTitle(), "spravka.pdf");
     EXPECT_EQ(pdf->windowModality(), Qt::NonModal);
-    ASSERT_TRUE(pdf->pdf() && pdf->pdfView());
-    EXPECT_EQ(pdf->pdf()->pageCount(), 2);
-    m.mnuFilespravka->trigger(); // the same window again
-    EXPECT_EQ(commands.viewer("spravka.pdf"), pdf);
-
-    m.mnuHelpInstruction->trigger();
-    ui::DocumentViewer* text = commands.viewer("instruction.txt");
-    ASSERT_TRUE(text && text->textView());
     EXPECT_EQ(text->textView()->toPlainText(), "Краткая инструкция\nПУСК");
     EXPECT_TRUE(text->textView()->isReadOnly());
-    EXPECT_EQ(openViewers(), 2);
-
     // Damaged: a box names it; missing: nothing at all.
-    m.mnuHelpUprav->trigger();
-    m.mnuFilesHistory->trigger();
-    EXPECT_FALSE(commands.viewer("uprav.pdf"));
+    EXPECT_FALSE(commands.viewer("uprav.pdf") || commands.viewer("history.pdf"));
     ASSERT_EQ(boxes.boxes.size(), 1);
     EXPECT_TRUE(boxes.boxes[0].text.contains("uprav.pdf"));
-    EXPECT_EQ(openViewers(), 2);
-    EXPECT_FALSE(launched);
 
-    // Closing a viewer deletes it; the next choice opens a new one.
+    // Pages by number and by the tools, scrolling moves the number, printing takes a range.
+    auto* page = pdf->findChild<QSpinBox*>("PageNumber");
+    const QPdfPageNavigator* navigator = pdf->pdfView()->pageNavigator();
+    auto tool = [pdf](const char* text) {
+        for (QAction* a : pdf->findChild<QToolBar*>()->actions())
+            if (a->text() == text)
+                a->trigger();
+    };
+    page->setValue(3);
+    tool("Следующая"); // past the last page: stays
+    EXPECT_EQ(navigator->currentPage(), 2);
+    tool("Предыдущая");
+    EXPECT_EQ(page->value(), 2);
+    pdf->pdfView()->verticalScrollBar()->setValue(0);
+    EXPECT_EQ(page->value(), 1);
+    for (auto [from, to, pages] : {std::tuple{0, 0, 3}, {2, 3, 2}, {3, 0, 1}}) {
+        QPrinter printer;
+        printer.setOutputFileName(folder.dir.filePath("printed.pdf"));
+        ASSERT_TRUE(pdf->printPdf(printer, from, to));
+        QPdfDocument printed;
+        printed.load(printer.outputFileName());
+        EXPECT_EQ(printed.pageCount(), pages) << from << "-" << to;
+    }
+
+    // The same choice brings back the same window; a closed one is gone and comes anew.
+    m.mnuFilespravka->trigger();
+    EXPECT_EQ(commands.viewer("spravka.pdf"), pdf);
     pdf->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(commands.viewer("spravka.pdf"));

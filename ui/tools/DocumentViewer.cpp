@@ -55,8 +55,7 @@ QString pdfErrorReason(QPdfDocument::Error error) {
 DocumentViewer* DocumentViewer::open(const QString& path, QString* error) {
     auto* viewer = new DocumentViewer(path);
     const bool isPdf =
-        QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("application/pdf")) ||
-        path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+        QMimeDatabase().mimeTypeForFile(path).inherits(QStringLiteral("application/pdf"));
     const QString reason = isPdf ? viewer->loadPdf() : viewer->loadText();
     if (reason.isEmpty())
         return viewer;
@@ -158,8 +157,7 @@ void DocumentViewer::buildPdfToolBar() {
     pageBox_->setRange(1, pdf_->pageCount());
     pageBox_->setKeyboardTracking(false);
     bar->addWidget(pageBox_);
-    pageCountLabel_ = new QLabel(QStringLiteral(" из %1 ").arg(pdf_->pageCount()), bar);
-    bar->addWidget(pageCountLabel_);
+    bar->addWidget(new QLabel(QStringLiteral(" из %1 ").arg(pdf_->pageCount()), bar));
     action(QStringLiteral("Следующая"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
            [this, navigator] { goToPage(navigator->currentPage() + 1); });
     bar->addSeparator();

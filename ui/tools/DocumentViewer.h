@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QString>
 
-class QLabel;
 class QPdfDocument;
 class QPdfView;
 class QPlainTextEdit;
@@ -46,7 +45,6 @@ private:
     QPdfView* pdfView_ = nullptr;
     QPlainTextEdit* textView_ = nullptr;
     QSpinBox* pageBox_ = nullptr;
-    QLabel* pageCountLabel_ = nullptr;
 };
 
 } // namespace ui
