@@ -2,6 +2,7 @@
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
+#include "ui/platform/RussianTranslations.h"
 #include "ui/platform/Tone.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[]) {
     ui::releaseLargeBlocksToTheSystem();
     QApplication app(argc, argv);
+    ui::installRussianTranslations(app);
     ui::DialogMessageBoxes boxes;
     ui::AudioTone tone;
     ui::DesktopDocumentOpener opener;

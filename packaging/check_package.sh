@@ -34,9 +34,11 @@ done
 stray=$(awk '$1 !~ /^d/ {print $2}' "$work/contents" | grep -v '^/usr/\(bin\|share\)/' || true)
 [ -z "$stray" ] || fail "files outside /usr/bin and /usr/share: $stray"
 
-# Control fields: the Qt libraries found by dpkg-shlibdeps, and the fonts the window asks for.
+# Control fields: the Qt libraries found by dpkg-shlibdeps, the fonts the window asks for and
+# Qt's translations.
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6svg6 libqt6multimedia6 fonts-liberation; do
+for dep in libqt6widgets6 libqt6gui6 libqt6svg6 libqt6multimedia6 libqt6pdfwidgets6 \
+           libqt6printsupport6 fonts-liberation qt6-translations-l10n; do
     grep -q "\b$dep\b" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = ballflight ] || fail "wrong package name"

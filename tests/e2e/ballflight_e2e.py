@@ -261,6 +261,40 @@ def scenario_menu(program, session):
     check(status == 0, f"the program ended with status {status}")
 
 
+def scenario_documents(program, session):
+    """With no desktop application for PDF, Справка1 shows the document in the program's own
+    window; choosing it again brings back the same window, which outlives the main window."""
+    program.wait_drawn()
+
+    def choose_spravka1():
+        session.activate(program.window)
+        session.click(program.window, FILE_MENU_X, program.menu // 2)
+        time.sleep(0.7)
+        session.key("Down", "Return")  # the first item
+
+    choose_spravka1()
+    viewer = session.wait_window("spravka.pdf")
+    session.screenshot("viewer")
+    choose_spravka1()
+    time.sleep(1.0)
+    check(session.windows_named("spravka.pdf") == [viewer],
+          "choosing Справка1 again did not bring back the one viewer")
+
+    program.close_request()
+    program.answer_box("На Выход", ["Return"])
+    session.wait_window_gone(TITLE)
+    time.sleep(1.0)
+    check(program.alive() and session.windows_named("spravka.pdf") == [viewer],
+          "the viewer did not outlive the main window")
+    session.run(["wmctrl", "-i", "-c", hex(viewer)])
+    try:
+        status = program.proc.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program still runs after its last window closed")
+    check(status == 0, f"the program ended with status {status}")
+    print("documents: spravka.pdf shown in the program's own window, which outlived the main one")
+
+
 SCENARIOS = {
     "window": scenario_window,
     "run": scenario_run,
@@ -268,6 +302,7 @@ SCENARIOS = {
     "close": scenario_close,
     "resize": scenario_resize,
     "menu": scenario_menu,
+    "documents": scenario_documents,
 }
 
 

@@ -155,8 +155,16 @@ class XSession:
         self.display = ":" + number.decode().strip()
         runtime = os.path.join(self.work, "runtime")
         os.mkdir(runtime, 0o700)
+        # The program finds no desktop application for any document (a silent xdg-mime comes
+        # first on its PATH): it shows them in its own windows, never in the host's viewers.
+        stubs = os.path.join(self.work, "bin")
+        os.mkdir(stubs)
+        with open(os.path.join(stubs, "xdg-mime"), "w") as stub:
+            stub.write("#!/bin/sh\nexit 0\n")
+        os.chmod(os.path.join(stubs, "xdg-mime"), 0o755)
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
-                        XDG_RUNTIME_DIR=runtime, HOME=self.work)
+                        XDG_RUNTIME_DIR=runtime, HOME=self.work,
+                        PATH=stubs + os.pathsep + os.environ.get("PATH", os.defpath))
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY"):
             self.env.pop(name, None)

@@ -11,17 +11,11 @@ class RecordingDocumentOpener : public DocumentOpener {
 public:
     bool openDocument(const QString& name) override {
         documents.append(name);
-        return documentsOpen;
-    }
-    bool openInEditor(const QString& name) override {
-        edited.append(name);
-        return editorStarts;
+        return desktopOpens;
     }
 
-    QStringList documents; // names handed to the desktop
-    QStringList edited;    // names handed to the text editor
-    bool documentsOpen = true;
-    bool editorStarts = true;
+    QStringList documents;    // names handed to the desktop
+    bool desktopOpens = true; // false: the desktop has no application for them
 };
 
 } // namespace ui

@@ -1,12 +1,26 @@
 #include "ui/window/MenuCommands.h"
 #include "support/RecordingDocumentOpener.h"
 #include "support/RecordingMessageBoxes.h"
+#include "ui/platform/DocumentOpener.h"
+#include "ui/tools/DocumentViewer.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,47 +33,109 @@ struct Fixture {
     const ui::MenuActions& m = window.menuActions();
 };
 
+// A folder with the given files, made the working directory for the test's lifetime.
+struct DocumentFolder {
+    explicit DocumentFolder(std::initializer_list<std::pair<const char*, QByteArray>> files) {
+        for (const auto& [name, content] : files) {
+            QFile f(dir.filePath(name));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        }
+        QDir::setCurrent(dir.path());
+    }
+    ~DocumentFolder() { QDir::setCurrent(old); }
+    QString old = QDir::currentPath();
+    QTemporaryDir dir;
+};
+
+QByteArray threePagePdf() {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    QPainter painter(&writer);
+    for (int page = 1; page <= 3; ++page) {
+        if (page > 1)
+            writer.newPage();
+        painter.drawText(100, 100, QString::number(page));
+    }
+    painter.end();
+    return buffer.data();
+}
+
 } // namespace
 
 TEST(MenuCommands, DocumentsByBareNameFromTheWorkingDirectoryMissingOnesSilently) {
-    QTemporaryDir dir;
-    for (const char* name : {"spravka.pdf", "uprav.pdf"}) {
-        QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    ASSERT_TRUE(QDir(dir.path()).mkdir("history.pdf")); // a folder is no document
-    const QString old = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    DocumentFolder folder({{"spravka.pdf", {}}, {"uprav.pdf", {}}, {"instruction.txt", {}}});
+    ASSERT_TRUE(QDir().mkdir("history.pdf")); // a folder is no document
     Fixture f;
-    f.window.show();
-    for (QAction* a :
-         {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory, f.m.mnuHelpUprav})
+    for (QAction* a : {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory,
+                       f.m.mnuHelpUprav, f.m.mnuHelpInstruction})
         a->trigger();
-    EXPECT_EQ(f.opener.documents, QStringList({"spravka.pdf", "uprav.pdf"}));
-    // The instruction goes to the editor whether or not the file is there.
-    f.m.mnuHelpInstruction->trigger();
-    EXPECT_EQ(f.opener.edited, QStringList({"instruction.txt"}));
-    // Present, but the desktop cannot open it: still not a word.
-    f.opener.documentsOpen = false;
-    f.m.mnuFilespravka->trigger();
-    EXPECT_EQ(f.opener.documents.size(), 3);
+    EXPECT_EQ(f.opener.documents, QStringList({"spravka.pdf", "uprav.pdf", "instruction.txt"}));
+    EXPECT_FALSE(f.commands.viewer("spravka.pdf") || f.commands.viewer("instruction.txt"));
     EXPECT_TRUE(f.boxes.boxes.isEmpty());
-    EXPECT_TRUE(f.window.isVisible());
-    QDir::setCurrent(old);
 }
 
-TEST(MenuCommands, EditorThatCannotStartIsReportedAndTheProgramGoesOn) {
-    Fixture f;
-    f.window.show();
-    f.opener.editorStarts = false;
-    f.m.mnuHelpInstruction->trigger();
-    ASSERT_EQ(f.boxes.boxes.size(), 1);
-    EXPECT_FALSE(f.boxes.boxes[0].question);
-    EXPECT_TRUE(f.boxes.boxes[0].text.contains("instruction.txt"));
-    EXPECT_FALSE(f.boxes.boxes[0].title.isEmpty());
-    EXPECT_TRUE(f.window.isVisible());
-    f.m.mnuHelpAbout->trigger(); // the menu keeps working
-    EXPECT_EQ(f.boxes.boxes.size(), 2);
+// No application on the desktop: the program's own windows show the documents, one each.
+TEST(MenuCommands, WithoutADesktopApplicationTheProgramShowsTheDocumentItself) {
+    DocumentFolder folder({{"spravka.pdf", threePagePdf()},
+                           {"uprav.pdf", "%PDF-1.4 damaged"},
+                           {"instruction.txt", "\xEF\xBB\xBFКраткая инструкция\nПУСК"}});
+    ui::DesktopDocumentOpener noApplication([](const QString&) { return QString(); },
+                                            [](const QString&) {
+                                                ADD_FAILURE() << "launched";
+                                                return true;
+                                            });
+    ui::MainWindow window;
+    ui::RecordingMessageBoxes boxes;
+    ui::MenuCommands commands(window, noApplication, boxes);
+    const ui::MenuActions& m = window.menuActions();
+    for (QAction* a : {m.mnuFilespravka, m.mnuHelpInstruction, m.mnuHelpUprav, m.mnuFilesHistory})
+        a->trigger();
+    ui::DocumentViewer* pdf = commands.viewer("spravka.pdf");
+    ui::DocumentViewer* text = commands.viewer("instruction.txt");
+    ASSERT_TRUE(pdf && pdf->pdfView() && text && text->textView());
+    EXPECT_TRUE(pdf->isVisible() && text->isVisible());
+    EXPECT_EQ(pdf->windowTitle(), "spravka.pdf");
+    EXPECT_EQ(pdf->windowModality(), Qt::NonModal);
+    EXPECT_EQ(text->textView()->toPlainText(), "Краткая инструкция\nПУСК");
+    EXPECT_TRUE(text->textView()->isReadOnly());
+    // Damaged: a box names it; missing: nothing at all.
+    EXPECT_FALSE(commands.viewer("uprav.pdf") || commands.viewer("history.pdf"));
+    ASSERT_EQ(boxes.boxes.size(), 1);
+    EXPECT_TRUE(boxes.boxes[0].text.contains("uprav.pdf"));
+
+    // Pages by number and by the tools, scrolling moves the number, printing takes a range.
+    auto* page = pdf->findChild<QSpinBox*>("PageNumber");
+    const QPdfPageNavigator* navigator = pdf->pdfView()->pageNavigator();
+    auto tool = [pdf](const char* text) {
+        for (QAction* a : pdf->findChild<QToolBar*>()->actions())
+            if (a->text() == text)
+                a->trigger();
+    };
+    page->setValue(3);
+    tool("Следующая"); // past the last page: stays
+    EXPECT_EQ(navigator->currentPage(), 2);
+    tool("Предыдущая");
+    EXPECT_EQ(page->value(), 2);
+    pdf->pdfView()->verticalScrollBar()->setValue(0);
+    EXPECT_EQ(page->value(), 1);
+    for (auto [from, to, pages] : {std::tuple{0, 0, 3}, {2, 3, 2}, {3, 0, 1}}) {
+        QPrinter printer;
+        printer.setOutputFileName(folder.dir.filePath("printed.pdf"));
+        ASSERT_TRUE(pdf->printPdf(printer, from, to));
+        QPdfDocument printed;
+        printed.load(printer.outputFileName());
+        EXPECT_EQ(printed.pageCount(), pages) << from << "-" << to;
+    }
+
+    // The same choice brings back the same window; a closed one is gone and comes anew.
+    m.mnuFilespravka->trigger();
+    EXPECT_EQ(commands.viewer("spravka.pdf"), pdf);
+    pdf->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(commands.viewer("spravka.pdf"));
+    m.mnuFilespravka->trigger();
+    EXPECT_TRUE(commands.viewer("spravka.pdf"));
 }
 
 TEST(MenuCommands, AboutAndRegistrationBoxes) {

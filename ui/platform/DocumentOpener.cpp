@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QUrl>
 
@@ -10,46 +10,40 @@ namespace ui {
 
 namespace {
 
-QString inWorkingDirectory(const QString& name) {
-    return QDir::current().absoluteFilePath(name);
+constexpr int queryTimeoutMs = 5000;
+
+bool launchWithDesktop(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace
 
-DesktopDocumentOpener::DesktopDocumentOpener() : DesktopDocumentOpener(defaultEditors(), true) {}
+DesktopDocumentOpener::DesktopDocumentOpener()
+    : DesktopDocumentOpener(desktopApplication, launchWithDesktop) {}
 
-QStringList DesktopDocumentOpener::defaultEditors() {
-#ifdef Q_OS_WIN
-    return {QStringLiteral("notepad.exe")};
+QString DesktopDocumentOpener::desktopApplication(const QString& mimeType) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(queryTimeoutMs) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0) {
+        query.kill();
+        query.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 #else
-    // Graphical editors only: a terminal editor started without a terminal shows nothing.
-    return {QStringLiteral("gnome-text-editor"),
-            QStringLiteral("gedit"),
-            QStringLiteral("kwrite"),
-            QStringLiteral("kate"),
-            QStringLiteral("mousepad"),
-            QStringLiteral("pluma"),
-            QStringLiteral("xed"),
-            QStringLiteral("featherpad"),
-            QStringLiteral("leafpad"),
-            QStringLiteral("geany"),
-            QStringLiteral("xedit")};
+    // The shell itself reports a type without an application: the launcher then fails.
+    Q_UNUSED(mimeType);
+    return QStringLiteral("shell");
 #endif
 }
 
 bool DesktopDocumentOpener::openDocument(const QString& name) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(inWorkingDirectory(name)));
-}
-
-bool DesktopDocumentOpener::openInEditor(const QString& name) {
-    // Program and argument list, no shell: the editor resolves the bare name in the working
-    // directory it inherits, and may start on a file that is not there yet.
-    for (const QString& editor : editors_) {
-        if (QProcess::startDetached(editor, {name}, QDir::currentPath()))
-            return true;
-    }
-    // The desktop cannot associate a file that is not there.
-    return desktopFallback_ && QFileInfo::exists(inWorkingDirectory(name)) && openDocument(name);
+    const QString path = QDir::current().absoluteFilePath(name);
+    const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+    return !query_(type).isEmpty() && launch_(path);
 }
 
 } // namespace ui

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
+#include <functional>
 #include <utility>
 
 namespace ui {
@@ -13,33 +13,35 @@ class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
 
-    // Opens the document with the application the desktop associates with its type; false when
-    // it could not be handed over. The program does not wait for the application.
+    // Opens the document with the application the desktop associates with its type. False when
+    // the desktop has no application for it or the application could not be started: the
+    // program then shows the document itself. The program does not wait for the application.
     virtual bool openDocument(const QString& name) = 0;
-    // Starts a text editor on the file (which need not exist); false when no editor started.
-    virtual bool openInEditor(const QString& name) = 0;
 };
 
-// The real opener: QDesktopServices for documents; for text, the first editor of a list that
-// starts, then (where wanted, and if the file exists) the desktop's association. Editors come
-// first because a started editor is certain, while the desktop accepts a file even when it has
-// no application for it and then shows nothing.
+// The real opener. It first asks which application the desktop has for the file's type,
+// because the desktop's launcher accepts a file even when nothing can show it and then shows
+// nothing at all.
 class DesktopDocumentOpener : public DocumentOpener {
 public:
-    // Windows: notepad.exe. Elsewhere: common graphical editors found on PATH, then the
-    // desktop's association.
+    // The desktop's application for a MIME type ("org.gnome.Evince.desktop"), empty for none.
+    using ApplicationQuery = std::function<QString(const QString& mimeType)>;
+    // Starts the desktop's application on a file given by its absolute path; false on failure.
+    using Launcher = std::function<bool(const QString& path)>;
+
+    // xdg-mime and QDesktopServices.
     DesktopDocumentOpener();
-    DesktopDocumentOpener(QStringList editors, bool desktopFallback)
-        : editors_(std::move(editors)), desktopFallback_(desktopFallback) {}
+    DesktopDocumentOpener(ApplicationQuery query, Launcher launch)
+        : query_(std::move(query)), launch_(std::move(launch)) {}
 
     bool openDocument(const QString& name) override;
-    bool openInEditor(const QString& name) override;
 
-    static QStringList defaultEditors();
+    // "xdg-mime query default <type>": empty when xdg-mime is missing, fails or names nothing.
+    static QString desktopApplication(const QString& mimeType);
 
 private:
-    QStringList editors_;
-    bool desktopFallback_ = true;
+    ApplicationQuery query_;
+    Launcher launch_;
 };
 
 } // namespace ui

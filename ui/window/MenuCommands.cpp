@@ -2,6 +2,7 @@
 
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/tools/DocumentViewer.h"
 #include "ui/window/AuthorsWindow.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ProgramTexts.h"
@@ -39,18 +40,37 @@ MenuCommands::MenuCommands(MainWindow& window, DocumentOpener& opener, MessageBo
     connect(m.mnuHelpAvtors, &QAction::triggered, this, &MenuCommands::showAuthors);
 }
 
-void MenuCommands::openDocument(const QString& name) {
-    if (!QFileInfo(QDir::current().absoluteFilePath(name)).isFile())
-        return;
-    opener_.openDocument(name);
+MenuCommands::~MenuCommands() {
+    // Viewers still open when the commands go (only in tests: the program ends after its last
+    // window has closed).
+    for (const QPointer<DocumentViewer>& viewer : std::as_const(viewers_))
+        delete viewer.data();
 }
 
-void MenuCommands::openInstruction() {
-    // A missing instruction.txt is the editor's business; only an editor that never started
-    // is worth a word.
-    if (!opener_.openInEditor(instructionFile))
-        boxes_.inform(ProgramTexts::editorFailureText(instructionFile),
-                      ProgramTexts::editorFailureTitle());
+DocumentViewer* MenuCommands::viewer(const QString& name) const {
+    return viewers_.value(name);
+}
+
+void MenuCommands::openDocument(const QString& name) {
+    const QString path = QDir::current().absoluteFilePath(name);
+    if (!QFileInfo(path).isFile())
+        return;
+    DocumentViewer* viewer = viewers_.value(name);
+    if (!viewer) {
+        if (opener_.openDocument(name))
+            return;
+        QString error;
+        viewer = DocumentViewer::open(path, &error);
+        if (!viewer) {
+            boxes_.inform(error, name);
+            return;
+        }
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewers_.insert(name, viewer);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 void MenuCommands::exit() {

@@ -2,6 +2,7 @@
 
 #include "ui/window/AuthorsWindow.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -9,6 +10,7 @@
 namespace ui {
 
 class DocumentOpener;
+class DocumentViewer;
 class MainWindow;
 class MessageBoxes;
 
@@ -16,19 +18,19 @@ class MessageBoxes;
 // constructed. None of the commands reads or changes the model or starts a computation.
 //
 // Documents lie in the working directory and are named without a directory. A document that
-// is not there is left alone without a word (the desktop would only complain in a window of its
-// own); one the desktop cannot open is silent too. Only an editor that cannot be started at all
-// is reported, in a box, and the program goes on.
+// is not there is left alone without a word. The desktop's application for the document's type
+// shows it; where the desktop has none, or it cannot be started, the program's own viewer does.
+// Only a document that even the viewer cannot read is reported, in a box.
 class MenuCommands : public QObject {
     Q_OBJECT
 public:
     MenuCommands(MainWindow& window, DocumentOpener& opener, MessageBoxes& boxes,
                  QObject* parent = nullptr);
+    ~MenuCommands() override;
 
-    // "Справка1", "Справка2", "История", "Управление".
+    // "Справка1", "Справка2", "История", "Управление"; "Инструкция" with instruction.txt.
     void openDocument(const QString& name);
-    // "Инструкция": instruction.txt in the text editor.
-    void openInstruction();
+    void openInstruction() { openDocument(instructionFile); }
     // "Выход": the same close request as the window's close box, confirmation included.
     void exit();
     // "О программе" and "Регистрация": modal boxes with OK only.
@@ -39,6 +41,8 @@ public:
 
     // The open authors window, or null when there is none.
     AuthorsWindow* authorsWindow() const { return form2_; }
+    // The program's own open viewer of a document, or null.
+    DocumentViewer* viewer(const QString& name) const;
 
     static const QString instructionFile; // "instruction.txt"
 
@@ -53,6 +57,9 @@ private:
     MessageBoxes& boxes_;
     // No owner: the authors window may outlive the main window; it deletes itself on closing.
     QPointer<AuthorsWindow> form2_;
+    // One viewer per document. Like the desktop's application they stand in for, they have no
+    // owner: each may outlive the main window and deletes itself on closing.
+    QHash<QString, QPointer<DocumentViewer>> viewers_;
 };
 
 } // namespace ui

@@ -64,12 +64,4 @@ QString ProgramTexts::authorsText() {
     return lines.join(lineBreak);
 }
 
-QString ProgramTexts::editorFailureTitle() {
-    return QStringLiteral("Инструкция");
-}
-
-QString ProgramTexts::editorFailureText(const QString& name) {
-    return QStringLiteral("Не удалось запустить текстовый редактор для файла %1.").arg(name);
-}
-
 } // namespace ui

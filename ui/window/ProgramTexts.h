@@ -13,9 +13,6 @@ struct ProgramTexts {
     static QString registrationText();  // six lines about the (missing) state registration
     static QString authorsText();       // six lines; the first five padded to authorsLineWidth
 
-    static QString editorFailureTitle();
-    static QString editorFailureText(const QString& name);
-
     static constexpr int authorsLineWidth = 36;
     static const QString lineBreak; // "\r\n"
 };
