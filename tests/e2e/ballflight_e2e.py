@@ -282,8 +282,8 @@ def scenario_sound(program, session):
     session.activate(program.window)
     run_to_landing(program, session, shot.count(program.pane_rect(), RED))
 
-    # A height of 0 is refused: the warning tone first, then the box. Tab commits the field
-    # where typing alone does not.
+    # A height of 0 is refused: the warning tone first, then the box. The typed 0 or, where a
+    # field is checked only when it is left, the Tab raises it: one box either way.
     program.click_client(TEXT1[0] + TEXT1[2] // 2, TEXT1[1] + TEXT1[3] // 2)
     session.key("ctrl+a")
     session.type("0")
@@ -308,11 +308,11 @@ def scenario_tones(session, player):
                           stderr=subprocess.STDOUT, timeout=60)
     out = done.stdout.decode(errors="replace")
     check(done.returncode == 0, f"the tone player ended with status {done.returncode}: {out}")
+    bursts = check_tones(session.sound.stop_recording(), [600, 300, 300, 300])
     blocked = [int(ms) for ms in re.findall(r"blocked (\d+) ms", out)]
     # The first waits for the landing tone before its own.
     check(len(blocked) == 3 and blocked[0] >= 900 and all(300 <= b < 3000 for b in blocked),
           f"blocking tones blocked {blocked} ms")
-    bursts = check_tones(session.sound.stop_recording(), [600, 300, 300, 300])
     print(f"tones: blocked {blocked} ms; {bursts}")
 
 
