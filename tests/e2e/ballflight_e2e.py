@@ -1,16 +1,19 @@
 #!/usr/bin/env python3
 """Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
 
-    ballflight_e2e.py --app BUILD/app/ballflight --docs BUILD/share --artifacts DIR SCENARIO...
+    ballflight_e2e.py --app BUILD/app/ballflight --docs BUILD/share --player TONE_PLAYER
+                      --artifacts DIR SCENARIO...
 
 Each scenario gets its own X server. Pictures are judged by exact pixel colours (the model
 colours and the control backgrounds are exact RGB values), never by comparing whole images, so
-that other font versions do not change the verdict. A failed scenario leaves its screenshots and
-logs in ARTIFACTS/SCENARIO/.
+that other font versions do not change the verdict. The sound scenarios listen to a PulseAudio
+server of their own; every other scenario runs without one, so the program is silent there. A
+failed scenario leaves its screenshots, logs and recording in ARTIFACTS/SCENARIO/.
 """
 
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -20,9 +23,30 @@ sys.dont_write_bytecode = True  # keep the source folder clean
 from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
                             FILE_MENU_X, FRAME1, HELP_MENU_X, MARKER_RED_MAX, OPTION_CENTRES, RED,
                             TEXT1, TEXT2, TITLE, WHITE, WINDOW_GREY, Program, check)
+from sound import SoundServer, check_tones
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
 
 # --- scenarios ---------------------------------------------------------------------------------
+
+
+def run_to_landing(program, session, before):
+    """Presses ПУСК and waits until the red curve has stopped growing for a second.
+
+    Returns the last screenshot, the red pixel counts seen and the seconds until the landing.
+    """
+    rect = program.pane_rect()
+    started = time.monotonic()
+    program.click_client(CMD_OK[0] + CMD_OK[2] // 2, CMD_OK[1] + CMD_OK[3] // 2)
+    counts = [before]
+    stable_since = None  # when the red count took its latest value
+    while time.monotonic() - started < 60:
+        shot = session.screenshot("flying")
+        counts.append(shot.count(rect, RED))
+        if counts[-1] != counts[-2] or stable_since is None:
+            stable_since = time.monotonic()
+        elif counts[-1] > MARKER_RED_MAX and time.monotonic() - stable_since > 1.0:
+            break
+    return shot, counts, stable_since - started
 
 
 def scenario_window(program, session):
@@ -66,18 +90,7 @@ def scenario_run(program, session):
     before = shot.count(rect, RED)
     check(before <= MARKER_RED_MAX, f"{before} red pixels in the pane before the run")
 
-    started = time.monotonic()
-    program.click_client(CMD_OK[0] + CMD_OK[2] // 2, CMD_OK[1] + CMD_OK[3] // 2)
-    counts = [before]
-    stable_since = None  # when the red count took its latest value
-    while time.monotonic() - started < 60:
-        shot = session.screenshot("flying")
-        counts.append(shot.count(rect, RED))
-        if counts[-1] != counts[-2] or stable_since is None:
-            stable_since = time.monotonic()
-        elif counts[-1] > MARKER_RED_MAX and time.monotonic() - stable_since > 1.0:
-            break
-    landed = stable_since - started
+    shot, counts, landed = run_to_landing(program, session, before)
     print(f"run: red pixel counts {counts}, landed after about {landed:.1f} s")
     check(counts[-1] > before + 200, f"no red curve after the run (red counts {counts})")
     # At least one picture caught the ball in flight: more red than before, less than at the end.
@@ -295,6 +308,48 @@ def scenario_documents(program, session):
     print("documents: spravka.pdf shown in the program's own window, which outlived the main one")
 
 
+def scenario_sound(program, session):
+    """The tones as a listener hears them: a landing, a refused field and another landing,
+    recorded from the sink the program plays into. Each tone sounds whole (600, 300 and
+    600 ms of 880 Hz), alone and unclipped."""
+    shot = program.wait_drawn()
+    session.activate(program.window)
+    run_to_landing(program, session, shot.count(program.pane_rect(), RED))
+
+    # A height of 0 is refused: the warning tone first, then the box. The typed 0 or, where a
+    # field is checked only when it is left, the Tab raises it: one box either way.
+    program.click_client(TEXT1[0] + TEXT1[2] // 2, TEXT1[1] + TEXT1[3] // 2)
+    session.key("ctrl+a")
+    session.type("0")
+    session.key("Tab")
+    program.answer_box("Ошибка", ["Return"])
+    time.sleep(1.0)
+    check(not session.windows_named("Ошибка"), "a second box after one refused height")
+
+    shot = program.wait_drawn()
+    run_to_landing(program, session, shot.count(program.pane_rect(), RED))
+    time.sleep(1.0)  # the last tone and its way through the server
+    bursts = check_tones(session.sound.stop_recording(), [600, 300, 600])
+    print(f"sound: {bursts}")
+
+
+def scenario_tones(session, player):
+    """Tones that follow each other closely, played as the window plays them: a blocking tone
+    asked for during a landing tone waits for it, and blocking tones back to back each sound
+    whole."""
+    steps = ["s50", "b25", "w200", "b25", "b25", "w1500"]
+    done = subprocess.run([player, *steps], env=session.env, stdout=subprocess.PIPE,
+                          stderr=subprocess.STDOUT, timeout=60)
+    out = done.stdout.decode(errors="replace")
+    check(done.returncode == 0, f"the tone player ended with status {done.returncode}: {out}")
+    bursts = check_tones(session.sound.stop_recording(), [600, 300, 300, 300])
+    blocked = [int(ms) for ms in re.findall(r"blocked (\d+) ms", out)]
+    # The first waits for the landing tone before its own.
+    check(len(blocked) == 3 and blocked[0] >= 900 and all(300 <= b < 3000 for b in blocked),
+          f"blocking tones blocked {blocked} ms")
+    print(f"tones: blocked {blocked} ms; {bursts}")
+
+
 SCENARIOS = {
     "window": scenario_window,
     "run": scenario_run,
@@ -303,13 +358,17 @@ SCENARIOS = {
     "resize": scenario_resize,
     "menu": scenario_menu,
     "documents": scenario_documents,
+    "sound": scenario_sound,
+    "tones": scenario_tones,
 }
+LISTENING = {"sound", "tones"}
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--app", required=True)
     parser.add_argument("--docs", required=True)
+    parser.add_argument("--player", required=True)
     parser.add_argument("--artifacts", required=True)
     parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
     args = parser.parse_args()
@@ -321,14 +380,23 @@ def main():
         shutil.rmtree(os.path.join(args.artifacts, name), ignore_errors=True)
         with XSession(args.artifacts) as session:
             try:
-                program = Program(session, os.path.abspath(args.app), args.docs)
-                SCENARIOS[name](program, session)
-                # Every scenario ends the program as a user does, and it must end cleanly.
-                if program.alive():
-                    scenario_close_quietly(program)
+                if name in LISTENING:
+                    # The program finds its output when it starts.
+                    session.sound = SoundServer(session).start()
+                    session.env["PULSE_SERVER"] = session.sound.address
+                if name == "tones":
+                    scenario_tones(session, os.path.abspath(args.player))
+                else:
+                    program = Program(session, os.path.abspath(args.app), args.docs)
+                    SCENARIOS[name](program, session)
+                    # Every scenario ends the program as a user does, and it must end cleanly.
+                    if program.alive():
+                        scenario_close_quietly(program)
                 print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
             except Exception as error:  # any error leaves its pictures behind
                 folder = session.keep_artifacts(name)
+                if session.sound:
+                    session.sound.keep(folder)
                 print(f"FAIL {name}: {error}\n  screenshots and logs: {folder}", file=sys.stderr)
                 failed.append(name)
     return 1 if failed else 0

@@ -94,6 +94,7 @@ class XSession:
         self.procs = []
         self.shots = []
         self.app = None
+        self.sound = None  # a SoundServer, for the scenarios that listen
         self.env = None
         self._logs = []
 
@@ -122,7 +123,7 @@ class XSession:
         shutil.rmtree(self.work, ignore_errors=True)
         return False
 
-    def _spawn(self, argv, log_name, **kwargs):
+    def spawn(self, argv, log_name, **kwargs):
         log = open(os.path.join(self.work, log_name), "wb")
         self._logs.append(log)
         proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
@@ -134,7 +135,7 @@ class XSession:
         read_end, write_end = os.pipe()
         # -displayfd: the server takes the first free display and writes its number when it is
         # ready for clients, so parallel test runs never clash.
-        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                      f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
                     "xvfb.log", pass_fds=(write_end,))
         os.close(write_end)
@@ -162,9 +163,12 @@ class XSession:
         with open(os.path.join(stubs, "xdg-mime"), "w") as stub:
             stub.write("#!/bin/sh\nexit 0\n")
         os.chmod(os.path.join(stubs, "xdg-mime"), 0o755)
+        # No sound server unless a scenario starts one: a socket that does not exist keeps the
+        # program silent and stops the sound library from starting a server of its own.
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime, HOME=self.work,
-                        PATH=stubs + os.pathsep + os.environ.get("PATH", os.defpath))
+                        PATH=stubs + os.pathsep + os.environ.get("PATH", os.defpath),
+                        PULSE_SERVER="unix:" + os.path.join(self.work, "no-sound-server"))
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY"):
             self.env.pop(name, None)
@@ -173,13 +177,13 @@ class XSession:
         self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
 
     def _start_window_manager(self):
-        self._spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
+        self.spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
         # openbox owns the screen's window-manager selection once it manages windows.
         poll("openbox to manage the screen",
              lambda: "Name:" in self.run(["wmctrl", "-m"], check=False), timeout=20)
 
     def start_app(self, argv, cwd):
-        self.app = self._spawn(argv, "app.log", env=self.env, cwd=cwd)
+        self.app = self.spawn(argv, "app.log", env=self.env, cwd=cwd)
         return self.app
 
     def log(self, name):

@@ -2,12 +2,11 @@
 
 #include <QAudioDevice>
 #include <QAudioFormat>
-#include <QBuffer>
 #include <QByteArray>
+#include <QTimer>
 
 #include <memory>
-
-class QAudioSink;
+#include <vector>
 
 namespace ui {
 
@@ -24,10 +23,13 @@ public:
     virtual int startBeepTone(int n) = 0;
 };
 
-// The tone through the default audio output; silence of the same length when there is none.
+// The tone through an audio output (the default one unless given); silence of the same length
+// when there is none. Every tone is heard whole: one that starts while another still sounds
+// follows it, and an output stream is closed only after its tone has been played.
 class AudioTone : public Tone {
 public:
     AudioTone();
+    explicit AudioTone(const QAudioDevice& device);
     ~AudioTone() override;
 
     void BeepTone(int n) override;
@@ -36,14 +38,24 @@ public:
     bool hasOutput() const { return !device_.isNull(); }
 
 private:
+    struct Voice;
+
+    // Opens a stream for one tone and writes what it takes; nullptr if the output refuses.
+    Voice* play(int durationMs);
+    void feed(Voice& voice) const;
+    // Feeds every stream and notes the tones that have been heard.
+    void serve();
+    // Also closes the streams whose tone is over (only from the event loop: see Tone.cpp).
+    void tick();
+    // How long the tones already playing still need, in µs.
+    qint64 stillSounding() const;
     QByteArray samples(int durationMs) const;
 
     QAudioDevice device_;
     QAudioFormat format_;
-    // Kept until the next tone so that the end of a tone is not cut off.
-    std::unique_ptr<QAudioSink> sink_;
-    QBuffer buffer_;
-    QByteArray bytes_;
+    QByteArray silence_;
+    std::vector<std::unique_ptr<Voice>> voices_;
+    QTimer ticker_;
 };
 
 } // namespace ui

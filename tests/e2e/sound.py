@@ -1,0 +1,152 @@
+"""A private PulseAudio server with a null sink, a recording of what is played into it, and the
+analysis that finds the tones in that recording.
+
+The server runs as whoever runs the tests (root included: it only warns then), answers on a
+socket of its own in the test's folder and loads nothing but the null sink and that socket, so
+parallel tests never hear each other and no real sound device is touched. The program under test
+is pointed at it with PULSE_SERVER; the recording is the sink's monitor as raw 16-bit mono.
+"""
+
+import array
+import math
+import os
+import subprocess
+import wave
+
+from xsession import Failure, poll
+
+RATE = 44100
+FULL_SCALE = 32767
+SINK = "ballflight"
+
+
+class SoundServer:
+    """pulseaudio with one null sink and parec recording its monitor into a file."""
+
+    def __init__(self, session):
+        self.session = session
+        self.folder = os.path.join(session.work, "pulse")
+        os.mkdir(self.folder, 0o700)
+        self.address = "unix:" + os.path.join(self.folder, "socket")
+        self.recording = os.path.join(self.folder, "monitor.raw")
+        self.recorder = None
+
+    def start(self):
+        env = dict(os.environ, HOME=self.folder, XDG_RUNTIME_DIR=self.folder,
+                   XDG_CONFIG_HOME=self.folder, PULSE_RUNTIME_PATH=self.folder,
+                   PULSE_STATE_PATH=self.folder)
+        # Without X and a session bus pulseaudio only notes that it cannot reach them.
+        for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER"):
+            env.pop(name, None)
+        socket = self.address[len("unix:"):]
+        server = self.session.spawn(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+             "--disable-shm=yes", "--realtime=no", "--high-priority=no", "--log-target=stderr",
+             "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1",
+             "-L", f"module-native-protocol-unix socket={socket} auth-anonymous=1"],
+            "pulseaudio.log", env=env)
+
+        def ready():
+            if server.poll() is not None:
+                raise Failure("pulseaudio ended at start: " + self.session.log("pulseaudio.log"))
+            return subprocess.run(["pactl", "--server", self.address, "info"], env=env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                  timeout=10).returncode == 0
+
+        poll("the PulseAudio server to answer", ready, timeout=30, interval=0.2)
+        # Small fragments, so that the file holds all that was played when parec is stopped.
+        self.recorder = self.session.spawn(
+            ["parec", "--server", self.address, "--device", SINK + ".monitor", "--raw",
+             "--format=s16le", "--channels=1", f"--rate={RATE}", "--latency-msec=20",
+             self.recording], "parec.log", env=env)
+        poll("the recording to begin",
+             lambda: os.path.exists(self.recording) and os.path.getsize(self.recording) > 0, 20)
+        return self
+
+    def stop_recording(self):
+        """Ends the recording and returns its samples."""
+        if self.recorder.poll() is None:
+            self.recorder.terminate()
+            self.recorder.wait(timeout=10)
+        with open(self.recording, "rb") as f:
+            data = f.read()
+        return array.array("h", data[: len(data) // 2 * 2]).tolist()
+
+    def keep(self, folder):
+        """Saves the recording as a WAV file, to listen to after a failure."""
+        with wave.open(os.path.join(folder, "monitor.wav"), "wb") as w:
+            w.setnchannels(1)
+            w.setsampwidth(2)
+            w.setframerate(RATE)
+            w.writeframes(array.array("h", self.stop_recording()).tobytes())
+        with open(os.path.join(folder, "pulseaudio.log"), "w") as f:
+            f.write(self.session.log("pulseaudio.log"))
+
+
+# --- analysis ----------------------------------------------------------------------------------
+
+WINDOW = RATE // 200  # 5 ms
+LOUD = 0.05 * FULL_SCALE  # a window this loud (RMS) belongs to a tone
+QUIET = 0.005 * FULL_SCALE  # no sample outside the tones may be louder
+
+
+class Burst:
+    """One stretch of tone: where it starts and ends (in samples) and its pitch."""
+
+    def __init__(self, samples, start, end):
+        self.start, self.end = start, end
+        self.ms = (end - start) * 1000 / RATE
+        # The pitch from the first and the last upward zero crossing, each placed between its
+        # two samples, and the whole periods between them; 10 ms from either end, past the fades.
+        edge = RATE // 100
+        ups = [i - samples[i] / (samples[i] - samples[i - 1])
+               for i in range(start + edge, end - edge) if samples[i - 1] < 0 <= samples[i]]
+        self.hz = (len(ups) - 1) * RATE / (ups[-1] - ups[0]) if len(ups) > 2 else 0.0
+
+    def __repr__(self):
+        return f"{self.ms:.0f} ms at {self.start * 1000 / RATE:.0f} ms, {self.hz:.1f} Hz"
+
+
+def find_bursts(samples):
+    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD."""
+    loud = []
+    for w in range(len(samples) // WINDOW):
+        chunk = samples[w * WINDOW : (w + 1) * WINDOW]
+        loud.append(math.sqrt(sum(s * s for s in chunk) / WINDOW) > LOUD)
+    bursts, w = [], 0
+    while w < len(loud):
+        if not loud[w]:
+            w += 1
+            continue
+        first = w
+        while w < len(loud) and loud[w]:
+            w += 1
+        # From the first to the last sample above the quiet level; the 2 ms fades may lie in
+        # the quieter windows on either side.
+        lo, hi = max(0, (first - 1) * WINDOW), min(len(samples), (w + 1) * WINDOW)
+        heard = [i for i in range(lo, hi) if abs(samples[i]) > QUIET]
+        start, end = heard[0], heard[-1] + 1
+        bursts.append(Burst(samples, start, end))
+    return bursts
+
+
+def check_tones(samples, lengths_ms, hz=880.0, hz_tolerance=5.0, ms_tolerance=30.0):
+    """Fails unless the recording holds exactly these tones, in this order, each of its length
+    and pitch, with silence between them and nothing clipped."""
+    bursts = find_bursts(samples)
+    summary = f"tones found: {bursts or 'none'}"
+    if len(bursts) != len(lengths_ms):
+        raise Failure(f"expected {len(lengths_ms)} tones of {lengths_ms} ms; {summary}")
+    for burst, want in zip(bursts, lengths_ms):
+        if abs(burst.ms - want) > ms_tolerance or abs(burst.hz - hz) > hz_tolerance:
+            raise Failure(f"expected tones of {lengths_ms} ms at {hz:.0f} Hz; {summary}")
+    clipped = sum(1 for s in samples if s >= FULL_SCALE or s <= -FULL_SCALE)
+    if clipped:
+        raise Failure(f"{clipped} samples at full scale (clipped); {summary}")
+    edges = [0] + [e for b in bursts for e in (b.start, b.end)] + [len(samples)]
+    for a, b in zip(edges[0::2], edges[1::2]):
+        peak = max((abs(s) for s in samples[a:b]), default=0)
+        if peak > QUIET:
+            raise Failure(f"sound outside the tones (peak {peak} between "
+                          f"{a * 1000 // RATE} and {b * 1000 // RATE} ms); {summary}")
+    return bursts

@@ -1,0 +1,36 @@
+// Plays tones through the default audio output the way the window does, for the real-sound
+// test: each argument is one step, "b25" = BeepTone(25), "s50" = startBeepTone(50) and on at
+// once, "w300" = 300 ms of the event loop. Prints how long each blocking tone blocked.
+#include "ui/platform/Tone.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ui::AudioTone tone;
+    if (!tone.hasOutput()) {
+        std::fprintf(stderr, "no audio output\n");
+        return 2;
+    }
+    for (const QString& step : app.arguments().mid(1)) {
+        const int value = step.mid(1).toInt();
+        QElapsedTimer clock;
+        clock.start();
+        if (step.startsWith('b')) {
+            tone.BeepTone(value);
+            std::printf("%s blocked %lld ms\n", qPrintable(step), clock.elapsed());
+        } else if (step.startsWith('s')) {
+            tone.startBeepTone(value);
+        } else {
+            QEventLoop loop;
+            QTimer::singleShot(value, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+    }
+    return 0;
+}
