@@ -22,6 +22,7 @@
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/FlightAnimation.h"
+#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

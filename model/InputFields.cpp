@@ -90,6 +90,28 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
     return std::nullopt;
 }
 
+std::string allowedRange(Field f, const Inputs& current) {
+    switch (f) {
+    case Field::h0:
+        return "допустимо h > 0 м";
+    case Field::v0:
+        return "допустимо Vo > 0 м/с";
+    case Field::alphaDeg:
+        return "допустимо -90 < α < 90 град";
+    case Field::d:
+        return "допустимо d > 0 м";
+    case Field::rho:
+        return "допустимо ρ > ρo = " + FormatPoint(current.rho0, row(Field::rho0).pattern) +
+               " кг/м3";
+    case Field::rho0:
+        return "допустимо 0 < ρo < ρ = " + FormatPoint(current.rho, row(Field::rho).pattern) +
+               " кг/м3";
+    case Field::eta:
+        return "допустимо η > 0 Па·с";
+    }
+    return {};
+}
+
 FieldSettlement settleField(Field f, std::string_view typedText, Inputs& in) {
     Handling h{f, in};
     h.run(std::string(typedText));

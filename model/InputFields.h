@@ -24,6 +24,10 @@ struct Rejection {
 // the other density takes it from current.
 std::optional<Rejection> checkInput(Field f, double value, const Inputs& current);
 
+// What the field accepts, in Russian, for a text that is refused while it is typed:
+// "допустимо h > 0 м"; the density limits name the other density's current value.
+std::string allowedRange(Field f, const Inputs& current);
+
 // Outcome of one edit of a field.
 struct FieldSettlement {
     double value;                      // the input as finally stored

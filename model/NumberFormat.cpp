@@ -190,6 +190,35 @@ std::string resultText(std::string_view prefix, double value, NumberRule rule,
     return text + formatByRule(value, rule, decimalSeparator) + std::string(unit);
 }
 
+bool isWholeNumber(std::string_view text) {
+    enum class Stage { Sign, Integer, Fraction, ExponentSign, Exponent } stage = Stage::Sign;
+    bool digits = false, exponentDigits = false;
+    for (char ch : text) {
+        if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r')
+            continue;
+        const bool digit = ch >= '0' && ch <= '9';
+        if (stage == Stage::Sign && (ch == '+' || ch == '-'))
+            stage = Stage::Integer;
+        else if ((stage == Stage::Sign || stage == Stage::Integer) && digit)
+            digits = true, stage = Stage::Integer;
+        else if ((stage == Stage::Sign || stage == Stage::Integer) && ch == '.')
+            stage = Stage::Fraction;
+        else if (stage == Stage::Fraction && digit)
+            digits = true;
+        else if ((stage == Stage::Integer || stage == Stage::Fraction) && digits &&
+                 (ch == 'e' || ch == 'E' || ch == 'd' || ch == 'D'))
+            stage = Stage::ExponentSign;
+        else if (stage == Stage::ExponentSign && (ch == '+' || ch == '-'))
+            stage = Stage::Exponent;
+        else if ((stage == Stage::ExponentSign || stage == Stage::Exponent) && digit)
+            exponentDigits = true, stage = Stage::Exponent;
+        else
+            return false;
+    }
+    const bool inExponent = stage == Stage::ExponentSign || stage == Stage::Exponent;
+    return digits && (!inExponent || exponentDigits);
+}
+
 double ReadNumber(std::string_view text) {
     // Collect the characters that fit the grammar, ignoring blanks wherever they stand.
     std::string mantissa;

@@ -44,4 +44,8 @@ std::string formatGeneral(double value);
 // double range reads as the largest finite double of that sign, never as infinity.
 double ReadNumber(std::string_view text);
 
+// True when the whole text (blanks aside) is one number of that grammar, its exponent complete:
+// "0.05", " -3", "1e-3", "5." and ".5" are; "", "-", ".", "1e", "1e-" and "12abc" are not.
+bool isWholeNumber(std::string_view text);
+
 } // namespace model

@@ -106,7 +106,10 @@ FlightGroup Throw::flyGroup() {
             g.done = true;
             return g;
         }
-        g.top = g.top || r.apex;
+        if (r.apex) {
+            g.top = true;
+            piecesBeforeTop_ = pieces_.size();
+        }
         if (++loopIndex_ == settings_.pauseEvery) {
             loopIndex_ = 0;
             g.pieceEnds = true;

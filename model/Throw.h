@@ -93,6 +93,9 @@ public:
     // line (x, 0)-(x, y), once the top is found.
     const std::vector<PanePoint>& flightPieces() const { return pieces_; }
     std::optional<PanePoint> topMarker() const;
+    // How many pieces ended before the group in which the top was found: the top marker is
+    // drawn after them.
+    std::size_t piecesBeforeTop() const { return piecesBeforeTop_; }
     const VelocityRanges& velocityRanges() const { return velocity_; }
     const VelocityCurves& velocityCurves() const { return curves_; }
 
@@ -125,6 +128,7 @@ private:
     std::vector<PanePoint> linearPath_;
     QuadraticDragStepper flight_;
     std::vector<PanePoint> pieces_;
+    std::size_t piecesBeforeTop_ = 0;
     VelocityRanges velocity_;
     VelocityCurves curves_;
 };

@@ -14,12 +14,13 @@ public:
     int startBeepTone(int n) override {
         ++started;
         lastN = n;
-        return 0;
+        return landingMs;
     }
 
     int blocking = 0;
     int started = 0;
     int lastN = 0;
+    int landingMs = 0; // how long a started tone is said to sound
 };
 
 } // namespace ui

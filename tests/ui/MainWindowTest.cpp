@@ -1,4 +1,5 @@
 #include "ui/window/MainWindow.h"
+#include "ui/window/InputField.h"
 #include "ui/window/ResultLabel.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "support/TeeSurface.h"
 #include "ui/Program.h"
 #include "ui/run/FlightAnimation.h"
+#include "ui/window/InputField.h"
 #include "ui/window/ResultLabel.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,11 @@
 
 #include <climits>
 #include <memory>
+
+// Readable failures: texts as UTF-8, not as lists of bytes.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace testing_ui {
 
@@ -51,7 +57,7 @@ protected:
     }
 
     QString text(Quantity q) const { return window.result(q)->text(); }
-    QLineEdit* field(Field f) const { return window.field(f); }
+    ui::InputField* field(Field f) const { return window.field(f); }
 
     void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
     // Lets the flight run until it has made the given number of ticks, or with no number until

@@ -54,12 +54,15 @@ TEST_F(Controller, StartState) {
 }
 
 TEST_F(Controller, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
-    // Command1, were it visible, has exactly the effect of a size change.
+    // Command1, were it visible, acts like a change of size: the layout only.
     forgetDrawing();
     window.command1()->show();
     QTest::mouseClick(window.command1(), Qt::LeftButton);
     EXPECT_FALSE(window.command1()->isVisible());
+    EXPECT_TRUE(calls(1).empty());
 
+    // An input recomputes the trajectory pane.
+    paste(Field::h0, "0.5");
     // Clear, scale, axes ending with the ball marker at the start, then vacuum and linear drag:
     // the top line, then the curve from a thick start dot.
     const model::Throw& t = *run.currentThrow();
@@ -146,19 +149,26 @@ TEST_F(Controller, FullRunWithTheDefaultsThenAResize) {
     EXPECT_NEAR(lastVy.args[1], -3.113040, 1e-5);
     EXPECT_GT(window.pane(Graph::vy)->itemCount(), 0u); // the real panes got it too
 
-    // A resize after the run redraws the trajectory pane only and clears the flight's labels.
+    // A resize after the run keeps every result and drawing; the trajectory graph comes back
+    // to the front.
+    const QString landed = quadraticColumn(window);
     window.option(Graph::vx)->click();
     forgetDrawing();
     window.resize(window.width() + 80, window.height() + 40);
     QCoreApplication::processEvents();
-    EXPECT_EQ(quadraticColumn(window), bareColumn);
+    EXPECT_EQ(quadraticColumn(window), landed);
     EXPECT_TRUE(window.option(Graph::trajectory)->isChecked());
     EXPECT_TRUE(window.pane(Graph::trajectory)->isVisible() && window.hScroll()->isVisible());
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
+    for (int n : {1, 2, 3})
+        EXPECT_TRUE(calls(n).empty()) << n;
+
+    // A scale bar redraws the same throw at the new scale, the red curve and its top included.
+    window.hScroll()->setValue(150);
+    EXPECT_EQ(calls(1)[1], SurfaceCall::setScale(0, 1, 3, 0));
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 110);
+    EXPECT_EQ(count(calls(1), Op::DrawLine, red), 1);
+    EXPECT_EQ(quadraticColumn(window), landed);
     EXPECT_TRUE(calls(2).empty());
-    EXPECT_TRUE(calls(3).empty());
-    EXPECT_GT(window.pane(Graph::vx)->itemCount(), 0u);
 }
 
 TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
@@ -192,4 +202,33 @@ TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
     window.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd);
     EXPECT_EQ(run.scaleX(), 80 * 0.01);
     EXPECT_EQ(run.shortRecomputes(), before + 3);
+}
+
+TEST_F(Controller, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
+    clickRun();
+    flyUntilTick(20);
+    ASSERT_TRUE(run.busy());
+    forgetDrawing();
+    window.vScroll()->setValue(150);
+    EXPECT_EQ(calls(1)[0], SurfaceCall::clear());
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), run.flight().piecesDrawn());
+    ASSERT_TRUE(run.busy());
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 110); // the redrawn pieces and the rest
+    EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= 0.562 c");
+
+    // An edit while the landing tone sounds completes the landing first.
+    tone.landingMs = 60000;
+    QSignalSpy finished(&run, &ui::ThrowController::runFinished);
+    clickRun();
+    while (run.flight().running())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_TRUE(run.busy()); // the tone sounds
+    EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= ");
+    forgetDrawing();
+    paste(Field::h0, "1");
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(count(calls(2), Op::DrawLineTo, red), 1109); // the velocity panes of the landing
+    EXPECT_FALSE(run.busy());
+    EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= "); // then the new input starts afresh
 }

@@ -4,6 +4,7 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
 #include "ui/Program.h"
+#include "ui/window/InputField.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,13 +49,16 @@ void idle(int ms) {
     while (clock.elapsed() < ms);
 }
 
-// Every input is inside its limits and equals the number its field shows; empty when so.
+// Every input is inside its limits and equals the number its field shows once the field is
+// committed (a field still typed into shows what is typed); empty when so.
 std::string fault(ui::Program& program) {
     const model::Inputs& in = program.controller().inputs();
     if (!(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
           in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0))
         return "inputs outside their limits";
     for (const model::Field f : model::allFields) {
+        if (program.fields().pending(f))
+            continue;
         const std::string text = program.window().field(f)->text().toStdString();
         if (model::ReadNumber(text) != model::inputOf(in, f))
             return model::row(f).control + (" shows \"" + text + "\"");
@@ -154,8 +158,9 @@ TEST(WindowSoak, ThousandRandomActions) {
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
-    // The last flight lands, and the window is whole afterwards.
+    // The last flight lands (at once: it may be a long one), and the window is whole afterwards.
     window.resize(720, 560);
+    run.setGroupsPerTick(0);
     QElapsedTimer clock;
     clock.start();
     while (run.busy() && clock.elapsed() < 30000)

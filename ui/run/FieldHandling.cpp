@@ -1,12 +1,12 @@
 #include "ui/run/FieldHandling.h"
 
 #include "model/InputFields.h"
+#include "model/NumberFormat.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/ThrowController.h"
+#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
-
-#include <QLineEdit>
 
 #include <algorithm>
 
@@ -19,21 +19,61 @@ constexpr int kWarningTone = 25;
 
 FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller, MessageBoxes& boxes,
                              Tone& tone, QObject* parent)
-    : QObject(parent), controller_(controller), boxes_(boxes), tone_(tone) {
+    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), tone_(tone) {
     for (const model::FieldRow& row : model::fieldRows()) {
-        QLineEdit* edit = window.field(row.id);
+        InputField* edit = window.field(row.id);
         const model::Field f = row.id;
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, f, edit](const QString& text) { changed(f, edit, text); });
+        connect(edit, &InputField::textChanged, this,
+                [this, f](const QString& text) { changed(f, text); });
+        connect(edit, &InputField::committed, this, [this, f] { commit(f); });
+        connect(edit, &InputField::reverted, this, [this, f] { revert(f); });
+    }
+    connect(&window, &MainWindow::closeRequested, this, &FieldHandling::commitAll);
+    connect(&window, &MainWindow::menuOpening, this, &FieldHandling::commitAll);
+    connect(&controller, &ThrowController::aboutToRun, this, &FieldHandling::commitAll);
+}
+
+void FieldHandling::changed(model::Field f, const QString& text) {
+    if (rewriting_)
+        return;
+    if (window_.field(f)->typing())
+        typed(f, text);
+    else
+        handleWhole(f, text);
+}
+
+void FieldHandling::typed(model::Field f, const QString& text) {
+    if (!pending_[index(f)])
+        beforeTyping_[index(f)] = model::inputOf(controller_.inputs(), f);
+    pending_[index(f)] = true;
+    InputField* edit = window_.field(f);
+    model::Inputs trial = controller_.inputs();
+    const std::string typedText = text.toStdString();
+    const bool accepted = model::isWholeNumber(typedText) &&
+                          model::settleField(f, typedText, trial).rejections.empty();
+    if (!accepted) {
+        edit->setUnfinished(
+            true, QStringLiteral("Значение ещё не принято: ") +
+                      QString::fromStdString(model::allowedRange(f, controller_.inputs())));
+        return;
+    }
+    edit->setUnfinished(false);
+    if (model::inputOf(trial, f) != model::inputOf(controller_.inputs(), f)) {
+        model::inputOf(controller_.inputs(), f) = model::inputOf(trial, f);
+        controller_.inputsChanged();
     }
 }
 
-void FieldHandling::changed(model::Field f, QLineEdit* edit, const QString& text) {
-    if (rewriting_)
+void FieldHandling::handleWhole(model::Field f, const QString& text) {
+    // Boxes are modal: a commit asked for meanwhile (the focus moving to the box) waits.
+    if (handling_)
         return;
+    handling_ = true;
     ++changes_;
-    if (controller_.loaded())
-        controller_.abandonFlight();
+    pending_[index(f)] = false;
+    InputField* edit = window_.field(f);
+    edit->setUnfinished(false);
+    controller_.inputsAboutToChange();
     const int cursor = edit->cursorPosition();
 
     const model::FieldSettlement settled =
@@ -50,7 +90,25 @@ void FieldHandling::changed(model::Field f, QLineEdit* edit, const QString& text
         edit->setCursorPosition(std::min(cursor, int(finalText.size())));
         rewriting_ = false;
     }
-    controller_.shortRecompute();
+    handling_ = false;
+    controller_.inputsChanged();
+}
+
+void FieldHandling::commit(model::Field f) {
+    if (pending_[index(f)] && !handling_)
+        handleWhole(f, window_.field(f)->text());
+}
+
+void FieldHandling::commitAll() {
+    for (const model::Field f : model::allFields)
+        commit(f);
+}
+
+void FieldHandling::revert(model::Field f) {
+    if (!pending_[index(f)] || handling_)
+        return;
+    handleWhole(f, QString::fromStdString(
+                       model::FormatPoint(beforeTyping_[index(f)], model::row(f).pattern)));
 }
 
 } // namespace ui

@@ -5,38 +5,60 @@
 #include <QObject>
 #include <QString>
 
-class QLineEdit;
+#include <array>
 
 namespace ui {
 
+class InputField;
 class MainWindow;
 class MessageBoxes;
 class ThrowController;
 class Tone;
 
-// The change handling of the seven input fields. Every change of a field's text (typing,
-// pasting, or the program setting it) is read, checked and settled with model::settleField into
-// the controller's inputs; each refusal is announced in order with the tone and its message box;
-// the field then shows the settled text, with the cursor left where the edit put it (clamped to
-// the new text), so that typing "12.5" over a selected field gives "12.500". Last comes the short
-// recompute, once per edit: the nested re-runs of the handling end in the same state. A flight
-// in progress is abandoned first, so that it never sees inputs it did not start with.
+// The handling of the seven input fields.
+//
+// A text that arrives whole (pasted, dropped, set by the program) is handled at once: read,
+// checked and settled with model::settleField into the controller's inputs; each refusal is
+// announced in order with the tone and its message box; the field shows the settled text in its
+// pattern (the cursor stays where the edit put it, clamped to the new text); then the short
+// recompute runs once.
+//
+// Typing is checked when the user is done. While a field is typed into, its text is never
+// rewritten and no box appears: a text that is a whole number passing the field's checks goes
+// into the inputs at once (the curves follow the typing); any other text ("", "-", "0" on the
+// way to "0.05", "1e") leaves the inputs as they were and shows as unfinished. The field is
+// committed — the whole-text handling runs on what it shows — on Enter, when it is left, and
+// before ПУСК, a menu or closing the window (commitAll). Escape brings back the value the field
+// had before the typing.
 class FieldHandling : public QObject {
     Q_OBJECT
 public:
     FieldHandling(MainWindow& window, ThrowController& controller, MessageBoxes& boxes, Tone& tone,
                   QObject* parent = nullptr);
 
-    // Edits handled since construction (a rewrite by this handling does not count).
+    // Commits every field typed into since its last handling.
+    void commitAll();
+    // Typed into and not committed yet.
+    bool pending(model::Field f) const { return pending_[index(f)]; }
+    // Whole-text handlings since construction (a rewrite by the handling itself does not count).
     int changesHandled() const { return changes_; }
 
 private:
-    void changed(model::Field f, QLineEdit* edit, const QString& text);
+    static std::size_t index(model::Field f) { return static_cast<std::size_t>(f); }
+    void changed(model::Field f, const QString& text);
+    void typed(model::Field f, const QString& text);
+    void handleWhole(model::Field f, const QString& text);
+    void commit(model::Field f);
+    void revert(model::Field f);
 
+    MainWindow& window_;
     ThrowController& controller_;
     MessageBoxes& boxes_;
     Tone& tone_;
+    std::array<bool, model::fieldCount> pending_{};
+    std::array<double, model::fieldCount> beforeTyping_{}; // what Escape brings back
     bool rewriting_ = false;
+    bool handling_ = false;
     int changes_ = 0;
 };
 

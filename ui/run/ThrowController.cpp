@@ -7,6 +7,7 @@
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
@@ -50,7 +51,7 @@ ThrowController::ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& 
     connect(&landingTimer_, &QTimer::timeout, this, &ThrowController::landingToneEnded);
 
     connect(window_.cmdOK(), &QPushButton::clicked, this, &ThrowController::fullRun);
-    connect(&window_, &MainWindow::resized, this, &ThrowController::shortRecompute);
+    connect(&window_, &MainWindow::resized, this, &ThrowController::viewResized);
     connect(&window_, &MainWindow::scaleBarMoved, this, &ThrowController::scaleBarMoved);
     connect(&window_, &MainWindow::closing, this, &ThrowController::abandonFlight);
     connect(&window_, &MainWindow::firstShown, this, [this] {
@@ -115,10 +116,70 @@ void ThrowController::setDefaults() {
             QString::fromStdString(model::formatGeneral(model::inputOf(defaults, f.id))));
 }
 
+void ThrowController::writeFlightLabels() {
+    writeLabels(model::Stage::flightTop);
+    if (!landingTimer_.isActive())
+        writeLabels(model::Stage::flightLanding);
+}
+
+// A landing whose tone still sounds is completed at once: its labels and velocity panes.
+void ThrowController::completeLanding() {
+    if (landingTimer_.isActive()) {
+        landingTimer_.stop();
+        landingToneEnded();
+    }
+}
+
+void ThrowController::inputsAboutToChange() {
+    if (!loaded_)
+        return;
+    completeLanding();
+    abandonFlight();
+}
+
+void ThrowController::inputsChanged() {
+    if (!loaded_)
+        return;
+    inputsAboutToChange();
+    shortRecompute();
+}
+
+void ThrowController::viewResized() {
+    if (!loaded_)
+        return;
+    if (!throw_ || shortRecomputes_ == 0) {
+        shortRecompute(); // the first showing draws the trajectory pane
+        return;
+    }
+    completeLanding();
+    ++shortRecomputes_;
+    window_.layoutControls();
+    writeFlightLabels();
+}
+
+// The stretch of the trajectory pane changed: the same throw, redrawn at the new scale.
 void ThrowController::scaleBarMoved() {
     scaleX_ = window_.hScroll()->value() * 0.01;
     scaleY_ = static_cast<float>(window_.vScroll()->value() * 0.01);
-    shortRecompute();
+    if (!loaded_ || !throw_)
+        return;
+    completeLanding();
+    ++shortRecomputes_;
+    window_.layoutControls();
+    writeFlightLabels();
+    throw_->setTrajectoryScale(scaleX_, scaleY_);
+    redrawTrajectory();
+}
+
+void ThrowController::redrawTrajectory() {
+    graphs::PaneSurface& p1 = pane(0);
+    p1.clear();
+    drawTrajectoryPane(p1, *throw_, separator_);
+    if (flying_)
+        drawFlightSoFar(p1, *throw_, flight_->piecesDrawn());
+    if (throw_->failed())
+        drawFailureLine(p1, FailureTexts::line(throw_->outcome()), failedBeforeRanges(),
+                        throw_->trajectoryRanges());
 }
 
 void ThrowController::abandonFlight() {
@@ -136,11 +197,15 @@ void ThrowController::shortRecompute() {
 }
 
 void ThrowController::fullRun() {
+    emit aboutToRun();
+    completeLanding();
     ++fullRuns_;
     abandonFlight();
     window_.layoutControls();
-    if (showTrajectory(true))
+    if (showTrajectory(true)) {
+        flying_ = true;
         flight_->start(pane(0), *throw_);
+    }
 }
 
 // A new throw from the current inputs, its labels, and the trajectory pane with the vacuum and
@@ -151,6 +216,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
     settings.scaleY = scaleY_;
     const double tau = throw_ ? throw_->closed().tau : 0, Vp1 = throw_ ? throw_->closed().Vp1 : 0;
     throw_ = std::make_unique<model::Throw>(inputs_, settings, tau, Vp1);
+    flying_ = false;
     writeLabels(model::Stage::closedForms);
     writeLabels(model::Stage::linearWalk);
 
@@ -188,13 +254,17 @@ void ThrowController::landingToneEnded() {
     emit runFinished();
 }
 
-void ThrowController::report(model::FlightOutcome outcome, bool withBox) {
+// Before the trajectory ranges exist a failure line goes into a unit square of its own.
+bool ThrowController::failedBeforeRanges() const {
     using Step = model::ThrowStep;
     const auto step = throw_->failedAt();
-    // Before the trajectory ranges exist the line goes into a unit square of its own.
-    const bool ownSystem = step && (*step == Step::closedForms || *step == Step::linearWalk ||
-                                    *step == Step::trajectoryRanges);
-    drawFailureLine(pane(0), FailureTexts::line(outcome), ownSystem, throw_->trajectoryRanges());
+    return step && (*step == Step::closedForms || *step == Step::linearWalk ||
+                    *step == Step::trajectoryRanges);
+}
+
+void ThrowController::report(model::FlightOutcome outcome, bool withBox) {
+    drawFailureLine(pane(0), FailureTexts::line(outcome), failedBeforeRanges(),
+                    throw_->trajectoryRanges());
     lastFailure_ = FailureTexts::message(outcome);
     emit failureReported(lastFailure_);
     if (withBox)

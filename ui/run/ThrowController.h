@@ -47,10 +47,17 @@ public:
     // bars (their handlers recompute nothing yet), the closed-form labels, loading complete.
     // The first showing of the window then brings the first short recompute.
     void load();
-    // The click of CmdOK.
+    // The click of CmdOK: typed fields are committed first (aboutToRun).
     void fullRun();
-    // After a change of size, input or scale, once loading is complete; otherwise nothing.
+    // A new throw from the inputs for the trajectory pane, once loading is complete.
     void shortRecompute();
+    // The inputs are about to change: a landing whose tone sounds is completed, the flight in
+    // progress stops. Then, once they have changed, the short recompute.
+    void inputsAboutToChange();
+    void inputsChanged();
+    // The window changed size (or Command1): the layout only; the throw, its flight and its
+    // labels stay.
+    void viewResized();
     // Stops a flight in progress and its landing tone.
     void abandonFlight();
 
@@ -82,6 +89,8 @@ public:
     int shortRecomputes() const { return shortRecomputes_; }
 
 signals:
+    // ПУСК was pressed; the run starts right after.
+    void aboutToRun();
     // A full run has drawn its velocity curves.
     void runFinished();
     // A computation could not be completed; the message box text.
@@ -90,11 +99,15 @@ signals:
 private:
     void setDefaults();
     bool showTrajectory(bool fullRun);
+    void redrawTrajectory();
     void writeLabels(model::Stage stage);
+    void writeFlightLabels();
     void scaleBarMoved();
+    void completeLanding();
     void flightLanded();
     void landingToneEnded();
     void report(model::FlightOutcome outcome, bool withBox);
+    bool failedBeforeRanges() const;
     graphs::PaneSurface& pane(std::size_t n) const { return *panes_[n]; }
 
     MainWindow& window_;
@@ -110,6 +123,7 @@ private:
     float scaleY_ = 0;
     bool loaded_ = false;
     std::unique_ptr<model::Throw> throw_;
+    bool flying_ = false; // the current throw's flight has been started
 
     int fullRuns_ = 0;
     int shortRecomputes_ = 0;

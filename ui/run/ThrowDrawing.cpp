@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -109,6 +110,19 @@ void drawTopMarker(PaneSurface& pane, PanePoint top) {
     pane.setPenWidth(1);
     pane.drawLine(top.x, 0, top.x, top.y, graphs::quadraticDragColour);
     pane.setPenWidth(3);
+}
+
+void drawFlightSoFar(PaneSurface& pane, const model::Throw& t, std::size_t piecesDrawn) {
+    drawFlightStart(pane, t.inputs().h0);
+    const std::vector<PanePoint>& pieces = t.flightPieces();
+    const std::size_t drawn = std::min(piecesDrawn, pieces.size());
+    const std::optional<PanePoint> top = t.topMarker();
+    for (std::size_t i = 0; i <= drawn; ++i) {
+        if (top && i == t.piecesBeforeTop())
+            drawTopMarker(pane, *top);
+        if (i < drawn)
+            drawFlightPiece(pane, pieces[i]);
+    }
 }
 
 void drawVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::Throw& t,

@@ -23,6 +23,9 @@ void drawTrajectoryPane(graphs::PaneSurface& pane, const model::Throw& t, char d
 void drawFlightStart(graphs::PaneSurface& pane, double h0);
 void drawFlightPiece(graphs::PaneSurface& pane, model::PanePoint end);
 void drawTopMarker(graphs::PaneSurface& pane, model::PanePoint top);
+// The flight as far as it was drawn: the start dot, the first piecesDrawn pieces, the top
+// marker among them where it came, the ball marker at the last piece's end.
+void drawFlightSoFar(graphs::PaneSurface& pane, const model::Throw& t, std::size_t piecesDrawn);
 
 // Both velocity panes of a throw whose velocities are computed: coordinate systems, axes and
 // the six curves (vacuum black, linear drag blue, quadratic drag red, each as dots then curves).

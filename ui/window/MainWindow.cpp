@@ -10,7 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +36,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     createSelectorAndButtons(client);
     createMenus();
     setTabOrderAndFocus();
+    for (QAction* item : menuBar()->actions())
+        if (QMenu* menu = item->menu())
+            connect(menu, &QMenu::aboutToShow, this, &MainWindow::menuOpening);
 
     for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
         connect(option(g), &QRadioButton::toggled, this, [this, g](bool checked) {
@@ -97,6 +100,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    confirming_ = true;
+    emit closeRequested();
+    confirming_ = false;
     if (boxes_) {
         confirming_ = true;
         const bool yes =

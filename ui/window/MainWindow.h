@@ -11,7 +11,6 @@
 class QAction;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -22,6 +21,7 @@ class GraphPane;
 
 namespace ui {
 
+class InputField;
 class MessageBoxes;
 class ResultLabel;
 
@@ -65,7 +65,7 @@ public:
     QWidget* clientArea() const { return centralWidget(); }
     const MenuActions& menuActions() const { return menu_; }
 
-    QLineEdit* field(model::Field f) const { return fields_[index(f)]; }
+    InputField* field(model::Field f) const { return fields_[index(f)]; }
     ResultLabel* result(model::Quantity q) const { return results_[index(q)]; }
     graphs::GraphPane* pane(Graph g) const { return panes_[index(g)]; }
     QRadioButton* option(Graph g) const { return options_[index(g)]; }
@@ -80,6 +80,10 @@ signals:
     void resized();
     // A scale bar moved (HScroll1 or VScroll1).
     void scaleBarMoved();
+    // Closing was asked for; the question comes right after.
+    void closeRequested();
+    // A menu of the menu bar is about to open.
+    void menuOpening();
     // The user confirmed closing; the window closes right after.
     void closing();
     // The window is on the screen for the first time.
@@ -109,7 +113,7 @@ private:
     void showGraph(Graph g);
 
     MenuActions menu_;
-    std::array<QLineEdit*, model::fieldCount> fields_{};
+    std::array<InputField*, model::fieldCount> fields_{};
     std::array<ResultLabel*, model::quantityCount> results_{};
     std::array<graphs::GraphPane*, 3> panes_{};
     std::array<QRadioButton*, 3> options_{};

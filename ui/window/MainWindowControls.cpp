@@ -1,6 +1,7 @@
 // The controls of the main window as they are created, before the first layout. Texts, tooltips
 // and places of inputs and results come from the catalogue of quantities.
 #include "graphs/GraphPane.h"
+#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
@@ -68,17 +69,19 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
 void MainWindow::createInputs(QWidget* client) {
     client->setFont(serif(12));
     setBackground(client, windowGrey);
+    // A click on the background or a pane takes the focus, so that it commits a typed field.
+    client->setFocusPolicy(Qt::ClickFocus);
     for (const model::FieldRow& row : model::fieldRows()) {
         QLabel* caption = place(plainLabel(utf8(row.caption), client), row.captionControl);
         if (row.captionTooltip)
             caption->setToolTip(utf8(row.captionTooltip));
         if (row.id == model::Field::v0) // the speed's caption keeps the window's text colour
             setTextColour(caption, palette().color(QPalette::WindowText));
-        auto* field = place(new QLineEdit(QLatin1String(row.control), client), row.control);
+        auto* field = place(new InputField(QLatin1String(row.control), client), row.control);
         QPalette p = field->palette();
         p.setColor(QPalette::Base, fieldYellow);
         field->setPalette(p);
-        field->setToolTip(utf8(row.tooltip));
+        field->setNormalToolTip(utf8(row.tooltip));
         field->setAccessibleName(utf8(row.accessibleName));
         caption->setBuddy(field);
         fields_[index(row.id)] = field;
@@ -121,6 +124,7 @@ void MainWindow::createGraphArea(QWidget* client) {
         auto* pane = place(new graphs::GraphPane(client), names[n]);
         setBackground(pane, Qt::white);
         pane->setFont(serif(11.25));
+        pane->setFocusPolicy(Qt::ClickFocus);
         pane->setForegroundColour(n == 0 ? QColor(0, 0, 0) : palette().color(QPalette::WindowText));
         panes_[n] = pane;
     }
