@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
 #include "ui/window/MainWindow.h"
@@ -16,7 +17,8 @@ class Tone;
 // come from outside: the real ones in the program, recording ones in tests.
 class Program {
 public:
-    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener);
+    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener,
+            const QString& preferencesPath = PreferencesStore::defaultPath());
 
     // Puts in the defaults and shows the window.
     void start();
@@ -26,11 +28,17 @@ public:
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
 
+    // What is remembered between starts; changes are saved at once.
+    const Preferences& preferences() const { return preferences_; }
+    void setPreferences(const Preferences& preferences);
+
 private:
     MainWindow window_;
     ThrowController controller_;
     FieldHandling fields_;
     MenuCommands menus_;
+    PreferencesStore store_;
+    Preferences preferences_;
 };
 
 } // namespace ui

@@ -19,6 +19,7 @@ void FlightAnimation::start(graphs::PaneSurface& pane, model::Throw& t) {
     landingPending_ = false;
     ticks_ = 0;
     pieces_ = 0;
+    paused_ = false;
     drawFlightStart(pane, t.inputs().h0);
     running_ = true;
     timer_.start();
@@ -32,6 +33,21 @@ void FlightAnimation::abandon() {
 void FlightAnimation::stop() {
     timer_.stop();
     running_ = false;
+    paused_ = false;
+}
+
+void FlightAnimation::pause() {
+    if (running_ && !paused_) {
+        paused_ = true;
+        timer_.stop();
+    }
+}
+
+void FlightAnimation::resume() {
+    if (running_ && paused_) {
+        paused_ = false;
+        timer_.start();
+    }
 }
 
 void FlightAnimation::tick() {

@@ -42,8 +42,12 @@ public:
     void start(graphs::PaneSurface& pane, model::Throw& t);
     // Stops at once; nothing more is drawn, no signal follows.
     void abandon();
+    // Holds the flight where it is, and lets it go on.
+    void pause();
+    void resume();
 
     bool running() const { return running_; }
+    bool paused() const { return paused_; }
     int ticks() const { return ticks_; }
     int piecesDrawn() const { return pieces_; }
 
@@ -60,6 +64,7 @@ private:
     model::Throw* throw_ = nullptr;
     graphs::PaneSurface* pane_ = nullptr;
     bool running_ = false;
+    bool paused_ = false;
     bool piecePending_ = false;
     bool landingPending_ = false;
     model::PanePoint pendingPiece_{};

@@ -4,6 +4,7 @@
 #include "model/NumberFormat.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
+#include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowDrawing.h"
@@ -75,6 +76,24 @@ void ThrowController::setGroupsPerTick(int groups) {
     flight_->setGroupsPerTick(groups);
 }
 
+void ThrowController::setSpeed(double factor) {
+    speed_ = factor;
+    const Pace pace = paceFor(factor);
+    flight_->setTickInterval(pace.tickMs);
+    flight_->setGroupsPerTick(pace.groupsPerTick);
+}
+
+void ThrowController::setPaused(bool paused) {
+    if (paused)
+        flight_->pause();
+    else
+        flight_->resume();
+}
+
+bool ThrowController::paused() const {
+    return flight_->paused();
+}
+
 void ThrowController::setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
                                   graphs::PaneSurface* vy) {
     abandonFlight();
@@ -88,7 +107,7 @@ bool ThrowController::busy() const {
 void ThrowController::writeLabels(model::Stage stage) {
     for (const model::QuantityRow& q : model::quantityRows())
         if (q.stage == stage)
-            window_.result(q.id)->setText(QString::fromStdString(throw_->text(q.id, separator_)));
+            window_.showResult(q.id, QString::fromStdString(throw_->text(q.id, separator_)));
 }
 
 void ThrowController::load() {

@@ -75,6 +75,12 @@ public:
     void setTickInterval(int ms);
     // Groups of ten steps flown per tick (1); 0: the whole flight at once.
     void setGroupsPerTick(int groups);
+    // The speed of the animation (see AnimationSpeed.h; 1 is the program's own pace).
+    void setSpeed(double factor);
+    double speed() const { return speed_; }
+    // Holds the flight in the air, or lets it go on.
+    void setPaused(bool paused);
+    bool paused() const;
     // Draw on these surfaces instead of Picture1..3 (tests record the operations this way).
     void setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
                      graphs::PaneSurface* vy);
@@ -117,6 +123,7 @@ private:
     FlightAnimation* flight_ = nullptr;
     QTimer landingTimer_;
     char separator_ = '.';
+    double speed_ = 1;
 
     model::Inputs inputs_{0, 0, 0, 0, 0, 0, 0};
     double scaleX_ = 0;

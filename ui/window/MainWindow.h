@@ -57,6 +57,17 @@ public:
     // Places every control for the current client size, writes the placeholder texts of the
     // quadratic-drag column, hides Command1 and brings the trajectory graph to the front.
     void layoutControls();
+    // Writes a result label; a screen reader reads it as the quantity's name and its value
+    // («Время полёта в вакууме: 0.507 c»).
+    void showResult(model::Quantity q, const QString& text);
+
+    // The interface scale for projectors (1 … 2): every control's place and font grow with it,
+    // the layout being that of the client area divided by the factor. The window cannot be made
+    // smaller than what shows every control at this scale.
+    void setInterfaceScale(double factor);
+    double interfaceScale() const { return scale_; }
+    // The client size below which controls would be cut off, at the current scale.
+    QSize minimumClientSize() const;
     // Moves the window (frame top-left) to 5 % of the screen's available width and height.
     void placeOnScreen();
     // Closing asks "Вы абсолютно уверены?" through these boxes; without them it just closes.
@@ -104,6 +115,8 @@ private:
     void createSelectorAndButtons(QWidget* client);
     void createMenus();
     void setTabOrderAndFocus();
+    void createShortcuts();
+    void rememberBaseSizes();
     // A control the layout places, under its control name.
     void addPlaced(QWidget* widget, const char* name);
     template <class W> W* place(W* widget, const char* name) {
@@ -123,6 +136,10 @@ private:
     QPushButton* command1_ = nullptr;
     QGroupBox* frame1_ = nullptr;
     std::vector<std::pair<QWidget*, QString>> placed_;
+    // Every explicitly set font in the client area at scale 1, and the option buttons' places.
+    std::vector<std::pair<QWidget*, double>> baseFonts_;
+    std::vector<std::pair<QWidget*, QRect>> basePlaces_;
+    double scale_ = 1;
     MessageBoxes* boxes_ = nullptr;
     bool confirming_ = false;
     bool shownOnce_ = false;

@@ -120,8 +120,12 @@ void MainWindow::createResults(QWidget* client) {
 
 void MainWindow::createGraphArea(QWidget* client) {
     const std::array<const char*, 3> names{"Picture1", "Picture2", "Picture3"};
+    const std::array<const char*, 3> spoken{"График траекторий Y(X)",
+                                            "График проекции скорости Vx(t)",
+                                            "График проекции скорости Vy(t)"};
     for (std::size_t n = 0; n < names.size(); ++n) {
         auto* pane = place(new graphs::GraphPane(client), names[n]);
+        pane->setAccessibleName(utf8(spoken[n]));
         setBackground(pane, Qt::white);
         pane->setFont(serif(11.25));
         pane->setFocusPolicy(Qt::ClickFocus);
@@ -143,6 +147,8 @@ void MainWindow::createGraphArea(QWidget* client) {
     };
     hScroll_ = scrollBar(Qt::Horizontal, "HScroll1");
     vScroll_ = scrollBar(Qt::Vertical, "VScroll1");
+    hScroll_->setAccessibleName(QStringLiteral("Масштаб графика траекторий по горизонтали"));
+    vScroll_->setAccessibleName(QStringLiteral("Масштаб графика траекторий по вертикали"));
 }
 
 void MainWindow::createSelectorAndButtons(QWidget* client) {

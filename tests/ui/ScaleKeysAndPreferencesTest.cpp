@@ -1,0 +1,100 @@
+#include "ProgramFixture.h"
+#include "ui/run/AnimationSpeed.h"
+#include "ui/window/LayoutControls.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using namespace testing_ui;
+
+// At a projector scale every control's place and font grow with the factor, the first size
+// too, and the window cannot become so small that a control is cut off.
+TEST(InterfaceScale, DoublesEveryPlaceAndFontAndKeepsEveryControlVisible) {
+    ui::MainWindow one, two;
+    two.setInterfaceScale(2);
+    one.layoutControls();
+    two.layoutControls();
+    EXPECT_EQ(two.clientArea()->size(), QSize(1440, 1120));
+    const auto placed = [](const ui::MainWindow& w) {
+        return w.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    };
+    for (QWidget* a : placed(one)) {
+        const QWidget* b = two.clientArea()->findChild<QWidget*>(a->objectName());
+        ASSERT_TRUE(b) << a->objectName().toStdString();
+        if (a->objectName().startsWith("Label") || a->objectName().startsWith("Text") ||
+            a->objectName() == "CmdOK" || a->objectName() == "Frame1") {
+            EXPECT_EQ(b->geometry().topLeft(), 2 * a->geometry().topLeft())
+                << a->objectName().toStdString();
+            EXPECT_NEAR(b->width(), 2 * a->width(), 1) << a->objectName().toStdString();
+            EXPECT_DOUBLE_EQ(b->font().pointSizeF(), 2 * a->font().pointSizeF());
+        }
+    }
+    two.show();
+    two.resize(10, 10);
+    QCoreApplication::processEvents();
+    two.layoutControls();
+    const QRect client = two.clientArea()->rect();
+    EXPECT_EQ(client.size(), two.minimumClientSize());
+    for (QWidget* w : placed(two))
+        if (w->isVisible()) {
+            EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString();
+        }
+}
+
+class Keys : public ProgramFixture {};
+
+// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter in a field commits it, then runs; pausing
+// holds the flight, which then lands with the same figures at any speed.
+TEST_F(Keys, RunGraphsPauseAndSpeeds) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F5);
+    EXPECT_TRUE(run.busy());
+    run.setPaused(true);
+    const int ticks = run.flight().ticks();
+    QTest::qWait(100);
+    EXPECT_EQ(run.flight().ticks(), ticks);
+    run.setPaused(false);
+    ASSERT_TRUE(finish());
+    const QString landed = text(Quantity::VyEnd2);
+    EXPECT_EQ(landed, "Vy2(y=0)= -3.113 м/c");
+    QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
+    EXPECT_TRUE(window.pane(Graph::vx)->isVisible());
+
+    for (const ui::AnimationSpeed& s : ui::animationSpeeds) {
+        run.setSpeed(s.factor);
+        run.setTickInterval(0);
+        field(Field::h0)->setFocus();
+        field(Field::h0)->selectAll();
+        QTest::keyClicks(field(Field::h0), "0.5");
+        QTest::keyClick(field(Field::h0), Qt::Key_Return, Qt::ControlModifier);
+        ASSERT_TRUE(finish()) << s.text;
+        EXPECT_EQ(text(Quantity::VyEnd2), landed) << s.text;
+        const int groups = ui::paceFor(s.factor).groupsPerTick;
+        EXPECT_EQ(run.flight().ticks(), groups ? 1 + (110 + groups - 1) / groups : 1) << s.text;
+    }
+    // A screen reader reads a result as its name and value.
+    EXPECT_EQ(window.result(Quantity::Tmax)->accessibleName(), "Время полёта в вакууме: 0.507 c");
+}
+
+TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ballflight.conf");
+    ui::PreferencesStore store(path);
+    EXPECT_EQ(store.load(), ui::Preferences{}); // no file
+    const ui::Preferences chosen{1.5, 5, true, dir.path()};
+    ASSERT_TRUE(store.save(chosen));
+    EXPECT_EQ(store.load(), chosen);
+    for (const char* junk :
+         {"\xff\xfe\x00garbage[[[", "[General]\ninterfaceScale=7\nanimationSpeed=abc\n",
+          "[General]\ninterfaceSc"}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(junk);
+        f.close();
+        const ui::Preferences p = store.load();
+        EXPECT_EQ(p.interfaceScale, 1);
+        EXPECT_EQ(p.animationSpeed, 1);
+    }
+}

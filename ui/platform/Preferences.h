@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// What the program remembers between starts: the interface scale, the animation speed, whether
+// throws are compared, and the folder files were last saved in. The inputs are never remembered:
+// every start begins with the program's defaults.
+struct Preferences {
+    double interfaceScale = 1; // 1, 1.25, 1.5, 1.75 or 2
+    double animationSpeed = 1; // one of the menu's speeds; 0: no animation
+    bool comparing = false;
+    QString saveFolder; // empty: the working directory
+
+    friend bool operator==(const Preferences&, const Preferences&) = default;
+};
+
+// The interface scales the menu offers.
+inline constexpr double interfaceScales[] = {1, 1.25, 1.5, 1.75, 2};
+
+// Preferences kept in an INI file. A file that is missing, unreadable, truncated or full of
+// nonsense gives the defaults for whatever it does not hold sensibly, without a message;
+// writing replaces the file whole or not at all.
+class PreferencesStore {
+public:
+    // The user's own file (~/.config/ballflight/ballflight.conf) unless a path is given.
+    explicit PreferencesStore(QString path = defaultPath());
+
+    Preferences load() const;
+    // False when the file could not be written; the program goes on with what it has.
+    bool save(const Preferences& preferences) const;
+
+    const QString& path() const { return path_; }
+    static QString defaultPath();
+
+private:
+    QString path_;
+};
+
+} // namespace ui
