@@ -2,21 +2,24 @@
 
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/ToolCommands.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/MenuCommands.h"
 
 namespace ui {
 
 class DocumentOpener;
+class ExportDialogs;
 class MessageBoxes;
 class Tone;
 
 // The parts of the program wired together: the main window, the controller that owns its
 // throw, the handling of its input fields and the commands of its menus. The platform services
-// come from outside: the real ones in the program, recording ones in tests.
+// (boxes, tone, document opener, save and print dialogs) come from outside: the real ones in the
+// program, recording ones in tests.
 class Program {
 public:
-    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener);
+    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs);
 
     // Puts in the defaults and shows the window.
     void start();
@@ -25,12 +28,14 @@ public:
     ThrowController& controller() { return controller_; }
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
+    ToolCommands& tools() { return tools_; }
 
 private:
     MainWindow window_;
     ThrowController controller_;
     FieldHandling fields_;
     MenuCommands menus_;
+    ToolCommands tools_;
 };
 
 } // namespace ui
