@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ui {
 
 std::optional<SaveChoice> DialogExportDialogs::chooseSaveFile(const QString& title,

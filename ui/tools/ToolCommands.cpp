@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <sstream>
 
 namespace ui {
