@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 #include "ui/platform/DocumentOpener.h"
+#include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/RussianTranslations.h"
@@ -14,8 +15,10 @@ int main(int argc, char* argv[]) {
     ui::DialogMessageBoxes boxes;
     ui::AudioTone tone;
     ui::DesktopDocumentOpener opener;
-    ui::Program program(boxes, tone, opener);
+    ui::DialogExportDialogs dialogs;
+    ui::Program program(boxes, tone, opener, dialogs);
     boxes.setParentWindow(&program.window());
+    dialogs.setParentWindow(&program.window());
     program.start();
     return app.exec();
 }

@@ -14,10 +14,12 @@
 #include "graphs/Axes.h"
 #include "graphs/GraphPane.h"
 #include "support/RecordingDocumentOpener.h"
+#include "support/RecordingExportDialogs.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
 #include "ui/Program.h"
 #include "ui/platform/DocumentOpener.h"
+#include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/Tone.h"
@@ -60,7 +62,8 @@ struct Harness {
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
-    ui::Program program{boxes, tone, opener};
+    ui::RecordingExportDialogs dialogs;
+    ui::Program program{boxes, tone, opener, dialogs};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
 
@@ -243,7 +246,8 @@ int startup(int argc, char** argv) {
     ui::DialogMessageBoxes boxes;
     ui::AudioTone tone;
     ui::DesktopDocumentOpener opener;
-    ui::Program program(boxes, tone, opener);
+    ui::DialogExportDialogs dialogs;
+    ui::Program program(boxes, tone, opener, dialogs);
     ui::MainWindow& window = program.window();
     boxes.setParentWindow(&window);
     FirstPaint watch;

@@ -102,31 +102,4 @@ std::string reportJson(const model::Throw& t) {
     return j;
 }
 
-void writeCurvesCsv(const model::Throw& t, std::ostream& out) {
-    const model::PanePoint start{0, static_cast<float>(t.inputs().h0)};
-    auto curve = [&out](const char* name, const std::vector<model::PanePoint>& pts,
-                        const model::PanePoint* first) {
-        char buf[80];
-        if (first) {
-            std::snprintf(buf, sizeof buf, "%s,%.9g,%.9g\n", name, first->x, first->y);
-            out << buf;
-        }
-        for (const auto& p : pts) {
-            std::snprintf(buf, sizeof buf, "%s,%.9g,%.9g\n", name, p.x, p.y);
-            out << buf;
-        }
-    };
-    out << "curve,x,y\n";
-    curve("trajectory_vacuum", t.vacuum().points, &start);
-    curve("trajectory_linear", t.linearPath(), &start);
-    curve("trajectory_quadratic", t.flightPieces(), &start);
-    const auto& c = t.velocityCurves();
-    curve("vx_vacuum", c.vacuumVx, nullptr);
-    curve("vx_linear", c.linearVx, nullptr);
-    curve("vx_quadratic", c.quadraticVx, nullptr);
-    curve("vy_vacuum", c.vacuumVy, nullptr);
-    curve("vy_linear", c.linearVy, nullptr);
-    curve("vy_quadratic", c.quadraticVy, nullptr);
-}
-
 } // namespace cli

@@ -3,7 +3,6 @@
 #include "model/Inputs.h"
 #include "model/Throw.h"
 
-#include <ostream>
 #include <string>
 
 namespace cli {
@@ -19,8 +18,5 @@ std::string failureText(const model::Throw& t);
 // One JSON object (UTF-8): inputs, the 27 results with their label texts, the pane ranges and
 // the step counts, every number with 17 significant digits.
 std::string reportJson(const model::Throw& t);
-
-// All curves as CSV rows "curve,x,y", each starting with its start point.
-void writeCurvesCsv(const model::Throw& t, std::ostream& out);
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
+#include "model/CurvesCsv.h"
 
 #include <cstdio>
 #include <fstream>
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     if (!opts.curvesFile.empty()) {
         std::ofstream csv(opts.curvesFile);
         if (csv)
-            cli::writeCurvesCsv(report, csv);
+            model::writeCurvesCsv(report, csv);
         if (!csv) {
             std::cerr << "ballflight-report: cannot write " << opts.curvesFile << '\n';
             return 1;

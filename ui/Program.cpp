@@ -2,13 +2,22 @@
 
 namespace ui {
 
-Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener,
+Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
                  const QString& preferencesPath)
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
-      menus_(window_, opener, boxes), store_(preferencesPath), preferences_(store_.load()) {
+      menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
+      store_(preferencesPath), preferences_(store_.load()) {
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
+    if (!preferences_.saveFolder.isEmpty())
+        tools_.setLastFolder(preferences_.saveFolder);
+    QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
+                     [this](const QString& folder) {
+                         Preferences p = preferences_;
+                         p.saveFolder = folder;
+                         setPreferences(p);
+                     });
 }
 
 void Program::setPreferences(const Preferences& preferences) {

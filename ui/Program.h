@@ -3,21 +3,24 @@
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/ToolCommands.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/MenuCommands.h"
 
 namespace ui {
 
 class DocumentOpener;
+class ExportDialogs;
 class MessageBoxes;
 class Tone;
 
 // The parts of the program wired together: the main window, the controller that owns its
 // throw, the handling of its input fields and the commands of its menus. The platform services
-// come from outside: the real ones in the program, recording ones in tests.
+// (boxes, tone, document opener, save and print dialogs) come from outside: the real ones in the
+// program, recording ones in tests.
 class Program {
 public:
-    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener,
+    Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
             const QString& preferencesPath = PreferencesStore::defaultPath());
 
     // Puts in the defaults and shows the window.
@@ -27,6 +30,7 @@ public:
     ThrowController& controller() { return controller_; }
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
+    ToolCommands& tools() { return tools_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -39,6 +43,7 @@ private:
     MenuCommands menus_;
     PreferencesStore store_;
     Preferences preferences_;
+    ToolCommands tools_;
 };
 
 } // namespace ui

@@ -21,8 +21,9 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source folder clean
 from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
-                            FILE_MENU_X, FRAME1, HELP_MENU_X, MARKER_RED_MAX, OPTION_CENTRES, RED,
-                            TEXT1, TEXT2, TITLE, WHITE, WINDOW_GREY, Program, check)
+                            FILE_MENU_X, FRAME1, HELP_MENU_X, MARKER_RED_MAX, OPTION_CENTRES, PANE,
+                            RED, TEXT1, TEXT2, TITLE, TOOLS_MENU_X, WHITE, WINDOW_GREY, Program,
+                            check)
 from sound import SoundServer, check_tones
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
 
@@ -308,6 +309,52 @@ def scenario_documents(program, session):
     print("documents: spravka.pdf shown in the program's own window, which outlived the main one")
 
 
+def scenario_tools(program, session):
+    """The commands of «Инструменты» reached three ways: the shortcut, the menu bar and the
+    graph's context menu, each through its real file dialog."""
+    program.wait_drawn()
+    out = os.path.join(session.work, "out")
+    os.makedirs(out)
+
+    def save_as(title, name):
+        dialog = session.wait_window(title)
+        session.activate(dialog)
+        session.type(os.path.join(out, name))
+        session.key("Return")
+        session.wait_window_gone(title)
+        path = os.path.join(out, name)
+        poll(f"{name} to be written", lambda: os.path.exists(path), 10, 0.2)
+        with open(path, "rb") as f:
+            return f.read()
+
+    session.activate(program.window)
+    session.key("ctrl+s")
+    png = save_as("Сохранить график", "graph.png")
+    size = (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big"))
+    check(png.startswith(b"\x89PNG") and size == (2 * PANE[2], 2 * PANE[3]),
+          f"Ctrl+S saved a picture of {size[0]} x {size[1]} px")
+
+    session.activate(program.window)
+    program.session.click(program.window, TOOLS_MENU_X, program.menu // 2)
+    time.sleep(0.7)
+    session.key("Down", "Down", "Down", "Return")  # "Сохранить данные…"
+    csv = save_as("Сохранить данные", "curves.csv")
+    check(csv.startswith(b"curve,x,y\ntrajectory_vacuum,0,0.5\n"),
+          f"the data file begins {csv[:40]!r}")
+
+    session.activate(program.window)
+    x, y = program.client_origin()
+    session.run(["xdotool", "mousemove", str(x + PANE[0] + PANE[2] // 2),
+                 str(y + PANE[1] + PANE[3] // 2), "click", "3"])
+    time.sleep(0.7)
+    session.screenshot("context-menu")
+    session.key(*["Down"] * 6, "Return")  # "Сохранить отчёт (PDF)…", the last item
+    pdf = save_as("Сохранить отчёт", "report.pdf")
+    check(pdf.startswith(b"%PDF"), "the report is not a PDF file")
+    rows = csv.count(b"\n") - 1
+    print(f"tools: {size[0]} x {size[1]} px picture, {rows} data rows, {len(pdf)} bytes of report")
+
+
 def scenario_sound(program, session):
     """The tones as a listener hears them: a landing, a refused field and another landing,
     recorded from the sink the program plays into. Each tone sounds whole (600, 300 and
@@ -358,6 +405,7 @@ SCENARIOS = {
     "resize": scenario_resize,
     "menu": scenario_menu,
     "documents": scenario_documents,
+    "tools": scenario_tools,
     "sound": scenario_sound,
     "tones": scenario_tones,
 }

@@ -19,8 +19,8 @@ FRAME1 = (616, 410)
 OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
 TEXT1 = (44, 290, 72, 26)
 TEXT2 = (44, 320, 72, 26)
-# Menu titles in the menu bar: "Файл" at the left, "Помощь" after it.
-FILE_MENU_X, HELP_MENU_X = 25, 80
+# Menu titles in the menu bar: "Файл" at the left, then "Инструменты" and "Помощь".
+FILE_MENU_X, TOOLS_MENU_X, HELP_MENU_X = 25, 100, 183
 
 # The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
 # a red curve has been drawn.

@@ -1,4 +1,5 @@
 #include "ui/window/MainWindow.h"
+#include "graphs/GraphPane.h"
 #include "ui/window/InputField.h"
 #include "ui/window/ResultLabel.h"
 
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -71,24 +73,25 @@ TEST(MainWindow, TabOrderAndInitialFocus) {
     EXPECT_EQ(QApplication::focusWidget(), window.cmdOK());
 }
 
-TEST(Menus, TwoMenusWithTheirItemsInPosition) {
+TEST(Menus, FileAndHelpWithTheirItemsInPositionAroundTools) {
     MainWindow window;
     const QList<QAction*> bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 2);
+    ASSERT_EQ(bar.size(), 3);
     EXPECT_EQ(bar[0]->text(), "&Файл");
-    EXPECT_EQ(bar[1]->text(), "&Помощь");
-    ASSERT_TRUE(bar[0]->menu() && bar[1]->menu());
+    EXPECT_EQ(bar[1]->text(), "&Инструменты");
+    EXPECT_EQ(bar[2]->text(), "&Помощь");
+    ASSERT_TRUE(bar[0]->menu() && bar[1]->menu() && bar[2]->menu());
     ASSERT_EQ(bar[0]->menu()->actions().size(), 5);
-    ASSERT_EQ(bar[1]->menu()->actions().size(), 6);
+    ASSERT_EQ(bar[2]->menu()->actions().size(), 6);
 
     // Positions count separators ("" here), since the images are put on the items by position.
     const std::tuple<int, int, const char*, const char*> items[] = {
         {0, 0, "Справка1", "mnuFilespravka"},  {0, 1, "Справка2", "mnuFilespravka2"},
         {0, 2, "История", "mnuFilesHistory"},  {0, 3, "", "mnuHelpSep1"},
-        {0, 4, "Выход", "mnuFileExit"},        {1, 0, "Инструкция", "mnuHelpInstruction"},
-        {1, 1, "Управление", "mnuHelpUprav"},  {1, 2, "", "mnuHelpSep2"},
-        {1, 3, "Авторы", "mnuHelpAvtors"},     {1, 4, "О программе", "mnuHelpAbout"},
-        {1, 5, "Регистрация", "mnuHelpAbout2"}};
+        {0, 4, "Выход", "mnuFileExit"},        {2, 0, "Инструкция", "mnuHelpInstruction"},
+        {2, 1, "Управление", "mnuHelpUprav"},  {2, 2, "", "mnuHelpSep2"},
+        {2, 3, "Авторы", "mnuHelpAvtors"},     {2, 4, "О программе", "mnuHelpAbout"},
+        {2, 5, "Регистрация", "mnuHelpAbout2"}};
     for (const auto& [menu, position, text, name] : items) {
         const QAction* a = bar[menu]->menu()->actions()[position];
         EXPECT_EQ(a->objectName(), name) << menu << "/" << position;
@@ -96,4 +99,26 @@ TEST(Menus, TwoMenusWithTheirItemsInPosition) {
         EXPECT_EQ(a->text(), text) << name;
         EXPECT_TRUE(a->shortcut().isEmpty()) << name;
     }
+}
+
+TEST(Menus, ToolsInTheMenuBarAndOnEveryPane) {
+    MainWindow window;
+    QStringList items; // "text shortcut", "-" for a separator
+    for (const QAction* a : window.toolsMenu()->actions())
+        items << (a->isSeparator() ? QStringLiteral("-")
+                                   : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+    EXPECT_EQ(items, QStringList({"Сохранить график… Ctrl+S", "Копировать график",
+                                  "Сохранить данные…", "-", "Копировать результаты Ctrl+Shift+C",
+                                  "-", "Печать… Ctrl+P", "Сохранить отчёт (PDF)…"}));
+    for (const ui::ToolCommandRow& row : ui::toolCommandRows())
+        EXPECT_EQ(window.toolAction(row.id)->objectName(), row.name);
+    for (const ui::Graph g : {ui::Graph::trajectory, ui::Graph::vx, ui::Graph::vy}) {
+        EXPECT_EQ(window.pane(g)->contextMenuPolicy(), Qt::ActionsContextMenu);
+        EXPECT_EQ(window.pane(g)->actions(), window.toolsMenu()->actions());
+    }
+    // Each menu has its own Alt letter.
+    QSet<QChar> letters;
+    for (const QAction* a : window.menuBar()->actions())
+        letters.insert(a->text().at(a->text().indexOf('&') + 1).toLower());
+    EXPECT_EQ(letters.size(), 3);
 }

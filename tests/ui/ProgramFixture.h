@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "support/RecordingDocumentOpener.h"
+#include "support/RecordingExportDialogs.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
 #include "support/TeeSurface.h"
@@ -79,7 +80,8 @@ protected:
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
-    ui::Program program{boxes, tone, opener};
+    ui::RecordingExportDialogs dialogs;
+    ui::Program program{boxes, tone, opener, dialogs};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
     std::unique_ptr<TeeSurface> tees[3];

@@ -1,6 +1,7 @@
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
 #include "support/RecordingDocumentOpener.h"
+#include "support/RecordingExportDialogs.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
 #include "ui/Program.h"
@@ -73,7 +74,8 @@ TEST(WindowSoak, ThousandRandomActions) {
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
-    ui::Program program(boxes, tone, opener);
+    ui::RecordingExportDialogs dialogs;
+    ui::Program program(boxes, tone, opener, dialogs);
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
     run.setDecimalSeparator('.');

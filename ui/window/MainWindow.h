@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Quantities.h"
+#include "ui/tools/ToolMenu.h"
 
 #include <QMainWindow>
 
@@ -11,6 +12,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -75,6 +77,10 @@ public:
 
     QWidget* clientArea() const { return centralWidget(); }
     const MenuActions& menuActions() const { return menu_; }
+    // «Инструменты», between «Файл» and «Помощь»; each graph pane shows the same commands in its
+    // context menu.
+    QMenu* toolsMenu() const { return toolsMenu_; }
+    QAction* toolAction(ToolCommand c) const { return toolActions_[index(c)]; }
 
     InputField* field(model::Field f) const { return fields_[index(f)]; }
     ResultLabel* result(model::Quantity q) const { return results_[index(q)]; }
@@ -114,6 +120,7 @@ private:
     void createGraphArea(QWidget* client);
     void createSelectorAndButtons(QWidget* client);
     void createMenus();
+    void createToolsMenu();
     void setTabOrderAndFocus();
     void createShortcuts();
     void rememberBaseSizes();
@@ -126,6 +133,8 @@ private:
     void showGraph(Graph g);
 
     MenuActions menu_;
+    QMenu* toolsMenu_ = nullptr;
+    std::array<QAction*, toolCommandCount> toolActions_{};
     std::array<InputField*, model::fieldCount> fields_{};
     std::array<ResultLabel*, model::quantityCount> results_{};
     std::array<graphs::GraphPane*, 3> panes_{};

@@ -1,4 +1,6 @@
-// The two drop-down menus of the main window, with their images.
+// The drop-down menus of the main window: «Файл» and «Помощь» with their images, and the
+// commands of «Инструменты», which the graph panes offer in their context menus too.
+#include "graphs/GraphPane.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResourceIcon.h"
 
@@ -27,6 +29,8 @@ void MainWindow::createMenus() {
     separator(file, "mnuHelpSep1");
     menu_.mnuFileExit = item(file, "mnuFileExit", "Выход", ":/images/power.svg");
 
+    createToolsMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     menu_.mnuHelpInstruction =
@@ -36,6 +40,28 @@ void MainWindow::createMenus() {
     menu_.mnuHelpAvtors = item(help, "mnuHelpAvtors", "Авторы", ":/images/portrait.svg");
     menu_.mnuHelpAbout = item(help, "mnuHelpAbout", "О программе", ":/images/question.svg");
     menu_.mnuHelpAbout2 = item(help, "mnuHelpAbout2", "Регистрация", ":/images/seal.svg");
+}
+
+void MainWindow::createToolsMenu() {
+    toolsMenu_ = menuBar()->addMenu(QStringLiteral("&Инструменты"));
+    toolsMenu_->setObjectName(QStringLiteral("mnuTools"));
+    int group = 0;
+    for (const ToolCommandRow& row : toolCommandRows()) {
+        if (group != 0 && row.group != group)
+            toolsMenu_->addSeparator();
+        group = row.group;
+        QAction* a = toolsMenu_->addAction(QString::fromUtf8(row.text));
+        a->setObjectName(QLatin1String(row.name));
+        if (row.shortcut)
+            a->setShortcut(QKeySequence(QLatin1String(row.shortcut), QKeySequence::PortableText));
+        a->setShortcutVisibleInContextMenu(true);
+        a->setCheckable(row.checkable);
+        toolActions_[index(row.id)] = a;
+    }
+    for (graphs::GraphPane* pane : panes_) {
+        pane->addActions(toolsMenu_->actions());
+        pane->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 } // namespace ui

@@ -1,0 +1,154 @@
+#include "ui/tools/ReportPage.h"
+
+#include "graphs/GraphPane.h"
+#include "model/NumberFormat.h"
+#include "model/Throw.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/ResultLabel.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QFont serif(double points, bool bold = false) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QColor textColour(const QLabel* label) {
+    return label->palette().color(label->foregroundRole());
+}
+
+// The caption of an input in the window ("ρ o ="), the value the throw used as the field
+// writes it, and the unit.
+QString inputText(const MainWindow& window, const model::FieldRow& f, double value) {
+    const auto* caption = window.findChild<QLabel*>(QLatin1String(f.captionControl));
+    const QString name = caption ? caption->text().simplified() : QString::fromUtf8(f.caption);
+    return name + QLatin1Char(' ') + QString::fromStdString(model::FormatPoint(value, f.pattern)) +
+           QString::fromUtf8(f.unitLabel);
+}
+
+// A graph filling the rectangle, or its empty frame with a note.
+void paintGraph(QPainter& painter, const ReportPage::Graph& graph, const QRectF& rect) {
+    if (graph.pane && graph.pane->itemCount() > 0) {
+        painter.save();
+        painter.translate(rect.topLeft());
+        graph.pane->paintDrawing(painter, rect.size());
+        painter.restore();
+    } else {
+        painter.setFont(serif(10));
+        painter.setPen(QColor(96, 96, 96));
+        painter.drawText(rect, Qt::AlignCenter,
+                         QStringLiteral("Нет графика: он строится после «ПУСК»"));
+    }
+    painter.setPen(QPen(QColor(96, 96, 96), 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect);
+}
+
+} // namespace
+
+ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
+                        const QDateTime& when) {
+    ReportPage page;
+    page.title = window.windowTitle();
+    page.date = QLocale(QLocale::Russian, QLocale::Russia)
+                    .toString(when, QStringLiteral("d MMMM yyyy, HH:mm"));
+
+    std::size_t column = 0; // the catalogue lists the columns from left to right
+    for (const model::ColumnRow& c : model::columnRows()) {
+        ReportPage::Cell& cell = page.cells[0][column++];
+        cell.text = QString::fromUtf8(c.text);
+        if (const auto* header = window.findChild<QLabel*>(QLatin1String(c.control))) {
+            cell.colour = textColour(header);
+            cell.bold = header->font().bold();
+        }
+    }
+    for (const model::FieldRow& f : model::fieldRows())
+        page.cells[f.row - 1][0].text = inputText(window, f, model::inputOf(t.inputs(), f.id));
+    for (const model::QuantityRow& q : model::quantityRows()) {
+        ReportPage::Cell& cell = page.cells[q.row - 1][q.column];
+        cell.text = QString::fromStdString(t.text(q.id, decimalSeparator));
+        cell.colour = textColour(window.result(q.id));
+    }
+
+    const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
+    for (std::size_t n = 0; n < 3; ++n)
+        page.graphs[n] = {graphCaption(window, graphs[n]), window.pane(graphs[n])};
+    return page;
+}
+
+QString graphCaption(const MainWindow& window, Graph g) {
+    QString text = window.option(g)->text();
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+QPageLayout reportPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+void paintReportPage(QPainter& painter, const ReportPage& page) {
+    const QPaintDevice* device = painter.device();
+    const double width = device->width(), height = device->height();
+    const double mm = device->logicalDpiY() / 25.4;
+    double y = 0;
+
+    painter.setPen(Qt::black);
+    painter.setFont(serif(13, true));
+    const QRectF titleArea(0, y, width, height);
+    const QRectF title =
+        painter.boundingRect(titleArea, Qt::AlignHCenter | Qt::TextWordWrap, page.title);
+    painter.drawText(titleArea, Qt::AlignHCenter | Qt::TextWordWrap, page.title);
+    y += title.height() + 1 * mm;
+    painter.setFont(serif(10));
+    const double line = painter.fontMetrics().height();
+    painter.drawText(QRectF(0, y, width, line), Qt::AlignHCenter, page.date);
+    y += line + 4 * mm;
+
+    // The panel: four columns, a header row and the rows 2 … 10.
+    const double rowHeight = line * 1.5, columnWidth = width / 4;
+    for (int r = 0; r < ReportPage::rows; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            const ReportPage::Cell& cell = page.cells[r][c];
+            const QRectF box(c * columnWidth, y + r * rowHeight, columnWidth, rowHeight);
+            painter.setPen(QPen(QColor(160, 160, 160), 0));
+            painter.drawRect(box);
+            painter.setFont(serif(10, cell.bold));
+            painter.setPen(cell.colour);
+            const Qt::Alignment align =
+                Qt::AlignVCenter | (r == 0 ? Qt::AlignHCenter : Qt::AlignLeft);
+            painter.drawText(box.adjusted(1.5 * mm, 0, -1 * mm, 0), align, cell.text);
+        }
+    }
+    y += ReportPage::rows * rowHeight + 5 * mm;
+
+    // The graphs share what is left of the page.
+    painter.setFont(serif(10, true));
+    const double caption = painter.fontMetrics().height(), gap = 3 * mm;
+    const double graphHeight = std::max(10 * mm, (height - y) / 3 - caption - gap);
+    for (const ReportPage::Graph& graph : page.graphs) {
+        painter.setFont(serif(10, true));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, y, width, caption), Qt::AlignLeft | Qt::AlignVCenter,
+                         graph.caption);
+        y += caption;
+        paintGraph(painter, graph, QRectF(0, y, width, graphHeight));
+        y += graphHeight + gap;
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QDateTime>
+#include <QPageLayout>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+namespace graphs {
+class GraphPane;
+}
+namespace model {
+class Throw;
+}
+
+namespace ui {
+
+class MainWindow;
+enum class Graph;
+
+// One A4 page that reports a throw: the window's title, the date, the inputs and results in the
+// window's four columns with their colours, and the three graphs drawn as vectors from their
+// panes. The same page is printed and saved as PDF.
+struct ReportPage {
+    struct Cell {
+        QString text;
+        QColor colour{0, 0, 0};
+        bool bold = false;
+    };
+    struct Graph {
+        QString caption;
+        const graphs::GraphPane* pane = nullptr;
+    };
+    static constexpr int rows = 10; // the column headers, then the rows 2 … 10 of the panel
+
+    QString title;
+    QString date;
+    std::array<std::array<Cell, 4>, rows> cells; // [row][column]
+    std::array<Graph, 3> graphs;
+};
+
+// The page for the throw the window shows: texts from the throw and the catalogue, colours and
+// captions as the window has them.
+ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
+                        const QDateTime& when);
+
+// A graph's name as its selector button gives it, capitalised: «Траектории», «Проекции Vx».
+QString graphCaption(const MainWindow& window, Graph g);
+
+// A4 portrait with margins of 15 mm. Give the page's device the graph panes' resolution
+// (QWidget::logicalDpiX): the graphs are replayed at it, so their lines and texts keep the sizes
+// they have on the screen.
+QPageLayout reportPageLayout();
+
+// Paints the page with a painter begun on a paged device (a printer or a PDF writer).
+void paintReportPage(QPainter& painter, const ReportPage& page);
+
+} // namespace ui

@@ -1,0 +1,225 @@
+#include "ui/tools/ToolCommands.h"
+
+#include "graphs/GraphPane.h"
+#include "model/CurvesCsv.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/run/ThrowController.h"
+#include "ui/tools/PictureExport.h"
+#include "ui/tools/ReportPage.h"
+#include "ui/tools/ResultsTable.h"
+#include "ui/tools/SaveFile.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <sstream>
+
+namespace ui {
+
+namespace {
+
+const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
+
+// The first part of the default file names: ballflight-trajectory.png, ballflight-vx.csv …
+QString baseName(Graph g) {
+    switch (g) {
+    case Graph::vx:
+        return QStringLiteral("ballflight-vx");
+    case Graph::vy:
+        return QStringLiteral("ballflight-vy");
+    default:
+        return QStringLiteral("ballflight-trajectory");
+    }
+}
+
+unsigned curveGroup(Graph g) {
+    switch (g) {
+    case Graph::vx:
+        return model::vxCurves;
+    case Graph::vy:
+        return model::vyCurves;
+    default:
+        return model::trajectoryCurves;
+    }
+}
+
+const FileType png{QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")};
+const FileType svg{QStringLiteral("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")};
+const FileType csv{QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral("csv")};
+const FileType pdf{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")};
+
+// A suffix typed by the user decides the type; without one of the offered suffixes the file
+// gets the suffix of the type selected in the dialog.
+void settleType(SaveChoice& choice, const QList<FileType>& types) {
+    const QString suffix = QFileInfo(choice.path).suffix();
+    for (int n = 0; n < types.size(); ++n) {
+        if (suffix.compare(types[n].suffix, Qt::CaseInsensitive) == 0) {
+            choice.type = n;
+            return;
+        }
+    }
+    choice.type = std::clamp(choice.type, 0, static_cast<int>(types.size()) - 1);
+    choice.path += QLatin1Char('.') + types[choice.type].suffix;
+}
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+} // namespace
+
+ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller,
+                           MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs),
+      lastFolder_(documentsFolder()) {
+    auto on = [this](ToolCommand c, void (ToolCommands::*run)()) {
+        connect(window_.toolAction(c), &QAction::triggered, this, run);
+    };
+    on(ToolCommand::saveGraph, &ToolCommands::saveGraph);
+    on(ToolCommand::copyGraph, &ToolCommands::copyGraph);
+    on(ToolCommand::saveData, &ToolCommands::saveData);
+    on(ToolCommand::copyResults, &ToolCommands::copyResults);
+    on(ToolCommand::print, &ToolCommands::print);
+    on(ToolCommand::saveReport, &ToolCommands::saveReport);
+}
+
+Graph ToolCommands::shownGraph() const {
+    for (const Graph g : graphs)
+        if (window_.option(g)->isChecked())
+            return g;
+    return Graph::trajectory;
+}
+
+std::optional<SaveChoice> ToolCommands::askFile(const QString& title, const QString& name,
+                                                const QList<FileType>& types) {
+    std::optional<SaveChoice> choice =
+        dialogs_.chooseSaveFile(title, QDir(lastFolder_).filePath(name), types);
+    if (!choice || choice->path.isEmpty())
+        return std::nullopt;
+    settleType(*choice, types);
+    const QString folder = QFileInfo(choice->path).absolutePath();
+    if (folder != lastFolder_) {
+        lastFolder_ = folder;
+        emit lastFolderChanged(folder);
+    }
+    return choice;
+}
+
+void ToolCommands::write(const QString& path, const QByteArray& bytes, const QString& title) {
+    if (const QString reason = saveFileAtomically(path, bytes); !reason.isEmpty())
+        boxes_.inform(saveFailedText(path, reason), title);
+}
+
+bool ToolCommands::shownPaneIsEmpty(const QString& title) {
+    if (window_.pane(shownGraph())->itemCount() > 0)
+        return false;
+    boxes_.inform(QStringLiteral("На графике ещё ничего нет: графики скоростей строятся после "
+                                 "нажатия «ПУСК»."),
+                  title);
+    return true;
+}
+
+void ToolCommands::saveGraph() {
+    const QString title = QStringLiteral("Сохранить график");
+    if (shownPaneIsEmpty(title))
+        return;
+    const Graph g = shownGraph();
+    const auto choice = askFile(title, baseName(g) + QStringLiteral(".png"), {png, svg});
+    if (!choice)
+        return;
+    const graphs::GraphPane& pane = *window_.pane(g);
+    write(choice->path,
+          choice->type == 0 ? graphPng(pane) : graphSvg(pane, graphCaption(window_, g)), title);
+}
+
+void ToolCommands::copyGraph() {
+    if (shownPaneIsEmpty(QStringLiteral("Копировать график")))
+        return;
+    const Graph g = shownGraph();
+    auto* data = new QMimeData;
+    data->setImageData(graphImage(*window_.pane(g)));
+    data->setData(QStringLiteral("image/svg+xml"),
+                  graphSvg(*window_.pane(g), graphCaption(window_, g)));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ToolCommands::saveData() {
+    const QString title = QStringLiteral("Сохранить данные");
+    const model::Throw* t = controller_.currentThrow();
+    const Graph g = shownGraph();
+    std::ostringstream rows;
+    if (!t || model::writeCurvesCsv(*t, rows, curveGroup(g)) == 0) {
+        boxes_.inform(QStringLiteral("На графике ещё нет кривых: графики скоростей строятся "
+                                     "после нажатия «ПУСК»."),
+                      title);
+        return;
+    }
+    if (const auto choice = askFile(title, baseName(g) + QStringLiteral(".csv"), {csv}))
+        write(choice->path, QByteArray::fromStdString(rows.str()), title);
+}
+
+void ToolCommands::copyResults() {
+    if (const model::Throw* t = controller_.currentThrow())
+        QGuiApplication::clipboard()->setText(resultsTable(*t));
+}
+
+void ToolCommands::print() {
+    const model::Throw* t = controller_.currentThrow();
+    if (!t)
+        return;
+    const int dpi = window_.pane(Graph::trajectory)->logicalDpiX();
+    QPrinter printer;
+    printer.setResolution(dpi);
+    printer.setPageLayout(reportPageLayout());
+    printer.setDocName(QStringLiteral("ballflight"));
+    if (!dialogs_.choosePrinter(printer))
+        return;
+    printer.setResolution(dpi);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        boxes_.inform(QStringLiteral("Не удалось начать печать: принтер недоступен."),
+                      QStringLiteral("Печать"));
+        return;
+    }
+    paintReportPage(painter, reportPageOf(window_, *t, controller_.decimalSeparator(),
+                                          QDateTime::currentDateTime()));
+    painter.end();
+}
+
+void ToolCommands::saveReport() {
+    const QString title = QStringLiteral("Сохранить отчёт");
+    const model::Throw* t = controller_.currentThrow();
+    if (!t)
+        return;
+    const auto choice = askFile(title, QStringLiteral("ballflight-report.pdf"), {pdf});
+    if (!choice)
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(window_.pane(Graph::trajectory)->logicalDpiX());
+        writer.setPageLayout(reportPageLayout());
+        writer.setTitle(window_.windowTitle());
+        writer.setCreator(QStringLiteral("ballflight"));
+        QPainter painter(&writer);
+        paintReportPage(painter, reportPageOf(window_, *t, controller_.decimalSeparator(),
+                                              QDateTime::currentDateTime()));
+    }
+    write(choice->path, bytes, title);
+}
+
+} // namespace ui

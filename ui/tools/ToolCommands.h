@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/platform/ExportDialogs.h"
+#include "ui/window/MainWindow.h"
+
+#include <QObject>
+#include <QString>
+
+namespace ui {
+
+class MessageBoxes;
+class ThrowController;
+
+// The save, copy and print commands of «Инструменты» (and of the panes' context menus).
+// Connects itself to the window's tool actions when constructed. They read the throw the
+// window shows and the panes' drawings; none of them changes anything or computes.
+//
+// Files are written whole or not at all; a file that cannot be written is reported in a box
+// naming it and the reason.
+class ToolCommands : public QObject {
+    Q_OBJECT
+public:
+    ToolCommands(MainWindow& window, const ThrowController& controller, MessageBoxes& boxes,
+                 ExportDialogs& dialogs, QObject* parent = nullptr);
+
+    // «Сохранить график…»: the shown graph as PNG (twice its pixel size) or SVG.
+    void saveGraph();
+    // «Копировать график»: the same picture to the clipboard, raster and SVG.
+    void copyGraph();
+    // «Сохранить данные…»: the curves of the shown graph as CSV.
+    void saveData();
+    // «Копировать результаты»: inputs and results as a tab-separated table.
+    void copyResults();
+    // «Печать…» and «Сохранить отчёт (PDF)…»: the one-page report.
+    void print();
+    void saveReport();
+
+    // The graph whose pane is shown.
+    Graph shownGraph() const;
+
+    // The folder the save dialogs open in: at first the user's documents, then the folder of
+    // the file chosen last. Settings that outlive the session read and set it here.
+    QString lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+
+signals:
+    // A file was chosen in another folder than before.
+    void lastFolderChanged(const QString& folder);
+
+private:
+    // The file chosen in the save dialog, with the index of its type, or nothing.
+    std::optional<SaveChoice> askFile(const QString& title, const QString& name,
+                                      const QList<FileType>& types);
+    // Writes the file whole, or tells why it could not.
+    void write(const QString& path, const QByteArray& bytes, const QString& title);
+    // True, after telling the user, when the shown pane has nothing drawn.
+    bool shownPaneIsEmpty(const QString& title);
+
+    MainWindow& window_;
+    const ThrowController& controller_;
+    MessageBoxes& boxes_;
+    ExportDialogs& dialogs_;
+    QString lastFolder_;
+};
+
+} // namespace ui
