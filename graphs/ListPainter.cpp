@@ -83,12 +83,13 @@ void ListPainter::paintItem(QPainter& painter, const DisplayList& list, std::siz
         const QPointF corner = map(points->x, points->y);
         if (!finite(corner) || !sane.contains(corner))
             return;
-        const QFontMetricsF metrics(font_, painter.device());
+        if (!metrics_)
+            metrics_.emplace(font_, painter.device());
         const QString& text = list.texts_[item.text];
         painter.setPen(colour);
-        painter.drawText(corner + QPointF(0, metrics.ascent()), text);
-        const double slack = metrics.height();
-        changed_ |= QRectF(corner, QSizeF(metrics.horizontalAdvance(text), metrics.height()))
+        painter.drawText(corner + QPointF(0, metrics_->ascent()), text);
+        const double slack = metrics_->height();
+        changed_ |= QRectF(corner, QSizeF(text.size() * metrics_->maxWidth(), slack))
                         .adjusted(-slack, -slack, slack, slack);
     }
 }

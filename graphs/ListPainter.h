@@ -4,6 +4,7 @@
 #include "graphs/StrokePainter.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRectF>
 #include <QSizeF>
 
@@ -43,6 +44,7 @@ private:
     std::optional<StrokePainter> open_;
     std::uint32_t openPoints_ = 0;
     QRectF changed_;
+    std::optional<QFontMetricsF> metrics_; // of the font on the device painted on
 };
 
 } // namespace graphs

@@ -27,16 +27,31 @@ void copyArea(const QImage& from, QImage& to, const QRect& area) {
                     bytes);
 }
 
+void giveResolution(QImage& image, qreal devicePixelRatio, QPoint dpi) {
+    image.setDevicePixelRatio(devicePixelRatio);
+    // Text comes out the same size as on the screen.
+    image.setDotsPerMeterX(qRound(dpi.x() / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi.y() / 0.0254));
+}
+
+// An image of the given pixel size on the memory of `store`, which grows to hold it. A pane that
+// changes size so uses its memory again: mapping fresh pages costs more than painting them.
+QImage imageOn(QImage& store, QSize pixels) {
+    if (store.width() < pixels.width() || store.height() < pixels.height())
+        store = QImage(pixels.expandedTo(store.size()), QImage::Format_ARGB32_Premultiplied);
+    if (store.isNull())
+        return {};
+    return QImage(store.bits(), pixels.width(), pixels.height(), store.bytesPerLine(),
+                  QImage::Format_ARGB32_Premultiplied);
+}
+
 } // namespace
 
 QImage blankPaneImage(QSize size, qreal devicePixelRatio, QPoint dpi) {
     QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
-    image.setDevicePixelRatio(devicePixelRatio);
-    // Text comes out the same size as on the screen.
-    image.setDotsPerMeterX(qRound(dpi.x() / 0.0254));
-    image.setDotsPerMeterY(qRound(dpi.y() / 0.0254));
+    giveResolution(image, devicePixelRatio, dpi);
     image.fill(paneBackground);
     return image;
 }
@@ -58,30 +73,25 @@ void PaneCache::setFont(const QFont& font) {
     valid_ = false;
 }
 
-bool PaneCache::upToDate(const DisplayList& list) const {
-    return valid_ && list.clears() == clears_ && !painter_->behind(list);
-}
-
 void PaneCache::renderAll(const DisplayList& list) {
     valid_ = true;
     clears_ = list.clears();
     ++renders_;
     painter_.emplace(size_, font_);
-    finished_ = blankPaneImage(size_, ratio_, dpi_);
-    if (finished_.isNull()) {
-        shown_ = QImage();
+    finished_ = imageOn(finishedStore_, size_ * ratio_);
+    shown_ = imageOn(shownStore_, size_ * ratio_);
+    if (finished_.isNull() || shown_.isNull()) {
+        finished_ = shown_ = QImage();
         return;
     }
+    giveResolution(finished_, ratio_, dpi_);
+    giveResolution(shown_, ratio_, dpi_);
+    finished_.fill(paneBackground);
     {
         QPainter painter(&finished_);
         painter_->paintAppended(painter, list);
     }
-    if (shown_.size() != finished_.size() || shown_.devicePixelRatio() != ratio_)
-        shown_ = finished_.copy();
-    else
-        copyArea(finished_, shown_, finished_.rect());
-    shown_.setDotsPerMeterX(finished_.dotsPerMeterX());
-    shown_.setDotsPerMeterY(finished_.dotsPerMeterY());
+    copyArea(finished_, shown_, finished_.rect());
     QPainter painter(&shown_);
     painter_->paintOpenEnd(painter);
     painter_->takeChangedArea();

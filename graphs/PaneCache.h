@@ -23,20 +23,17 @@ QImage blankPaneImage(QSize size, qreal devicePixelRatio, QPoint dpi);
 
 // The picture of a pane's display list at device resolution, brought up to date by painting
 // only what was appended to the list since. The first update, and the first after a change of
-// size, ratio, resolution or font, after invalidate() or after the list was cleared, renders
-// the whole list once.
+// size, ratio, resolution or font, or after the list was cleared, renders the whole list once.
 //
 // The picture is kept twice: `finished` holds every complete item and piece, `shown` adds the
 // open end of the last polyline (ListPainter). When the open end changes, `shown` takes the
-// changed area back from `finished` and the open end is painted again, clipped to it.
+// changed area back from `finished` and the open end is painted again, clipped to it. Outside
+// that area the open end's pixels stay as they were: antialiased coverage of a pixel depends
+// only on the outline near it, and the outline changed only inside.
 class PaneCache {
 public:
     void setDevice(QSize size, qreal devicePixelRatio, QPoint dpi);
     void setFont(const QFont& font);
-    void invalidate() { valid_ = false; }
-
-    // Whether update() has nothing to do.
-    bool upToDate(const DisplayList& list) const;
     // Brings the picture up to date; returns where it changed in logical interior pixels
     // (everything after a whole render; empty when nothing changed).
     QRect update(const DisplayList& list);
@@ -60,7 +57,8 @@ private:
     std::uint64_t clears_ = 0;
     int renders_ = 0;
     int grid_ = 1; // logical pixels per step at which device pixels fall on whole logical ones
-    QImage finished_, shown_;
+    QImage finished_, shown_;           // views on the memory of the stores
+    QImage finishedStore_, shownStore_; // as large as the largest picture so far
     std::optional<ListPainter> painter_;
 };
 
