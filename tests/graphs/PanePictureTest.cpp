@@ -17,7 +17,6 @@
 
 #include <climits>
 #include <cmath>
-#include <vector>
 
 using graphs::DisplayList;
 using graphs::PaneCache;
