@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphs/PaneTransform.h"
+#include "graphs/StrokePainter.h"
 
 #include <QColor>
 #include <QFont>
@@ -22,6 +23,8 @@ public:
 
     // Forgets the drawing; the coordinate system, pen width and current position stay.
     void clear();
+    // Counts the clears: a painting of the list that began before one no longer fits it.
+    std::uint64_t clears() const { return clears_; }
     // False (and nothing changes) for a rectangle without a mapping, see PaneTransform.
     bool setScale(double left, double top, double right, double bottom);
     void setPenWidth(int pixels);
@@ -42,13 +45,12 @@ public:
 
     // Paints every item onto an interior of the given size whose top-left corner is the
     // painter's origin, clipped to it. Long polylines are thinned to what the pixels can show.
+    // The same as painting it in steps with a ListPainter.
     void render(QPainter& painter, QSizeF interior, const QFont& font) const;
 
 private:
-    struct Point {
-        float x, y;
-        bool operator==(const Point&) const = default;
-    };
+    friend class ListPainter;
+    using Point = UserPoint;
     enum class Kind : std::uint8_t { Stroke, Dot, Text };
     struct Item {
         Kind kind;
@@ -62,7 +64,6 @@ private:
 
     bool extendsLastStroke(QColor colour) const;
     void startStroke(Point from, Point to, QColor colour);
-    void renderStroke(QPainter& painter, const Item& item, QSizeF interior) const;
 
     std::vector<PaneTransform> systems_;
     std::vector<Item> items_;
@@ -71,6 +72,7 @@ private:
     int penWidth_ = 1;
     float curX_ = 0;
     float curY_ = 0;
+    std::uint64_t clears_ = 0;
 };
 
 } // namespace graphs

@@ -1,6 +1,7 @@
 #include "graphs/GraphPane.h"
 
 #include "graphs/DisplayList.h"
+#include "graphs/PaneCache.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,7 +14,6 @@ namespace graphs {
 
 namespace {
 
-const QColor background{255, 255, 255};
 constexpr int markerSize = 10;
 
 // The ball: a solid red disc filling its small square widget.
@@ -54,16 +54,18 @@ int toWidgetCoordinate(double v) {
 
 struct GraphPane::Impl {
     DisplayList list;
+    PaneCache picture;
     QColor foreground{0, 0, 0};
     BallMarker* marker = nullptr;
     std::optional<QPointF> markerCentre; // user coordinates
-    bool updatePending = false;
+    OverlayPainter overlay;
+    bool catchUpQueued = false;
 };
 
 GraphPane::GraphPane(QWidget* parent) : QWidget(parent), d(new Impl) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::Window, paneBackground);
     setPalette(pal);
     setFont(paneFont());
 }
@@ -92,11 +94,27 @@ QWidget* GraphPane::marker() const {
 }
 
 void GraphPane::changed() {
-    // One pending repaint covers any number of operations; a hidden pane paints when shown.
-    if (!d->updatePending) {
-        d->updatePending = isVisible();
-        update();
-    }
+    // The picture catches up once the current run of drawing operations is over, whatever
+    // their number; a hidden pane does so when it is painted next.
+    if (d->catchUpQueued || !isVisible())
+        return;
+    d->catchUpQueued = true;
+    QMetaObject::invokeMethod(this, &GraphPane::bringPictureUpToDate, Qt::QueuedConnection);
+}
+
+void GraphPane::bringPictureUpToDate() {
+    d->catchUpQueued = false;
+    const QRect changed = catchUp();
+    if (!changed.isEmpty())
+        update(changed);
+}
+
+QRect GraphPane::catchUp() {
+    const QRect interior = contentsRect();
+    d->picture.setDevice(interior.size(), devicePixelRatioF(),
+                         QPoint(logicalDpiX(), logicalDpiY()));
+    d->picture.setFont(font());
+    return d->picture.update(d->list).translated(interior.topLeft());
 }
 
 void GraphPane::clear() {
@@ -170,43 +188,73 @@ std::size_t GraphPane::itemCount() const {
 }
 
 void GraphPane::paintDrawing(QPainter& painter, QSizeF interior) const {
-    painter.fillRect(QRectF(QPointF(0, 0), interior), background);
+    painter.fillRect(QRectF(QPointF(0, 0), interior), paneBackground);
     d->list.render(painter, interior, font());
 }
 
 QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
     if (!size.isValid())
         size = contentsRect().size();
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    // Text comes out the same size as on the screen.
-    image.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
-    image.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
-    image.fill(background);
+    QImage image = blankPaneImage(size, devicePixelRatio, QPoint(logicalDpiX(), logicalDpiY()));
+    if (image.isNull())
+        return image;
     QPainter painter(&image);
     paintDrawing(painter, size);
     return image;
 }
 
-void GraphPane::paintEvent(QPaintEvent* event) {
-    d->updatePending = false;
-    QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.fillRect(rect(), background);
+void GraphPane::setOverlayPainter(OverlayPainter overlay) {
+    d->overlay = std::move(overlay);
+    update(contentsRect());
+}
+
+void GraphPane::updateOverlay(const QRect& area) {
     const QRect interior = contentsRect();
-    painter.translate(interior.topLeft());
-    paintDrawing(painter, interior.size());
+    update(area.isEmpty() ? interior : area.translated(interior.topLeft()) & interior);
+}
+
+int GraphPane::pictureRenders() const {
+    return d->picture.renders();
+}
+
+void GraphPane::paintEvent(QPaintEvent* event) {
+    const QRect interior = contentsRect();
+    const QRect changed = catchUp(); // normally done already, by the queued catch-up
+    if (!(QRegion(changed) - event->region()).isEmpty())
+        QMetaObject::invokeMethod(
+            this, [this, changed] { update(changed); }, Qt::QueuedConnection);
+
+    QPainter painter(this);
+    const QRegion region = event->region();
+    for (const QRect& r : region - interior)
+        painter.fillRect(r, paneBackground);
+    const QImage& picture = d->picture.picture();
+    const qreal ratio = d->picture.devicePixelRatio();
+    if (!picture.isNull()) {
+        // The picture's pixels are copied one to one.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : region.intersected(interior)) {
+            const QRect local = r.translated(-interior.topLeft());
+            painter.drawImage(QRectF(r), picture,
+                              QRectF(local.x() * ratio, local.y() * ratio, local.width() * ratio,
+                                     local.height() * ratio));
+        }
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (d->overlay) {
+        painter.translate(interior.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), interior.size()), Qt::IntersectClip);
+        d->overlay(painter, interior.size());
+    }
 }
 
 void GraphPane::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    d->updatePending = false; // a resized pane is painted afresh anyway
     positionMarker();
 }
 
 void GraphPane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    d->updatePending = false;
     update();
 }
 

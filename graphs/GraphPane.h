@@ -6,12 +6,18 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QPainter;
 
 namespace graphs {
 
-// A graph pane: keeps what was drawn on it as a display list in user coordinates and replays it
-// when painted, so it survives hiding, covering and resizing without being recomputed.
+// A graph pane: keeps what was drawn on it as a display list in user coordinates, so it survives
+// hiding, covering and resizing without being recomputed, and its picture as an image at device
+// resolution (PaneCache). Drawing on a painted pane paints only the new items onto the image,
+// soon after, and repaints only the pixels that changed; a change of size, device pixel ratio
+// or font, or a clear, renders the whole list once, at the next paint. An overlay (a crosshair,
+// a readout) may be painted over the picture without touching it.
 // The drawable interior is the widget's contents rectangle; everything outside it is clipped.
 class GraphPane : public QWidget, public PaneSurface {
     Q_OBJECT
@@ -54,6 +60,17 @@ public:
     // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
     QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
 
+    // Painted over the picture at every paint, with the painter's origin at the interior's
+    // top-left corner and clipped to the interior; empty for none.
+    using OverlayPainter = std::function<void(QPainter& painter, QSize interior)>;
+    void setOverlayPainter(OverlayPainter overlay);
+    // Repaints the overlay over the area (interior pixels; the whole interior when empty)
+    // without rendering the picture again.
+    void updateOverlay(const QRect& area = QRect());
+
+    // Times the whole drawing was rendered into the picture.
+    int pictureRenders() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -61,6 +78,9 @@ protected:
 
 private:
     void changed();
+    void bringPictureUpToDate();
+    // Brings the picture up to date with the drawing; returns where it changed (widget pixels).
+    QRect catchUp();
     void positionMarker();
 
     struct Impl;
