@@ -3,11 +3,13 @@
 #include "graphs/DisplayList.h"
 #include "graphs/GraphPane.h"
 #include "graphs/PaneCache.h"
+#include "support/RecordingDocumentOpener.h"
+#include "support/RecordingExportDialogs.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
+#include "ui/Program.h"
 #include "ui/run/FlightAnimation.h"
-#include "ui/run/RunSequence.h"
-#include "ui/window/MainWindow.h"
+#include "ui/window/InputField.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -81,14 +83,15 @@ struct SteppedPicture : graphs::PaneSurface {
 // drawing its trajectory on the given surface (the window's pane when none).
 struct WindowRun {
     explicit WindowRun(const Throw& t, graphs::PaneSurface* trajectory = nullptr) {
-        run.setSurfaces(trajectory ? trajectory : window.pane(1), window.pane(2), window.pane(3));
+        using ui::Graph;
+        run.setSurfaces(trajectory ? trajectory : window.pane(Graph::trajectory),
+                        window.pane(Graph::vx), window.pane(Graph::vy));
         run.setDecimalSeparator('.');
         run.setTickInterval(0);
-        run.load();
-        window.show();
-        for (int f = 0; f < 7; ++f) {
-            window.field(f + 1)->selectAll();
-            window.field(f + 1)->insert(QString::fromLatin1(t.fields[f]));
+        program.start();
+        for (const model::Field f : model::allFields) {
+            window.field(f)->selectAll();
+            window.field(f)->insert(QString::fromLatin1(t.fields[int(f)]));
         }
         QCoreApplication::processEvents();
     }
@@ -99,10 +102,13 @@ struct WindowRun {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
 
-    ui::MainWindow window;
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
-    ui::RunSequence run{window, boxes, tone};
+    ui::RecordingDocumentOpener opener;
+    ui::RecordingExportDialogs dialogs;
+    ui::Program program{boxes, tone, opener, dialogs};
+    ui::MainWindow& window = program.window();
+    ui::ThrowController& run = program.controller();
 };
 
 } // namespace
@@ -110,7 +116,7 @@ struct WindowRun {
 TEST(PanePictureWindow, AnimatedRunPaintsOnlyTheNewPiecesAndLooksAsAWholeRender) {
     for (const Throw& t : {defaultThrow, viscousThrow}) {
         WindowRun w(t);
-        graphs::GraphPane& pane = *w.window.pane(1);
+        graphs::GraphPane& pane = *w.window.pane(ui::Graph::trajectory);
         w.run.fullRun();
         w.flyUntil(3);
         const int renders = pane.pictureRenders();
