@@ -6,10 +6,22 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                  const QString& preferencesPath)
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
-      store_(preferencesPath), preferences_(store_.load()) {
+      presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
+      preferences_(store_.load()) {
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
+    view_.show(preferences_.animationSpeed, preferences_.interfaceScale);
+    QObject::connect(&view_, &ViewCommands::speedChosen, &view_, [this](double speed) {
+        Preferences p = preferences_;
+        p.animationSpeed = speed;
+        setPreferences(p);
+    });
+    QObject::connect(&view_, &ViewCommands::scaleChosen, &view_, [this](double scale) {
+        Preferences p = preferences_;
+        p.interfaceScale = scale;
+        setPreferences(p);
+    });
     if (!preferences_.saveFolder.isEmpty())
         tools_.setLastFolder(preferences_.saveFolder);
     QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
@@ -26,6 +38,7 @@ void Program::setPreferences(const Preferences& preferences) {
     preferences_ = preferences;
     window_.setInterfaceScale(preferences.interfaceScale);
     controller_.setSpeed(preferences.animationSpeed);
+    view_.show(preferences.animationSpeed, preferences.interfaceScale);
     store_.save(preferences_);
 }
 

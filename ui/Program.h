@@ -3,7 +3,9 @@
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/PresetCommands.h"
 #include "ui/tools/ToolCommands.h"
+#include "ui/tools/ViewCommands.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/MenuCommands.h"
 
@@ -31,6 +33,8 @@ public:
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
     ToolCommands& tools() { return tools_; }
+    PresetCommands& presets() { return presets_; }
+    ViewCommands& view() { return view_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -41,9 +45,11 @@ private:
     ThrowController controller_;
     FieldHandling fields_;
     MenuCommands menus_;
+    ToolCommands tools_;
+    PresetCommands presets_;
+    ViewCommands view_;
     PreferencesStore store_;
     Preferences preferences_;
-    ToolCommands tools_;
 };
 
 } // namespace ui

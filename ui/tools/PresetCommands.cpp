@@ -1,0 +1,74 @@
+#include "ui/tools/PresetCommands.h"
+
+#include "ui/run/ThrowController.h"
+#include "ui/tools/Presets.h"
+#include "ui/window/InputField.h"
+#include "ui/window/MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace ui {
+
+PresetCommands::PresetCommands(MainWindow& window, const ThrowController& controller,
+                               QObject* parent)
+    : QObject(parent), window_(window), controller_(controller) {
+    window_.toolsMenu()->addSeparator();
+    materials_ = buildMenu(QStringLiteral("Материал шара"), "mnuToolsMaterial", false);
+    media_ = buildMenu(QStringLiteral("Среда"), "mnuToolsMedium", true);
+    window_.toolsMenu()->addMenu(materials_);
+    window_.toolsMenu()->addMenu(media_);
+
+    // The fields whose values the presets set offer them in their own context menus too.
+    auto offer = [this](model::Field f, QMenu* menu) {
+        connect(window_.field(f), &InputField::contextMenuAboutToShow, this,
+                [this, menu](QMenu* context) {
+                    markMatching();
+                    context->addSeparator();
+                    context->addMenu(menu);
+                });
+    };
+    offer(model::Field::rho, materials_);
+    offer(model::Field::rho0, media_);
+    offer(model::Field::eta, media_);
+}
+
+QMenu* PresetCommands::buildMenu(const QString& title, const char* name, bool media) {
+    auto* menu = new QMenu(title, &window_);
+    menu->setObjectName(QLatin1String(name));
+    const Presets& presets = Presets::builtIn();
+    for (const Preset& p : media ? presets.media() : presets.materials()) {
+        QAction* a = menu->addAction(p.name);
+        a->setCheckable(true);
+        a->setToolTip(p.source);
+        connect(a, &QAction::triggered, this, [this, &p] { choose(p); });
+    }
+    connect(menu, &QMenu::aboutToShow, this, &PresetCommands::markMatching);
+    return menu;
+}
+
+void PresetCommands::markMatching() {
+    const model::Inputs& in = controller_.inputs();
+    const Presets& presets = Presets::builtIn();
+    const Preset* material = presets.matchingMaterial(in.rho);
+    const Preset* medium = presets.matchingMedium(in.rho0, in.eta);
+    auto mark = [](QMenu* menu, const std::vector<Preset>& list, const Preset* match) {
+        const QList<QAction*> actions = menu->actions();
+        for (std::size_t i = 0; i < list.size() && i < std::size_t(actions.size()); ++i)
+            actions[int(i)]->setChecked(&list[i] == match);
+    };
+    mark(materials_, presets.materials(), material);
+    mark(media_, presets.media(), medium);
+}
+
+void PresetCommands::choose(const Preset& preset) {
+    if (preset.kind == Preset::Kind::material) {
+        window_.field(model::Field::rho)->setText(preset.densityText());
+    } else {
+        window_.field(model::Field::rho0)->setText(preset.densityText());
+        window_.field(model::Field::eta)->setText(preset.viscosityText());
+    }
+    markMatching();
+}
+
+} // namespace ui
