@@ -4,6 +4,7 @@ controls in the client area, its colours, and the started program with its windo
 import os
 import shutil
 
+from accessible import Reader
 from xsession import Failure, poll
 
 TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
@@ -18,9 +19,17 @@ CMD_OK = (616, 350, 72, 26)
 FRAME1 = (616, 410)
 OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
 TEXT1 = (44, 290, 72, 26)
-TEXT2 = (44, 320, 72, 26)
-# Menu titles in the menu bar: "Файл" at the left, then "Инструменты" and "Помощь".
-FILE_MENU_X, TOOLS_MENU_X, HELP_MENU_X = 25, 100, 183
+# The «Инструменты» menu title in the menu bar, between «Файл» and «Помощь».
+TOOLS_MENU_X = 100
+
+# The seven quadratic-drag result labels, as a screen reader reads them: the quantity's name,
+# a colon and the value, or «ещё не вычислено» before the flight has given it.
+RED_LABELS = tuple(f"{name} в среде (Fc~v^2):" for name in (
+    "Время подъёма", "Координата X вершины", "Наибольшая высота", "Время полёта", "Дальность полёта",
+    "Скорость Vx при падении", "Скорость Vy при падении"))
+NOT_YET = "ещё не вычислено"
+# Tmax2 of the throw at start.
+TMAX2_AT_START = "Время полёта в среде (Fc~v^2): 0.562 c"
 
 # The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
 # a red curve has been drawn.
@@ -42,6 +51,13 @@ class Program:
         self.proc = session.start_app([app], self.cwd)
         self.window = session.wait_window(TITLE, timeout=60)
         self.menu = None
+        self._reader = None
+
+    def reader(self):
+        """What the program's windows say (accessible.py), read through the accessibility bus."""
+        if self._reader is None:
+            self._reader = Reader(self.session, self.proc.pid)
+        return self._reader
 
     def alive(self):
         return self.proc.poll() is None
@@ -92,6 +108,20 @@ class Program:
         self.session.activate(box)
         self.session.key(*keys)
         self.session.wait_window_gone(title)
+
+    def choose(self, title, item):
+        """Opens a menu with a click on its title and picks the item with the keyboard, as a
+        user does; the accessibility bus tells where the title is, when the menu is open and
+        how far down the item is."""
+        reader = self.reader()
+        items = reader.menu_items(title)
+        self.session.activate(self.window)
+        self.session.click_screen(*reader.centre(reader.menu(title)))
+        popup = reader.find("popup menu", within=reader.menu(title))
+        poll(f"the menu {title!r} to open", lambda: reader.showing(popup), 10, 0.1,
+             self.session.guard)
+        # The click opens the menu with no item selected; Down passes over separators.
+        self.session.key(*["Down"] * (items.index(item) + 1), "Return")
 
     def close_request(self):
         # The window manager's close request is what the close box sends.

@@ -12,6 +12,7 @@ import select
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -101,8 +102,12 @@ class XSession:
     # --- starting and stopping ---------------------------------------------------------------
 
     def __enter__(self):
+        # What the servers start in turn (the accessibility bus and its registry) comes to this
+        # process when they end, so that it is collected here and nothing is left running.
+        ctypes.CDLL("libc.so.6").prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
         try:
             self._start_server()
+            self._start_accessibility_bus()
             self._start_window_manager()
         except BaseException:
             self.__exit__(None, None, None)
@@ -118,10 +123,25 @@ class XSession:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
+        self._collect_descendants()
         for log in self._logs:
             log.close()
         shutil.rmtree(self.work, ignore_errors=True)
         return False
+
+    @staticmethod
+    def _collect_descendants(timeout=10):
+        """Waits for the helpers of the servers, which end when their servers have ended."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            try:
+                pid, _ = os.waitpid(-1, os.WNOHANG)
+            except ChildProcessError:
+                return
+            if pid == 0:
+                time.sleep(0.05)
+        print(f"warning: processes started for the test still run {timeout} s after its end",
+              file=sys.stderr)
 
     def spawn(self, argv, log_name, **kwargs):
         log = open(os.path.join(self.work, log_name), "wb")
@@ -131,29 +151,37 @@ class XSession:
         self.procs.append(proc)
         return proc
 
-    def _start_server(self):
+    def _start_ready(self, argv, log_name, what):
+        """Starts a server that writes one line to a descriptor when it is ready; returns it."""
         read_end, write_end = os.pipe()
-        # -displayfd: the server takes the first free display and writes its number when it is
-        # ready for clients, so parallel test runs never clash.
-        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                     f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
-                    "xvfb.log", pass_fds=(write_end,))
+        proc = self.spawn([arg.replace("{fd}", str(write_end)) for arg in argv], log_name,
+                          pass_fds=(write_end,), env=self.env)
         os.close(write_end)
-        number = b""
+        line = b""
         deadline = time.monotonic() + 30
         try:
-            while not number.endswith(b"\n"):
+            while not line.endswith(b"\n"):
                 ready, _, _ = select.select([read_end], [], [], 0.5)
                 if ready:
-                    chunk = os.read(read_end, 16)
-                    number += chunk
+                    chunk = os.read(read_end, 256)
+                    line += chunk
                     if chunk:
                         continue
-                if time.monotonic() > deadline or self.procs[-1].poll() is not None:
-                    raise Failure("Xvfb did not start: " + self.log("xvfb.log"))
+                if time.monotonic() > deadline or proc.poll() is not None:
+                    raise Failure(f"{what} did not start: " + self.log(log_name))
         finally:
             os.close(read_end)
-        self.display = ":" + number.decode().strip()
+        return line.decode().strip()
+
+    def _start_server(self):
+        # -displayfd: the server takes the first free display and writes its number when it is
+        # ready for clients, so parallel test runs never clash. -noreset: the accessibility bus
+        # looks at the display and leaves before the window manager comes; a server that resets
+        # when its last client leaves would turn the window manager away meanwhile.
+        number = self._start_ready(["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0",
+                                    f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
+                                   "xvfb.log", "Xvfb")
+        self.display = ":" + number
         runtime = os.path.join(self.work, "runtime")
         os.mkdir(runtime, 0o700)
         # The program finds no desktop application for any document (a silent xdg-mime comes
@@ -175,6 +203,26 @@ class XSession:
         # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program itself keeps
         # the locale it was given.
         self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
+
+    def _start_accessibility_bus(self):
+        """A D-Bus session of its own with the accessibility bus on it, so that the tests can
+        read the program's windows (accessible.py); the program exposes them even though no
+        screen reader runs."""
+        address = "unix:path=" + os.path.join(self.work, "session-bus")
+        self._start_ready(["dbus-daemon", "--session", "--nofork", "--address=" + address,
+                           "--print-address={fd}"], "dbus.log", "The D-Bus session")
+        self.env.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.env.pop("AT_SPI_BUS_ADDRESS", None)
+        self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
+        # Asking for its address starts the accessibility bus (D-Bus activation) and waits for
+        # it; it ends with the session.
+        asked = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--reply-timeout=30000",
+             "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+            env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=40)
+        if asked.returncode != 0:
+            raise Failure("the accessibility bus did not start: "
+                          + asked.stdout.decode(errors="replace") + self.log("dbus.log"))
 
     def _start_window_manager(self):
         self.spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
@@ -272,6 +320,23 @@ class XSession:
         time.sleep(0.1)
         self.run(["xdotool", "click", "1"])
 
+    def click_screen(self, x, y):
+        """Left click at (x, y) of the screen."""
+        self.run(["xdotool", "mousemove", str(x), str(y)])
+        time.sleep(0.1)
+        self.run(["xdotool", "click", "1"])
+
+    def set_clipboard(self, text):
+        """Offers text as the clipboard, as a program the user copied from does."""
+        path = os.path.join(self.work, "clipboard.txt")
+        with open(path, "w") as f:
+            f.write(text)
+        # -quiet keeps xclip in the foreground, where the session ends it.
+        self.spawn(["xclip", "-quiet", "-selection", "clipboard", path], "xclip.log",
+                   env=self.tool_env)
+        poll("the clipboard to hold the text", lambda: self.run(
+            ["xclip", "-o", "-selection", "clipboard"], check=False) == text, 10, 0.1)
+
     def key(self, *keys):
         self.run(["xdotool", "key", "--clearmodifiers", *keys])
 
@@ -305,7 +370,7 @@ class XSession:
         for i, (name, data) in enumerate(self.shots):
             path = os.path.join(folder, f"{i:02d}-{name}.png")
             subprocess.run(["convert", "ppm:-", path], input=data, check=False)
-        for log in ("app.log", "openbox.log", "xvfb.log"):
+        for log in ("app.log", "openbox.log", "xvfb.log", "dbus.log"):
             with open(os.path.join(folder, log), "w") as f:
                 f.write(self.log(log))
         return folder

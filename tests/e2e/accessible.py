@@ -1,0 +1,192 @@
+"""What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi.
+
+Pixels tell whether something is drawn; this tells what the window says: the text of every
+label and field, the items of the menus, the message boxes. The X session starts the bus and
+tells the program to expose its widgets (xsession.py). libatspi binds itself to one bus for the
+life of the process, so a test process reads one session only.
+"""
+
+import os
+
+from xsession import Failure, poll
+
+# D-Bus calls wait this long for the program; a loaded 2-core machine may be slow to answer
+# while it draws a flight. (libatspi's longer wait for a program that has just started is
+# turned off: the program is found by polling instead.)
+CALL_TIMEOUT_MS = 10000
+
+_bound_to = None  # the session bus address libatspi uses in this process
+
+
+def _atspi(session):
+    global _bound_to
+    address = session.env["DBUS_SESSION_BUS_ADDRESS"]
+    if _bound_to not in (None, address):
+        raise Failure("one test process can read the windows of one X session only")
+    if _bound_to is None:
+        # libatspi finds the bus from the environment when it is first used.
+        os.environ.update(DISPLAY=session.display, DBUS_SESSION_BUS_ADDRESS=address)
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        _bound_to = address
+    try:
+        import pyatspi
+    except ImportError as error:
+        raise Failure(f"cannot read the window: {error} (Debian package python3-pyatspi)")
+    pyatspi.setTimeout(CALL_TIMEOUT_MS, 0)
+    return pyatspi
+
+
+class Reader:
+    """The accessible tree of one running program, found by its process id."""
+
+    def __init__(self, session, pid, timeout=30):
+        self.session = session
+        self.pyatspi = _atspi(session)
+        self._found = {}
+
+        def registered():
+            desktop = self.pyatspi.Registry.getDesktop(0)
+            for app in desktop:
+                if app is not None and app.get_process_id() == pid:
+                    return app
+            return None
+
+        try:
+            self.app = poll(f"process {pid} on the accessibility bus", registered, timeout, 0.3,
+                            session.guard)
+        except Failure as error:
+            raise Failure(f"{error}: the program never showed itself to the accessibility "
+                          f"bus; its log: {session.log('app.log')}")
+        # The driver runs no event loop, so cached names and texts would go stale.
+        self.app.set_cache_mask(self.pyatspi.cache.NONE)
+
+    # --- finding ---------------------------------------------------------------------------
+
+    def _walk(self, node):
+        yield node
+        for child in node:
+            if child is not None:
+                yield from self._walk(child)
+
+    def all(self, role=None, name=None, prefix=None, within=None):
+        """Every accessible under within (the whole program by default) that has the role
+        (AT-SPI's role name: "label", "text", "menu item", …) and the name or name prefix."""
+        return [node for node in self._walk(within or self.app)
+                if self._matches(node, role, name, prefix)]
+
+    @staticmethod
+    def _matches(node, role, name, prefix):
+        try:
+            if role and node.getRoleName() != role:
+                return False
+            node_name = node.name
+        except Exception:  # gone with its window
+            return False
+        return (name is None or node_name == name) and (prefix is None
+                                                         or node_name.startswith(prefix))
+
+    def find(self, role=None, name=None, prefix=None, within=None, timeout=15):
+        """The one accessible with the role and name (or name prefix); waits for it to appear.
+
+        A walk of the whole tree takes a few hundred calls, so what was found is kept while it
+        still matches."""
+        key = (role, name, prefix, within)
+        kept = self._found.get(key)
+        if kept is not None and self._matches(kept, role, name, prefix):
+            return kept
+        label = repr(name) if name is not None else f"{prefix!r}…" if prefix else ""
+        what = f"{role or 'an accessible'} {label}".strip()
+
+        def one():
+            found = self.all(role, name, prefix, within)
+            if len(found) > 1:
+                raise Failure(f"{len(found)} of {what} in the program")
+            return found[0] if found else None
+
+        self._found[key] = poll(what, one, timeout, 0.2, self.session.guard)
+        return self._found[key]
+
+    # --- reading ---------------------------------------------------------------------------
+
+    def field(self, name):
+        """An input field by its accessible name ("h, м", "Vo, м/с", …)."""
+        return self.find("text", name)
+
+    def field_text(self, name):
+        text = self.field(name).queryText()
+        return text.getText(0, text.characterCount)
+
+    def label(self, prefix):
+        """A label's whole text, found by how it begins ("Tmax2=", or a tuple of beginnings)."""
+        return self.find("label", prefix=prefix).name
+
+    def wait_field(self, name, expected, timeout=15):
+        """Waits until the field shows expected; fails with what it shows."""
+        seen = []
+
+        def shows():
+            seen[:] = [self.field_text(name)]
+            return seen[0] == expected
+
+        try:
+            poll(f"{name!r} to show {expected!r}", shows, timeout, 0.1, self.session.guard)
+        except Failure as error:
+            raise Failure(f"{error}; it shows {seen[0]!r}" if seen else str(error))
+
+    def centre(self, node):
+        """Where on the screen the middle of an accessible is."""
+        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
+        return box.x + box.width // 2, box.y + box.height // 2
+
+    def unfinished(self, name):
+        """Whether a field marks its text as not taken yet (its tooltip says so)."""
+        return self.field(name).description.startswith("Значение ещё не принято")
+
+    def showing(self, node):
+        return node.getState().contains(self.pyatspi.STATE_SHOWING)
+
+    def window(self, title, timeout=20):
+        """A top-level window or box of the program by its title."""
+        def shown():
+            for node in self.app:
+                if node is not None and node.name == title:
+                    return node
+            return None
+
+        return poll(f"a window titled {title!r} on the accessibility bus", shown, timeout, 0.2,
+                    self.session.guard)
+
+    def texts(self, within):
+        """The names of the labels in a window (a box's message among them)."""
+        return [node.name for node in self.all("label", within=within)]
+
+    # --- menus -----------------------------------------------------------------------------
+
+    def menu(self, title):
+        return self.find("menu item", title, within=self.find("menu bar"))
+
+    def menu_items(self, title):
+        """The item names of a menu in the menu bar, separators left out."""
+        return [item.name for item in self.all("menu item", within=self.menu(title))
+                if item.name != title]
+
+    def choose(self, title, item):
+        """Triggers a menu item through its action, as a screen reader user does."""
+        self.act(self.find("menu item", item, within=self.menu(title)), "Press")
+
+    def act(self, node, action):
+        """Performs a named action of an accessible. An action that opens a modal box answers
+        only when the box is closed, so the answer is not waited for: what the action does is
+        for the caller to check."""
+        actions = node.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        if action not in names:
+            raise Failure(f"{node.name!r} offers the actions {names}, not {action!r}")
+        self.pyatspi.setTimeout(500, 0)
+        try:
+            actions.doAction(names.index(action))
+        except Exception as error:
+            if "did not receive a reply" not in str(error).lower():
+                raise
+        finally:
+            self.pyatspi.setTimeout(CALL_TIMEOUT_MS, 0)
