@@ -488,6 +488,51 @@ def scenario_tones(session, player):
     print(f"tones: blocked {blocked} ms; {bursts}")
 
 
+def scenario_lesson(program, session):
+    """A lesson prepared from the menus and the keyboard: steel in glycerine from the presets,
+    the flight at ×5 started with F5, paused with Space (the picture holds still) and resumed to
+    its landing, then the window enlarged to 150 % with Ctrl+= twice."""
+    program.wait_drawn()
+    reader = program.reader()
+    tools = reader.menu("Инструменты")
+
+    def choose(submenu, item):
+        menu = reader.find("menu item", submenu, within=tools)
+        reader.act(reader.find("menu item", item, within=menu), "Press")
+
+    choose("Материал шара", "сталь")
+    choose("Среда", "глицерин 20 °C")
+    choose("Скорость анимации", "×5")
+    for field, shown in (("ρ, кг/м3", "7800.0"), ("ρo, кг/м3", "1261.0"),
+                         ("η, Па·с", "1.4120000")):
+        reader.wait_field(field, shown)
+
+    session.activate(program.window)
+    program.wait_drawn()
+    # At ×5 this flight lasts a quarter of a second: the pause follows the start at once.
+    session.key("F5", "space")
+    time.sleep(0.3)
+    tmax2 = RED_LABELS[3]
+    check(reader.label(tmax2).endswith(NOT_YET), "the flight landed in spite of the pause")
+    held = session.screenshot("paused").region(*program.pane_rect())
+    time.sleep(1.0)
+    check(session.screenshot("still-paused").region(*program.pane_rect()) == held,
+          "the picture moved during the pause")
+    session.key("space")
+    poll("the flight to land after the pause",
+         lambda: not reader.label(tmax2).endswith(NOT_YET), 60, 0.3, session.guard)
+
+    session.key("ctrl+equal")
+    session.key("ctrl+equal")
+
+    def enlarged():
+        _, _, w, h = session.geometry(program.window)
+        return w >= 1080 and h - program.menu >= 630
+
+    poll("the window to grow to 150 %", enlarged, 10)
+    print(f"lesson: steel in glycerine landed with {reader.label(tmax2)!r}; 150 % reached")
+
+
 SCENARIOS = {
     "window": scenario_window,
     "run": scenario_run,
@@ -497,6 +542,7 @@ SCENARIOS = {
     "menu": scenario_menu,
     "documents": scenario_documents,
     "tools": scenario_tools,
+    "lesson": scenario_lesson,
     "sound": scenario_sound,
     "tones": scenario_tones,
 }

@@ -1,8 +1,12 @@
 #include "ProgramFixture.h"
 #include "ui/run/AnimationSpeed.h"
+#include "ui/tools/PresetCommands.h"
+#include "ui/tools/Presets.h"
 #include "ui/window/LayoutControls.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
@@ -97,4 +101,31 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
         EXPECT_EQ(p.interfaceScale, 1);
         EXPECT_EQ(p.animationSpeed, 1);
     }
+}
+
+// The presets menus list the table's entries; a choice is written like a paste, so the fields'
+// checks run (a cork cannot sink in water), and the menus mark what the inputs match.
+TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
+    const ui::Presets& table = ui::Presets::builtIn();
+    QMenu* materials = program.presets().materialsMenu();
+    ASSERT_EQ(materials->actions().size(), qsizetype(table.materials().size()));
+    for (std::size_t i = 0; i < table.materials().size(); ++i)
+        EXPECT_EQ(materials->actions()[int(i)]->text(), table.materials()[i].name);
+    auto named = [](const std::vector<ui::Preset>& list, const char* name) {
+        return *std::find_if(list.begin(), list.end(),
+                             [&](const ui::Preset& p) { return p.name.startsWith(name); });
+    };
+    program.presets().choose(named(table.media(), "глицерин"));
+    EXPECT_EQ(field(Field::eta)->text(), "1.4120000");
+    program.presets().choose(named(table.media(), "вода 20"));
+    program.presets().choose(named(table.materials(), "пробка"));
+    EXPECT_EQ(boxes.boxes,
+              (QList<ui::RecordingMessageBoxes::Box>{{"Всплывание не моделируется!", "Ошибка"}}));
+    EXPECT_EQ(field(Field::rho)->text(), "1996.4");
+    emit materials->aboutToShow();
+    for (QAction* a : materials->actions())
+        EXPECT_FALSE(a->isChecked()) << a->text().toStdString();
+    program.presets().choose(named(table.materials(), "сталь"));
+    emit materials->aboutToShow();
+    EXPECT_TRUE(materials->actions().front()->isChecked());
 }
