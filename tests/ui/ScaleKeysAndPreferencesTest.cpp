@@ -5,6 +5,7 @@
 #include "ui/window/LayoutControls.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QScrollBar>
@@ -101,6 +102,11 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
         EXPECT_EQ(p.interfaceScale, 1);
         EXPECT_EQ(p.animationSpeed, 1);
     }
+    // A folder where the file should be can be neither read nor replaced.
+    QFile::remove(path);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ballflight.conf"));
+    EXPECT_EQ(store.load(), ui::Preferences{});
+    EXPECT_FALSE(store.save(chosen));
 }
 
 // The presets menus list the table's entries; a choice is written like a paste, so the fields'

@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 
 #include "model/CurvesCsv.h"
+#include "ui/platform/SaveFile.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <sstream>
 
 using namespace testing_ui;
@@ -170,4 +174,18 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
                                        "»: это имя занято папкой.");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"taken.csv"});
+
+    // A disk that takes no more than a few bytes (a file size limit stands in for a full disk):
+    // the reason is told, and no file of any size is left.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit tight{100, old.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const QString reason =
+        ui::saveFileAtomically(folder.filePath("big.csv"), QByteArray(5000, 'x'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(reason.startsWith("не удалось записать данные на диск")) << reason.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("big.csv")));
 }

@@ -1,11 +1,14 @@
 #include "ui/platform/Preferences.h"
 
+#include "ui/platform/SaveFile.h"
 #include "ui/run/AnimationSpeed.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -56,15 +59,26 @@ Preferences PreferencesStore::load() const {
 }
 
 bool PreferencesStore::save(const Preferences& p) const {
+    // QSettings writes the text into a scratch file; the file itself is then replaced whole.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString draft = scratch.filePath(QStringLiteral("draft.conf"));
+    {
+        QSettings s(draft, QSettings::IniFormat);
+        s.setValue("interfaceScale", p.interfaceScale);
+        s.setValue("animationSpeed", p.animationSpeed);
+        s.setValue("comparing", p.comparing);
+        s.setValue("saveFolder", p.saveFolder);
+        s.sync();
+        if (s.status() != QSettings::NoError)
+            return false;
+    }
+    QFile text(draft);
+    if (!text.open(QIODevice::ReadOnly))
+        return false;
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings s(path_, QSettings::IniFormat);
-    s.clear();
-    s.setValue("interfaceScale", p.interfaceScale);
-    s.setValue("animationSpeed", p.animationSpeed);
-    s.setValue("comparing", p.comparing);
-    s.setValue("saveFolder", p.saveFolder);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    return saveFileAtomically(path_, text.readAll()).isEmpty();
 }
 
 } // namespace ui

@@ -7,7 +7,7 @@
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
-#include "ui/tools/SaveFile.h"
+#include "ui/platform/SaveFile.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,8 +1,9 @@
-#include "ui/tools/SaveFile.h"
+#include "ui/platform/SaveFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace ui {
 
@@ -30,11 +31,29 @@ QString knownReason(const QFileInfo& file) {
 
 QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+    // The explicit flush matters: QSaveFile (Qt 6.4) commits a file whose last buffered write
+    // failed, leaving it cut short; a failed flush is caught here and the file abandoned.
+    const bool written = out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
+                         out.flush() && out.error() == QFileDevice::NoError;
+    if (!written)
+        out.cancelWriting();
+    if (out.commit())
         return {};
     // A save file that was not committed leaves nothing behind.
     const QString reason = knownReason(QFileInfo(path));
-    return reason.isEmpty() ? out.errorString() : reason;
+    if (!reason.isEmpty())
+        return reason;
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.isReadOnly())
+        return QStringLiteral("диск доступен только для чтения");
+    switch (out.error()) {
+    case QFileDevice::ResourceError:
+        return QStringLiteral("на диске не хватает места");
+    case QFileDevice::WriteError:
+        return QStringLiteral("не удалось записать данные на диск (%1)").arg(out.errorString());
+    default:
+        return out.errorString();
+    }
 }
 
 QString saveFailedText(const QString& path, const QString& reason) {
