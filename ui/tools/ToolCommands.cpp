@@ -3,11 +3,11 @@
 #include "graphs/GraphPane.h"
 #include "model/CurvesCsv.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/SaveFile.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
-#include "ui/platform/SaveFile.h"
 
 #include <QAction>
 #include <QBuffer>
