@@ -119,6 +119,7 @@ void StudyWindow::buildControls() {
     progress_ = new QProgressBar;
     named(progress_, "StudyProgress", QStringLiteral("Ход расчёта"));
     progress_->setFormat(QStringLiteral("%v из %m"));
+    progress_->setRange(0, defaultCount);
     progress_->setValue(0);
     status_ = new QLabel;
     named(status_, "StudyStatus", QStringLiteral("Состояние"));
