@@ -6,14 +6,18 @@
 
 namespace cli {
 
-namespace {
-
-std::string number(double v) {
+std::string exactNumber(double v) {
     if (!std::isfinite(v))
         return "null";
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.17g", v);
     return buf;
+}
+
+namespace {
+
+std::string number(double v) {
+    return exactNumber(v);
 }
 
 std::string quoted(std::string_view s) {

@@ -7,6 +7,10 @@
 
 namespace cli {
 
+// A number with 17 significant digits, which reads back to the same double; "null" when it is
+// not finite.
+std::string exactNumber(double v);
+
 // The throw exactly as the window computes it at the default scale factors, run to its end.
 // With everyStep the flight's curve keeps every RK4 step, not only every tenth.
 model::Throw computeThrow(const model::Inputs& in, bool everyStep = false);

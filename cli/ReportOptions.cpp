@@ -2,18 +2,100 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "model/Study.h"
 
 #include <array>
 #include <utility>
 
 namespace cli {
 
-namespace {} // namespace
+namespace {
+
+// The study options as given, before they are read.
+struct StudyTexts {
+    std::optional<std::string> vary, from, to, count, result;
+
+    bool any() const { return vary || from || to || count || result; }
+};
+
+std::string fieldKeys() {
+    std::string keys;
+    for (const model::FieldRow& f : model::fieldRows())
+        keys += (keys.empty() ? "" : ", ") + std::string(f.key);
+    return keys;
+}
+
+// The study, or the reason it cannot be made.
+std::optional<StudyOptions> readStudy(const StudyTexts& t, std::string& error) {
+    if (!t.vary) {
+        error = "--from, --to, --count and --result belong to a study: give --vary";
+        return std::nullopt;
+    }
+    StudyOptions s;
+    const auto field = model::fieldByKey(*t.vary);
+    if (!field) {
+        error = "unknown input " + *t.vary + " for --vary (one of " + fieldKeys() + ")";
+        return std::nullopt;
+    }
+    s.field = *field;
+    if (!t.from || !t.to) {
+        error = "--vary needs --from and --to";
+        return std::nullopt;
+    }
+    const auto from = model::readStudyNumber(*t.from);
+    const auto to = model::readStudyNumber(*t.to);
+    if (!from || !to) {
+        error = (from ? "--to" : "--from") +
+                std::string(" is not a number within the double range: ") +
+                (from ? *t.to : *t.from);
+        return std::nullopt;
+    }
+    s.from = *from;
+    s.to = *to;
+    if (t.count) {
+        const auto count = model::readStudyCount(*t.count);
+        if (!count) {
+            error = "--count is not a whole number: " + *t.count;
+            return std::nullopt;
+        }
+        s.count = *count;
+    }
+    if (t.result) {
+        s.result = model::quantityByKey(*t.result);
+        if (!s.result) {
+            error = "unknown result " + *t.result + " for --result (a key of the JSON output)";
+            return std::nullopt;
+        }
+    }
+    model::StudySpec spec{s.field, s.from, s.to, s.count, {}};
+    switch (model::checkStudySpec(spec)) {
+    case model::StudySpecProblem::none:
+        return s;
+    case model::StudySpecProblem::tooFewPoints:
+    case model::StudySpecProblem::tooManyPoints:
+        error = "--count must be from 2 to " + std::to_string(model::maxStudyPoints);
+        break;
+    case model::StudySpecProblem::notFinite:
+        error = "--from and --to are too far apart";
+        break;
+    case model::StudySpecProblem::emptyRange:
+        error = "--from and --to are equal: nothing would vary";
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 const char* usageText() {
     return "usage: ballflight-report [--h0 M] [--v0 M/S] [--angle DEG] [--d M] [--rho KG/M3]\n"
            "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv]\n"
+           "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
+           "                         [--h0 M] ... [--eta PA*S]\n"
            "Computes the three flight models for one throw and prints the results as JSON.\n"
+           "With --vary, computes N throws (default 180) with INPUT (h0, v0, angle, d, rho,\n"
+           "rho0, eta) from X to Y and prints CSV: the input, then every result, or with\n"
+           "--result (such as Xmax) that result in the three models.\n"
            "Exit status: 0 success, 2 bad option or refused input, 3 flight not finished,\n"
            "1 curves file not writable.\n";
 }
@@ -22,6 +104,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ParsedOptions parsed;
     ReportOptions opts;
     std::array<std::optional<std::string>, model::fieldCount> given;
+    StudyTexts study;
+    const std::array<std::pair<const char*, std::optional<std::string>*>, 5> studyOptions{{
+        {"--vary", &study.vary},
+        {"--from", &study.from},
+        {"--to", &study.to},
+        {"--count", &study.count},
+        {"--result", &study.result},
+    }};
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -55,8 +145,33 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             }
             opts.curvesFile = *v;
         }
+        for (const auto& [name, text] : studyOptions) {
+            if (a != name)
+                continue;
+            known = true;
+            const std::string* v = value();
+            if (!v) {
+                parsed.error = a + " needs a value";
+                parsed.usageError = true;
+                return parsed;
+            }
+            *text = *v;
+        }
         if (!known) {
             parsed.error = "unknown option " + a;
+            parsed.usageError = true;
+            return parsed;
+        }
+    }
+
+    if (study.any()) {
+        opts.study = readStudy(study, parsed.error);
+        if (!opts.study) {
+            parsed.usageError = true;
+            return parsed;
+        }
+        if (!opts.curvesFile.empty()) {
+            parsed.error = "--curves shows one throw: it cannot go with --vary";
             parsed.usageError = true;
             return parsed;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Inputs.h"
+#include "model/Quantities.h"
 
 #include <optional>
 #include <string>
@@ -8,16 +9,27 @@
 
 namespace cli {
 
+// A study of one input (--vary KEY --from X --to Y [--count N] [--result KEY]).
+struct StudyOptions {
+    model::Field field = model::Field::alphaDeg;
+    double from = 0;
+    double to = 0;
+    int count = 180;
+    std::optional<model::Quantity> result; // its family only; nothing: every result
+};
+
 // Command line of ballflight-report: --h0 --v0 --angle --d --rho --rho0 --eta (each followed by
-// a number as typed into the window's field) and --curves FILE.
+// a number as typed into the window's field) and --curves FILE, or a study.
 struct ReportOptions {
     model::Inputs inputs;   // after the field handling: checked and rounded to the patterns
     std::string curvesFile; // empty: no CSV
+    std::optional<StudyOptions> study;
     bool help = false;
 };
 
-// Either the options or the message of the first error (unknown option, missing value, or an
-// input refused by its field check, with the field's own message).
+// Either the options or the message of the first error (unknown option, missing value, a study
+// that cannot be made, or an input refused by its field check, with the field's own message).
+// A pure function of the arguments.
 struct ParsedOptions {
     std::optional<ReportOptions> options;
     std::string error;

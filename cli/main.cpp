@@ -1,12 +1,15 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
+#include "cli/StudyReport.h"
 #include "model/CurvesCsv.h"
+#include "model/StudyRunner.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 
-// ballflight-report: the window's computations for one throw, as JSON on stdout.
+// ballflight-report: the window's computations for one throw, as JSON on stdout, or for a study
+// of one input, as CSV.
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = cli::parseOptions(args);
@@ -19,6 +22,14 @@ int main(int argc, char** argv) {
     const auto& opts = *parsed.options;
     if (opts.help) {
         std::cout << cli::usageText();
+        return 0;
+    }
+    if (opts.study) {
+        const model::StudySpec spec = cli::studySpec(*opts.study, opts.inputs);
+        const std::atomic<bool> never{false};
+        const auto points = model::runStudy(spec, model::allCores(), never);
+        cli::writeSkippedPoints(spec, *points, std::cerr);
+        cli::writeStudyCsv(spec, *points, cli::studyColumns(*opts.study), std::cout);
         return 0;
     }
     const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace model {
 
@@ -42,6 +43,25 @@ enum class ModelKind { common, vacuum, linear, quadratic };
 // quadratic-drag flight (its top, then its landing).
 enum class Stage { closedForms, linearWalk, flightTop, flightLanding };
 
+// One result across the models: the range is Xmax in vacuum, Xmax1 and Xmax2 in the media. A
+// result that only one model has (a_max, m, tau, R2) is a family of its own; the two terminal
+// speeds are one family. A study plots the members of a family side by side.
+enum class ResultFamily {
+    range,
+    flightTime,
+    height,
+    topTime,
+    topDistance,
+    endVx,
+    endVy,
+    bestAngle,
+    terminalSpeed,
+    characteristicTime,
+    characteristicLength,
+    mass,
+};
+inline constexpr std::size_t familyCount = 12;
+
 struct QuantityRow {
     Quantity id;
     const char* control;     // the label's object name, such as Label20
@@ -51,6 +71,7 @@ struct QuantityRow {
     const char* tooltip;     // the label's tooltip, exactly as the window shows it
     ModelKind model;         // column and colour
     Stage stage;             // when the pipeline knows it
+    ResultFamily family;     // the same result in the other models
     const char* key;         // JSON key and study name: "a_max"
     const char* title;       // short Russian name for tables and screen readers
     const char* formula;     // one line with its formula or rule, for help texts
@@ -79,6 +100,14 @@ struct FieldRow {
     int row;                    // 2 … 8 in the parameter panel
 };
 
+// The texts of a family of results, in the order a study offers them.
+struct FamilyRow {
+    ResultFamily id;
+    const char* title; // "Дальность полёта", for lists
+    const char* greatest; // "наибольшая дальность", for the mark of a curve's greatest value
+    const char* least; // "наименьшая дальность"
+};
+
 // The header of a column of the parameter panel.
 struct ColumnRow {
     ModelKind model;     // common: the parameter column
@@ -89,9 +118,14 @@ struct ColumnRow {
 const std::array<QuantityRow, quantityCount>& quantityRows();
 const std::array<FieldRow, fieldCount>& fieldRows();
 const std::array<ColumnRow, 4>& columnRows();
+const std::array<FamilyRow, familyCount>& familyRows();
 
 const QuantityRow& row(Quantity q);
 const FieldRow& row(Field f);
+const FamilyRow& row(ResultFamily f);
+const ColumnRow& row(ModelKind m);
+// The results of a family, in catalogue order (vacuum, linear drag, quadratic drag).
+std::vector<Quantity> familyMembers(ResultFamily f);
 std::optional<Quantity> quantityByKey(std::string_view key);
 std::optional<Field> fieldByKey(std::string_view key);
 

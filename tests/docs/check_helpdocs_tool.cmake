@@ -1,5 +1,6 @@
-# The helpdocs tool itself: it paginates a long source with page numbers, and it refuses a
-# missing source or a text that is not UTF-8 instead of shipping a broken document.
+# The helpdocs tool itself: it paginates a long source with page numbers, embeds pictures found
+# next to the source, and it refuses a missing source, a missing picture or a text that is not
+# UTF-8 instead of shipping a broken document.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
@@ -58,4 +59,20 @@ execute_process(COMMAND "${TOOL}" "${WORK}/marked.html" "${WORK}/marked.pdf" "${
                 RESULT_VARIABLE rc ERROR_VARIABLE err)
 if(rc EQUAL 0 OR EXISTS "${WORK}/marked.pdf" OR NOT err MATCHES "bad.tsv line 2: density")
     message(FATAL_ERROR "helpdocs accepted a bad presets file: ${err}")
+endif()
+
+# A picture next to the source is embedded; a missing one stops the build and leaves no document.
+file(COPY "${PICTURE}" DESTINATION "${WORK}")
+get_filename_component(picture "${PICTURE}" NAME)
+file(WRITE "${WORK}/picture.html" "<html><body><p>Окно</p><img src=\"${picture}\" width=\"300\"></body></html>")
+execute_process(COMMAND "${TOOL}" "${WORK}/picture.html" "${WORK}/picture.pdf" RESULT_VARIABLE rc)
+execute_process(COMMAND ${PDFIMAGES} -list "${WORK}/picture.pdf" OUTPUT_VARIABLE images)
+if(NOT rc EQUAL 0 OR NOT images MATCHES "\n +1 +0 +image")
+    message(FATAL_ERROR "helpdocs did not embed ${picture}:\n${images}")
+endif()
+file(WRITE "${WORK}/nopicture.html" "<html><body><img src=\"absent.png\"></body></html>")
+execute_process(COMMAND "${TOOL}" "${WORK}/nopicture.html" "${WORK}/nopicture.pdf"
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(rc EQUAL 0 OR EXISTS "${WORK}/nopicture.pdf" OR NOT err MATCHES "absent.png")
+    message(FATAL_ERROR "helpdocs accepted a missing picture: ${err}")
 endif()

@@ -107,9 +107,10 @@ TEST(Menus, ToolsInTheMenuBarAndOnEveryPane) {
     for (const QAction* a : window.toolsMenu()->actions())
         items << (a->isSeparator() ? QStringLiteral("-")
                                    : (a->text() + ' ' + a->shortcut().toString()).trimmed());
-    EXPECT_EQ(items, QStringList({"Сохранить график… Ctrl+S", "Копировать график",
-                                  "Сохранить данные…", "-", "Копировать результаты Ctrl+Shift+C",
-                                  "-", "Печать… Ctrl+P", "Сохранить отчёт (PDF)…"}));
+    EXPECT_EQ(items,
+              QStringList({"Сохранить график… Ctrl+S", "Копировать график", "Сохранить данные…",
+                           "-", "Копировать результаты Ctrl+Shift+C", "-", "Печать… Ctrl+P",
+                           "Сохранить отчёт (PDF)…", "-", "Исследование зависимости…"}));
     for (const ui::ToolCommandRow& row : ui::toolCommandRows())
         EXPECT_EQ(window.toolAction(row.id)->objectName(), row.name);
     for (const ui::Graph g : {ui::Graph::trajectory, ui::Graph::vx, ui::Graph::vy}) {

@@ -5,10 +5,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPixmap>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace helpdocs {
 
@@ -29,6 +33,29 @@ bool isUtf8(const QByteArray& bytes, QString& text) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     text = decoder.decode(bytes);
     return !decoder.hasError();
+}
+
+// The first picture of the document that cannot be read, or an empty string. Without this check
+// a misspelt or missing file would leave an empty box in the PDF.
+QString missingImage(QTextDocument& doc) {
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            const QVariant data = doc.resource(QTextDocument::ImageResource, QUrl(name));
+            QImage image;
+            if (data.typeId() == QMetaType::QPixmap)
+                image = data.value<QPixmap>().toImage();
+            else if (data.typeId() == QMetaType::QImage)
+                image = data.value<QImage>();
+            else if (data.typeId() == QMetaType::QByteArray)
+                image.loadFromData(data.toByteArray());
+            if (image.isNull())
+                return name;
+        }
+    return {};
 }
 
 } // namespace
@@ -67,10 +94,14 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
                                             "th { background-color: #dde6f2; }"
                                             "p.formula { margin-left: 90px; }"
                                             "table { margin-top: 12px; margin-bottom: 12px; }"));
+    // Pictures are named relative to the source, as a browser would find them.
+    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(sourcePath).absolutePath() + QLatin1Char('/')));
     if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
         doc.setMarkdown(source);
     else
         doc.setHtml(source);
+    if (const QString image = missingImage(doc); !image.isEmpty())
+        return QStringLiteral("%1: cannot read the picture %2").arg(sourcePath, image);
     writer.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
 
     const QRectF paint = writer.pageLayout().paintRectPixels(kResolution);

@@ -9,8 +9,10 @@ namespace helpdocs {
 class HelpPdf {
 public:
     // Returns an empty string on success, otherwise a message for the build
-    // log. An HTML source may carry the mark of the preset tables
-    // (PresetTables.h); presetsPath then names the presets file that fills it.
+    // log. Pictures (<img src="name.png">) are found next to the source and
+    // embedded; one that cannot be read is an error. An HTML source may carry
+    // the mark of the preset tables (PresetTables.h); presetsPath then names
+    // the presets file that fills it.
     static QString convert(const QString& sourcePath, const QString& pdfPath,
                            const QString& presetsPath = {});
 

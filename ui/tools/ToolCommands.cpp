@@ -8,6 +8,7 @@
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
+#include "ui/tools/StudyWindow.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -93,6 +94,7 @@ ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller
     on(ToolCommand::copyResults, &ToolCommands::copyResults);
     on(ToolCommand::print, &ToolCommands::print);
     on(ToolCommand::saveReport, &ToolCommands::saveReport);
+    on(ToolCommand::study, &ToolCommands::openStudy);
 }
 
 Graph ToolCommands::shownGraph() const {
@@ -220,6 +222,10 @@ void ToolCommands::saveReport() {
                                               QDateTime::currentDateTime()));
     }
     write(choice->path, bytes, title);
+}
+
+void ToolCommands::openStudy() {
+    StudyWindow::open(controller_.inputs(), &window_);
 }
 
 } // namespace ui

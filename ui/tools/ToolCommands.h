@@ -34,6 +34,8 @@ public:
     // «Печать…» and «Сохранить отчёт (PDF)…»: the one-page report.
     void print();
     void saveReport();
+    // «Исследование зависимости…»: a study window of its own, from the inputs of the window.
+    void openStudy();
 
     // The graph whose pane is shown.
     Graph shownGraph() const;

@@ -13,6 +13,7 @@ const std::array<ToolCommandRow, toolCommandCount> rows{{
      false},
     {ToolCommand::print, "mnuToolsPrint", "Печать…", "Ctrl+P", 3, false},
     {ToolCommand::saveReport, "mnuToolsSaveReport", "Сохранить отчёт (PDF)…", nullptr, 3, false},
+    {ToolCommand::study, "mnuToolsStudy", "Исследование зависимости…", nullptr, 5, false},
 }};
 // clang-format on
 

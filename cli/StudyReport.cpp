@@ -1,0 +1,46 @@
+#include "cli/StudyReport.h"
+
+#include "cli/Report.h"
+
+namespace cli {
+
+model::StudySpec studySpec(const StudyOptions& study, const model::Inputs& base) {
+    return {study.field, study.from, study.to, study.count, base};
+}
+
+std::vector<model::Quantity> studyColumns(const StudyOptions& study) {
+    if (study.result)
+        return model::familyMembers(model::row(*study.result).family);
+    std::vector<model::Quantity> all;
+    for (const model::QuantityRow& r : model::quantityRows())
+        all.push_back(r.id);
+    return all;
+}
+
+void writeStudyCsv(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+                   const std::vector<model::Quantity>& columns, std::ostream& out) {
+    out << model::row(spec.field).key;
+    for (const model::Quantity q : columns)
+        out << ',' << model::row(q).key;
+    out << '\n';
+    for (const model::StudyPoint& p : points) {
+        const bool computed = p.state == model::PointState::computed;
+        out << exactNumber(computed ? p.input : p.requested);
+        for (const model::Quantity q : columns) {
+            out << ',';
+            if (computed)
+                out << exactNumber(p.value(q));
+        }
+        out << '\n';
+    }
+}
+
+void writeSkippedPoints(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+                        std::ostream& out) {
+    for (const model::StudyPoint& p : points)
+        if (p.state != model::PointState::computed)
+            out << model::row(spec.field).key << '=' << exactNumber(p.requested) << ": "
+                << p.message << '\n';
+}
+
+} // namespace cli

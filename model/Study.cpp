@@ -1,0 +1,189 @@
+#include "model/Study.h"
+
+#include "model/InputFields.h"
+#include "model/NumberFormat.h"
+#include "model/StudyRunner.h"
+#include "model/Throw.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace model {
+
+namespace {
+
+// The shortest text that reads back to the same double, as a person would type it.
+std::string typedText(double value) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+    return std::string(buf, end);
+}
+
+const char* modelOf(ThrowStep step) {
+    switch (step) {
+    case ThrowStep::closedForms:
+        return "формул";
+    case ThrowStep::linearWalk:
+    case ThrowStep::trajectoryRanges:
+    case ThrowStep::vacuumPath:
+    case ThrowStep::linearPath:
+        return "в среде (Fc~v)";
+    case ThrowStep::flight:
+    case ThrowStep::velocityRanges:
+    case ThrowStep::velocityCurves:
+        return "в среде (Fc~v^2)";
+    }
+    return "";
+}
+
+// Why a throw has no results to show, or nothing when it has them all.
+std::optional<std::string> unfinishedText(const Throw& t) {
+    if (t.failed()) {
+        const char* why = t.outcome() == FlightOutcome::tooLong
+                              ? "полёт требует больше 10 000 000 шагов"
+                              : "числа выходят за пределы представимых";
+        return std::string("не рассчитано (") + modelOf(*t.failedAt()) + "): " + why;
+    }
+    std::string names;
+    for (const Quantity q : t.notFinite())
+        names += (names.empty() ? "" : ", ") + std::string(row(q).key);
+    if (!names.empty())
+        return "не рассчитано: не конечные значения " + names;
+    return std::nullopt;
+}
+
+} // namespace
+
+StudySpecProblem checkStudySpec(const StudySpec& spec) {
+    if (spec.count < 2)
+        return StudySpecProblem::tooFewPoints;
+    if (spec.count > maxStudyPoints)
+        return StudySpecProblem::tooManyPoints;
+    if (!std::isfinite(spec.from) || !std::isfinite(spec.to) || !std::isfinite(spec.to - spec.from))
+        return StudySpecProblem::notFinite;
+    if (spec.from == spec.to)
+        return StudySpecProblem::emptyRange;
+    return StudySpecProblem::none;
+}
+
+double studySpacing(const StudySpec& spec) {
+    return (spec.to - spec.from) / (spec.count - 1);
+}
+
+double studyValue(const StudySpec& spec, int index) {
+    if (index >= spec.count - 1)
+        return spec.to;
+    return spec.from + (spec.to - spec.from) * index / (spec.count - 1);
+}
+
+std::optional<StudyPoint> studyPoint(const StudySpec& spec, int index,
+                                     const std::atomic<bool>* stop) {
+    StudyPoint p;
+    p.requested = studyValue(spec, index);
+    Inputs in = spec.base;
+    const FieldSettlement settled = settleField(spec.field, typedText(p.requested), in);
+    if (!settled.rejections.empty()) {
+        p.input = p.requested;
+        p.state = PointState::refused;
+        p.message = settled.rejections.front().message;
+        return p;
+    }
+    p.input = settled.value;
+
+    ThrowSettings settings;
+    settings.curves = false;
+    settings.pauseEvery = 100; // how often a long flight looks at stop
+    Throw t(in, settings);
+    while (!t.flightDone()) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return std::nullopt;
+        t.flyGroup();
+    }
+    t.computeVelocities();
+    if (auto why = unfinishedText(t)) {
+        p.state = PointState::unfinished;
+        p.message = std::move(*why);
+        return p;
+    }
+    for (const QuantityRow& r : quantityRows())
+        p.values[static_cast<std::size_t>(r.id)] = t.value(r.id).value_or(NAN);
+    return p;
+}
+
+std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& spec, int threads,
+                                                const std::atomic<bool>& stop,
+                                                const std::function<void(int done)>& progress) {
+    if (checkStudySpec(spec) != StudySpecProblem::none)
+        return std::nullopt;
+    std::vector<StudyPoint> points(static_cast<std::size_t>(spec.count));
+    const bool complete = runPoints(
+        spec.count, threads, stop,
+        [&](int index) {
+            auto p = studyPoint(spec, index, &stop);
+            if (!p)
+                return false;
+            points[static_cast<std::size_t>(index)] = std::move(*p);
+            return true;
+        },
+        progress);
+    if (!complete)
+        return std::nullopt;
+    return points;
+}
+
+std::optional<double> readStudyNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::size_t i = 0;
+    auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return std::nullopt;
+    if (i < text.size() && std::string_view("eEdD").find(text[i]) != std::string_view::npos) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    // The field rule reads a number beyond the double range as the largest double.
+    const double v = ReadNumber(text);
+    if (std::fabs(v) == std::numeric_limits<double>::max())
+        return std::nullopt;
+    return v;
+}
+
+std::optional<int> readStudyCount(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    long long n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (end != text.data() + text.size() || text.front() == '-')
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range || n > INT_MAX)
+        return INT_MAX;
+    if (error != std::errc())
+        return std::nullopt;
+    return static_cast<int>(n);
+}
+
+} // namespace model

@@ -1,0 +1,65 @@
+#include "model/StudyRunner.h"
+
+#include <algorithm>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace model {
+
+int allCores() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+bool runPoints(int count, int threads, const std::atomic<bool>& stop,
+               const std::function<bool(int index)>& work,
+               const std::function<void(int done)>& progress) {
+    std::atomic<int> next{0};
+    std::atomic<bool> abandoned{false}; // stop seen, or a worker failed
+    std::mutex reporting;
+    int done = 0;
+    std::exception_ptr failure;
+
+    auto worker = [&] {
+        try {
+            while (!abandoned.load(std::memory_order_relaxed)) {
+                if (stop.load(std::memory_order_relaxed)) {
+                    abandoned = true;
+                    break;
+                }
+                const int index = next.fetch_add(1, std::memory_order_relaxed);
+                if (index >= count)
+                    break;
+                if (!work(index)) {
+                    abandoned = true;
+                    break;
+                }
+                const std::lock_guard lock(reporting);
+                ++done;
+                if (progress)
+                    progress(done);
+            }
+        } catch (...) {
+            const std::lock_guard lock(reporting);
+            if (!failure)
+                failure = std::current_exception();
+            abandoned = true;
+        }
+    };
+
+    const int n = std::clamp(threads, 1, std::max(count, 1));
+    if (n == 1) {
+        worker();
+    } else {
+        std::vector<std::jthread> pool;
+        pool.reserve(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i)
+            pool.emplace_back(worker);
+    } // the jthreads join here
+    if (failure)
+        std::rethrow_exception(failure);
+    return done == count;
+}
+
+} // namespace model

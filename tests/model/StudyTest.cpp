@@ -1,0 +1,190 @@
+#include "model/Study.h"
+#include "model/ClosedForm.h"
+#include "model/StudyMarks.h"
+#include "model/StudyRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace model;
+
+namespace {
+
+std::vector<StudyPoint> run(const StudySpec& spec, int threads = 2) {
+    const std::atomic<bool> stop{false};
+    auto points = runStudy(spec, threads, stop);
+    EXPECT_TRUE(points);
+    return points ? *points : std::vector<StudyPoint>{};
+}
+
+const StudyMark* markOf(const std::vector<StudyMark>& marks, Quantity q, Extreme e) {
+    for (const StudyMark& m : marks)
+        if (m.quantity == q && m.extreme == e)
+            return &m;
+    return nullptr;
+}
+
+Inputs viscousExample() {
+    return {2, 10, 45, 0.05, 1200, 1000, 1.5};
+}
+
+} // namespace
+
+TEST(Study, FamiliesHoldOneResultPerModel) {
+    EXPECT_EQ(familyMembers(ResultFamily::range),
+              (std::vector{Quantity::Xmax, Quantity::Xmax1, Quantity::Xmax2}));
+    EXPECT_EQ(familyMembers(ResultFamily::terminalSpeed),
+              (std::vector{Quantity::Vp1, Quantity::Vp2}));
+    for (const FamilyRow& f : familyRows()) {
+        const auto members = familyMembers(f.id);
+        ASSERT_FALSE(members.empty()) << f.title;
+        for (std::size_t i = 1; i < members.size(); ++i)
+            EXPECT_LT(row(members[i - 1]).model, row(members[i]).model) << f.title;
+    }
+}
+
+// From any height, the refined greatest vacuum range lies at a_max; the media's ranges are
+// marked at their best computed point with its precision.
+TEST(Study, VacuumOptimumOfRangeIsTheAngleOfGreatestRange) {
+    for (const double h0 : {0.001, 0.5, 2.0, 10.0, 100.0}) {
+        StudySpec spec;
+        spec.base.h0 = h0;
+        const auto marks = studyMarks(spec, run(spec), ResultFamily::range);
+        const StudyMark* vacuum = markOf(marks, Quantity::Xmax, Extreme::greatest);
+        ASSERT_TRUE(vacuum) << h0;
+        EXPECT_TRUE(vacuum->refined);
+        EXPECT_NEAR(vacuum->input, closedForms(spec.base).a_max, 0.01) << h0;
+        EXPECT_EQ(marks.size(), 3u) << "no inner least on a range curve";
+    }
+    StudySpec spec;
+    const auto marks = studyMarks(spec, run(spec), ResultFamily::range);
+    EXPECT_EQ(markOf(marks, Quantity::Xmax, Extreme::greatest)->text,
+              "наибольшая дальность в вакууме: α = 34.67 град, Xmax = 1.326 м");
+    EXPECT_EQ(markOf(marks, Quantity::Xmax2, Extreme::greatest)->text,
+              "наибольшая дальность в среде (Fc~v^2): α = 34.00 ± 0.25 град, Xmax2 = 1.342 м");
+}
+
+TEST(Study, RangeFallsAsViscosityRises) {
+    StudySpec spec{Field::eta, 0.01, 3, 12, viscousExample()};
+    const auto points = run(spec);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        ASSERT_EQ(points[i].state, PointState::computed);
+        EXPECT_EQ(points[i].value(Quantity::Xmax), points[0].value(Quantity::Xmax));
+        EXPECT_LT(points[i].value(Quantity::Xmax1), points[i - 1].value(Quantity::Xmax1));
+        EXPECT_LT(points[i].value(Quantity::Xmax2), points[i - 1].value(Quantity::Xmax2));
+    }
+    // The vacuum curve is flat: no mark. The others are greatest at the start.
+    const auto marks = studyMarks(spec, points, ResultFamily::range);
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[1].quantity, Quantity::Xmax2);
+    EXPECT_EQ(marks[1].input, 0.01);
+    EXPECT_FALSE(marks[1].refined);
+    EXPECT_NE(marks[1].text.find("η = 0.0100000 ± 0.1359091 Па·с"), std::string::npos)
+        << marks[1].text;
+}
+
+// Every value goes through the field's handling: rounded to its decimals, or refused and listed
+// with its message; a throw that cannot finish is marked and has no numbers.
+TEST(Study, PointsAreSettledRefusedOrUnfinished) {
+    auto points = run({Field::alphaDeg, 0, 1, 4, {}});
+    EXPECT_EQ(points[1].requested, 1.0 / 3);
+    EXPECT_EQ(points[1].input, 0.33);
+    EXPECT_EQ(points[2].input, 0.67);
+
+    points = run({Field::alphaDeg, 80, 95, 4, {}});
+    EXPECT_EQ(points[1].state, PointState::computed);
+    for (const int i : {2, 3}) {
+        EXPECT_EQ(points[i].state, PointState::refused);
+        EXPECT_EQ(points[i].input, points[i].requested);
+        EXPECT_EQ(points[i].message.rfind("Угол в диапазоне -90<a<90", 0), 0u);
+    }
+
+    points = run({Field::rho, 500, 1500, 3, {}});
+    EXPECT_EQ(points[0].message, "Всплывание не моделируется!");
+    EXPECT_EQ(points[1].message, "Всплывание не моделируется!") << "rho == rho0";
+    EXPECT_EQ(points[2].state, PointState::computed);
+
+    points = run({Field::d, 1, 1e13, 2, {}});
+    EXPECT_EQ(points[0].state, PointState::computed);
+    EXPECT_EQ(points[1].state, PointState::unfinished);
+    EXPECT_NE(points[1].message.find("не рассчитано"), std::string::npos);
+    EXPECT_EQ(points[1].value(Quantity::Xmax), 0) << "no numbers kept";
+
+    // A point that is stopped gives nothing rather than a part of a throw.
+    const std::atomic<bool> stopped{true};
+    EXPECT_FALSE(
+        studyPoint({Field::alphaDeg, 0, 45, 2, {2, 10, 45, 0.05, 1001.4, 1000, 1.5}}, 1, &stopped));
+}
+
+TEST(Study, RunnerGivesTheSameWholeListOnAnyNumberOfThreadsOrNothing) {
+    const StudySpec spec{Field::alphaDeg, -60, 80, 21, viscousExample()};
+    const auto one = run(spec, 1);
+    const auto three = run(spec, 3);
+    ASSERT_EQ(one.size(), three.size());
+    for (std::size_t i = 0; i < one.size(); ++i)
+        EXPECT_EQ(one[i].values, three[i].values) << i;
+
+    std::atomic<bool> stop{false};
+    std::vector<int> seen;
+    auto progress = [&](int done) {
+        seen.push_back(done);
+        if (done == 5)
+            stop = true;
+    };
+    EXPECT_FALSE(runStudy(spec, 2, stop, progress));
+    EXPECT_LT(seen.size(), 21u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+    seen.clear();
+    stop = false;
+    EXPECT_TRUE(runPoints(
+        100, 4, stop, [](int) { return true; }, [&](int done) { seen.push_back(done); }));
+    EXPECT_EQ(seen.size(), 100u);
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_THROW(runPoints(10, 2, stop, [](int) -> bool { throw std::runtime_error("x"); }),
+                 std::runtime_error);
+}
+
+// The least is marked only inside the range; points without results are skipped.
+TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
+    const StudySpec spec{Field::v0, 1, 5, 5, {}};
+    std::vector<StudyPoint> points(5);
+    const double xmax2[] = {3, 1, 2, 0, 4};
+    for (int i = 0; i < 5; ++i) {
+        points[i].input = 1 + i;
+        points[i].values[static_cast<std::size_t>(Quantity::Xmax2)] = xmax2[i];
+    }
+    points[3].state = PointState::refused;
+    auto marks = studyMarks(spec, points, ResultFamily::range);
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_EQ(marks[0].input, 5);
+    EXPECT_EQ(marks[1].extreme, Extreme::least);
+    EXPECT_EQ(marks[1].input, 2);
+    EXPECT_EQ(marks[1].text,
+              "наименьшая дальность в среде (Fc~v^2): Vo = 2.000 ± 0.500 м/с, Xmax2 = 1 м");
+
+    points[1].state = points[2].state = PointState::unfinished; // the least is now at an end
+    marks = studyMarks(spec, points, ResultFamily::range);
+    EXPECT_EQ(marks.size(), 1u);
+}
+
+TEST(Study, RangeTextsAndSpecs) {
+    EXPECT_EQ(readStudyNumber(" -1.5e1 "), -15);
+    EXPECT_EQ(readStudyNumber("2D3"), 2000);
+    EXPECT_EQ(readStudyNumber(".5"), 0.5);
+    for (const char* bad : {"", "abc", "12abc", "0,5", "1e", "-", "1e400", "nan", "inf"})
+        EXPECT_FALSE(readStudyNumber(bad)) << bad;
+    EXPECT_EQ(readStudyCount("180"), 180);
+    EXPECT_EQ(readStudyCount("99999999999999999999"), INT_MAX);
+    for (const char* bad : {"", "-3", "2.5", "x"})
+        EXPECT_FALSE(readStudyCount(bad)) << bad;
+
+    EXPECT_EQ(checkStudySpec({}), StudySpecProblem::none);
+    EXPECT_EQ(checkStudySpec({Field::h0, 1, 2, 1, {}}), StudySpecProblem::tooFewPoints);
+    EXPECT_EQ(checkStudySpec({Field::h0, 1, 2, maxStudyPoints + 1, {}}),
+              StudySpecProblem::tooManyPoints);
+    EXPECT_EQ(checkStudySpec({Field::h0, 1, 1, 5, {}}), StudySpecProblem::emptyRange);
+    EXPECT_EQ(checkStudySpec({Field::h0, -1e308, 1e308, 5, {}}), StudySpecProblem::notFinite);
+    EXPECT_EQ(studyValue({Field::h0, 2, 1, 3, {}}, 1), 1.5) << "a range may run downwards";
+}

@@ -1,0 +1,168 @@
+#include "ui/tools/StudyWindow.h"
+#include "graphs/GraphPane.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTest>
+#include <QThreadPool>
+#include <gtest/gtest.h>
+
+using model::Field;
+using model::PointState;
+using model::Quantity;
+using ui::StudyWindow;
+
+namespace {
+
+bool runAndWait(StudyWindow& w, int timeoutMs = 60000) {
+    QSignalSpy ended(&w, &StudyWindow::studyEnded);
+    QTest::mouseClick(w.runButton(), Qt::LeftButton);
+    return ended.wait(timeoutMs);
+}
+
+// The report tool's CSV for the same study: one row of numbers per line, empty cells as NaN.
+std::vector<std::vector<double>> reportRows(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral(BALLFLIGHT_REPORT_EXE), args);
+    tool.waitForFinished(60000);
+    std::vector<std::vector<double>> rows;
+    const QStringList lines = QString::fromUtf8(tool.readAllStandardOutput()).split('\n');
+    for (const QString& line : lines.mid(1)) {
+        if (line.isEmpty())
+            continue;
+        rows.emplace_back();
+        for (const QString& cell : line.split(','))
+            rows.back().push_back(cell.isEmpty() ? NAN : cell.toDouble());
+    }
+    return rows;
+}
+
+// The viscous example with a ball only 0.1 % heavier than the medium: about a million steps.
+model::Inputs longFlight() {
+    return {2, 10, 45, 0.05, 1001.4, 1000, 1.5};
+}
+
+} // namespace
+
+// The default study of α, from the main window's inputs: the three range optima, a table of
+// every point, and the same numbers as the report tool; then a study with a refused value.
+TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
+    model::Inputs base;
+    base.h0 = 2;
+    QPointer<StudyWindow> w = StudyWindow::open(base);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
+    EXPECT_EQ(w->fieldBox()->currentText(), QStringLiteral("Угол бросания, град"));
+    EXPECT_EQ(w->fromEdit()->text(), QStringLiteral("0"));
+    EXPECT_EQ(w->toEdit()->text(), QStringLiteral("89.5"));
+    EXPECT_EQ(w->countBox()->value(), 180);
+    EXPECT_EQ(w->familyBox()->currentText(), QStringLiteral("Дальность полёта"));
+
+    ASSERT_TRUE(runAndWait(*w));
+    ASSERT_TRUE(w->outcome());
+    EXPECT_EQ(w->table()->model()->rowCount(), 180);
+    EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("Xmax2, м"));
+    ASSERT_EQ(w->marks().size(), 3u);
+    const model::StudyMark& vacuum = w->marks()[0];
+    EXPECT_EQ(vacuum.text.rfind("наибольшая дальность в вакууме: α = ", 0), 0u) << vacuum.text;
+    EXPECT_NEAR(vacuum.input, model::closedFormValue(Quantity::a_max, base).value_or(0), 0.01);
+    EXPECT_GT(w->pane()->itemCount(), 20u);
+    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Рассчитано точек: 180 из 180."));
+
+    const auto rows = reportRows(
+        {"--vary", "angle", "--from", "0", "--to", "89.5", "--count", "180", "--h0", "2"});
+    ASSERT_EQ(rows.size(), 180u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const model::StudyPoint& p = w->outcome()->points[i];
+        ASSERT_EQ(rows[i].size(), 1 + model::quantityCount);
+        EXPECT_EQ(rows[i][0], p.input);
+        for (const model::QuantityRow& r : model::quantityRows())
+            EXPECT_EQ(rows[i][1 + static_cast<std::size_t>(r.id)], p.value(r.id))
+                << i << ' ' << r.key;
+    }
+    const QModelIndex cell = w->table()->model()->index(90, 3);
+    EXPECT_EQ(cell.data(Qt::UserRole).toDouble(), w->outcome()->points[90].value(Quantity::Xmax2));
+
+    // A value the field refuses is listed with its message and has no numbers.
+    w->fieldBox()->setCurrentIndex(static_cast<int>(Field::eta));
+    w->fromEdit()->setText(QStringLiteral("abc"));
+    QTest::mouseClick(w->runButton(), Qt::LeftButton);
+    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Начало диапазона — не число."));
+    EXPECT_FALSE(w->isRunning());
+    w->fromEdit()->setText(QStringLiteral("0"));
+    w->toEdit()->setText(QStringLiteral("0,002"));
+    w->countBox()->setValue(3);
+    ASSERT_TRUE(runAndWait(*w));
+    const QAbstractItemModel* table = w->table()->model();
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->index(0, 4).data().toString(),
+              QStringLiteral("Для вакуума всё и так известно!"));
+    EXPECT_TRUE(table->index(0, 1).data().toString().isEmpty());
+    EXPECT_FALSE(table->index(1, 1).data().toString().isEmpty());
+    EXPECT_TRUE(w->statusLabel()->text().contains(QStringLiteral("не принимает: 1")));
+
+    w->familyBox()->setCurrentIndex(1); // the flight time, without computing again
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Tmax, c"));
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+}
+
+// «Отмена» keeps the previous table whole, and closing the window mid-way stops the work
+// before it returns: no thread of the study is left running either way.
+TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
+    auto* w = new StudyWindow(longFlight());
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<StudyWindow> guard = w;
+    w->show();
+    w->countBox()->setValue(2);
+    ASSERT_TRUE(runAndWait(*w));
+    ASSERT_EQ(w->table()->model()->rowCount(), 2);
+    const auto* before = w->outcome();
+
+    w->countBox()->setValue(400);
+    QSignalSpy ended(w, &StudyWindow::studyEnded);
+    QTest::mouseClick(w->runButton(), Qt::LeftButton);
+    EXPECT_TRUE(w->isRunning());
+    EXPECT_FALSE(w->runButton()->isEnabled());
+    EXPECT_TRUE(w->cancelButton()->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    QTest::mouseClick(w->cancelButton(), Qt::LeftButton);
+    ASSERT_TRUE(ended.wait(20000));
+    EXPECT_FALSE(w->isRunning());
+    EXPECT_EQ(w->outcome(), before);
+    EXPECT_EQ(w->table()->model()->rowCount(), 2);
+    EXPECT_EQ(w->statusLabel()->text(),
+              QStringLiteral("Расчёт отменён; показан прежний результат."));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+
+    QTest::mouseClick(w->runButton(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    w->close();
+    EXPECT_FALSE(w->isRunning());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
+}
+
+// Renders the window for the help document: run with --gtest_also_run_disabled_tests and
+// BALLFLIGHT_PICTURE=docs/help/study.png.
+TEST(StudyWindow, DISABLED_PictureForTheHelpDocument) {
+    StudyWindow w({});
+    w.resize(1180, 640);
+    w.show();
+    ASSERT_TRUE(runAndWait(w));
+    w.table()->scrollTo(w.table()->model()->index(68, 0), QAbstractItemView::PositionAtCenter);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.grab().save(qEnvironmentVariable("BALLFLIGHT_PICTURE")));
+}

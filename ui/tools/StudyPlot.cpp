@@ -1,0 +1,103 @@
+#include "ui/tools/StudyPlot.h"
+
+#include "graphs/PlotAxes.h"
+
+#include <algorithm>
+#include <string>
+
+namespace ui {
+
+namespace {
+
+constexpr int curvePen = 2;
+constexpr int pointPen = 4;
+constexpr int markPen = 9;
+constexpr int fewPoints = 60; // up to this many, every point is also a dot
+
+QString trimmedUnit(const char* unit) {
+    return QString::fromUtf8(unit).trimmed();
+}
+
+} // namespace
+
+QColor modelColour(model::ModelKind kind) {
+    switch (kind) {
+    case model::ModelKind::linear:
+        return graphs::linearDragColour;
+    case model::ModelKind::quadratic:
+        return graphs::quadraticDragColour;
+    default:
+        return graphs::vacuumColour;
+    }
+}
+
+void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& spec,
+               const std::vector<model::StudyPoint>& points, model::ResultFamily family,
+               const std::vector<model::StudyMark>& marks, char decimalSeparator) {
+    using model::PointState;
+    const std::vector<model::Quantity> members = model::familyMembers(family);
+    const model::FieldRow& field = model::row(spec.field);
+
+    graphs::PlotFrame frame;
+    frame.xMin = spec.from;
+    frame.xMax = spec.to;
+    bool any = false;
+    for (const model::StudyPoint& p : points) {
+        if (p.state != PointState::computed)
+            continue;
+        for (const model::Quantity q : members) {
+            frame.yMin = any ? std::min(frame.yMin, p.value(q)) : p.value(q);
+            frame.yMax = any ? std::max(frame.yMax, p.value(q)) : p.value(q);
+            any = true;
+        }
+    }
+    frame.xCaption = QString::fromUtf8(field.accessibleName);
+    frame.yCaption = QString::fromUtf8(model::row(family).title) + QStringLiteral(", ") +
+                     trimmedUnit(model::row(members.front()).unit);
+    frame.textLines = static_cast<int>(marks.size());
+
+    pane.clear();
+    const graphs::PlotLayout layout = graphs::drawPlotAxes(pane, frame, decimalSeparator);
+
+    const bool dots = points.size() <= fewPoints;
+    for (const model::Quantity q : members) {
+        const QColor colour = modelColour(model::row(q).model);
+        pane.setPenWidth(curvePen);
+        bool joined = false;
+        for (const model::StudyPoint& p : points) {
+            if (p.state != PointState::computed) {
+                joined = false;
+                continue;
+            }
+            const float x = float(p.input), y = float(p.value(q));
+            if (joined)
+                pane.drawLineTo(x, y, colour);
+            else
+                pane.moveTo(x, y);
+            joined = true;
+        }
+        if (dots) {
+            pane.setPenWidth(pointPen);
+            for (const model::StudyPoint& p : points)
+                if (p.state == PointState::computed)
+                    pane.drawPoint(float(p.input), float(p.value(q)), colour);
+        }
+    }
+
+    const double strokeLength = 0.03 * (layout.right - layout.left);
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const model::StudyMark& m = marks[i];
+        const QColor colour = modelColour(model::row(m.quantity).model);
+        pane.setPenWidth(markPen);
+        pane.drawPoint(float(m.input), float(m.value), colour);
+        const QPointF at = layout.textLine(static_cast<int>(i));
+        const float middle = float(at.y() - layout.lineHeight / 2);
+        pane.setPenWidth(3);
+        pane.drawLine(float(at.x()), middle, float(at.x() + strokeLength), middle, colour);
+        pane.moveTo(float(at.x() + 1.3 * strokeLength), float(at.y()));
+        pane.printText(QString::fromStdString(m.text));
+    }
+    pane.setPenWidth(1);
+}
+
+} // namespace ui

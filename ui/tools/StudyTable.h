@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/Study.h"
+
+#include <QAbstractTableModel>
+
+#include <memory>
+#include <vector>
+
+namespace ui {
+
+// A finished study: what was asked and every point, in order.
+struct StudyOutcome {
+    model::StudySpec spec;
+    std::vector<model::StudyPoint> points;
+};
+
+// The points of a study as a table: the input, the results of one family (one column per
+// model, headed like «Xmax2, м» in the model's colour) and a note. A value is written by its
+// label's rule; Qt::UserRole holds the exact double. A refused point shows the value asked for,
+// empty results and the field's message; a point that could not finish shows «—» and why.
+class StudyTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setStudy(std::shared_ptr<const StudyOutcome> study, model::ResultFamily family);
+    void setFamily(model::ResultFamily family);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    std::shared_ptr<const StudyOutcome> study_;
+    std::vector<model::Quantity> members_;
+};
+
+} // namespace ui

@@ -1,0 +1,301 @@
+#include "ui/tools/StudyWindow.h"
+
+#include "graphs/GraphPane.h"
+#include "model/StudyRunner.h"
+#include "ui/tools/StudyPlot.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPromise>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace ui {
+
+namespace {
+
+constexpr int defaultCount = 180;
+
+char systemDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
+}
+
+// An end of the range as typed; a comma is taken for the decimal point.
+std::optional<double> readEnd(const QLineEdit* edit) {
+    QString text = edit->text();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    return model::readStudyNumber(text.toStdString());
+}
+
+QString problemText(model::StudySpecProblem problem) {
+    switch (problem) {
+    case model::StudySpecProblem::tooFewPoints:
+    case model::StudySpecProblem::tooManyPoints:
+        return QStringLiteral("Число точек должно быть от 2 до %1.").arg(model::maxStudyPoints);
+    case model::StudySpecProblem::notFinite:
+        return QStringLiteral("Диапазон слишком велик.");
+    case model::StudySpecProblem::emptyRange:
+        return QStringLiteral("Начало и конец диапазона совпадают: изменять нечего.");
+    case model::StudySpecProblem::none:
+        break;
+    }
+    return {};
+}
+
+template <typename T> T chosen(const QComboBox* box) {
+    return static_cast<T>(box->currentData().toInt());
+}
+
+} // namespace
+
+StudyWindow* StudyWindow::open(const model::Inputs& base, QWidget* anchor) {
+    auto* window = new StudyWindow(base);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (anchor)
+        window->move(anchor->frameGeometry().topLeft() + QPoint(40, 40));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
+    : QWidget(parent, Qt::Window), base_(base) {
+    setObjectName(QStringLiteral("StudyWindow"));
+    setWindowTitle(QStringLiteral("Исследование зависимости"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
+    watcher_ = new QFutureWatcher<Result>(this);
+    connect(watcher_, &QFutureWatcher<Result>::progressValueChanged, this,
+            [this](int done) { progress_->setValue(done); });
+    connect(watcher_, &QFutureWatcher<Result>::finished, this, &StudyWindow::finished);
+    buildControls();
+    resize(1200, 680);
+}
+
+StudyWindow::~StudyWindow() {
+    stopAndWait();
+}
+
+void StudyWindow::buildControls() {
+    auto named = [](QWidget* w, const char* name, const QString& accessible) {
+        w->setObjectName(QLatin1String(name));
+        w->setAccessibleName(accessible);
+    };
+    fieldBox_ = new QComboBox;
+    named(fieldBox_, "StudyField", QStringLiteral("Изменяемая величина"));
+    for (const model::FieldRow& f : model::fieldRows())
+        fieldBox_->addItem(
+            QStringLiteral("%1, %2").arg(QString::fromUtf8(f.title), QString::fromUtf8(f.unit)),
+            static_cast<int>(f.id));
+    fromEdit_ = new QLineEdit;
+    named(fromEdit_, "StudyFrom", QStringLiteral("от"));
+    toEdit_ = new QLineEdit;
+    named(toEdit_, "StudyTo", QStringLiteral("до"));
+    countBox_ = new QSpinBox;
+    named(countBox_, "StudyCount", QStringLiteral("Число точек"));
+    countBox_->setRange(2, model::maxStudyPoints);
+    countBox_->setValue(defaultCount);
+    familyBox_ = new QComboBox;
+    named(familyBox_, "StudyResult", QStringLiteral("Результат"));
+    for (const model::FamilyRow& f : model::familyRows())
+        familyBox_->addItem(QString::fromUtf8(f.title), static_cast<int>(f.id));
+    runButton_ = new QPushButton(QStringLiteral("Рассчитать"));
+    named(runButton_, "StudyRun", runButton_->text());
+    runButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Отмена"));
+    named(cancelButton_, "StudyCancel", cancelButton_->text());
+    progress_ = new QProgressBar;
+    named(progress_, "StudyProgress", QStringLiteral("Ход расчёта"));
+    progress_->setFormat(QStringLiteral("%v из %m"));
+    progress_->setRange(0, defaultCount);
+    progress_->setValue(0);
+    status_ = new QLabel;
+    named(status_, "StudyStatus", QStringLiteral("Состояние"));
+    status_->setWordWrap(true);
+
+    auto* form = new QGridLayout;
+    auto label = [](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text);
+        l->setBuddy(buddy);
+        return l;
+    };
+    form->addWidget(label(QStringLiteral("&Величина:"), fieldBox_), 0, 0);
+    form->addWidget(fieldBox_, 0, 1);
+    form->addWidget(label(QStringLiteral("о&т"), fromEdit_), 0, 2);
+    form->addWidget(fromEdit_, 0, 3);
+    form->addWidget(label(QStringLiteral("&до"), toEdit_), 0, 4);
+    form->addWidget(toEdit_, 0, 5);
+    form->addWidget(label(QStringLiteral("&точек"), countBox_), 0, 6);
+    form->addWidget(countBox_, 0, 7);
+    form->addWidget(runButton_, 0, 8);
+    form->addWidget(label(QStringLiteral("&Результат:"), familyBox_), 1, 0);
+    form->addWidget(familyBox_, 1, 1);
+    form->addWidget(progress_, 1, 2, 1, 6);
+    form->addWidget(cancelButton_, 1, 8);
+    form->setColumnStretch(1, 2);
+    form->setColumnStretch(3, 1);
+    form->setColumnStretch(5, 1);
+
+    pane_ = new graphs::GraphPane;
+    pane_->setObjectName(QStringLiteral("StudyGraph"));
+    pane_->setAccessibleName(QStringLiteral("График зависимости"));
+    pane_->setMinimumSize(560, 400);
+    table_ = new StudyTable(this);
+    tableView_ = new QTableView;
+    named(tableView_, "StudyTable", QStringLiteral("Точки"));
+    tableView_->setModel(table_);
+    tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
+    tableView_->horizontalHeader()->setStretchLastSection(true);
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->addWidget(pane_);
+    split->addWidget(tableView_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({640, 500});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(split, 1);
+    layout->addWidget(status_);
+
+    connect(fieldBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::fieldChosen);
+    connect(familyBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::familyChosen);
+    connect(runButton_, &QPushButton::clicked, this, &StudyWindow::start);
+    connect(cancelButton_, &QPushButton::clicked, this, &StudyWindow::cancel);
+    fieldBox_->setCurrentIndex(static_cast<int>(model::Field::alphaDeg));
+    fieldChosen();
+    setRunning(false);
+}
+
+void StudyWindow::fieldChosen() {
+    const auto field = chosen<model::Field>(fieldBox_);
+    double from = 0, to = 89.5;
+    if (field != model::Field::alphaDeg) {
+        const double v = model::inputOf(base_, field);
+        from = v / 2;
+        to = v * 2;
+    }
+    fromEdit_->setText(QString::number(from, 'g', 10));
+    toEdit_->setText(QString::number(to, 'g', 10));
+}
+
+void StudyWindow::familyChosen() {
+    if (!outcome_)
+        return;
+    table_->setFamily(chosen<model::ResultFamily>(familyBox_));
+    showStudy();
+}
+
+bool StudyWindow::isRunning() const {
+    return future_.isValid() && !future_.isFinished();
+}
+
+void StudyWindow::setRunning(bool running) {
+    runButton_->setEnabled(!running);
+    cancelButton_->setEnabled(running);
+}
+
+void StudyWindow::start() {
+    if (isRunning())
+        return;
+    const auto from = readEnd(fromEdit_);
+    const auto to = readEnd(toEdit_);
+    if (!from || !to) {
+        status_->setText(from ? QStringLiteral("Конец диапазона — не число.")
+                              : QStringLiteral("Начало диапазона — не число."));
+        return;
+    }
+    const model::StudySpec spec{chosen<model::Field>(fieldBox_), *from, *to, countBox_->value(),
+                                base_};
+    if (const auto problem = model::checkStudySpec(spec);
+        problem != model::StudySpecProblem::none) {
+        status_->setText(problemText(problem));
+        return;
+    }
+
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    progress_->setRange(0, spec.count);
+    progress_->setValue(0);
+    status_->setText(QStringLiteral("Идёт расчёт…"));
+    setRunning(true);
+    future_ = QtConcurrent::run([spec, stop = stop_](QPromise<Result>& promise) {
+        promise.setProgressRange(0, spec.count);
+        auto points = model::runStudy(spec, model::allCores(), *stop,
+                                      [&promise](int done) { promise.setProgressValue(done); });
+        if (points)
+            promise.addResult(
+                std::make_shared<const StudyOutcome>(StudyOutcome{spec, std::move(*points)}));
+    });
+    watcher_->setFuture(future_);
+}
+
+void StudyWindow::cancel() {
+    if (stop_)
+        stop_->store(true);
+}
+
+void StudyWindow::stopAndWait() {
+    cancel();
+    if (future_.isValid())
+        future_.waitForFinished();
+}
+
+void StudyWindow::finished() {
+    setRunning(false);
+    if (future_.resultCount() == 0) {
+        status_->setText(QStringLiteral("Расчёт отменён; показан прежний результат."));
+        if (!outcome_)
+            status_->setText(QStringLiteral("Расчёт отменён."));
+        emit studyEnded();
+        return;
+    }
+    outcome_ = future_.result();
+    table_->setStudy(outcome_, chosen<model::ResultFamily>(familyBox_));
+    tableView_->resizeColumnsToContents();
+    showStudy();
+
+    int refused = 0, unfinished = 0;
+    for (const model::StudyPoint& p : outcome_->points) {
+        refused += p.state == model::PointState::refused;
+        unfinished += p.state == model::PointState::unfinished;
+    }
+    QString text = QStringLiteral("Рассчитано точек: %1 из %2.")
+                       .arg(int(outcome_->points.size()) - refused - unfinished)
+                       .arg(outcome_->points.size());
+    if (refused > 0)
+        text += QStringLiteral(" Значений, которые поле не принимает: %1.").arg(refused);
+    if (unfinished > 0)
+        text += QStringLiteral(" Бросков, расчёт которых не закончен: %1.").arg(unfinished);
+    status_->setText(text);
+    emit studyEnded();
+}
+
+void StudyWindow::showStudy() {
+    const auto family = chosen<model::ResultFamily>(familyBox_);
+    marks_ = model::studyMarks(outcome_->spec, outcome_->points, family);
+    drawStudy(*pane_, outcome_->spec, outcome_->points, family, marks_, systemDecimalSeparator());
+    // A screen reader finds the marks in the graph's description.
+    QStringList texts;
+    for (const model::StudyMark& m : marks_)
+        texts << QString::fromStdString(m.text);
+    pane_->setAccessibleDescription(texts.join('\n'));
+}
+
+void StudyWindow::closeEvent(QCloseEvent* event) {
+    stopAndWait();
+    QWidget::closeEvent(event);
+}
+
+} // namespace ui
