@@ -1,16 +1,21 @@
+#include "cli/AtomicFile.h"
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
 #include "model/CurvesCsv.h"
 #include "model/StudyRunner.h"
 
+#include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 // ballflight-report: the window's computations for one throw, as JSON on stdout, or for a study
 // of one input, as CSV.
 int main(int argc, char** argv) {
+    // A file that outgrows the size limit is an error of its write, not a reason to die with a
+    // half-written file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto parsed = cli::parseOptions(args);
     if (!parsed.options) {
@@ -38,11 +43,12 @@ int main(int argc, char** argv) {
         return 3;
     }
     if (!opts.curvesFile.empty()) {
-        std::ofstream csv(opts.curvesFile);
-        if (csv)
-            model::writeCurvesCsv(report, csv);
-        if (!csv) {
-            std::cerr << "ballflight-report: cannot write " << opts.curvesFile << '\n';
+        std::ostringstream csv;
+        model::writeCurvesCsv(report, csv);
+        if (const std::string why = cli::writeFileAtomically(opts.curvesFile, csv.str());
+            !why.empty()) {
+            std::cerr << "ballflight-report: cannot write " << opts.curvesFile << ": " << why
+                      << '\n';
             return 1;
         }
     }

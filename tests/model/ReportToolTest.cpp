@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <sys/wait.h>
 
@@ -15,8 +16,8 @@ struct ToolRun {
 };
 
 // Runs the installed-to-be executable; stderr is discarded.
-ToolRun runTool(const std::string& args) {
-    const std::string cmd = std::string(BALLFLIGHT_REPORT_EXE) + " " + args + " 2>/dev/null";
+ToolRun runTool(const std::string& args, const std::string& before = {}) {
+    const std::string cmd = before + BALLFLIGHT_REPORT_EXE + " " + args + " 2>/dev/null";
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -52,6 +53,14 @@ TEST(ReportTool, OutputAndExitCodes) {
     EXPECT_EQ(tooLong.status, 3);
     EXPECT_TRUE(tooLong.out.empty());
     EXPECT_EQ(runTool("--d 1e13").status, 3);
+
+    // A CSV that the disk cannot take (a file size limit stands in for a full disk): status 1
+    // and nothing left behind, not even a part of it.
+    const std::string folder = testing::TempDir() + "/csv-limit";
+    std::filesystem::create_directories(folder);
+    const ToolRun full = runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
 TEST(ReportTool, BothDensitiesAreReadBeforeEitherIsChecked) {
