@@ -209,10 +209,10 @@ long peakRssKb() {
     return u.ru_maxrss;
 }
 
+void enterThrow(Harness& h, const model::Inputs& in);
+
 void enterLongFlight(Harness& h) {
-    const model::Inputs in = bench::longFlightInputs();
-    for (const model::FieldRow& f : model::fieldRows())
-        h.paste(f.id, QByteArray::number(model::inputOf(in, f.id), 'g', 10).constData());
+    enterThrow(h, bench::longFlightInputs());
 }
 
 // The long flight at the real pace for a few seconds, in a window of the given client size
@@ -232,6 +232,74 @@ void longFlightPace(Harness& h, int w, int hgt) {
                 "pane) | %.1f ticks/s | ≥ 98 ticks/s |\n",
                 w, hgt, perSecond);
     h.run.shortRecompute(); // abandons the flight
+}
+
+void enterThrow(Harness& h, const model::Inputs& in) {
+    for (const model::FieldRow& f : model::fieldRows())
+        h.paste(f.id, QByteArray::number(model::inputOf(in, f.id), 'g', 10).constData());
+}
+
+// The pace at each animation speed, in pieces drawn per second against 100 × the speed, timed
+// from the click to the last piece drawn within the first 2 s of the flight.
+double measuredPace(Harness& h, double speed) {
+    h.run.setSpeed(speed);
+    QElapsedTimer t;
+    t.start();
+    h.run.fullRun();
+    int pieces = 0;
+    double seconds = 0;
+    while (h.run.flight().running() && t.elapsed() < 2050) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        if (h.run.flight().piecesDrawn() != pieces) {
+            pieces = h.run.flight().piecesDrawn();
+            seconds = t.nsecsElapsed() / 1e9;
+        }
+    }
+    const double pace = pieces / seconds / (100 * speed);
+    h.run.shortRecompute(); // abandons a flight still in the air
+    waitUntilIdle(h.run);
+    return pace;
+}
+
+void speedPaces(Harness& h) {
+    h.setClientSize(720, 560);
+    const std::pair<const char*, model::Inputs> throws[] = {
+        {"default throw", model::Inputs{}}, {"viscous example", bench::viscousInputs()}};
+    for (const auto& [name, in] : throws) {
+        enterThrow(h, in);
+        std::string values;
+        for (double speed : {0.1, 0.25, 0.5, 1.0, 2.0, 5.0, 10.0}) {
+            char cell[40];
+            std::snprintf(cell, sizeof cell, "%s×%g %.0f %%", values.empty() ? "" : ", ", speed,
+                          100 * measuredPace(h, speed));
+            values += cell;
+        }
+        std::printf("| Animation pace at each speed, %s (share of the chosen pace) | %s | "
+                    "95–105 %% each |\n",
+                    name, values.c_str());
+    }
+    h.run.setSpeed(1);
+    enterThrow(h, model::Inputs{});
+}
+
+// The long flight at ×10 in a large window: ten pieces per tick.
+void longFlightAtTen(Harness& h) {
+    h.setClientSize(1900, 1000);
+    enterLongFlight(h);
+    h.run.setSpeed(10);
+    h.run.fullRun();
+    runFor(300);
+    QElapsedTimer t;
+    t.start();
+    const int first = h.run.flight().piecesDrawn();
+    runFor(3000);
+    const double perSecond = (h.run.flight().piecesDrawn() - first) / (t.elapsed() / 1e3);
+    std::printf("| Long flight animation pace at ×10, client 1900 × 1000 | %.0f %% of the chosen "
+                "pace (%.0f pieces/s) | ≥ 95 %% |\n",
+                perSecond / 10, perSecond);
+    h.run.shortRecompute();
+    h.run.setSpeed(1);
+    enterThrow(h, model::Inputs{});
 }
 
 double processorSeconds() {
@@ -298,6 +366,8 @@ int windowFigures() {
     animation(h);
     longFlightPace(h, 720, 560);
     longFlightPace(h, 1900, 1000);
+    longFlightAtTen(h);
+    speedPaces(h);
     tickCost(1920, 1080);
     tickCost(3840, 2160);
     return 0;
