@@ -5,11 +5,13 @@ namespace ui {
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
                  const QString& preferencesPath)
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
-      menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
-      store_(preferencesPath), preferences_(store_.load()) {
+      menus_(window_, opener, boxes), store_(preferencesPath), preferences_(store_.load()),
+      tools_(window_, controller_, boxes, dialogs), comparison_(window_, controller_),
+      readout_(window_, controller_, comparison_) {
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
+    comparison_.setComparing(preferences_.comparing);
     if (!preferences_.saveFolder.isEmpty())
         tools_.setLastFolder(preferences_.saveFolder);
     QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
@@ -18,14 +20,22 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                          p.saveFolder = folder;
                          setPreferences(p);
                      });
+    QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_, [this](bool on) {
+        Preferences p = preferences_;
+        p.comparing = on;
+        setPreferences(p);
+    });
 }
 
 void Program::setPreferences(const Preferences& preferences) {
     if (preferences == preferences_)
         return;
+    const bool comparingChanged = preferences.comparing != preferences_.comparing;
     preferences_ = preferences;
     window_.setInterfaceScale(preferences.interfaceScale);
     controller_.setSpeed(preferences.animationSpeed);
+    if (comparingChanged) // switching it off clears the kept throws
+        comparison_.setComparing(preferences.comparing);
     store_.save(preferences_);
 }
 

@@ -3,6 +3,8 @@
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/Comparison.h"
+#include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/MenuCommands.h"
@@ -31,6 +33,8 @@ public:
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
     ToolCommands& tools() { return tools_; }
+    Comparison& comparison() { return comparison_; }
+    Readout& readout() { return readout_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -44,6 +48,8 @@ private:
     PreferencesStore store_;
     Preferences preferences_;
     ToolCommands tools_;
+    Comparison comparison_;
+    Readout readout_;
 };
 
 } // namespace ui

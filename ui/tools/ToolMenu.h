@@ -9,8 +9,17 @@ namespace ui {
 // that menu and in the context menu of every graph pane, as one action with its shortcut; the
 // objects that carry out a command connect to its action (MainWindow::toolAction). A new
 // command is a value here, a row in ToolMenu.cpp and a handler.
-enum class ToolCommand { saveGraph, copyGraph, saveData, copyResults, print, saveReport };
-inline constexpr std::size_t toolCommandCount = 6;
+enum class ToolCommand {
+    saveGraph,
+    copyGraph,
+    saveData,
+    copyResults,
+    print,
+    saveReport,
+    compare,
+    clearComparison,
+};
+inline constexpr std::size_t toolCommandCount = 8;
 
 struct ToolCommandRow {
     ToolCommand id;
