@@ -10,6 +10,9 @@
 //   window_bench --kept        six full runs of the long flight while comparing, so that five
 //                              lie beneath the sixth; prints the peak resident memory, then the
 //                              time the readout takes to follow the pointer over that pane
+//   window_bench --picture FILE
+//                              the README's picture (docs/comparison.png): three throws compared,
+//                              the readout shown; no figures
 // Message boxes are recorded and the tone is silent, except in --startup, which builds the
 // window exactly as the program does.
 #include "Throws.h"
@@ -293,6 +296,13 @@ int peakMemory(bool longFlight) {
     return h.boxes.boxes.isEmpty() ? 0 : 1;
 }
 
+// The pointer over a pane, at a point of the widget.
+void pointerTo(graphs::GraphPane* pane, QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(pane, &move);
+}
+
 // The pointer moves over the trajectory pane of the long flight with five kept long flights
 // beneath it: the values of its eighteen curves at the pointer, and the paint of the crosshair
 // and the box where they were and are (the picture is not rendered again), median of 300 moves.
@@ -349,6 +359,28 @@ int keptLongFlights() {
                 t.elapsed() / 1e3, peakRssKb() / 1024.0);
     readoutUpdate(h, 1900, 1000);
     return h.boxes.boxes.isEmpty() && h.program.comparison().kept().size() == 5 ? 0 : 1;
+}
+
+// A steel ball of 1 cm thrown into ever thicker liquids, compared, with the readout over the
+// trajectory pane.
+int comparisonPicture(const char* path) {
+    Harness h;
+    const QSignalBlocker notRemembered(&h.program.comparison());
+    h.program.comparison().setComparing(true);
+    h.run.setTickInterval(0);
+    h.run.setGroupsPerTick(0);
+    h.paste(model::Field::d, "0.01");
+    for (const char* eta : {"0.001", "0.05", "0.2"}) {
+        h.paste(model::Field::eta, eta);
+        h.run.fullRun();
+        waitUntilIdle(h.run);
+    }
+    graphs::GraphPane* pane = h.window.pane(ui::Graph::trajectory);
+    const QRect interior = pane->contentsRect();
+    pointerTo(pane, QPointF(interior.topLeft()) +
+                        pane->transform().toPixel(0.3, 0.62, QSizeF(interior.size())));
+    QCoreApplication::processEvents();
+    return h.window.grab().save(QString::fromLocal8Bit(path)) ? 0 : 1;
 }
 
 int windowFigures() {
@@ -427,5 +459,7 @@ int main(int argc, char** argv) {
         return peakMemory(std::strcmp(argv[2], "long") == 0);
     if (argc > 1 && std::strcmp(argv[1], "--kept") == 0)
         return keptLongFlights();
+    if (argc > 2 && std::strcmp(argv[1], "--picture") == 0)
+        return comparisonPicture(argv[2]);
     return windowFigures();
 }

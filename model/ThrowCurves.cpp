@@ -9,8 +9,9 @@ namespace model {
 
 namespace {
 
-// Kept curves keep what a picture this many pixels across can show.
-constexpr double keptPixels = 8192;
+// The tolerance of kept curves, in parts of the graph's span; thinning may leave a point out by
+// about two tolerances.
+constexpr double keptParts = 65536;
 
 CurveView viewOf(const std::vector<PanePoint>& points) {
     return CurveView(std::span<const PanePoint>(points));
@@ -83,7 +84,7 @@ KeptThrow keptThrow(const Throw& t, int number) {
         const PlotCurves views = curvesOf(t, static_cast<Plot>(p), t.flightPieces().size());
         for (std::size_t m = 0; m < modelCount; ++m)
             k.curves[p][m] =
-                thinnedCurve(views[m], spans[p][0] / keptPixels, spans[p][1] / keptPixels);
+                thinnedCurve(views[m], spans[p][0] / keptParts, spans[p][1] / keptParts);
     }
     return k;
 }

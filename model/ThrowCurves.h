@@ -29,8 +29,9 @@ using PlotCurves = std::array<CurveView, modelCount>;
 PlotCurves curvesOf(const Throw& t, Plot plot, std::size_t piecesDrawn);
 
 // A throw kept for comparison once it has landed: its inputs, the spans of its graphs and its
-// curves, thinned to what a picture 8192 pixels across can show (a long flight keeps a few
-// thousand points of its millions).
+// curves, thinned to within a 32768th of each graph's span: finer than a 4K pane shows, and
+// within the readout's last decimal on graphs of a few metres. The curves of a long flight keep
+// about two hundred of their millions of points.
 struct KeptThrow {
     int number = 0; // as the legend numbers it
     Inputs inputs;

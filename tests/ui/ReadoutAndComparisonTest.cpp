@@ -74,6 +74,8 @@ protected:
 };
 
 TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
+    pointAt(Graph::trajectory, 0.5, 0.5); // before ПУСК the red curve has no values
+    EXPECT_TRUE(std::isnan(row(Graph::trajectory, 3).at(2)));
     runToLanding();
     const model::Throw& t = *run.currentThrow();
     graphs::GraphPane* pane = window.pane(Graph::trajectory);
@@ -102,9 +104,9 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     EXPECT_NEAR(heights[2], quadratic, 0.0006);
     EXPECT_LT(heights[2], heights[1]); // the drag of water shows
 
-    // Past the landing of the quadratic flight the red curve has ended.
+    // Past its landing the red curve has ended.
     pointAt(Graph::trajectory, t.flightPieces().back().x + 0.01, 0.1);
-    EXPECT_TRUE(std::isnan(row(Graph::trajectory, 3)[2]));
+    EXPECT_TRUE(std::isnan(row(Graph::trajectory, 3).at(2)));
     for (int n = 0; n < 20; ++n) {
         pointAt(Graph::trajectory, 0.05 * n, 0.5);
         QCoreApplication::processEvents();
@@ -126,14 +128,16 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     EXPECT_NEAR(vy[1], in.v0 * std::sin(a) * std::exp(-0.3 / tau) - Vp1 * -std::expm1(-0.3 / tau),
                 0.0006);
     EXPECT_NEAR(vy[2], walkedValue(c.quadraticVy[0], c.quadraticVy, 0.3), 0.0006);
-}
 
-TEST_F(Readout, BeforeTheFlightTheRedCurveHasNoValue) {
-    pointAt(Graph::trajectory, 0.5, 0.5);
-    const std::vector<double> heights = row(Graph::trajectory, 3);
-    ASSERT_EQ(heights.size(), 3u);
-    EXPECT_FALSE(std::isnan(heights[0]));
-    EXPECT_TRUE(std::isnan(heights[2]));
+    // A new input leaves these curves on the velocity panes until the next landing: they are
+    // still read.
+    paste(Field::v0, "2");
+    showGraph(Graph::vy);
+    pointAt(Graph::vy, 0.3, 0);
+    const std::vector<double> earlier = row(Graph::vy, 3);
+    ASSERT_EQ(earlier.size(), 3u);
+    for (int m = 0; m < 3; ++m)
+        EXPECT_NEAR(earlier[m], vy[m], 0.0011) << m;
 }
 
 namespace {
@@ -226,4 +230,19 @@ TEST_F(Comparison, KeptThrowsArePrintedInTheReport) {
     }
     for (std::size_t m = 0; m < 3; ++m)
         EXPECT_GT(strokes[ui::keptShade(m).rgb()], 30) << m;
+}
+
+TEST(ComparingPreference, RememberedBetweenStarts) {
+    QTemporaryDir folder;
+    ui::RecordingMessageBoxes boxes;
+    ui::SilentTone tone;
+    ui::RecordingDocumentOpener opener;
+    ui::RecordingExportDialogs dialogs;
+    auto start = [&] {
+        return std::make_unique<ui::Program>(boxes, tone, opener, dialogs,
+                                             folder.filePath("ballflight.conf"));
+    };
+    EXPECT_FALSE(start()->comparison().comparing());
+    start()->window().toolAction(ui::ToolCommand::compare)->trigger();
+    EXPECT_TRUE(start()->window().toolAction(ui::ToolCommand::compare)->isChecked());
 }

@@ -254,6 +254,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
     }
     velocitiesShown_ = false;
     const double tau = throw_ ? throw_->closed().tau : 0, Vp1 = throw_ ? throw_->closed().Vp1 : 0;
+    throw_.reset(); // its curves go before the new ones are computed
     throw_ = std::make_unique<model::Throw>(inputs_, settings, tau, Vp1);
     flying_ = false;
     writeLabels(model::Stage::closedForms);
