@@ -7,6 +7,12 @@
 //   window_bench --rss default|long
 //                              one full run of the default throw or of the long flight (about a
 //                              million RK4 steps) without pauses; prints the peak resident memory
+//   window_bench --kept        six full runs of the long flight while comparing, so that five
+//                              lie beneath the sixth; prints the peak resident memory, then the
+//                              time the readout takes to follow the pointer over that pane
+//   window_bench --picture FILE
+//                              the README's picture (docs/comparison.png): three throws compared,
+//                              the readout shown; no figures
 // Message boxes are recorded and the tone is silent, except in --startup, which builds the
 // window exactly as the program does.
 #include "Throws.h"
@@ -35,7 +41,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -340,6 +348,8 @@ int peakMemory(bool longFlight) {
     h.setClientSize(720, 560);
     if (longFlight)
         enterLongFlight(h);
+    else
+        h.run.shortRecompute(); // as the first showing does, which then only lays out
     h.run.setTickInterval(0);
     QElapsedTimer t;
     t.start();
@@ -354,6 +364,93 @@ int peakMemory(bool longFlight) {
                 s ? static_cast<long long>(s->flight().stepCount()) : 0LL, t.elapsed() / 1e3,
                 peakRssKb() / 1024.0, longFlight ? "≤ 80 MB" : "—");
     return h.boxes.boxes.isEmpty() ? 0 : 1;
+}
+
+// The pointer over a pane, at a point of the widget.
+void pointerTo(graphs::GraphPane* pane, QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(pane, &move);
+}
+
+// The pointer moves over the trajectory pane of the long flight with five kept long flights
+// beneath it: the values of its eighteen curves at the pointer, and the paint of the crosshair
+// and the box where they were and are (the picture is not rendered again), median of 300 moves.
+void readoutUpdate(Harness& h, int w, int hgt) {
+    h.setClientSize(w, hgt);
+    graphs::GraphPane* pane = h.window.pane(ui::Graph::trajectory);
+    QCoreApplication::processEvents(); // the picture is rendered at the new size
+    const int renders = pane->pictureRenders();
+    const QRect interior = pane->contentsRect();
+    std::vector<double> ms;
+    for (int i = 0; i < 300; ++i) {
+        const QPointF at(interior.left() + (i * 37) % interior.width(),
+                         interior.top() + (i * 13) % interior.height());
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::sendEvent(pane, &move);
+        QCoreApplication::processEvents(); // the paint of what changed
+        ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    const std::size_t points =
+        h.run.currentThrow()->linearPath().size() + h.run.currentThrow()->flightPieces().size();
+    std::size_t kept = 0;
+    for (const model::KeptThrow* k : h.program.comparison().kept())
+        kept += k->pointCount();
+    std::printf("| Readout update (pointer move to paint), client %d × %d, long flight (%.1f "
+                "million points on the pane) and five kept long flights (%zu points kept, all "
+                "graphs)%s | %.2f ms | ≤ 2 ms |\n",
+                h.window.clientArea()->width(), h.window.clientArea()->height(), points / 1e6, kept,
+                pane->pictureRenders() == renders ? "" : " (picture rendered again!)", median(ms));
+}
+
+int keptLongFlights() {
+    Harness h(false);
+    h.setClientSize(720, 560);
+    enterLongFlight(h);
+    {
+        const QSignalBlocker notRemembered(&h.program.comparison());
+        h.program.comparison().setComparing(true);
+    }
+    h.run.setTickInterval(0);
+    QElapsedTimer t;
+    t.start();
+    for (int run = 0; run < 6; ++run) {
+        h.run.fullRun();
+        waitUntilIdle(h.run);
+    }
+    h.window.show();
+    h.window.repaint();
+    QCoreApplication::processEvents();
+    std::printf("| Peak resident memory, long flight with five kept long flights (6 runs, %.1f s) "
+                "| %.1f MB | ≤ 200 MB |\n",
+                t.elapsed() / 1e3, peakRssKb() / 1024.0);
+    readoutUpdate(h, 1900, 1000);
+    return h.boxes.boxes.isEmpty() && h.program.comparison().kept().size() == 5 ? 0 : 1;
+}
+
+// A steel ball of 1 cm thrown into ever thicker liquids, compared, with the readout over the
+// trajectory pane.
+int comparisonPicture(const char* path) {
+    Harness h;
+    const QSignalBlocker notRemembered(&h.program.comparison());
+    h.program.comparison().setComparing(true);
+    h.run.setTickInterval(0);
+    h.run.setGroupsPerTick(0);
+    h.paste(model::Field::d, "0.01");
+    for (const char* eta : {"0.001", "0.05", "0.2"}) {
+        h.paste(model::Field::eta, eta);
+        h.run.fullRun();
+        waitUntilIdle(h.run);
+    }
+    graphs::GraphPane* pane = h.window.pane(ui::Graph::trajectory);
+    const QRect interior = pane->contentsRect();
+    pointerTo(pane, QPointF(interior.topLeft()) +
+                        pane->transform().toPixel(0.3, 0.62, QSizeF(interior.size())));
+    QCoreApplication::processEvents();
+    return h.window.grab().save(QString::fromLocal8Bit(path)) ? 0 : 1;
 }
 
 int windowFigures() {
@@ -432,5 +529,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], "--rss") == 0)
         return peakMemory(std::strcmp(argv[2], "long") == 0);
+    if (argc > 1 && std::strcmp(argv[1], "--kept") == 0)
+        return keptLongFlights();
+    if (argc > 2 && std::strcmp(argv[1], "--picture") == 0)
+        return comparisonPicture(argv[2]);
     return windowFigures();
 }

@@ -6,11 +6,13 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                  const QString& preferencesPath)
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
+      comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
       preferences_(store_.load()) {
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
+    comparison_.setComparing(preferences_.comparing);
     view_.show(preferences_.animationSpeed, preferences_.interfaceScale);
     QObject::connect(&view_, &ViewCommands::speedChosen, &view_, [this](double speed) {
         Preferences p = preferences_;
@@ -30,15 +32,23 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                          p.saveFolder = folder;
                          setPreferences(p);
                      });
+    QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_, [this](bool on) {
+        Preferences p = preferences_;
+        p.comparing = on;
+        setPreferences(p);
+    });
 }
 
 void Program::setPreferences(const Preferences& preferences) {
     if (preferences == preferences_)
         return;
+    const bool comparingChanged = preferences.comparing != preferences_.comparing;
     preferences_ = preferences;
     window_.setInterfaceScale(preferences.interfaceScale);
     controller_.setSpeed(preferences.animationSpeed);
     view_.show(preferences.animationSpeed, preferences.interfaceScale);
+    if (comparingChanged) // switching it off clears the kept throws
+        comparison_.setComparing(preferences.comparing);
     store_.save(preferences_);
 }
 

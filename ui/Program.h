@@ -3,7 +3,9 @@
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/Comparison.h"
 #include "ui/tools/PresetCommands.h"
+#include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
 #include "ui/tools/ViewCommands.h"
 #include "ui/window/MainWindow.h"
@@ -35,6 +37,8 @@ public:
     ToolCommands& tools() { return tools_; }
     PresetCommands& presets() { return presets_; }
     ViewCommands& view() { return view_; }
+    Comparison& comparison() { return comparison_; }
+    Readout& readout() { return readout_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -46,6 +50,8 @@ private:
     FieldHandling fields_;
     MenuCommands menus_;
     ToolCommands tools_;
+    Comparison comparison_;
+    Readout readout_;
     PresetCommands presets_;
     ViewCommands view_;
     PreferencesStore store_;

@@ -23,7 +23,8 @@ import time
 sys.dont_write_bytecode = True  # keep the source folder clean
 from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
                             FRAME1, MARKER_RED_MAX, NOT_YET, OPTION_CENTRES, PANE, RED, RED_LABELS,
-                            TEXT1, TITLE, TMAX2_AT_START, TOOLS_MENU_X, WHITE, WINDOW_GREY,
+                            TEXT1, TEXT2, TITLE, TMAX2_AT_START, TOOLS_MENU_X, WHITE,
+                            WINDOW_GREY,
                             Program, check)
 from sound import SoundServer, check_tones
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, poll
@@ -447,6 +448,44 @@ def scenario_tools(program, session):
     print(f"tools: {size[0]} x {size[1]} px picture, {rows} data rows, {len(pdf)} bytes of report")
 
 
+def scenario_readout(program, session):
+    """The readout follows the pointer over the trajectory pane and goes when it leaves; in
+    «Инструменты», «Сравнивать броски» keeps a landed throw beneath the next one, dashed in light
+    colours, and «Очистить сравнение» takes it away."""
+    crosshair, light_red = (80, 80, 80), (255, 114, 114)  # the frame of the box too
+    shot = program.wait_drawn()
+    rect = program.pane_rect()
+    x, y, w, h = rect
+    before = shot.count(rect, crosshair)
+
+    def pane_shows(what, probe):
+        poll(what, lambda: probe(session.screenshot(what)), 15, 0.2, session.guard)
+
+    session.run(["xdotool", "mousemove", str(x + w // 3), str(y + h // 2)])
+    pane_shows("the crosshair and the box",
+               lambda s: s.count(rect, crosshair) > before + w + h + 200)
+    session.run(["xdotool", "mousemove", str(x + w // 3), str(y + h + 150)])
+    pane_shows("the readout to go", lambda s: s.count(rect, crosshair) <= before)
+
+    def choose_tool(downs):
+        session.activate(program.window)
+        session.click(program.window, TOOLS_MENU_X, program.menu // 2)
+        time.sleep(0.7)
+        session.key(*["Down"] * downs, "Return")
+
+    choose_tool(7)  # "Сравнивать броски"
+    run_to_landing(program, session, shot.count(rect, RED))
+    # A slower throw: the landed one goes beneath it.
+    program.click_client(TEXT2[0] + TEXT2[2] // 2, TEXT2[1] + TEXT2[3] // 2)
+    session.key("ctrl+a")
+    session.type("2")
+    session.key("Tab")
+    pane_shows("the kept throw beneath the new one", lambda s: s.count(rect, light_red) > 50)
+    choose_tool(8)  # "Очистить сравнение"
+    pane_shows("the kept throw to go", lambda s: s.count(rect, light_red) == 0)
+    print("readout: shown over the pane and gone off it; a throw kept and cleared")
+
+
 def scenario_sound(program, session):
     """The tones as a listener hears them: a landing, a refused field and another landing,
     recorded from the sink the program plays into. Each tone sounds whole (600, 300 and
@@ -567,6 +606,7 @@ SCENARIOS = {
     "tools": scenario_tools,
     "lesson": scenario_lesson,
     "study": scenario_study,
+    "readout": scenario_readout,
     "sound": scenario_sound,
     "tones": scenario_tones,
 }

@@ -19,6 +19,7 @@ CMD_OK = (616, 350, 72, 26)
 FRAME1 = (616, 410)
 OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
 TEXT1 = (44, 290, 72, 26)
+TEXT2 = (44, 320, 72, 26)
 # The «Инструменты» menu title in the menu bar, between «Файл» and «Помощь».
 TOOLS_MENU_X = 100
 

@@ -110,7 +110,8 @@ TEST(Menus, ToolsInTheMenuBarAndOnEveryPane) {
     EXPECT_EQ(items,
               QStringList({"Сохранить график… Ctrl+S", "Копировать график", "Сохранить данные…",
                            "-", "Копировать результаты Ctrl+Shift+C", "-", "Печать… Ctrl+P",
-                           "Сохранить отчёт (PDF)…", "-", "Исследование зависимости…"}));
+                           "Сохранить отчёт (PDF)…", "-", "Сравнивать броски", "Очистить сравнение",
+                           "-", "Исследование зависимости…"}));
     for (const ui::ToolCommandRow& row : ui::toolCommandRows())
         EXPECT_EQ(window.toolAction(row.id)->objectName(), row.name);
     for (const ui::Graph g : {ui::Graph::trajectory, ui::Graph::vx, ui::Graph::vy}) {

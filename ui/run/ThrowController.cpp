@@ -190,10 +190,21 @@ void ThrowController::scaleBarMoved() {
     redrawTrajectory();
 }
 
+std::size_t ThrowController::flightPiecesShown() const {
+    return flying_ ? static_cast<std::size_t>(flight_->piecesDrawn()) : 0;
+}
+
+void ThrowController::redrawPanes() {
+    if (!throw_)
+        return;
+    redrawTrajectory();
+    redrawVelocityPanes();
+}
+
 void ThrowController::redrawTrajectory() {
     graphs::PaneSurface& p1 = pane(0);
     p1.clear();
-    drawTrajectoryPane(p1, *throw_, separator_);
+    drawTrajectoryPane(p1, *throw_, separator_, underlay_);
     if (flying_)
         drawFlightSoFar(p1, *throw_, flight_->piecesDrawn());
     if (throw_->failed())
@@ -233,7 +244,17 @@ bool ThrowController::showTrajectory(bool fullRun) {
     model::ThrowSettings settings;
     settings.scaleX = scaleX_;
     settings.scaleY = scaleY_;
+    // A throw whose velocity curves are shown goes beneath the panes, or its curves stay on the
+    // velocity panes until the next landing.
+    bool kept = false;
+    if (throw_ && velocitiesShown_) {
+        kept = underlay_ && underlay_->keep(*throw_);
+        if (!kept)
+            earlierVelocities_ = model::keptThrow(*throw_, 0);
+    }
+    velocitiesShown_ = false;
     const double tau = throw_ ? throw_->closed().tau : 0, Vp1 = throw_ ? throw_->closed().Vp1 : 0;
+    throw_.reset(); // its curves go before the new ones are computed
     throw_ = std::make_unique<model::Throw>(inputs_, settings, tau, Vp1);
     flying_ = false;
     writeLabels(model::Stage::closedForms);
@@ -243,7 +264,9 @@ bool ThrowController::showTrajectory(bool fullRun) {
     p1.clear();
     if (fullRun)
         window_.option(Graph::trajectory)->setChecked(true);
-    drawTrajectoryPane(p1, *throw_, separator_);
+    drawTrajectoryPane(p1, *throw_, separator_, underlay_);
+    if (kept)
+        redrawVelocityPanes();
     if (throw_->failed()) {
         report(throw_->outcome(), fullRun);
         return false;
@@ -263,14 +286,28 @@ void ThrowController::landingToneEnded() {
     graphs::PaneSurface& p3 = pane(2);
     p2.clear();
     p3.clear();
+    earlierVelocities_.reset();
     throw_->computeVelocities();
-    if (throw_->failedAt() != model::ThrowStep::velocityRanges)
-        drawVelocityPanes(p2, p3, *throw_, separator_);
+    if (throw_->failedAt() != model::ThrowStep::velocityRanges) {
+        drawVelocityPanes(p2, p3, *throw_, separator_, underlay_);
+        velocitiesShown_ = true;
+    }
     if (throw_->failed()) {
         report(throw_->outcome(), true);
         return;
     }
     emit runFinished();
+}
+
+// The velocity panes afresh: what lies beneath, and the current throw's curves once drawn.
+void ThrowController::redrawVelocityPanes() {
+    graphs::PaneSurface& p2 = pane(1);
+    graphs::PaneSurface& p3 = pane(2);
+    p2.clear();
+    p3.clear();
+    earlierVelocities_.reset();
+    if (velocitiesShown_ || (underlay_ && !underlay_->empty()))
+        drawVelocityPanes(p2, p3, *throw_, separator_, underlay_, velocitiesShown_);
 }
 
 // Before the trajectory ranges exist a failure line goes into a unit square of its own.

@@ -4,6 +4,7 @@
 #include "model/Inputs.h"
 #include "model/Quantities.h"
 #include "model/Throw.h"
+#include "model/ThrowCurves.h"
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,7 @@ namespace ui {
 class FlightAnimation;
 class MainWindow;
 class MessageBoxes;
+class ThrowUnderlay;
 class Tone;
 
 // Owns the state of the main window — the seven inputs, the scale factors of the trajectory
@@ -68,6 +70,19 @@ public:
     float scaleY() const { return scaleY_; }
     // The throw shown now; null before the first computation.
     const model::Throw* currentThrow() const { return throw_.get(); }
+    // Pieces of the current throw's flight on the trajectory pane (0 before ПУСК).
+    std::size_t flightPiecesShown() const;
+    // The velocity panes show the current throw's curves; or, once it was replaced, still those
+    // of the throw that landed last (kept here thinned); or neither.
+    bool velocitiesShown() const { return velocitiesShown_; }
+    const model::KeptThrow* earlierVelocities() const {
+        return earlierVelocities_ ? &*earlierVelocities_ : nullptr;
+    }
+
+    // What lies beneath the current throw on the panes (the comparison), or null.
+    void setUnderlay(ThrowUnderlay* underlay) { underlay_ = underlay; }
+    // The underlay changed: every pane is drawn again, the flight in the air included.
+    void redrawPanes();
 
     // A flight or its landing tone is still in progress.
     bool busy() const;
@@ -106,6 +121,7 @@ private:
     void setDefaults();
     bool showTrajectory(bool fullRun);
     void redrawTrajectory();
+    void redrawVelocityPanes();
     void writeLabels(model::Stage stage);
     void writeFlightLabels();
     void scaleBarMoved();
@@ -131,6 +147,9 @@ private:
     bool loaded_ = false;
     std::unique_ptr<model::Throw> throw_;
     bool flying_ = false; // the current throw's flight has been started
+    bool velocitiesShown_ = false;
+    std::optional<model::KeptThrow> earlierVelocities_;
+    ThrowUnderlay* underlay_ = nullptr;
 
     int fullRuns_ = 0;
     int shortRecomputes_ = 0;

@@ -71,16 +71,20 @@ void pair(PaneSurface& vxPane, const std::vector<PanePoint>& vx, PaneSurface& vy
 
 } // namespace
 
-void drawTrajectoryPane(PaneSurface& pane, const model::Throw& t, char decimalSeparator) {
+void drawTrajectoryPane(PaneSurface& pane, const model::Throw& t, char decimalSeparator,
+                        const ThrowUnderlay* underlay) {
     using Step = model::ThrowStep;
     const auto failed = t.failedAt();
     if (failed && (*failed == Step::closedForms || *failed == Step::linearWalk ||
                    *failed == Step::trajectoryRanges))
         return;
-    const model::TrajectoryRanges& r = t.trajectoryRanges();
+    const model::TrajectoryRanges r =
+        underlay ? underlay->trajectoryRanges(t) : t.trajectoryRanges();
     pane.setScale(r.left, r.top, r.right, r.bottom);
     graphs::drawTrajectoryAxes(pane, r.left, r.top, r.right, r.bottom, t.inputs().h0,
                                decimalSeparator);
+    if (underlay)
+        underlay->drawTrajectory(pane, t, r);
     const model::ClosedForm& c = t.closed();
     const double h0 = t.inputs().h0;
     if (!markerAndStart(pane, c.Xp, c.Ymax, h0, graphs::vacuumColour))
@@ -126,12 +130,20 @@ void drawFlightSoFar(PaneSurface& pane, const model::Throw& t, std::size_t piece
 }
 
 void drawVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::Throw& t,
-                       char decimalSeparator) {
-    const model::VelocityRanges& v = t.velocityRanges();
+                       char decimalSeparator, const ThrowUnderlay* underlay, bool withCurves) {
+    const std::optional<model::VelocityRanges> ranges =
+        underlay && !underlay->empty() ? underlay->velocityRanges(t) : t.velocityRanges();
+    if (!ranges)
+        return;
+    const model::VelocityRanges& v = *ranges;
     vxPane.setScale(v.left, v.vxTop, v.right, v.vxBottom);
     vyPane.setScale(v.left, v.vyTop, v.right, v.vyBottom);
     graphs::drawVxAxes(vxPane, v.left, v.vxTop, v.right, v.vxBottom, decimalSeparator);
     graphs::drawVyAxes(vyPane, v.left, v.vyTop, v.right, v.vyBottom, decimalSeparator);
+    if (underlay)
+        underlay->drawVelocities(vxPane, vyPane, v);
+    if (!withCurves)
+        return;
 
     const model::VelocityCurves& c = t.velocityCurves();
     vxPane.setPenWidth(3);

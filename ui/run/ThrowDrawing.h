@@ -6,7 +6,27 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace ui {
+
+// What the panes show beneath the current throw: the throws kept for comparison. Their ranges
+// grow the panes' and they are drawn right after the axes, under every curve of the throw.
+class ThrowUnderlay {
+public:
+    virtual ~ThrowUnderlay() = default;
+    // A throw that landed is about to be replaced: true when it now lies beneath the panes.
+    virtual bool keep(const model::Throw& landed) = 0;
+    virtual bool empty() const = 0;
+    virtual model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const = 0;
+    // Nothing when neither the current throw nor the underlay has velocity curves.
+    virtual std::optional<model::VelocityRanges>
+    velocityRanges(const model::Throw& current) const = 0;
+    virtual void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
+                                const model::TrajectoryRanges& ranges) const = 0;
+    virtual void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
+                                const model::VelocityRanges& ranges) const = 0;
+};
 
 // Hands a throw to the panes with the operations, colours and pen widths the window has always
 // used. A curve stops at its first point that is not a finite single-precision number: nothing
@@ -15,8 +35,9 @@ namespace ui {
 // The trajectory pane up to the linear-drag curve, on a cleared pane: its coordinate system,
 // axes and ball marker at the start, the vacuum curve (black: top marker with pen 1, start dot
 // and parabola with pen 3), then the linear-drag curve (blue, the same way). Draws nothing when
-// the throw has no trajectory ranges.
-void drawTrajectoryPane(graphs::PaneSurface& pane, const model::Throw& t, char decimalSeparator);
+// the throw has no trajectory ranges. An underlay grows the ranges and is drawn after the axes.
+void drawTrajectoryPane(graphs::PaneSurface& pane, const model::Throw& t, char decimalSeparator,
+                        const ThrowUnderlay* underlay = nullptr);
 
 // The quadratic-drag flight (red): the start dot, a piece ending at a point, the top marker
 // (pen 1 from the ground up to the point, then pen 3 again; the next piece starts at its top).
@@ -29,8 +50,10 @@ void drawFlightSoFar(graphs::PaneSurface& pane, const model::Throw& t, std::size
 
 // Both velocity panes of a throw whose velocities are computed: coordinate systems, axes and
 // the six curves (vacuum black, linear drag blue, quadratic drag red, each as dots then curves).
+// With an underlay, its ranges and drawing come first; withCurves false draws only those.
 void drawVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
-                       const model::Throw& t, char decimalSeparator);
+                       const model::Throw& t, char decimalSeparator,
+                       const ThrowUnderlay* underlay = nullptr, bool withCurves = true);
 
 // A line of text in the top-left corner of the pane, in the coordinate system it has or, with
 // ownSystem, in the unit square it is given first.

@@ -13,6 +13,9 @@ const std::array<ToolCommandRow, toolCommandCount> rows{{
      false},
     {ToolCommand::print, "mnuToolsPrint", "Печать…", "Ctrl+P", 3, false},
     {ToolCommand::saveReport, "mnuToolsSaveReport", "Сохранить отчёт (PDF)…", nullptr, 3, false},
+    {ToolCommand::compare, "mnuToolsCompare", "Сравнивать броски", nullptr, 4, true},
+    {ToolCommand::clearComparison, "mnuToolsClearComparison", "Очистить сравнение", nullptr, 4,
+     false},
     {ToolCommand::study, "mnuToolsStudy", "Исследование зависимости…", nullptr, 5, false},
 }};
 // clang-format on

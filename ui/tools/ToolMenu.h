@@ -9,8 +9,18 @@ namespace ui {
 // that menu and in the context menu of every graph pane, as one action with its shortcut; the
 // objects that carry out a command connect to its action (MainWindow::toolAction). A new
 // command is a value here, a row in ToolMenu.cpp and a handler.
-enum class ToolCommand { saveGraph, copyGraph, saveData, copyResults, print, saveReport, study };
-inline constexpr std::size_t toolCommandCount = 7;
+enum class ToolCommand {
+    saveGraph,
+    copyGraph,
+    saveData,
+    copyResults,
+    print,
+    saveReport,
+    compare,
+    clearComparison,
+    study,
+};
+inline constexpr std::size_t toolCommandCount = 9;
 
 struct ToolCommandRow {
     ToolCommand id;

@@ -1,0 +1,157 @@
+#include "model/ThrowCurves.h"
+
+#include "model/CurveThinning.h"
+#include "model/NumberFormat.h"
+
+#include <algorithm>
+
+namespace model {
+
+namespace {
+
+// The tolerance of kept curves, in parts of the graph's span; thinning may leave a point out by
+// about two tolerances.
+constexpr double keptParts = 65536;
+
+CurveView viewOf(const std::vector<PanePoint>& points) {
+    return CurveView(std::span<const PanePoint>(points));
+}
+
+std::string fieldText(const FieldRow& f, double value) {
+    return FormatPoint(value, f.pattern);
+}
+
+// "d" out of the field's spoken name "d, м".
+std::string fieldName(const FieldRow& f) {
+    const std::string spoken = f.accessibleName;
+    return spoken.substr(0, spoken.find(','));
+}
+
+} // namespace
+
+PlotCurves curvesOf(const Throw& t, Plot plot, std::size_t piecesDrawn) {
+    PlotCurves c;
+    if (plot == Plot::trajectory) {
+        if (!t.trajectoryReady())
+            return c;
+        const PanePoint start{0, static_cast<float>(t.inputs().h0)};
+        c[0] = CurveView(start, t.vacuum().points);
+        c[1] = CurveView(start, t.linearPath());
+        const auto& pieces = t.flightPieces();
+        if (piecesDrawn > 0)
+            c[2] = CurveView(start, std::span<const PanePoint>(pieces).first(
+                                        std::min(piecesDrawn, pieces.size())));
+        return c;
+    }
+    const VelocityCurves& v = t.velocityCurves();
+    const bool vx = plot == Plot::vx;
+    c[0] = viewOf(vx ? v.vacuumVx : v.vacuumVy);
+    c[1] = viewOf(vx ? v.linearVx : v.linearVy);
+    c[2] = viewOf(vx ? v.quadraticVx : v.quadraticVy);
+    return c;
+}
+
+PlotCurves KeptThrow::curvesOn(Plot plot) const {
+    PlotCurves c;
+    const auto& lists = curves[static_cast<std::size_t>(plot)];
+    for (std::size_t m = 0; m < modelCount; ++m)
+        c[m] = viewOf(lists[m]);
+    return c;
+}
+
+std::size_t KeptThrow::pointCount() const {
+    std::size_t n = 0;
+    for (const auto& plot : curves)
+        for (const auto& list : plot)
+            n += list.size();
+    return n;
+}
+
+KeptThrow keptThrow(const Throw& t, int number) {
+    KeptThrow k;
+    k.number = number;
+    k.inputs = t.inputs();
+    k.trajRangeX = t.trajectoryRanges().trajRangeX;
+    k.trajRangeY = t.trajectoryRanges().trajRangeY;
+    k.velocity = t.velocityRanges();
+    const VelocityRanges& v = k.velocity;
+    const double spans[plotCount][2] = {
+        {k.trajRangeX, k.trajRangeY},
+        {v.tRange, v.vxRange},
+        {v.tRange, v.vyRangeTop - v.vyRangeBottom},
+    };
+    for (std::size_t p = 0; p < plotCount; ++p) {
+        const PlotCurves views = curvesOf(t, static_cast<Plot>(p), t.flightPieces().size());
+        for (std::size_t m = 0; m < modelCount; ++m)
+            k.curves[p][m] =
+                thinnedCurve(views[m], spans[p][0] / keptParts, spans[p][1] / keptParts);
+    }
+    return k;
+}
+
+TrajectoryRanges grownTrajectoryRanges(const Throw& current,
+                                       const std::vector<const KeptThrow*>& kept) {
+    TrajectoryRanges r = current.trajectoryRanges();
+    if (kept.empty())
+        return r;
+    for (const KeptThrow* k : kept) {
+        r.trajRangeX = std::max(r.trajRangeX, k->trajRangeX);
+        r.trajRangeY = std::max(r.trajRangeY, k->trajRangeY);
+    }
+    // The scale factors as the throw applies them (GraphRanges).
+    const double scaleX = current.settings().scaleX > 0 ? current.settings().scaleX : 0.1;
+    const float scaleY = current.settings().scaleY > 0 ? current.settings().scaleY : 0.1f;
+    r.right = r.trajRangeX * scaleX;
+    r.top = scaleY * r.trajRangeY;
+    return r;
+}
+
+std::optional<VelocityRanges> grownVelocityRanges(const Throw& current,
+                                                  const std::vector<const KeptThrow*>& kept) {
+    std::optional<VelocityRanges> r;
+    if (current.velocitiesReady() || current.failedAt() == ThrowStep::velocityCurves)
+        r = current.velocityRanges();
+    if (kept.empty())
+        return r;
+    for (const KeptThrow* k : kept) {
+        if (!r) {
+            r = k->velocity;
+            continue;
+        }
+        r->tRange = std::max(r->tRange, k->velocity.tRange);
+        r->vxRange = std::max(r->vxRange, k->velocity.vxRange);
+        r->vyRangeTop = std::max(r->vyRangeTop, k->velocity.vyRangeTop);
+        r->vyRangeBottom = std::min(r->vyRangeBottom, k->velocity.vyRangeBottom);
+    }
+    const double scaleT = current.settings().scaleT, scaleVx = current.settings().scaleVx;
+    r->left = 0;
+    r->right = r->tRange * scaleT;
+    r->vxBottom = 0;
+    r->vxTop = r->vxRange * scaleVx;
+    r->vyTop = r->vyRangeTop;
+    r->vyBottom = r->vyRangeBottom;
+    return r;
+}
+
+std::vector<Field> differingInputs(const Inputs& a, const Inputs& b) {
+    std::vector<Field> out;
+    for (const FieldRow& f : fieldRows())
+        if (fieldText(f, inputOf(a, f.id)) != fieldText(f, inputOf(b, f.id)))
+            out.push_back(f.id);
+    return out;
+}
+
+std::string legendLine(const KeptThrow& kept, const Inputs& current) {
+    std::string line = std::to_string(kept.number) + ":";
+    const std::vector<Field> differ = differingInputs(kept.inputs, current);
+    if (differ.empty())
+        return line + " те же данные";
+    for (std::size_t n = 0; n < differ.size(); ++n) {
+        const FieldRow& f = row(differ[n]);
+        line += (n == 0 ? " " : ", ") + fieldName(f) + " = " +
+                fieldText(f, inputOf(kept.inputs, f.id)) + " " + f.unit;
+    }
+    return line;
+}
+
+} // namespace model

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/ThrowCurves.h"
+#include "ui/run/ThrowDrawing.h"
+
+#include <QObject>
+
+#include <deque>
+#include <vector>
+
+namespace ui {
+
+class MainWindow;
+class ThrowController;
+
+// «Сравнивать броски» and «Очистить сравнение»: while comparing, every throw that landed after
+// ПУСК is kept when the next one replaces it, and up to five kept throws lie beneath the current
+// one on all three panes (KeptThrowDrawing), the panes' ranges grown to hold them. Clearing, or
+// switching comparing off, removes them and draws the panes again.
+class Comparison : public QObject, public ThrowUnderlay {
+    Q_OBJECT
+public:
+    static constexpr std::size_t maxKept = 5;
+
+    Comparison(MainWindow& window, ThrowController& controller, QObject* parent = nullptr);
+    ~Comparison() override;
+
+    void setComparing(bool on);
+    bool comparing() const { return comparing_; }
+    void clear();
+    // Oldest first.
+    std::vector<const model::KeptThrow*> kept() const;
+
+    bool keep(const model::Throw& landed) override;
+    bool empty() const override { return kept_.empty(); }
+    model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
+    std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
+    void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
+                        const model::TrajectoryRanges& ranges) const override;
+    void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
+                        const model::VelocityRanges& ranges) const override;
+
+signals:
+    void comparingChanged(bool on);
+
+private:
+    void keptChanged();
+
+    MainWindow& window_;
+    ThrowController& controller_;
+    bool comparing_ = false;
+    int numbered_ = 0; // throws kept since comparing began or was cleared
+    std::deque<model::KeptThrow> kept_;
+};
+
+} // namespace ui
