@@ -44,6 +44,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -92,7 +93,8 @@ struct Harness {
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
     ui::RecordingExportDialogs dialogs;
-    ui::Program program{boxes, tone, opener, dialogs};
+    QTemporaryDir settings; // the user's preferences (scale, speed) must not change the figures
+    ui::Program program{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
 
@@ -499,7 +501,8 @@ int startup(int argc, char** argv) {
     ui::AudioTone tone;
     ui::DesktopDocumentOpener opener;
     ui::DialogExportDialogs dialogs;
-    ui::Program program(boxes, tone, opener, dialogs);
+    QTemporaryDir settings;
+    ui::Program program(boxes, tone, opener, dialogs, settings.filePath("ballflight.conf"));
     ui::MainWindow& window = program.window();
     boxes.setParentWindow(&window);
     FirstPaint watch;

@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -106,7 +107,8 @@ struct WindowRun {
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
     ui::RecordingExportDialogs dialogs;
-    ui::Program program{boxes, tone, opener, dialogs};
+    QTemporaryDir settings;
+    ui::Program program{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
 };

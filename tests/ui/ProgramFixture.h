@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -81,7 +82,9 @@ protected:
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
     ui::RecordingExportDialogs dialogs;
-    ui::Program program{boxes, tone, opener, dialogs};
+    // Preferences of its own, so that tests running side by side never see each other's.
+    QTemporaryDir settings;
+    ui::Program program{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
     std::unique_ptr<TeeSurface> tees[3];

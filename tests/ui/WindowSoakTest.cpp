@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,7 +76,8 @@ TEST(WindowSoak, ThousandRandomActions) {
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
     ui::RecordingExportDialogs dialogs;
-    ui::Program program(boxes, tone, opener, dialogs);
+    QTemporaryDir settings;
+    ui::Program program(boxes, tone, opener, dialogs, settings.filePath("ballflight.conf"));
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
     run.setDecimalSeparator('.');
