@@ -1,3 +1,7 @@
+// Two thousand seeded user actions of every kind the program offers, with the invariants checked
+// after each: the whole program as a class of students might treat it.
+#include "graphs/GraphPane.h"
+#include "graphs/PaneTransform.h"
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
 #include "support/RecordingDocumentOpener.h"
@@ -5,23 +9,35 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/SilentTone.h"
 #include "ui/Program.h"
+#include "ui/tools/StudyWindow.h"
+#include "ui/tools/ToolMenu.h"
 #include "ui/window/InputField.h"
+#include "ui/window/ResultLabel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QLineEdit>
+#include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace {
+
+using model::Field;
+using model::Quantity;
+using ui::Graph;
 
 // Texts a class of students might put into a field: numbers in every form the fields read,
 // zeros that only appear after rounding, the limits of the double range, and rubbish.
@@ -34,15 +50,15 @@ const QStringList pastes = QStringLiteral(
 // clang-format on
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
-// The slowest action walks a flight up to its work bound (ten million points) on every
-// keystroke; under AddressSanitizer that is several times slower.
+// The slowest action walks a flight up to its work bound (ten million points) on a keystroke;
+// under AddressSanitizer everything is several times slower.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kActionLimitMs = 60000, kTotalLimitMs = 600000;
+constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
 #else
-constexpr int kActionLimitMs = 10000, kTotalLimitMs = 120000;
+constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
 #endif
 
-// Lets the window handle its events for about ms milliseconds (the flight goes on).
+// Lets the window handle its events for about ms milliseconds (a flight goes on).
 void idle(int ms) {
     QElapsedTimer clock;
     clock.start();
@@ -52,8 +68,8 @@ void idle(int ms) {
 }
 
 // Every input is inside its limits and equals the number its field shows once the field is
-// committed (a field still typed into shows what is typed); empty when so.
-std::string fault(ui::Program& program) {
+// committed (a field still typed into shows what is typed).
+std::string inputFault(ui::Program& program) {
     const model::Inputs& in = program.controller().inputs();
     if (!(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
           in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0))
@@ -68,15 +84,61 @@ std::string fault(ui::Program& program) {
     return {};
 }
 
-// A thousand seeded user actions of every kind: after each, the inputs keep their limits and
-// match their fields; no action hangs, and the whole sequence ends within two minutes (ten
-// under AddressSanitizer).
-TEST(WindowSoak, ThousandRandomActions) {
+// Each result label shows its bare prefix or a value: a number with its unit, or a dash.
+std::string labelFault(ui::MainWindow& window) {
+    for (const model::QuantityRow& q : model::quantityRows()) {
+        const QString text = window.result(q.id)->text();
+        const QString prefix = QString::fromUtf8(q.prefix), unit = QString::fromUtf8(q.unit);
+        if (text == QString::fromStdString(model::placeholderText(q.id)) || text.endsWith("->00"))
+            continue;
+        const QString value = text.mid(prefix.size());
+        const bool number = value.endsWith(unit) && value.size() > unit.size() &&
+                            model::isWholeNumber(value.chopped(unit.size()).toStdString());
+        if (!text.startsWith(prefix) || !(number || value == QStringLiteral("—")))
+            return q.control + (" reads \"" + text.toStdString() + "\"");
+    }
+    return {};
+}
+
+// Every pane has a coordinate system it can map with.
+std::string paneFault(ui::MainWindow& window) {
+    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
+        const graphs::PaneTransform& t = window.pane(g)->transform();
+        if (!graphs::PaneTransform::usable(t.left(), t.top(), t.right(), t.bottom()))
+            return "a pane without a usable coordinate system";
+    }
+    return {};
+}
+
+// Every file in the folder is whole (of its kind, from its first byte to its last), and no
+// scratch file of a save is left behind.
+std::string fileFault(const QDir& folder) {
+    for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
+        QFile file(f.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            return "unreadable " + f.fileName().toStdString();
+        const QByteArray bytes = file.readAll();
+        const QString kind = f.suffix();
+        const bool whole =
+            (kind == "png" && bytes.startsWith("\x89PNG") && bytes.contains("IEND")) ||
+            (kind == "svg" && bytes.trimmed().endsWith("</svg>")) ||
+            (kind == "csv" && bytes.startsWith("curve,x,y\n") && bytes.endsWith('\n')) ||
+            (kind == "pdf" && bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"));
+        if (!whole)
+            return "half-written or stray " + f.fileName().toStdString();
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
+    QApplication::setQuitOnLastWindowClosed(false);
     ui::RecordingMessageBoxes boxes;
     ui::SilentTone tone;
     ui::RecordingDocumentOpener opener;
     ui::RecordingExportDialogs dialogs;
-    QTemporaryDir settings;
+    QTemporaryDir settings, files;
     ui::Program program(boxes, tone, opener, dialogs, settings.filePath("ballflight.conf"));
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
@@ -85,19 +147,29 @@ TEST(WindowSoak, ThousandRandomActions) {
     program.start();
     [[maybe_unused]] bool exposed = QTest::qWaitForWindowExposed(&window);
     QCoreApplication::processEvents();
+    const QDir folder(files.path());
+    ASSERT_TRUE(folder.mkdir("taken.png")); // a name a folder holds: saving there must fail
 
     // Our own generator (splitmix64), so that the same seed gives the same actions everywhere.
-    std::uint64_t seed = 20261206;
+    std::uint64_t seed = 20261207;
     auto below = [&seed](int n) {
         std::uint64_t z = seed += 0x9E3779B97F4A7C15ull;
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(n));
     };
-    int messages = 0, clicksInFlight = 0;
-    QLineEdit* field = nullptr;
+    auto anyOf = [&below](const QList<QAction*>& actions) {
+        QList<QAction*> items;
+        for (QAction* a : actions)
+            if (!a->isSeparator() && !a->menu())
+                items << a;
+        return items[below(int(items.size()))];
+    };
+    auto tool = [&window](ui::ToolCommand c) { window.toolAction(c)->trigger(); };
+    int messages = 0, clicksInFlight = 0, saves = 0, studies = 0;
+    ui::InputField* field = nullptr;
     const std::function<void()> actions[] = {
-        [&] { // type a few keys, somewhere in the text or over all of it
+        [&] { // type a few keys somewhere in the text or over it, ending with Enter, Tab or Esc
             field->setFocus();
             if (below(3) == 0)
                 field->selectAll();
@@ -105,6 +177,9 @@ TEST(WindowSoak, ThousandRandomActions) {
                 field->setCursorPosition(below(static_cast<int>(field->text().size()) + 1));
             for (int n = 1 + below(5); n > 0; --n)
                 QTest::keyClick(field, keys[below(static_cast<int>(keys.size()))].toLatin1());
+            const Qt::Key ends[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_unknown};
+            if (const Qt::Key end = ends[below(4)]; end != Qt::Key_unknown)
+                QTest::keyClick(field, end);
         },
         [&] { // paste over the whole text or at the cursor
             QGuiApplication::clipboard()->setText(pastes[below(pastes.size())]);
@@ -128,7 +203,7 @@ TEST(WindowSoak, ThousandRandomActions) {
             bar->setValue(where == 0 ? 0 : where == 1 ? 200 : below(201));
         },
         [&] { // a graph option
-            QRadioButton* option = window.option(ui::Graph(below(3)));
+            QRadioButton* option = window.option(Graph(below(3)));
             if (option->isVisible())
                 QTest::mouseClick(option, Qt::LeftButton);
         },
@@ -142,40 +217,101 @@ TEST(WindowSoak, ThousandRandomActions) {
             window.resize(which < 5 ? sizes[which] : QSize(below(3841), below(2161)));
         },
         [&] { idle(below(30)); }, // wait a little; the flight goes on
+        [&] {                     // a material or a medium from the presets
+            QMenu* menu =
+                below(2) ? program.presets().materialsMenu() : program.presets().mediaMenu();
+            anyOf(menu->actions())->trigger();
+        },
+        [&] { anyOf(program.view().speedMenu()->actions())->trigger(); },
+        [&] { program.view().pauseAction()->trigger(); },
+        [&] { anyOf(program.view().scaleMenu()->actions())->trigger(); },
+        [&] { // comparison on or off, or cleared
+            tool(below(3) ? ui::ToolCommand::compare : ui::ToolCommand::clearComparison);
+        },
+        [&] { // the readout follows the pointer over a pane, and leaves it
+            graphs::GraphPane* pane = window.pane(Graph(below(3)));
+            if (!pane->isVisible())
+                return;
+            for (int n = 1 + below(4); n > 0; --n)
+                QTest::mouseMove(pane, QPoint(below(pane->width() + 1), below(pane->height() + 1)));
+            if (below(2))
+                QTest::mouseMove(window.cmdOK());
+        },
+        [&] { // save a picture, the data or the report, sometimes where it cannot be written
+            const char* names[] = {"graph.png",  "graph.svg", "data.csv",
+                                   "report.pdf", "taken.png", "missing/graph.png"};
+            const int which = below(6);
+            dialogs.answer = {folder.filePath(names[which]), which == 1 ? 1 : 0};
+            const ui::ToolCommand commands[] = {
+                ui::ToolCommand::saveGraph, ui::ToolCommand::saveGraph, ui::ToolCommand::saveData,
+                ui::ToolCommand::saveReport};
+            tool(which < 4 ? commands[which] : ui::ToolCommand::saveGraph);
+            ++saves;
+        },
+        [&] { // copy, or print to a PDF printer
+            const ui::ToolCommand commands[] = {
+                ui::ToolCommand::copyGraph, ui::ToolCommand::copyResults, ui::ToolCommand::print};
+            dialogs.printTo = folder.filePath("printed.pdf");
+            tool(commands[below(3)]);
+        },
+        [&] { // a study of a few points, left to end or cancelled mid-way, then closed
+            ui::StudyWindow* study = ui::StudyWindow::open(run.inputs(), &window);
+            study->countBox()->setValue(2 + below(30));
+            study->start();
+            idle(below(40));
+            if (below(2))
+                study->cancel();
+            study->close();
+            ++studies;
+        },
+        [&] { // close the window: No keeps it, Yes closes it (and it is opened again)
+            boxes.answer = below(2) == 0;
+            if (!window.close())
+                return;
+            window.show();
+            [[maybe_unused]] bool shown = QTest::qWaitForWindowExposed(&window);
+        },
     };
-    // ПУСК and waiting come twice as often as the rest.
-    const int kinds[] = {0, 1, 2, 3, 4, 5, 5, 6, 7, 7};
+    // ПУСК and waiting come more often than the rest; the heavy tools less often.
+    const int kinds[] = {0, 0, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8, 9, 10, 11, 12, 13, 13, 14, 15, 16, 17};
 
     QElapsedTimer total;
     total.start();
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
         clock.start();
         field = window.field(model::Field(below(7)));
-        const int kind = kinds[below(10)];
+        const int kind = kinds[below(int(std::size(kinds)))];
         actions[kind]();
         QCoreApplication::processEvents();
-        ASSERT_EQ(fault(program), "") << "after action " << i << " of kind " << kind;
-        ASSERT_LT(clock.elapsed(), kActionLimitMs) << "action " << i << " of kind " << kind;
+        const std::string at =
+            " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
+        ASSERT_EQ(inputFault(program), "") << at;
+        ASSERT_EQ(labelFault(window), "") << at;
+        ASSERT_EQ(paneFault(window), "") << at;
+        ASSERT_EQ(fileFault(folder), "") << at;
+        ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
-            ASSERT_FALSE(box.text.isEmpty()) << "empty message box after action " << i;
+            ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
     // The last flight lands (at once: it may be a long one), and the window is whole afterwards.
     window.resize(720, 560);
+    run.setPaused(false);
     run.setGroupsPerTick(0);
     QElapsedTimer clock;
     clock.start();
     while (run.busy() && clock.elapsed() < 30000)
         idle(10);
     EXPECT_FALSE(run.busy());
-    EXPECT_EQ(fault(program), "");
+    EXPECT_EQ(inputFault(program), "");
     EXPECT_LT(total.elapsed(), kTotalLimitMs);
     // The sequence did reach the paths it is meant to stress.
     EXPECT_GT(messages, 50);
     EXPECT_GT(clicksInFlight, 20);
     EXPECT_GT(run.fullRuns(), 100);
+    EXPECT_GT(saves, 50);
+    EXPECT_GT(studies, 30);
+    QApplication::setQuitOnLastWindowClosed(true);
 }
-
-} // namespace
