@@ -364,7 +364,7 @@ int peakMemory(bool longFlight) {
     std::printf("| Peak resident memory, %s (%lld RK4 steps, %.1f s) | %.1f MB | %s |\n",
                 longFlight ? "long flight" : "default run",
                 s ? static_cast<long long>(s->flight().stepCount()) : 0LL, t.elapsed() / 1e3,
-                peakRssKb() / 1024.0, longFlight ? "≤ 80 MB" : "—");
+                peakRssKb() / 1024.0, longFlight ? "≤ 100 MB" : "—");
     return h.boxes.boxes.isEmpty() ? 0 : 1;
 }
 
