@@ -14,10 +14,10 @@ namespace {
 
 constexpr int repetitions = 7;
 
-double secondsFor(const model::StudySpec& spec, int threads) {
+double secondsFor(const model::StudySpec& plan, int threads) {
     const std::atomic<bool> stop{false};
     const auto start = std::chrono::steady_clock::now();
-    const auto points = model::runStudy(spec, threads, stop);
+    const auto points = model::runStudy(plan, threads, stop);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     if (!points)
         std::fprintf(stderr, "study_bench: the study did not finish\n");
@@ -25,41 +25,41 @@ double secondsFor(const model::StudySpec& spec, int threads) {
 }
 
 // Mean RK4 steps and linear-drag points per throw of the study.
-void meanWork(const model::StudySpec& spec, double& steps, double& points) {
+void meanWork(const model::StudySpec& plan, double& steps, double& points) {
     steps = points = 0;
     model::ThrowSettings settings;
     settings.curves = false;
-    for (int i = 0; i < spec.count; ++i) {
-        model::Inputs in = spec.base;
-        model::inputOf(in, spec.field) = model::studyValue(spec, i);
+    for (int i = 0; i < plan.count; ++i) {
+        model::Inputs in = plan.base;
+        model::inputOf(in, plan.field) = model::studyValue(plan, i);
         model::Throw t(in, settings);
         t.runToEnd();
-        steps += static_cast<double>(t.flight().stepCount()) / spec.count;
-        points += static_cast<double>(t.linear().points) / spec.count;
+        steps += static_cast<double>(t.flight().stepCount()) / plan.count;
+        points += static_cast<double>(t.linear().points) / plan.count;
     }
 }
 
-void row(const char* name, const model::StudySpec& spec, const char* target) {
+void row(const char* name, const model::StudySpec& plan, const char* target) {
     const int cores = model::allCores();
     double one = 1e9, all = 1e9;
     // Alternating, so that both see the same load of the shared machine; the fastest counts.
     for (int r = 0; r < repetitions; ++r) {
-        one = std::min(one, secondsFor(spec, 1));
-        all = std::min(all, secondsFor(spec, cores));
+        one = std::min(one, secondsFor(plan, 1));
+        all = std::min(all, secondsFor(plan, cores));
     }
     double steps = 0, points = 0;
-    meanWork(spec, steps, points);
+    meanWork(plan, steps, points);
     std::printf("| Study of α, %s (%d throws, mean %.0f RK4 steps and %.0f linear points), "
                 "1 thread / %d threads | %.1f ms / %.1f ms, speed-up %.2f× | %s |\n",
-                name, spec.count, steps, points, cores, one * 1e3, all * 1e3, one / all, target);
+                name, plan.count, steps, points, cores, one * 1e3, all * 1e3, one / all, target);
 }
 
 } // namespace
 
 int main() {
-    model::StudySpec spec; // α from 0 to 89.5 in 180 points
-    row("default throw", spec, "≤ 100 ms on all cores; ≥ 1.7× on 2 cores");
-    spec.base = bench::viscousInputs();
-    row("viscous example", spec, "≤ 2 s on all cores; ≥ 1.7× on 2 cores");
+    model::StudySpec plan; // α from 0 to 89.5 in 180 points
+    row("default throw", plan, "≤ 100 ms on all cores; ≥ 1.7× on 2 cores");
+    plan.base = bench::viscousInputs();
+    row("viscous example", plan, "≤ 2 s on all cores; ≥ 1.7× on 2 cores");
     return 0;
 }

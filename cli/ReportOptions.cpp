@@ -67,8 +67,8 @@ std::optional<StudyOptions> readStudy(const StudyTexts& t, std::string& error) {
             return std::nullopt;
         }
     }
-    model::StudySpec spec{s.field, s.from, s.to, s.count, {}};
-    switch (model::checkStudySpec(spec)) {
+    model::StudySpec plan{s.field, s.from, s.to, s.count, {}};
+    switch (model::checkStudySpec(plan)) {
     case model::StudySpecProblem::none:
         return s;
     case model::StudySpecProblem::tooFewPoints:

@@ -17,9 +17,9 @@ std::vector<model::Quantity> studyColumns(const StudyOptions& study) {
     return all;
 }
 
-void writeStudyCsv(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+void writeStudyCsv(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
                    const std::vector<model::Quantity>& columns, std::ostream& out) {
-    out << model::row(spec.field).key;
+    out << model::row(plan.field).key;
     for (const model::Quantity q : columns)
         out << ',' << model::row(q).key;
     out << '\n';
@@ -35,11 +35,11 @@ void writeStudyCsv(const model::StudySpec& spec, const std::vector<model::StudyP
     }
 }
 
-void writeSkippedPoints(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+void writeSkippedPoints(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
                         std::ostream& out) {
     for (const model::StudyPoint& p : points)
         if (p.state != model::PointState::computed)
-            out << model::row(spec.field).key << '=' << exactNumber(p.requested) << ": "
+            out << model::row(plan.field).key << '=' << exactNumber(p.requested) << ": "
                 << p.message << '\n';
 }
 

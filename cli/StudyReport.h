@@ -18,11 +18,11 @@ std::vector<model::Quantity> studyColumns(const StudyOptions& study);
 // the input and the results, each with 17 significant digits. A point without results (refused
 // by the field's checks, or a throw that could not finish) keeps its row, with the value asked
 // for and empty cells, so that the rows match the points.
-void writeStudyCsv(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+void writeStudyCsv(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
                    const std::vector<model::Quantity>& columns, std::ostream& out);
 
 // One line per point without results, for stderr: «angle=90: Угол в диапазоне …».
-void writeSkippedPoints(const model::StudySpec& spec, const std::vector<model::StudyPoint>& points,
+void writeSkippedPoints(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
                         std::ostream& out);
 
 } // namespace cli

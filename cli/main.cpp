@@ -30,11 +30,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (opts.study) {
-        const model::StudySpec spec = cli::studySpec(*opts.study, opts.inputs);
+        const model::StudySpec plan = cli::studySpec(*opts.study, opts.inputs);
         const std::atomic<bool> never{false};
-        const auto points = model::runStudy(spec, model::allCores(), never);
-        cli::writeSkippedPoints(spec, *points, std::cerr);
-        cli::writeStudyCsv(spec, *points, cli::studyColumns(*opts.study), std::cout);
+        const auto points = model::runStudy(plan, model::allCores(), never);
+        cli::writeSkippedPoints(plan, *points, std::cerr);
+        cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
         return 0;
     }
     const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());

@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "inputs rounded to their fields");
     }
     if (o.study) {
-        model::StudySpec spec{o.study->field, o.study->from, o.study->to, o.study->count, in};
-        require(model::checkStudySpec(spec) == model::StudySpecProblem::none,
+        model::StudySpec plan{o.study->field, o.study->from, o.study->to, o.study->count, in};
+        require(model::checkStudySpec(plan) == model::StudySpecProblem::none,
                 "a study that can be computed");
         require(o.curvesFile.empty(), "no curves with a study");
     }

@@ -56,34 +56,34 @@ std::optional<std::string> unfinishedText(const Throw& t) {
 
 } // namespace
 
-StudySpecProblem checkStudySpec(const StudySpec& spec) {
-    if (spec.count < 2)
+StudySpecProblem checkStudySpec(const StudySpec& plan) {
+    if (plan.count < 2)
         return StudySpecProblem::tooFewPoints;
-    if (spec.count > maxStudyPoints)
+    if (plan.count > maxStudyPoints)
         return StudySpecProblem::tooManyPoints;
-    if (!std::isfinite(spec.from) || !std::isfinite(spec.to) || !std::isfinite(spec.to - spec.from))
+    if (!std::isfinite(plan.from) || !std::isfinite(plan.to) || !std::isfinite(plan.to - plan.from))
         return StudySpecProblem::notFinite;
-    if (spec.from == spec.to)
+    if (plan.from == plan.to)
         return StudySpecProblem::emptyRange;
     return StudySpecProblem::none;
 }
 
-double studySpacing(const StudySpec& spec) {
-    return (spec.to - spec.from) / (spec.count - 1);
+double studySpacing(const StudySpec& plan) {
+    return (plan.to - plan.from) / (plan.count - 1);
 }
 
-double studyValue(const StudySpec& spec, int index) {
-    if (index >= spec.count - 1)
-        return spec.to;
-    return spec.from + (spec.to - spec.from) * index / (spec.count - 1);
+double studyValue(const StudySpec& plan, int index) {
+    if (index >= plan.count - 1)
+        return plan.to;
+    return plan.from + (plan.to - plan.from) * index / (plan.count - 1);
 }
 
-std::optional<StudyPoint> studyPoint(const StudySpec& spec, int index,
+std::optional<StudyPoint> studyPoint(const StudySpec& plan, int index,
                                      const std::atomic<bool>* stop) {
     StudyPoint p;
-    p.requested = studyValue(spec, index);
-    Inputs in = spec.base;
-    const FieldSettlement settled = settleField(spec.field, typedText(p.requested), in);
+    p.requested = studyValue(plan, index);
+    Inputs in = plan.base;
+    const FieldSettlement settled = settleField(plan.field, typedText(p.requested), in);
     if (!settled.rejections.empty()) {
         p.input = p.requested;
         p.state = PointState::refused;
@@ -112,16 +112,16 @@ std::optional<StudyPoint> studyPoint(const StudySpec& spec, int index,
     return p;
 }
 
-std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& spec, int threads,
+std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threads,
                                                 const std::atomic<bool>& stop,
                                                 const std::function<void(int done)>& progress) {
-    if (checkStudySpec(spec) != StudySpecProblem::none)
+    if (checkStudySpec(plan) != StudySpecProblem::none)
         return std::nullopt;
-    std::vector<StudyPoint> points(static_cast<std::size_t>(spec.count));
+    std::vector<StudyPoint> points(static_cast<std::size_t>(plan.count));
     const bool complete = runPoints(
-        spec.count, threads, stop,
+        plan.count, threads, stop,
         [&](int index) {
-            auto p = studyPoint(spec, index, &stop);
+            auto p = studyPoint(plan, index, &stop);
             if (!p)
                 return false;
             points[static_cast<std::size_t>(index)] = std::move(*p);

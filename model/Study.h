@@ -35,12 +35,12 @@ enum class StudySpecProblem {
     notFinite,     // an end, or the distance between them, is not a finite number
     emptyRange,    // from == to: nothing varies
 };
-StudySpecProblem checkStudySpec(const StudySpec& spec);
+StudySpecProblem checkStudySpec(const StudySpec& plan);
 
 // The index-th value before the field handles it; the last one is `to` exactly.
-double studyValue(const StudySpec& spec, int index);
+double studyValue(const StudySpec& plan, int index);
 // The distance between neighbouring values, (to − from)/(count − 1).
-double studySpacing(const StudySpec& spec);
+double studySpacing(const StudySpec& plan);
 
 enum class PointState {
     computed,   // every result is a finite number
@@ -59,12 +59,12 @@ struct StudyPoint {
 };
 
 // One point, results only. Nothing when stop was raised before it finished.
-std::optional<StudyPoint> studyPoint(const StudySpec& spec, int index,
+std::optional<StudyPoint> studyPoint(const StudySpec& plan, int index,
                                      const std::atomic<bool>* stop = nullptr);
 
 // Every point, on the given number of threads (model/StudyRunner.h). The whole list in order,
 // or nothing when stop was raised before the last point: never a part of it.
-std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& spec, int threads,
+std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threads,
                                                 const std::atomic<bool>& stop,
                                                 const std::function<void(int done)>& progress = {});
 

@@ -51,8 +51,8 @@ std::string trimmed(std::string s) {
     return s;
 }
 
-std::string markText(const StudySpec& spec, const StudyMark& m) {
-    const FieldRow& f = row(spec.field);
+std::string markText(const StudySpec& plan, const StudyMark& m) {
+    const FieldRow& f = row(plan.field);
     const QuantityRow& q = row(m.quantity);
     const FamilyRow& family = row(q.family);
     std::string text = m.extreme == Extreme::greatest ? family.greatest : family.least;
@@ -77,7 +77,7 @@ std::string markText(const StudySpec& spec, const StudyMark& m) {
 }
 
 // The mark of one extreme of one curve; sign is +1 for the greatest, −1 for the least.
-std::optional<StudyMark> extremeOf(const StudySpec& spec, const std::vector<StudyPoint>& points,
+std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<StudyPoint>& points,
                                    Quantity q, Extreme extreme) {
     const double sign = extreme == Extreme::greatest ? 1 : -1;
     std::optional<std::size_t> best, first, last;
@@ -96,7 +96,7 @@ std::optional<StudyMark> extremeOf(const StudySpec& spec, const std::vector<Stud
         return std::nullopt;
 
     const StudyPoint& p = points[*best];
-    StudyMark m{q, extreme, p.input, p.value(q), false, std::fabs(studySpacing(spec)) / 2, {}};
+    StudyMark m{q, extreme, p.input, p.value(q), false, std::fabs(studySpacing(plan)) / 2, {}};
     if (row(q).stage == Stage::closedForms) {
         // Between the neighbouring points, where they were computed.
         auto neighbour = [&](std::ptrdiff_t step) {
@@ -107,12 +107,12 @@ std::optional<StudyMark> extremeOf(const StudySpec& spec, const std::vector<Stud
             return points[static_cast<std::size_t>(j)].input;
         };
         auto f = [&](double x) {
-            Inputs in = spec.base;
-            inputOf(in, spec.field) = x;
+            Inputs in = plan.base;
+            inputOf(in, plan.field) = x;
             const double v = sign * closedFormValue(q, in).value_or(NAN);
             return std::isfinite(v) ? v : -INFINITY;
         };
-        const double tol = std::min(0.01, std::fabs(studySpacing(spec)) / 100);
+        const double tol = std::min(0.01, std::fabs(studySpacing(plan)) / 100);
         const double x = goldenSectionMaximum(f, neighbour(-1), neighbour(1), tol);
         if (f(x) > sign * m.value) {
             m.input = x;
@@ -121,7 +121,7 @@ std::optional<StudyMark> extremeOf(const StudySpec& spec, const std::vector<Stud
         m.refined = true;
         m.precision = 0;
     }
-    m.text = markText(spec, m);
+    m.text = markText(plan, m);
     return m;
 }
 
@@ -169,7 +169,7 @@ std::optional<double> closedFormValue(Quantity q, const Inputs& in) {
     }
 }
 
-std::vector<StudyMark> studyMarks(const StudySpec& spec, const std::vector<StudyPoint>& points,
+std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
                                   ResultFamily family) {
     std::vector<StudyMark> marks;
     for (const Quantity q : familyMembers(family)) {
@@ -183,7 +183,7 @@ std::vector<StudyMark> studyMarks(const StudySpec& spec, const std::vector<Study
         if (flat)
             continue;
         for (const Extreme e : {Extreme::greatest, Extreme::least})
-            if (auto mark = extremeOf(spec, points, q, e))
+            if (auto mark = extremeOf(plan, points, q, e))
                 marks.push_back(std::move(*mark));
     }
     return marks;

@@ -35,7 +35,7 @@ struct StudyMark {
 
 // The marks of the members of family, member by member, the greatest first. A curve that is the
 // same at every computed point (Xmax against η) has none.
-std::vector<StudyMark> studyMarks(const StudySpec& spec, const std::vector<StudyPoint>& points,
+std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
                                   ResultFamily family);
 
 // A result that has a closed form, at any inputs; nothing for a result of the walks.

@@ -31,16 +31,16 @@ QColor modelColour(model::ModelKind kind) {
     }
 }
 
-void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& spec,
+void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
                const std::vector<model::StudyPoint>& points, model::ResultFamily family,
                const std::vector<model::StudyMark>& marks, char decimalSeparator) {
     using model::PointState;
     const std::vector<model::Quantity> members = model::familyMembers(family);
-    const model::FieldRow& field = model::row(spec.field);
+    const model::FieldRow& field = model::row(plan.field);
 
     graphs::PlotFrame frame;
-    frame.xMin = spec.from;
-    frame.xMax = spec.to;
+    frame.xMin = plan.from;
+    frame.xMax = plan.to;
     bool any = false;
     for (const model::StudyPoint& p : points) {
         if (p.state != PointState::computed)

@@ -16,7 +16,7 @@ QColor modelColour(model::ModelKind kind);
 // member of the family in its model's colour, broken where a point has no results, and the
 // marks: a large dot on each curve and its text in a line above the data, after a short stroke
 // in the curve's colour.
-void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& spec,
+void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
                const std::vector<model::StudyPoint>& points, model::ResultFamily family,
                const std::vector<model::StudyMark>& marks, char decimalSeparator);
 

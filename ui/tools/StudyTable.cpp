@@ -49,7 +49,7 @@ QVariant StudyTable::data(const QModelIndex& index, int role) const {
             return input;
         if (role == Qt::DisplayRole)
             return QString::fromStdString(
-                model::FormatPoint(input, model::row(study_->spec.field).pattern));
+                model::FormatPoint(input, model::row(study_->plan.field).pattern));
         return {};
     }
     if (note)
@@ -75,7 +75,7 @@ QVariant StudyTable::headerData(int section, Qt::Orientation orientation, int ro
     if (section == 0) {
         if (role != Qt::DisplayRole || !study_)
             return {};
-        return QString::fromUtf8(model::row(study_->spec.field).accessibleName);
+        return QString::fromUtf8(model::row(study_->plan.field).accessibleName);
     }
     if (section == columnCount() - 1)
         return role == Qt::DisplayRole ? QStringLiteral("Примечание") : QVariant();

@@ -11,7 +11,7 @@ namespace ui {
 
 // A finished study: what was asked and every point, in order.
 struct StudyOutcome {
-    model::StudySpec spec;
+    model::StudySpec plan;
     std::vector<model::StudyPoint> points;
 };
 

@@ -217,26 +217,26 @@ void StudyWindow::start() {
                               : QStringLiteral("Начало диапазона — не число."));
         return;
     }
-    const model::StudySpec spec{chosen<model::Field>(fieldBox_), *from, *to, countBox_->value(),
+    const model::StudySpec plan{chosen<model::Field>(fieldBox_), *from, *to, countBox_->value(),
                                 base_};
-    if (const auto problem = model::checkStudySpec(spec);
+    if (const auto problem = model::checkStudySpec(plan);
         problem != model::StudySpecProblem::none) {
         status_->setText(problemText(problem));
         return;
     }
 
     stop_ = std::make_shared<std::atomic<bool>>(false);
-    progress_->setRange(0, spec.count);
+    progress_->setRange(0, plan.count);
     progress_->setValue(0);
     status_->setText(QStringLiteral("Идёт расчёт…"));
     setRunning(true);
-    future_ = QtConcurrent::run([spec, stop = stop_](QPromise<Result>& promise) {
-        promise.setProgressRange(0, spec.count);
-        auto points = model::runStudy(spec, model::allCores(), *stop,
+    future_ = QtConcurrent::run([plan, stop = stop_](QPromise<Result>& promise) {
+        promise.setProgressRange(0, plan.count);
+        auto points = model::runStudy(plan, model::allCores(), *stop,
                                       [&promise](int done) { promise.setProgressValue(done); });
         if (points)
             promise.addResult(
-                std::make_shared<const StudyOutcome>(StudyOutcome{spec, std::move(*points)}));
+                std::make_shared<const StudyOutcome>(StudyOutcome{plan, std::move(*points)}));
     });
     watcher_->setFuture(future_);
 }
@@ -284,8 +284,8 @@ void StudyWindow::finished() {
 
 void StudyWindow::showStudy() {
     const auto family = chosen<model::ResultFamily>(familyBox_);
-    marks_ = model::studyMarks(outcome_->spec, outcome_->points, family);
-    drawStudy(*pane_, outcome_->spec, outcome_->points, family, marks_, systemDecimalSeparator());
+    marks_ = model::studyMarks(outcome_->plan, outcome_->points, family);
+    drawStudy(*pane_, outcome_->plan, outcome_->points, family, marks_, systemDecimalSeparator());
     // A screen reader finds the marks in the graph's description.
     QStringList texts;
     for (const model::StudyMark& m : marks_)
