@@ -86,6 +86,11 @@ void MainWindow::setInterfaceScale(double factor) {
         f.setPointSizeF(points * factor);
         widget->setFont(f);
     }
+    // The ball marker, 10 × 10 px at 100 %, grows with the rest.
+    if (QWidget* ball = pane(Graph::trajectory)->marker()) {
+        const int side = qRound(10 * factor);
+        ball->setFixedSize(side, side);
+    }
     for (const auto& [widget, place] : basePlaces_)
         widget->setGeometry(QRect(qRound(place.x() * factor), qRound(place.y() * factor),
                                   qRound(place.width() * factor), qRound(place.height() * factor)));
