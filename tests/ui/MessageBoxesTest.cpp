@@ -1,10 +1,15 @@
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/RussianTranslations.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -20,7 +25,7 @@ void answerNextBox(const QString& press) {
                            box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"};
         QStringList buttons;
         for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
+            buttons << b->text().remove('&');
         buttons.sort();
         seen << buttons;
         for (QAbstractButton* b : box->buttons())
@@ -31,7 +36,9 @@ void answerNextBox(const QString& press) {
 
 } // namespace
 
-TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtons) {
+// The boxes are modal, without an icon, and speak Russian without Qt's translations; with them,
+// Qt's own menus (a field's context menu) speak Russian too, whatever the system's language.
+TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtonsInRussian) {
     ui::DialogMessageBoxes boxes;
     answerNextBox("Нет");
     EXPECT_FALSE(boxes.confirm("Вы абсолютно уверены?", "На Выход"));
@@ -41,4 +48,12 @@ TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtons) {
     answerNextBox("OK");
     boxes.inform("Уже упало!!!", "Ошибка");
     EXPECT_EQ(seen, (QStringList{"Ошибка", "Уже упало!!!", "no icon", "OK"}));
+
+    ASSERT_TRUE(ui::installRussianTranslations(*qApp));
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items.append(a->text().remove('&').section('\t', 0, 0));
+    EXPECT_TRUE(items.contains("Вставить")) << items.join(", ").toStdString();
 }
