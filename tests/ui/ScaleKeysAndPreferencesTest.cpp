@@ -109,14 +109,11 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
     EXPECT_FALSE(store.save(chosen));
 }
 
-// The presets menus list the table's entries; a choice is written like a paste, so the fields'
-// checks run (a cork cannot sink in water), and the menus mark what the inputs match.
+// A preset is written like a paste, so the fields' checks run (a cork cannot sink in water), and
+// the menus mark what the inputs match.
 TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
     const ui::Presets& table = ui::Presets::builtIn();
     QMenu* materials = program.presets().materialsMenu();
-    ASSERT_EQ(materials->actions().size(), qsizetype(table.materials().size()));
-    for (std::size_t i = 0; i < table.materials().size(); ++i)
-        EXPECT_EQ(materials->actions()[int(i)]->text(), table.materials()[i].name);
     auto named = [](const std::vector<ui::Preset>& list, const char* name) {
         return *std::find_if(list.begin(), list.end(),
                              [&](const ui::Preset& p) { return p.name.startsWith(name); });
