@@ -1,5 +1,4 @@
 #include "graphs/GraphPane.h"
-#include "graphs/Axes.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -196,17 +195,4 @@ TEST(GraphPane, MarkerIsARedCircleCentredOnItsUserPoint) {
     EXPECT_EQ(marker->pos(), QPoint(95, 95));
     pane.placeMarker(1e300, -1e300); // far off the pane, where it cannot be seen
     EXPECT_FALSE(pane.rect().intersects(marker->geometry()));
-}
-
-TEST(GraphPane, DownwardThrowHidesTheLabelsHangingFromTheTimeAxis) {
-    // Time labels hang down from y = 0: seen when the pane's top is 0, clipped when it is -1.
-    auto labelsShow = [](double top) {
-        GraphPane pane;
-        pane.resize(200, 200);
-        pane.setScale(0, top, 1, top - 4);
-        graphs::drawVyAxes(pane, 0, top, 1, top - 4, '.');
-        return hasDark(pane.toImage(), QRect(100, 0, 80, 8));
-    };
-    EXPECT_TRUE(labelsShow(0));
-    EXPECT_FALSE(labelsShow(-1));
 }

@@ -4,7 +4,6 @@
 #include <QMenuBar>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace testing_ui;
 using Box = ui::RecordingMessageBoxes::Box;
@@ -39,43 +38,8 @@ TEST_F(Fields, PastedTextIsHandledAtOnce) {
     EXPECT_EQ(run.inputs().rho0, 0.5);
 }
 
-// Typing is checked when the user is done: no box and no rewriting on the way, the curves
-// follow every text that is already a sound value, and the whole handling on Enter or Tab.
-TEST_F(Fields, TypingIsCheckedWhenTheUserIsDone) {
-    const int before = run.shortRecomputes();
-    type(Field::d, "0");
-    EXPECT_EQ(field(Field::d)->text(), "0");
-    EXPECT_TRUE(field(Field::d)->unfinished());
-    EXPECT_TRUE(field(Field::d)->toolTip().contains("d > 0 м"));
-    EXPECT_EQ(run.inputs().d, 0.4); // the last accepted value stays
-    QTest::keyClicks(field(Field::d), ".05");
-    EXPECT_FALSE(field(Field::d)->unfinished());
-    EXPECT_EQ(run.inputs().d, 0.05); // taken at once: the labels follow
-    EXPECT_EQ(text(Quantity::m), "m= 5.105E-01 кг");
-    EXPECT_EQ(field(Field::d)->text(), "0.05");
-    QTest::keyClick(field(Field::d), Qt::Key_Tab);
-    EXPECT_EQ(field(Field::d)->text(), "0.0500");
-    EXPECT_EQ(field(Field::d)->toolTip(), "диаметр шара. На экране не отображается!");
-
-    type(Field::alphaDeg, "-30", Qt::Key_Return);
-    EXPECT_EQ(field(Field::alphaDeg)->text(), "-30.00");
-    type(Field::h0, "");
-    QTest::keyClick(field(Field::h0), Qt::Key_Backspace);
-    QTest::keyClicks(field(Field::h0), "2");
-    QTest::keyClick(field(Field::h0), Qt::Key_Tab);
-    EXPECT_EQ(field(Field::h0)->text(), "2.000");
-    EXPECT_TRUE(boxes.boxes.isEmpty());
-    EXPECT_EQ((std::array{run.inputs().d, run.inputs().alphaDeg, run.inputs().h0}),
-              (std::array{0.05, -30.0, 2.0}));
-    EXPECT_GT(run.shortRecomputes(), before + 3);
-
-    // A text still refused when the user is done gets the whole handling: tone, box, repair.
-    type(Field::d, "0", Qt::Key_Tab);
-    EXPECT_EQ(boxes.boxes, (QList<Box>{Box{"Это не материальная точка!", "Ошибка"}}));
-    EXPECT_EQ(tone.lastN, 25);
-    EXPECT_EQ(field(Field::d)->text(), "0.0010");
-}
-
+// Typing itself (no box and no rewriting on the way, the curves follow every sound text, the
+// whole handling on Enter or Tab) is checked through the real keyboard in the real-window tests.
 // ПУСК, a menu and closing commit a field typed into; Escape brings its value back.
 TEST_F(Fields, RunMenusAndEscapeCommit) {
     type(Field::h0, "1");
@@ -90,24 +54,16 @@ TEST_F(Fields, RunMenusAndEscapeCommit) {
     EXPECT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(field(Field::v0)->text(), "3.000");
 
+    const QString tau = text(Quantity::tau);
     type(Field::eta, "1.5");
-    EXPECT_EQ(run.inputs().eta, 1.5);
+    EXPECT_EQ(run.inputs().eta, 1.5); // a sound text is taken at once: the labels follow
+    EXPECT_NE(text(Quantity::tau), tau);
     QTest::keyClick(field(Field::eta), Qt::Key_Escape);
     EXPECT_EQ(field(Field::eta)->text(), "0.0010060");
     EXPECT_EQ(run.inputs().eta, 0.001006);
 }
 
 namespace {
-
-// Every coordinate system a pane was given is finite and has both spans.
-bool saneScales(const std::vector<SurfaceCall>& calls) {
-    const auto finite = [](double v) { return std::isfinite(float(v)); };
-    for (const SurfaceCall& c : calls)
-        if (c.op == Op::SetScale && (!std::all_of(c.args.begin(), c.args.end(), finite) ||
-                                     c.args[0] == c.args[2] || c.args[1] == c.args[3]))
-            return false;
-    return true;
-}
 
 long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
     return std::count(calls.begin(), calls.end(),
@@ -119,7 +75,8 @@ long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
 using Failures = ProgramFixture;
 
 // A typing-driven recompute writes the failure on the pane without a box; ПУСК shows it in a
-// box; nothing hangs and the window stays usable.
+// box; nothing hangs and the window stays usable. (That no pane ever gets an unusable
+// coordinate system is an invariant of the window soak.)
 TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
     struct Case {
         std::vector<std::pair<Field, const char*>> inputs;
@@ -140,7 +97,6 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
         EXPECT_TRUE(boxes.boxes.isEmpty());
         EXPECT_EQ(printed(calls(1), c.outcome), 1);
         EXPECT_EQ(count(calls(1), Op::DrawLineTo), 0);
-        EXPECT_TRUE(saneScales(calls(1)));
         EXPECT_EQ(run.lastFailure(), ui::FailureTexts::message(c.outcome));
         if (c.outcome == FlightOutcome::tooLong)
             EXPECT_EQ(text(Quantity::Tmax1), "Tmax1= "); // no result of other inputs
@@ -151,7 +107,6 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
         clickRun();
         EXPECT_FALSE(run.busy());
         EXPECT_EQ(boxes.boxes, (QList{Box{ui::FailureTexts::message(c.outcome), "Ошибка"}}));
-        EXPECT_TRUE(saneScales(calls(1)));
         EXPECT_TRUE(calls(2).empty());
 
         for (const auto& [f, text] : {std::pair{Field::eta, "0.001006"},
