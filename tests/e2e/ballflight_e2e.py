@@ -1,15 +1,12 @@
 #!/usr/bin/env python3
 """Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
 
-    ballflight_e2e.py --app BUILD/app/ballflight --docs BUILD/share --player TONE_PLAYER
-                      --artifacts DIR SCENARIO...
+    ballflight_e2e.py --app BALLFLIGHT --docs SHARE --player TONE_PLAYER --artifacts DIR SCENARIO...
 
 Each scenario gets its own X server and D-Bus session and runs its steps on one program.
-Pictures are judged by exact pixel colours (the model colours and the control backgrounds are
-exact RGB values), never by comparing whole images, so that other font versions do not change
-the verdict; texts are read through the accessibility bus (accessible.py). The sound scenario
-listens to a PulseAudio server of its own; every other one runs without one, so the program is
-silent there. A failed scenario leaves its screenshots, logs and recording in ARTIFACTS/SCENARIO/.
+Pictures are judged by exact pixel colours, never by whole images (fonts may differ); texts are
+read through the accessibility bus (accessible.py). Only the sound scenario has a sound server.
+A failed scenario leaves its screenshots, logs and recording in ARTIFACTS/SCENARIO/.
 """
 
 import argparse
@@ -30,10 +27,8 @@ from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, changed, check, poll
 
 
 def run_to_landing(program, session, before):
-    """Presses ПУСК and waits until the red curve has stopped growing for a second.
-
-    Returns the last screenshot, the red pixel counts seen and the seconds until the landing.
-    """
+    """Presses ПУСК and waits until the red curve has stopped growing for a second; returns the
+    last screenshot, the red pixel counts seen and the seconds until the landing."""
     rect = program.pane_rect()
     started = time.monotonic()
     program.click_centre(CMD_OK)
@@ -50,7 +45,6 @@ def run_to_landing(program, session, before):
 
 
 def pane_shows(session, what, probe, timeout=15):
-    """Waits until probe(screenshot) holds."""
     return poll(what, lambda: probe(session.screenshot(what)), timeout, 0.2, session.guard)
 
 
@@ -78,7 +72,6 @@ def check_window(program, session):
     # Before any click: vacuum and linear-drag curves, the ball marker, no quadratic-drag curve.
     red = shot.count(program.pane_rect(), RED)
     check(0 < red <= MARKER_RED_MAX, f"{red} red pixels in the trajectory pane before any run")
-    print(f"window: menu bar {menu} px, frame at ({frame_x}, {frame_y})")
 
 
 def check_run(program, session):
@@ -130,8 +123,7 @@ def check_input(program, session):
         session.click(*reader.centre(reader.field(name)))
         session.key("ctrl+a")
 
-    def typed(name, text, unfinished):
-        """The field shows text as typed, marked unfinished or taken, and no box is up."""
+    def typed(name, text, unfinished):  # as typed, marked unfinished or taken, and no box
         reader.wait_field(name, text)
         check(reader.unfinished(name) == unfinished,
               f"{text!r} in {name!r} is {'not ' if unfinished else ''}marked unfinished")

@@ -1,10 +1,7 @@
 """A private PulseAudio server with a null sink, a recording of what is played into it, and the
-analysis that finds the tones in that recording.
-
-The server runs as whoever runs the tests (root included: it only warns then), answers on a
-socket of its own in the test's folder and loads nothing but the null sink and that socket, so
-parallel tests never hear each other and no real sound device is touched. The program under test
-is pointed at it with PULSE_SERVER; the recording is the sink's monitor as raw 16-bit mono.
+analysis that finds the tones in that recording. The server answers on a socket of its own and
+loads nothing but the null sink, so parallel tests never hear each other and no real sound
+device is touched; the program is pointed at it with PULSE_SERVER.
 """
 
 import array
