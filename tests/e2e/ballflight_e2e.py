@@ -19,7 +19,7 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source folder clean
 from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
-                            FRAME1, MARKER_RED_MAX, NOT_YET, OPTION_CENTRES, PANE, RED, RED_LABELS,
+                            MARKER_RED_MAX, NOT_YET, OPTION_CENTRES, PANE, RED, RED_LABELS,
                             TEXT1, TEXT2, TITLE, TMAX2_AT_START, TOOLS_MENU_X, WHITE, WINDOW_GREY,
                             Program)
 from sound import SoundServer, check_tones
@@ -91,7 +91,7 @@ def check_run(program, session):
     trajectory = shot.region(*rect)
     panes = {}
     for n in (2, 3):
-        program.click_client(FRAME1[0] + OPTION_CENTRES[n][0], FRAME1[1] + OPTION_CENTRES[n][1])
+        program.click_client(*OPTION_CENTRES[n])
         shot = pane_shows(session, f"Option{n} to show its velocity pane",
                           lambda s: changed(s.region(*rect), trajectory) > 0.01 and s)
         panes[n] = shot.region(*rect)
@@ -101,7 +101,7 @@ def check_run(program, session):
             check(shot.count(rect, colour) > 50, f"velocity pane {n} lacks the {what}")
     check(panes[2] != panes[3], "Option2 and Option3 show the same picture")
     # Back to the trajectories: the pane shows its picture as it was, without a new run.
-    program.click_client(FRAME1[0] + OPTION_CENTRES[1][0], FRAME1[1] + OPTION_CENTRES[1][1])
+    program.click_client(*OPTION_CENTRES[1])
     pane_shows(session, "Option1 to show the trajectory picture again",
                lambda s: changed(s.region(*rect), trajectory) <= 0.001)
 
@@ -423,11 +423,7 @@ def check_readout(program, session):
     reader.choose("Инструменты", "Сравнивать броски")
     session.activate(program.window)
     run_to_landing(program, session, shot.count(rect, RED))
-    # A slower throw: the landed one goes beneath it.
-    program.click_centre(TEXT2)
-    session.key("ctrl+a")
-    session.type("2")
-    session.key("Tab")
+    program.retype(TEXT2, "2")  # a slower throw: the landed one goes beneath it
     pane_shows(session, "the kept throw beneath the new one",
                lambda s: s.count(rect, light_red) > 50)
     reader.choose("Инструменты", "Очистить сравнение")
@@ -446,10 +442,7 @@ def check_sound(program, session, player):
     run_to_landing(program, session, shot.count(program.pane_rect(), RED))
 
     # A height of 0 is refused when the field is left: the warning tone first, then the box.
-    program.click_centre(TEXT1)
-    session.key("ctrl+a")
-    session.type("0")
-    session.key("Tab")
+    program.retype(TEXT1, "0")
     program.answer_box("Ошибка", ["Return"])
     time.sleep(1.0)
     check(not session.windows_named("Ошибка"), "a second box after one refused height")

@@ -17,8 +17,7 @@ WHITE, FIELD_YELLOW, WINDOW_GREY = (255, 255, 255), (255, 255, 192), (224, 224, 
 # Client-area places at the initial size (the layout's own figures).
 PANE = (22, 4, 694, 234)  # Picture1 … Picture3
 CMD_OK = (616, 350, 72, 26)
-FRAME1 = (616, 410)
-OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
+OPTION_CENTRES = {1: (636, 436), 2: (637, 457), 3: (637, 477)}  # in Frame1 at (616, 410)
 TEXT1 = (44, 290, 72, 26)
 TEXT2 = (44, 320, 72, 26)
 # The «Инструменты» menu title in the menu bar, between «Файл» and «Помощь».
@@ -84,6 +83,13 @@ class Program:
     def click_centre(self, control):
         """A click in the middle of a control given by its client-area rectangle."""
         self.click_client(control[0] + control[2] // 2, control[1] + control[3] // 2)
+
+    def retype(self, control, text):
+        """Types text over a field's whole text and leaves it with Tab."""
+        self.click_centre(control)
+        self.session.key("ctrl+a")
+        self.session.type(text)
+        self.session.key("Tab")
 
     def wait_drawn(self, timeout=30):
         """Waits until the trajectory pane shows the vacuum and linear-drag curves."""
