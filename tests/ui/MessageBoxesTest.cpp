@@ -1,7 +1,10 @@
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/RussianTranslations.h"
+#include "ui/platform/Tone.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -56,4 +59,23 @@ TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtonsInRussian) {
     for (const QAction* a : menu->actions())
         items.append(a->text().remove('&').section('\t', 0, 0));
     EXPECT_TRUE(items.contains("Вставить")) << items.join(", ").toStdString();
+}
+
+// Without an audio output the program stays silent and keeps the tone's timing: the blocking
+// tone still lasts its length, the other one still reports it.
+TEST(AudioTone, WithoutOutputSilentWithTheSameTiming) {
+    ui::AudioTone tone{QAudioDevice()};
+    EXPECT_FALSE(tone.hasOutput());
+
+    QElapsedTimer clock;
+    clock.start();
+    tone.BeepTone(25);
+    const qint64 blocked = clock.restart();
+    EXPECT_GE(blocked, 300);
+    EXPECT_LT(blocked, 1000);
+
+    EXPECT_EQ(tone.startBeepTone(50), 600);
+    EXPECT_EQ(tone.startBeepTone(0), 0);
+    tone.BeepTone(0);
+    EXPECT_LT(clock.elapsed(), 100);
 }
