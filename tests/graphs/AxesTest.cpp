@@ -32,7 +32,7 @@ Calls tail(const RecordingSurface& s, std::size_t n) {
 TEST(Axes, TrajectoryPaneWithDefaultSpans) {
     RecordingSurface s;
     graphs::drawTrajectoryAxes(s, 0, 1, 2, 0, 0.1, '.');
-    ASSERT_EQ(s.calls().size(), 137u) << s.dump();
+    ASSERT_EQ(s.calls().size(), 137u);
     EXPECT_EQ(Calls(s.calls().begin(), s.calls().begin() + 4),
               (Calls{SurfaceCall::setPenWidth(3), SurfaceCall::line(0, 1, 0, 0, black),
                      SurfaceCall::line(0, 0, 2, 0, black), SurfaceCall::setPenWidth(1)}));
@@ -108,7 +108,7 @@ TEST(Axes, VelocityPanes) {
         RecordingSurface s;
         c.draw(s);
         ASSERT_EQ(s.calls().size(), 136u);
-        EXPECT_EQ(gridRound(s, c.round)[c.index], c.expected) << s.dump();
+        EXPECT_EQ(gridRound(s, c.round)[c.index], c.expected);
     }
     const QString vx_ = QString::fromUtf16(u"Vx, \u043c/c"),
                   vy_ = QString::fromUtf16(u"Vy, \u043c/c");
@@ -124,8 +124,8 @@ TEST(Axes, VelocityPanes) {
         e.draw(s);
         EXPECT_EQ(tail(s, 4),
                   (Calls{SurfaceCall::moveTo(0.05f, e.captionY), SurfaceCall::print(e.caption),
-                         SurfaceCall::moveTo(0.95f, e.timeY), SurfaceCall::print("t, c")}))
-            << s.dump(); // no marker on a velocity pane
+                         SurfaceCall::moveTo(0.95f, e.timeY),
+                         SurfaceCall::print("t, c")})); // no marker on a velocity pane
     }
     RecordingSurface s;
     vy(s);

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,17 +12,18 @@ namespace graphs {
 // One call made on a PaneSurface, with its arguments exactly as they arrived (single-precision
 // coordinates are widened to double without change). Unused arguments stay 0.
 struct SurfaceCall {
+    // DrawPoint is in the foreground colour, DrawPointColour in a given one.
     enum class Op {
         Clear,
         SetScale,
         SetPenWidth,
         DrawLine,
         DrawLineTo,
-        DrawPoint,       // in the foreground colour
-        DrawPointColour, // in the given colour
+        DrawPoint,
+        DrawPointColour,
         MoveTo,
         PrintText,
-        PlaceMarker,
+        PlaceMarker
     };
 
     Op op = Op::Clear;
@@ -64,13 +64,6 @@ public:
 
     const std::vector<SurfaceCall>& calls() const { return calls_; }
     void forget() { calls_.clear(); }
-    // Every call on its own numbered line.
-    std::string dump() const {
-        std::ostringstream out;
-        for (std::size_t i = 0; i < calls_.size(); ++i)
-            out << i << ": " << calls_[i] << '\n';
-        return out.str();
-    }
 
     void clear() override {
         keep(SurfaceCall::clear(), [](PaneSurface& s) { s.clear(); });

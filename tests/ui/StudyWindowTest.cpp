@@ -42,25 +42,17 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
     base.h0 = 2;
     QPointer<StudyWindow> w = StudyWindow::open(base);
     EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-    EXPECT_EQ(w->fieldBox()->currentText(), QStringLiteral("Угол бросания, град"));
-    EXPECT_EQ(w->fromEdit()->text(), QStringLiteral("0"));
-    EXPECT_EQ(w->toEdit()->text(), QStringLiteral("89.5"));
-    EXPECT_EQ(w->countBox()->value(), 180);
-    EXPECT_EQ(w->familyBox()->currentText(), QStringLiteral("Дальность полёта"));
-
     ASSERT_TRUE(runAndWait(*w));
     ASSERT_TRUE(w->outcome());
     EXPECT_EQ(w->table()->model()->rowCount(), 180);
     EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(),
               QStringLiteral("Xmax2, м"));
-    ASSERT_EQ(w->marks().size(), 3u);
-    const model::StudyMark& vacuum = w->marks()[0];
-    EXPECT_EQ(vacuum.text.rfind("наибольшая дальность в вакууме: α = ", 0), 0u) << vacuum.text;
-    EXPECT_NEAR(vacuum.input, model::closedFormValue(Quantity::a_max, base).value_or(0), 0.01);
+    EXPECT_EQ(w->marks().size(), 3u); // where they lie: StudyTest
     EXPECT_GT(w->pane()->itemCount(), 20u);
     EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Рассчитано точек: 180 из 180."));
 
-    // The numbers of the report tool's study: the same points, computed alike.
+    // The numbers of the report tool's study of α from 0 to 89.5 in 180 points (the window's
+    // defaults): the same points, computed alike.
     const std::atomic<bool> stop{false};
     const auto points = model::runStudy({Field::alphaDeg, 0, 89.5, 180, base}, 1, stop);
     ASSERT_TRUE(points);

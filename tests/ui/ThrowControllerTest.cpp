@@ -105,8 +105,7 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     ASSERT_TRUE(finish());
     EXPECT_EQ(finished.count(), 1);
     EXPECT_TRUE(window.pane(Graph::vx)->isVisible()); // the run does not take the choice back
-    EXPECT_EQ(tone.started, 1);
-    EXPECT_EQ(tone.lastN, 50);
+    EXPECT_EQ(tone.started, 1); // the landing tone (its length: the real-window sound test)
 
     // Trajectory pane: red start dot, the top marker at the step after the top, 110 pieces,
     // each after the ball marker has moved to its end.
@@ -130,7 +129,7 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     EXPECT_NEAR(apex->args[0], 0.431380, 1e-5);
     EXPECT_EQ(count({dot, apex}, Op::DrawLineTo), 33); // top at step 337
 
-    // Velocity panes: cleared, scaled, axes (the vacuum Vx a level line), then the curves.
+    // Velocity panes: cleared, scaled, axes, then the curves.
     for (int n : {2, 3}) {
         ASSERT_GE(calls(n).size(), 2u);
         EXPECT_EQ(calls(n)[0], SurfaceCall::clear());
@@ -139,12 +138,6 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     }
     EXPECT_EQ(calls(2)[1], SurfaceCall::setScale(0, 3, 1, 0));
     EXPECT_EQ(calls(3)[1], SurfaceCall::setScale(0, 2, 1, -4));
-    const model::ClosedForm& cf = run.currentThrow()->closed();
-    const float vx0 = float(3 * std::cos(cf.alpha));
-    EXPECT_NE(std::find(calls(2).begin(), calls(2).end(),
-                        SurfaceCall::line(0, vx0, float(cf.Tmax), vx0, black)),
-              calls(2).end());
-    EXPECT_GT(window.pane(Graph::vy)->itemCount(), 0u); // the real panes got it too
 
     // A resize after the run keeps every result and drawing; the trajectory graph comes back
     // to the front.

@@ -57,9 +57,7 @@ TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     const QSize pane = window.pane(Graph::trajectory)->contentsRect().size();
     trigger(ui::ToolCommand::saveGraph);
     ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written, the folder unchanged
-    EXPECT_EQ(dialogs.requests[0].title, "Сохранить график");
     EXPECT_TRUE(dialogs.requests[0].suggestedPath.endsWith("/ballflight-trajectory.png"));
-    ASSERT_EQ(dialogs.requests[0].types.size(), 2);
 
     const QString png = answer("picture");
     trigger(ui::ToolCommand::saveGraph);
