@@ -5,6 +5,7 @@ device is touched; the program is pointed at it with PULSE_SERVER.
 """
 
 import array
+import itertools
 import math
 import os
 import subprocess
@@ -105,25 +106,19 @@ class Burst:
 
 
 def find_bursts(samples):
-    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD."""
-    loud = []
-    for w in range(len(samples) // WINDOW):
-        chunk = samples[w * WINDOW : (w + 1) * WINDOW]
-        loud.append(math.sqrt(sum(s * s for s in chunk) / WINDOW) > LOUD)
+    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD, each from its
+    first to its last sample above the quiet level (its 2 ms fades may lie in the windows on
+    either side of the run)."""
+    loud = [math.sqrt(sum(s * s for s in samples[w : w + WINDOW]) / WINDOW) > LOUD
+            for w in range(0, len(samples) - WINDOW + 1, WINDOW)]
     bursts, w = [], 0
-    while w < len(loud):
-        if not loud[w]:
-            w += 1
-            continue
-        first = w
-        while w < len(loud) and loud[w]:
-            w += 1
-        # From the first to the last sample above the quiet level; the 2 ms fades may lie in
-        # the quieter windows on either side.
-        lo, hi = max(0, (first - 1) * WINDOW), min(len(samples), (w + 1) * WINDOW)
-        heard = [i for i in range(lo, hi) if abs(samples[i]) > QUIET]
-        start, end = heard[0], heard[-1] + 1
-        bursts.append(Burst(samples, start, end))
+    for is_loud, run in itertools.groupby(loud):
+        n = len(list(run))
+        if is_loud:
+            lo, hi = max(0, (w - 1) * WINDOW), min(len(samples), (w + n + 1) * WINDOW)
+            heard = [i for i in range(lo, hi) if abs(samples[i]) > QUIET]
+            bursts.append(Burst(samples, heard[0], heard[-1] + 1))
+        w += n
     return bursts
 
 

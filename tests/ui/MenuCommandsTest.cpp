@@ -196,15 +196,13 @@ using ui::AuthorsWindow;
 // destroys it and the next choice makes a new one. (That it outlives the main window: the
 // real-window tests.)
 TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
-    ui::MainWindow window;
-    ui::RecordingDocumentOpener opener;
-    ui::RecordingMessageBoxes boxes;
-    ui::MenuCommands commands{window, opener, boxes};
+    Fixture f;
+    ui::MainWindow& window = f.window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const auto authors = [&] {
         window.menuActions().mnuHelpAvtors->trigger();
-        return commands.authorsWindow();
+        return f.commands.authorsWindow();
     };
     const auto centred = [&](const AuthorsWindow& form) {
         const QRect m = window.frameGeometry(), f = form.frameGeometry();
@@ -248,10 +246,10 @@ TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
 
     form2->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(commands.authorsWindow(), nullptr);
+    EXPECT_EQ(f.commands.authorsWindow(), nullptr);
     EXPECT_EQ(windows(), 0);
     ASSERT_NE(authors(), nullptr);
     EXPECT_EQ(windows(), 1);
-    commands.authorsWindow()->close();
+    f.commands.authorsWindow()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

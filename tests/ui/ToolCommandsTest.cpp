@@ -56,8 +56,9 @@ protected:
 TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     const QSize pane = window.pane(Graph::trajectory)->contentsRect().size();
     trigger(ui::ToolCommand::saveGraph);
-    ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written, the folder unchanged
+    ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written
     EXPECT_TRUE(dialogs.requests[0].suggestedPath.endsWith("/ballflight-trajectory.png"));
+    EXPECT_FALSE(QFileInfo::exists(dialogs.requests[0].suggestedPath));
 
     const QString png = answer("picture");
     trigger(ui::ToolCommand::saveGraph);
