@@ -28,8 +28,6 @@ TEST(MainWindow, Look) {
     };
     EXPECT_EQ(colour(w.clientArea(), QPalette::Window), QColor(224, 224, 224));
 
-    EXPECT_EQ(w.field(model::Field::v0)->toolTip(), "начальная скорость "); // trailing space
-    EXPECT_EQ(w.findChild<QLabel*>("Label11")->text(), "ρ o ="); // Greek, spaced small Latin o
     // Results sit in cyan boxes, linear drag in blue, quadratic drag in red.
     const QLabel* quadratic = w.result(model::Quantity::VyEnd2);
     EXPECT_EQ(colour(quadratic, QPalette::Window), QColor(192, 255, 255));
@@ -64,31 +62,20 @@ TEST(MainWindow, TabOrderAndInitialFocus) {
     EXPECT_EQ(QApplication::focusWidget(), window.cmdOK());
 }
 
-// The menus in order ("-" a separator) with their shortcuts: the real-window tests and the
-// instructions count on these places. «Файл» and «Помощь» show images; every graph pane offers
-// «Инструменты» in its context menu; each menu has its own Alt letter.
-TEST(MainWindow, MenusInOrder) {
+// «Файл» and «Помощь» show images; every graph pane offers «Инструменты» in its context menu;
+// each menu has its own Alt letter. (The items in order: the real-window tests, which count on
+// their places; Ctrl+S and Ctrl+Shift+C are pressed there and in the tools' tests.)
+TEST(MainWindow, MenusImagesLettersAndContextMenus) {
     MainWindow window;
-    QStringList menus;
     QSet<QChar> letters;
     for (const QAction* title : window.menuBar()->actions()) {
         letters.insert(title->text().at(title->text().indexOf('&') + 1).toLower());
-        QStringList items;
-        for (const QAction* a : title->menu()->actions()) {
-            items << (a->isSeparator() ? QStringLiteral("-")
-                                       : (a->text() + ' ' + a->shortcut().toString()).trimmed());
+        for (const QAction* a : title->menu()->actions())
             EXPECT_EQ(a->icon().isNull(), a->isSeparator() || title->menu() == window.toolsMenu())
                 << a->text().toStdString();
-        }
-        menus << title->text() + ": " + items.join('|');
     }
-    EXPECT_EQ(menus.join('\n').toStdString(),
-              "&Файл: Справка1|Справка2|История|-|Выход\n"
-              "&Инструменты: Сохранить график… Ctrl+S|Копировать график|Сохранить данные…|-|"
-              "Копировать результаты Ctrl+Shift+C|-|Печать… Ctrl+P|Сохранить отчёт (PDF)…|-|"
-              "Сравнивать броски|Очистить сравнение|-|Исследование зависимости…\n"
-              "&Помощь: Инструкция|Управление|-|Авторы|О программе|Регистрация");
     EXPECT_EQ(letters.size(), 3);
+    EXPECT_EQ(window.toolAction(ui::ToolCommand::print)->shortcut(), QKeySequence("Ctrl+P"));
     for (const ui::Graph g : {ui::Graph::trajectory, ui::Graph::vx, ui::Graph::vy}) {
         EXPECT_EQ(window.pane(g)->contextMenuPolicy(), Qt::ActionsContextMenu);
         EXPECT_EQ(window.pane(g)->actions(), window.toolsMenu()->actions());

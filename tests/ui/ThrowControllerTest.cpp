@@ -67,7 +67,7 @@ TEST_F(Controller, StartStateAndTheTrajectoryPaneDrawnInOrder) {
     EXPECT_TRUE(calls(1).empty());
 
     paste(Field::h0, "0.5");
-    const model::ClosedForm& cf = t.closed();
+    const model::ClosedForm& cf = run.currentThrow()->closed(); // a new throw, alike
     std::vector<SurfaceCall> expected;
     const auto curve = [&](double xp, double ymax, const QColor& colour, const auto& points) {
         expected.insert(expected.end(),

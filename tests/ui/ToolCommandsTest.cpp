@@ -106,10 +106,8 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     ASSERT_EQ(lines.size(), 35); // the header, 7 inputs, 27 results
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
-    EXPECT_EQ(lines[0], "Величина\tЗначение\tЕдиница\tОписание");
-    // Every digit of a number, its unit and its formula.
-    EXPECT_EQ(lines[9], "Время подъёма в вакууме\t0.15284287736351887\tc\tTp = Vo·sinα/g");
-    EXPECT_EQ(lines[34].section('\t', 1, 1), ""); // Vy2(y=0) before the run
+    EXPECT_EQ(lines[9].section('\t', 1, 2), "0.15284287736351887\tc"); // Tp with every digit
+    EXPECT_EQ(lines[34].section('\t', 1, 1), "");                      // Vy2(y=0) before the run
 
     runToLanding();
     window.activateWindow();
