@@ -1,8 +1,18 @@
 # The helpdocs tool itself: it paginates a long source with page numbers, embeds pictures found
-# next to the source, and it refuses a missing source, a missing picture or a text that is not
-# UTF-8 instead of shipping a broken document.
+# next to the source, and it refuses a missing source, a missing picture, a text that is not
+# UTF-8 or a bad presets file instead of shipping a broken document.
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
+
+# Runs the tool on WORK/source into WORK/target (and more arguments); fails unless it refuses,
+# leaves no target and says something matching `says` on stderr.
+function(expect_refused source target says)
+    execute_process(COMMAND "${TOOL}" "${WORK}/${source}" "${WORK}/${target}" ${ARGN}
+                    RESULT_VARIABLE rc ERROR_VARIABLE err)
+    if(rc EQUAL 0 OR EXISTS "${WORK}/${target}" OR NOT err MATCHES "${says}")
+        message(FATAL_ERROR "helpdocs accepted ${source}: ${err}")
+    endif()
+endfunction()
 
 set(body "")
 foreach(i RANGE 1 120)
@@ -11,17 +21,12 @@ endforeach()
 file(WRITE "${WORK}/long.html"
      "<html><head><title>Проба</title></head><body><h1>Заголовок</h1>\n${body}</body></html>\n")
 execute_process(COMMAND "${TOOL}" "${WORK}/long.html" "${WORK}/long.pdf" RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "helpdocs failed on a valid source")
-endif()
 execute_process(COMMAND ${PDFINFO} "${WORK}/long.pdf" OUTPUT_VARIABLE info)
-if(NOT info MATCHES "Title: +Проба" OR NOT info MATCHES "Pages: +([0-9]+)")
-    message(FATAL_ERROR "long.pdf lacks its title or page count:\n${info}")
+if(NOT rc EQUAL 0 OR NOT info MATCHES "Title: +Проба" OR NOT info MATCHES "Pages: +([0-9]+)"
+   OR CMAKE_MATCH_1 LESS 2)
+    message(FATAL_ERROR "helpdocs failed on 120 paragraphs, or put them on one page:\n${info}")
 endif()
 set(pages ${CMAKE_MATCH_1})
-if(pages LESS 2)
-    message(FATAL_ERROR "120 paragraphs fit on ${pages} page")
-endif()
 # Every paragraph survives the page breaks, and each page carries its own number.
 execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 "${WORK}/long.pdf" - OUTPUT_VARIABLE text)
 foreach(i 1 60 120)
@@ -37,31 +42,17 @@ foreach(page RANGE 1 ${pages})
     endif()
 endforeach()
 
-execute_process(COMMAND "${TOOL}" "${WORK}/absent.html" "${WORK}/absent.pdf"
-                RESULT_VARIABLE rc ERROR_QUIET)
-if(rc EQUAL 0 OR EXISTS "${WORK}/absent.pdf")
-    message(FATAL_ERROR "helpdocs accepted a missing source")
-endif()
-
+expect_refused(absent.html absent.pdf "")
 string(ASCII 233 latin1) # "é" in Latin-1: a byte that cannot stand alone in UTF-8
 file(WRITE "${WORK}/latin1.txt" "caf${latin1}\n")
-execute_process(COMMAND "${TOOL}" "${WORK}/latin1.txt" "${WORK}/copy.txt"
-                RESULT_VARIABLE rc ERROR_QUIET)
-if(rc EQUAL 0 OR EXISTS "${WORK}/copy.txt")
-    message(FATAL_ERROR "helpdocs copied a text that is not UTF-8")
-endif()
-
-# A presets file with a bad row stops the build, naming the row, and leaves no document.
+expect_refused(latin1.txt copy.txt "")
+# A presets file with a bad row stops the build, naming the row.
 file(WRITE "${WORK}/marked.html" "<html><!-- preset tables: data/presets.tsv --></html>")
 file(WRITE "${WORK}/bad.tsv"
      "kind\tname\tdensity\tviscosity\tsource\nmedium\tвода\t998,2\t0.001\tкнига\n")
-execute_process(COMMAND "${TOOL}" "${WORK}/marked.html" "${WORK}/marked.pdf" "${WORK}/bad.tsv"
-                RESULT_VARIABLE rc ERROR_VARIABLE err)
-if(rc EQUAL 0 OR EXISTS "${WORK}/marked.pdf" OR NOT err MATCHES "bad.tsv line 2: density")
-    message(FATAL_ERROR "helpdocs accepted a bad presets file: ${err}")
-endif()
+expect_refused(marked.html marked.pdf "bad.tsv line 2: density" "${WORK}/bad.tsv")
 
-# A picture next to the source is embedded; a missing one stops the build and leaves no document.
+# A picture next to the source is embedded; a missing one stops the build.
 file(COPY "${PICTURE}" DESTINATION "${WORK}")
 get_filename_component(picture "${PICTURE}" NAME)
 file(WRITE "${WORK}/picture.html" "<html><body><p>Окно</p><img src=\"${picture}\" width=\"300\"></body></html>")
@@ -71,8 +62,4 @@ if(NOT rc EQUAL 0 OR NOT images MATCHES "\n +1 +0 +image")
     message(FATAL_ERROR "helpdocs did not embed ${picture}:\n${images}")
 endif()
 file(WRITE "${WORK}/nopicture.html" "<html><body><img src=\"absent.png\"></body></html>")
-execute_process(COMMAND "${TOOL}" "${WORK}/nopicture.html" "${WORK}/nopicture.pdf"
-                RESULT_VARIABLE rc ERROR_VARIABLE err)
-if(rc EQUAL 0 OR EXISTS "${WORK}/nopicture.pdf" OR NOT err MATCHES "absent.png")
-    message(FATAL_ERROR "helpdocs accepted a missing picture: ${err}")
-endif()
+expect_refused(nopicture.html nopicture.pdf "absent.png")

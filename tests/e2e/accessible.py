@@ -1,9 +1,8 @@
-"""What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi.
-
-Pixels tell whether something is drawn; this tells what the window says: the text of every
-label and field, the items of the menus, the message boxes. The X session starts the bus and
-tells the program to expose its widgets (xsession.py). libatspi binds itself to one bus for the
-life of the process, so a test process reads one session only.
+"""What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi:
+the text of every label and field, the items of the menus, the message boxes. The X session
+starts the bus (xsession.py). libatspi binds itself to the first bus it is given for the life
+of the process, so a test process reads one session only (the driver runs each scenario in a
+process of its own).
 """
 
 import os
@@ -15,52 +14,26 @@ from xsession import Failure, poll
 # turned off: the program is found by polling instead.)
 CALL_TIMEOUT_MS = 10000
 
-_bound_to = None  # the session bus address libatspi uses in this process
-
-
-def _atspi(session):
-    global _bound_to
-    address = session.env["DBUS_SESSION_BUS_ADDRESS"]
-    if _bound_to not in (None, address):
-        raise Failure("one test process can read the windows of one X session only")
-    if _bound_to is None:
-        # libatspi finds the bus from the environment when it is first used.
-        os.environ.update(DISPLAY=session.display, DBUS_SESSION_BUS_ADDRESS=address)
-        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-        _bound_to = address
-    try:
-        import pyatspi
-    except ImportError as error:
-        raise Failure(f"cannot read the window: {error} (Debian package python3-pyatspi)")
-    pyatspi.setTimeout(CALL_TIMEOUT_MS, 0)
-    return pyatspi
-
 
 class Reader:
     """The accessible tree of one running program, found by its process id."""
 
     def __init__(self, session, pid, timeout=30):
         self.session = session
-        self.pyatspi = _atspi(session)
+        # libatspi finds the bus from the environment when it is first used.
+        os.environ.update(DISPLAY=session.display,
+                          DBUS_SESSION_BUS_ADDRESS=session.env["DBUS_SESSION_BUS_ADDRESS"])
+        os.environ.pop("AT_SPI_BUS_ADDRESS", None)
+        import pyatspi
+        self.pyatspi = pyatspi
+        pyatspi.setTimeout(CALL_TIMEOUT_MS, 0)
         self._found = {}
-
-        def registered():
-            desktop = self.pyatspi.Registry.getDesktop(0)
-            for app in desktop:
-                if app is not None and app.get_process_id() == pid:
-                    return app
-            return None
-
-        try:
-            self.app = poll(f"process {pid} on the accessibility bus", registered, timeout, 0.3,
-                            session.guard)
-        except Failure as error:
-            raise Failure(f"{error}: the program never showed itself to the accessibility "
-                          f"bus; its log: {session.log('app.log')}")
+        self.app = poll(f"process {pid} on the accessibility bus",
+                        lambda: next((app for app in pyatspi.Registry.getDesktop(0)
+                                      if app is not None and app.get_process_id() == pid), None),
+                        timeout, 0.3, session.guard)
         # The driver runs no event loop, so cached names and texts would go stale.
-        self.app.set_cache_mask(self.pyatspi.cache.NONE)
-
-    # --- finding ---------------------------------------------------------------------------
+        self.app.set_cache_mask(pyatspi.cache.NONE)
 
     def _walk(self, node):
         yield node
@@ -87,15 +60,13 @@ class Reader:
 
     def find(self, role=None, name=None, prefix=None, within=None, timeout=15):
         """The one accessible with the role and name (or name prefix); waits for it to appear.
-
         A walk of the whole tree takes a few hundred calls, so what was found is kept while it
         still matches."""
         key = (role, name, prefix, within)
         kept = self._found.get(key)
         if kept is not None and self._matches(kept, role, name, prefix):
             return kept
-        label = repr(name) if name is not None else f"{prefix!r}…" if prefix else ""
-        what = f"{role or 'an accessible'} {label}".strip()
+        what = f"{role or 'an accessible'} {repr(name) if name is not None else repr(prefix)}"
 
         def one():
             found = self.all(role, name, prefix, within)
@@ -106,8 +77,6 @@ class Reader:
         self._found[key] = poll(what, one, timeout, 0.2, self.session.guard)
         return self._found[key]
 
-    # --- reading ---------------------------------------------------------------------------
-
     def field(self, name):
         """An input field by its accessible name ("h, м", "Vo, м/с", …)."""
         return self.find("text", name)
@@ -117,7 +86,7 @@ class Reader:
         return text.getText(0, text.characterCount)
 
     def label(self, prefix):
-        """A label's whole text, found by how it begins ("Tmax2=", or a tuple of beginnings)."""
+        """A label's whole text, found by how it begins."""
         return self.find("label", prefix=prefix).name
 
     def wait_field(self, name, expected, timeout=15):
@@ -147,20 +116,14 @@ class Reader:
 
     def window(self, title, timeout=20):
         """A top-level window or box of the program by its title."""
-        def shown():
-            for node in self.app:
-                if node is not None and node.name == title:
-                    return node
-            return None
-
-        return poll(f"a window titled {title!r} on the accessibility bus", shown, timeout, 0.2,
-                    self.session.guard)
+        return poll(f"a window titled {title!r} on the accessibility bus",
+                    lambda: next((node for node in self.app
+                                  if node is not None and node.name == title), None),
+                    timeout, 0.2, self.session.guard)
 
     def texts(self, within):
         """The names of the labels in a window (a box's message among them)."""
         return [node.name for node in self.all("label", within=within)]
-
-    # --- menus -----------------------------------------------------------------------------
 
     def menu(self, title):
         return self.find("menu item", title, within=self.find("menu bar"))

@@ -3,9 +3,10 @@ controls in the client area, its colours, and the started program with its windo
 
 import os
 import shutil
+import subprocess
 
 from accessible import Reader
-from xsession import Failure, poll
+from xsession import Failure, check, poll
 
 TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
 CLIENT_WIDTH, CLIENT_HEIGHT = 720, 560
@@ -16,8 +17,7 @@ WHITE, FIELD_YELLOW, WINDOW_GREY = (255, 255, 255), (255, 255, 192), (224, 224, 
 # Client-area places at the initial size (the layout's own figures).
 PANE = (22, 4, 694, 234)  # Picture1 … Picture3
 CMD_OK = (616, 350, 72, 26)
-FRAME1 = (616, 410)
-OPTION_CENTRES = {1: (20, 26), 2: (21, 47), 3: (21, 67)}  # inside Frame1
+OPTION_CENTRES = {1: (636, 436), 2: (637, 457), 3: (637, 477)}  # in Frame1 at (616, 410)
 TEXT1 = (44, 290, 72, 26)
 TEXT2 = (44, 320, 72, 26)
 # The «Инструменты» menu title in the menu bar, between «Файл» and «Помощь».
@@ -29,17 +29,11 @@ RED_LABELS = tuple(f"{name} в среде (Fc~v^2):" for name in (
     "Время подъёма", "Координата X вершины", "Наибольшая высота", "Время полёта", "Дальность полёта",
     "Скорость Vx при падении", "Скорость Vy при падении"))
 NOT_YET = "ещё не вычислено"
-# Tmax2 of the throw at start.
-TMAX2_AT_START = "Время полёта в среде (Fc~v^2): 0.562 c"
+TMAX2_AT_START = "Время полёта в среде (Fc~v^2): 0.562 c"  # of the throw at start
 
 # The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
 # a red curve has been drawn.
 MARKER_RED_MAX = 100
-
-
-def check(condition, message):
-    if not condition:
-        raise Failure(message)
 
 
 class Program:
@@ -68,27 +62,34 @@ class Program:
         return x, y + self.menu
 
     def find_menu_bar(self, shot):
-        """The menu bar's height, where the window's grey begins for good.
-
-        The client area's left 4 px are bare window background from its top to its bottom (the
-        vertical scroll bar starts at x = 4), while the menu bar above has colours of its own.
-        """
+        """The menu bar's height, where the window's grey begins for good: the client area's
+        left 4 px are bare window background from its top to its bottom (the vertical scroll
+        bar starts at x = 4), while the menu bar above has colours of its own."""
         x, y, _, height = self.session.geometry(self.window)
         column = shot.region(x + 2, y, 1, height)
         row = height
         while row > 0 and column[row - 1] == WINDOW_GREY:
             row -= 1
-        if row == 0 or row > 60:
-            raise Failure(f"no menu bar above the window's grey client area (found {row} px)")
+        check(0 < row <= 60, f"no menu bar above the window's grey client area (found {row} px)")
         self.menu = row
-        return row
 
     def pane_rect(self, left=PANE[0], top=PANE[1], width=PANE[2], height=PANE[3]):
         cx, cy = self.client_origin()
         return (cx + left, cy + top, width, height)
 
     def click_client(self, x, y):
-        self.session.click(self.window, x, y + self.menu)
+        self.session.click(x, y + self.menu, window=self.window)
+
+    def click_centre(self, control):
+        """A click in the middle of a control given by its client-area rectangle."""
+        self.click_client(control[0] + control[2] // 2, control[1] + control[3] // 2)
+
+    def retype(self, control, text):
+        """Types text over a field's whole text and leaves it with Tab."""
+        self.click_centre(control)
+        self.session.key("ctrl+a")
+        self.session.type(text)
+        self.session.key("Tab")
 
     def wait_drawn(self, timeout=30):
         """Waits until the trajectory pane shows the vacuum and linear-drag curves."""
@@ -117,13 +118,22 @@ class Program:
         reader = self.reader()
         items = reader.menu_items(title)
         self.session.activate(self.window)
-        self.session.click_screen(*reader.centre(reader.menu(title)))
+        self.session.click(*reader.centre(reader.menu(title)))
         popup = reader.find("popup menu", within=reader.menu(title))
         poll(f"the menu {title!r} to open", lambda: reader.showing(popup), 10, 0.1,
              self.session.guard)
         # The click opens the menu with no item selected; Down passes over separators.
         self.session.key(*["Down"] * (items.index(item) + 1), "Return")
 
-    def close_request(self):
-        # The window manager's close request is what the close box sends.
+    def close(self, answer):
+        """The window manager's close request, which is what the close box sends, and an answer
+        to the question it brings: "Return" for Yes, "Escape" for No."""
         self.session.run(["wmctrl", "-i", "-c", hex(self.window)])
+        self.answer_box("На Выход", [answer])
+
+    def expect_end(self):
+        try:
+            status = self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program still runs after its last window closed")
+        check(status == 0, f"the program ended with status {status}")

@@ -1,13 +1,11 @@
 """A private PulseAudio server with a null sink, a recording of what is played into it, and the
-analysis that finds the tones in that recording.
-
-The server runs as whoever runs the tests (root included: it only warns then), answers on a
-socket of its own in the test's folder and loads nothing but the null sink and that socket, so
-parallel tests never hear each other and no real sound device is touched. The program under test
-is pointed at it with PULSE_SERVER; the recording is the sink's monitor as raw 16-bit mono.
+analysis that finds the tones in that recording. The server answers on a socket of its own and
+loads nothing but the null sink, so parallel tests never hear each other and no real sound
+device is touched; the program is pointed at it with PULSE_SERVER.
 """
 
 import array
+import itertools
 import math
 import os
 import subprocess
@@ -108,25 +106,19 @@ class Burst:
 
 
 def find_bursts(samples):
-    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD."""
-    loud = []
-    for w in range(len(samples) // WINDOW):
-        chunk = samples[w * WINDOW : (w + 1) * WINDOW]
-        loud.append(math.sqrt(sum(s * s for s in chunk) / WINDOW) > LOUD)
+    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD, each from its
+    first to its last sample above the quiet level (its 2 ms fades may lie in the windows on
+    either side of the run)."""
+    loud = [math.sqrt(sum(s * s for s in samples[w : w + WINDOW]) / WINDOW) > LOUD
+            for w in range(0, len(samples) - WINDOW + 1, WINDOW)]
     bursts, w = [], 0
-    while w < len(loud):
-        if not loud[w]:
-            w += 1
-            continue
-        first = w
-        while w < len(loud) and loud[w]:
-            w += 1
-        # From the first to the last sample above the quiet level; the 2 ms fades may lie in
-        # the quieter windows on either side.
-        lo, hi = max(0, (first - 1) * WINDOW), min(len(samples), (w + 1) * WINDOW)
-        heard = [i for i in range(lo, hi) if abs(samples[i]) > QUIET]
-        start, end = heard[0], heard[-1] + 1
-        bursts.append(Burst(samples, start, end))
+    for is_loud, run in itertools.groupby(loud):
+        n = len(list(run))
+        if is_loud:
+            lo, hi = max(0, (w - 1) * WINDOW), min(len(samples), (w + n + 1) * WINDOW)
+            heard = [i for i in range(lo, hi) if abs(samples[i]) > QUIET]
+            bursts.append(Burst(samples, heard[0], heard[-1] + 1))
+        w += n
     return bursts
 
 

@@ -1,8 +1,6 @@
-"""A private X server with a window manager, one program in it, and the tools to look at it.
-
-Everything here drives the real display from outside the program, as a user would: xdotool and
-wmctrl send clicks, keys and window-manager requests; screenshots are read as raw RGB pixels.
-Only the Python standard library and Debian's X tools are used.
+"""A private X server with a window manager, one program in it, and the tools to look at it:
+xdotool and wmctrl send clicks, keys and window-manager requests as a user would; screenshots
+are read as raw RGB pixels.
 """
 
 import ctypes
@@ -23,16 +21,13 @@ class Failure(Exception):
     """A check failed; the message says what was expected and what was seen."""
 
 
-def _die_with_parent():
-    # The children must not outlive the driver, even when ctest kills it on a timeout.
-    libc = ctypes.CDLL("libc.so.6", use_errno=True)
-    libc.prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
-    os.setpgrp()
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
 
 
 def poll(what, probe, timeout=20.0, interval=0.1, guard=None):
     """Calls probe() until it returns something true and returns that; fails after timeout.
-
     guard, if given, is called first on every round and may fail at once (a program that died).
     """
     deadline = time.monotonic() + timeout
@@ -42,39 +37,32 @@ def poll(what, probe, timeout=20.0, interval=0.1, guard=None):
         result = probe()
         if result:
             return result
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out after {timeout:.0f} s waiting for {what}")
+        check(time.monotonic() <= deadline, f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(interval)
 
 
+def changed(a, b):
+    """The share of pixels that differ between two regions of the same size."""
+    return sum(1 for p, q in zip(a, b) if p != q) / max(len(a), 1)
+
+
 class Screenshot:
-    """The whole screen as 24-bit RGB, read from a binary PPM."""
+    """The whole screen as 24-bit RGB."""
 
     def __init__(self, data):
-        fields = []
-        pos = 0
-        while len(fields) < 4:
-            match = re.compile(rb"\s*(#[^\n]*\n\s*)*(\S+)").match(data, pos)
-            fields.append(match.group(2))
-            pos = match.end()
-        if fields[0] != b"P6" or fields[3] != b"255":
-            raise Failure("screenshot is not an 8-bit binary PPM")
-        self.width, self.height = int(fields[1]), int(fields[2])
-        self.pixels = data[pos + 1 : pos + 1 + 3 * self.width * self.height]
-        self.png = None  # where the picture was kept, if it was
+        check(len(data) == 3 * SCREEN_WIDTH * SCREEN_HEIGHT, "no screenshot")
+        self.pixels = data
 
     def pixel(self, x, y):
-        i = 3 * (y * self.width + x)
+        i = 3 * (y * SCREEN_WIDTH + x)
         return tuple(self.pixels[i : i + 3])
 
     def region(self, x, y, w, h):
         """Pixels of a rectangle, row by row, as a list of RGB tuples (clipped to the screen)."""
-        x0, y0 = max(x, 0), max(y, 0)
-        x1, y1 = min(x + w, self.width), min(y + h, self.height)
+        x0, y0, x1, y1 = max(x, 0), max(y, 0), min(x + w, SCREEN_WIDTH), min(y + h, SCREEN_HEIGHT)
         out = []
         for row in range(y0, y1):
-            start = 3 * (row * self.width + x0)
-            line = self.pixels[start : start + 3 * (x1 - x0)]
+            line = self.pixels[3 * (row * SCREEN_WIDTH + x0) : 3 * (row * SCREEN_WIDTH + x1)]
             out.extend(zip(line[0::3], line[1::3], line[2::3]))
         return out
 
@@ -82,35 +70,30 @@ class Screenshot:
         return self.region(*rect).count(colour)
 
 
-class XSession:
-    """Xvfb on a display number the server picks itself, openbox on it, one program under test.
+def _die_with_parent():
+    # The children must not outlive the driver, even when ctest kills it on a timeout.
+    ctypes.CDLL("libc.so.6").prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+    os.setpgrp()
 
-    Use as a context manager; leaving it stops everything that was started. Screenshots are
-    numbered and kept as PNG files in the artifact folder when keep_artifacts() is called.
-    """
+
+class XSession:
+    """Xvfb on a display number the server picks itself, a D-Bus session with the accessibility
+    bus, openbox, and one program under test. Leaving the context stops everything started."""
 
     def __init__(self, artifacts):
         self.artifacts = artifacts
         self.work = tempfile.mkdtemp(prefix="ballflight-e2e-")
-        self.procs = []
-        self.shots = []
-        self.app = None
-        self.sound = None  # a SoundServer, for the scenarios that listen
-        self.env = None
-        self._logs = []
-
-    # --- starting and stopping ---------------------------------------------------------------
+        self.procs, self.shots, self._logs = [], [], []
+        self.app = self.sound = None  # the program; a SoundServer, for the scenario that listens
 
     def __enter__(self):
         # What the servers start in turn (the accessibility bus and its registry) comes to this
         # process when they end, so that it is collected here and nothing is left running.
         ctypes.CDLL("libc.so.6").prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
         try:
-            self._start_server()
-            self._start_accessibility_bus()
-            self._start_window_manager()
+            self._start()
         except BaseException:
-            self.__exit__(None, None, None)
+            self.__exit__()
             raise
         return self
 
@@ -123,112 +106,89 @@ class XSession:
                 except subprocess.TimeoutExpired:
                     proc.kill()
                     proc.wait()
-        self._collect_descendants()
+        # The helpers of the servers end when their servers have ended.
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            try:
+                if os.waitpid(-1, os.WNOHANG)[0] == 0:
+                    time.sleep(0.05)
+            except ChildProcessError:
+                break
+        else:
+            print("warning: processes started for the test still run", file=sys.stderr)
         for log in self._logs:
             log.close()
         shutil.rmtree(self.work, ignore_errors=True)
-        return False
 
-    @staticmethod
-    def _collect_descendants(timeout=10):
-        """Waits for the helpers of the servers, which end when their servers have ended."""
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                pid, _ = os.waitpid(-1, os.WNOHANG)
-            except ChildProcessError:
-                return
-            if pid == 0:
-                time.sleep(0.05)
-        print(f"warning: processes started for the test still run {timeout} s after its end",
-              file=sys.stderr)
-
-    def spawn(self, argv, log_name, **kwargs):
+    def spawn(self, argv, log_name, ready_line=False, **kwargs):
+        """Starts a process logging into the work folder. With ready_line, "{fd}" in argv names
+        a pipe on which the process writes one line when it is ready; that line is returned."""
         log = open(os.path.join(self.work, log_name), "wb")
         self._logs.append(log)
+        read_end, write_end = os.pipe() if ready_line else (None, None)
+        if ready_line:
+            argv = [arg.replace("{fd}", str(write_end)) for arg in argv]
+            kwargs["pass_fds"] = (write_end,)
         proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
                                 stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
         self.procs.append(proc)
-        return proc
-
-    def _start_ready(self, argv, log_name, what):
-        """Starts a server that writes one line to a descriptor when it is ready; returns it."""
-        read_end, write_end = os.pipe()
-        proc = self.spawn([arg.replace("{fd}", str(write_end)) for arg in argv], log_name,
-                          pass_fds=(write_end,), env=self.env)
+        if not ready_line:
+            return proc
         os.close(write_end)
-        line = b""
-        deadline = time.monotonic() + 30
+        line, deadline = b"", time.monotonic() + 30
         try:
             while not line.endswith(b"\n"):
-                ready, _, _ = select.select([read_end], [], [], 0.5)
-                if ready:
-                    chunk = os.read(read_end, 256)
-                    line += chunk
-                    if chunk:
-                        continue
-                if time.monotonic() > deadline or proc.poll() is not None:
-                    raise Failure(f"{what} did not start: " + self.log(log_name))
+                chunk = os.read(read_end, 256) if select.select([read_end], [], [], 0.5)[0] else b""
+                line += chunk
+                check(chunk or (time.monotonic() < deadline and proc.poll() is None),
+                      f"{argv[0]} did not start: " + self.log(log_name))
         finally:
             os.close(read_end)
         return line.decode().strip()
 
-    def _start_server(self):
+    def _start(self):
         # -displayfd: the server takes the first free display and writes its number when it is
         # ready for clients, so parallel test runs never clash. -noreset: the accessibility bus
         # looks at the display and leaves before the window manager comes; a server that resets
         # when its last client leaves would turn the window manager away meanwhile.
-        number = self._start_ready(["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0",
-                                    f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"],
-                                   "xvfb.log", "Xvfb")
-        self.display = ":" + number
-        runtime = os.path.join(self.work, "runtime")
+        self.display = ":" + self.spawn(
+            ["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0",
+             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"], "xvfb.log", True)
+        runtime, stubs = os.path.join(self.work, "runtime"), os.path.join(self.work, "bin")
         os.mkdir(runtime, 0o700)
         # The program finds no desktop application for any document (a silent xdg-mime comes
         # first on its PATH): it shows them in its own windows, never in the host's viewers.
-        stubs = os.path.join(self.work, "bin")
         os.mkdir(stubs)
         with open(os.path.join(stubs, "xdg-mime"), "w") as stub:
             stub.write("#!/bin/sh\nexit 0\n")
         os.chmod(os.path.join(stubs, "xdg-mime"), 0o755)
-        # No sound server unless a scenario starts one: a socket that does not exist keeps the
-        # program silent and stops the sound library from starting a server of its own.
+        # A D-Bus session of its own with the accessibility bus on it (accessible.py reads the
+        # program's windows there, though no screen reader runs). No sound server unless a
+        # scenario starts one: a socket that does not exist keeps the program silent and stops
+        # the sound library from starting a server of its own.
+        bus = "unix:path=" + os.path.join(self.work, "session-bus")
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime, HOME=self.work,
                         PATH=stubs + os.pathsep + os.environ.get("PATH", os.defpath),
-                        PULSE_SERVER="unix:" + os.path.join(self.work, "no-sound-server"))
+                        PULSE_SERVER="unix:" + os.path.join(self.work, "no-sound-server"),
+                        DBUS_SESSION_BUS_ADDRESS=bus, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         for name in ("WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
-                     "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY"):
+                     "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY",
+                     "AT_SPI_BUS_ADDRESS"):
             self.env.pop(name, None)
         # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program itself keeps
         # the locale it was given.
         self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
-
-    def _start_accessibility_bus(self):
-        """A D-Bus session of its own with the accessibility bus on it, so that the tests can
-        read the program's windows (accessible.py); the program exposes them even though no
-        screen reader runs."""
-        address = "unix:path=" + os.path.join(self.work, "session-bus")
-        self._start_ready(["dbus-daemon", "--session", "--nofork", "--address=" + address,
-                           "--print-address={fd}"], "dbus.log", "The D-Bus session")
-        self.env.update(DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.env.pop("AT_SPI_BUS_ADDRESS", None)
-        self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
+        self.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus,
+                    "--print-address={fd}"], "dbus.log", True, env=self.env)
         # Asking for its address starts the accessibility bus (D-Bus activation) and waits for
         # it; it ends with the session.
-        asked = subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--reply-timeout=30000",
-             "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
-            env=self.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=40)
-        if asked.returncode != 0:
-            raise Failure("the accessibility bus did not start: "
-                          + asked.stdout.decode(errors="replace") + self.log("dbus.log"))
-
-    def _start_window_manager(self):
+        self.run(["dbus-send", "--session", "--print-reply", "--reply-timeout=30000",
+                  "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"], timeout=40)
         self.spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
         # openbox owns the screen's window-manager selection once it manages windows.
         poll("openbox to manage the screen",
-             lambda: "Name:" in self.run(["wmctrl", "-m"], check=False), timeout=20)
+             lambda: "Name:" in self.run(["wmctrl", "-m"], check=False))
 
     def start_app(self, argv, cwd):
         self.app = self.spawn(argv, "app.log", env=self.env, cwd=cwd)
@@ -241,8 +201,6 @@ class XSession:
         except OSError:
             return ""
 
-    # --- tools -------------------------------------------------------------------------------
-
     def run(self, argv, check=True, timeout=20):
         proc = subprocess.run(argv, env=self.tool_env, stdout=subprocess.PIPE,
                               stderr=subprocess.PIPE, timeout=timeout)
@@ -251,11 +209,7 @@ class XSession:
         return proc.stdout.decode(errors="replace")
 
     def windows_named(self, title):
-        """Ids of the program's visible windows whose title is exactly title.
-
-        Titles are compared in _NET_WM_NAME, which is UTF-8 whatever the program's locale; in
-        a C locale the program's legacy WM_NAME is not, and xdotool's --name would miss it.
-        """
+        """Ids of the program's visible windows whose title is exactly title."""
         if self.app is None:
             return []
         out = self.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.app.pid)],
@@ -263,23 +217,22 @@ class XSession:
         return [int(w) for w in out.split() if self.window_name(int(w)) == title]
 
     def wait_window(self, title, timeout=30):
-        ids = poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout,
-                   guard=self.guard)
-        return ids[0]
+        return poll(f'a window titled "{title}"', lambda: self.windows_named(title), timeout,
+                    guard=self.guard)[0]
+
+    def wait_window_gone(self, title, timeout=15):
+        poll(f'the window "{title}" to close', lambda: not self.windows_named(title), timeout)
 
     def guard(self, what):
         if self.app is not None and self.app.poll() is not None:
             raise Failure(f"the program ended with status {self.app.returncode} while waiting "
                           f"for {what}")
 
-    def wait_window_gone(self, title, timeout=15):
-        poll(f'the window "{title}" to close', lambda: not self.windows_named(title), timeout)
-
     def window_name(self, window):
-        """The window's title (_NET_WM_NAME) as text, whatever the locale of the test run."""
+        """The window's title, from _NET_WM_NAME: UTF-8 whatever the program's locale (its
+        legacy WM_NAME is not, in a C locale, and xdotool's --name would miss it)."""
         out = subprocess.run(["xprop", "-id", str(window), "-notype", "_NET_WM_NAME"],
-                             env=self.tool_env, stdout=subprocess.PIPE,
-                             timeout=20).stdout
+                             env=self.tool_env, stdout=subprocess.PIPE, timeout=20).stdout
         match = re.search(rb'= "(.*)"\s*$', out, re.S)
         if not match:
             return None
@@ -290,22 +243,20 @@ class XSession:
     def geometry(self, window):
         """(x, y, width, height) of a window's own area on the screen (without frame)."""
         out = self.run(["xwininfo", "-id", str(window)])
-        get = lambda key: int(re.search(key + r":\s*(-?\d+)", out).group(1))
-        return (get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"),
-                get("Height"))
+        return tuple(int(re.search(key + r":\s*(-?\d+)", out).group(1)) for key in (
+            "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
-    def frame_extents(self, window):
-        """(left, right, top, bottom) widths of the frame the window manager drew round it."""
+    def frame(self, window):
+        """(x, y, width, height) of the window with the frame the window manager drew round it."""
+        x, y, w, h = self.geometry(window)
         out = self.run(["xprop", "-id", str(window), "_NET_FRAME_EXTENTS"], check=False)
-        numbers = re.findall(r"\d+", out.split("=", 1)[-1]) if "=" in out else []
-        return tuple(int(n) for n in numbers) if len(numbers) == 4 else (0, 0, 0, 0)
+        extents = [int(n) for n in re.findall(r"\d+", out.split("=", 1)[-1])] if "=" in out else []
+        left, right, top, bottom = extents if len(extents) == 4 else (0, 0, 0, 0)
+        return x - left, y - top, w + left + right, h + top + bottom
 
     def activate(self, window, timeout=15):
-        """Asks the window manager to activate the window until it reports it active.
-
-        A request may be lost while the window is still being mapped, so it is repeated;
-        xdotool's own --sync would wait for ever instead.
-        """
+        """Asks the window manager to activate the window until it reports it active: a request
+        may be lost while the window is being mapped, and xdotool's --sync would wait for ever."""
         def active():
             self.run(["xdotool", "windowactivate", str(window)], check=False)
             time.sleep(0.1)
@@ -313,18 +264,13 @@ class XSession:
 
         poll(f"window {window} to become active", active, timeout, 0.2, guard=self.guard)
 
-    def click(self, window, x, y):
-        """Left click at (x, y) of the window's own area."""
+    def click(self, x, y, button=1, window=None):
+        """A click at (x, y) of the screen, or of the window's own area."""
         # No --sync: it waits for a movement that never comes when the pointer is there already.
-        self.run(["xdotool", "mousemove", "--window", str(window), str(x), str(y)])
+        where = ["--window", str(window)] if window else []
+        self.run(["xdotool", "mousemove", *where, str(x), str(y)])
         time.sleep(0.1)
-        self.run(["xdotool", "click", "1"])
-
-    def click_screen(self, x, y):
-        """Left click at (x, y) of the screen."""
-        self.run(["xdotool", "mousemove", str(x), str(y)])
-        time.sleep(0.1)
-        self.run(["xdotool", "click", "1"])
+        self.run(["xdotool", "click", str(button)])
 
     def set_clipboard(self, text):
         """Offers text as the clipboard, as a program the user copied from does."""
@@ -335,7 +281,7 @@ class XSession:
         self.spawn(["xclip", "-quiet", "-selection", "clipboard", path], "xclip.log",
                    env=self.tool_env)
         poll("the clipboard to hold the text", lambda: self.run(
-            ["xclip", "-o", "-selection", "clipboard"], check=False) == text, 10, 0.1)
+            ["xclip", "-o", "-selection", "clipboard"], check=False) == text, 10)
 
     def key(self, *keys):
         self.run(["xdotool", "key", "--clearmodifiers", *keys])
@@ -344,32 +290,27 @@ class XSession:
         self.run(["xdotool", "type", "--delay", "60", text])
 
     def screenshot(self, name):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                               env=self.tool_env, stdout=subprocess.PIPE,
                               stderr=subprocess.DEVNULL, timeout=30).stdout
-        if not data:
-            data = subprocess.run(
-                "xwd -root -silent | convert xwd:- -depth 8 ppm:-", shell=True, env=self.tool_env,
-                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=30).stdout
-        shot = Screenshot(data)
         # A polling loop takes many pictures; the first one and the latest ones tell the story.
         self.shots.append((name, data))
         if len(self.shots) > 16:
             del self.shots[1]
-        return shot
+        return Screenshot(data)
 
     def keep_artifacts(self, scenario):
-        """Saves every screenshot of this run and the logs for a look after a failure."""
+        """Saves the screenshots of this run and the logs for a look after a failure."""
         folder = os.path.join(self.artifacts, scenario)
         shutil.rmtree(folder, ignore_errors=True)
-        os.makedirs(folder, exist_ok=True)
+        os.makedirs(folder)
         try:
             self.screenshot("at-failure")
         except Exception:  # the server may be gone already
             pass
         for i, (name, data) in enumerate(self.shots):
-            path = os.path.join(folder, f"{i:02d}-{name}.png")
-            subprocess.run(["convert", "ppm:-", path], input=data, check=False)
+            subprocess.run(["convert", "-size", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}", "-depth", "8",
+                            "rgb:-", os.path.join(folder, f"{i:02d}-{name}.png")], input=data)
         for log in ("app.log", "openbox.log", "xvfb.log", "dbus.log"):
             with open(os.path.join(folder, log), "w") as f:
                 f.write(self.log(log))

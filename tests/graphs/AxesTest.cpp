@@ -1,9 +1,12 @@
 #include "graphs/Axes.h"
+#include "graphs/PaneTransform.h"
+#include "graphs/PlotAxes.h"
 #include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using graphs::RecordingSurface;
 using graphs::SurfaceCall;
@@ -29,7 +32,7 @@ Calls tail(const RecordingSurface& s, std::size_t n) {
 TEST(Axes, TrajectoryPaneWithDefaultSpans) {
     RecordingSurface s;
     graphs::drawTrajectoryAxes(s, 0, 1, 2, 0, 0.1, '.');
-    ASSERT_EQ(s.calls().size(), 137u) << s.dump();
+    ASSERT_EQ(s.calls().size(), 137u);
     EXPECT_EQ(Calls(s.calls().begin(), s.calls().begin() + 4),
               (Calls{SurfaceCall::setPenWidth(3), SurfaceCall::line(0, 1, 0, 0, black),
                      SurfaceCall::line(0, 0, 2, 0, black), SurfaceCall::setPenWidth(1)}));
@@ -105,7 +108,7 @@ TEST(Axes, VelocityPanes) {
         RecordingSurface s;
         c.draw(s);
         ASSERT_EQ(s.calls().size(), 136u);
-        EXPECT_EQ(gridRound(s, c.round)[c.index], c.expected) << s.dump();
+        EXPECT_EQ(gridRound(s, c.round)[c.index], c.expected);
     }
     const QString vx_ = QString::fromUtf16(u"Vx, \u043c/c"),
                   vy_ = QString::fromUtf16(u"Vy, \u043c/c");
@@ -121,8 +124,8 @@ TEST(Axes, VelocityPanes) {
         e.draw(s);
         EXPECT_EQ(tail(s, 4),
                   (Calls{SurfaceCall::moveTo(0.05f, e.captionY), SurfaceCall::print(e.caption),
-                         SurfaceCall::moveTo(0.95f, e.timeY), SurfaceCall::print("t, c")}))
-            << s.dump(); // no marker on a velocity pane
+                         SurfaceCall::moveTo(0.95f, e.timeY),
+                         SurfaceCall::print("t, c")})); // no marker on a velocity pane
     }
     RecordingSurface s;
     vy(s);
@@ -130,13 +133,71 @@ TEST(Axes, VelocityPanes) {
     EXPECT_EQ(tail(s, 6)[1], SurfaceCall::line(0, 0, 1, 0, black));
 }
 
-TEST(Axes, RecordedCallsCompareEveryArgument) {
-    // The checks above rely on this: single precision kept, colour and text compared.
-    RecordingSurface s;
-    s.drawPoint(0.25f, 0.07f);
-    s.drawPoint(0.25f, 0.07f, black);
-    EXPECT_FALSE(s.calls()[0] == s.calls()[1]);
-    EXPECT_NE(SurfaceCall::line(0, 1, 0.1f, 0, black).args[2], 0.1);
-    EXPECT_FALSE(SurfaceCall::line(0, 1, 0, 0, black) == SurfaceCall::line(0, 1, 0, 0, green));
-    EXPECT_FALSE(SurfaceCall::print("a") == SurfaceCall::print("b"));
+using graphs::PaneTransform;
+
+TEST(PaneTransform, MapsUserPointsWithYUpwardAndBackAndKeepsASoundSystem) {
+    PaneTransform t;
+    ASSERT_TRUE(t.setRect(0, 2, 1, -4)); // a pane reaching below zero, as the Vy pane does
+    EXPECT_EQ(t.toPixel(0, 2, QSizeF(400, 300)), QPointF(0, 0));
+    EXPECT_EQ(t.toPixel(1, -4, QSizeF(400, 300)), QPointF(400, 300));
+    EXPECT_EQ(t.toPixel(-1, 8, QSizeF(400, 300)), QPointF(-400, -300)); // outside
+    EXPECT_EQ(t.row(0, 600), 200);
+    EXPECT_EQ(t.column(0.25, 200), 50);
+    const QSizeF other(250, 180);
+    for (const QPointF p : {QPointF(0.3, -1.7), QPointF(-3, 9)}) {
+        const QPointF back = t.toUser(t.toPixel(p.x(), p.y(), other), other);
+        EXPECT_NEAR(back.x(), p.x(), 1e-12);
+        EXPECT_NEAR(back.y(), p.y(), 1e-12);
+    }
+    // An interior without pixels has no inverse; it answers with the top-left edge.
+    EXPECT_EQ(t.toUser(QPointF(5, 5), QSizeF(0, 0)), QPointF(0, 2));
+
+    // Spans of zero, not finite or overflowing keep the previous system.
+    const PaneTransform before = t;
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(t.setRect(0, 1, 0, 0));
+    EXPECT_FALSE(t.setRect(0, 0, 2, 0));
+    EXPECT_FALSE(t.setRect(0, inf, 2, 0));
+    EXPECT_FALSE(t.setRect(0, 1, std::numeric_limits<double>::quiet_NaN(), 0));
+    EXPECT_FALSE(t.setRect(-1e308, 1, 1e308, 0));
+    EXPECT_EQ(t, before);
+
+    // Top below bottom turns y downward.
+    ASSERT_TRUE(t.setRect(10, 0, 20, 5));
+    EXPECT_EQ(t.toPixel(15, 4, QSizeF(100, 50)), QPointF(50, 40));
+}
+
+using graphs::SurfaceCall;
+
+TEST(PlotAxes, RoundSteps) {
+    EXPECT_EQ(graphs::roundStep(89.5, 8), 20);
+    EXPECT_EQ(graphs::roundStep(8, 8), 1);
+    EXPECT_DOUBLE_EQ(graphs::roundStep(0.0021, 8), 0.0005);
+    EXPECT_EQ(graphs::roundStep(0, 8), 1);
+}
+
+// The data fits inside the scale with room for the labels, the grid sits at round values
+// inside the data, and labels use the separator given.
+TEST(PlotAxes, ScaleGridAndLabels) {
+    graphs::RecordingSurface s;
+    graphs::PlotFrame frame{7000, 3000, 0.9, 1.3, "ρ, кг/м3", "Дальность полёта, м", 2};
+    const graphs::PlotLayout l = graphs::drawPlotAxes(s, frame, ',');
+    ASSERT_EQ(s.calls().front().op, SurfaceCall::Op::SetScale);
+    EXPECT_EQ(s.calls().front(), SurfaceCall::setScale(l.left, l.top, l.right, l.bottom));
+    EXPECT_LT(l.left, 3000);
+    EXPECT_GT(l.right, 7000);
+    EXPECT_LT(l.bottom, l.yMin);
+    EXPECT_LT(l.yMin, 0.9);
+    EXPECT_GT(l.yMax, 1.3);
+    // Two free lines and the y caption above the data, below the top.
+    EXPECT_GT(l.textLine(1).y() - l.lineHeight, l.yMax + l.lineHeight);
+    EXPECT_LT(l.textLine(0).y(), l.top);
+
+    QStringList labels;
+    for (const SurfaceCall& c : s.calls())
+        if (c.op == SurfaceCall::Op::PrintText)
+            labels << c.text;
+    EXPECT_EQ(labels.join('|').toStdString(),
+              "3000|3500|4000|4500|5000|5500|6000|6500|7000|0,9|1,0|1,1|1,2|1,3|ρ, кг/м3|"
+              "Дальность полёта, м");
 }

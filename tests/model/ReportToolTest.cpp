@@ -1,10 +1,12 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
+#include "cli/StudyReport.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -27,8 +29,18 @@ ToolRun runTool(const std::string& args, const std::string& before = {}) {
     return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, out};
 }
 
+cli::ParsedOptions parse(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> args;
+    for (std::string a; in >> a;)
+        args.push_back(a);
+    return cli::parseOptions(args);
+}
+
 } // namespace
 
+// Numbers with every digit, each with its label text; the texts, steps and ranges of every kind
+// of throw are compared with the window's in WindowAgreesWithReportTest.
 TEST(ReportTool, OutputAndExitCodes) {
     const ToolRun r = runTool("");
     ASSERT_EQ(r.status, 0);
@@ -36,37 +48,79 @@ TEST(ReportTool, OutputAndExitCodes) {
               std::string::npos);
     EXPECT_NE(r.out.find(R"("steps": {"linear": 1106, "quadratic": 1109, "velocity": 1109}})"),
               std::string::npos);
-    // 27 quantities, each with its label text, and numbers that read back to the same double.
-    std::size_t texts = 0;
-    for (std::size_t at = 0; (at = r.out.find("\"text\": ", at)) != std::string::npos; ++at)
-        ++texts;
-    EXPECT_EQ(texts, 27u);
-    const auto at = r.out.find("\"Tmax1\": {\"value\": ");
-    ASSERT_NE(at, std::string::npos);
-    EXPECT_EQ(std::stod(r.out.substr(at + 19)), cli::computeThrow({}).linear().Tmax1);
 
     // A refused value and a flight that never lands print nothing and say so in the exit code.
-    const ToolRun refused = runTool("--rho 900 --rho0 1000");
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_TRUE(refused.out.empty());
-    const ToolRun tooLong = runTool("--d 0.001 --rho 1100 --rho0 1000 --eta 1");
-    EXPECT_EQ(tooLong.status, 3);
-    EXPECT_TRUE(tooLong.out.empty());
-    EXPECT_EQ(runTool("--d 1e13").status, 3);
+    for (const auto& [args, status] : {std::pair{"--rho 900 --rho0 1000", 2},
+                                       {"--d 0.001 --rho 1100 --rho0 1000 --eta 1", 3},
+                                       {"--d 1e13", 3}}) {
+        const ToolRun refused = runTool(args);
+        EXPECT_EQ(refused.status, status) << args;
+        EXPECT_TRUE(refused.out.empty()) << args;
+    }
 
     // A CSV that the disk cannot take (a file size limit stands in for a full disk): status 1
     // and nothing left behind, not even a part of it.
     const std::string folder = testing::TempDir() + "/csv-limit";
     std::filesystem::create_directories(folder);
-    const ToolRun full = runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ");
-    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ").status, 1);
     EXPECT_TRUE(std::filesystem::is_empty(folder));
-}
 
-TEST(ReportTool, BothDensitiesAreReadBeforeEitherIsChecked) {
     // 900 alone is below the default medium's 1000, but not below the medium given with it.
-    const auto p = cli::parseOptions({"--rho", "900", "--rho0", "800"});
+    const auto p = parse("--rho 900 --rho0 800");
     ASSERT_TRUE(p.options) << p.error;
     EXPECT_EQ(p.options->inputs.rho, 900);
     EXPECT_EQ(p.options->inputs.rho0, 800);
+}
+
+TEST(StudyReport, OptionsAreReadOrRefusedAsUsageErrors) {
+    const auto p = parse("--vary eta --from 0 --to 1.5 --count 4 --result Tmax2 --rho 1200");
+    ASSERT_TRUE(p.options) << p.error;
+    const cli::StudyOptions& s = *p.options->study;
+    EXPECT_EQ(s.field, model::Field::eta);
+    EXPECT_EQ(s.to, 1.5);
+    EXPECT_EQ(s.count, 4);
+    EXPECT_EQ(cli::studyColumns(s),
+              (std::vector{model::Quantity::Tmax, model::Quantity::Tmax1, model::Quantity::Tmax2}));
+    EXPECT_EQ(cli::studySpec(s, p.options->inputs).base.rho, 1200);
+    EXPECT_EQ(parse("--vary h0 --from 1 --to 2").options->study->count, 180);
+    EXPECT_EQ(cli::studyColumns(*parse("--vary h0 --from 1 --to 2").options->study).size(), 27u);
+
+    for (const char* bad :
+         {"--vary speed --from 0 --to 1", "--from 0 --to 1", "--vary angle --from 0",
+          "--vary angle --from zero --to 1", "--vary angle --from 0 --to 1 --count 1",
+          "--vary angle --from 0 --to 1 --count 2.5", "--vary angle --from 1 --to 1",
+          "--vary angle --from 0 --to 1 --result Xmax3", "--vary angle --from 0 --to 1e400",
+          "--vary angle --from 0 --to 1 --curves a.csv", "--vary angle --from 0 --to"}) {
+        const auto refused = parse(bad);
+        EXPECT_FALSE(refused.options) << bad;
+        EXPECT_TRUE(refused.usageError) << bad;
+        EXPECT_FALSE(refused.error.empty()) << bad;
+    }
+}
+
+// One row per point; a point without results keeps its row with the value asked for, and is
+// named with its message on stderr.
+TEST(StudyReport, CsvKeepsARowForEveryPoint) {
+    const model::StudySpec spec{model::Field::eta, 0, 0.002, 3, {}};
+    const std::atomic<bool> stop{false};
+    const auto points = model::runStudy(spec, 2, stop);
+    ASSERT_TRUE(points);
+    std::ostringstream csv, skipped;
+    cli::writeStudyCsv(spec, *points,
+                       cli::studyColumns({model::Field::eta, 0, 0.002, 3, model::Quantity::Xmax1}),
+                       csv);
+    cli::writeSkippedPoints(spec, *points, skipped);
+    std::string expected = "eta,Xmax,Xmax1,Xmax2\n0,,,\n0.001";
+    for (const auto q : {model::Quantity::Xmax, model::Quantity::Xmax1, model::Quantity::Xmax2})
+        expected += "," + cli::exactNumber((*points)[1].value(q));
+    EXPECT_EQ(csv.str().substr(0, expected.size()), expected);
+    EXPECT_EQ(skipped.str(), "eta=0: Для вакуума всё и так известно!\n");
+
+    // The tool itself: CSV on stdout with status 0; a bad study prints nothing, status 2.
+    const ToolRun study = runTool("--vary eta --from 0 --to 0.002 --count 3 --result Xmax");
+    EXPECT_EQ(study.status, 0);
+    EXPECT_EQ(study.out, csv.str());
+    const ToolRun bad = runTool("--vary eta --from 0 --to 0.002 --count 1");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.out.empty());
 }

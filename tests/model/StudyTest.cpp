@@ -32,8 +32,6 @@ Inputs viscousExample() {
 } // namespace
 
 TEST(Study, FamiliesHoldOneResultPerModel) {
-    EXPECT_EQ(familyMembers(ResultFamily::range),
-              (std::vector{Quantity::Xmax, Quantity::Xmax1, Quantity::Xmax2}));
     EXPECT_EQ(familyMembers(ResultFamily::terminalSpeed),
               (std::vector{Quantity::Vp1, Quantity::Vp2}));
     for (const FamilyRow& f : familyRows()) {

@@ -26,7 +26,6 @@ public:
         return answer;
     }
     bool choosePrinter(QPrinter& printer) override {
-        ++printRequests;
         if (printTo.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -37,7 +36,6 @@ public:
     QList<Request> requests;
     SaveChoice answer; // the file every save dialog chooses; an empty path cancels
     QString printTo;   // the PDF file the chosen printer writes; empty cancels
-    int printRequests = 0;
 };
 
 } // namespace ui

@@ -3,13 +3,17 @@
 #include "support/RecordingMessageBoxes.h"
 #include "ui/platform/DocumentOpener.h"
 #include "ui/tools/DocumentViewer.h"
+#include "ui/window/AuthorsWindow.h"
 #include "ui/window/MainWindow.h"
+#include "ui/window/ProgramTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
@@ -20,6 +24,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -80,16 +85,11 @@ TEST(MenuCommands, WithoutADesktopApplicationTheProgramShowsTheDocumentItself) {
     DocumentFolder folder({{"spravka.pdf", threePagePdf()},
                            {"uprav.pdf", "%PDF-1.4 damaged"},
                            {"instruction.txt", "\xEF\xBB\xBFКраткая инструкция\nПУСК"}});
-    ui::DesktopDocumentOpener noApplication([](const QString&) { return QString(); },
-                                            [](const QString&) {
-                                                ADD_FAILURE() << "launched";
-                                                return true;
-                                            });
-    ui::MainWindow window;
-    ui::RecordingMessageBoxes boxes;
-    ui::MenuCommands commands(window, noApplication, boxes);
-    const ui::MenuActions& m = window.menuActions();
-    for (QAction* a : {m.mnuFilespravka, m.mnuHelpInstruction, m.mnuHelpUprav, m.mnuFilesHistory})
+    Fixture f;
+    f.opener.desktopOpens = false;
+    ui::MenuCommands& commands = f.commands;
+    for (QAction* a :
+         {f.m.mnuFilespravka, f.m.mnuHelpInstruction, f.m.mnuHelpUprav, f.m.mnuFilesHistory})
         a->trigger();
     ui::DocumentViewer* pdf = commands.viewer("spravka.pdf");
     ui::DocumentViewer* text = commands.viewer("instruction.txt");
@@ -101,8 +101,8 @@ TEST(MenuCommands, WithoutADesktopApplicationTheProgramShowsTheDocumentItself) {
     EXPECT_TRUE(text->textView()->isReadOnly());
     // Damaged: a box names it; missing: nothing at all.
     EXPECT_FALSE(commands.viewer("uprav.pdf") || commands.viewer("history.pdf"));
-    ASSERT_EQ(boxes.boxes.size(), 1);
-    EXPECT_TRUE(boxes.boxes[0].text.contains("uprav.pdf"));
+    ASSERT_EQ(f.boxes.boxes.size(), 1);
+    EXPECT_TRUE(f.boxes.boxes[0].text.contains("uprav.pdf"));
 
     // Pages by number and by the tools, scrolling moves the number, printing takes a range.
     auto* page = pdf->findChild<QSpinBox*>("PageNumber");
@@ -129,40 +129,126 @@ TEST(MenuCommands, WithoutADesktopApplicationTheProgramShowsTheDocumentItself) {
     }
 
     // The same choice brings back the same window; a closed one is gone and comes anew.
-    m.mnuFilespravka->trigger();
+    f.m.mnuFilespravka->trigger();
     EXPECT_EQ(commands.viewer("spravka.pdf"), pdf);
     pdf->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(commands.viewer("spravka.pdf"));
-    m.mnuFilespravka->trigger();
+    f.m.mnuFilespravka->trigger();
     EXPECT_TRUE(commands.viewer("spravka.pdf"));
 }
 
+// Both boxes: lines broken by CR LF, the reserved example domain for the address.
 TEST(MenuCommands, AboutAndRegistrationBoxes) {
     Fixture f;
     f.m.mnuHelpAbout->trigger();
     f.m.mnuHelpAbout2->trigger();
     ASSERT_EQ(f.boxes.boxes.size(), 2);
-    for (const auto& box : f.boxes.boxes) {
+    for (const auto& [box, title, lines] :
+         {std::tuple{f.boxes.boxes[0], "О ПРОГРАММЕ", 11}, {f.boxes.boxes[1], "РЕГИСТРАЦИЯ", 6}}) {
         EXPECT_FALSE(box.question);
-        // Every line break is CR LF.
-        EXPECT_EQ(box.text.count('\n'), box.text.count("\r\n"));
-        EXPECT_EQ(box.text.count('\r'), box.text.count("\r\n"));
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.text.count('\n'), lines - 1);
+        EXPECT_EQ(box.text.count("\r\n"), lines - 1);
+        EXPECT_EQ(box.text.count('\r'), lines - 1);
     }
+    EXPECT_TRUE(f.boxes.boxes[1].text.split("\r\n")[4].contains("example.org"));
+}
 
-    EXPECT_EQ(f.boxes.boxes[0].title, "О ПРОГРАММЕ");
-    const QStringList a = f.boxes.boxes[0].text.split("\r\n");
-    ASSERT_EQ(a.size(), 11);
-    EXPECT_EQ(a[0], "Программа моделирует движение шара в среде вблизи поверхности Земли");
-    EXPECT_EQ(a[1], "с учётом силы Архимеда и сил сопротивления, линейно и квадратично "
-                    "зависящих от скорости.");
-    EXPECT_EQ(a[2], " ");
-    EXPECT_EQ(a[3], "История версий:");
+// The desktop is asked for the file's type; its application starts only when there is one, and
+// a start that fails counts as not opened.
+TEST(DesktopDocumentOpener, LaunchesOnlyWhatTheDesktopHasAnApplicationFor) {
+    QStringList asked, launched;
+    QString application;
+    bool starts = true;
+    ui::DesktopDocumentOpener opener(
+        [&](const QString& type) { return asked << type, application; },
+        [&](const QString& path) { return launched << path, starts; });
+    EXPECT_FALSE(opener.openDocument("spravka.pdf"));
+    application = "viewer.desktop";
+    EXPECT_TRUE(opener.openDocument("instruction.txt"));
+    starts = false;
+    EXPECT_FALSE(opener.openDocument("uprav.pdf"));
+    EXPECT_EQ(asked, QStringList({"application/pdf", "text/plain", "application/pdf"}));
+    EXPECT_EQ(launched, QStringList({QDir::current().absoluteFilePath("instruction.txt"),
+                                     QDir::current().absoluteFilePath("uprav.pdf")}));
 
-    EXPECT_EQ(f.boxes.boxes[1].title, "РЕГИСТРАЦИЯ");
-    const QStringList r = f.boxes.boxes[1].text.split("\r\n");
-    ASSERT_EQ(r.size(), 6);
-    for (const QString& line : r)
-        EXPECT_FALSE(line.trimmed().isEmpty());
-    EXPECT_TRUE(r[4].contains("example.org")); // the reserved example domain
+    // The real query, through a stand-in xdg-mime on PATH and without any.
+    QTemporaryDir bin, empty;
+    QFile script(bin.filePath("xdg-mime"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(
+        "#!/bin/sh\n[ \"$*\" = 'query default application/pdf' ] && echo ' pdf.desktop'\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit());
+    EXPECT_EQ(ui::DesktopDocumentOpener::desktopApplication("application/pdf"), "pdf.desktop");
+    EXPECT_EQ(ui::DesktopDocumentOpener::desktopApplication("text/plain"), "");
+    qputenv("PATH", empty.path().toLocal8Bit());
+    EXPECT_EQ(ui::DesktopDocumentOpener::desktopApplication("application/pdf"), "");
+    qputenv("PATH", path);
+}
+
+using ui::AuthorsWindow;
+
+// One window, not modal, rewritten and centred over the main window on every choice; closing
+// destroys it and the next choice makes a new one. (That it outlives the main window: the
+// real-window tests.)
+TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
+    Fixture f;
+    ui::MainWindow& window = f.window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto authors = [&] {
+        window.menuActions().mnuHelpAvtors->trigger();
+        return f.commands.authorsWindow();
+    };
+    const auto centred = [&](const AuthorsWindow& form) {
+        const QRect m = window.frameGeometry(), f = form.frameGeometry();
+        return f.topLeft() == QPoint(m.left() + (m.width() - f.width()) / 2,
+                                     m.top() + (m.height() - f.height()) / 2);
+    };
+    const auto windows = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            n += qobject_cast<AuthorsWindow*>(w) != nullptr;
+        return n;
+    };
+    window.move(40, 30);
+    AuthorsWindow* form2 = authors();
+    ASSERT_NE(form2, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form2));
+    EXPECT_EQ(form2->size(), QSize(222, 297));
+    EXPECT_EQ(form2->findChild<QLabel*>("Image1")->geometry(), QRect(32, 8, 150, 180));
+    EXPECT_EQ(form2->findChild<QLabel*>("Label1")->geometry(), QRect(8, 200, 209, 81));
+    EXPECT_FALSE(form2->findChild<QLabel*>("Image1")->pixmap().isNull());
+    EXPECT_FALSE(form2->isModal()); // (its title and size on screen: the real-window tests)
+    EXPECT_TRUE(centred(*form2));
+    // Five lines padded to 36 characters, then the address.
+    const QStringList lines = form2->authorsText().split("\r\n");
+    ASSERT_EQ(lines.size(), 6);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(lines[i].size(), 36) << i;
+        EXPECT_FALSE(lines[i].trimmed().isEmpty()) << i;
+    }
+    EXPECT_TRUE(lines[5].contains("@example.org") && !lines[5].endsWith(' '));
+
+    // Moved away and scribbled on, it comes back over the middle with its text, still one.
+    form2->move(0, 0);
+    form2->setAuthorsText(QStringLiteral("Label1"));
+    window.move(120, 90);
+    EXPECT_EQ(authors(), form2);
+    EXPECT_EQ(windows(), 1);
+    EXPECT_TRUE(centred(*form2));
+    EXPECT_EQ(form2->authorsText(), ui::ProgramTexts::authorsText());
+
+    form2->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(f.commands.authorsWindow(), nullptr);
+    EXPECT_EQ(windows(), 0);
+    ASSERT_NE(authors(), nullptr);
+    EXPECT_EQ(windows(), 1);
+    f.commands.authorsWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

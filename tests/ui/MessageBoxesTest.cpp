@@ -1,10 +1,18 @@
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/RussianTranslations.h"
+#include "ui/platform/Tone.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -20,7 +28,7 @@ void answerNextBox(const QString& press) {
                            box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"};
         QStringList buttons;
         for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
+            buttons << b->text().remove('&');
         buttons.sort();
         seen << buttons;
         for (QAbstractButton* b : box->buttons())
@@ -31,7 +39,9 @@ void answerNextBox(const QString& press) {
 
 } // namespace
 
-TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtons) {
+// The boxes are modal, without an icon, and speak Russian without Qt's translations; with them,
+// Qt's own menus (a field's context menu) speak Russian too, whatever the system's language.
+TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtonsInRussian) {
     ui::DialogMessageBoxes boxes;
     answerNextBox("Нет");
     EXPECT_FALSE(boxes.confirm("Вы абсолютно уверены?", "На Выход"));
@@ -41,4 +51,31 @@ TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtons) {
     answerNextBox("OK");
     boxes.inform("Уже упало!!!", "Ошибка");
     EXPECT_EQ(seen, (QStringList{"Ошибка", "Уже упало!!!", "no icon", "OK"}));
+
+    ASSERT_TRUE(ui::installRussianTranslations(*qApp));
+    QLineEdit field;
+    std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items.append(a->text().remove('&').section('\t', 0, 0));
+    EXPECT_TRUE(items.contains("Вставить")) << items.join(", ").toStdString();
+}
+
+// Without an audio output the program stays silent and keeps the tone's timing: the blocking
+// tone still lasts its length, the other one still reports it.
+TEST(AudioTone, WithoutOutputSilentWithTheSameTiming) {
+    ui::AudioTone tone{QAudioDevice()};
+    EXPECT_FALSE(tone.hasOutput());
+
+    QElapsedTimer clock;
+    clock.start();
+    tone.BeepTone(25);
+    const qint64 blocked = clock.restart();
+    EXPECT_GE(blocked, 300);
+    EXPECT_LT(blocked, 1000);
+
+    EXPECT_EQ(tone.startBeepTone(50), 600);
+    EXPECT_EQ(tone.startBeepTone(0), 0);
+    tone.BeepTone(0);
+    EXPECT_LT(clock.elapsed(), 100);
 }

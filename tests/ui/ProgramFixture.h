@@ -4,8 +4,8 @@
 #include "support/RecordingDocumentOpener.h"
 #include "support/RecordingExportDialogs.h"
 #include "support/RecordingMessageBoxes.h"
+#include "support/RecordingSurface.h"
 #include "support/SilentTone.h"
-#include "support/TeeSurface.h"
 #include "ui/Program.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/window/InputField.h"
@@ -21,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 
 // Readable failures: texts as UTF-8, not as lists of bytes.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -34,16 +33,15 @@ using graphs::SurfaceCall;
 using model::Field;
 using model::Quantity;
 using ui::Graph;
+using Op = SurfaceCall::Op;
 
 // The whole program, loaded and shown, with boxes answered from a record, no sound, nothing
-// launched, and panes drawn through recording tees; the animation ticks as fast as the loop runs.
+// launched, and panes drawn through recording surfaces; the animation ticks as fast as the loop
+// runs.
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
-        for (int n = 0; n < 3; ++n)
-            tees[n] = std::make_unique<TeeSurface>(window.pane(graphs[n]));
-        run.setSurfaces(tees[0].get(), tees[1].get(), tees[2].get());
+        run.setSurfaces(&drawn[0], &drawn[1], &drawn[2]);
         run.setDecimalSeparator('.');
         run.setTickInterval(0);
         program.start();
@@ -52,15 +50,13 @@ protected:
     }
 
     // Calls on Picture1 … Picture3 (n = 1 … 3) since the last forgetDrawing().
-    const std::vector<SurfaceCall>& calls(int pane) const { return tees[pane - 1]->record.calls(); }
+    const std::vector<SurfaceCall>& calls(int pane) const { return drawn[pane - 1].calls(); }
     void forgetDrawing() {
-        for (auto& t : tees)
-            t->record.forget();
+        for (auto& d : drawn)
+            d.forget();
     }
-
     QString text(Quantity q) const { return window.result(q)->text(); }
     ui::InputField* field(Field f) const { return window.field(f); }
-
     void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
     // Lets the flight run until it has made the given number of ticks, or with no number until
     // it and its landing have run out.
@@ -72,6 +68,13 @@ protected:
         return !run.busy();
     }
     void flyUntilTick(int n) { finish(10000, n); }
+    // The animation finished at once, to the landing.
+    void runToLanding() {
+        run.setGroupsPerTick(0);
+        clickRun();
+        ASSERT_TRUE(finish());
+        QCoreApplication::processEvents();
+    }
     // Replaces a field's whole text in one change, as a paste over a selection does.
     void paste(Field f, const QString& text) {
         field(f)->selectAll();
@@ -87,15 +90,15 @@ protected:
     ui::Program program{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     ui::MainWindow& window = program.window();
     ui::ThrowController& run = program.controller();
-    std::unique_ptr<TeeSurface> tees[3];
+    graphs::RecordingSurface drawn[3]{graphs::RecordingSurface(window.pane(Graph::trajectory)),
+                                      graphs::RecordingSurface(window.pane(Graph::vx)),
+                                      graphs::RecordingSurface(window.pane(Graph::vy))};
 };
 
-inline int count(const std::vector<SurfaceCall>& calls, SurfaceCall::Op op,
-                 const QColor& colour = QColor()) {
+inline int count(const std::vector<SurfaceCall>& calls, Op op, const QColor& colour = QColor()) {
     int n = 0;
     for (const SurfaceCall& c : calls)
-        if (c.op == op && (!colour.isValid() || c.colour == colour))
-            ++n;
+        n += c.op == op && (!colour.isValid() || c.colour == colour);
     return n;
 }
 

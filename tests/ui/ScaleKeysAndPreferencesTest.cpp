@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "model/InputFields.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/Presets.h"
@@ -10,6 +11,10 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 using namespace testing_ui;
 
@@ -49,21 +54,15 @@ TEST(InterfaceScale, DoublesEveryPlaceAndFontAndKeepsEveryControlVisible) {
 
 class Keys : public ProgramFixture {};
 
-// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter in a field commits it, then runs; pausing
-// holds the flight, which then lands with the same figures at any speed.
-TEST_F(Keys, RunGraphsPauseAndSpeeds) {
+// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter in a field commits it, then runs; the flight
+// lands with the same figures at any speed, in as many ticks as its pace gives. (Pausing: the
+// real-window lesson.)
+TEST_F(Keys, RunGraphsAndSpeeds) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F5);
-    EXPECT_TRUE(run.busy());
-    run.setPaused(true);
-    const int ticks = run.flight().ticks();
-    QTest::qWait(100);
-    EXPECT_EQ(run.flight().ticks(), ticks);
-    run.setPaused(false);
-    ASSERT_TRUE(finish());
+    ASSERT_TRUE(run.busy() && finish());
     const QString landed = text(Quantity::VyEnd2);
-    EXPECT_EQ(landed, "Vy2(y=0)= -3.113 м/c");
     QTest::keyClick(&window, Qt::Key_2, Qt::AltModifier);
     EXPECT_TRUE(window.pane(Graph::vx)->isVisible());
 
@@ -79,8 +78,6 @@ TEST_F(Keys, RunGraphsPauseAndSpeeds) {
         const int groups = ui::paceFor(s.factor).groupsPerTick;
         EXPECT_EQ(run.flight().ticks(), groups ? 1 + (110 + groups - 1) / groups : 1) << s.text;
     }
-    // A screen reader reads a result as its name and value.
-    EXPECT_EQ(window.result(Quantity::Tmax)->accessibleName(), "Время полёта в вакууме: 0.507 c");
 }
 
 TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
@@ -109,14 +106,11 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
     EXPECT_FALSE(store.save(chosen));
 }
 
-// The presets menus list the table's entries; a choice is written like a paste, so the fields'
-// checks run (a cork cannot sink in water), and the menus mark what the inputs match.
+// A preset is written like a paste, so the fields' checks run (a cork cannot sink in water), and
+// the menus mark what the inputs match.
 TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
     const ui::Presets& table = ui::Presets::builtIn();
     QMenu* materials = program.presets().materialsMenu();
-    ASSERT_EQ(materials->actions().size(), qsizetype(table.materials().size()));
-    for (std::size_t i = 0; i < table.materials().size(); ++i)
-        EXPECT_EQ(materials->actions()[int(i)]->text(), table.materials()[i].name);
     auto named = [](const std::vector<ui::Preset>& list, const char* name) {
         return *std::find_if(list.begin(), list.end(),
                              [&](const ui::Preset& p) { return p.name.startsWith(name); });
@@ -134,4 +128,106 @@ TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
     program.presets().choose(named(table.materials(), "сталь"));
     emit materials->aboutToShow();
     EXPECT_TRUE(materials->actions().front()->isChecked());
+}
+
+namespace {
+
+using ui::Preset;
+using ui::Presets;
+
+// Lists compare as joined text, which a failure prints readably.
+std::string joined(const QStringList& list) {
+    return list.join(u", ").toStdString();
+}
+
+std::string names(const std::vector<Preset>& presets) {
+    QStringList list;
+    for (const Preset& p : presets)
+        list.append(p.name);
+    return joined(list);
+}
+
+// Writes text into the field as a paste does and returns the messages it raised.
+std::string paste(model::Field f, const QString& text, model::Inputs& in) {
+    QStringList messages;
+    for (const auto& r : model::settleField(f, text.toStdString(), in).rejections)
+        messages.append(QString::fromStdString(r.message));
+    return joined(messages);
+}
+
+} // namespace
+
+TEST(Presets, BuiltInTableHoldsTheMenuPresetsInSiUnits) {
+    const Presets& table = Presets::builtIn();
+    EXPECT_EQ(joined(table.problems()), "");
+    EXPECT_EQ(table.materials().size(), 10u);
+    EXPECT_EQ(table.media().size(), 8u);
+    // Bounds that a slip into g/cm³ or mPa·s would leave.
+    for (const Preset& p : table.materials())
+        EXPECT_TRUE(p.density >= 100 && p.density <= 23000) << p.name.toStdString();
+    for (const Preset& p : table.media())
+        EXPECT_TRUE(p.density >= 0.5 && p.density <= 2000 && *p.viscosity >= 1e-6 &&
+                    *p.viscosity <= 10)
+            << p.name.toStdString();
+}
+
+TEST(Presets, PastedIntoTheFieldsTheyPassTheChecksExceptBallsThatFloat) {
+    const Presets& table = Presets::builtIn();
+    // Every medium is accepted under the default steel ball and then marked; each ball in it is
+    // either accepted and marked or refused as floating.
+    std::map<std::string, std::string> floating;
+    for (const Preset& medium : table.media())
+        for (const Preset& material : table.materials()) {
+            model::Inputs in;
+            EXPECT_EQ(paste(model::Field::rho0, medium.densityText(), in) +
+                          paste(model::Field::eta, medium.viscosityText(), in),
+                      "");
+            const std::string messages = paste(model::Field::rho, material.densityText(), in);
+            EXPECT_EQ(table.matchingMedium(in.rho0, in.eta), &medium);
+            if (messages.empty()) {
+                EXPECT_EQ(table.matchingMaterial(in.rho), &material);
+            } else {
+                EXPECT_EQ(messages, "Всплывание не моделируется!");
+                std::string& list = floating[material.name.toStdString()];
+                list += (list.empty() ? "" : ", ") + medium.name.toStdString();
+            }
+        }
+    const std::string water = "вода 4 °C, вода 20 °C, морская вода 20 °C";
+    const std::string heavyOils = "касторовое масло 20 °C, глицерин 20 °C";
+    const std::string liquids = water + ", машинное масло 20 °C, " + heavyOils;
+    EXPECT_EQ(floating, (std::map<std::string, std::string>{
+                            {"лёд", water + ", " + heavyOils}, // 917 kg/m³ sinks in oil of 900
+                            {"дуб", liquids},
+                            {"пробка", liquids}}));
+}
+
+TEST(Presets, MarksAfterTheFieldsRoundingAndLeavesOutBadRows) {
+    const Presets& table = Presets::builtIn();
+    EXPECT_EQ(table.matchingMaterial(7800.049)->name, "сталь");
+    EXPECT_EQ(table.matchingMaterial(7800.05), nullptr);                // the field shows 7800.1
+    EXPECT_EQ(table.matchingMedium(1000, 0.001567)->name, "вода 4 °C"); // 999.97 shows 1000.0
+    EXPECT_EQ(table.matchingMedium(1000, 0.001006), nullptr); // the program's start values
+
+    const Presets parsed = Presets::parse(u"# comment\r\n"
+                                          "kind\tname\tdensity\tviscosity\tsource\r\n"
+                                          "material\tсталь\t7800\t\tкнига\r\n"
+                                          "\n"
+                                          "material\tмедь\t8960\tкнига\n"
+                                          "metal\tцинк\t7130\t\tкнига\n"
+                                          "material\tсталь\t7850\t\tкнига\n"
+                                          "material\tчугун\t7.2e3\t\tкнига\n"
+                                          "material\tлёд\t917\t0.1\tкнига\n"
+                                          "medium\tводород\t0.084\t0.0000088\tкнига\n"
+                                          "medium\tгаз\t1.3\t0.00000004\tкнига\n"
+                                          "medium\tвоздух\t1.2929\t0.0000172\tкнига\n"
+                                          "medium\tвоздух сухой\t1.3\t0.0000172\tкнига\n"
+                                          "medium\tвода\t998.2\t0.001002\t");
+    EXPECT_EQ(names(parsed.materials()), "сталь");
+    EXPECT_EQ(names(parsed.media()), "воздух");
+    QStringList lines;
+    for (const QString& problem : parsed.problems())
+        lines.append(problem.section(u':', 0, 0));
+    EXPECT_EQ(joined(lines), "line 5, line 6, line 7, line 8, line 9, line 10, line 11, "
+                             "line 13, line 14")
+        << joined(parsed.problems());
 }

@@ -1,59 +1,64 @@
 #include "ProgramFixture.h"
 
-#include <QRadioButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QScrollBar>
 #include <QSignalSpy>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace testing_ui;
-using Op = SurfaceCall::Op;
 
 namespace {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-// The quadratic-drag column as one line.
-QString quadraticColumn(const ui::MainWindow& window) {
+// The result labels from one quantity to another (both included) as one line, in the window
+// and as the model writes them.
+QString labels(const ui::MainWindow& w, Quantity from, Quantity to) {
     QString line;
-    for (int q = int(Quantity::Tp2); q <= int(Quantity::VyEnd2); ++q)
-        line += window.result(Quantity(q))->text() + ';';
+    for (int q = int(from); q <= int(to); ++q)
+        line += w.result(Quantity(q))->text() + ';';
     return line;
 }
-
+QString labels(const model::Throw& t, Quantity from, Quantity to) {
+    QString line;
+    for (int q = int(from); q <= int(to); ++q)
+        line += QString::fromStdString(t.text(Quantity(q))) + ';';
+    return line;
+}
 const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(y=0)= ;";
+
+// Red pieces drawn on a pane since its last clear.
+int piecesSinceClear(const std::vector<SurfaceCall>& calls) {
+    int n = 0;
+    for (const SurfaceCall& c : calls)
+        n = c.op == Op::Clear ? 0 : n + (c.op == Op::DrawLineTo && c.colour == red);
+    return n;
+}
 
 } // namespace
 
 using Controller = ProgramFixture;
 
-TEST_F(Controller, StartState) {
-    const char* const texts[] = {"0.500",  "3.000",  "30.00",    "0.4000",
-                                 "7800.0", "1000.0", "0.0010060"};
+// At start and after every input the trajectory pane is drawn anew: clear, scale, axes ending
+// with the ball marker at the start, then vacuum and linear drag, each a top line and a curve
+// from a thick dot; the velocity panes stay empty and the red column bare until ПУСК.
+TEST_F(Controller, StartStateAndTheTrajectoryPaneDrawnInOrder) {
+    QStringList fields;
     for (const Field f : model::allFields)
-        EXPECT_EQ(field(f)->text(), texts[int(f)]);
-    EXPECT_EQ(window.hScroll()->value(), 100);
-    EXPECT_EQ(window.vScroll()->value(), 100);
-
-    EXPECT_EQ(text(Quantity::a_max), "a_max=  34.669 град");
-    EXPECT_EQ(text(Quantity::m), "m= 2.614E+02 кг");
-    EXPECT_EQ(text(Quantity::Vp2), "Vp2= 8.437 м/с");
-    EXPECT_EQ(text(Quantity::VyEnd1), "Vy1(y=0)= -3.293 м/c");
-    EXPECT_EQ(quadraticColumn(window), bareColumn);
-
-    // The trajectory pane holds vacuum and linear drag only; the velocity panes nothing.
-    EXPECT_GE(run.shortRecomputes(), 1);
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, black), 660);
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, blue), 1106);
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 0);
-    EXPECT_TRUE(calls(2).empty());
-    EXPECT_TRUE(calls(3).empty());
-    EXPECT_TRUE(boxes.boxes.isEmpty());
+        fields << field(f)->text();
+    EXPECT_EQ(fields.join(' '), "0.500 3.000 30.00 0.4000 7800.0 1000.0 0.0010060");
+    EXPECT_EQ(window.hScroll()->value() + window.vScroll()->value(), 200);
+    const model::Throw& t = *run.currentThrow();
+    EXPECT_EQ(labels(window, Quantity::a_max, Quantity::VyEnd1),
+              labels(t, Quantity::a_max, Quantity::VyEnd1));
+    EXPECT_EQ(labels(window, Quantity::Tp2, Quantity::VyEnd2), bareColumn);
+    EXPECT_TRUE(calls(2).empty() && calls(3).empty() && boxes.boxes.isEmpty());
     EXPECT_EQ(tone.blocking + tone.started, 0);
-}
+    const std::vector<SurfaceCall> atStart = calls(1);
 
-TEST_F(Controller, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
     // Command1, were it visible, acts like a change of size: the layout only.
     forgetDrawing();
     window.command1()->show();
@@ -61,12 +66,8 @@ TEST_F(Controller, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
     EXPECT_FALSE(window.command1()->isVisible());
     EXPECT_TRUE(calls(1).empty());
 
-    // An input recomputes the trajectory pane.
     paste(Field::h0, "0.5");
-    // Clear, scale, axes ending with the ball marker at the start, then vacuum and linear drag:
-    // the top line, then the curve from a thick start dot.
-    const model::Throw& t = *run.currentThrow();
-    const model::ClosedForm& cf = t.closed();
+    const model::ClosedForm& cf = run.currentThrow()->closed(); // a new throw, alike
     std::vector<SurfaceCall> expected;
     const auto curve = [&](double xp, double ymax, const QColor& colour, const auto& points) {
         expected.insert(expected.end(),
@@ -75,88 +76,77 @@ TEST_F(Controller, ShortRecomputeDrawsTheTrajectoryPaneInOrder) {
         for (const model::PanePoint& p : points)
             expected.push_back(SurfaceCall::lineTo(p.x, p.y, colour));
     };
-    curve(cf.Xp, cf.Ymax, black, t.vacuum().points);
-    curve(cf.Xp1, cf.Ymax1, blue, t.linearPath());
-
-    const auto& c = calls(1);
-    ASSERT_GE(c.size(), 2u);
-    EXPECT_EQ(c[0], SurfaceCall::clear());
-    EXPECT_EQ(c[1], SurfaceCall::setScale(0, 1, 2, 0));
-    // The axes end by centring the ball marker.
-    const auto marker = [](const SurfaceCall& s) { return s.op == Op::PlaceMarker; };
-    const std::size_t first = std::find_if(c.begin(), c.end(), marker) - c.begin() + 1;
-    EXPECT_EQ(c[first - 1], SurfaceCall::marker(0, 0.5));
-    ASSERT_EQ(c.size() - first, expected.size());
-    for (std::size_t k = 0; k < expected.size(); ++k)
-        ASSERT_EQ(c[first + k], expected[k]) << k;
+    curve(cf.Xp, cf.Ymax, black, run.currentThrow()->vacuum().points);
+    curve(cf.Xp1, cf.Ymax1, blue, run.currentThrow()->linearPath());
+    for (const auto* c : {&atStart, &calls(1)}) {
+        auto from = c->end(); // just after the last clear
+        while (from != c->begin() && from[-1] != SurfaceCall::clear())
+            --from;
+        ASSERT_TRUE(from != c->begin() && from != c->end());
+        EXPECT_EQ(*from, SurfaceCall::setScale(0, 1, 2, 0));
+        const auto marker = std::find(from, c->end(), SurfaceCall::marker(0, 0.5));
+        ASSERT_NE(marker, c->end());
+        EXPECT_EQ(std::vector(marker + 1, c->end()), expected);
+    }
 }
 
-TEST_F(Controller, FullRunWithTheDefaultsThenAResize) {
+TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar) {
     QSignalSpy finished(&run, &ui::ThrowController::runFinished);
     forgetDrawing();
     clickRun();
+    flyUntilTick(30);
+    ASSERT_TRUE(run.busy());
+    // Another graph only switches panes: nothing is cleared, the flight goes on drawing.
+    const std::size_t beforeSwitch = calls(1).size();
+    QTest::mouseClick(window.option(Graph::vx), Qt::LeftButton, {}, QPoint(6, 7));
+    EXPECT_TRUE(window.pane(Graph::vx)->isVisible());
+    EXPECT_FALSE(window.pane(Graph::trajectory)->isVisible());
+    EXPECT_FALSE(window.hScroll()->isVisible() || window.vScroll()->isVisible());
     ASSERT_TRUE(finish());
     EXPECT_EQ(finished.count(), 1);
+    EXPECT_TRUE(window.pane(Graph::vx)->isVisible()); // the run does not take the choice back
+    EXPECT_EQ(tone.started, 1); // the landing tone (its length: the real-window sound test)
 
-    EXPECT_EQ(quadraticColumn(window),
-              "Tp2= 0.171 c;Xp2= 0.431 м;Ymax2= 0.627 м;Tmax2= 0.562 c;"
-              "Xmax2=  1.335 м;Vx2(y=0)=  2.144 м/c;Vy2(y=0)= -3.113 м/c;");
-    EXPECT_EQ(tone.started, 1);
-    EXPECT_EQ(tone.lastN, 50);
-    EXPECT_TRUE(boxes.boxes.isEmpty());
-
-    // Trajectory pane: red start dot, the top marker at the step after the top, 110 pieces, each
-    // after the ball marker has moved to its end.
+    // Trajectory pane: red start dot, the top marker at the step after the top, 110 pieces,
+    // each after the ball marker has moved to its end.
     const auto& c = calls(1);
+    EXPECT_EQ(count({c.begin() + beforeSwitch, c.end()}, Op::Clear), 0);
     EXPECT_EQ(count(c, Op::DrawLineTo, red), 110);
     EXPECT_EQ(count(c, Op::PlaceMarker), 1 + 110);
-    std::size_t dot = 0;
-    while (dot < c.size() && !(c[dot].op == Op::DrawPointColour && c[dot].colour == red))
-        ++dot;
-    ASSERT_LT(dot, c.size());
-    EXPECT_EQ(c[dot], SurfaceCall::point(0, 0.5f, red));
-    std::size_t apex = 0;
-    for (std::size_t i = dot; i < c.size(); ++i) {
-        if (c[i].op == Op::DrawLineTo) {
-            ASSERT_EQ(c[i - 1].op, Op::PlaceMarker);
-            EXPECT_FLOAT_EQ(float(c[i - 1].args[0]), float(c[i].args[0]));
+    const auto dot = std::find(c.begin(), c.end(), SurfaceCall::point(0, 0.5f, red));
+    ASSERT_NE(dot, c.end());
+    auto apex = c.end();
+    for (auto i = dot; i != c.end(); ++i) {
+        if (i->op == Op::DrawLineTo) {
+            ASSERT_EQ(i[-1].op, Op::PlaceMarker);
+            EXPECT_FLOAT_EQ(float(i[-1].args[0]), float(i->args[0]));
         }
-        if (c[i].op == Op::DrawLine && c[i].colour == red)
+        if (i->op == Op::DrawLine && i->colour == red)
             apex = i;
     }
-    ASSERT_GT(apex, dot);
-    EXPECT_EQ(c[apex + 1], SurfaceCall::setPenWidth(3));
-    EXPECT_NEAR(c[apex].args[0], 0.431380, 1e-5);
-    EXPECT_EQ(count({c.begin() + dot, c.begin() + apex}, Op::DrawLineTo), 33); // top at step 337
+    ASSERT_NE(apex, c.end());
+    EXPECT_EQ(apex[1], SurfaceCall::setPenWidth(3));
+    EXPECT_NEAR(apex->args[0], 0.431380, 1e-5);
+    EXPECT_EQ(count({dot, apex}, Op::DrawLineTo), 33); // top at step 337
 
-    // Velocity panes: cleared, scaled, axes, then the six curves.
+    // Velocity panes: cleared, scaled, axes, then the curves.
     for (int n : {2, 3}) {
-        const auto& v = calls(n);
-        ASSERT_GE(v.size(), 2u);
-        EXPECT_EQ(v[0], SurfaceCall::clear());
-        EXPECT_EQ(count(v, Op::DrawLineTo, red), 1109) << n;
-        EXPECT_GE(count(v, Op::DrawLineTo, blue), 1000) << n;
+        ASSERT_GE(calls(n).size(), 2u);
+        EXPECT_EQ(calls(n)[0], SurfaceCall::clear());
+        EXPECT_EQ(count(calls(n), Op::DrawLineTo, red), 1109) << n;
+        EXPECT_GE(count(calls(n), Op::DrawLineTo, blue), 1000) << n;
     }
     EXPECT_EQ(calls(2)[1], SurfaceCall::setScale(0, 3, 1, 0));
     EXPECT_EQ(calls(3)[1], SurfaceCall::setScale(0, 2, 1, -4));
-    const model::ClosedForm& cf = run.currentThrow()->closed();
-    const double vx0 = 3 * std::cos(cf.alpha);
-    EXPECT_NE(std::find(calls(2).begin(), calls(2).end(),
-                        SurfaceCall::line(0, float(vx0), float(cf.Tmax), float(vx0), black)),
-              calls(2).end());
-    const SurfaceCall lastVy = calls(3).back();
-    EXPECT_NEAR(lastVy.args[0], 0.561995, 1e-5);
-    EXPECT_NEAR(lastVy.args[1], -3.113040, 1e-5);
-    EXPECT_GT(window.pane(Graph::vy)->itemCount(), 0u); // the real panes got it too
 
     // A resize after the run keeps every result and drawing; the trajectory graph comes back
     // to the front.
-    const QString landed = quadraticColumn(window);
-    window.option(Graph::vx)->click();
+    const QString landed = labels(window, Quantity::Tp2, Quantity::VyEnd2);
+    EXPECT_EQ(landed, labels(*run.currentThrow(), Quantity::Tp2, Quantity::VyEnd2));
     forgetDrawing();
     window.resize(window.width() + 80, window.height() + 40);
     QCoreApplication::processEvents();
-    EXPECT_EQ(quadraticColumn(window), landed);
+    EXPECT_EQ(labels(window, Quantity::Tp2, Quantity::VyEnd2), landed);
     EXPECT_TRUE(window.option(Graph::trajectory)->isChecked());
     EXPECT_TRUE(window.pane(Graph::trajectory)->isVisible() && window.hScroll()->isVisible());
     for (int n : {1, 2, 3})
@@ -167,7 +157,7 @@ TEST_F(Controller, FullRunWithTheDefaultsThenAResize) {
     EXPECT_EQ(calls(1)[1], SurfaceCall::setScale(0, 1, 3, 0));
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 110);
     EXPECT_EQ(count(calls(1), Op::DrawLine, red), 1);
-    EXPECT_EQ(quadraticColumn(window), landed);
+    EXPECT_EQ(labels(window, Quantity::Tp2, Quantity::VyEnd2), landed);
     EXPECT_TRUE(calls(2).empty());
 }
 
@@ -175,18 +165,12 @@ TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
     run.setDecimalSeparator(',');
     run.shortRecompute();
     EXPECT_EQ(text(Quantity::m), "m= 2,614E+02 кг");
-    EXPECT_EQ(text(Quantity::tau), "tau= 6,892E+04 c");
     EXPECT_EQ(text(Quantity::Tp), "Tp= 0.153 c");
 
     // A factor of 0 would leave the pane without width or height: 0.1 stands in.
     forgetDrawing();
     window.hScroll()->setValue(0);
     window.vScroll()->setValue(0);
-    for (const SurfaceCall& c : calls(1))
-        if (c.op == Op::SetScale) {
-            EXPECT_NE(c.args[0], c.args[2]);
-            EXPECT_NE(c.args[1], c.args[3]);
-        }
     EXPECT_EQ(calls(1).back().op, Op::DrawLineTo);
     EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 0.2);
     EXPECT_FLOAT_EQ(float(run.currentThrow()->trajectoryRanges().top), 0.1f);
@@ -231,4 +215,88 @@ TEST_F(Controller, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
     EXPECT_EQ(count(calls(2), Op::DrawLineTo, red), 1109); // the velocity panes of the landing
     EXPECT_FALSE(run.busy());
     EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= "); // then the new input starts afresh
+}
+
+TEST_F(Controller, AFieldEditOrASecondRunAbandonsTheFlight) {
+    QSignalSpy finished(&run, &ui::ThrowController::runFinished);
+    clickRun();
+    flyUntilTick(40); // past the top: its labels are written
+    ASSERT_TRUE(run.busy());
+    EXPECT_EQ(text(Quantity::Tp2), "Tp2= 0.171 c");
+
+    field(Field::h0)->selectAll();
+    QTest::keyClicks(field(Field::h0), "1");
+    EXPECT_FALSE(run.busy()); // the typed height is already a sound value
+    EXPECT_EQ(labels(window, Quantity::Tp2, Quantity::VyEnd2), bareColumn);
+    EXPECT_EQ(piecesSinceClear(calls(1)), 0);
+    finish(300);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(calls(2).empty());
+
+    // A second ПУСК during the next flight starts over; the run shows what h0 = 1 gives.
+    model::Throw expected(run.inputs());
+    expected.runToEnd();
+    clickRun();
+    flyUntilTick(50);
+    ASSERT_TRUE(run.busy());
+    clickRun();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(tone.started, 1);
+    EXPECT_EQ(labels(window, Quantity::Tp2, Quantity::VyEnd2),
+              labels(expected, Quantity::Tp2, Quantity::VyEnd2));
+    EXPECT_EQ(piecesSinceClear(calls(1)), int(expected.flightPieces().size()));
+    EXPECT_EQ(count(calls(2), Op::Clear), 1);
+}
+
+// Closing asks first, by the window's close box and by "Выход" alike; No keeps everything, the
+// flight in progress included; Yes ends it.
+TEST_F(Controller, ClosingAsksFirst) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    clickRun();
+    flyUntilTick(20);
+    const auto shown = [this] {
+        QStringList texts{QString::number(window.width())};
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            texts << label->text();
+        return texts;
+    };
+    const QStringList before = shown();
+    const ui::RecordingMessageBoxes::Box question{"Вы абсолютно уверены?", "На Выход", true};
+    boxes.answer = false;
+    window.menuActions().mnuFileExit->trigger();
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(boxes.boxes, QList({question, question}));
+    EXPECT_TRUE(window.isVisible() && run.busy());
+    EXPECT_EQ(shown(), before);
+    boxes.answer = true;
+    window.menuActions().mnuFileExit->trigger();
+    EXPECT_FALSE(window.isVisible() || run.busy());
+    QApplication::setQuitOnLastWindowClosed(true);
+}
+
+// An animated run paints only each tick's new pieces onto the pane's picture, which then looks
+// as the whole drawing rendered afresh (also at a device pixel ratio of 2: see CMakeLists).
+using PanePictureWindow = ProgramFixture;
+
+TEST_F(PanePictureWindow, AnimatedRunPaintsOnlyTheNewPiecesAndLooksAsAWholeRender) {
+    const char* viscous[] = {"2", "10", "45", "0.05", "1200", "1000", "1.5"};
+    for (const bool isViscous : {false, true}) {
+        for (const Field f : model::allFields)
+            paste(f, isViscous ? viscous[int(f)] : field(f)->text());
+        graphs::GraphPane& pane = *window.pane(Graph::trajectory);
+        clickRun();
+        flyUntilTick(3);
+        const int renders = pane.pictureRenders();
+        ASSERT_TRUE(finish(60000));
+        EXPECT_GT(run.flight().ticks(), 100);
+        EXPECT_EQ(pane.pictureRenders(), renders) << isViscous << ": a tick rendered everything";
+        pane.marker()->hide();
+        const QRect interior = pane.contentsRect();
+        EXPECT_EQ(pane.grab(interior).toImage().convertToFormat(QImage::Format_RGB32),
+                  pane.toImage(interior.size(), pane.devicePixelRatioF())
+                      .convertToFormat(QImage::Format_RGB32))
+            << isViscous;
+        pane.marker()->show();
+    }
 }

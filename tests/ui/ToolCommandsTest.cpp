@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
-
 #include "model/CurvesCsv.h"
 #include "ui/platform/SaveFile.h"
+#include "ui/tools/KeptThrowDrawing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,14 +9,19 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <sys/resource.h>
-
+#include <cmath>
 #include <csignal>
+#include <map>
 #include <sstream>
+#include <sys/resource.h>
 
 using namespace testing_ui;
 
@@ -45,32 +50,23 @@ protected:
         dialogs.answer = {folder.filePath(name), type};
         return dialogs.answer.path;
     }
-    void runToLanding() {
-        run.setGroupsPerTick(0);
-        clickRun();
-        ASSERT_TRUE(finish());
-    }
-
     QTemporaryDir folder;
 };
 
 TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     const QSize pane = window.pane(Graph::trajectory)->contentsRect().size();
     trigger(ui::ToolCommand::saveGraph);
-    ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written, the folder unchanged
-    EXPECT_EQ(dialogs.requests[0].title, "Сохранить график");
+    ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written
     EXPECT_TRUE(dialogs.requests[0].suggestedPath.endsWith("/ballflight-trajectory.png"));
-    ASSERT_EQ(dialogs.requests[0].types.size(), 2);
+    EXPECT_FALSE(QFileInfo::exists(dialogs.requests[0].suggestedPath));
 
     const QString png = answer("picture");
     trigger(ui::ToolCommand::saveGraph);
     const QImage image(png + ".png"); // the selected type's suffix is added
     EXPECT_EQ(image.size(), pane * 2);
-    int blue = 0; // the linear-drag curve
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            blue += image.pixel(x, y) == qRgb(0, 0, 255);
-    EXPECT_GT(blue, 1000);
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32); // the linear-drag curve
+    const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+    EXPECT_GT(std::count(pixels, pixels + rgb.width() * rgb.height(), qRgb(0, 0, 255)), 1000);
 
     // A typed suffix decides over the selected type; the next dialog opens in this folder.
     const QString svg = answer("vector.svg", 0);
@@ -102,30 +98,16 @@ TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     EXPECT_EQ(boxes.boxes.size(), 3);
 }
 
-TEST_F(Tools, SaveDataWritesTheCurvesOfTheShownGraph) {
-    runToLanding();
-    window.option(Graph::vy)->click();
-    const QString path = answer("data.csv");
-    trigger(ui::ToolCommand::saveData);
-    EXPECT_TRUE(dialogs.requests.last().suggestedPath.endsWith("/ballflight-vy.csv"));
-    std::ostringstream expected;
-    model::writeCurvesCsv(*run.currentThrow(), expected, model::vyCurves);
-    EXPECT_EQ(contents(path).toStdString(), expected.str());
-    EXPECT_TRUE(contents(path).startsWith("curve,x,y\nvy_vacuum,0,1.5\n"));
-}
-
-TEST_F(Tools, CopyResultsGivesSpreadsheetColumns) {
+// The results as spreadsheet columns, before and after a landing; the data of the graph shown.
+TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     auto rows = [] { return QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
     trigger(ui::ToolCommand::copyResults);
     QStringList lines = rows();
     ASSERT_EQ(lines.size(), 35); // the header, 7 inputs, 27 results
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
-    EXPECT_EQ(lines[0], "Величина\tЗначение\tЕдиница\tОписание");
-    EXPECT_EQ(lines[1], "Начальная высота\t0.5\tм\th — исходное данное");
-    EXPECT_EQ(lines[7], "Вязкость среды\t0.001006\tПа·с\tη — исходное данное");
-    EXPECT_EQ(lines[9], "Время подъёма в вакууме\t0.15284287736351887\tc\tTp = Vo·sinα/g");
-    EXPECT_EQ(lines[34].section('\t', 1, 1), ""); // Vy2(y=0) before the run
+    EXPECT_EQ(lines[9].section('\t', 1, 2), "0.15284287736351887\tc"); // Tp with every digit
+    EXPECT_EQ(lines[34].section('\t', 1, 1), "");                      // Vy2(y=0) before the run
 
     runToLanding();
     window.activateWindow();
@@ -135,6 +117,15 @@ TEST_F(Tools, CopyResultsGivesSpreadsheetColumns) {
     ASSERT_EQ(lines.size(), 35);
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
               *run.currentThrow()->value(Quantity::VyEnd2));
+
+    window.option(Graph::vy)->click();
+    const QString path = answer("data.csv");
+    trigger(ui::ToolCommand::saveData);
+    EXPECT_TRUE(dialogs.requests.last().suggestedPath.endsWith("/ballflight-vy.csv"));
+    std::ostringstream expected;
+    model::writeCurvesCsv(*run.currentThrow(), expected, model::vyCurves);
+    EXPECT_EQ(contents(path).toStdString(), expected.str());
+    EXPECT_TRUE(contents(path).startsWith("curve,x,y\nvy_vacuum,0,1.5\n"));
 }
 
 TEST_F(Tools, ReportPrintedAndSavedAsPdfHoldsEveryResult) {
@@ -188,4 +179,205 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     std::signal(SIGXFSZ, previous);
     EXPECT_TRUE(reason.startsWith("не удалось записать данные на диск")) << reason.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.filePath("big.csv")));
+}
+
+using namespace testing_ui;
+
+namespace {
+
+// y of a polyline at x, by a plain walk from its start point.
+double walkedValue(model::PanePoint a, const std::vector<model::PanePoint>& points, double x) {
+    for (const model::PanePoint& b : points) {
+        if ((a.x <= x && x <= b.x) && b.x > a.x)
+            return a.y + (x - a.x) / (b.x - a.x) * (b.y - a.y);
+        a = b;
+    }
+    return NAN;
+}
+
+} // namespace
+
+class Readout : public ProgramFixture {
+protected:
+    // Moves the pointer over the pane to the point (x, y) of its user coordinates.
+    void pointAt(Graph g, double x, double y) {
+        if (!window.pane(g)->isVisible()) {
+            QTest::mouseClick(window.option(g), Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
+        graphs::GraphPane* pane = window.pane(g);
+        const QRect interior = pane->contentsRect();
+        const QPointF at =
+            QPointF(interior.topLeft()) + pane->transform().toPixel(x, y, QSizeF(interior.size()));
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(pane, &move);
+    }
+    QStringList lines(Graph g) const {
+        return window.pane(g)->accessibleDescription().split('\n', Qt::SkipEmptyParts);
+    }
+    // The numbers of the readout's fourth line, the values of the three models ("—" gives NaN).
+    std::vector<double> values(Graph g) const {
+        std::vector<double> out;
+        for (const QString& cell : lines(g).value(3).split(' ', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const double v = cell.toDouble(&ok);
+            out.push_back(ok ? v : NAN);
+        }
+        return out;
+    }
+    void compare(bool on) {
+        const QSignalBlocker quiet(&program.comparison()); // the test's choice is not remembered
+        program.comparison().setComparing(on);
+    }
+};
+
+TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
+    pointAt(Graph::trajectory, 0.5, 0.5); // before ПУСК the red curve has no values
+    EXPECT_TRUE(std::isnan(values(Graph::trajectory).at(2)));
+    runToLanding();
+    const model::Throw& t = *run.currentThrow();
+    graphs::GraphPane* pane = window.pane(Graph::trajectory);
+    const int renders = pane->pictureRenders();
+
+    // At X = 1 m: the height of each model's drawn curve.
+    pointAt(Graph::trajectory, 1.0, 0.4);
+    EXPECT_EQ(lines(Graph::trajectory).mid(0, 3),
+              QStringList({"Х, м  1.000", "Y, м  0.400", "вакуум  Fc~v  Fc~v^2"}));
+    const model::PanePoint start{0, float(t.inputs().h0)};
+    const double heights[] = {walkedValue(start, t.vacuum().points, 1.0),
+                              walkedValue(start, t.linearPath(), 1.0),
+                              walkedValue(start, t.flightPieces(), 1.0)};
+    const std::vector<double> shown = values(Graph::trajectory);
+    ASSERT_EQ(shown.size(), 3u);
+    for (int m = 0; m < 3; ++m)
+        EXPECT_NEAR(shown[m], heights[m], 0.0006) << m;
+    EXPECT_LT(shown[2], shown[1]); // the drag of water shows
+
+    // Past its landing the red curve has ended; moving the pointer renders nothing anew; leaving
+    // the pane ends the readout.
+    pointAt(Graph::trajectory, t.flightPieces().back().x + 0.01, 0.1);
+    EXPECT_TRUE(std::isnan(values(Graph::trajectory).at(2)));
+    for (int n = 0; n < 20; ++n) {
+        pointAt(Graph::trajectory, 0.05 * n, 0.5);
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(pane->pictureRenders(), renders);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(pane, &leave);
+    EXPECT_TRUE(pane->accessibleDescription().isEmpty());
+
+    // Vy at t = 0.300 s, on the velocity curves from their start.
+    pointAt(Graph::vy, 0.3, 0);
+    EXPECT_EQ(lines(Graph::vy).value(0), "t, c  0.300");
+    const model::VelocityCurves& c = t.velocityCurves();
+    const std::vector<double> vy = values(Graph::vy);
+    ASSERT_EQ(vy.size(), 3u);
+    int m = 0;
+    for (const auto* curve : {&c.vacuumVy, &c.linearVy, &c.quadraticVy})
+        EXPECT_NEAR(vy[m++], walkedValue(curve->front(), *curve, 0.3), 0.0006);
+
+    // A new input leaves these curves on the velocity panes until the next landing: they are
+    // still read.
+    paste(Field::v0, "2");
+    pointAt(Graph::vy, 0.3, 0);
+    const std::vector<double> earlier = values(Graph::vy);
+    ASSERT_EQ(earlier.size(), 3u);
+    for (m = 0; m < 3; ++m)
+        EXPECT_NEAR(earlier[m], vy[m], 0.0011) << m;
+}
+
+namespace {
+
+// The calls since the pane was last cleared.
+std::vector<SurfaceCall> sinceClear(const std::vector<SurfaceCall>& calls) {
+    auto last = std::find(calls.rbegin(), calls.rend(), SurfaceCall::clear());
+    return {last.base(), calls.end()};
+}
+
+QStringList captions(const std::vector<SurfaceCall>& calls) {
+    QStringList out;
+    for (const SurfaceCall& c : sinceClear(calls))
+        if (c.op == Op::PrintText && c.text.contains(':'))
+            out << c.text;
+    return out;
+}
+
+int shaded(const std::vector<SurfaceCall>& calls) {
+    int n = 0;
+    for (std::size_t m = 0; m < 3; ++m)
+        n += count(sinceClear(calls), Op::DrawLineTo, ui::keptShade(m));
+    return n;
+}
+
+} // namespace
+
+using Comparison = Readout;
+
+TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
+    compare(true);
+    runToLanding();
+    const model::TrajectoryRanges first = run.currentThrow()->trajectoryRanges();
+    paste(Field::v0, "1"); // the landed throw goes beneath: 1
+    paste(Field::eta, "1.5");
+    EXPECT_EQ(captions(calls(1)), QStringList{"1: Vo = 3.000 м/с, η = 0.0010060 Па·с"});
+    EXPECT_GT(shaded(calls(2)) * shaded(calls(3)), 0); // the velocity panes show it too
+    // The slow throw falls short: the pane keeps the first throw's range.
+    EXPECT_LT(run.currentThrow()->trajectoryRanges().right, first.right);
+    EXPECT_EQ(sinceClear(calls(1))[0],
+              SurfaceCall::setScale(first.left, first.top, first.right, first.bottom));
+
+    for (int n = 0; n < 6; ++n)
+        runToLanding();
+    // Throws 1 … 6 landed before the current one; the five latest lie beneath it.
+    EXPECT_EQ(program.comparison().kept().size(), 5u);
+    EXPECT_EQ(captions(calls(1)).join(", "), "2: те же данные, 3: те же данные, 4: те же данные, "
+                                             "5: те же данные, 6: те же данные");
+    // The readout names the coordinates, the models, the throw and the five kept ones.
+    pointAt(Graph::trajectory, 0.1, 0.1);
+    EXPECT_EQ(lines(Graph::trajectory).size(), 9);
+
+    // A scale-bar move draws them again; clearing takes them off every pane.
+    window.hScroll()->setValue(150);
+    EXPECT_GT(shaded(calls(1)), 0);
+    window.toolAction(ui::ToolCommand::clearComparison)->trigger();
+    EXPECT_EQ(shaded(calls(1)) + shaded(calls(2)) + shaded(calls(3)), 0);
+    EXPECT_GT(count(sinceClear(calls(3)), Op::DrawLineTo, QColor(255, 0, 0)), 0);
+    EXPECT_FALSE(window.toolAction(ui::ToolCommand::clearComparison)->isEnabled());
+
+    // Switched off, a landed throw is not kept.
+    runToLanding();
+    compare(false);
+    runToLanding();
+    EXPECT_TRUE(program.comparison().kept().empty());
+    EXPECT_EQ(shaded(calls(1)), 0);
+}
+
+// The kept throw's curves on all three graphs of the report, each dash a path in its shade.
+TEST_F(Comparison, KeptThrowsArePrintedInTheReportAndTheChoiceIsRemembered) {
+    compare(true);
+    runToLanding();
+    runToLanding();
+    QTemporaryDir folder;
+    dialogs.answer = {folder.filePath("report.pdf"), 0};
+    window.toolAction(ui::ToolCommand::saveReport)->trigger();
+    QProcess tool;
+    tool.start("pdftocairo", {"-svg", dialogs.answer.path, "-"});
+    tool.waitForFinished(30000);
+    std::map<QRgb, int> strokes;
+    static const QRegularExpression rgb("stroke:rgb\\(([0-9.]+)%,([0-9.]+)%,([0-9.]+)%\\)");
+    for (const QRegularExpressionMatch& m :
+         rgb.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
+        auto level = [&](int n) { return qRound(m.captured(n).toDouble() * 2.55); };
+        ++strokes[qRgb(level(1), level(2), level(3))];
+    }
+    for (std::size_t m = 0; m < 3; ++m)
+        EXPECT_GT(strokes[ui::keptShade(m).rgb()], 30) << m;
+
+    // The choice to compare is remembered between starts.
+    ui::Program again{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
+    EXPECT_FALSE(again.comparison().comparing());
+    again.window().toolAction(ui::ToolCommand::compare)->trigger();
+    ui::Program third{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
+    EXPECT_TRUE(third.window().toolAction(ui::ToolCommand::compare)->isChecked());
 }
