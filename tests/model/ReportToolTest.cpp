@@ -101,15 +101,15 @@ TEST(StudyReport, OptionsAreReadOrRefusedAsUsageErrors) {
 // One row per point; a point without results keeps its row with the value asked for, and is
 // named with its message on stderr.
 TEST(StudyReport, CsvKeepsARowForEveryPoint) {
-    const model::StudySpec spec{model::Field::eta, 0, 0.002, 3, {}};
+    const model::StudySpec plan{model::Field::eta, 0, 0.002, 3, {}};
     const std::atomic<bool> stop{false};
-    const auto points = model::runStudy(spec, 2, stop);
+    const auto points = model::runStudy(plan, 2, stop);
     ASSERT_TRUE(points);
     std::ostringstream csv, skipped;
-    cli::writeStudyCsv(spec, *points,
+    cli::writeStudyCsv(plan, *points,
                        cli::studyColumns({model::Field::eta, 0, 0.002, 3, model::Quantity::Xmax1}),
                        csv);
-    cli::writeSkippedPoints(spec, *points, skipped);
+    cli::writeSkippedPoints(plan, *points, skipped);
     std::string expected = "eta,Xmax,Xmax1,Xmax2\n0,,,\n0.001";
     for (const auto q : {model::Quantity::Xmax, model::Quantity::Xmax1, model::Quantity::Xmax2})
         expected += "," + cli::exactNumber((*points)[1].value(q));

@@ -11,9 +11,9 @@ using namespace model;
 
 namespace {
 
-std::vector<StudyPoint> run(const StudySpec& spec, int threads = 2) {
+std::vector<StudyPoint> run(const StudySpec& plan, int threads = 2) {
     const std::atomic<bool> stop{false};
-    auto points = runStudy(spec, threads, stop);
+    auto points = runStudy(plan, threads, stop);
     EXPECT_TRUE(points);
     return points ? *points : std::vector<StudyPoint>{};
 }
@@ -46,17 +46,17 @@ TEST(Study, FamiliesHoldOneResultPerModel) {
 // marked at their best computed point with its precision.
 TEST(Study, VacuumOptimumOfRangeIsTheAngleOfGreatestRange) {
     for (const double h0 : {0.001, 0.5, 2.0, 10.0, 100.0}) {
-        StudySpec spec;
-        spec.base.h0 = h0;
-        const auto marks = studyMarks(spec, run(spec), ResultFamily::range);
+        StudySpec plan;
+        plan.base.h0 = h0;
+        const auto marks = studyMarks(plan, run(plan), ResultFamily::range);
         const StudyMark* vacuum = markOf(marks, Quantity::Xmax, Extreme::greatest);
         ASSERT_TRUE(vacuum) << h0;
         EXPECT_TRUE(vacuum->refined);
-        EXPECT_NEAR(vacuum->input, closedForms(spec.base).a_max, 0.01) << h0;
+        EXPECT_NEAR(vacuum->input, closedForms(plan.base).a_max, 0.01) << h0;
         EXPECT_EQ(marks.size(), 3u) << "no inner least on a range curve";
     }
-    StudySpec spec;
-    const auto marks = studyMarks(spec, run(spec), ResultFamily::range);
+    StudySpec plan;
+    const auto marks = studyMarks(plan, run(plan), ResultFamily::range);
     EXPECT_EQ(markOf(marks, Quantity::Xmax, Extreme::greatest)->text,
               "наибольшая дальность в вакууме: α = 34.67 град, Xmax = 1.326 м");
     EXPECT_EQ(markOf(marks, Quantity::Xmax2, Extreme::greatest)->text,
@@ -64,8 +64,8 @@ TEST(Study, VacuumOptimumOfRangeIsTheAngleOfGreatestRange) {
 }
 
 TEST(Study, RangeFallsAsViscosityRises) {
-    StudySpec spec{Field::eta, 0.01, 3, 12, viscousExample()};
-    const auto points = run(spec);
+    StudySpec plan{Field::eta, 0.01, 3, 12, viscousExample()};
+    const auto points = run(plan);
     for (std::size_t i = 1; i < points.size(); ++i) {
         ASSERT_EQ(points[i].state, PointState::computed);
         EXPECT_EQ(points[i].value(Quantity::Xmax), points[0].value(Quantity::Xmax));
@@ -73,7 +73,7 @@ TEST(Study, RangeFallsAsViscosityRises) {
         EXPECT_LT(points[i].value(Quantity::Xmax2), points[i - 1].value(Quantity::Xmax2));
     }
     // The vacuum curve is flat: no mark. The others are greatest at the start.
-    const auto marks = studyMarks(spec, points, ResultFamily::range);
+    const auto marks = studyMarks(plan, points, ResultFamily::range);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[1].quantity, Quantity::Xmax2);
     EXPECT_EQ(marks[1].input, 0.01);
@@ -116,9 +116,9 @@ TEST(Study, PointsAreSettledRefusedOrUnfinished) {
 }
 
 TEST(Study, RunnerGivesTheSameWholeListOnAnyNumberOfThreadsOrNothing) {
-    const StudySpec spec{Field::alphaDeg, -60, 80, 21, viscousExample()};
-    const auto one = run(spec, 1);
-    const auto three = run(spec, 3);
+    const StudySpec plan{Field::alphaDeg, -60, 80, 21, viscousExample()};
+    const auto one = run(plan, 1);
+    const auto three = run(plan, 3);
     ASSERT_EQ(one.size(), three.size());
     for (std::size_t i = 0; i < one.size(); ++i)
         EXPECT_EQ(one[i].values, three[i].values) << i;
@@ -130,7 +130,7 @@ TEST(Study, RunnerGivesTheSameWholeListOnAnyNumberOfThreadsOrNothing) {
         if (done == 5)
             stop = true;
     };
-    EXPECT_FALSE(runStudy(spec, 2, stop, progress));
+    EXPECT_FALSE(runStudy(plan, 2, stop, progress));
     EXPECT_LT(seen.size(), 21u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
 
@@ -146,7 +146,7 @@ TEST(Study, RunnerGivesTheSameWholeListOnAnyNumberOfThreadsOrNothing) {
 
 // The least is marked only inside the range; points without results are skipped.
 TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
-    const StudySpec spec{Field::v0, 1, 5, 5, {}};
+    const StudySpec plan{Field::v0, 1, 5, 5, {}};
     std::vector<StudyPoint> points(5);
     const double xmax2[] = {3, 1, 2, 0, 4};
     for (int i = 0; i < 5; ++i) {
@@ -154,7 +154,7 @@ TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
         points[i].values[static_cast<std::size_t>(Quantity::Xmax2)] = xmax2[i];
     }
     points[3].state = PointState::refused;
-    auto marks = studyMarks(spec, points, ResultFamily::range);
+    auto marks = studyMarks(plan, points, ResultFamily::range);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].input, 5);
     EXPECT_EQ(marks[1].extreme, Extreme::least);
@@ -163,7 +163,7 @@ TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
               "наименьшая дальность в среде (Fc~v^2): Vo = 2.000 ± 0.500 м/с, Xmax2 = 1 м");
 
     points[1].state = points[2].state = PointState::unfinished; // the least is now at an end
-    marks = studyMarks(spec, points, ResultFamily::range);
+    marks = studyMarks(plan, points, ResultFamily::range);
     EXPECT_EQ(marks.size(), 1u);
 }
 
