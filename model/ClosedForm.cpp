@@ -66,4 +66,43 @@ ClosedForm closedForms(const Inputs& in, double previousTau, double previousVp1)
     return r;
 }
 
+std::optional<double> closedFormValue(const ClosedForm& c, Quantity q) {
+    switch (q) {
+    case Quantity::a_max:
+        return c.a_max;
+    case Quantity::Tp:
+        return c.Tp;
+    case Quantity::Xp:
+        return c.Xp;
+    case Quantity::Ymax:
+        return c.Ymax;
+    case Quantity::Tmax:
+        return c.Tmax;
+    case Quantity::Xmax:
+        return c.Xmax;
+    case Quantity::VxEnd:
+        return c.VxEnd;
+    case Quantity::VyEnd:
+        return c.VyEnd;
+    case Quantity::m:
+        return c.m;
+    case Quantity::tau:
+        return c.tau;
+    case Quantity::Vp1:
+        return c.Vp1;
+    case Quantity::Tp1:
+        return c.Tp1;
+    case Quantity::Xp1:
+        return c.Xp1;
+    case Quantity::Ymax1:
+        return c.Ymax1;
+    case Quantity::Vp2:
+        return c.Vp2;
+    case Quantity::R2:
+        return c.R2;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace model

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "model/Inputs.h"
+#include "model/Quantities.h"
+
+#include <optional>
 
 namespace model {
 
@@ -31,5 +34,8 @@ struct ClosedForm {
 // tau and Vp1 keep the values passed in, the previous ones, and their labels read "tau ->00"
 // and "Vp1 ->00".
 ClosedForm closedForms(const Inputs& in, double previousTau = 0, double previousVp1 = 0);
+
+// One of the closed-form results by its catalogue name; nothing for a result of the walks.
+std::optional<double> closedFormValue(const ClosedForm& c, Quantity q);
 
 } // namespace model

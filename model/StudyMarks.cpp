@@ -130,43 +130,7 @@ std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<Stud
 std::optional<double> closedFormValue(Quantity q, const Inputs& in) {
     if (row(q).stage != Stage::closedForms)
         return std::nullopt;
-    const ClosedForm c = closedForms(in);
-    switch (q) {
-    case Quantity::a_max:
-        return c.a_max;
-    case Quantity::Tp:
-        return c.Tp;
-    case Quantity::Xp:
-        return c.Xp;
-    case Quantity::Ymax:
-        return c.Ymax;
-    case Quantity::Tmax:
-        return c.Tmax;
-    case Quantity::Xmax:
-        return c.Xmax;
-    case Quantity::VxEnd:
-        return c.VxEnd;
-    case Quantity::VyEnd:
-        return c.VyEnd;
-    case Quantity::m:
-        return c.m;
-    case Quantity::tau:
-        return c.tau;
-    case Quantity::Vp1:
-        return c.Vp1;
-    case Quantity::Tp1:
-        return c.Tp1;
-    case Quantity::Xp1:
-        return c.Xp1;
-    case Quantity::Ymax1:
-        return c.Ymax1;
-    case Quantity::Vp2:
-        return c.Vp2;
-    case Quantity::R2:
-        return c.R2;
-    default:
-        return std::nullopt;
-    }
+    return closedFormValue(closedForms(in), q);
 }
 
 std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,

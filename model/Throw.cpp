@@ -178,40 +178,7 @@ bool Throw::known(Stage stage) const {
 std::optional<double> Throw::value(Quantity q) const {
     if (!known(row(q).stage))
         return std::nullopt;
-    const ClosedForm& c = closed_;
     switch (q) {
-    case Quantity::a_max:
-        return c.a_max;
-    case Quantity::Tp:
-        return c.Tp;
-    case Quantity::Xp:
-        return c.Xp;
-    case Quantity::Ymax:
-        return c.Ymax;
-    case Quantity::Tmax:
-        return c.Tmax;
-    case Quantity::Xmax:
-        return c.Xmax;
-    case Quantity::VxEnd:
-        return c.VxEnd;
-    case Quantity::VyEnd:
-        return c.VyEnd;
-    case Quantity::m:
-        return c.m;
-    case Quantity::tau:
-        return c.tau;
-    case Quantity::Vp1:
-        return c.Vp1;
-    case Quantity::Tp1:
-        return c.Tp1;
-    case Quantity::Xp1:
-        return c.Xp1;
-    case Quantity::Ymax1:
-        return c.Ymax1;
-    case Quantity::Vp2:
-        return c.Vp2;
-    case Quantity::R2:
-        return c.R2;
     case Quantity::Tmax1:
         return linear_.Tmax1;
     case Quantity::Xmax1:
@@ -234,8 +201,9 @@ std::optional<double> Throw::value(Quantity q) const {
         return flight_.VxEnd2();
     case Quantity::VyEnd2:
         return flight_.VyEnd2();
+    default:
+        return closedFormValue(closed_, q);
     }
-    return std::nullopt;
 }
 
 std::string Throw::text(Quantity q, char decimalSeparator) const {
