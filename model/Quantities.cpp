@@ -11,7 +11,6 @@ using enum NumberRule;
 using enum Stage;
 using enum ResultFamily;
 
-constexpr const char* numerically = " (численно)";
 
 // clang-format off
 const std::array<QuantityRow, quantityCount> quantities{{
