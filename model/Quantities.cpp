@@ -11,7 +11,6 @@ using enum NumberRule;
 using enum Stage;
 using enum ResultFamily;
 
-
 // clang-format off
 const std::array<QuantityRow, quantityCount> quantities{{
     {Quantity::a_max, "Label20", "a_max= ", shortForm, " град",
