@@ -4,6 +4,7 @@
 #include "model/NumberFormat.h"
 #include "model/Study.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -105,13 +106,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ReportOptions opts;
     std::array<std::optional<std::string>, model::fieldCount> given;
     StudyTexts study;
-    const std::array<std::pair<const char*, std::optional<std::string>*>, 5> studyOptions{{
-        {"--vary", &study.vary},
-        {"--from", &study.from},
-        {"--to", &study.to},
-        {"--count", &study.count},
-        {"--result", &study.result},
-    }};
+    std::optional<std::string> curves;
+    // Every option takes the text that follows it.
+    std::vector<std::pair<std::string, std::optional<std::string>*>> options{
+        {"--curves", &curves}, {"--vary", &study.vary},   {"--from", &study.from},
+        {"--to", &study.to},   {"--count", &study.count}, {"--result", &study.result}};
+    for (const model::FieldRow& f : model::fieldRows())
+        options.emplace_back(std::string("--") + f.key, &given[static_cast<std::size_t>(f.id)]);
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
@@ -119,50 +120,21 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             parsed.options = std::move(opts);
             return parsed;
         }
-        bool known = false;
-        auto value = [&]() -> const std::string* {
-            return i + 1 < args.size() ? &args[++i] : nullptr;
-        };
-        for (const model::FieldRow& f : model::fieldRows()) {
-            if (a != std::string("--") + f.key)
-                continue;
-            known = true;
-            const std::string* v = value();
-            if (!v) {
-                parsed.error = a + " needs a value";
-                parsed.usageError = true;
-                return parsed;
-            }
-            given[static_cast<std::size_t>(f.id)] = *v;
-        }
-        if (a == "--curves") {
-            known = true;
-            const std::string* v = value();
-            if (!v || v->empty()) {
-                parsed.error = "--curves needs a file name";
-                parsed.usageError = true;
-                return parsed;
-            }
-            opts.curvesFile = *v;
-        }
-        for (const auto& [name, text] : studyOptions) {
-            if (a != name)
-                continue;
-            known = true;
-            const std::string* v = value();
-            if (!v) {
-                parsed.error = a + " needs a value";
-                parsed.usageError = true;
-                return parsed;
-            }
-            *text = *v;
-        }
-        if (!known) {
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&a](const auto& o) { return o.first == a; });
+        if (option == options.end()) {
             parsed.error = "unknown option " + a;
             parsed.usageError = true;
             return parsed;
         }
+        if (i + 1 == args.size() || (a == "--curves" && args[i + 1].empty())) {
+            parsed.error = a == "--curves" ? "--curves needs a file name" : a + " needs a value";
+            parsed.usageError = true;
+            return parsed;
+        }
+        *option->second = args[++i];
     }
+    opts.curvesFile = curves.value_or(std::string());
 
     if (study.any()) {
         opts.study = readStudy(study, parsed.error);

@@ -134,34 +134,7 @@ std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threa
 }
 
 std::optional<double> readStudyNumber(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::size_t i = 0;
-    auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            ++i;
-        return i - start;
-    };
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0)
-        return std::nullopt;
-    if (i < text.size() && std::string_view("eEdD").find(text[i]) != std::string_view::npos) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != text.size())
+    if (!isWholeNumber(text))
         return std::nullopt;
     // The field rule reads a number beyond the double range as the largest double.
     const double v = ReadNumber(text);

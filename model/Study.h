@@ -68,8 +68,8 @@ std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threa
                                                 const std::atomic<bool>& stop,
                                                 const std::function<void(int done)>& progress = {});
 
-// An end of the range as typed: the field's number grammar (sign, digits, ".", an exponent with
-// E or D), blanks at either end, nothing else; a finite double. Nothing for any other text.
+// An end of the range as typed: one whole number of the field's grammar (isWholeNumber); a
+// finite double. Nothing for any other text.
 std::optional<double> readStudyNumber(std::string_view text);
 // A number of points: digits only, within 2 … maxStudyPoints is not checked here.
 std::optional<int> readStudyCount(std::string_view text);

@@ -14,29 +14,24 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);
     view_.show(preferences_.animationSpeed, preferences_.interfaceScale);
-    QObject::connect(&view_, &ViewCommands::speedChosen, &view_, [this](double speed) {
-        Preferences p = preferences_;
-        p.animationSpeed = speed;
-        setPreferences(p);
-    });
-    QObject::connect(&view_, &ViewCommands::scaleChosen, &view_, [this](double scale) {
-        Preferences p = preferences_;
-        p.interfaceScale = scale;
-        setPreferences(p);
-    });
+    // Each choice that outlives the session changes one member of the preferences.
+    auto remember = [this](auto member) {
+        return [this, member](auto value) {
+            Preferences p = preferences_;
+            p.*member = value;
+            setPreferences(p);
+        };
+    };
+    QObject::connect(&view_, &ViewCommands::speedChosen, &view_,
+                     remember(&Preferences::animationSpeed));
+    QObject::connect(&view_, &ViewCommands::scaleChosen, &view_,
+                     remember(&Preferences::interfaceScale));
     if (!preferences_.saveFolder.isEmpty())
         tools_.setLastFolder(preferences_.saveFolder);
     QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
-                     [this](const QString& folder) {
-                         Preferences p = preferences_;
-                         p.saveFolder = folder;
-                         setPreferences(p);
-                     });
-    QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_, [this](bool on) {
-        Preferences p = preferences_;
-        p.comparing = on;
-        setPreferences(p);
-    });
+                     remember(&Preferences::saveFolder));
+    QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_,
+                     remember(&Preferences::comparing));
 }
 
 void Program::setPreferences(const Preferences& preferences) {
