@@ -81,26 +81,23 @@ class Reader:
         """An input field by its accessible name ("h, м", "Vo, м/с", …)."""
         return self.find("text", name)
 
-    def field_text(self, name):
-        text = self.field(name).queryText()
-        return text.getText(0, text.characterCount)
-
     def label(self, prefix):
         """A label's whole text, found by how it begins."""
         return self.find("label", prefix=prefix).name
 
     def wait_field(self, name, expected, timeout=15):
         """Waits until the field shows expected; fails with what it shows."""
-        seen = []
+        seen = [None]
 
         def shows():
-            seen[:] = [self.field_text(name)]
+            text = self.field(name).queryText()
+            seen[0] = text.getText(0, text.characterCount)
             return seen[0] == expected
 
         try:
             poll(f"{name!r} to show {expected!r}", shows, timeout, 0.1, self.session.guard)
         except Failure as error:
-            raise Failure(f"{error}; it shows {seen[0]!r}" if seen else str(error))
+            raise Failure(f"{error}; it shows {seen[0]!r}")
 
     def centre(self, node):
         """Where on the screen the middle of an accessible is."""
@@ -110,9 +107,6 @@ class Reader:
     def unfinished(self, name):
         """Whether a field marks its text as not taken yet (its tooltip says so)."""
         return self.field(name).description.startswith("Значение ещё не принято")
-
-    def showing(self, node):
-        return node.getState().contains(self.pyatspi.STATE_SHOWING)
 
     def window(self, title, timeout=20):
         """A top-level window or box of the program by its title."""

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
 
-    ballflight_e2e.py --app BALLFLIGHT --docs SHARE --player TONE_PLAYER --artifacts DIR SCENARIO...
+    ballflight_e2e.py --app BALLFLIGHT --docs SHARE --player TONE_PLAYER --artifacts DIR SCENARIO
 
 Each scenario gets its own X server and D-Bus session and runs its steps on one program.
 Pictures are judged by exact pixel colours, never by whole images (fonts may differ); texts are
@@ -18,91 +18,179 @@ import sys
 import time
 
 sys.dont_write_bytecode = True  # keep the source folder clean
-from program_window import (BLACK, BLUE, CLIENT_HEIGHT, CLIENT_WIDTH, CMD_OK, FIELD_YELLOW,
-                            MARKER_RED_MAX, NOT_YET, OPTION_CENTRES, PANE, RED, RED_LABELS,
-                            TEXT1, TEXT2, TITLE, TMAX2_AT_START, TOOLS_MENU_X, WHITE, WINDOW_GREY,
-                            Program)
+from accessible import Reader
 from sound import SoundServer, check_tones
-from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, XSession, changed, check, poll
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Failure, XSession, changed, check, poll
+
+TITLE = "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"
+CLIENT_WIDTH, CLIENT_HEIGHT = 720, 560
+BLACK, BLUE, RED = (0, 0, 0), (0, 0, 255), (255, 0, 0)
+WHITE, FIELD_YELLOW, WINDOW_GREY = (255, 255, 255), (255, 255, 192), (224, 224, 224)
+# Client-area places at the initial size (the layout's own figures).
+PANE = (22, 4, 694, 234)  # Picture1 … Picture3
+CMD_OK = (616, 350, 72, 26)
+OPTION_CENTRES = {1: (636, 436), 2: (637, 457), 3: (637, 477)}  # in Frame1 at (616, 410)
+TEXT1 = (44, 290, 72, 26)
+TOOLS_MENU_X = 100  # «Инструменты» in the menu bar, between «Файл» and «Помощь»
+# The seven quadratic-drag result labels as a screen reader reads them: the quantity, a colon
+# and the value, or «ещё не вычислено» before the flight has given it.
+RED_LABELS = tuple(f"{name} в среде (Fc~v^2):" for name in (
+    "Время подъёма", "Координата X вершины", "Наибольшая высота", "Время полёта", "Дальность полёта",
+    "Скорость Vx при падении", "Скорость Vy при падении"))
+TMAX2 = RED_LABELS[3]
+NOT_YET = "ещё не вычислено"
+TMAX2_AT_START = "Время полёта в среде (Fc~v^2): 0.562 c"  # of the throw at start
+# The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
+# a red curve has been drawn.
+MARKER_RED_MAX = 100
 
 
-def run_to_landing(program, session, before):
+class Program:
+    """The started program, its main window, and the height of its menu bar."""
+
+    def __init__(self, session, app, docs):
+        self.session = session
+        cwd = os.path.join(session.work, "cwd")
+        shutil.copytree(docs, cwd)
+        self.proc = session.app = session.spawn([app], "app.log", env=session.env, cwd=cwd)
+        self.window = session.wait_window(TITLE, timeout=60)
+        self.menu = self._reader = None
+
+    def reader(self):
+        """What the program's windows say, read through the accessibility bus."""
+        if self._reader is None:
+            self._reader = Reader(self.session, self.proc.pid)
+        return self._reader
+
+    def alive(self):
+        return self.proc.poll() is None
+
+    def client_origin(self):
+        x, y, _, _ = self.session.geometry(self.window)
+        return x, y + self.menu
+
+    def pane_rect(self, width=PANE[2], height=PANE[3]):
+        cx, cy = self.client_origin()
+        return (cx + PANE[0], cy + PANE[1], width, height)
+
+    def click_client(self, x, y):
+        self.session.click(x, y + self.menu, window=self.window)
+
+    def click_centre(self, control):
+        """A click in the middle of a control given by its client-area rectangle."""
+        self.click_client(control[0] + control[2] // 2, control[1] + control[3] // 2)
+
+    def wait_drawn(self, timeout=30):
+        """Waits until the trajectory pane shows the vacuum and linear-drag curves. The menu bar's
+        height is where the window's grey begins for good: the client area's left 4 px are bare
+        window background (the vertical scroll bar starts at x = 4), the menu bar is not."""
+        def drawn():
+            shot = self.session.screenshot("waiting-for-curves")
+            if self.menu is None:
+                x, y, _, row = self.session.geometry(self.window)
+                column = shot.region(x + 2, y, 1, row)
+                while row > 0 and column[row - 1] == WINDOW_GREY:
+                    row -= 1
+                if not 0 < row <= 60:
+                    return None
+                self.menu = row
+            rect = self.pane_rect()
+            return shot if shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50 else None
+        return poll("the menu bar and the black and blue curves", drawn, timeout, 0.3,
+                    self.session.guard)
+
+    def answer_box(self, title, keys, timeout=20):
+        box = self.session.wait_window(title, timeout)
+        self.session.activate(box)
+        self.session.key(*keys)
+        self.session.wait_window_gone(title)
+
+    def choose(self, title, item):
+        """Opens a menu with a click on its title and picks the item with the keyboard, as a
+        user does; the accessibility bus tells where the title is, when the menu is open and
+        how far down the item is (Down passes over separators)."""
+        reader = self.reader()
+        items = reader.menu_items(title)
+        self.session.activate(self.window)
+        self.session.click(*reader.centre(reader.menu(title)))
+        popup = reader.find("popup menu", within=reader.menu(title))
+        poll(f"the menu {title!r} to open",
+             lambda: popup.getState().contains(reader.pyatspi.STATE_SHOWING), 10, 0.1,
+             self.session.guard)
+        self.session.key(*["Down"] * (items.index(item) + 1), "Return")
+
+    def close(self, answer):
+        """The window manager's close request, which is what the close box sends, and an answer
+        to the question it brings: "Return" for Yes, "Escape" for No."""
+        self.session.run(["wmctrl", "-i", "-c", hex(self.window)])
+        self.answer_box("На Выход", [answer])
+
+    def expect_end(self):
+        try:
+            status = self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program still runs after its last window closed")
+        check(status == 0, f"the program ended with status {status}")
+
+
+def run_to_landing(program, session):
     """Presses ПУСК and waits until the red curve has stopped growing for a second; returns the
-    last screenshot, the red pixel counts seen and the seconds until the landing."""
+    last screenshot and the red pixel counts seen, the first one before ПУСК."""
+    shot = program.wait_drawn()
     rect = program.pane_rect()
-    started = time.monotonic()
+    counts = [shot.count(rect, RED)]
     program.click_centre(CMD_OK)
-    counts = [before]
-    stable_since = None  # when the red count took its latest value
+    started = stable_since = time.monotonic()  # when the red count took its latest value
     while time.monotonic() - started < 60:
         shot = session.screenshot("flying")
         counts.append(shot.count(rect, RED))
-        if counts[-1] != counts[-2] or stable_since is None:
+        if counts[-1] != counts[-2]:
             stable_since = time.monotonic()
         elif counts[-1] > MARKER_RED_MAX and time.monotonic() - stable_since > 1.0:
             break
-    return shot, counts, stable_since - started
+    return shot, counts
 
 
 def pane_shows(session, what, probe, timeout=15):
     return poll(what, lambda: probe(session.screenshot(what)), timeout, 0.2, session.guard)
 
 
-def check_window(program, session):
-    """Title, client size under the menu bar, place on the screen, the curves at start."""
-    shot = program.wait_drawn()
+def check_run(program, session):
+    """Title, client size under the menu bar and place on the screen; before any click the
+    ball marker and no quadratic-drag curve; ПУСК animates the red curve; afterwards the option
+    buttons show the velocity panes and the trajectory picture again, as it was."""
+    program.wait_drawn()
     name = session.window_name(program.window)
     check(name == TITLE, f"window title is {name!r}")
-    menu = program.menu
-    check(10 <= menu <= 40, f"menu bar height {menu} px is implausible")
     _, _, width, height = session.geometry(program.window)
-    check((width, height - menu) == (CLIENT_WIDTH, CLIENT_HEIGHT),
-          f"client area is {width} x {height - menu} under a {menu} px menu bar, "
-          f"expected {CLIENT_WIDTH} x {CLIENT_HEIGHT}")
     frame_x, frame_y, _, _ = session.frame(program.window)
-    want_x, want_y = SCREEN_WIDTH * 0.05, SCREEN_HEIGHT * 0.05
-    check(abs(frame_x - want_x) <= 1 and abs(frame_y - want_y) <= 1,
-          f"frame top-left at ({frame_x}, {frame_y}), expected ({want_x:.0f}, {want_y:.0f})")
+    check((width, height - program.menu) == (CLIENT_WIDTH, CLIENT_HEIGHT)
+          and abs(frame_x - SCREEN_WIDTH / 20) <= 1 and abs(frame_y - SCREEN_HEIGHT / 20) <= 1,
+          f"client area {width} x {height - program.menu} under a {program.menu} px menu bar, "
+          f"frame at ({frame_x}, {frame_y}); expected {CLIENT_WIDTH} x {CLIENT_HEIGHT} at 5 %")
 
-    # The parameter panel fills the bottom of the client area: Text1 is light yellow.
-    cx, cy = program.client_origin()
-    field = (cx + TEXT1[0] + 2, cy + TEXT1[1] + 2, TEXT1[2] - 4, TEXT1[3] - 4)
-    yellow = shot.count(field, FIELD_YELLOW)
-    check(yellow > 0.5 * field[2] * field[3], f"Text1 is not light yellow ({yellow} pixels)")
-    # Before any click: vacuum and linear-drag curves, the ball marker, no quadratic-drag curve.
-    red = shot.count(program.pane_rect(), RED)
-    check(0 < red <= MARKER_RED_MAX, f"{red} red pixels in the trajectory pane before any run")
-
-
-def check_run(program, session):
-    """ПУСК animates the red curve; afterwards the option buttons show the velocity panes."""
-    shot = program.wait_drawn()
     rect = program.pane_rect()
-    before = shot.count(rect, RED)
-    shot, counts, landed = run_to_landing(program, session, before)
-    print(f"run: red pixel counts {counts}, landed after about {landed:.1f} s")
-    check(counts[-1] > before + 200, f"no red curve after the run (red counts {counts})")
+    shot, counts = run_to_landing(program, session)
+    check(0 < counts[0] <= MARKER_RED_MAX, f"{counts[0]} red pixels in the pane before any run")
     # At least one picture caught the ball in flight: more red than before, less than at the end.
     rises = sum(1 for a, b in zip(counts, counts[1:]) if b > a)
-    check(rises >= 2, f"the red curve did not grow step by step (red counts {counts})")
+    check(counts[-1] > counts[0] + 200 and rises >= 2,
+          f"the red curve did not grow step by step (red counts {counts})")
     check(shot.count(rect, BLUE) > 50 and shot.count(rect, BLACK) > 50,
           "the black and blue curves are gone after the run")
 
     trajectory = shot.region(*rect)
-    panes = {}
+    panes = []
     for n in (2, 3):
         program.click_client(*OPTION_CENTRES[n])
-        shot = pane_shows(session, f"Option{n} to show its velocity pane",
-                          lambda s: changed(s.region(*rect), trajectory) > 0.01 and s)
-        panes[n] = shot.region(*rect)
-        # Black axes; the vacuum curve may lie under the blue one (little drag in Vx).
-        for colour, what in ((BLACK, "axes"), (BLUE, "linear-drag curve"),
-                             (RED, "quadratic-drag curve")):
-            check(shot.count(rect, colour) > 50, f"velocity pane {n} lacks the {what}")
-    check(panes[2] != panes[3], "Option2 and Option3 show the same picture")
-    # Back to the trajectories: the pane shows its picture as it was, without a new run.
+        # Black axes and all three curves; the vacuum one may lie under the blue one in Vx.
+        panes.append(pane_shows(
+            session, f"Option{n} to show its velocity pane with axes, blue and red curves",
+            lambda s: changed(s.region(*rect), trajectory) > 0.01
+            and all(s.count(rect, colour) > 50 for colour in (BLACK, BLUE, RED)) and s.region(*rect)))
+    check(panes[0] != panes[1], "Option2 and Option3 show the same picture")
     program.click_client(*OPTION_CENTRES[1])
-    pane_shows(session, "Option1 to show the trajectory picture again",
+    pane_shows(session, "Option1 to show the trajectory picture again without a new run",
                lambda s: changed(s.region(*rect), trajectory) <= 0.001)
 
 
@@ -190,8 +278,7 @@ def check_resize(program, session):
     program.click_centre(CMD_OK)
     pane_shows(session, "the red curve to start",
                lambda s: s.count(program.pane_rect(), RED) > started + 20, 10)
-    tmax2 = RED_LABELS[3]
-    check(reader.label(tmax2).endswith(NOT_YET), "the ball landed before the window was resized")
+    check(reader.label(TMAX2).endswith(NOT_YET), "the ball landed before the window was resized")
 
     def red_labels():
         return [reader.label(prefix) for prefix in RED_LABELS]
@@ -204,22 +291,21 @@ def check_resize(program, session):
              lambda: session.geometry(program.window)[2:] == (width, height + program.menu), 10)
         if landed is None:
             poll("the flight to land after the resize",
-                 lambda: not reader.label(tmax2).endswith(NOT_YET), 30, 0.2, session.guard)
+                 lambda: not reader.label(TMAX2).endswith(NOT_YET), 30, 0.2, session.guard)
             landed = red_labels()
             check(landed[3] == TMAX2_AT_START, f"the flight resized on its way landed with "
                   f"{landed[3]!r}, not {TMAX2_AT_START!r}")
-        pane = program.pane_rect(width=width - 26, height=height - 326)
+        pane = program.pane_rect(width - 26, height - 326)
 
         def anchored(shot):
+            # The yellow of Text1 begins 2 px inside its border, 270 px above the bottom edge;
+            # the white pane reaches to 4 px from the right edge.
             cx, cy = program.client_origin()
-            # The yellow of Text1 begins 2 px inside its border, 270 px above the bottom edge.
-            column = [shot.pixel(cx + TEXT1[0] + 60, cy + row) for row in range(height)]
-            rows = [row for row, colour in enumerate(column) if colour == FIELD_YELLOW]
-            # The pane grows with the window: white up to 4 px from the right edge.
-            white = shot.count(pane, WHITE) > 0.3 * pane[2] * pane[3]
-            edge = shot.region(cx + width - 5, pane[1], 1, pane[3]).count(WINDOW_GREY)
-            gap = shot.region(cx + width - 3, pane[1], 1, pane[3]).count(WINDOW_GREY)
-            return (rows and rows[0] == height - 270 + 2 and white and edge < pane[3] // 2
+            column = shot.region(cx + TEXT1[0] + 60, cy, 1, height)
+            edge, gap = (shot.region(cx + width - x, pane[1], 1, pane[3]).count(WINDOW_GREY)
+                         for x in (5, 3))
+            return (FIELD_YELLOW in column and column.index(FIELD_YELLOW) == height - 268
+                    and shot.count(pane, WHITE) > 0.3 * pane[2] * pane[3] and edge < pane[3] // 2
                     and gap == pane[3] and shot.count(pane, BLUE) > 50
                     and shot.count(pane, RED) > MARKER_RED_MAX + 200 and shot)
 
@@ -240,8 +326,6 @@ def check_resize(program, session):
                and s.count(pane, RED) > MARKER_RED_MAX + 200)
     check(red_labels() == landed, f"the red labels became {red_labels()} after the scale "
           f"bar moved, were {landed}")
-    print(f"resize: flight resized on its way landed with {landed[3]!r}; panel anchored and red "
-          "curve kept at 1000 x 800, 760 x 640 and 720 x 560 and at a new scale")
 
 
 def check_lesson(program, session):
@@ -254,40 +338,33 @@ def check_lesson(program, session):
                           ("Скорость анимации", "×5")):
         menu = reader.find("menu item", submenu, within=tools)
         reader.act(reader.find("menu item", item, within=menu), "Press")
-    for field, shown in (("ρ, кг/м3", "7800.0"), ("ρo, кг/м3", "1261.0"),
-                         ("η, Па·с", "1.4120000")):
-        reader.wait_field(field, shown)
+    reader.wait_field("η, Па·с", "1.4120000")
 
     session.activate(program.window)
     program.wait_drawn()
     # At ×5 this flight lasts a quarter of a second: the pause follows the start at once.
     session.key("F5", "space")
     time.sleep(0.3)
-    tmax2 = RED_LABELS[3]
-    check(reader.label(tmax2).endswith(NOT_YET), "the flight landed in spite of the pause")
+    check(reader.label(TMAX2).endswith(NOT_YET), "the flight landed in spite of the pause")
     held = session.screenshot("paused").region(*program.pane_rect())
     time.sleep(1.0)
     check(session.screenshot("still-paused").region(*program.pane_rect()) == held,
           "the picture moved during the pause")
     session.key("space")
     poll("the flight to land after the pause",
-         lambda: not reader.label(tmax2).endswith(NOT_YET), 60, 0.3, session.guard)
+         lambda: not reader.label(TMAX2).endswith(NOT_YET), 60, 0.3, session.guard)
 
     session.key("ctrl+equal", "ctrl+equal")
-
-    def enlarged():
-        _, _, w, h = session.geometry(program.window)
-        return w >= 1080 and h - program.menu >= 630
-
-    poll("the window to grow to 150 %", enlarged, 10)
-    print(f"lesson: steel in glycerine landed with {reader.label(tmax2)!r}; 150 % reached")
+    poll("the window to grow to 150 %", lambda: all(
+        a >= b for a, b in zip(session.geometry(program.window)[2:], (1080, 630 + program.menu))), 10)
 
 
 def check_menus(program, session):
-    """The close box and «Выход» ask first and No keeps the window; the boxes; the authors window
-    centred over the main window; with no desktop application for PDF, Справка1 shows in the
-    program's own window, and choosing it again brings back the same one. Both outlive the main
-    window, and the program ends once they are closed."""
+    """The close box and «Выход» ask first and No keeps the window; the menus' items in order;
+    a box read out; the authors window centred over the main window's frame; with no desktop
+    application for PDF, Справка1 shows in the program's own window, and choosing it again
+    brings back the same one. Both outlive the main window, and the program ends once they are
+    closed. (The boxes' texts and the authors window's size: the offscreen tests.)"""
     program.wait_drawn()
     program.close("Escape")
     reader = program.reader()
@@ -299,9 +376,6 @@ def check_menus(program, session):
     program.answer_box("На Выход", ["Escape"])
     time.sleep(1.0)
     check(program.alive() and session.windows_named(TITLE), "No closed the window")
-
-    program.choose("Помощь", "О программе")
-    program.answer_box("О ПРОГРАММЕ", ["Return"])
     # As a screen reader user does: the item's action, and the box read out.
     reader.choose("Помощь", "Регистрация")
     check(any(reader.texts(reader.window("РЕГИСТРАЦИЯ"))), "the registration box says nothing")
@@ -317,9 +391,6 @@ def check_menus(program, session):
 
     poll("the authors window to stand over the middle of the main window", centred, 10, 0.3,
          session.guard)
-    size = session.geometry(authors)[2:]
-    check(size == (222, 297), f"the authors window is {size[0]} x {size[1]}")
-
     program.choose("Файл", "Справка1")
     viewer = session.wait_window("spravka.pdf")
     program.choose("Файл", "Справка1")
@@ -345,41 +416,33 @@ def check_tools(program, session):
     out = os.path.join(session.work, "out")
     os.makedirs(out)
 
-    def save_as(title, name):
+    def save_as(title, name, *keys, at=None, button=1):
+        session.activate(program.window)
+        if at:
+            session.click(*at, button=button, window=program.window)
+            time.sleep(0.7)
+        session.key(*keys)
         dialog = session.wait_window(title)
         session.activate(dialog)
-        session.type(os.path.join(out, name))
+        path = os.path.join(out, name)
+        session.type(path)
         session.key("Return")
         session.wait_window_gone(title)
-        path = os.path.join(out, name)
         poll(f"{name} to be written", lambda: os.path.exists(path), 10, 0.2)
         with open(path, "rb") as f:
             return f.read()
 
-    session.activate(program.window)
-    session.key("ctrl+s")
-    png = save_as("Сохранить график", "graph.png")
+    png = save_as("Сохранить график", "graph.png", "ctrl+s")
     size = (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big"))
     check(png.startswith(b"\x89PNG") and size == (2 * PANE[2], 2 * PANE[3]),
           f"Ctrl+S saved a picture of {size[0]} x {size[1]} px")
-
-    session.activate(program.window)
-    session.click(TOOLS_MENU_X, program.menu // 2, window=program.window)
-    time.sleep(0.7)
-    session.key("Down", "Down", "Down", "Return")  # "Сохранить данные…"
-    csv = save_as("Сохранить данные", "curves.csv")
+    csv = save_as("Сохранить данные", "curves.csv", "Down", "Down", "Down", "Return",
+                  at=(TOOLS_MENU_X, program.menu // 2))  # "Сохранить данные…"
     check(csv.startswith(b"curve,x,y\ntrajectory_vacuum,0,0.5\n"),
           f"the data file begins {csv[:40]!r}")
-
-    session.activate(program.window)
-    x, y = program.client_origin()
-    session.click(x + PANE[0] + PANE[2] // 2, y + PANE[1] + PANE[3] // 2, button=3)
-    time.sleep(0.7)
-    session.key(*["Down"] * 6, "Return")  # "Сохранить отчёт (PDF)…", the last item
-    pdf = save_as("Сохранить отчёт", "report.pdf")
-    check(pdf.startswith(b"%PDF"), "the report is not a PDF file")
-    rows = csv.count(b"\n") - 1
-    print(f"tools: {size[0]} x {size[1]} px picture, {rows} data rows, {len(pdf)} bytes of report")
+    pdf = save_as("Сохранить отчёт", "report.pdf", *["Down"] * 6, "Return", button=3,
+                  at=(PANE[0] + PANE[2] // 2, program.menu + PANE[1] + PANE[3] // 2))
+    check(pdf.startswith(b"%PDF"), "the report is not a PDF file")  # the context menu's last
 
 
 def check_study(program, session):
@@ -398,20 +461,17 @@ def check_study(program, session):
     marks = poll("the three greatest ranges", marked, 30, 0.3, session.guard)
     check(any("в вакууме" in m and "α = 34.67" in m for m in marks),
           f"the vacuum optimum is not at a_max: {marks}")
-    print("study: " + "; ".join(marks))
     # The study window is a window of its own: the program ends only once it is closed too.
     session.run(["wmctrl", "-c", "Исследование зависимости"])
     session.wait_window_gone("Исследование зависимости")
 
 
 def check_readout(program, session):
-    """The readout follows the pointer over the trajectory pane and goes when it leaves;
-    «Сравнивать броски» keeps a landed throw beneath the next one, dashed in light colours, and
-    «Очистить сравнение» takes it away."""
-    crosshair, light_red = (80, 80, 80), (255, 114, 114)  # the frame of the box too
+    """The readout follows the real pointer over the trajectory pane and goes when it leaves.
+    (What it reads, and the comparison of throws: the offscreen tools' tests.)"""
+    crosshair = (80, 80, 80)  # the frame of the box too
     shot = program.wait_drawn()
-    rect = program.pane_rect()
-    x, y, w, h = rect
+    rect = x, y, w, h = program.pane_rect()
     before = shot.count(rect, crosshair)
     session.run(["xdotool", "mousemove", str(x + w // 3), str(y + h // 2)])
     pane_shows(session, "the crosshair and the box",
@@ -419,51 +479,38 @@ def check_readout(program, session):
     session.run(["xdotool", "mousemove", str(x + w // 3), str(y + h + 150)])
     pane_shows(session, "the readout to go", lambda s: s.count(rect, crosshair) <= before)
 
-    reader = program.reader()
-    reader.choose("Инструменты", "Сравнивать броски")
-    session.activate(program.window)
-    run_to_landing(program, session, shot.count(rect, RED))
-    program.retype(TEXT2, "2")  # a slower throw: the landed one goes beneath it
-    pane_shows(session, "the kept throw beneath the new one",
-               lambda s: s.count(rect, light_red) > 50)
-    reader.choose("Инструменты", "Очистить сравнение")
-    pane_shows(session, "the kept throw to go", lambda s: s.count(rect, light_red) == 0)
-    print("readout: shown over the pane and gone off it; a throw kept and cleared")
 
-
-def check_sound(program, session, player):
+def check_sound(program, session):
     """The tones as a listener hears them, recorded from the sink the program plays into: a
     landing, a refused field and another landing, each sounding whole (600, 300 and 600 ms of
     880 Hz), alone and unclipped. Then tones that follow each other closely, played as the
     window plays them: a blocking tone asked for during a landing tone waits for it, and
     blocking tones back to back each sound whole."""
-    shot = program.wait_drawn()
     session.activate(program.window)
-    run_to_landing(program, session, shot.count(program.pane_rect(), RED))
-
+    run_to_landing(program, session)
     # A height of 0 is refused when the field is left: the warning tone first, then the box.
-    program.retype(TEXT1, "0")
+    program.click_centre(TEXT1)
+    session.key("ctrl+a")
+    session.type("0")
+    session.key("Tab")
     program.answer_box("Ошибка", ["Return"])
-    time.sleep(1.0)
-    check(not session.windows_named("Ошибка"), "a second box after one refused height")
-    shot = program.wait_drawn()
-    run_to_landing(program, session, shot.count(program.pane_rect(), RED))
+    run_to_landing(program, session)
     time.sleep(1.0)  # the last tone and its way through the server
 
-    done = subprocess.run([player, "s50", "b25", "w200", "b25", "b25", "w1500"], env=session.env,
-                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=60)
+    done = subprocess.run([session.player, "s50", "b25", "w200", "b25", "b25", "w1500"],
+                          env=session.env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          timeout=60)
     out = done.stdout.decode(errors="replace")
     check(done.returncode == 0, f"the tone player ended with status {done.returncode}: {out}")
-    bursts = check_tones(session.sound.stop_recording(), [600, 300, 600, 600, 300, 300, 300])
+    check_tones(session.sound.stop_recording(), [600, 300, 600, 600, 300, 300, 300])
     blocked = [int(ms) for ms in re.findall(r"blocked (\d+) ms", out)]
     # The first waits for the landing tone before its own.
     check(len(blocked) == 3 and blocked[0] >= 900 and all(300 <= b < 3000 for b in blocked),
           f"blocking tones blocked {blocked} ms")
-    print(f"sound: blocked {blocked} ms; {bursts}")
 
 
 SCENARIOS = {
-    "run": [check_window, check_run],
+    "run": [check_run],
     "input": [check_input],
     "resize": [check_resize, check_lesson],
     "menu": [check_menus],
@@ -476,28 +523,22 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     for option in ("--app", "--docs", "--player", "--artifacts"):
         parser.add_argument(option, required=True)
-    parser.add_argument("scenarios", nargs="+", choices=sorted(SCENARIOS))
+    # One scenario a process: the accessibility library binds a process to one bus.
+    parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
-    if len(args.scenarios) > 1:
-        # The accessibility library binds a process to one bus: one process per scenario.
-        common = [sys.executable, os.path.abspath(__file__), "--app", args.app, "--docs",
-                  args.docs, "--player", args.player, "--artifacts", args.artifacts]
-        return max(subprocess.call(common + [name]) for name in args.scenarios)
-
-    name = args.scenarios[0]
-    started = time.monotonic()
+    name, started = args.scenario, time.monotonic()
     # Pictures of an earlier failure would only mislead once this run has passed.
     shutil.rmtree(os.path.join(args.artifacts, name), ignore_errors=True)
     with XSession(args.artifacts) as session:
         try:
+            session.player = os.path.abspath(args.player)
             if name == "sound":
                 # The program finds its output when it starts.
                 session.sound = SoundServer(session).start()
                 session.env["PULSE_SERVER"] = session.sound.address
             program = Program(session, os.path.abspath(args.app), args.docs)
             for step in SCENARIOS[name]:
-                extra = [os.path.abspath(args.player)] if step is check_sound else []
-                step(program, session, *extra)
+                step(program, session)
             # Every scenario ends the program as a user does, and it must end cleanly.
             if program.alive():
                 program.close("Return")

@@ -8,8 +8,8 @@ import array
 import itertools
 import math
 import os
+import shutil
 import subprocess
-import wave
 
 from xsession import Failure, poll
 
@@ -71,14 +71,9 @@ class SoundServer:
         return array.array("h", data[: len(data) // 2 * 2]).tolist()
 
     def keep(self, folder):
-        """Saves the recording as a WAV file, to listen to after a failure."""
-        with wave.open(os.path.join(folder, "monitor.wav"), "wb") as w:
-            w.setnchannels(1)
-            w.setsampwidth(2)
-            w.setframerate(RATE)
-            w.writeframes(array.array("h", self.stop_recording()).tobytes())
-        with open(os.path.join(folder, "pulseaudio.log"), "w") as f:
-            f.write(self.session.log("pulseaudio.log"))
+        """Keeps the recording after a failure (raw: aplay -f S16_LE -r 44100 monitor.raw)."""
+        self.stop_recording()
+        shutil.copy(self.recording, folder)
 
 
 # --- analysis ----------------------------------------------------------------------------------

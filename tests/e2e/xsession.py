@@ -53,10 +53,6 @@ class Screenshot:
         check(len(data) == 3 * SCREEN_WIDTH * SCREEN_HEIGHT, "no screenshot")
         self.pixels = data
 
-    def pixel(self, x, y):
-        i = 3 * (y * SCREEN_WIDTH + x)
-        return tuple(self.pixels[i : i + 3])
-
     def region(self, x, y, w, h):
         """Pixels of a rectangle, row by row, as a list of RGB tuples (clipped to the screen)."""
         x0, y0, x1, y1 = max(x, 0), max(y, 0), min(x + w, SCREEN_WIDTH), min(y + h, SCREEN_HEIGHT)
@@ -84,7 +80,8 @@ class XSession:
         self.artifacts = artifacts
         self.work = tempfile.mkdtemp(prefix="ballflight-e2e-")
         self.procs, self.shots, self._logs = [], [], []
-        self.app = self.sound = None  # the program; a SoundServer, for the scenario that listens
+        # The program; a SoundServer, for the scenario that listens; the tone player it runs.
+        self.app = self.sound = self.player = None
 
     def __enter__(self):
         # What the servers start in turn (the accessibility bus and its registry) comes to this
@@ -189,10 +186,6 @@ class XSession:
         # openbox owns the screen's window-manager selection once it manages windows.
         poll("openbox to manage the screen",
              lambda: "Name:" in self.run(["wmctrl", "-m"], check=False))
-
-    def start_app(self, argv, cwd):
-        self.app = self.spawn(argv, "app.log", env=self.env, cwd=cwd)
-        return self.app
 
     def log(self, name):
         try:
@@ -311,7 +304,7 @@ class XSession:
         for i, (name, data) in enumerate(self.shots):
             subprocess.run(["convert", "-size", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}", "-depth", "8",
                             "rgb:-", os.path.join(folder, f"{i:02d}-{name}.png")], input=data)
-        for log in ("app.log", "openbox.log", "xvfb.log", "dbus.log"):
+        for log in (name for name in os.listdir(self.work) if name.endswith(".log")):
             with open(os.path.join(folder, log), "w") as f:
                 f.write(self.log(log))
         return folder
