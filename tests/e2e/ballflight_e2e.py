@@ -54,13 +54,8 @@ class Program:
         shutil.copytree(docs, cwd)
         self.proc = session.app = session.spawn([app], "app.log", env=session.env, cwd=cwd)
         self.window = session.wait_window(TITLE, timeout=60)
-        self.menu = self._reader = None
-
-    def reader(self):
-        """What the program's windows say, read through the accessibility bus."""
-        if self._reader is None:
-            self._reader = Reader(self.session, self.proc.pid)
-        return self._reader
+        self.menu = None
+        self.reader = Reader(session, self.proc.pid)  # what its windows say
 
     def alive(self):
         return self.proc.poll() is None
@@ -104,20 +99,6 @@ class Program:
         self.session.activate(box)
         self.session.key(*keys)
         self.session.wait_window_gone(title)
-
-    def choose(self, title, item):
-        """Opens a menu with a click on its title and picks the item with the keyboard, as a
-        user does; the accessibility bus tells where the title is, when the menu is open and
-        how far down the item is (Down passes over separators)."""
-        reader = self.reader()
-        items = reader.menu_items(title)
-        self.session.activate(self.window)
-        self.session.click(*reader.centre(reader.menu(title)))
-        popup = reader.find("popup menu", within=reader.menu(title))
-        poll(f"the menu {title!r} to open",
-             lambda: popup.getState().contains(reader.pyatspi.STATE_SHOWING), 10, 0.1,
-             self.session.guard)
-        self.session.key(*["Down"] * (items.index(item) + 1), "Return")
 
     def close(self, answer):
         """The window manager's close request, which is what the close box sends, and an answer
@@ -199,12 +180,12 @@ def check_input(program, session):
 
     While a field is typed into, its text stays as typed and no box appears; a whole, sound
     number is taken at once (the curves follow), anything else is marked unfinished. Enter or
-    leaving the field settles it with the full handling; a pasted text is handled at once.
+    leaving the field settles it with the full handling. (A pasted text: the offscreen tests.)
     """
     shot = program.wait_drawn()
     rect = program.pane_rect()
     start = shot.region(*rect)
-    reader = program.reader()
+    reader = program.reader
     session.activate(program.window)
 
     def select(name):
@@ -217,12 +198,6 @@ def check_input(program, session):
               f"{text!r} in {name!r} is {'not ' if unfinished else ''}marked unfinished")
         check(not session.windows_named("Ошибка"), f"a box while {text!r} was typed in {name!r}")
 
-    def refused(message, name, replacement):
-        box = reader.window("Ошибка")
-        check(message in reader.texts(box), f"the box says {reader.texts(box)}, not {message!r}")
-        program.answer_box("Ошибка", ["Return"])
-        reader.wait_field(name, replacement)
-
     # h: an empty field waits without a box ("Уже упало!!!" would be its refusal); a typed 2
     # is taken at once and the pane shows the higher throw before the field is left.
     select("h, м")
@@ -234,14 +209,6 @@ def check_input(program, session):
     typed("h, м", "2", False)
     session.key("Tab")
     reader.wait_field("h, м", "2.000")
-
-    # A pasted text is handled at once: -1 is refused and the default height comes back.
-    session.set_clipboard("-1")
-    select("h, м")
-    session.key("ctrl+v")
-    refused("тело под Землей?! такой расчёт не предусмотрен!", "h, м", "0.500")
-    pane_shows(session, "the pane to show the throw from 0.5 m again after -1 was refused",
-               lambda s: changed(s.region(*rect), start) <= 0.001)
 
     # «0» on the way to 0.05, a lone minus on the way to -30, «1» on the way to 1200 (lighter
     # than the medium) are unfinished, not refused; Tab or Enter settles the pattern.
@@ -256,11 +223,12 @@ def check_input(program, session):
         session.key(end)
         reader.wait_field(name, settled)
 
-    # A refused text is refused when the field is left: d = 0 gets its box and 0.0010.
+    # A refused text is refused when the field is left: d = 0 gets one box and 0.0010.
     select("d, м")
     session.type("0")
     session.key("Tab")
-    refused("Это не материальная точка!", "d, м", "0.0010")
+    program.answer_box("Ошибка", ["Return"])
+    reader.wait_field("d, м", "0.0010")
     check(not session.windows_named("Ошибка"), "a second box after one refused diameter")
 
 
@@ -269,10 +237,11 @@ def check_resize(program, session):
 
     The window is first resized during a flight: the flight goes on to its landing. The later
     resizes and a move of the horizontal scale bar keep the landed flight: the red curve is
-    drawn again at the new size or scale and the seven red labels keep their values.
+    drawn again at the new size and the seven red labels keep their values. (The scale bars
+    keep them too: the offscreen controller tests.)
     """
     shot = program.wait_drawn()
-    reader = program.reader()
+    reader = program.reader
     session.activate(program.window)
     started = shot.count(program.pane_rect(), RED)
     program.click_centre(CMD_OK)
@@ -309,30 +278,17 @@ def check_resize(program, session):
                     and gap == pane[3] and shot.count(pane, BLUE) > 50
                     and shot.count(pane, RED) > MARKER_RED_MAX + 200 and shot)
 
-        shot = pane_shows(session, f"Text1 270 px above the bottom of a {width} x "
-                          f"{height} client area and the red curve in the pane", anchored)
+        pane_shows(session, f"Text1 270 px above the bottom of a {width} x {height} client "
+                   "area and the red curve in the pane", anchored)
         check(red_labels() == landed, f"the red labels became {red_labels()} at {width} x "
               f"{height}, were {landed}")
-
-    # A step of the horizontal scale bar stretches the landed flight's curve with the others.
-    bar = max(reader.all("scroll bar"), key=lambda b: b.queryComponent().getExtents(0).width)
-    box = bar.queryComponent().getExtents(reader.pyatspi.DESKTOP_COORDS)
-    value = bar.queryValue().currentValue
-    before = shot.region(*pane)
-    session.click(box.x + box.width * 9 // 10, box.y + box.height // 2)
-    poll("the horizontal scale bar to move", lambda: bar.queryValue().currentValue > value, 10)
-    pane_shows(session, "the pane to show the red curve at the new scale",
-               lambda s: changed(s.region(*pane), before) > 0.01
-               and s.count(pane, RED) > MARKER_RED_MAX + 200)
-    check(red_labels() == landed, f"the red labels became {red_labels()} after the scale "
-          f"bar moved, were {landed}")
 
 
 def check_lesson(program, session):
     """A lesson prepared from the menus and the keyboard: steel in glycerine from the presets,
     the flight at ×5 started with F5, paused with Space (the picture holds still) and resumed to
     its landing, then the window enlarged to 150 % with Ctrl+= twice."""
-    reader = program.reader()
+    reader = program.reader
     tools = reader.menu("Инструменты")
     for submenu, item in (("Материал шара", "сталь"), ("Среда", "глицерин 20 °C"),
                           ("Скорость анимации", "×5")):
@@ -367,21 +323,21 @@ def check_menus(program, session):
     closed. (The boxes' texts and the authors window's size: the offscreen tests.)"""
     program.wait_drawn()
     program.close("Escape")
-    reader = program.reader()
+    reader = program.reader
     menus = {title: reader.menu_items(title) for title in ("Файл", "Помощь")}
     check(menus == {"Файл": ["Справка1", "Справка2", "История", "Выход"],
                     "Помощь": ["Инструкция", "Управление", "Авторы", "О программе",
                                "Регистрация"]}, f"the menus hold {menus}")
-    program.choose("Файл", "Выход")
+    reader.choose("Файл", "Выход")
     program.answer_box("На Выход", ["Escape"])
     time.sleep(1.0)
     check(program.alive() and session.windows_named(TITLE), "No closed the window")
-    # As a screen reader user does: the item's action, and the box read out.
+    # Menu items are chosen as a screen reader user does, by their actions; a box read out.
     reader.choose("Помощь", "Регистрация")
     check(any(reader.texts(reader.window("РЕГИСТРАЦИЯ"))), "the registration box says nothing")
     program.answer_box("РЕГИСТРАЦИЯ", ["Return"])
 
-    program.choose("Помощь", "Авторы")
+    reader.choose("Помощь", "Авторы")
     authors = session.wait_window("Авторы")
 
     def centred():
@@ -391,9 +347,9 @@ def check_menus(program, session):
 
     poll("the authors window to stand over the middle of the main window", centred, 10, 0.3,
          session.guard)
-    program.choose("Файл", "Справка1")
+    reader.choose("Файл", "Справка1")
     viewer = session.wait_window("spravka.pdf")
-    program.choose("Файл", "Справка1")
+    reader.choose("Файл", "Справка1")
     time.sleep(1.0)
     check(session.windows_named("spravka.pdf") == [viewer],
           "choosing Справка1 again did not bring back the one viewer")
@@ -448,7 +404,7 @@ def check_tools(program, session):
 def check_study(program, session):
     """«Исследование зависимости…» for the defaults: α from 0 to 89.5 in 180 points; the graph
     names the greatest range of each model, the vacuum one at the angle a_max (34.67°)."""
-    reader = program.reader()
+    reader = program.reader
     reader.choose("Инструменты", "Исследование зависимости…")
     window = reader.window("Исследование зависимости")
     reader.act(reader.find("push button", "Рассчитать", within=window), "Press")

@@ -265,17 +265,6 @@ class XSession:
         time.sleep(0.1)
         self.run(["xdotool", "click", str(button)])
 
-    def set_clipboard(self, text):
-        """Offers text as the clipboard, as a program the user copied from does."""
-        path = os.path.join(self.work, "clipboard.txt")
-        with open(path, "w") as f:
-            f.write(text)
-        # -quiet keeps xclip in the foreground, where the session ends it.
-        self.spawn(["xclip", "-quiet", "-selection", "clipboard", path], "xclip.log",
-                   env=self.tool_env)
-        poll("the clipboard to hold the text", lambda: self.run(
-            ["xclip", "-o", "-selection", "clipboard"], check=False) == text, 10)
-
     def key(self, *keys):
         self.run(["xdotool", "key", "--clearmodifiers", *keys])
 
