@@ -1,8 +1,6 @@
-"""What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi:
-the text of every label and field, the items of the menus, the message boxes. The X session
-starts the bus (xsession.py). libatspi binds itself to the first bus it is given for the life
-of the process, so a test process reads one session only (the driver runs each scenario in a
-process of its own).
+"""What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi.
+libatspi binds itself to the first bus it is given for the life of the process, so a test
+process reads one session only (the driver runs each scenario in a process of its own).
 """
 
 import os
@@ -55,8 +53,7 @@ class Reader:
             node_name = node.name
         except Exception:  # gone with its window
             return False
-        return (name is None or node_name == name) and (prefix is None
-                                                         or node_name.startswith(prefix))
+        return name in (None, node_name) and node_name.startswith(prefix or "")
 
     def find(self, role=None, name=None, prefix=None, within=None, timeout=15):
         """The one accessible with the role and name (or name prefix); waits for it to appear.
@@ -99,25 +96,11 @@ class Reader:
         except Failure as error:
             raise Failure(f"{error}; it shows {seen[0]!r}")
 
-    def centre(self, node):
-        """Where on the screen the middle of an accessible is."""
-        box = node.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return box.x + box.width // 2, box.y + box.height // 2
-
-    def unfinished(self, name):
-        """Whether a field marks its text as not taken yet (its tooltip says so)."""
-        return self.field(name).description.startswith("Значение ещё не принято")
-
     def window(self, title, timeout=20):
         """A top-level window or box of the program by its title."""
-        return poll(f"a window titled {title!r} on the accessibility bus",
-                    lambda: next((node for node in self.app
-                                  if node is not None and node.name == title), None),
-                    timeout, 0.2, self.session.guard)
-
-    def texts(self, within):
-        """The names of the labels in a window (a box's message among them)."""
-        return [node.name for node in self.all("label", within=within)]
+        return poll(f"a window titled {title!r} on the accessibility bus", lambda: next(
+            (node for node in self.app if node is not None and node.name == title), None),
+            timeout, 0.2, self.session.guard)
 
     def menu(self, title):
         return self.find("menu item", title, within=self.find("menu bar"))
@@ -128,20 +111,21 @@ class Reader:
                 if item.name != title]
 
     def choose(self, title, item):
-        """Triggers a menu item through its action, as a screen reader user does."""
-        self.act(self.find("menu item", item, within=self.menu(title)), "Press")
+        """Triggers an item of a menu (or of its submenus) through its action, as a screen
+        reader user does."""
+        self.press(self.find("menu item", item, within=self.menu(title)))
 
-    def act(self, node, action):
-        """Performs a named action of an accessible. An action that opens a modal box answers
+    def press(self, node):
+        """Performs an accessible's action "Press". An action that opens a modal box answers
         only when the box is closed, so the answer is not waited for: what the action does is
         for the caller to check."""
         actions = node.queryAction()
         names = [actions.getName(i) for i in range(actions.nActions)]
-        if action not in names:
-            raise Failure(f"{node.name!r} offers the actions {names}, not {action!r}")
+        if "Press" not in names:
+            raise Failure(f"{node.name!r} offers the actions {names}, not Press")
         self.pyatspi.setTimeout(500, 0)
         try:
-            actions.doAction(names.index(action))
+            actions.doAction(names.index("Press"))
         except Exception as error:
             if "did not receive a reply" not in str(error).lower():
                 raise

@@ -222,16 +222,8 @@ class XSession:
                           f"for {what}")
 
     def window_name(self, window):
-        """The window's title, from _NET_WM_NAME: UTF-8 whatever the program's locale (its
-        legacy WM_NAME is not, in a C locale, and xdotool's --name would miss it)."""
-        out = subprocess.run(["xprop", "-id", str(window), "-notype", "_NET_WM_NAME"],
-                             env=self.tool_env, stdout=subprocess.PIPE, timeout=20).stdout
-        match = re.search(rb'= "(.*)"\s*$', out, re.S)
-        if not match:
-            return None
-        # xprop writes bytes it cannot show as octal escapes; undo them before decoding.
-        raw = re.sub(rb"\\([0-7]{3})", lambda m: bytes([int(m.group(1), 8)]), match.group(1))
-        return raw.replace(b'\\"', b'"').decode("utf-8", errors="replace")
+        """The window's title: xdotool reads _NET_WM_NAME, UTF-8 whatever the program's locale."""
+        return self.run(["xdotool", "getwindowname", str(window)], check=False).rstrip("\n")
 
     def geometry(self, window):
         """(x, y, width, height) of a window's own area on the screen (without frame)."""
