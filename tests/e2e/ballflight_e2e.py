@@ -167,8 +167,8 @@ def check_run(program, session):
         # Black axes and all three curves; the vacuum one may lie under the blue one in Vx.
         panes.append(pane_shows(
             session, f"Option{n} to show its velocity pane with axes, blue and red curves",
-            lambda s: changed(s.region(*rect), trajectory) > 0.01
-            and all(s.count(rect, colour) > 50 for colour in (BLACK, BLUE, RED)) and s.region(*rect)))
+            lambda s: changed(s.region(*rect), trajectory) > 0.01 and s.region(*rect)
+            if all(s.count(rect, colour) > 50 for colour in (BLACK, BLUE, RED)) else None))
     check(panes[0] != panes[1], "Option2 and Option3 show the same picture")
     program.click_client(*OPTION_CENTRES[1])
     pane_shows(session, "Option1 to show the trajectory picture again without a new run",
@@ -310,16 +310,16 @@ def check_lesson(program, session):
          lambda: not reader.label(TMAX2).endswith(NOT_YET), 60, 0.3, session.guard)
 
     session.key("ctrl+equal", "ctrl+equal")
-    poll("the window to grow to 150 %", lambda: all(
-        a >= b for a, b in zip(session.geometry(program.window)[2:], (1080, 630 + program.menu))), 10)
+    poll("the window to grow to 150 %", lambda: all(a >= b for a, b in zip(
+        session.geometry(program.window)[2:], (1080, 630 + program.menu))), 10)
 
 
 def check_menus(program, session):
-    """The close box and «Выход» ask first and No keeps the window; the menus' items in order;
-    a box read out; the authors window centred over the main window's frame; with no desktop
-    application for PDF, Справка1 shows in the program's own window, and choosing it again
-    brings back the same one. Both outlive the main window, and the program ends once they are
-    closed. (The boxes' texts and the authors window's size: the offscreen tests.)"""
+    """The close box asks first and No keeps the window; the menus' items in order; the authors
+    window centred over the main window's frame; with no desktop application for PDF, Справка1
+    shows in the program's own window, and choosing it again brings back the same one. Both
+    outlive the main window, and the program ends once they are closed. («Выход», the boxes'
+    texts and the authors window's size: the offscreen tests.)"""
     program.wait_drawn()
     program.close("Escape")
     reader = program.reader
@@ -327,16 +327,7 @@ def check_menus(program, session):
     check(menus == {"Файл": ["Справка1", "Справка2", "История", "Выход"],
                     "Помощь": ["Инструкция", "Управление", "Авторы", "О программе",
                                "Регистрация"]}, f"the menus hold {menus}")
-    reader.choose("Файл", "Выход")
-    program.answer_box("На Выход", ["Escape"])
-    time.sleep(1.0)
-    check(program.alive() and session.windows_named(TITLE), "No closed the window")
-    # Menu items are chosen as a screen reader user does, by their actions; a box read out.
-    reader.choose("Помощь", "Регистрация")
-    check(any(label.name for label in reader.all("label", within=reader.window("РЕГИСТРАЦИЯ"))),
-          "the registration box says nothing")
-    program.answer_box("РЕГИСТРАЦИЯ", ["Return"])
-
+    # Menu items are chosen as a screen reader user does, by their actions.
     reader.choose("Помощь", "Авторы")
     authors = session.wait_window("Авторы")
 

@@ -79,7 +79,7 @@ class XSession:
     def __init__(self, artifacts):
         self.artifacts = artifacts
         self.work = tempfile.mkdtemp(prefix="ballflight-e2e-")
-        self.procs, self.shots, self._logs = [], [], []
+        self.procs, self.shots = [], []
         # The program; a SoundServer, for the scenario that listens; the tone player it runs.
         self.app = self.sound = self.player = None
 
@@ -113,21 +113,18 @@ class XSession:
                 break
         else:
             print("warning: processes started for the test still run", file=sys.stderr)
-        for log in self._logs:
-            log.close()
         shutil.rmtree(self.work, ignore_errors=True)
 
     def spawn(self, argv, log_name, ready_line=False, **kwargs):
         """Starts a process logging into the work folder. With ready_line, "{fd}" in argv names
         a pipe on which the process writes one line when it is ready; that line is returned."""
-        log = open(os.path.join(self.work, log_name), "wb")
-        self._logs.append(log)
         read_end, write_end = os.pipe() if ready_line else (None, None)
         if ready_line:
             argv = [arg.replace("{fd}", str(write_end)) for arg in argv]
             kwargs["pass_fds"] = (write_end,)
-        proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
-                                stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
+        with open(os.path.join(self.work, log_name), "wb") as log:
+            proc = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
+                                    stdin=subprocess.DEVNULL, preexec_fn=_die_with_parent, **kwargs)
         self.procs.append(proc)
         if not ready_line:
             return proc
