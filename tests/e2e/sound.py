@@ -9,9 +9,8 @@ import itertools
 import math
 import os
 import shutil
-import subprocess
 
-from xsession import Failure, poll
+from xsession import check, poll
 
 RATE = 44100
 FULL_SCALE = 32767
@@ -23,21 +22,16 @@ class SoundServer:
 
     def __init__(self, session):
         self.session = session
-        self.folder = os.path.join(session.work, "pulse")
-        os.mkdir(self.folder, 0o700)
-        self.address = "unix:" + os.path.join(self.folder, "socket")
-        self.recording = os.path.join(self.folder, "monitor.raw")
-        self.recorder = None
-
-    def start(self):
-        env = dict(os.environ, HOME=self.folder, XDG_RUNTIME_DIR=self.folder,
-                   XDG_CONFIG_HOME=self.folder, PULSE_RUNTIME_PATH=self.folder,
-                   PULSE_STATE_PATH=self.folder)
+        folder = os.path.join(session.work, "pulse")
+        os.mkdir(folder, 0o700)
+        socket, self.recording = os.path.join(folder, "socket"), os.path.join(folder, "monitor.raw")
+        self.address = "unix:" + socket
+        env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder,
+                   PULSE_RUNTIME_PATH=folder, PULSE_STATE_PATH=folder)
         # Without X and a session bus pulseaudio only notes that it cannot reach them.
         for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER"):
             env.pop(name, None)
-        socket = self.address[len("unix:"):]
-        server = self.session.spawn(
+        server = session.spawn(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "--disable-shm=yes", "--realtime=no", "--high-priority=no", "--log-target=stderr",
              "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1",
@@ -45,21 +39,18 @@ class SoundServer:
             "pulseaudio.log", env=env)
 
         def ready():
-            if server.poll() is not None:
-                raise Failure("pulseaudio ended at start: " + self.session.log("pulseaudio.log"))
-            return subprocess.run(["pactl", "--server", self.address, "info"], env=env,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                  timeout=10).returncode == 0
+            check(server.poll() is None, "pulseaudio ended: " + session.log("pulseaudio.log"))
+            return "Server Name" in session.run(["pactl", "--server", self.address, "info"],
+                                                check=False)
 
         poll("the PulseAudio server to answer", ready, timeout=30, interval=0.2)
         # Small fragments, so that the file holds all that was played when parec is stopped.
-        self.recorder = self.session.spawn(
+        self.recorder = session.spawn(
             ["parec", "--server", self.address, "--device", SINK + ".monitor", "--raw",
              "--format=s16le", "--channels=1", f"--rate={RATE}", "--latency-msec=20",
              self.recording], "parec.log", env=env)
         poll("the recording to begin",
              lambda: os.path.exists(self.recording) and os.path.getsize(self.recording) > 0, 20)
-        return self
 
     def stop_recording(self):
         """Ends the recording and returns its samples."""
@@ -122,18 +113,15 @@ def check_tones(samples, lengths_ms, hz=880.0, hz_tolerance=5.0, ms_tolerance=30
     and pitch, with silence between them and nothing clipped."""
     bursts = find_bursts(samples)
     summary = f"tones found: {bursts or 'none'}"
-    if len(bursts) != len(lengths_ms):
-        raise Failure(f"expected {len(lengths_ms)} tones of {lengths_ms} ms; {summary}")
-    for burst, want in zip(bursts, lengths_ms):
-        if abs(burst.ms - want) > ms_tolerance or abs(burst.hz - hz) > hz_tolerance:
-            raise Failure(f"expected tones of {lengths_ms} ms at {hz:.0f} Hz; {summary}")
+    check(len(bursts) == len(lengths_ms) and all(
+        abs(burst.ms - want) <= ms_tolerance and abs(burst.hz - hz) <= hz_tolerance
+        for burst, want in zip(bursts, lengths_ms)),
+        f"expected tones of {lengths_ms} ms at {hz:.0f} Hz; {summary}")
     clipped = sum(1 for s in samples if s >= FULL_SCALE or s <= -FULL_SCALE)
-    if clipped:
-        raise Failure(f"{clipped} samples at full scale (clipped); {summary}")
+    check(not clipped, f"{clipped} samples at full scale (clipped); {summary}")
     edges = [0] + [e for b in bursts for e in (b.start, b.end)] + [len(samples)]
     for a, b in zip(edges[0::2], edges[1::2]):
         peak = max((abs(s) for s in samples[a:b]), default=0)
-        if peak > QUIET:
-            raise Failure(f"sound outside the tones (peak {peak} between "
-                          f"{a * 1000 // RATE} and {b * 1000 // RATE} ms); {summary}")
+        check(peak <= QUIET, f"sound outside the tones (peak {peak} between "
+              f"{a * 1000 // RATE} and {b * 1000 // RATE} ms); {summary}")
     return bursts
