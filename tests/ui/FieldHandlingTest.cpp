@@ -9,22 +9,12 @@ using namespace testing_ui;
 using Box = ui::RecordingMessageBoxes::Box;
 using model::FlightOutcome;
 
-class Fields : public ProgramFixture {
-protected:
-    // Types over the field's whole text with the keyboard, ending with the given key.
-    void type(Field f, const char* keys, Qt::Key end = Qt::Key_unknown) {
-        field(f)->setFocus();
-        field(f)->selectAll();
-        QTest::keyClicks(field(f), keys);
-        if (end != Qt::Key_unknown)
-            QTest::keyClick(field(f), end);
-    }
-};
+using Fields = ProgramFixture;
 
 // A text that arrives whole is handled at once (the checks themselves: InputFieldsTest): every
 // refusal sounds the tone and shows its box; the field shows the repaired value, the inputs
-// hold it.
-TEST_F(Fields, PastedTextIsHandledAtOnce) {
+// hold it. A typed text waits for its field to be committed.
+TEST_F(Fields, PastedTextIsHandledAtOnceATypedOneOnCommit) {
     paste(Field::rho0, "0.5");
     paste(Field::rho, "1");
     ASSERT_TRUE(boxes.boxes.isEmpty());
@@ -36,12 +26,13 @@ TEST_F(Fields, PastedTextIsHandledAtOnce) {
     EXPECT_EQ(tone.blocking, 2);
     EXPECT_EQ(field(Field::rho0)->text(), "0.5");
     EXPECT_EQ(run.inputs().rho0, 0.5);
-}
+    boxes.boxes.clear();
+    paste(Field::rho, "7800");
+    paste(Field::rho0, "1000");
 
-// Typing itself (no box and no rewriting on the way, the curves follow every sound text, the
-// whole handling on Enter or Tab) is checked through the real keyboard in the real-window tests.
-// ПУСК, a menu and closing commit a field typed into; Escape brings its value back.
-TEST_F(Fields, RunMenusAndEscapeCommit) {
+    // Typing itself (no box and no rewriting on the way, the curves follow every sound text, the
+    // whole handling on Enter or Tab) is checked through the real keyboard in the real-window
+    // tests. ПУСК, a menu and closing commit a field typed into; Escape brings its value back.
     type(Field::h0, "1");
     clickRun();
     EXPECT_EQ(field(Field::h0)->text(), "1.000");
@@ -63,14 +54,10 @@ TEST_F(Fields, RunMenusAndEscapeCommit) {
     EXPECT_EQ(run.inputs().eta, 0.001006);
 }
 
-namespace {
-
-long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
+static long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
     return std::count(calls.begin(), calls.end(),
                       SurfaceCall::print(ui::FailureTexts::line(outcome)));
 }
-
-} // namespace
 
 using Failures = ProgramFixture;
 

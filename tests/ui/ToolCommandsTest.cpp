@@ -56,9 +56,9 @@ protected:
 TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     const QSize pane = window.pane(Graph::trajectory)->contentsRect().size();
     trigger(ui::ToolCommand::saveGraph);
-    ASSERT_EQ(dialogs.requests.size(), 1); // cancelled: nothing written
-    EXPECT_TRUE(dialogs.requests[0].suggestedPath.endsWith("/ballflight-trajectory.png"));
-    EXPECT_FALSE(QFileInfo::exists(dialogs.requests[0].suggestedPath));
+    ASSERT_EQ(dialogs.suggested.size(), 1); // cancelled: nothing written
+    EXPECT_TRUE(dialogs.suggested[0].endsWith("/ballflight-trajectory.png"));
+    EXPECT_FALSE(QFileInfo::exists(dialogs.suggested[0]));
 
     const QString png = answer("picture");
     trigger(ui::ToolCommand::saveGraph);
@@ -82,7 +82,7 @@ TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     EXPECT_GT(vectors, 10);
     EXPECT_EQ(images, 0);
     trigger(ui::ToolCommand::saveGraph);
-    EXPECT_EQ(dialogs.requests.last().suggestedPath, folder.filePath("ballflight-trajectory.png"));
+    EXPECT_EQ(dialogs.suggested.last(), folder.filePath("ballflight-trajectory.png"));
 
     trigger(ui::ToolCommand::copyGraph);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), pane * 2);
@@ -90,11 +90,11 @@ TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
 
     // The velocity graphs are empty before the first run: the user is told, nothing is asked.
     window.option(Graph::vx)->click();
-    const auto asked = dialogs.requests.size();
+    const auto asked = dialogs.suggested.size();
     for (const auto c :
          {ui::ToolCommand::saveGraph, ui::ToolCommand::copyGraph, ui::ToolCommand::saveData})
         trigger(c);
-    EXPECT_EQ(dialogs.requests.size(), asked);
+    EXPECT_EQ(dialogs.suggested.size(), asked);
     EXPECT_EQ(boxes.boxes.size(), 3);
 }
 
@@ -121,7 +121,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     window.option(Graph::vy)->click();
     const QString path = answer("data.csv");
     trigger(ui::ToolCommand::saveData);
-    EXPECT_TRUE(dialogs.requests.last().suggestedPath.endsWith("/ballflight-vy.csv"));
+    EXPECT_TRUE(dialogs.suggested.last().endsWith("/ballflight-vy.csv"));
     std::ostringstream expected;
     model::writeCurvesCsv(*run.currentThrow(), expected, model::vyCurves);
     EXPECT_EQ(contents(path).toStdString(), expected.str());
