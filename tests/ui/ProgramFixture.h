@@ -20,6 +20,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -107,6 +108,12 @@ inline int count(const std::vector<SurfaceCall>& calls, Op op, const QColor& col
     for (const SurfaceCall& c : calls)
         n += c.op == op && (!colour.isValid() || c.colour == colour);
     return n;
+}
+
+// The calls since the pane was last cleared.
+inline std::vector<SurfaceCall> sinceClear(const std::vector<SurfaceCall>& calls) {
+    auto last = std::find(calls.rbegin(), calls.rend(), SurfaceCall::clear());
+    return {last.base(), calls.end()};
 }
 
 // A number below n from our own generator (splitmix64), so that a seed gives the same sequence

@@ -32,12 +32,37 @@ QByteArray contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The text of a PDF file in the order it was written.
-QString pdfText(const QString& path) {
+// What a tool such as pdftotext writes to its standard output.
+QString output(const QString& program, const QStringList& args) {
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    tool.start(program, args);
     tool.waitForFinished(30000);
     return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// y of a polyline at x, by a plain walk from its start point.
+double walkedValue(model::PanePoint a, const std::vector<model::PanePoint>& points, double x) {
+    for (const model::PanePoint& b : points) {
+        if ((a.x <= x && x <= b.x) && b.x > a.x)
+            return a.y + (x - a.x) / (b.x - a.x) * (b.y - a.y);
+        a = b;
+    }
+    return NAN;
+}
+
+QStringList captions(const std::vector<SurfaceCall>& calls) {
+    QStringList out;
+    for (const SurfaceCall& c : sinceClear(calls))
+        if (c.op == Op::PrintText && c.text.contains(':'))
+            out << c.text;
+    return out;
+}
+
+int shaded(const std::vector<SurfaceCall>& calls) {
+    int n = 0;
+    for (std::size_t m = 0; m < 3; ++m)
+        n += count(sinceClear(calls), Op::DrawLineTo, ui::keptShade(m));
+    return n;
 }
 
 } // namespace
@@ -49,6 +74,37 @@ protected:
     QString answer(const QString& name, int type = 0) {
         dialogs.answer = {folder.filePath(name), type};
         return dialogs.answer.path;
+    }
+    // Moves the pointer over the pane to the point (x, y) of its user coordinates.
+    void pointAt(Graph g, double x, double y) {
+        if (!window.pane(g)->isVisible()) {
+            QTest::mouseClick(window.option(g), Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
+        graphs::GraphPane* pane = window.pane(g);
+        const QRect interior = pane->contentsRect();
+        const QPointF at =
+            QPointF(interior.topLeft()) + pane->transform().toPixel(x, y, QSizeF(interior.size()));
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(pane, &move);
+    }
+    QStringList lines(Graph g) const {
+        return window.pane(g)->accessibleDescription().split('\n', Qt::SkipEmptyParts);
+    }
+    // The numbers of the readout's fourth line, the values of the three models ("—" gives NaN).
+    std::vector<double> values(Graph g) const {
+        std::vector<double> out;
+        for (const QString& cell : lines(g).value(3).split(' ', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const double v = cell.toDouble(&ok);
+            out.push_back(ok ? v : NAN);
+        }
+        return out;
+    }
+    void compare(bool on) {
+        const QSignalBlocker quiet(&program.comparison()); // the test's choice is not remembered
+        program.comparison().setComparing(on);
     }
     QTemporaryDir folder;
 };
@@ -138,7 +194,7 @@ TEST_F(Tools, ReportPrintedAndSavedAsPdfHoldsEveryResult) {
     for (const QString& pdf : {saved + ".pdf", dialogs.printTo}) {
         SCOPED_TRACE(pdf.toStdString());
         ASSERT_TRUE(contents(pdf).startsWith("%PDF"));
-        const QString raw = pdfText(pdf), text = raw.simplified();
+        const QString raw = output("pdftotext", {"-raw", pdf, "-"}), text = raw.simplified();
         EXPECT_EQ(raw.count(QChar('\f')), 1); // one page
         for (const model::QuantityRow& q : model::quantityRows())
             EXPECT_TRUE(text.contains(this->text(q.id).simplified())) << q.key;
@@ -181,56 +237,7 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     EXPECT_FALSE(QFileInfo::exists(folder.filePath("big.csv")));
 }
 
-using namespace testing_ui;
-
-namespace {
-
-// y of a polyline at x, by a plain walk from its start point.
-double walkedValue(model::PanePoint a, const std::vector<model::PanePoint>& points, double x) {
-    for (const model::PanePoint& b : points) {
-        if ((a.x <= x && x <= b.x) && b.x > a.x)
-            return a.y + (x - a.x) / (b.x - a.x) * (b.y - a.y);
-        a = b;
-    }
-    return NAN;
-}
-
-} // namespace
-
-class Readout : public ProgramFixture {
-protected:
-    // Moves the pointer over the pane to the point (x, y) of its user coordinates.
-    void pointAt(Graph g, double x, double y) {
-        if (!window.pane(g)->isVisible()) {
-            QTest::mouseClick(window.option(g), Qt::LeftButton);
-            QCoreApplication::processEvents();
-        }
-        graphs::GraphPane* pane = window.pane(g);
-        const QRect interior = pane->contentsRect();
-        const QPointF at =
-            QPointF(interior.topLeft()) + pane->transform().toPixel(x, y, QSizeF(interior.size()));
-        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(pane, &move);
-    }
-    QStringList lines(Graph g) const {
-        return window.pane(g)->accessibleDescription().split('\n', Qt::SkipEmptyParts);
-    }
-    // The numbers of the readout's fourth line, the values of the three models ("—" gives NaN).
-    std::vector<double> values(Graph g) const {
-        std::vector<double> out;
-        for (const QString& cell : lines(g).value(3).split(' ', Qt::SkipEmptyParts)) {
-            bool ok = false;
-            const double v = cell.toDouble(&ok);
-            out.push_back(ok ? v : NAN);
-        }
-        return out;
-    }
-    void compare(bool on) {
-        const QSignalBlocker quiet(&program.comparison()); // the test's choice is not remembered
-        program.comparison().setComparing(on);
-    }
-};
+using Readout = Tools;
 
 TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     pointAt(Graph::trajectory, 0.5, 0.5); // before ПУСК the red curve has no values
@@ -287,32 +294,7 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
         EXPECT_NEAR(earlier[m], vy[m], 0.0011) << m;
 }
 
-namespace {
-
-// The calls since the pane was last cleared.
-std::vector<SurfaceCall> sinceClear(const std::vector<SurfaceCall>& calls) {
-    auto last = std::find(calls.rbegin(), calls.rend(), SurfaceCall::clear());
-    return {last.base(), calls.end()};
-}
-
-QStringList captions(const std::vector<SurfaceCall>& calls) {
-    QStringList out;
-    for (const SurfaceCall& c : sinceClear(calls))
-        if (c.op == Op::PrintText && c.text.contains(':'))
-            out << c.text;
-    return out;
-}
-
-int shaded(const std::vector<SurfaceCall>& calls) {
-    int n = 0;
-    for (std::size_t m = 0; m < 3; ++m)
-        n += count(sinceClear(calls), Op::DrawLineTo, ui::keptShade(m));
-    return n;
-}
-
-} // namespace
-
-using Comparison = Readout;
+using Comparison = Tools;
 
 TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     compare(true);
@@ -340,7 +322,7 @@ TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     // A scale-bar move draws them again; clearing takes them off every pane.
     window.hScroll()->setValue(150);
     EXPECT_GT(shaded(calls(1)), 0);
-    window.toolAction(ui::ToolCommand::clearComparison)->trigger();
+    trigger(ui::ToolCommand::clearComparison);
     EXPECT_EQ(shaded(calls(1)) + shaded(calls(2)) + shaded(calls(3)), 0);
     EXPECT_GT(count(sinceClear(calls(3)), Op::DrawLineTo, QColor(255, 0, 0)), 0);
     EXPECT_FALSE(window.toolAction(ui::ToolCommand::clearComparison)->isEnabled());
@@ -358,16 +340,12 @@ TEST_F(Comparison, KeptThrowsArePrintedInTheReportAndTheChoiceIsRemembered) {
     compare(true);
     runToLanding();
     runToLanding();
-    QTemporaryDir folder;
-    dialogs.answer = {folder.filePath("report.pdf"), 0};
-    window.toolAction(ui::ToolCommand::saveReport)->trigger();
-    QProcess tool;
-    tool.start("pdftocairo", {"-svg", dialogs.answer.path, "-"});
-    tool.waitForFinished(30000);
+    const QString report = answer("report.pdf");
+    trigger(ui::ToolCommand::saveReport);
     std::map<QRgb, int> strokes;
     static const QRegularExpression rgb("stroke:rgb\\(([0-9.]+)%,([0-9.]+)%,([0-9.]+)%\\)");
     for (const QRegularExpressionMatch& m :
-         rgb.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
+         rgb.globalMatch(output("pdftocairo", {"-svg", report, "-"}))) {
         auto level = [&](int n) { return qRound(m.captured(n).toDouble() * 2.55); };
         ++strokes[qRgb(level(1), level(2), level(3))];
     }
