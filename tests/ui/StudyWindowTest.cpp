@@ -27,9 +27,10 @@ bool runAndWait(StudyWindow& w, int timeoutMs = 60000) {
     return ended.wait(timeoutMs);
 }
 
-// The viscous example with a ball only 0.1 % heavier than the medium: about a million steps.
-model::Inputs longFlight() {
-    return {2, 10, 45, 0.05, 1001.4, 1000, 1.5};
+// Waits until no thread of a study is left running.
+bool noWorkLeft() {
+    return QTest::qWaitFor([] { return QThreadPool::globalInstance()->activeThreadCount() == 0; },
+                           1000);
 }
 
 } // namespace
@@ -91,7 +92,8 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
 // «Отмена» keeps the previous table whole, and closing the window mid-way stops the work
 // before it returns: no thread of the study is left running either way.
 TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
-    auto* w = new StudyWindow(longFlight());
+    // The viscous example with a ball only 0.1 % heavier than the medium: about a million steps.
+    auto* w = new StudyWindow({2, 10, 45, 0.05, 1001.4, 1000, 1.5});
     w->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<StudyWindow> guard = w;
     w->show();
@@ -102,11 +104,13 @@ TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
 
     w->countBox()->setValue(400);
     QSignalSpy ended(w, &StudyWindow::studyEnded);
-    QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_TRUE(w->isRunning());
-    EXPECT_FALSE(w->runButton()->isEnabled());
-    EXPECT_TRUE(w->cancelButton()->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    const auto startAndProgress = [w] {
+        QTest::mouseClick(w->runButton(), Qt::LeftButton);
+        EXPECT_TRUE(w->isRunning() && !w->runButton()->isEnabled() &&
+                    w->cancelButton()->isEnabled());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    };
+    startAndProgress();
     QTest::mouseClick(w->cancelButton(), Qt::LeftButton);
     ASSERT_TRUE(ended.wait(20000));
     EXPECT_FALSE(w->isRunning());
@@ -114,15 +118,12 @@ TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
     EXPECT_EQ(w->table()->model()->rowCount(), 2);
     EXPECT_EQ(w->statusLabel()->text(),
               QStringLiteral("Расчёт отменён; показан прежний результат."));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+    EXPECT_TRUE(noWorkLeft());
 
-    QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    startAndProgress();
     w->close();
     EXPECT_FALSE(w->isRunning());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+    EXPECT_TRUE(noWorkLeft());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
 }
