@@ -40,15 +40,6 @@ constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
 constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
 #endif
 
-// Lets the window handle its events for about ms milliseconds (a flight goes on).
-void idle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (clock.elapsed() < ms);
-}
-
 // Every input is inside its limits and equals the number its field shows once the field is
 // committed (a field still typed into shows what is typed).
 std::string inputFault(ui::Program& program) {
@@ -185,8 +176,8 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             const int which = below(7);
             window.resize(which < 5 ? sizes[which] : QSize(below(3841), below(2161)));
         },
-        [&] { idle(below(30)); }, // wait a little; the flight goes on
-        [&] {                     // a material or a medium from the presets
+        [&] { QTest::qWait(below(30)); }, // wait a little; the flight goes on
+        [&] {                             // a material or a medium from the presets
             QMenu* menu =
                 below(2) ? program.presets().materialsMenu() : program.presets().mediaMenu();
             anyOf(menu->actions())->trigger();
@@ -227,7 +218,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             ui::StudyWindow* study = ui::StudyWindow::open(run.inputs(), &window);
             study->countBox()->setValue(2 + below(30));
             study->start();
-            idle(below(40));
+            QTest::qWait(below(40));
             if (below(2))
                 study->cancel();
             study->close();
