@@ -65,27 +65,23 @@ using Failures = ProgramFixture;
 // box; nothing hangs and the window stays usable. (That no pane ever gets an unusable
 // coordinate system is an invariant of the window soak.)
 TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
-    struct Case {
-        std::vector<std::pair<Field, const char*>> inputs;
-        FlightOutcome outcome;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::pair<Field, const char*>>, FlightOutcome> cases[] = {
         {{{Field::d, "0.001"}, {Field::rho, "1100"}, {Field::eta, "1"}}, FlightOutcome::tooLong},
         {{{Field::v0, "1e200"}}, FlightOutcome::notFinite}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.outcome));
+    for (const auto& [inputs, outcome] : cases) {
+        SCOPED_TRACE(int(outcome));
         QElapsedTimer clock;
         clock.start();
-        for (const auto& [n, text] : c.inputs) {
+        for (const auto& [n, text] : inputs) {
             forgetDrawing();
             paste(n, text);
         }
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_TRUE(boxes.boxes.isEmpty());
-        EXPECT_EQ(printed(calls(1), c.outcome), 1);
+        EXPECT_EQ(printed(calls(1), outcome), 1);
         EXPECT_EQ(count(calls(1), Op::DrawLineTo), 0);
-        EXPECT_EQ(run.lastFailure(), ui::FailureTexts::message(c.outcome));
-        if (c.outcome == FlightOutcome::tooLong)
+        EXPECT_EQ(run.lastFailure(), ui::FailureTexts::message(outcome));
+        if (outcome == FlightOutcome::tooLong)
             EXPECT_EQ(text(Quantity::Tmax1), "Tmax1= "); // no result of other inputs
         else
             EXPECT_EQ(count(calls(1), Op::DrawLine), 0); // not even the axes
@@ -93,7 +89,7 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
         forgetDrawing();
         clickRun();
         EXPECT_FALSE(run.busy());
-        EXPECT_EQ(boxes.boxes, (QList{Box{ui::FailureTexts::message(c.outcome), "Ошибка"}}));
+        EXPECT_EQ(boxes.boxes, (QList{Box{ui::FailureTexts::message(outcome), "Ошибка"}}));
         EXPECT_TRUE(calls(2).empty());
 
         for (const auto& [f, text] : {std::pair{Field::eta, "0.001006"},

@@ -14,19 +14,16 @@ namespace {
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
 // The result labels from one quantity to another (both included; by default the red column) as
-// one line, in the window and as the model writes them.
-QString labels(const ui::MainWindow& w, Quantity from = Quantity::Tp2,
-               Quantity to = Quantity::VyEnd2) {
+// one line, in the window or as the model writes them.
+template <class Source>
+QString labels(const Source& s, Quantity from = Quantity::Tp2, Quantity to = Quantity::VyEnd2) {
     QString line;
-    for (int q = int(from); q <= int(to); ++q)
-        line += w.result(Quantity(q))->text() + ';';
-    return line;
-}
-QString labels(const model::Throw& t, Quantity from = Quantity::Tp2,
-               Quantity to = Quantity::VyEnd2) {
-    QString line;
-    for (int q = int(from); q <= int(to); ++q)
-        line += QString::fromStdString(t.text(Quantity(q))) + ';';
+    for (int q = int(from); q <= int(to); ++q) {
+        if constexpr (std::is_same_v<Source, model::Throw>)
+            line += QString::fromStdString(s.text(Quantity(q))) + ';';
+        else
+            line += s.result(Quantity(q))->text() + ';';
+    }
     return line;
 }
 const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(y=0)= ;";
@@ -121,14 +118,14 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     EXPECT_EQ(count({dot, apex}, Op::DrawLineTo), 33); // top at step 337
 
     // Velocity panes: cleared, scaled, axes, then the curves.
-    for (int n : {2, 3}) {
+    for (const auto& [n, scale] : {std::pair{2, SurfaceCall::setScale(0, 3, 1, 0)},
+                                   {3, SurfaceCall::setScale(0, 2, 1, -4)}}) {
         ASSERT_GE(calls(n).size(), 2u);
         EXPECT_EQ(calls(n)[0], SurfaceCall::clear());
+        EXPECT_EQ(calls(n)[1], scale);
         EXPECT_EQ(count(calls(n), Op::DrawLineTo, red), 1109) << n;
         EXPECT_GE(count(calls(n), Op::DrawLineTo, blue), 1000) << n;
     }
-    EXPECT_EQ(calls(2)[1], SurfaceCall::setScale(0, 3, 1, 0));
-    EXPECT_EQ(calls(3)[1], SurfaceCall::setScale(0, 2, 1, -4));
 
     // A resize after the run keeps every result and drawing; the trajectory graph comes back
     // to the front.
@@ -215,8 +212,7 @@ TEST_F(Controller, AFieldEditOrASecondRunAbandonsTheFlight) {
     ASSERT_TRUE(run.busy());
     EXPECT_EQ(text(Quantity::Tp2), "Tp2= 0.171 c");
 
-    field(Field::h0)->selectAll();
-    QTest::keyClicks(field(Field::h0), "1");
+    type(Field::h0, "1");
     EXPECT_FALSE(run.busy()); // the typed height is already a sound value
     EXPECT_EQ(labels(window), bareColumn);
     EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, red), 0);
