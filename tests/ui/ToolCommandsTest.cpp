@@ -288,6 +288,8 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
 
 using Comparison = Tools;
 
+// Up to five landed throws lie beneath the current one, named by what differs, on the panes and
+// in the report; the choice to compare is remembered between starts.
 TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     compare(true);
     runToLanding();
@@ -307,6 +309,18 @@ TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     EXPECT_EQ(program.comparison().kept().size(), 5u);
     EXPECT_EQ(captions(calls(1)).join(", "), "2: те же данные, 3: те же данные, 4: те же данные, "
                                              "5: те же данные, 6: те же данные");
+    // The report draws the kept throws on all three graphs, each dash a path in its shade.
+    const QString report = answer("report.pdf");
+    trigger(ui::ToolCommand::saveReport);
+    std::map<QRgb, int> strokes;
+    static const QRegularExpression rgb("stroke:rgb\\(([0-9.]+)%,([0-9.]+)%,([0-9.]+)%\\)");
+    for (const QRegularExpressionMatch& m :
+         rgb.globalMatch(output("pdftocairo", {"-svg", report, "-"}))) {
+        auto level = [&](int n) { return qRound(m.captured(n).toDouble() * 2.55); };
+        ++strokes[qRgb(level(1), level(2), level(3))];
+    }
+    for (std::size_t m = 0; m < 3; ++m)
+        EXPECT_GT(strokes[ui::keptShade(m).rgb()], 30) << m;
     // The readout names the coordinates, the models, the throw and the five kept ones.
     pointAt(Graph::trajectory, 0.1, 0.1);
     EXPECT_EQ(lines(Graph::trajectory).size(), 9);
@@ -325,24 +339,6 @@ TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     runToLanding();
     EXPECT_TRUE(program.comparison().kept().empty());
     EXPECT_EQ(shaded(calls(1)), 0);
-}
-
-// The kept throw's curves on all three graphs of the report, each dash a path in its shade.
-TEST_F(Comparison, KeptThrowsArePrintedInTheReportAndTheChoiceIsRemembered) {
-    compare(true);
-    runToLanding();
-    runToLanding();
-    const QString report = answer("report.pdf");
-    trigger(ui::ToolCommand::saveReport);
-    std::map<QRgb, int> strokes;
-    static const QRegularExpression rgb("stroke:rgb\\(([0-9.]+)%,([0-9.]+)%,([0-9.]+)%\\)");
-    for (const QRegularExpressionMatch& m :
-         rgb.globalMatch(output("pdftocairo", {"-svg", report, "-"}))) {
-        auto level = [&](int n) { return qRound(m.captured(n).toDouble() * 2.55); };
-        ++strokes[qRgb(level(1), level(2), level(3))];
-    }
-    for (std::size_t m = 0; m < 3; ++m)
-        EXPECT_GT(strokes[ui::keptShade(m).rgb()], 30) << m;
 
     // The choice to compare is remembered between starts.
     ui::Program again{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};

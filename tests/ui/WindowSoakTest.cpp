@@ -246,10 +246,9 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         QCoreApplication::processEvents();
         const std::string at =
             " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
-        ASSERT_EQ(inputFault(program), "") << at;
-        ASSERT_EQ(labelFault(window), "") << at;
-        ASSERT_EQ(paneFault(window), "") << at;
-        ASSERT_EQ(fileFault(folder), "") << at;
+        const std::string fault =
+            inputFault(program) + labelFault(window) + paneFault(window) + fileFault(folder);
+        ASSERT_EQ(fault, "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
