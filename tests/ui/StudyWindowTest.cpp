@@ -46,11 +46,10 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
     ASSERT_TRUE(runAndWait(*w));
     ASSERT_TRUE(w->outcome());
     EXPECT_EQ(w->table()->model()->rowCount(), 180);
-    EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(),
-              QStringLiteral("Xmax2, м"));
+    EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(), "Xmax2, м");
     EXPECT_EQ(w->marks().size(), 3u); // where they lie: StudyTest
     EXPECT_GT(w->pane()->itemCount(), 20u);
-    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Рассчитано точек: 180 из 180."));
+    EXPECT_EQ(w->statusLabel()->text(), "Рассчитано точек: 180 из 180.");
 
     // The numbers of the report tool's study of α from 0 to 89.5 in 180 points (the window's
     // defaults): the same points, computed alike.
@@ -66,24 +65,23 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
 
     // A value the field refuses is listed with its message and has no numbers.
     w->fieldBox()->setCurrentIndex(static_cast<int>(Field::eta));
-    w->fromEdit()->setText(QStringLiteral("abc"));
+    w->fromEdit()->setText("abc");
     QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Начало диапазона — не число."));
+    EXPECT_EQ(w->statusLabel()->text(), "Начало диапазона — не число.");
     EXPECT_FALSE(w->isRunning());
-    w->fromEdit()->setText(QStringLiteral("0"));
-    w->toEdit()->setText(QStringLiteral("0,002"));
+    w->fromEdit()->setText("0");
+    w->toEdit()->setText("0,002");
     w->countBox()->setValue(3);
     ASSERT_TRUE(runAndWait(*w));
     const QAbstractItemModel* table = w->table()->model();
     ASSERT_EQ(table->rowCount(), 3);
-    EXPECT_EQ(table->index(0, 4).data().toString(),
-              QStringLiteral("Для вакуума всё и так известно!"));
+    EXPECT_EQ(table->index(0, 4).data().toString(), "Для вакуума всё и так известно!");
     EXPECT_TRUE(table->index(0, 1).data().toString().isEmpty());
     EXPECT_FALSE(table->index(1, 1).data().toString().isEmpty());
-    EXPECT_TRUE(w->statusLabel()->text().contains(QStringLiteral("не принимает: 1")));
+    EXPECT_TRUE(w->statusLabel()->text().contains("не принимает: 1"));
 
     w->familyBox()->setCurrentIndex(1); // the flight time, without computing again
-    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Tmax, c"));
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), "Tmax, c");
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
@@ -116,8 +114,7 @@ TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
     EXPECT_FALSE(w->isRunning());
     EXPECT_EQ(w->outcome(), before);
     EXPECT_EQ(w->table()->model()->rowCount(), 2);
-    EXPECT_EQ(w->statusLabel()->text(),
-              QStringLiteral("Расчёт отменён; показан прежний результат."));
+    EXPECT_EQ(w->statusLabel()->text(), "Расчёт отменён; показан прежний результат.");
     EXPECT_TRUE(noWorkLeft());
 
     startAndProgress();
