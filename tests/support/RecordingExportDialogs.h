@@ -8,22 +8,13 @@
 
 namespace ui {
 
-// Save and print dialogs for tests: nothing is shown; every request is kept and answered from
-// what the test has set.
+// Save and print dialogs for tests: nothing is shown; each is answered from what the test has set.
 class RecordingExportDialogs : public ExportDialogs {
 public:
-    struct Request {
-        QString title;
-        QString suggestedPath;
-        QList<FileType> types;
-    };
-
-    std::optional<SaveChoice> chooseSaveFile(const QString& title, const QString& suggestedPath,
-                                             const QList<FileType>& types) override {
-        requests.append({title, suggestedPath, types});
-        if (answer.path.isEmpty())
-            return std::nullopt;
-        return answer;
+    std::optional<SaveChoice> chooseSaveFile(const QString&, const QString& suggestedPath,
+                                             const QList<FileType>&) override {
+        suggested.append(suggestedPath);
+        return answer.path.isEmpty() ? std::nullopt : std::optional(answer);
     }
     bool choosePrinter(QPrinter& printer) override {
         if (printTo.isEmpty())
@@ -33,9 +24,9 @@ public:
         return true;
     }
 
-    QList<Request> requests;
-    SaveChoice answer; // the file every save dialog chooses; an empty path cancels
-    QString printTo;   // the PDF file the chosen printer writes; empty cancels
+    QStringList suggested; // the path each save dialog was opened with
+    SaveChoice answer;     // the file every save dialog chooses; an empty path cancels
+    QString printTo;       // the PDF file the chosen printer writes; empty cancels
 };
 
 } // namespace ui

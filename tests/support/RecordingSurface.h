@@ -13,18 +13,10 @@ namespace graphs {
 // coordinates are widened to double without change). Unused arguments stay 0.
 struct SurfaceCall {
     // DrawPoint is in the foreground colour, DrawPointColour in a given one.
-    enum class Op {
-        Clear,
-        SetScale,
-        SetPenWidth,
-        DrawLine,
-        DrawLineTo,
-        DrawPoint,
-        DrawPointColour,
-        MoveTo,
-        PrintText,
-        PlaceMarker
-    };
+    // clang-format off
+    enum class Op { Clear, SetScale, SetPenWidth, DrawLine, DrawLineTo, DrawPoint, DrawPointColour,
+                    MoveTo, PrintText, PlaceMarker };
+    // clang-format on
 
     Op op = Op::Clear;
     std::array<double, 4> args{};

@@ -9,22 +9,12 @@ using namespace testing_ui;
 using Box = ui::RecordingMessageBoxes::Box;
 using model::FlightOutcome;
 
-class Fields : public ProgramFixture {
-protected:
-    // Types over the field's whole text with the keyboard, ending with the given key.
-    void type(Field f, const char* keys, Qt::Key end = Qt::Key_unknown) {
-        field(f)->setFocus();
-        field(f)->selectAll();
-        QTest::keyClicks(field(f), keys);
-        if (end != Qt::Key_unknown)
-            QTest::keyClick(field(f), end);
-    }
-};
+using Fields = ProgramFixture;
 
 // A text that arrives whole is handled at once (the checks themselves: InputFieldsTest): every
 // refusal sounds the tone and shows its box; the field shows the repaired value, the inputs
-// hold it.
-TEST_F(Fields, PastedTextIsHandledAtOnce) {
+// hold it. A typed text waits for its field to be committed.
+TEST_F(Fields, PastedTextIsHandledAtOnceATypedOneOnCommit) {
     paste(Field::rho0, "0.5");
     paste(Field::rho, "1");
     ASSERT_TRUE(boxes.boxes.isEmpty());
@@ -36,12 +26,13 @@ TEST_F(Fields, PastedTextIsHandledAtOnce) {
     EXPECT_EQ(tone.blocking, 2);
     EXPECT_EQ(field(Field::rho0)->text(), "0.5");
     EXPECT_EQ(run.inputs().rho0, 0.5);
-}
+    boxes.boxes.clear();
+    paste(Field::rho, "7800");
+    paste(Field::rho0, "1000");
 
-// Typing itself (no box and no rewriting on the way, the curves follow every sound text, the
-// whole handling on Enter or Tab) is checked through the real keyboard in the real-window tests.
-// ПУСК, a menu and closing commit a field typed into; Escape brings its value back.
-TEST_F(Fields, RunMenusAndEscapeCommit) {
+    // Typing itself (no box and no rewriting on the way, the curves follow every sound text, the
+    // whole handling on Enter or Tab) is checked through the real keyboard in the real-window
+    // tests. ПУСК, a menu and closing commit a field typed into; Escape brings its value back.
     type(Field::h0, "1");
     clickRun();
     EXPECT_EQ(field(Field::h0)->text(), "1.000");
@@ -63,42 +54,34 @@ TEST_F(Fields, RunMenusAndEscapeCommit) {
     EXPECT_EQ(run.inputs().eta, 0.001006);
 }
 
-namespace {
-
-long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
+static long printed(const std::vector<SurfaceCall>& calls, FlightOutcome outcome) {
     return std::count(calls.begin(), calls.end(),
                       SurfaceCall::print(ui::FailureTexts::line(outcome)));
 }
 
-} // namespace
-
 using Failures = ProgramFixture;
 
 // A typing-driven recompute writes the failure on the pane without a box; ПУСК shows it in a
-// box; nothing hangs and the window stays usable. (That no pane ever gets an unusable
-// coordinate system is an invariant of the window soak.)
+// box; nothing hangs and the window stays usable. A flight that cannot be integrated is reported
+// after the curves. (That no pane ever gets an unusable coordinate system: the window soak.)
 TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
-    struct Case {
-        std::vector<std::pair<Field, const char*>> inputs;
-        FlightOutcome outcome;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::pair<Field, const char*>>, FlightOutcome> cases[] = {
         {{{Field::d, "0.001"}, {Field::rho, "1100"}, {Field::eta, "1"}}, FlightOutcome::tooLong},
         {{{Field::v0, "1e200"}}, FlightOutcome::notFinite}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.outcome));
+    for (const auto& [inputs, outcome] : cases) {
+        SCOPED_TRACE(int(outcome));
         QElapsedTimer clock;
         clock.start();
-        for (const auto& [n, text] : c.inputs) {
+        for (const auto& [n, text] : inputs) {
             forgetDrawing();
             paste(n, text);
         }
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_TRUE(boxes.boxes.isEmpty());
-        EXPECT_EQ(printed(calls(1), c.outcome), 1);
+        EXPECT_EQ(printed(calls(1), outcome), 1);
         EXPECT_EQ(count(calls(1), Op::DrawLineTo), 0);
-        EXPECT_EQ(run.lastFailure(), ui::FailureTexts::message(c.outcome));
-        if (c.outcome == FlightOutcome::tooLong)
+        EXPECT_EQ(run.lastFailure(), ui::FailureTexts::message(outcome));
+        if (outcome == FlightOutcome::tooLong)
             EXPECT_EQ(text(Quantity::Tmax1), "Tmax1= "); // no result of other inputs
         else
             EXPECT_EQ(count(calls(1), Op::DrawLine), 0); // not even the axes
@@ -106,7 +89,7 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
         forgetDrawing();
         clickRun();
         EXPECT_FALSE(run.busy());
-        EXPECT_EQ(boxes.boxes, (QList{Box{ui::FailureTexts::message(c.outcome), "Ошибка"}}));
+        EXPECT_EQ(boxes.boxes, (QList{Box{ui::FailureTexts::message(outcome), "Ошибка"}}));
         EXPECT_TRUE(calls(2).empty());
 
         for (const auto& [f, text] : {std::pair{Field::eta, "0.001006"},
@@ -119,11 +102,11 @@ TEST_F(Failures, FlightsThatCannotBeComputedAreReportedWithoutHanging) {
     clickRun(); // the window is as usable as before
     ASSERT_TRUE(finish());
     EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= 0.562 c");
-}
+    boxes.boxes.clear();
+    tone.started = 0;
 
-// Such a fast throw makes the first quadratic-drag step need more sub-steps than any flight
-// may take: the trajectory pane keeps its curves, the flight is reported, nothing else drawn.
-TEST_F(Failures, AFlightThatCannotBeIntegratedIsReportedAfterTheCurves) {
+    // Such a fast throw makes the first quadratic-drag step need more sub-steps than any flight
+    // may take: the trajectory pane keeps its curves, the flight is reported, nothing else drawn.
     paste(Field::v0, "1e6");
     forgetDrawing();
     clickRun();

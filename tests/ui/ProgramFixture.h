@@ -13,14 +13,15 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 
 // Readable failures: texts as UTF-8, not as lists of bytes.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -75,6 +76,12 @@ protected:
         ASSERT_TRUE(finish());
         QCoreApplication::processEvents();
     }
+    // Types over a field's whole text with the keyboard.
+    void type(Field f, const char* keys) {
+        field(f)->setFocus();
+        field(f)->selectAll();
+        QTest::keyClicks(field(f), keys);
+    }
     // Replaces a field's whole text in one change, as a paste over a selection does.
     void paste(Field f, const QString& text) {
         field(f)->selectAll();
@@ -100,6 +107,21 @@ inline int count(const std::vector<SurfaceCall>& calls, Op op, const QColor& col
     for (const SurfaceCall& c : calls)
         n += c.op == op && (!colour.isValid() || c.colour == colour);
     return n;
+}
+
+// The calls since the pane was last cleared.
+inline std::vector<SurfaceCall> sinceClear(const std::vector<SurfaceCall>& calls) {
+    auto last = std::find(calls.rbegin(), calls.rend(), SurfaceCall::clear());
+    return {last.base(), calls.end()};
+}
+
+// A number below n from our own generator (splitmix64), so that a seed gives the same sequence
+// everywhere.
+inline int below(std::uint64_t& seed, int n) {
+    std::uint64_t z = seed += 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(n));
 }
 
 } // namespace testing_ui

@@ -27,9 +27,10 @@ bool runAndWait(StudyWindow& w, int timeoutMs = 60000) {
     return ended.wait(timeoutMs);
 }
 
-// The viscous example with a ball only 0.1 % heavier than the medium: about a million steps.
-model::Inputs longFlight() {
-    return {2, 10, 45, 0.05, 1001.4, 1000, 1.5};
+// Waits until no thread of a study is left running.
+bool noWorkLeft() {
+    return QTest::qWaitFor([] { return QThreadPool::globalInstance()->activeThreadCount() == 0; },
+                           1000);
 }
 
 } // namespace
@@ -45,11 +46,10 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
     ASSERT_TRUE(runAndWait(*w));
     ASSERT_TRUE(w->outcome());
     EXPECT_EQ(w->table()->model()->rowCount(), 180);
-    EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(),
-              QStringLiteral("Xmax2, м"));
+    EXPECT_EQ(w->table()->model()->headerData(3, Qt::Horizontal).toString(), "Xmax2, м");
     EXPECT_EQ(w->marks().size(), 3u); // where they lie: StudyTest
     EXPECT_GT(w->pane()->itemCount(), 20u);
-    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Рассчитано точек: 180 из 180."));
+    EXPECT_EQ(w->statusLabel()->text(), "Рассчитано точек: 180 из 180.");
 
     // The numbers of the report tool's study of α from 0 to 89.5 in 180 points (the window's
     // defaults): the same points, computed alike.
@@ -65,24 +65,23 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
 
     // A value the field refuses is listed with its message and has no numbers.
     w->fieldBox()->setCurrentIndex(static_cast<int>(Field::eta));
-    w->fromEdit()->setText(QStringLiteral("abc"));
+    w->fromEdit()->setText("abc");
     QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_EQ(w->statusLabel()->text(), QStringLiteral("Начало диапазона — не число."));
+    EXPECT_EQ(w->statusLabel()->text(), "Начало диапазона — не число.");
     EXPECT_FALSE(w->isRunning());
-    w->fromEdit()->setText(QStringLiteral("0"));
-    w->toEdit()->setText(QStringLiteral("0,002"));
+    w->fromEdit()->setText("0");
+    w->toEdit()->setText("0,002");
     w->countBox()->setValue(3);
     ASSERT_TRUE(runAndWait(*w));
     const QAbstractItemModel* table = w->table()->model();
     ASSERT_EQ(table->rowCount(), 3);
-    EXPECT_EQ(table->index(0, 4).data().toString(),
-              QStringLiteral("Для вакуума всё и так известно!"));
+    EXPECT_EQ(table->index(0, 4).data().toString(), "Для вакуума всё и так известно!");
     EXPECT_TRUE(table->index(0, 1).data().toString().isEmpty());
     EXPECT_FALSE(table->index(1, 1).data().toString().isEmpty());
-    EXPECT_TRUE(w->statusLabel()->text().contains(QStringLiteral("не принимает: 1")));
+    EXPECT_TRUE(w->statusLabel()->text().contains("не принимает: 1"));
 
     w->familyBox()->setCurrentIndex(1); // the flight time, without computing again
-    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Tmax, c"));
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), "Tmax, c");
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
@@ -91,7 +90,8 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
 // «Отмена» keeps the previous table whole, and closing the window mid-way stops the work
 // before it returns: no thread of the study is left running either way.
 TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
-    auto* w = new StudyWindow(longFlight());
+    // The viscous example with a ball only 0.1 % heavier than the medium: about a million steps.
+    auto* w = new StudyWindow({2, 10, 45, 0.05, 1001.4, 1000, 1.5});
     w->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<StudyWindow> guard = w;
     w->show();
@@ -102,27 +102,25 @@ TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
 
     w->countBox()->setValue(400);
     QSignalSpy ended(w, &StudyWindow::studyEnded);
-    QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_TRUE(w->isRunning());
-    EXPECT_FALSE(w->runButton()->isEnabled());
-    EXPECT_TRUE(w->cancelButton()->isEnabled());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    const auto startAndProgress = [w] {
+        QTest::mouseClick(w->runButton(), Qt::LeftButton);
+        EXPECT_TRUE(w->isRunning() && !w->runButton()->isEnabled() &&
+                    w->cancelButton()->isEnabled());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    };
+    startAndProgress();
     QTest::mouseClick(w->cancelButton(), Qt::LeftButton);
     ASSERT_TRUE(ended.wait(20000));
     EXPECT_FALSE(w->isRunning());
     EXPECT_EQ(w->outcome(), before);
     EXPECT_EQ(w->table()->model()->rowCount(), 2);
-    EXPECT_EQ(w->statusLabel()->text(),
-              QStringLiteral("Расчёт отменён; показан прежний результат."));
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+    EXPECT_EQ(w->statusLabel()->text(), "Расчёт отменён; показан прежний результат.");
+    EXPECT_TRUE(noWorkLeft());
 
-    QTest::mouseClick(w->runButton(), Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->progressBar()->value() >= 1; }, 20000));
+    startAndProgress();
     w->close();
     EXPECT_FALSE(w->isRunning());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return QThreadPool::globalInstance()->activeThreadCount() == 0; }, 1000));
+    EXPECT_TRUE(noWorkLeft());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());
 }

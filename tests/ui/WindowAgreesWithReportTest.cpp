@@ -5,32 +5,23 @@
 #include <QJsonObject>
 #include <QProcess>
 
-#include <cstdint>
-
 using namespace testing_ui;
 
 namespace {
 
-// Seeded throws of every kind the fields accept, kept to flights of a few thousand steps.
-struct ThrowTexts {
-    QStringList fields;
-};
-
-ThrowTexts randomThrow(std::uint64_t& seed) {
-    auto below = [&seed](int n) { // splitmix64: the same throws everywhere
-        std::uint64_t z = seed += 0x9E3779B97F4A7C15ull;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(n));
-    };
+// The texts of the seven fields for seeded throws of every kind the fields accept, kept to
+// flights of a few thousand steps.
+QStringList randomThrow(std::uint64_t& seed) {
+    auto below = [&seed](int n) { return testing_ui::below(seed, n); };
     const double media[] = {1.2, 1000, 1261};
     const char* diameters[] = {"0.05", "0.1", "0.4", "1.5"};
     const char* viscosities[] = {"0.0000181", "0.001006", "0.01"};
     const double rho0 = media[below(3)];
-    return {{QString::number(0.01 + below(20000) / 1000.0),
-             QString::number(0.1 + below(400) / 10.0), QString::number(below(17800) / 100.0 - 89),
-             diameters[below(4)], QString::number(rho0 * (1.5 + below(90) / 10.0), 'f', 1),
-             QString::number(rho0), viscosities[below(3)]}};
+    return QStringList() << QString::number(0.01 + below(20000) / 1000.0)
+                         << QString::number(0.1 + below(400) / 10.0)
+                         << QString::number(below(17800) / 100.0 - 89) << diameters[below(4)]
+                         << QString::number(rho0 * (1.5 + below(90) / 10.0), 'f', 1)
+                         << QString::number(rho0) << viscosities[below(3)];
 }
 
 QJsonObject reportFor(const QStringList& args) {
@@ -38,10 +29,6 @@ QJsonObject reportFor(const QStringList& args) {
     tool.start(QStringLiteral(BALLFLIGHT_REPORT_EXE), args);
     tool.waitForFinished(30000);
     return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
-}
-
-QJsonArray edges(double left, double top, double right, double bottom) {
-    return {left, top, right, bottom};
 }
 
 } // namespace
@@ -54,14 +41,14 @@ TEST_F(Agreement, WindowAndReportToolGiveTheSameFigures) {
     run.setGroupsPerTick(0); // the animation finished at once
     std::uint64_t seed = 20261207;
     for (int i = 0; i < 200; ++i) {
-        const ThrowTexts t = randomThrow(seed);
+        const QStringList t = randomThrow(seed);
         QStringList args;
         // A ball far too dense for any medium first, so that no density check fires on the way.
         paste(Field::rho, QStringLiteral("1e9"));
         for (const Field f : {Field::h0, Field::v0, Field::alphaDeg, Field::d, Field::rho0,
                               Field::rho, Field::eta}) {
-            paste(f, t.fields[int(f)]);
-            args << QStringLiteral("--") + model::row(f).key << t.fields[int(f)];
+            paste(f, t[int(f)]);
+            args << QStringLiteral("--") + model::row(f).key << t[int(f)];
         }
         SCOPED_TRACE(args.join(' ').toStdString());
         ASSERT_TRUE(boxes.boxes.isEmpty());
@@ -82,9 +69,9 @@ TEST_F(Agreement, WindowAndReportToolGiveTheSameFigures) {
         const QJsonObject ranges = report["ranges"].toObject();
         const auto& r = w.trajectoryRanges();
         const auto& v = w.velocityRanges();
-        EXPECT_EQ(edges(r.left, r.top, r.right, r.bottom), ranges["trajectory"].toArray());
-        EXPECT_EQ(edges(v.left, v.vxTop, v.right, v.vxBottom), ranges["vx"].toArray());
-        EXPECT_EQ(edges(v.left, v.vyTop, v.right, v.vyBottom), ranges["vy"].toArray());
+        EXPECT_EQ(QJsonArray({r.left, r.top, r.right, r.bottom}), ranges["trajectory"].toArray());
+        EXPECT_EQ(QJsonArray({v.left, v.vxTop, v.right, v.vxBottom}), ranges["vx"].toArray());
+        EXPECT_EQ(QJsonArray({v.left, v.vyTop, v.right, v.vyBottom}), ranges["vy"].toArray());
         boxes.boxes.clear();
     }
 }

@@ -1,43 +1,25 @@
 // Two thousand seeded user actions of every kind the program offers, with the invariants checked
 // after each: the whole program as a class of students might treat it.
-#include "graphs/GraphPane.h"
+#include "ProgramFixture.h"
 #include "graphs/PaneTransform.h"
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
-#include "support/RecordingDocumentOpener.h"
-#include "support/RecordingExportDialogs.h"
-#include "support/RecordingMessageBoxes.h"
-#include "support/SilentTone.h"
-#include "ui/Program.h"
 #include "ui/tools/StudyWindow.h"
 #include "ui/tools/ToolMenu.h"
-#include "ui/window/InputField.h"
-#include "ui/window/ResultLabel.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
 namespace {
 
-using model::Field;
-using model::Quantity;
-using ui::Graph;
+using namespace testing_ui;
 
 // Texts a class of students might put into a field: numbers in every form the fields read,
 // zeros that only appear after rounding, the limits of the double range, and rubbish.
@@ -57,15 +39,6 @@ constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
 #else
 constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
 #endif
-
-// Lets the window handle its events for about ms milliseconds (a flight goes on).
-void idle(int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    while (clock.elapsed() < ms);
-}
 
 // Every input is inside its limits and equals the number its field shows once the field is
 // committed (a field still typed into shows what is typed).
@@ -132,32 +105,19 @@ std::string fileFault(const QDir& folder) {
 
 } // namespace
 
-TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
+using WindowSoak = ProgramFixture;
+
+TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::RecordingMessageBoxes boxes;
-    ui::SilentTone tone;
-    ui::RecordingDocumentOpener opener;
-    ui::RecordingExportDialogs dialogs;
-    QTemporaryDir settings, files;
-    ui::Program program(boxes, tone, opener, dialogs, settings.filePath("ballflight.conf"));
-    ui::MainWindow& window = program.window();
-    ui::ThrowController& run = program.controller();
-    run.setDecimalSeparator('.');
+    // The panes draw for themselves, unrecorded; the animation ticks every millisecond.
+    run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
     run.setTickInterval(1);
-    program.start();
-    [[maybe_unused]] bool exposed = QTest::qWaitForWindowExposed(&window);
-    QCoreApplication::processEvents();
+    QTemporaryDir files;
     const QDir folder(files.path());
     ASSERT_TRUE(folder.mkdir("taken.png")); // a name a folder holds: saving there must fail
 
-    // Our own generator (splitmix64), so that the same seed gives the same actions everywhere.
     std::uint64_t seed = 20261207;
-    auto below = [&seed](int n) {
-        std::uint64_t z = seed += 0x9E3779B97F4A7C15ull;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(n));
-    };
+    auto below = [&seed](int n) { return testing_ui::below(seed, n); };
     auto anyOf = [&below](const QList<QAction*>& actions) {
         QList<QAction*> items;
         for (QAction* a : actions)
@@ -165,36 +125,36 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
                 items << a;
         return items[below(int(items.size()))];
     };
-    auto tool = [&window](ui::ToolCommand c) { window.toolAction(c)->trigger(); };
+    auto tool = [this](ui::ToolCommand c) { window.toolAction(c)->trigger(); };
     int messages = 0, clicksInFlight = 0, saves = 0, studies = 0;
-    ui::InputField* field = nullptr;
+    ui::InputField* input = nullptr;
     const std::function<void()> actions[] = {
         [&] { // type a few keys somewhere in the text or over it, ending with Enter, Tab or Esc
-            field->setFocus();
+            input->setFocus();
             if (below(3) == 0)
-                field->selectAll();
+                input->selectAll();
             else
-                field->setCursorPosition(below(static_cast<int>(field->text().size()) + 1));
+                input->setCursorPosition(below(static_cast<int>(input->text().size()) + 1));
             for (int n = 1 + below(5); n > 0; --n)
-                QTest::keyClick(field, keys[below(static_cast<int>(keys.size()))].toLatin1());
+                QTest::keyClick(input, keys[below(static_cast<int>(keys.size()))].toLatin1());
             const Qt::Key ends[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_unknown};
             if (const Qt::Key end = ends[below(4)]; end != Qt::Key_unknown)
-                QTest::keyClick(field, end);
+                QTest::keyClick(input, end);
         },
         [&] { // paste over the whole text or at the cursor
             QGuiApplication::clipboard()->setText(pastes[below(pastes.size())]);
-            field->setFocus();
+            input->setFocus();
             if (below(4) != 0)
-                field->selectAll();
-            field->paste();
+                input->selectAll();
+            input->paste();
         },
         [&] { // clear, by the keyboard or at once
-            field->setFocus();
+            input->setFocus();
             if (below(2) == 0) {
-                field->selectAll();
-                QTest::keyClick(field, Qt::Key_Backspace);
+                input->selectAll();
+                QTest::keyClick(input, Qt::Key_Backspace);
             } else {
-                field->clear();
+                input->clear();
             }
         },
         [&] { // a scale bar, often to its ends
@@ -216,8 +176,8 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             const int which = below(7);
             window.resize(which < 5 ? sizes[which] : QSize(below(3841), below(2161)));
         },
-        [&] { idle(below(30)); }, // wait a little; the flight goes on
-        [&] {                     // a material or a medium from the presets
+        [&] { QTest::qWait(below(30)); }, // wait a little; the flight goes on
+        [&] {                             // a material or a medium from the presets
             QMenu* menu =
                 below(2) ? program.presets().materialsMenu() : program.presets().mediaMenu();
             anyOf(menu->actions())->trigger();
@@ -238,14 +198,14 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
                 QTest::mouseMove(window.cmdOK());
         },
         [&] { // save a picture, the data or the report, sometimes where it cannot be written
-            const char* names[] = {"graph.png",  "graph.svg", "data.csv",
-                                   "report.pdf", "taken.png", "missing/graph.png"};
+            using enum ui::ToolCommand;
+            const std::pair<const char*, ui::ToolCommand> saving[] = {
+                {"graph.png", saveGraph}, {"graph.svg", saveGraph},
+                {"data.csv", saveData},   {"report.pdf", saveReport},
+                {"taken.png", saveGraph}, {"missing/graph.png", saveGraph}};
             const int which = below(6);
-            dialogs.answer = {folder.filePath(names[which]), which == 1 ? 1 : 0};
-            const ui::ToolCommand commands[] = {
-                ui::ToolCommand::saveGraph, ui::ToolCommand::saveGraph, ui::ToolCommand::saveData,
-                ui::ToolCommand::saveReport};
-            tool(which < 4 ? commands[which] : ui::ToolCommand::saveGraph);
+            dialogs.answer = {folder.filePath(saving[which].first), which == 1 ? 1 : 0};
+            tool(saving[which].second);
             ++saves;
         },
         [&] { // copy, or print to a PDF printer
@@ -258,7 +218,7 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             ui::StudyWindow* study = ui::StudyWindow::open(run.inputs(), &window);
             study->countBox()->setValue(2 + below(30));
             study->start();
-            idle(below(40));
+            QTest::qWait(below(40));
             if (below(2))
                 study->cancel();
             study->close();
@@ -280,16 +240,15 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
         clock.start();
-        field = window.field(model::Field(below(7)));
+        input = window.field(model::Field(below(7)));
         const int kind = kinds[below(int(std::size(kinds)))];
         actions[kind]();
         QCoreApplication::processEvents();
         const std::string at =
             " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
-        ASSERT_EQ(inputFault(program), "") << at;
-        ASSERT_EQ(labelFault(window), "") << at;
-        ASSERT_EQ(paneFault(window), "") << at;
-        ASSERT_EQ(fileFault(folder), "") << at;
+        const std::string fault =
+            inputFault(program) + labelFault(window) + paneFault(window) + fileFault(folder);
+        ASSERT_EQ(fault, "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
@@ -300,11 +259,7 @@ TEST(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     window.resize(720, 560);
     run.setPaused(false);
     run.setGroupsPerTick(0);
-    QElapsedTimer clock;
-    clock.start();
-    while (run.busy() && clock.elapsed() < 30000)
-        idle(10);
-    EXPECT_FALSE(run.busy());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.busy(); }, 30000));
     EXPECT_EQ(inputFault(program), "");
     EXPECT_LT(total.elapsed(), kTotalLimitMs);
     // The sequence did reach the paths it is meant to stress.
