@@ -134,5 +134,6 @@ TEST(ClosedForm, BigTinyAndOverflowingBalls) {
     const model::Throw heavy = cli::computeThrow(huge);
     EXPECT_EQ(heavy.text(Quantity::m), "m= —");
     EXPECT_EQ(heavy.outcome(), model::FlightOutcome::notFinite);
+    EXPECT_EQ(heavy.failedAt(), model::ThrowStep::closedForms);
     EXPECT_EQ(cli::failureText(heavy), "a value overflows: m");
 }
