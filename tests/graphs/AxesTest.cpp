@@ -54,25 +54,15 @@ TEST(Axes, TrajectoryPaneWithDefaultSpans) {
     RecordingSurface comma; // the regional decimal separator
     graphs::drawTrajectoryAxes(comma, 0, 1, 2, 0, 1, ',');
     EXPECT_EQ(gridRound(comma, -4)[5], SurfaceCall::print("-1,00"));
-}
 
-TEST(Axes, GridStepFollowsTheSpanAndStopsTenStepsFromZero) {
-    for (const auto& [span, step] :
-         {std::pair{3.0, 0.5}, {5.0, 0.5}, {6.0, 1.0}, {14.0, 1.0}, {15.0, 2.0}, {25.0, 2.0}}) {
-        SCOPED_TRACE(span);
-        RecordingSurface s;
-        graphs::drawTrajectoryAxes(s, 0, span, span, 0, 1, '.');
-        const float last = float(10 * step); // 10 for span 14, 20 for span 25: the rest is bare
-        const auto r = gridRound(s, 10);
-        EXPECT_EQ(r[0], SurfaceCall::line(0, last, float(span), last, green));
-        EXPECT_EQ(r[1], SurfaceCall::line(last, float(span), last, 0, green));
-        EXPECT_EQ(r[3], SurfaceCall::print(QString::number(10 * step, 'f', 2)));
-        EXPECT_EQ(gridRound(s, 1)[2], SurfaceCall::point(float(step), float(0.07 * span)));
-    }
-    RecordingSurface s; // the two directions take their steps independently
-    graphs::drawTrajectoryAxes(s, 0, 25, 3, 0, 1, '.');
-    EXPECT_EQ(gridRound(s, 1)[0], SurfaceCall::line(0, 2, 3, 2, green));
-    EXPECT_EQ(gridRound(s, 1)[1], SurfaceCall::line(0.5f, 25, 0.5f, 0, green));
+    // Each direction takes the step of its own span (Rounding: gridStep), here 2 upward and 0.5
+    // across; the grid ends ten steps from zero, at 20 and 5, and the rest is bare.
+    RecordingSurface s2;
+    graphs::drawTrajectoryAxes(s2, 0, 25, 3, 0, 1, '.');
+    EXPECT_EQ(gridRound(s2, 10),
+              (Calls{SurfaceCall::line(0, 20, 3, 20, green), SurfaceCall::line(5, 25, 5, 0, green),
+                     SurfaceCall::point(5, 1.75f), SurfaceCall::print("5.00"),
+                     SurfaceCall::point(0.03f, 20), SurfaceCall::print("20.00")}));
 }
 
 TEST(Axes, VelocityPanes) {
@@ -89,15 +79,12 @@ TEST(Axes, VelocityPanes) {
     const auto atZero = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, 0, 1, -3, '.'); };
     const Case cases[] = {
         {vx, 2, 0, SurfaceCall::line(0, 1, 1, 1, green)},
-        {vx, 2, 1, SurfaceCall::line(0.5f, 3, 0.5f, 0, green)},
         {vx, 2, 2, SurfaceCall::point(0.5f, 0.21f)},
         {vx, 2, 4, SurfaceCall::point(0.01f, 1)},
         {vy, -4, 0, SurfaceCall::line(0, -4, 1, -4, green)},  // span 6: step 1 upward
         {vy, -4, 1, SurfaceCall::line(-1, 2, -1, -4, green)}, // span 1: step 0.25 in time
         {vy, -4, 2, SurfaceCall::point(-1, 0)},
         {vy, -4, 3, SurfaceCall::print("-1.00")},
-        {vy, -4, 4, SurfaceCall::point(0, -4)},
-        {vy, 2, 2, SurfaceCall::point(0.5f, 0)},
         {vy, 2, 5, SurfaceCall::print("2.00")},
         {down, -2, 0, SurfaceCall::line(0, -1, 1, -1, green)}, // span 4: step 0.5
         {down, 4, 2, SurfaceCall::point(1, 0)},
@@ -156,7 +143,6 @@ TEST(PaneTransform, MapsUserPointsWithYUpwardAndBackAndKeepsASoundSystem) {
     const PaneTransform before = t;
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(t.setRect(0, 1, 0, 0));
-    EXPECT_FALSE(t.setRect(0, 0, 2, 0));
     EXPECT_FALSE(t.setRect(0, inf, 2, 0));
     EXPECT_FALSE(t.setRect(0, 1, std::numeric_limits<double>::quiet_NaN(), 0));
     EXPECT_FALSE(t.setRect(-1e308, 1, 1e308, 0));
@@ -167,18 +153,13 @@ TEST(PaneTransform, MapsUserPointsWithYUpwardAndBackAndKeepsASoundSystem) {
     EXPECT_EQ(t.toPixel(15, 4, QSizeF(100, 50)), QPointF(50, 40));
 }
 
-using graphs::SurfaceCall;
-
-TEST(PlotAxes, RoundSteps) {
+// The data fits inside the scale with room for the labels, the grid sits at round values
+// inside the data, and labels use the separator given.
+TEST(PlotAxes, RoundStepsScaleGridAndLabels) {
     EXPECT_EQ(graphs::roundStep(89.5, 8), 20);
     EXPECT_EQ(graphs::roundStep(8, 8), 1);
     EXPECT_DOUBLE_EQ(graphs::roundStep(0.0021, 8), 0.0005);
     EXPECT_EQ(graphs::roundStep(0, 8), 1);
-}
-
-// The data fits inside the scale with room for the labels, the grid sits at round values
-// inside the data, and labels use the separator given.
-TEST(PlotAxes, ScaleGridAndLabels) {
     graphs::RecordingSurface s;
     graphs::PlotFrame frame{7000, 3000, 0.9, 1.3, "ρ, кг/м3", "Дальность полёта, м", 2};
     const graphs::PlotLayout l = graphs::drawPlotAxes(s, frame, ',');
