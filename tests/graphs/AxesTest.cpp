@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
 
 using graphs::RecordingSurface;
 using graphs::SurfaceCall;
@@ -122,7 +121,7 @@ TEST(Axes, VelocityPanes) {
 
 using graphs::PaneTransform;
 
-TEST(PaneTransform, MapsUserPointsWithYUpwardAndBackAndKeepsASoundSystem) {
+TEST(PaneTransform, MapsUserPointsWithYUpwardAndBack) {
     PaneTransform t;
     ASSERT_TRUE(t.setRect(0, 2, 1, -4)); // a pane reaching below zero, as the Vy pane does
     EXPECT_EQ(t.toPixel(0, 2, QSizeF(400, 300)), QPointF(0, 0));
@@ -136,17 +135,9 @@ TEST(PaneTransform, MapsUserPointsWithYUpwardAndBackAndKeepsASoundSystem) {
         EXPECT_NEAR(back.x(), p.x(), 1e-12);
         EXPECT_NEAR(back.y(), p.y(), 1e-12);
     }
-    // An interior without pixels has no inverse; it answers with the top-left edge.
+    // An interior without pixels has no inverse; it answers with the top-left edge. (Spans that
+    // are zero, not finite or overflowing are refused: GraphPaneTest, and the soak's invariant.)
     EXPECT_EQ(t.toUser(QPointF(5, 5), QSizeF(0, 0)), QPointF(0, 2));
-
-    // Spans of zero, not finite or overflowing keep the previous system.
-    const PaneTransform before = t;
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(t.setRect(0, 1, 0, 0));
-    EXPECT_FALSE(t.setRect(0, inf, 2, 0));
-    EXPECT_FALSE(t.setRect(0, 1, std::numeric_limits<double>::quiet_NaN(), 0));
-    EXPECT_FALSE(t.setRect(-1e308, 1, 1e308, 0));
-    EXPECT_EQ(t, before);
 
     // Top below bottom turns y downward.
     ASSERT_TRUE(t.setRect(10, 0, 20, 5));

@@ -40,13 +40,12 @@ double distance(PanePoint p, const std::vector<PanePoint>& line) {
 
 } // namespace
 
-TEST(CurveLookup, InterpolatesWithinRunsAndAnswersNothingOutside) {
+TEST(CurveLookup, InterpolatesWithinRunsFollowsAGrowingCurveAndAnswersNothingOutside) {
     const std::vector<PanePoint> rising{{0, 1}, {1, 3}, {2, 3}, {4, -1}};
     EXPECT_DOUBLE_EQ(*at(rising, 0.5), 2);
     EXPECT_DOUBLE_EQ(*at(rising, 3), 1);
-    EXPECT_FALSE(at(rising, -0.01));
-    EXPECT_FALSE(at(rising, 4.01));
-    EXPECT_FALSE(at(rising, std::nan("")));
+    for (const double outside : {-0.01, 4.01, std::nan("")})
+        EXPECT_FALSE(at(rising, outside)) << outside;
 
     // A start point before the list; a curve that turns back answers with its first pass; a
     // sinking stretch with its first point; a curve ends at its first point that is not finite.
@@ -58,11 +57,9 @@ TEST(CurveLookup, InterpolatesWithinRunsAndAnswersNothingOutside) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     EXPECT_FALSE(at({{0, 0}, {1, 1}, {2, nan}, {3, 3}}, 2.5));
     EXPECT_DOUBLE_EQ(*at({{3, 0}, {1, 2}}, 2), 1); // falling
-}
 
-TEST(CurveLookup, FollowsACurveThatGrowsAndNoticesAnotherOne) {
+    // One lookup follows a curve that grows (and may move in memory), and notices another one.
     std::vector<PanePoint> flight{{0, 0}, {1, 1}};
-    CurveLookup lookup;
     EXPECT_FALSE(lookup.valueAt(CurveView(flight), 1.5));
     flight.push_back({2, 0}); // may move the list elsewhere
     EXPECT_DOUBLE_EQ(*lookup.valueAt(CurveView(flight), 1.5), 0.5);
@@ -108,7 +105,6 @@ TEST(KeptThrow, RangesGrowToHoldEveryKeptThrow) {
               std::min(far.velocityRanges().vyBottom, current.velocityRanges().vyBottom));
 }
 
-using model::PanePoint;
 using model::Throw;
 
 namespace {
