@@ -5,12 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using graphs::RecordingSurface;
 using graphs::SurfaceCall;
 using Calls = std::vector<SurfaceCall>;
-using Draw = std::function<void(RecordingSurface&)>;
 
 namespace {
 
@@ -67,56 +64,50 @@ TEST(Axes, TrajectoryPaneWithDefaultSpans) {
 TEST(Axes, VelocityPanes) {
     // Vy straddling zero: labels sit on the axes; a downward throw keeps the time axis, its
     // labels and caption on y = 0, at or above the pane's top.
+    RecordingSurface vx, vy, down, atZero;
+    graphs::drawVxAxes(vx, 0, 3, 1, 0, '.');
+    graphs::drawVyAxes(vy, 0, 2, 1, -4, '.');
+    graphs::drawVyAxes(down, 0, -1, 1, -5, '.');
+    graphs::drawVyAxes(atZero, 0, 0, 1, -3, '.');
     struct Case {
-        Draw draw;
+        const RecordingSurface* s;
         int round, index;
         SurfaceCall expected;
     };
-    const auto vx = [](RecordingSurface& s) { graphs::drawVxAxes(s, 0, 3, 1, 0, '.'); };
-    const auto vy = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, 2, 1, -4, '.'); };
-    const auto down = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, -1, 1, -5, '.'); };
-    const auto atZero = [](RecordingSurface& s) { graphs::drawVyAxes(s, 0, 0, 1, -3, '.'); };
     const Case cases[] = {
-        {vx, 2, 0, SurfaceCall::line(0, 1, 1, 1, green)},
-        {vx, 2, 2, SurfaceCall::point(0.5f, 0.21f)},
-        {vx, 2, 4, SurfaceCall::point(0.01f, 1)},
-        {vy, -4, 0, SurfaceCall::line(0, -4, 1, -4, green)},  // span 6: step 1 upward
-        {vy, -4, 1, SurfaceCall::line(-1, 2, -1, -4, green)}, // span 1: step 0.25 in time
-        {vy, -4, 2, SurfaceCall::point(-1, 0)},
-        {vy, -4, 3, SurfaceCall::print("-1.00")},
-        {vy, 2, 5, SurfaceCall::print("2.00")},
-        {down, -2, 0, SurfaceCall::line(0, -1, 1, -1, green)}, // span 4: step 0.5
-        {down, 4, 2, SurfaceCall::point(1, 0)},
-        {atZero, -6, 4, SurfaceCall::point(0, -3)},
-        {atZero, -6, 5, SurfaceCall::print("-3.00")},
+        {&vx, 2, 0, SurfaceCall::line(0, 1, 1, 1, green)},
+        {&vx, 2, 2, SurfaceCall::point(0.5f, 0.21f)},
+        {&vx, 2, 4, SurfaceCall::point(0.01f, 1)},
+        {&vy, -4, 0, SurfaceCall::line(0, -4, 1, -4, green)},  // span 6: step 1 upward
+        {&vy, -4, 1, SurfaceCall::line(-1, 2, -1, -4, green)}, // span 1: step 0.25 in time
+        {&vy, -4, 2, SurfaceCall::point(-1, 0)},
+        {&vy, -4, 3, SurfaceCall::print("-1.00")},
+        {&vy, 2, 5, SurfaceCall::print("2.00")},
+        {&down, -2, 0, SurfaceCall::line(0, -1, 1, -1, green)}, // span 4: step 0.5
+        {&down, 4, 2, SurfaceCall::point(1, 0)},
+        {&atZero, -6, 4, SurfaceCall::point(0, -3)},
+        {&atZero, -6, 5, SurfaceCall::print("-3.00")},
     };
-    for (const Case& c : cases) {
-        RecordingSurface s;
-        c.draw(s);
-        ASSERT_EQ(s.calls().size(), 136u);
-        EXPECT_EQ(gridRound(s, c.round)[c.index], c.expected);
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(gridRound(*c.s, c.round)[c.index], c.expected);
     const QString vx_ = QString::fromUtf16(u"Vx, \u043c/c"),
                   vy_ = QString::fromUtf16(u"Vy, \u043c/c");
     struct End {
-        Draw draw;
+        const RecordingSurface* s;
         float captionY;
         QString caption;
         float timeY;
     };
-    for (const End& e : {End{vx, 3, vx_, 0.3f}, End{vy, 2, vy_, 0}, End{down, -1, vy_, 0},
-                         End{atZero, 0, vy_, 0}}) {
-        RecordingSurface s;
-        e.draw(s);
-        EXPECT_EQ(tail(s, 4),
+    for (const End& e : {End{&vx, 3, vx_, 0.3f}, End{&vy, 2, vy_, 0}, End{&down, -1, vy_, 0},
+                         End{&atZero, 0, vy_, 0}}) {
+        ASSERT_EQ(e.s->calls().size(), 136u);
+        EXPECT_EQ(tail(*e.s, 4),
                   (Calls{SurfaceCall::moveTo(0.05f, e.captionY), SurfaceCall::print(e.caption),
                          SurfaceCall::moveTo(0.95f, e.timeY),
                          SurfaceCall::print("t, c")})); // no marker on a velocity pane
     }
-    RecordingSurface s;
-    vy(s);
-    EXPECT_EQ(tail(s, 6)[0], SurfaceCall::line(0, 2, 0, -4, black));
-    EXPECT_EQ(tail(s, 6)[1], SurfaceCall::line(0, 0, 1, 0, black));
+    EXPECT_EQ(tail(vy, 6)[0], SurfaceCall::line(0, 2, 0, -4, black));
+    EXPECT_EQ(tail(vy, 6)[1], SurfaceCall::line(0, 0, 1, 0, black));
 }
 
 using graphs::PaneTransform;
