@@ -40,7 +40,8 @@ TEST(ClosedForm, DefaultThrow) {
               std::regex_replace(expected, std::regex(R"((\d)\.(\d{3}E))"), "$1,$2"));
 }
 
-TEST(ClosedForm, ThrowThatDoesNotRise) {
+TEST(ClosedForm, TopsAndLandingsSatisfyTheirEquations) {
+    // A throw that does not rise has its top at the start.
     for (double angle : {-20.0, 0.0}) {
         SCOPED_TRACE(angle);
         Inputs in;
@@ -53,9 +54,8 @@ TEST(ClosedForm, ThrowThatDoesNotRise) {
         EXPECT_NEAR(in.h0 + in.v0 * std::sin(r.alpha) * r.Tmax - model::g * r.Tmax * r.Tmax / 2, 0,
                     1e-12);
     }
-}
 
-TEST(ClosedForm, NoViscosityKeepsPreviousLinearDragValues) {
+    // Without viscosity the linear drag keeps its previous values, and its top follows them.
     Inputs in;
     in.eta = 0;
     const auto r = closedForms(in, 12.5, 40.0);
@@ -63,20 +63,18 @@ TEST(ClosedForm, NoViscosityKeepsPreviousLinearDragValues) {
     EXPECT_EQ(r.Vp1, 40.0);
     EXPECT_EQ(texts(model::Throw(in, {}, 12.5, 40.0), Quantity::tau, Quantity::Vp1),
               "tau ->00; Vp1 ->00");
-    // The top under linear drag is then computed from the kept values.
     EXPECT_NEAR(r.Tp1, std::log(3 * std::sin(r.alpha) / 40 + 1) * 12.5, 1e-12);
-}
 
-TEST(ClosedForm, TopUnderStrongDrag) {
     // A light ball in a thick medium, where drag shapes the flight (the default throw hardly
     // feels it): at the top the vertical speed (v0·s + Vp1)·e^(−t/tau) − Vp1 is zero; height and
     // distance are the integrals of the speeds up to Tp1.
-    Inputs in{2, 10, 45, 0.01, 2000, 1000, 0.5};
-    const auto r = closedForms(in);
-    const double s = std::sin(r.alpha), c = std::cos(r.alpha), e = std::exp(-r.Tp1 / r.tau);
-    EXPECT_NEAR((in.v0 * s + r.Vp1) * e - r.Vp1, 0, 1e-12);
-    EXPECT_NEAR(r.Ymax1, in.h0 + (in.v0 * s + r.Vp1) * r.tau * (1 - e) - r.Vp1 * r.Tp1, 1e-12);
-    EXPECT_NEAR(r.Xp1, in.v0 * c * r.tau * (1 - e), 1e-12);
+    const Inputs light{2, 10, 45, 0.01, 2000, 1000, 0.5};
+    const auto l = closedForms(light);
+    const double s = std::sin(l.alpha), c = std::cos(l.alpha), e = std::exp(-l.Tp1 / l.tau);
+    EXPECT_NEAR((light.v0 * s + l.Vp1) * e - l.Vp1, 0, 1e-12);
+    EXPECT_NEAR(l.Ymax1, light.h0 + (light.v0 * s + l.Vp1) * l.tau * (1 - e) - l.Vp1 * l.Tp1,
+                1e-12);
+    EXPECT_NEAR(l.Xp1, light.v0 * c * l.tau * (1 - e), 1e-12);
 }
 
 TEST(ClosedForm, CancellationFreeFormsAgreeWithLongSeries) {
