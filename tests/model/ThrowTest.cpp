@@ -174,11 +174,11 @@ TEST(Throw, EndlessOrOverflowingThrowsStopWithAnOutcome) {
     const Inputs in;
     const auto cf = model::closedForms(in);
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(model::velocityCurves(in, cf, inf, 0.5, 0.0005, 1000).outcome,
-              FlightOutcome::notFinite);
-    EXPECT_EQ(model::velocityCurves(in, cf, 0.5, inf, 0.0005, 1000).outcome,
-              FlightOutcome::notFinite);
-    EXPECT_EQ(model::velocityCurves(in, cf, 0.5, 1e6, 1e-6, 1000).outcome, FlightOutcome::tooLong);
+    for (const auto& [t1, t2, dt, outcome] :
+         {std::tuple{inf, 0.5, 0.0005, FlightOutcome::notFinite},
+          {0.5, inf, 0.0005, FlightOutcome::notFinite},
+          {0.5, 1e6, 1e-6, FlightOutcome::tooLong}})
+        EXPECT_EQ(model::velocityCurves(in, cf, t1, t2, dt, 1000).outcome, outcome) << t1 << t2;
 }
 
 TEST(Throw, VacuumPathStopsAfterTheFirstPointBelowGroundOrAtTheRange) {
@@ -198,9 +198,7 @@ TEST(Throw, VacuumPathStopsAfterTheFirstPointBelowGroundOrAtTheRange) {
     EXPECT_GT(p.lastY, 0);
 }
 
-using model::Inputs;
-
-// The default throw's ranges: ThrowTest. Here the edges that fall on whole numbers.
+// The default throw's ranges: ThrowControllerTest. Here the edges that fall on whole numbers.
 TEST(GraphRanges, EdgesLargerValueAndSinglePrecision) {
     // A whole-number Vx lies on the top edge; the Vy pane's top edge may lie below zero; the
     // time edge follows the larger of Tmax1 and Tmax2, the vacuum time plays no part.
