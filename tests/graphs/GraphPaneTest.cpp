@@ -19,10 +19,6 @@ namespace {
 
 const QColor white(255, 255, 255), black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-QColor at(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
-}
-
 // A pane w × h px whose user units are pixels (y upward) or the default trajectory pane.
 void setUp(GraphPane& pane, int w = 200, int h = 100, bool pixels = false) {
     pane.resize(w, h);
@@ -39,6 +35,16 @@ bool hasDark(const QImage& image, const QRect& area, bool red = false) {
     return false;
 }
 
+// Pixels x, y of the image and the colours they must have.
+struct Pixel {
+    int x, y;
+    QColor colour;
+};
+void expectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+}
+
 bool samePixels(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
@@ -50,7 +56,8 @@ TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
     window.resize(300, 200);
     window.setAutoFillBackground(true);
     QPalette pal = window.palette();
-    pal.setColor(QPalette::Window, QColor(10, 200, 10));
+    const QColor green(10, 200, 10);
+    pal.setColor(QPalette::Window, green);
     window.setPalette(pal);
     auto* pane = new GraphPane(&window);
     setUp(*pane);
@@ -62,20 +69,13 @@ TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
     pane->drawLine(1.5f, 0, 1.5f, 1, red); // drawn while hidden
     pane->show();
     QImage shot = window.grab().toImage();
-    EXPECT_EQ(at(shot, 10, 10), white);
-    EXPECT_EQ(at(shot, 20, 50), white); // left of the start
-    for (int row : {48, 52})            // 5 px centred on row 50
-        EXPECT_EQ(at(shot, 120, row), blue) << row;
-    EXPECT_EQ(at(shot, 120, 46), white);
-    EXPECT_EQ(at(shot, 199, 50), blue);
-    EXPECT_EQ(at(shot, 150, 20), red);
-    EXPECT_EQ(at(shot, 250, 50), QColor(10, 200, 10));
+    // White left of the start; 5 px centred on row 50 up to the pane's edge; the window beyond.
+    expectPixels(shot, {{10, 10, white}, {20, 50, white}, {120, 48, blue}, {120, 52, blue}});
+    expectPixels(shot, {{120, 46, white}, {199, 50, blue}, {150, 20, red}, {250, 50, green}});
 
     pane->resize(300, 200); // replayed at the new size, nothing recomputed
     shot = pane->grab().toImage();
-    EXPECT_EQ(at(shot, 180, 100), blue);
-    EXPECT_EQ(at(shot, 225, 40), red);
-    EXPECT_EQ(at(shot, 180, 50), white);
+    expectPixels(shot, {{180, 100, blue}, {225, 40, red}, {180, 50, white}});
     pane->clear();
     EXPECT_EQ(pane->toImage().pixelColor(180, 100), white);
 }
@@ -93,12 +93,8 @@ TEST(GraphPane, ZeroSpanAndLaterSystemsDoNotMoveTheDrawing) {
     // Coordinates far outside or not numbers at all are skipped, the rest still shows.
     pane.drawLine(-1e30f, 7.5f, 1e30f, 7.5f, red);
     pane.drawLineTo(std::numeric_limits<float>::quiet_NaN(), 5, blue);
-    const QImage image = pane.toImage();
-    EXPECT_EQ(at(image, 50, 50), blue);
-    EXPECT_EQ(at(image, 150, 75), red);
-    EXPECT_EQ(at(image, 150, 10), red);
-    EXPECT_EQ(at(image, 30, 25), red);
-    EXPECT_EQ(at(image, 150, 50), white);
+    expectPixels(pane.toImage(),
+                 {{50, 50, blue}, {150, 75, red}, {150, 10, red}, {30, 25, red}, {150, 50, white}});
     pane.resize(0, 0); // nothing breaks on a pane without pixels
     EXPECT_TRUE(pane.toImage().isNull());
     pane.repaint();
@@ -144,11 +140,9 @@ TEST(GraphPane, ThinnedCurveKeepsItsSpikesAndTurns) {
     for (int i = 1; i <= 60; ++i)   // a level run with a one-point spike 5 px high
         pane.drawLineTo(100 + i * 0.5f, i == 30 ? 85.0f : 90.0f, blue);
     const QImage image = pane.toImage();
-    EXPECT_LT(qRed(image.pixel(178, 50)), 60); // the far end before the turn back
-    EXPECT_EQ(at(image, 100, 30), blue);
+    EXPECT_LT(qRed(image.pixel(178, 50)), 60);  // the far end before the turn back
     EXPECT_LT(qRed(image.pixel(115, 15)), 128); // the spike's tip
-    EXPECT_EQ(at(image, 120, 10), blue);
-    EXPECT_EQ(at(image, 110, 15), white);
+    expectPixels(image, {{100, 30, blue}, {120, 10, blue}, {110, 15, white}});
 }
 
 TEST(GraphPane, RoundDotsTextFromTheCurrentPositionAndSharpAtDoubleDensity) {
@@ -163,9 +157,9 @@ TEST(GraphPane, RoundDotsTextFromTheCurrentPositionAndSharpAtDoubleDensity) {
     pane.setPenWidth(1);
     pane.drawLine(0, 80, 200, 80, blue);
     const QImage image = pane.toImage();
-    EXPECT_EQ(at(image, 100, 50), black);
+    EXPECT_EQ(image.pixelColor(100, 50), black);
     EXPECT_LT(qGray(image.pixel(100, 46)), 40); // 4 px up: inside the 9 px disc
-    EXPECT_EQ(at(image, 96, 46), white);        // the corner of its square is not
+    EXPECT_EQ(image.pixelColor(96, 46), white); // the corner of its square is not
     EXPECT_FALSE(hasDark(image, QRect(0, 0, 200, 30)));
     EXPECT_FALSE(hasDark(image, QRect(0, 30, 20, 20)));
     EXPECT_TRUE(hasDark(image, QRect(20, 30, 30, 20), true)); // in the foreground colour
@@ -174,9 +168,8 @@ TEST(GraphPane, RoundDotsTextFromTheCurrentPositionAndSharpAtDoubleDensity) {
 
     const QImage doubled = pane.toImage(QSize(200, 100), 2.0);
     ASSERT_EQ(doubled.size(), QSize(400, 200));
-    EXPECT_EQ(at(doubled, 100, 160), blue); // one logical pixel = rows 160 and 161
-    EXPECT_EQ(at(doubled, 100, 161), blue);
-    EXPECT_EQ(at(doubled, 100, 163), white);
+    // One logical pixel is rows 160 and 161.
+    expectPixels(doubled, {{100, 160, blue}, {100, 161, blue}, {100, 163, white}});
 }
 
 TEST(GraphPane, MarkerIsARedCircleCentredOnItsUserPoint) {
