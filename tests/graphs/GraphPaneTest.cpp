@@ -51,7 +51,8 @@ bool samePixels(const QImage& a, const QImage& b) {
 
 } // namespace
 
-TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
+// Drawing while hidden, shown later: the real-window run test (the velocity panes).
+TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingAfterResize) {
     QWidget window; // its own colour shows beside the pane
     window.resize(300, 200);
     window.setAutoFillBackground(true);
@@ -64,18 +65,14 @@ TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
     window.show();
     pane->setPenWidth(5);
     pane->drawLine(0.5f, 0.5f, 5, 0.5f, blue); // runs far beyond the right edge
-    pane->hide();
-    pane->setPenWidth(3);
-    pane->drawLine(1.5f, 0, 1.5f, 1, red); // drawn while hidden
-    pane->show();
     QImage shot = window.grab().toImage();
     // White left of the start; 5 px centred on row 50 up to the pane's edge; the window beyond.
     expectPixels(shot, {{10, 10, white}, {20, 50, white}, {120, 48, blue}, {120, 52, blue}});
-    expectPixels(shot, {{120, 46, white}, {199, 50, blue}, {150, 20, red}, {250, 50, green}});
+    expectPixels(shot, {{120, 46, white}, {199, 50, blue}, {250, 50, green}});
 
     pane->resize(300, 200); // replayed at the new size, nothing recomputed
     shot = pane->grab().toImage();
-    expectPixels(shot, {{180, 100, blue}, {225, 40, red}, {180, 50, white}});
+    expectPixels(shot, {{180, 100, blue}, {180, 50, white}});
     pane->clear();
     EXPECT_EQ(pane->toImage().pixelColor(180, 100), white);
 }
@@ -95,9 +92,6 @@ TEST(GraphPane, ZeroSpanAndLaterSystemsDoNotMoveTheDrawing) {
     pane.drawLineTo(std::numeric_limits<float>::quiet_NaN(), 5, blue);
     expectPixels(pane.toImage(),
                  {{50, 50, blue}, {150, 75, red}, {150, 10, red}, {30, 25, red}, {150, 50, white}});
-    pane.resize(0, 0); // nothing breaks on a pane without pixels
-    EXPECT_TRUE(pane.toImage().isNull());
-    pane.repaint();
 }
 
 TEST(GraphPane, NearlyFlatLongCurveOverALineHasTheEdgeOfAStraightLine) {

@@ -13,7 +13,6 @@ using model::settleField;
 namespace {
 
 const std::string kFell = "Уже упало!!!";
-const std::string kUnderground = "тело под Землей?! такой расчёт не предусмотрен!";
 const std::string kFallAdvice = "Для падения есть отдельная программа!";
 const std::string kAngle =
     "Угол в диапазоне -90<a<90. А Для вертикального движения есть отдельная программа!";
@@ -50,7 +49,6 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::eta, " .001006", {}, "0.0010060", 2},
         // Refusals store a fixed replacement, not the previous value.
         {Field::h0, "", {kFell}, "0.500"},
-        {Field::h0, "-1", {kUnderground}, "0.500"},
         {Field::h0, "0.5557", {}, "0.556", 2},
         {Field::h0, "0.0001", {kFell}, "0.500", 3}, // "0.0001", "0.000" refused, "0.500"
         {Field::v0, "0", {kFallAdvice}, "3.000"},
