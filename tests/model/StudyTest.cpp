@@ -135,9 +135,8 @@ TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
 }
 
 TEST(Study, RangeTextsAndSpecs) {
-    EXPECT_EQ(readStudyNumber(" -1.5e1 "), -15);
-    EXPECT_EQ(readStudyNumber("2D3"), 2000);
-    EXPECT_EQ(readStudyNumber(".5"), 0.5);
+    for (const auto& [text, value] : {std::pair{" -1.5e1 ", -15.0}, {"2D3", 2000.0}, {".5", 0.5}})
+        EXPECT_EQ(readStudyNumber(text), value) << text;
     for (const char* bad : {"", "abc", "12abc", "0,5", "1e", "-", "1e400", "nan", "inf"})
         EXPECT_FALSE(readStudyNumber(bad)) << bad;
     EXPECT_EQ(readStudyCount("180"), 180);
