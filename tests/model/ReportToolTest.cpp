@@ -74,7 +74,7 @@ TEST(ReportTool, OutputAndExitCodes) {
     EXPECT_EQ(p.options->inputs.rho0, 800);
 }
 
-TEST(StudyReport, OptionsAreReadOrRefusedAsUsageErrors) {
+TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {
     const auto p = parse("--vary eta --from 0 --to 1.5 --count 4 --result Tmax2 --rho 1200");
     ASSERT_TRUE(p.options) << p.error;
     const cli::StudyOptions& s = *p.options->study;
@@ -99,11 +99,9 @@ TEST(StudyReport, OptionsAreReadOrRefusedAsUsageErrors) {
         EXPECT_TRUE(refused.usageError) << bad;
         EXPECT_FALSE(refused.error.empty()) << bad;
     }
-}
 
-// One row per point; a point without results keeps its row with the value asked for, and is
-// named with its message on stderr.
-TEST(StudyReport, CsvKeepsARowForEveryPoint) {
+    // One row per point; a point without results keeps its row with the value asked for, and
+    // is named with its message on stderr.
     const model::StudySpec plan{model::Field::eta, 0, 0.002, 3, {}};
     const std::atomic<bool> stop{false};
     const auto points = model::runStudy(plan, 2, stop);
