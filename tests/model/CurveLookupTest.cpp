@@ -21,8 +21,7 @@ using model::Throw;
 namespace {
 
 std::optional<double> at(const std::vector<PanePoint>& points, double x) {
-    CurveLookup lookup;
-    return lookup.valueAt(CurveView(points), x);
+    return CurveLookup().valueAt(CurveView(points), x);
 }
 
 // Distance from p to the polyline.
