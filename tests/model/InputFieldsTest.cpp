@@ -59,7 +59,6 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::alphaDeg, "-90", {kAngle}, "30.00"},
         {Field::alphaDeg, "89.99", {}, "89.99"},
         {Field::alphaDeg, "89.996", {kAngle}, "30.00", 3},
-        {Field::d, "0.00004", {"Это не материальная точка!"}, "0.0010"},
         {Field::d, "0.2500", {}, "0.2500", 1}, // already in the field's form
         {Field::eta, "0.00000004", {kVacuum}, "0.0000182"},
         // Density cross-checks.
