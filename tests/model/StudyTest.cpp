@@ -55,10 +55,8 @@ TEST(Study, RangeFallsAsViscosityRises) {
     const auto marks = studyMarks(plan, run(plan), ResultFamily::range);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[1].quantity, Quantity::Xmax2);
-    EXPECT_EQ(marks[1].input, 0.01);
-    EXPECT_FALSE(marks[1].refined);
     EXPECT_NE(marks[1].text.find("η = 0.0100000 ± 0.1359091 Па·с"), std::string::npos)
-        << marks[1].text;
+        << marks[1].text; // at a computed point, with its precision
 }
 
 // Every value goes through the field's handling: rounded to its decimals, or refused and listed
@@ -124,8 +122,6 @@ TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
     auto marks = studyMarks(plan, points, ResultFamily::range);
     ASSERT_EQ(marks.size(), 2u);
     EXPECT_EQ(marks[0].input, 5);
-    EXPECT_EQ(marks[1].extreme, Extreme::least);
-    EXPECT_EQ(marks[1].input, 2);
     EXPECT_EQ(marks[1].text,
               "наименьшая дальность в среде (Fc~v^2): Vo = 2.000 ± 0.500 м/с, Xmax2 = 1 м");
 
