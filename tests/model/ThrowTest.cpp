@@ -176,12 +176,10 @@ TEST(Throw, StiffStartIsSubSteppedAndAgreesWithFineIntegration) {
 
 TEST(Throw, EndlessOrOverflowingThrowsStopWithAnOutcome) {
     // A tiny ball sinking slowly exceeds the work bound in the linear-drag walk: nothing after it
-    // is computed and its labels keep their prefixes.
+    // is computed (its outcome and bare labels in the window: FieldHandlingTest).
     const Throw slow = whole(Inputs{0.5, 3, 30, 0.001, 1100, 1000, 1});
     EXPECT_EQ(slow.failedAt(), model::ThrowStep::linearWalk);
-    EXPECT_EQ(slow.outcome(), FlightOutcome::tooLong);
     EXPECT_EQ(slow.linear().points, model::maxFlightWork);
-    EXPECT_EQ(slow.text(Quantity::Tmax1), "Tmax1= ");
     EXPECT_FALSE(slow.trajectoryReady() || slow.landed());
 
     // The velocity walk on its own: limits that are not finite, and a step too small for the
