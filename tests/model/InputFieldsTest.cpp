@@ -26,14 +26,9 @@ std::vector<std::string> messages(const model::FieldSettlement& s) {
     return out;
 }
 
-void expectInvariants(const Inputs& in, const std::string& context) {
-    EXPECT_TRUE(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
-                in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0)
-        << context;
-}
-
 } // namespace
 
+// That every edit leaves the inputs inside their limits is an invariant of the window soak.
 TEST(InputFields, EditsSettleToTheShownValue) {
     struct Case {
         Field f;
@@ -74,8 +69,7 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::rho0, "0.04", {kVacuum, kFloatUp}, "0.2", 4, 0.3, 0.1},
     };
     for (const Case& c : cases) {
-        const std::string context = model::row(c.f).control + std::string(" <") + c.typed;
-        SCOPED_TRACE(context);
+        SCOPED_TRACE(model::row(c.f).control + std::string(" <") + c.typed);
         Inputs in{2, 5, 10, 0.25, c.rho, c.rho0, 0.002};
         const auto s = settleField(c.f, c.typed, in);
         EXPECT_EQ(messages(s), c.messages);
@@ -88,7 +82,6 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         if (c.runs) {
             EXPECT_EQ(s.handlingRuns, c.runs);
         }
-        expectInvariants(in, context);
     }
 }
 
@@ -103,7 +96,6 @@ TEST(InputFields, HugeValuesAndBrokenStatesEnd) {
     s = settleField(Field::rho, "1", in);
     EXPECT_EQ(messages(s), std::vector<std::string>{kFloatUp + "!"});
     EXPECT_EQ(in.rho, DBL_MAX);
-    expectInvariants(in, "huge densities");
 
     // A ball lighter than any medium the field can show: 1.23 is refused against it, half of
     // it shows as 0.0 and is refused as vacuum, and so on. The edit still comes to an end.
