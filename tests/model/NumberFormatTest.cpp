@@ -62,7 +62,7 @@ TEST(NumberFormat, ReadNumberGrammar) {
     // signed or not; reading stops at the first misfit (also a byte outside ASCII); beyond the
     // double range comes the largest finite double, or zero.
     // clang-format off
-    const std::pair<const char*, double> cases[] = {
+    const std::pair<std::string, double> cases[] = {
         {"0,5", 0},       {" 1.006E-03", 0.001006}, {" .5", 0.5},    {"12abc", 12},  {"", 0},
         {"   ", 0},       {"abc", 0},       {"П5", 0},      {"5\xFF", 5},   {" 1 2 . 5 e 1", 125},
         {"\t-7", -7},     {"- 3", -3},      {"+.25", 0.25}, {"-.5", -0.5},  {"5.", 5},
@@ -70,14 +70,11 @@ TEST(NumberFormat, ReadNumberGrammar) {
         {"1.2.3", 1.2},   {"--5", 0},       {"+-5", 0},     {"..5", 0},     {"e5", 0},
         {".e5", 0},       {"1e", 1},        {"2e+", 2},     {"3e2e1", 300}, {"7-1", 7},
         {"1e400", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0}, {"0e99999999999", 0},
-        {"0.0001e4", 1}};
+        {"0.0001e4", 1},  {"1e99999999999999999999", DBL_MAX}, {"100000000000000000000e-20", 1},
+        {"1" + std::string(400, '0'), DBL_MAX},  {"0." + std::string(400, '0') + "1", 0}};
     // clang-format on
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ReadNumber(text), value) << '<' << text << '>';
-    EXPECT_EQ(ReadNumber("1e99999999999999999999"), DBL_MAX);
-    EXPECT_EQ(ReadNumber("100000000000000000000e-20"), 1);
-    EXPECT_EQ(ReadNumber("1" + std::string(400, '0')), DBL_MAX);
-    EXPECT_EQ(ReadNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
 TEST(NumberFormat, ReadNumberAgreesWithCorrectlyRoundedReading) {
