@@ -51,8 +51,7 @@ bool samePixels(const QImage& a, const QImage& b) {
 
 } // namespace
 
-// Drawing while hidden, shown later: the real-window run test (the velocity panes).
-TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingAfterResize) {
+TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
     QWidget window; // its own colour shows beside the pane
     window.resize(300, 200);
     window.setAutoFillBackground(true);
@@ -65,14 +64,18 @@ TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingAfterResize) {
     window.show();
     pane->setPenWidth(5);
     pane->drawLine(0.5f, 0.5f, 5, 0.5f, blue); // runs far beyond the right edge
+    pane->hide();
+    pane->setPenWidth(3);
+    pane->drawLine(1.5f, 0, 1.5f, 1, red); // drawn while hidden
+    pane->show();
     QImage shot = window.grab().toImage();
     // White left of the start; 5 px centred on row 50 up to the pane's edge; the window beyond.
     expectPixels(shot, {{10, 10, white}, {20, 50, white}, {120, 48, blue}, {120, 52, blue}});
-    expectPixels(shot, {{120, 46, white}, {199, 50, blue}, {250, 50, green}});
+    expectPixels(shot, {{120, 46, white}, {199, 50, blue}, {150, 20, red}, {250, 50, green}});
 
     pane->resize(300, 200); // replayed at the new size, nothing recomputed
     shot = pane->grab().toImage();
-    expectPixels(shot, {{180, 100, blue}, {180, 50, white}});
+    expectPixels(shot, {{180, 100, blue}, {225, 40, red}, {180, 50, white}});
     pane->clear();
     EXPECT_EQ(pane->toImage().pixelColor(180, 100), white);
 }

@@ -44,6 +44,7 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::eta, " .001006", {}, "0.0010060", 2},
         // Refusals store a fixed replacement, not the previous value.
         {Field::h0, "", {kFell}, "0.500"},
+        {Field::h0, "-1", {"тело под Землей?! такой расчёт не предусмотрен!"}, "0.500"},
         {Field::h0, "0.5557", {}, "0.556", 2},
         {Field::h0, "0.0001", {kFell}, "0.500", 3}, // "0.0001", "0.000" refused, "0.500"
         {Field::v0, "0", {kFallAdvice}, "3.000"},
@@ -54,7 +55,10 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::alphaDeg, "-90", {kAngle}, "30.00"},
         {Field::alphaDeg, "89.99", {}, "89.99"},
         {Field::alphaDeg, "89.996", {kAngle}, "30.00", 3},
+        {Field::alphaDeg, "-89.99", {}, "-89.99"},
+        {Field::d, "0.00004", {"Это не материальная точка!"}, "0.0010"},
         {Field::d, "0.2500", {}, "0.2500", 1}, // already in the field's form
+        {Field::eta, "0", {kVacuum}, "0.0000182"},
         {Field::eta, "0.00000004", {kVacuum}, "0.0000182"},
         // Density cross-checks.
         {Field::rho, "900", {kFloatUp + "!"}, "2000.0"},
