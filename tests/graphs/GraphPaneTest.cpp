@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using graphs::GraphPane;
 
@@ -36,13 +37,9 @@ bool hasDark(const QImage& image, const QRect& area, bool red = false) {
 }
 
 // Pixels x, y of the image and the colours they must have.
-struct Pixel {
-    int x, y;
-    QColor colour;
-};
-void expectPixels(const QImage& image, std::initializer_list<Pixel> pixels) {
-    for (const Pixel& p : pixels)
-        EXPECT_EQ(image.pixelColor(p.x, p.y), p.colour) << p.x << ", " << p.y;
+void expectPixels(const QImage& image, std::initializer_list<std::tuple<int, int, QColor>> pixels) {
+    for (const auto& [x, y, colour] : pixels)
+        EXPECT_EQ(image.pixelColor(x, y), colour) << x << ", " << y;
 }
 
 bool samePixels(const QImage& a, const QImage& b) {
@@ -55,10 +52,8 @@ TEST(GraphPane, ReplaysOnWhiteClipsAndKeepsDrawingWhileHiddenAndAfterResize) {
     QWidget window; // its own colour shows beside the pane
     window.resize(300, 200);
     window.setAutoFillBackground(true);
-    QPalette pal = window.palette();
     const QColor green(10, 200, 10);
-    pal.setColor(QPalette::Window, green);
-    window.setPalette(pal);
+    window.setPalette(QPalette(green));
     auto* pane = new GraphPane(&window);
     setUp(*pane);
     window.show();

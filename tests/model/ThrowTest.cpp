@@ -98,7 +98,7 @@ TEST(Throw, DefaultAndViscousThrows) {
 TEST(Throw, StagesAndGroups) {
     // Before the flight only the closed forms and the walk are known (the bare red column:
     // ThrowControllerTest).
-    Throw t(Inputs{0.5, 3, -30, 0.4, 7800, 1000, 0.001006});
+    Throw t(Inputs{.alphaDeg = -30});
     ASSERT_TRUE(t.trajectoryReady());
     EXPECT_FALSE(t.value(Quantity::Tmax2));
     // A downward throw has its top in the first group, at the first step.
@@ -215,23 +215,17 @@ TEST(Throw, VacuumPathStopsAfterTheFirstPointBelowGroundOrAtTheRange) {
 TEST(GraphRanges, EdgesLargerValueAndSinglePrecision) {
     // A whole-number Vx lies on the top edge; the Vy pane's top edge may lie below zero; the
     // time edge follows the larger of Tmax1 and Tmax2, the vacuum time plays no part.
-    Inputs in{0.5, 2, 0, 0.4, 7800, 1000, 0.001006};
+    Inputs in{.v0 = 2, .alphaDeg = 0};
     auto v = model::velocityRanges(in, model::closedForms(in), 0.4, 0.4, 1, 1);
     EXPECT_EQ((std::array{v.vxTop, v.tRange}), (std::array{2.0, 1.0}));
     in.alphaDeg = -30;
     v = model::velocityRanges(in, model::closedForms(in), 2.2, 2.7, 1, 1);
     EXPECT_EQ((std::array{v.vyTop, v.tRange}), (std::array{-1.0, 3.0}));
 
-    model::ClosedForm cf;
-    cf.Xmax = 1.32;
-    cf.Ymax = 3.0;
-    cf.Ymax1 = 2.5;
-    auto t = model::trajectoryRanges(cf, 1.45, 1, 1.0f);
+    auto t = model::trajectoryRanges({.Ymax = 3.0, .Xmax = 1.32, .Ymax1 = 2.5}, 1.45, 1, 1.0f);
     EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{2, 3}));
     // The height is taken in single precision before rounding up, the range is not.
-    cf.Ymax = cf.Xmax = 2.00000001;
-    cf.Ymax1 = 0;
-    t = model::trajectoryRanges(cf, 1, 1, 1.0f);
+    t = model::trajectoryRanges({.Ymax = 2.00000001, .Xmax = 2.00000001}, 1, 1, 1.0f);
     EXPECT_EQ((std::array<double, 2>{t.trajRangeX, t.trajRangeY}), (std::array<double, 2>{3, 2}));
 }
 
@@ -284,8 +278,7 @@ TEST(ClosedForm, TopsAndLandingsSatisfyTheirEquations) {
     // A throw that does not rise has its top at the start.
     for (double angle : {-20.0, 0.0}) {
         SCOPED_TRACE(angle);
-        Inputs in;
-        in.alphaDeg = angle;
+        const Inputs in{.alphaDeg = angle};
         const auto r = closedForms(in);
         EXPECT_EQ((std::array{r.Tp, r.Xp, r.Tp1, r.Xp1, r.Ymax, r.Ymax1}),
                   (std::array{0.0, 0.0, 0.0, 0.0, in.h0, in.h0}));
@@ -296,8 +289,7 @@ TEST(ClosedForm, TopsAndLandingsSatisfyTheirEquations) {
     }
 
     // Without viscosity the linear drag keeps its previous values, and its top follows them.
-    Inputs in;
-    in.eta = 0;
+    const Inputs in{.eta = 0};
     const auto r = closedForms(in, 12.5, 40.0);
     EXPECT_EQ(r.tau, 12.5);
     EXPECT_EQ(r.Vp1, 40.0);
@@ -345,9 +337,7 @@ TEST(ClosedForm, BigTinyAndOverflowingBalls) {
     // linear-drag walk are those of the default ball, and the walk has no reversals.
     for (double d : {5.0, 20.0}) {
         SCOPED_TRACE(d);
-        Inputs in;
-        in.d = d;
-        const model::Throw r = cli::computeThrow(in);
+        const model::Throw r = cli::computeThrow(Inputs{.d = d});
         ASSERT_EQ(cli::failureText(r), "");
         EXPECT_EQ(r.text(Quantity::Ymax1), "Ymax1= 0.631 м");
         EXPECT_EQ(r.linear().points, 1106);
@@ -365,11 +355,8 @@ TEST(ClosedForm, BigTinyAndOverflowingBalls) {
     EXPECT_NEAR(closedForms(tiny).Vp2 / stokes, 1, 1e-6);
 
     // Values beyond the double or single range show a dash and fail the run, naming them.
-    Inputs fast, huge;
-    fast.v0 = 1e39;
-    huge.d = 1e13;
-    EXPECT_EQ(model::Throw(fast).text(Quantity::VyEnd), "Vy(y=0)= —");
-    const model::Throw heavy = cli::computeThrow(huge);
+    EXPECT_EQ(model::Throw(Inputs{.v0 = 1e39}).text(Quantity::VyEnd), "Vy(y=0)= —");
+    const model::Throw heavy = cli::computeThrow(Inputs{.d = 1e13});
     EXPECT_EQ(heavy.text(Quantity::m), "m= —");
     EXPECT_EQ(heavy.outcome(), model::FlightOutcome::notFinite);
     EXPECT_EQ(heavy.failedAt(), model::ThrowStep::closedForms);
