@@ -1,9 +1,7 @@
 #!/usr/bin/env python3
-"""Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside.
-Each scenario gets its own X server and D-Bus session and runs its steps on one program.
-Pictures are judged by exact pixel colours, never by whole images (fonts may differ); texts are
-read through the accessibility bus (accessible.py). Only the sound scenario has a sound server.
-A failed scenario leaves its screenshots, logs and recording in ARTIFACTS/SCENARIO/.
+"""Real-window tests of ballflight: the built program in Xvfb under openbox, driven from outside,
+one X server and D-Bus session a scenario. Pictures are judged by exact pixel colours (fonts may
+differ), texts read through the accessibility bus. A failure leaves its files in ARTIFACTS/SCENARIO/.
 """
 
 import argparse
@@ -29,22 +27,19 @@ CMD_OK = (616, 350, 72, 26)
 OPTION_CENTRES = {1: (636, 436), 2: (637, 457), 3: (637, 477)}  # in Frame1 at (616, 410)
 TEXT1 = (44, 290, 72, 26)
 TOOLS_MENU_X = 100  # «Инструменты» in the menu bar, between «Файл» and «Помощь»
-# The seven quadratic-drag result labels as a screen reader reads them: the quantity, a colon
-# and the value, or «ещё не вычислено» before the flight has given it.
+# The seven quadratic-drag result labels as a screen reader reads them, before their values.
 RED_LABELS = tuple(f"{name} в среде (Fc~v^2):" for name in (
     "Время подъёма", "Координата X вершины", "Наибольшая высота", "Время полёта", "Дальность полёта",
     "Скорость Vx при падении", "Скорость Vy при падении"))
 TMAX2 = RED_LABELS[3]
 NOT_YET = "ещё не вычислено"
 TMAX2_AT_START = "Время полёта в среде (Fc~v^2): 0.562 c"  # of the throw at start
-# The ball marker is a 10 × 10 red disc; more pure red than that in the trajectory pane means
-# a red curve has been drawn.
+# Red pixels of the 10 × 10 ball marker; more in the trajectory pane means a red curve.
 MARKER_RED_MAX = 100
 
 
 class Program:
     """The started program, its main window, and the height of its menu bar."""
-
     def __init__(self, session, app, docs):
         self.session = session
         cwd = os.path.join(session.work, "cwd")
@@ -73,9 +68,8 @@ class Program:
         self.click_client(control[0] + control[2] // 2, control[1] + control[3] // 2)
 
     def wait_drawn(self, timeout=30):
-        """Waits until the trajectory pane shows the vacuum and linear-drag curves. The menu bar's
-        height is where the window's grey begins for good: the client area's left 4 px are bare
-        window background (the vertical scroll bar starts at x = 4), the menu bar is not."""
+        """Waits for the black and blue curves. The menu bar ends where the grey of the client
+        area's bare left 4 px begins."""
         def drawn():
             shot = self.session.screenshot("waiting-for-curves")
             if self.menu is None:
@@ -113,7 +107,7 @@ class Program:
 
 def run_to_landing(program, session):
     """Presses ПУСК and waits until the red curve has stopped growing for a second; returns the
-    last screenshot and the red pixel counts seen, the first one before ПУСК."""
+    last screenshot and the red pixel counts from before ПУСК on."""
     shot = program.wait_drawn()
     rect = program.pane_rect()
     counts = [shot.count(rect, RED)]
@@ -134,9 +128,8 @@ def pane_shows(session, what, probe, timeout=15):
 
 
 def check_run(program, session):
-    """Title, client size under the menu bar and place on the screen; before any click the
-    ball marker and no quadratic-drag curve; ПУСК animates the red curve; afterwards the option
-    buttons show the velocity panes and the trajectory picture again, as it was."""
+    """Title, client size and place; the marker alone before ПУСК animates the red curve; the
+    option buttons show the velocity panes and the trajectory picture again, as it was."""
     program.wait_drawn()
     name = session.window_name(program.window)
     check(name == TITLE, f"window title is {name!r}")
@@ -170,12 +163,8 @@ def check_run(program, session):
 
 
 def check_input(program, session):
-    """Typing is checked when the user is done, read back through the accessibility bus.
-
-    While a field is typed into, its text stays as typed and no box appears; a whole, sound
-    number is taken at once (the curves follow), anything else is marked unfinished. Enter or
-    leaving the field settles it with the full handling. (A pasted text: the offscreen tests.)
-    """
+    """While a field is typed into, its text stays as typed and no box appears; a sound number
+    is taken at once, anything else is marked unfinished; Enter or leaving the field settles it."""
     shot = program.wait_drawn()
     rect = program.pane_rect()
     start = shot.region(*rect)
@@ -229,13 +218,9 @@ def check_input(program, session):
 
 
 def check_resize(program, session):
-    """A resized window keeps the parameter panel at the bottom; the graph area takes the rest.
-
-    The window is first resized during a flight: the flight goes on to its landing. The later
-    resizes and a move of the horizontal scale bar keep the landed flight: the red curve is
-    drawn again at the new size and the seven red labels keep their values. (The scale bars
-    keep them too: the offscreen controller tests.)
-    """
+    """A resized window keeps the parameter panel at the bottom and the graph area takes the
+    rest. A flight resized on its way lands; the landed one is redrawn at each new size and the
+    seven red labels keep their values."""
     shot = program.wait_drawn()
     reader = program.reader
     session.activate(program.window)
@@ -309,11 +294,9 @@ def check_lesson(program, session):
 
 
 def check_menus(program, session):
-    """The close box asks first and No keeps the window; the menus' items in order; the authors
-    window centred over the main window's frame; with no desktop application for PDF, Справка1
-    shows in the program's own window, and choosing it again brings back the same one. Both
-    outlive the main window, and the program ends once they are closed. («Выход», the boxes'
-    texts and the authors window's size: the offscreen tests.)"""
+    """The close box asks first, No keeps the window; the menus' items; the authors window
+    centred over the main one; Справка1 in the program's own viewer, one however often chosen.
+    Both outlive the main window; the program ends once they are closed."""
     program.wait_drawn()
     program.close("Escape")
     reader = program.reader
@@ -408,8 +391,7 @@ def check_study(program, session):
 
 
 def check_readout(program, session):
-    """The readout follows the real pointer over the trajectory pane and goes when it leaves.
-    (What it reads, and the comparison of throws: the offscreen tools' tests.)"""
+    """The readout follows the real pointer over the trajectory pane and goes when it leaves."""
     crosshair = (80, 80, 80)  # the frame of the box too
     shot = program.wait_drawn()
     rect = x, y, w, h = program.pane_rect()
@@ -422,11 +404,9 @@ def check_readout(program, session):
 
 
 def check_sound(program, session):
-    """The tones as a listener hears them, recorded from the sink the program plays into: a
-    landing, a refused field and another landing, each sounding whole (600, 300 and 600 ms of
-    880 Hz), alone and unclipped. Then tones that follow each other closely, played as the
-    window plays them: a blocking tone asked for during a landing tone waits for it, and
-    blocking tones back to back each sound whole."""
+    """The tones recorded from the program's sink: a landing, a refused field and a landing,
+    each whole (600, 300, 600 ms of 880 Hz), alone and unclipped. Then, played as the window
+    plays them, a blocking tone waits for a landing tone, and blocking tones each sound whole."""
     session.activate(program.window)
     run_to_landing(program, session)
     # A height of 0 is refused when the field is left: the warning tone first, then the box.

@@ -28,8 +28,7 @@ def check(condition, message):
 
 def poll(what, probe, timeout=20.0, interval=0.1, guard=None):
     """Calls probe() until it returns something true and returns that; fails after timeout.
-    guard, if given, is called first on every round and may fail at once (a program that died).
-    """
+    guard(what), if given, runs first on every round and may fail at once (a program that died)."""
     deadline = time.monotonic() + timeout
     while True:
         if guard:
@@ -80,12 +79,10 @@ class XSession:
         self.artifacts = artifacts
         self.work = tempfile.mkdtemp(prefix="ballflight-e2e-")
         self.procs, self.shots = [], []
-        # The program; a SoundServer, for the scenario that listens; the tone player it runs.
-        self.app = self.sound = self.player = None
+        self.app = self.sound = self.player = None  # the program, a SoundServer, tone_player
 
     def __enter__(self):
-        # What the servers start in turn (the accessibility bus and its registry) comes to this
-        # process when they end, so that it is collected here and nothing is left running.
+        # What the servers start (the accessibility bus, its registry) is reaped here at the end.
         ctypes.CDLL("libc.so.6").prctl(36, 1)  # PR_SET_CHILD_SUBREAPER
         try:
             self._start()
@@ -141,25 +138,21 @@ class XSession:
         return line.decode().strip()
 
     def _start(self):
-        # -displayfd: the server takes the first free display and writes its number when it is
-        # ready for clients, so parallel test runs never clash. -noreset: the accessibility bus
-        # looks at the display and leaves before the window manager comes; a server that resets
-        # when its last client leaves would turn the window manager away meanwhile.
+        # -displayfd: the first free display, written when ready, so parallel runs never clash.
+        # -noreset: no reset when the accessibility bus, its first client, leaves before openbox.
         self.display = ":" + self.spawn(
             ["Xvfb", "-displayfd", "{fd}", "-noreset", "-screen", "0",
              f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp"], "xvfb.log", True)
         runtime, stubs = os.path.join(self.work, "runtime"), os.path.join(self.work, "bin")
         os.mkdir(runtime, 0o700)
-        # The program finds no desktop application for any document (a silent xdg-mime comes
-        # first on its PATH): it shows them in its own windows, never in the host's viewers.
+        # A silent xdg-mime first on the PATH: no desktop application for any document, so the
+        # program shows them in its own windows.
         os.mkdir(stubs)
         with open(os.path.join(stubs, "xdg-mime"), "w") as stub:
             stub.write("#!/bin/sh\nexit 0\n")
         os.chmod(os.path.join(stubs, "xdg-mime"), 0o755)
-        # A D-Bus session of its own with the accessibility bus on it (accessible.py reads the
-        # program's windows there, though no screen reader runs). No sound server unless a
-        # scenario starts one: a socket that does not exist keeps the program silent and stops
-        # the sound library from starting a server of its own.
+        # A D-Bus session of its own for the accessibility bus. A sound socket that does not exist
+        # keeps the program silent and its sound library from starting a server of its own.
         bus = "unix:path=" + os.path.join(self.work, "session-bus")
         self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb",
                         XDG_RUNTIME_DIR=runtime, HOME=self.work,
@@ -170,13 +163,11 @@ class XSession:
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY",
                      "AT_SPI_BUS_ADDRESS"):
             self.env.pop(name, None)
-        # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program itself keeps
-        # the locale it was given.
+        # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program keeps its own.
         self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
         self.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus,
                     "--print-address={fd}"], "dbus.log", True, env=self.env)
-        # Asking for its address starts the accessibility bus (D-Bus activation) and waits for
-        # it; it ends with the session.
+        # Asking for its address starts the accessibility bus and waits for it.
         self.run(["dbus-send", "--session", "--print-reply", "--reply-timeout=30000",
                   "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"], timeout=40)
         self.spawn(["openbox", "--sm-disable"], "openbox.log", env=self.tool_env)
@@ -237,8 +228,8 @@ class XSession:
         return x - left, y - top, w + left + right, h + top + bottom
 
     def activate(self, window, timeout=15):
-        """Asks the window manager to activate the window until it reports it active: a request
-        may be lost while the window is being mapped, and xdotool's --sync would wait for ever."""
+        """Asks until the window is active: a request may be lost while the window is mapped, and
+        xdotool's --sync would wait for ever."""
         def active():
             self.run(["xdotool", "windowactivate", str(window)], check=False)
             time.sleep(0.1)
