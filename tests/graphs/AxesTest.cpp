@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using graphs::RecordingSurface;
 using graphs::SurfaceCall;
 using Calls = std::vector<SurfaceCall>;
@@ -69,12 +71,7 @@ TEST(Axes, VelocityPanes) {
     graphs::drawVyAxes(vy, 0, 2, 1, -4, '.');
     graphs::drawVyAxes(down, 0, -1, 1, -5, '.');
     graphs::drawVyAxes(atZero, 0, 0, 1, -3, '.');
-    struct Case {
-        const RecordingSurface* s;
-        int round, index;
-        SurfaceCall expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const RecordingSurface*, int, int, SurfaceCall> cases[] = {
         {&vx, 2, 2, SurfaceCall::point(0.5f, 0.21f)},
         {&vx, 2, 4, SurfaceCall::point(0.01f, 1)},
         {&vy, -4, 1, SurfaceCall::line(-1, 2, -1, -4, green)}, // the grid spans the pane
@@ -85,22 +82,18 @@ TEST(Axes, VelocityPanes) {
         {&atZero, -6, 4, SurfaceCall::point(0, -3)},
         {&atZero, -6, 5, SurfaceCall::print("-3.00")},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(gridRound(*c.s, c.round)[c.index], c.expected);
+    for (const auto& [surface, round, index, expected] : cases)
+        EXPECT_EQ(gridRound(*surface, round)[index], expected) << round << ' ' << index;
     const QString vx_ = QString::fromUtf16(u"Vx, \u043c/c"),
                   vy_ = QString::fromUtf16(u"Vy, \u043c/c");
-    struct End {
-        const RecordingSurface* s;
-        float captionY;
-        QString caption;
-        float timeY;
-    };
-    for (const End& e : {End{&vx, 3, vx_, 0.3f}, End{&vy, 2, vy_, 0}, End{&down, -1, vy_, 0},
-                         End{&atZero, 0, vy_, 0}}) {
-        ASSERT_EQ(e.s->calls().size(), 136u);
-        EXPECT_EQ(tail(*e.s, 4),
-                  (Calls{SurfaceCall::moveTo(0.05f, e.captionY), SurfaceCall::print(e.caption),
-                         SurfaceCall::moveTo(0.95f, e.timeY),
+    for (const auto& [surface, captionY, caption, timeY] : {std::tuple{&vx, 3.0f, vx_, 0.3f},
+                                                            {&vy, 2.0f, vy_, 0.0f},
+                                                            {&down, -1.0f, vy_, 0.0f},
+                                                            {&atZero, 0.0f, vy_, 0.0f}}) {
+        ASSERT_EQ(surface->calls().size(), 136u);
+        EXPECT_EQ(tail(*surface, 4),
+                  (Calls{SurfaceCall::moveTo(0.05f, captionY), SurfaceCall::print(caption),
+                         SurfaceCall::moveTo(0.95f, timeY),
                          SurfaceCall::print("t, c")})); // no marker on a velocity pane
     }
     EXPECT_EQ(tail(vy, 6)[0], SurfaceCall::line(0, 2, 0, -4, black));
