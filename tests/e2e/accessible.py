@@ -1,15 +1,13 @@
 """What the program's windows say, read through the accessibility bus (AT-SPI) with pyatspi.
-libatspi binds itself to the first bus it is given for the life of the process, so a test
-process reads one session only (the driver runs each scenario in a process of its own).
+libatspi binds itself to the first bus it is given: one session a process.
 """
 
 import os
 
 from xsession import Failure, poll
 
-# D-Bus calls wait this long for the program; a loaded 2-core machine may be slow to answer
-# while it draws a flight. (libatspi's longer wait for a program that has just started is
-# turned off: the program is found by polling instead.)
+# D-Bus calls wait this long for the program: a loaded machine may be slow while it draws a
+# flight. (libatspi's longer wait for a program just started is off: it is found by polling.)
 CALL_TIMEOUT_MS = 10000
 
 
@@ -57,8 +55,7 @@ class Reader:
 
     def find(self, role=None, name=None, prefix=None, within=None, timeout=15):
         """The one accessible with the role and name (or name prefix); waits for it to appear.
-        A walk of the whole tree takes a few hundred calls, so what was found is kept while it
-        still matches."""
+        What was found is kept while it still matches (a walk takes a few hundred calls)."""
         key = (role, name, prefix, within)
         kept = self._found.get(key)
         if kept is not None and self._matches(kept, role, name, prefix):
@@ -96,12 +93,6 @@ class Reader:
         except Failure as error:
             raise Failure(f"{error}; it shows {seen[0]!r}")
 
-    def window(self, title, timeout=20):
-        """A top-level window or box of the program by its title."""
-        return poll(f"a window titled {title!r} on the accessibility bus", lambda: next(
-            (node for node in self.app if node is not None and node.name == title), None),
-            timeout, 0.2, self.session.guard)
-
     def menu(self, title):
         return self.find("menu item", title, within=self.find("menu bar"))
 
@@ -111,14 +102,12 @@ class Reader:
                 if item.name != title]
 
     def choose(self, title, item):
-        """Triggers an item of a menu (or of its submenus) through its action, as a screen
-        reader user does."""
+        """Triggers an item of a menu (or of its submenus) through its action."""
         self.press(self.find("menu item", item, within=self.menu(title)))
 
     def press(self, node):
-        """Performs an accessible's action "Press". An action that opens a modal box answers
-        only when the box is closed, so the answer is not waited for: what the action does is
-        for the caller to check."""
+        """Performs an accessible's action "Press" without waiting for the answer, which an
+        action that opens a modal box gives only when the box is closed."""
         actions = node.queryAction()
         names = [actions.getName(i) for i in range(actions.nActions)]
         if "Press" not in names:

@@ -374,9 +374,8 @@ def check_study(program, session):
     names the greatest range of each model, the vacuum one at the angle a_max (34.67°)."""
     reader = program.reader
     reader.choose("Инструменты", "Исследование зависимости…")
-    window = reader.window("Исследование зависимости")
-    reader.press(reader.find("push button", "Рассчитать", within=window))
-    graph = reader.find(None, "График зависимости", within=window)
+    reader.press(reader.find("push button", "Рассчитать"))  # the study window's
+    graph = reader.find(None, "График зависимости")
 
     def marked():
         marks = [line for line in graph.description.split("\n") if line.startswith("наибольшая")]

@@ -1,7 +1,5 @@
-"""A private PulseAudio server with a null sink, a recording of what is played into it, and the
-analysis that finds the tones in that recording. The server answers on a socket of its own and
-loads nothing but the null sink, so parallel tests never hear each other and no real sound
-device is touched; the program is pointed at it with PULSE_SERVER.
+"""A private PulseAudio server on a socket of its own with only a null sink (no real device, no
+other test), a recording of what is played into it, and the analysis that finds its tones.
 """
 
 import array
@@ -80,8 +78,8 @@ class Burst:
     def __init__(self, samples, start, end):
         self.start, self.end = start, end
         self.ms = (end - start) * 1000 / RATE
-        # The pitch from the first and the last upward zero crossing, each placed between its
-        # two samples, and the whole periods between them; 10 ms from either end, past the fades.
+        # The pitch from the periods between the first and last upward zero crossings (placed
+        # between their samples), 10 ms from either end, past the fades.
         edge = RATE // 100
         ups = [i - samples[i] / (samples[i] - samples[i - 1])
                for i in range(start + edge, end - edge) if samples[i - 1] < 0 <= samples[i]]
@@ -92,9 +90,8 @@ class Burst:
 
 
 def find_bursts(samples):
-    """The tones of a recording: runs of 5 ms windows whose RMS is above LOUD, each from its
-    first to its last sample above the quiet level (its 2 ms fades may lie in the windows on
-    either side of the run)."""
+    """The tones: runs of 5 ms windows of RMS above LOUD, each from its first to its last sample
+    above QUIET (its 2 ms fades may lie in the windows on either side)."""
     loud = [math.sqrt(sum(s * s for s in samples[w : w + WINDOW]) / WINDOW) > LOUD
             for w in range(0, len(samples) - WINDOW + 1, WINDOW)]
     bursts, w = [], 0
