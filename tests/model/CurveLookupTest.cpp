@@ -13,10 +13,7 @@
 #include <string>
 #include <vector>
 
-using model::CurveLookup;
-using model::CurveView;
-using model::PanePoint;
-using model::Throw;
+using namespace model;
 
 namespace {
 

@@ -5,9 +5,7 @@
 #include <cfloat>
 #include <string>
 
-using model::Field;
-using model::Inputs;
-using model::settleField;
+using namespace model;
 
 namespace {
 

@@ -10,12 +10,7 @@
 #include <string>
 #include <tuple>
 
-using model::formatGeneral;
-using model::formatPattern;
-using model::FormatPoint;
-using model::FormatSci;
-using model::FormatShort;
-using model::ReadNumber;
+using namespace model;
 
 TEST(NumberFormat, Forms) {
     // Field patterns: no grouping. Half-way cases go away from zero on the decimal value, not on

@@ -21,11 +21,7 @@
 #include <regex>
 #include <vector>
 
-using model::closedForms;
-using model::FlightOutcome;
-using model::Inputs;
-using model::Quantity;
-using model::Throw;
+using namespace model;
 
 namespace {
 
