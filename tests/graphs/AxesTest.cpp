@@ -7,8 +7,7 @@
 
 #include <tuple>
 
-using graphs::RecordingSurface;
-using graphs::SurfaceCall;
+using namespace graphs;
 using Calls = std::vector<SurfaceCall>;
 
 namespace {
