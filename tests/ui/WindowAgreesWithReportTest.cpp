@@ -24,13 +24,6 @@ QStringList randomThrow(std::uint64_t& seed) {
                          << QString::number(rho0) << viscosities[below(3)];
 }
 
-QJsonObject reportFor(const QStringList& args) {
-    QProcess tool;
-    tool.start(QStringLiteral(BALLFLIGHT_REPORT_EXE), args);
-    tool.waitForFinished(30000);
-    return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
-}
-
 } // namespace
 
 using Agreement = ProgramFixture;
@@ -54,7 +47,10 @@ TEST_F(Agreement, WindowAndReportToolGiveTheSameFigures) {
         ASSERT_TRUE(boxes.boxes.isEmpty());
         clickRun();
         ASSERT_TRUE(finish(60000));
-        const QJsonObject report = reportFor(args);
+        QProcess tool;
+        tool.start(QStringLiteral(BALLFLIGHT_REPORT_EXE), args);
+        tool.waitForFinished(30000);
+        const QJsonObject report = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
         ASSERT_FALSE(report.isEmpty());
         const QJsonObject results = report["results"].toObject();
         for (const model::QuantityRow& q : model::quantityRows())
