@@ -11,9 +11,8 @@ using model::FlightOutcome;
 
 using Fields = ProgramFixture;
 
-// A pasted text is handled at once (the checks themselves: InputFieldsTest): every refusal sounds
-// the tone and shows its box, the field and the inputs hold the repaired value. A typed text
-// waits for its field to be committed.
+// A pasted text is handled at once (the checks: InputFieldsTest), each refusal with tone and box,
+// the repaired value in field and inputs; a typed text waits for its field to be committed.
 TEST_F(Fields, PastedTextIsHandledAtOnceATypedOneOnCommit) {
     paste(Field::rho0, "0.5");
     paste(Field::rho, "1");
@@ -30,8 +29,7 @@ TEST_F(Fields, PastedTextIsHandledAtOnceATypedOneOnCommit) {
     paste(Field::rho, "7800");
     paste(Field::rho0, "1000");
 
-    // ПУСК and a menu commit a typed field; Escape brings its value back. (Typing itself: the
-    // real-window tests.)
+    // ПУСК and a menu commit a typed field; Escape brings its value back.
     type(Field::h0, "1");
     clickRun();
     EXPECT_EQ(field(Field::h0)->text(), "1.000");

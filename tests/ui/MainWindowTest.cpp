@@ -51,8 +51,7 @@ TEST(MainWindow, LookTabOrderAndMenus) {
                                "Option3 HScroll1 VScroll1 Command1");
 
     // «Файл» and «Помощь» show images; every graph pane offers «Инструменты» in its context menu;
-    // each menu has its own Alt letter. (The items in order: the real-window tests, which count
-    // on their places; Ctrl+S and Ctrl+Shift+C are pressed there and in the tools' tests.)
+    // each menu has its own Alt letter. (The items in order: the real-window tests.)
     QSet<QChar> letters;
     for (const QAction* title : w.menuBar()->actions()) {
         letters.insert(title->text().at(title->text().indexOf('&') + 1).toLower());
@@ -124,8 +123,7 @@ TEST(LayoutControls, InitialClientSizeGivesTheTableGrowingTheGraphArea) {
     // Half a pixel goes away from zero.
     EXPECT_EQ(ui::toPixels(ControlRect{0.5, 2.5, 10.5, 1.49}), QRect(1, 3, 11, 1));
     EXPECT_EQ(ui::toPixels(ControlRect{-0.5, -2.4, 3, 3}), QRect(-1, -2, 3, 3));
-    // Every visible control and nothing else: graph area and panel controls, input rows,
-    // overlays, headers, results.
+    // Every visible control and nothing else (graph area, panel, rows, overlays, headers, results).
     EXPECT_EQ(r.size(), 8u + 21u + 4u + 4u + 27u);
 
     // Growing only enlarges the graph area.

@@ -175,8 +175,7 @@ TEST(DesktopDocumentOpener, LaunchesOnlyWhatTheDesktopHasAnApplicationFor) {
 using ui::AuthorsWindow;
 
 // One window, not modal, rewritten and centred over the main window on every choice; closing
-// destroys it and the next choice makes a new one. (That it outlives the main window: the
-// real-window tests.)
+// destroys it. (That it outlives the main window: the real-window tests.)
 TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
     Fixture f;
     ui::MainWindow& window = f.window;

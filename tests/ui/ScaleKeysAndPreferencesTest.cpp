@@ -50,9 +50,8 @@ TEST(InterfaceScale, DoublesEveryPlaceAndFontAndKeepsEveryControlVisible) {
 
 using Keys = ProgramFixture;
 
-// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter in a field commits it, then runs; the flight
-// lands with the same figures at any speed, in as many ticks as its pace gives. (Pausing: the
-// real-window lesson.)
+// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter commits a field and runs; every speed lands
+// with the same figures, in as many ticks as its pace gives. (Pausing: the real-window lesson.)
 TEST_F(Keys, RunGraphsAndSpeeds) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -122,10 +121,9 @@ TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
 using ui::Preset;
 using ui::Presets;
 
-// Every built-in medium is accepted under the default steel ball and then marked; each ball in it
-// is either accepted and marked or refused as floating. The viscosities are in Pa·s (a slip into
-// mPa·s would leave the bounds; one into g/cm³ would make the balls float).
-TEST(Presets, BuiltInOnesPassTheFieldsChecksExceptBallsThatFloat) {
+// Every built-in medium passes the fields' checks and is marked; each ball in it is marked or
+// refused as floating (a slip into mPa·s would leave the bounds, one into g/cm³ float the balls).
+TEST(Presets, BuiltInOnesPassTheFieldsChecksAndBadRowsAreLeftOut) {
     // Writes text into the field as a paste does and returns the messages it raised.
     const auto paste = [](model::Field f, const QString& text, model::Inputs& in) {
         std::string messages;
@@ -162,10 +160,8 @@ TEST(Presets, BuiltInOnesPassTheFieldsChecksExceptBallsThatFloat) {
                             {"лёд", water + ", " + heavyOils}, // 917 kg/m³ sinks in oil of 900
                             {"дуб", liquids},
                             {"пробка", liquids}}));
-}
 
-TEST(Presets, MarksAfterTheFieldsRoundingAndLeavesOutBadRows) {
-    const Presets& table = Presets::builtIn();
+    // Marks after the fields' rounding; a table with bad rows keeps only the good ones.
     EXPECT_EQ(table.matchingMaterial(7800.049)->name, "сталь");
     EXPECT_EQ(table.matchingMaterial(7800.05), nullptr);                // the field shows 7800.1
     EXPECT_EQ(table.matchingMedium(1000, 0.001567)->name, "вода 4 °C"); // 999.97 shows 1000.0

@@ -209,8 +209,7 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"taken.csv"});
 
-    // A disk that takes no more than a few bytes (a file size limit stands in for a full disk):
-    // the reason is told, and no file of any size is left.
+    // A full disk (a file size limit of 100 bytes stands in): the reason is told, no file is left.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const rlimit tight{100, old.rlim_max};
@@ -243,8 +242,7 @@ TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) 
     expectValues(Graph::trajectory, heights, 0.0006);
     EXPECT_LT(heights[2], heights[1]); // the drag of water shows
 
-    // Past its landing the red curve has ended; moving the pointer renders nothing anew; leaving
-    // the pane ends the readout.
+    // Past the landing the red curve has ended; moving renders nothing anew; leaving ends it.
     pointAt(Graph::trajectory, t.flightPieces().back().x + 0.01, 0.1);
     EXPECT_TRUE(lines(Graph::trajectory).value(3).trimmed().endsWith("—"));
     for (int n = 0; n < 20; ++n) {
@@ -264,8 +262,7 @@ TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) 
     const std::array vy{at(c.vacuumVy), at(c.linearVy), at(c.quadraticVy)};
     expectValues(Graph::vy, vy, 0.0006);
 
-    // A new input leaves these curves on the velocity panes until the next landing: they are
-    // still read.
+    // A new input leaves these curves on the velocity panes until the next landing: still read.
     paste(Field::v0, "2");
     pointAt(Graph::vy, 0.3, 0);
     expectValues(Graph::vy, vy, 0.0017);

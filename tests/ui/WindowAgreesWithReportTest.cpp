@@ -9,8 +9,7 @@ using namespace testing_ui;
 
 namespace {
 
-// The texts of the seven fields for seeded throws of every kind the fields accept, kept to
-// flights of a few thousand steps.
+// Seeded texts of the seven fields, of every kind they accept, for flights of a few thousand steps.
 QStringList randomThrow(std::uint64_t& seed) {
     auto below = [&seed](int n) { return testing_ui::below(seed, n); };
     const double media[] = {1.2, 1000, 1261};
@@ -28,8 +27,7 @@ QStringList randomThrow(std::uint64_t& seed) {
 
 using Agreement = ProgramFixture;
 
-// The window, typed into through its fields and run to the end of its animation, and the report
-// tool give the same 27 texts, step counts and pane ranges for 200 seeded throws.
+// The window and the report tool give the same 27 texts, step counts and ranges for 200 throws.
 TEST_F(Agreement, WindowAndReportToolGiveTheSameFigures) {
     run.setGroupsPerTick(0); // the animation finished at once
     std::uint64_t seed = 20261207;

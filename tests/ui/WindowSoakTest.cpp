@@ -1,5 +1,4 @@
-// Two thousand seeded user actions of every kind the program offers, with the invariants checked
-// after each: the whole program as a class of students might treat it.
+// Two thousand seeded user actions of every kind, with the invariants checked after each.
 #include "ProgramFixture.h"
 #include "graphs/PaneTransform.h"
 #include "model/InputFields.h"
@@ -32,8 +31,7 @@ const QStringList pastes = QStringLiteral(
 // clang-format on
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
-// The slowest action walks a flight up to its work bound (ten million points) on a keystroke;
-// under AddressSanitizer everything is several times slower.
+// The slowest action walks a flight to its bound of ten million points (slower under ASan).
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
 #else
@@ -42,8 +40,7 @@ constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
-    // Every input is inside its limits and equals the number its field shows once the field is
-    // committed (a field still typed into shows what is typed).
+    // Every input is inside its limits and equals what its field shows once committed.
     const model::Inputs& in = program.controller().inputs();
     if (!(in.h0 > 0 && in.v0 > 0 && in.alphaDeg > -90 && in.alphaDeg < 90 && in.d > 0 &&
           in.rho > in.rho0 && in.rho0 > 0 && in.eta > 0))
@@ -72,8 +69,7 @@ std::string fault(ui::Program& program, const QDir& folder) {
         if (!graphs::PaneTransform::usable(t.left(), t.top(), t.right(), t.bottom()))
             return "a pane without a usable coordinate system";
     }
-    // Every file in the folder is whole (of its kind, from its first byte to its last), and no
-    // scratch file of a save is left behind.
+    // Every file is whole (of its kind, first byte to last); no scratch file of a save is left.
     for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
         QFile file(f.filePath());
         if (!file.open(QIODevice::ReadOnly))
@@ -138,12 +134,11 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         },
         [&] { // clear, by the keyboard or at once
             input->setFocus();
-            if (below(2) == 0) {
-                input->selectAll();
+            input->selectAll();
+            if (below(2) == 0)
                 QTest::keyClick(input, Qt::Key_Backspace);
-            } else {
+            else
                 input->clear();
-            }
         },
         [&] { // a scale bar, often to its ends
             QScrollBar* bar = below(2) == 0 ? window.hScroll() : window.vScroll();
