@@ -7,8 +7,7 @@
 
 namespace ui {
 
-// Message boxes for tests and scripted runs: nothing is shown; every box is kept in order and
-// confirmations get a preset answer.
+// Message boxes for tests: nothing is shown; every box is kept, every confirm gets `answer`.
 class RecordingMessageBoxes : public MessageBoxes {
 public:
     struct Box {

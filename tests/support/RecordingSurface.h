@@ -9,8 +9,7 @@
 
 namespace graphs {
 
-// One call made on a PaneSurface, with its arguments exactly as they arrived (single-precision
-// coordinates are widened to double without change). Unused arguments stay 0.
+// One call on a PaneSurface, its arguments exactly as they arrived (floats widened; unused: 0).
 struct SurfaceCall {
     // DrawPoint is in the foreground colour, DrawPointColour in a given one.
     // clang-format off
@@ -48,8 +47,7 @@ inline std::ostream& operator<<(std::ostream& out, const SurfaceCall& c) {
                << "\")";
 }
 
-// A surface that keeps the exact sequence of calls made on it and passes each on to another
-// surface (a real pane) when given one.
+// Keeps every call made on it in order, passing each on to another surface when given one.
 class RecordingSurface : public PaneSurface {
 public:
     explicit RecordingSurface(PaneSurface* passTo = nullptr) : next_(passTo) {}

@@ -61,8 +61,7 @@ TEST(DialogMessageBoxes, ModalWithoutIconAndTheirButtonsInRussian) {
     EXPECT_TRUE(items.contains("Вставить")) << items.join(", ").toStdString();
 }
 
-// Without an audio output the program stays silent and keeps the tone's timing: the blocking
-// tone still lasts its length, the other one still reports it.
+// Without an audio output the tones are silent but keep their timing.
 TEST(AudioTone, WithoutOutputSilentWithTheSameTiming) {
     ui::AudioTone tone{QAudioDevice()};
     EXPECT_FALSE(tone.hasOutput());

@@ -36,9 +36,8 @@ using model::Quantity;
 using ui::Graph;
 using Op = SurfaceCall::Op;
 
-// The whole program, loaded and shown, with boxes answered from a record, no sound, nothing
-// launched, and panes drawn through recording surfaces; the animation ticks as fast as the loop
-// runs.
+// The whole program, shown, with recorded boxes, no sound, nothing launched, and panes drawn
+// through recording surfaces; the animation ticks as fast as the loop runs.
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -59,8 +58,7 @@ protected:
     QString text(Quantity q) const { return window.result(q)->text(); }
     ui::InputField* field(Field f) const { return window.field(f); }
     void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
-    // Lets the flight run until it has made the given number of ticks, or with no number until
-    // it and its landing have run out.
+    // Runs the loop until the flight and its landing are over, or it has made `ticks` ticks.
     bool finish(int timeoutMs = 20000, int ticks = INT_MAX) {
         QElapsedTimer clock;
         clock.start();
@@ -115,8 +113,7 @@ inline std::vector<SurfaceCall> sinceClear(const std::vector<SurfaceCall>& calls
     return {last.base(), calls.end()};
 }
 
-// A number below n from our own generator (splitmix64), so that a seed gives the same sequence
-// everywhere.
+// A number below n from splitmix64, so that a seed gives the same sequence everywhere.
 inline int below(std::uint64_t& seed, int n) {
     std::uint64_t z = seed += 0x9E3779B97F4A7C15ull;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;

@@ -50,9 +50,8 @@ TEST(InterfaceScale, DoublesEveryPlaceAndFontAndKeepsEveryControlVisible) {
 
 using Keys = ProgramFixture;
 
-// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter in a field commits it, then runs; the flight
-// lands with the same figures at any speed, in as many ticks as its pace gives. (Pausing: the
-// real-window lesson.)
+// F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter commits a field and runs; every speed lands
+// with the same figures, in as many ticks as its pace gives. (Pausing: the real-window lesson.)
 TEST_F(Keys, RunGraphsAndSpeeds) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -86,12 +85,9 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
          {"\xff\xfe\x00garbage[[[", "[General]\ninterfaceScale=7\nanimationSpeed=abc\n",
           "[General]\ninterfaceSc"}) {
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(junk);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(junk) > 0);
         f.close();
-        const ui::Preferences p = store.load();
-        EXPECT_EQ(p.interfaceScale, 1);
-        EXPECT_EQ(p.animationSpeed, 1);
+        EXPECT_EQ(store.load(), ui::Preferences{}) << junk;
     }
     // A folder where the file should be can be neither read nor replaced.
     QFile::remove(path);
@@ -122,25 +118,19 @@ TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
     EXPECT_TRUE(materials->actions().front()->isChecked());
 }
 
-namespace {
-
 using ui::Preset;
 using ui::Presets;
 
-// Writes text into the field as a paste does and returns the messages it raised.
-std::string paste(model::Field f, const QString& text, model::Inputs& in) {
-    std::string messages;
-    for (const auto& r : model::settleField(f, text.toStdString(), in).rejections)
-        messages += (messages.empty() ? "" : ", ") + r.message;
-    return messages;
-}
-
-} // namespace
-
-// Every built-in medium is accepted under the default steel ball and then marked; each ball in it
-// is either accepted and marked or refused as floating. The viscosities are in Pa·s (a slip into
-// mPa·s would leave the bounds; one into g/cm³ would make the balls float).
-TEST(Presets, BuiltInOnesPassTheFieldsChecksExceptBallsThatFloat) {
+// Every built-in medium passes the fields' checks and is marked; each ball in it is marked or
+// refused as floating (a slip into mPa·s would leave the bounds, one into g/cm³ float the balls).
+TEST(Presets, BuiltInOnesPassTheFieldsChecksAndBadRowsAreLeftOut) {
+    // Writes text into the field as a paste does and returns the messages it raised.
+    const auto paste = [](model::Field f, const QString& text, model::Inputs& in) {
+        std::string messages;
+        for (const auto& r : model::settleField(f, text.toStdString(), in).rejections)
+            messages += (messages.empty() ? "" : ", ") + r.message;
+        return messages;
+    };
     const Presets& table = Presets::builtIn();
     EXPECT_TRUE(table.problems().isEmpty()) << table.problems().join(", ").toStdString();
     std::map<std::string, std::string> floating;
@@ -170,10 +160,8 @@ TEST(Presets, BuiltInOnesPassTheFieldsChecksExceptBallsThatFloat) {
                             {"лёд", water + ", " + heavyOils}, // 917 kg/m³ sinks in oil of 900
                             {"дуб", liquids},
                             {"пробка", liquids}}));
-}
 
-TEST(Presets, MarksAfterTheFieldsRoundingAndLeavesOutBadRows) {
-    const Presets& table = Presets::builtIn();
+    // Marks after the fields' rounding; a table with bad rows keeps only the good ones.
     EXPECT_EQ(table.matchingMaterial(7800.049)->name, "сталь");
     EXPECT_EQ(table.matchingMaterial(7800.05), nullptr);                // the field shows 7800.1
     EXPECT_EQ(table.matchingMedium(1000, 0.001567)->name, "вода 4 °C"); // 999.97 shows 1000.0

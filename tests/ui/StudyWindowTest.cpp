@@ -35,9 +35,8 @@ bool noWorkLeft() {
 
 } // namespace
 
-// The default study of α, from the main window's inputs: the three range optima, a table of
-// every point, and the same numbers as the report tool (whose own output StudyReportTest
-// checks against the same computation); then a study with a refused value.
+// The default study of α: the three range optima, a table of every point, the same numbers as
+// the report tool's study (StudyReportTest); then a study with a refused value.
 TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
     model::Inputs base;
     base.h0 = 2;
@@ -51,8 +50,7 @@ TEST(StudyWindow, DefaultAngleStudyShowsOptimaAndAgreesWithTheReportTool) {
     EXPECT_GT(w->pane()->itemCount(), 20u);
     EXPECT_EQ(w->statusLabel()->text(), "Рассчитано точек: 180 из 180.");
 
-    // The numbers of the report tool's study of α from 0 to 89.5 in 180 points (the window's
-    // defaults): the same points, computed alike.
+    // The report tool's study of α from 0 to 89.5 in 180 points (the window's defaults), alike.
     const std::atomic<bool> stop{false};
     const auto points = model::runStudy({Field::alphaDeg, 0, 89.5, 180, base}, 1, stop);
     ASSERT_TRUE(points);

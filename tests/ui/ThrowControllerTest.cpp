@@ -13,17 +13,15 @@ namespace {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-// The result labels from one quantity to another (both included; by default the red column) as
-// one line, in the window or as the model writes them.
+// The result labels from `from` to `to` (by default the red column), in the window or the model.
 template <class Source>
 QString labels(const Source& s, Quantity from = Quantity::Tp2, Quantity to = Quantity::VyEnd2) {
     QString line;
-    for (int q = int(from); q <= int(to); ++q) {
+    for (int q = int(from); q <= int(to); ++q)
         if constexpr (std::is_same_v<Source, model::Throw>)
             line += QString::fromStdString(s.text(Quantity(q))) + ';';
         else
             line += s.result(Quantity(q))->text() + ';';
-    }
     return line;
 }
 const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(y=0)= ;";
@@ -32,9 +30,8 @@ const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(
 
 using Controller = ProgramFixture;
 
-// At start and after every input the trajectory pane is drawn anew: clear, scale, axes ending
-// with the ball marker at the start, then vacuum and linear drag, each a top line and a curve
-// from a thick dot; the velocity panes stay empty and the red column bare until ПУСК.
+// At start and after every input the trajectory pane is drawn anew, vacuum and linear drag after
+// the axes and the ball marker; the velocity panes and the red column wait for ПУСК.
 TEST_F(Controller, StartStateAndTheTrajectoryPaneDrawnInOrder) {
     QStringList fields;
     for (const Field f : model::allFields)
@@ -95,8 +92,7 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     EXPECT_TRUE(window.pane(Graph::vx)->isVisible()); // the run does not take the choice back
     EXPECT_EQ(tone.started, 1); // the landing tone (its length: the real-window sound test)
 
-    // Trajectory pane: red start dot, the top marker at the step after the top, 110 pieces,
-    // each after the ball marker has moved to its end.
+    // Red start dot, top marker after the top, 110 pieces, each after the ball marker moved there.
     const auto& c = calls(1);
     EXPECT_EQ(count({c.begin() + beforeSwitch, c.end()}, Op::Clear), 0);
     EXPECT_EQ(count(c, Op::DrawLineTo, red), 110);
@@ -127,8 +123,7 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
         EXPECT_GE(count(calls(n), Op::DrawLineTo, blue), 1000) << n;
     }
 
-    // A resize after the run keeps every result and drawing; the trajectory graph comes back
-    // to the front.
+    // A resize after the run keeps every result and drawing and brings the trajectory graph back.
     const QString landed = labels(window);
     EXPECT_EQ(landed, labels(*run.currentThrow()));
     forgetDrawing();
@@ -165,8 +160,7 @@ TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
     window.hScroll()->setValue(200);
     EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 4.0);
 
-    // Single precision for the vertical factor: 0.7 stored as the nearest float. An arrow click
-    // moves a bar by one step of 10.
+    // The vertical factor in single precision (0.7 as the nearest float); an arrow click steps 10.
     const int before = run.shortRecomputes();
     window.vScroll()->setValue(70);
     EXPECT_EQ(run.scaleY(), static_cast<float>(70 * 0.01));

@@ -76,10 +76,8 @@ protected:
     }
     // Moves the pointer over the pane to the point (x, y) of its user coordinates.
     void pointAt(Graph g, double x, double y) {
-        if (!window.pane(g)->isVisible()) {
-            QTest::mouseClick(window.option(g), Qt::LeftButton);
-            QCoreApplication::processEvents();
-        }
+        if (!window.pane(g)->isVisible())
+            window.option(g)->click();
         graphs::GraphPane* pane = window.pane(g);
         const QRect interior = pane->contentsRect();
         const QPointF at =
@@ -91,21 +89,12 @@ protected:
     QStringList lines(Graph g) const {
         return window.pane(g)->accessibleDescription().split('\n', Qt::SkipEmptyParts);
     }
-    // The numbers of the readout's fourth line, the values of the three models ("—" gives NaN).
-    std::vector<double> values(Graph g) const {
-        std::vector<double> out;
-        for (const QString& cell : lines(g).value(3).split(' ', Qt::SkipEmptyParts)) {
-            bool ok = false;
-            const double v = cell.toDouble(&ok);
-            out.push_back(ok ? v : NAN);
-        }
-        return out;
-    }
+    // The readout's fourth line: the values of the three models.
     void expectValues(Graph g, const std::array<double, 3>& want, double tolerance) {
-        const std::vector<double> shown = values(g);
-        ASSERT_EQ(shown.size(), 3u);
+        const QStringList cells = lines(g).value(3).split(' ', Qt::SkipEmptyParts);
+        ASSERT_EQ(cells.size(), 3);
         for (int m = 0; m < 3; ++m)
-            EXPECT_NEAR(shown[m], want[m], tolerance) << m;
+            EXPECT_NEAR(cells[m].toDouble(), want[m], tolerance) << m;
     }
     void compare(bool on) {
         const QSignalBlocker quiet(&program.comparison()); // the test's choice is not remembered
@@ -220,8 +209,7 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"taken.csv"});
 
-    // A disk that takes no more than a few bytes (a file size limit stands in for a full disk):
-    // the reason is told, and no file of any size is left.
+    // A full disk (a file size limit of 100 bytes stands in): the reason is told, no file is left.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const rlimit tight{100, old.rlim_max};
@@ -235,11 +223,9 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     EXPECT_FALSE(QFileInfo::exists(folder.filePath("big.csv")));
 }
 
-using Readout = Tools;
-
-TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
+TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     pointAt(Graph::trajectory, 0.5, 0.5); // before ПУСК the red curve has no values
-    EXPECT_TRUE(std::isnan(values(Graph::trajectory).at(2)));
+    EXPECT_TRUE(lines(Graph::trajectory).value(3).trimmed().endsWith("—"));
     runToLanding();
     const model::Throw& t = *run.currentThrow();
     graphs::GraphPane* pane = window.pane(Graph::trajectory);
@@ -256,10 +242,9 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     expectValues(Graph::trajectory, heights, 0.0006);
     EXPECT_LT(heights[2], heights[1]); // the drag of water shows
 
-    // Past its landing the red curve has ended; moving the pointer renders nothing anew; leaving
-    // the pane ends the readout.
+    // Past the landing the red curve has ended; moving renders nothing anew; leaving ends it.
     pointAt(Graph::trajectory, t.flightPieces().back().x + 0.01, 0.1);
-    EXPECT_TRUE(std::isnan(values(Graph::trajectory).at(2)));
+    EXPECT_TRUE(lines(Graph::trajectory).value(3).trimmed().endsWith("—"));
     for (int n = 0; n < 20; ++n) {
         pointAt(Graph::trajectory, 0.05 * n, 0.5);
         QCoreApplication::processEvents();
@@ -273,24 +258,19 @@ TEST_F(Readout, ShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     pointAt(Graph::vy, 0.3, 0);
     EXPECT_EQ(lines(Graph::vy).value(0), "t, c  0.300");
     const model::VelocityCurves& c = t.velocityCurves();
-    std::array<double, 3> vy{};
-    int m = 0;
-    for (const auto* curve : {&c.vacuumVy, &c.linearVy, &c.quadraticVy})
-        vy[m++] = walkedValue(curve->front(), *curve, 0.3);
+    const auto at = [](const auto& curve) { return walkedValue(curve.front(), curve, 0.3); };
+    const std::array vy{at(c.vacuumVy), at(c.linearVy), at(c.quadraticVy)};
     expectValues(Graph::vy, vy, 0.0006);
 
-    // A new input leaves these curves on the velocity panes until the next landing: they are
-    // still read.
+    // A new input leaves these curves on the velocity panes until the next landing: still read.
     paste(Field::v0, "2");
     pointAt(Graph::vy, 0.3, 0);
     expectValues(Graph::vy, vy, 0.0017);
 }
 
-using Comparison = Tools;
-
 // Up to five landed throws lie beneath the current one, named by what differs, on the panes and
 // in the report; the choice to compare is remembered between starts.
-TEST_F(Comparison, KeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
+TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) {
     compare(true);
     runToLanding();
     const model::TrajectoryRanges first = run.currentThrow()->trajectoryRanges();
