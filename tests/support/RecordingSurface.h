@@ -19,8 +19,8 @@ struct SurfaceCall {
 
     Op op = Op::Clear;
     std::array<double, 4> args{};
-    QColor colour;
-    QString text;
+    QColor colour{};
+    QString text{};
 
     bool operator==(const SurfaceCall&) const = default;
 
