@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -42,8 +43,8 @@ struct Fixture {
 // Documents by bare name from the working directory, missing ones silently. Without an
 // application on the desktop the program's own windows show them, one each.
 TEST(MenuCommands, DocumentsOnTheDesktopOrInTheProgramsOwnWindows) {
-    const QString before = QDir::currentPath();
-    QTemporaryDir folder; // the working directory for the test
+    QTemporaryDir folder; // the working directory for the test, left again even on a failure
+    const auto restore = qScopeGuard([before = QDir::currentPath()] { QDir::setCurrent(before); });
     QDir::setCurrent(folder.path());
     {
         QPdfWriter writer("spravka.pdf"); // three pages
@@ -118,7 +119,6 @@ TEST(MenuCommands, DocumentsOnTheDesktopOrInTheProgramsOwnWindows) {
     EXPECT_FALSE(commands.viewer("spravka.pdf"));
     f.m.mnuFilespravka->trigger();
     EXPECT_TRUE(commands.viewer("spravka.pdf"));
-    QDir::setCurrent(before);
 }
 
 // Both boxes: lines broken by CR LF, the reserved example domain for the address.
