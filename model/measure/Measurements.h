@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace model::measure {
+
+// A measured throw: points read from a text table (a video analysis, a phone's sensor log),
+// in SI units and placed like the models' flights: the first point is the launch (t = 0,
+// x = 0) and y is the height above the ground.
+
+struct Point {
+    double t = 0, x = 0, y = 0; // s, m, m
+};
+
+enum class LengthUnit { m, cm, mm };
+enum class TimeUnit { s, ms };
+
+// How a table becomes points; kept with the points so that a lesson can read them again.
+struct ImportSettings {
+    int columnT = 0, columnX = 1, columnY = 2; // zero-based columns of the table
+    LengthUnit length = LengthUnit::m;
+    TimeUnit time = TimeUnit::s;
+    bool groundAtLowest = false; // the ground is the lowest point, not the table's y = 0
+};
+
+struct Measurements {
+    std::vector<Point> points; // 2 … 100 000, ascending in t
+    ImportSettings settings;
+    std::size_t skipped = 0; // rows with a missing or non-numeric cell
+    std::string source;      // file name or «буфер обмена», for titles and messages
+};
+
+// Velocities from central differences of neighbouring points (one-sided at both ends).
+struct VelocityPoint {
+    double t = 0, vx = 0, vy = 0; // s, m/s, m/s
+};
+
+} // namespace model::measure
