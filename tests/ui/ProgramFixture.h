@@ -59,11 +59,17 @@ protected:
     ui::InputField* field(Field f) const { return window.field(f); }
     void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
     // Runs the loop until the flight and its landing are over, or it has made `ticks` ticks.
+    // With a tick count, one pass of the loop at a time: a pass fires the timer at most once,
+    // while a timed processEvents() can run the whole flight on a loaded machine.
     bool finish(int timeoutMs = 20000, int ticks = INT_MAX) {
         QElapsedTimer clock;
         clock.start();
-        while (run.busy() && run.flight().ticks() < ticks && clock.elapsed() < timeoutMs)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        while (run.busy() && run.flight().ticks() < ticks && clock.elapsed() < timeoutMs) {
+            if (ticks == INT_MAX)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            else
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
         return !run.busy();
     }
     void flyUntilTick(int n) { finish(10000, n); }
