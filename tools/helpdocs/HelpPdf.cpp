@@ -1,5 +1,6 @@
 #include "HelpPdf.h"
 
+#include "PageCuts.h"
 #include "PresetTables.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,6 +21,9 @@ namespace {
 
 constexpr int kResolution = 300; // dots per inch of the PDF's device space
 constexpr double kFooterMm = 10.0;
+// Room kept free at the foot of each page for a line that the layout leaves across the page's
+// edge and that therefore moves whole to the next page.
+constexpr double kSpareMm = 8.0;
 
 QString readAll(const QString& path, QByteArray& bytes) {
     QFile file(path);
@@ -107,20 +111,25 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
     const QRectF paint = writer.pageLayout().paintRectPixels(kResolution);
     const double footer = kFooterMm / 25.4 * kResolution;
     const QSizeF body(paint.width(), paint.height() - footer);
-    doc.setPageSize(body);
+    const double spare = kSpareMm / 25.4 * kResolution;
+    doc.setPageSize(QSizeF(body.width(), body.height() - spare));
+    const std::vector<double> cuts = pageCuts(doc, spare);
 
     QPainter painter;
     if (!painter.begin(&writer))
         return QStringLiteral("cannot write %1").arg(pdfPath);
     QFont footFont = font;
     footFont.setPointSizeF(10);
-    const int pages = doc.pageCount();
+    const int pages = static_cast<int>(cuts.size()) - 1;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
+        const double top = cuts[page], bottom = cuts[page + 1];
+        const LinesAboveHidden hidden(doc, top);
         painter.save();
-        painter.translate(0, -page * body.height());
-        doc.drawContents(&painter, QRectF(QPointF(0, page * body.height()), body));
+        painter.translate(0, -top);
+        // Half a pixel inside the cuts: a line that ends at a cut is painted on its own page only.
+        doc.drawContents(&painter, QRectF(0, top + 0.5, body.width(), bottom - top - 1));
         painter.restore();
         painter.setFont(footFont);
         painter.setPen(Qt::darkGray);
