@@ -62,6 +62,32 @@ QString missingImage(QTextDocument& doc) {
     return {};
 }
 
+// Qt may break a line after a slash or a dash; in "ρ0/ρ", "м/с" or "1564–1642" that splits
+// one formula, unit or range. A word joiner after each slash and after a dash before a digit,
+// in the text of the body (not in tags), forbids that; it is invisible and does not enter the
+// PDF's text layer.
+QString joinFormulas(const QString& html) {
+    const QChar joiner(0x2060);
+    const qsizetype body = html.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    QString out;
+    out.reserve(html.size() + html.size() / 16);
+    bool inTag = false;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar ch = html.at(i);
+        out += ch;
+        if (ch == QLatin1Char('<'))
+            inTag = true;
+        else if (ch == QLatin1Char('>'))
+            inTag = false;
+        if (inTag || body < 0 || i < body || i + 1 == html.size())
+            continue;
+        const QChar next = html.at(i + 1);
+        if ((ch == QLatin1Char('/') && !next.isSpace()) || (ch == QChar(0x2013) && next.isDigit()))
+            out += joiner;
+    }
+    return out;
+}
+
 } // namespace
 
 QString HelpPdf::readUtf8(const QString& path, QString& text) {
@@ -103,7 +129,7 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
     if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
         doc.setMarkdown(source);
     else
-        doc.setHtml(source);
+        doc.setHtml(joinFormulas(source));
     if (const QString image = missingImage(doc); !image.isEmpty())
         return QStringLiteral("%1: cannot read the picture %2").arg(sourcePath, image);
     writer.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
