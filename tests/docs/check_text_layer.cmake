@@ -1,7 +1,6 @@
 # What search and copy find in the help documents in DIR (the PDFs and text files): no line
 # of a PDF twice across a page break (a line cut by the page's edge and painted on both pages),
 # no «кг/м3» where «кг/м³» belongs, and not the buoyancy written as if it divided the weight.
-cmake_policy(SET CMP0057 NEW) # if(... IN_LIST ...)
 set(forbidden "кг/м3" "в (1 − ρ0/ρ) раз")
 file(GLOB docs "${DIR}/*.pdf" "${DIR}/*.txt")
 if(NOT docs)
@@ -13,30 +12,31 @@ foreach(doc IN LISTS docs)
         file(READ "${doc}" text)
     else()
         execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 "${doc}" - OUTPUT_VARIABLE text)
-        # Pages are separated by form feeds; a line cut at a break ends one page and starts the
-        # next (a repeated table header may come after it). Short lines such as table numbers
-        # may repeat by right.
-        string(REPLACE ";" "," pages "${text}")
-        string(ASCII 12 formFeed)
-        string(REPLACE "${formFeed}" ";" pages "${pages}")
-        set(previous)
-        foreach(page IN LISTS pages)
-            string(REGEX MATCHALL "[^\n]+" lines "${page}")
-            list(LENGTH lines count)
-            if(previous AND count GREATER 0)
-                list(SUBLIST lines 0 6 head)
-                foreach(line IN LISTS previous)
-                    string(LENGTH "${line}" length)
-                    if(length GREATER 15 AND line IN_LIST head)
-                        list(APPEND faults "${doc}: «${line}» twice at a page break")
-                    endif()
-                endforeach()
+        # Where each word was painted. The pages show text between their top margin (15 mm)
+        # and the band of the page number (20 mm above the lower edge); a word that starts
+        # above the margin or runs into the band was cut by the page's edge, and its line
+        # is painted again on the neighbouring page.
+        execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 -bbox "${doc}" - OUTPUT_VARIABLE boxes)
+        string(REGEX REPLACE "[][;]" "," boxes "${boxes}") # not list syntax
+        string(REGEX MATCHALL "<page [^>]*height=\"[0-9.]+\"|<word [^<]*</word>" items
+               "${boxes}")
+        set(page 0)
+        set(faultPage 0)
+        foreach(item IN LISTS items)
+            if(item MATCHES "^<page [^>]*height=\"([0-9]+)")
+                math(EXPR page "${page} + 1")
+                math(EXPR bottom "${CMAKE_MATCH_1} - 57") # 20 mm in points
+                continue()
             endif()
-            # The last two lines before the page number.
-            set(previous)
-            if(count GREATER 2)
-                math(EXPR from "${count} - 3")
-                list(SUBLIST lines ${from} 2 previous)
+            string(REGEX MATCH "yMin=\"([0-9]+)[^\"]*\" xMax=\"[0-9.]+\" yMax=\"([0-9]+)" _
+                   "${item}")
+            set(top ${CMAKE_MATCH_1})
+            set(low ${CMAKE_MATCH_2})
+            if(NOT page EQUAL faultPage AND
+               (top LESS 42 OR (top LESS bottom AND low GREATER bottom)))
+                string(REGEX REPLACE ".*>([^<]*)</word>" "\\1" word "${item}")
+                list(APPEND faults "${doc} page ${page}: «${word}…» is cut by the page's edge")
+                set(faultPage ${page}) # one message a page
             endif()
         endforeach()
     endif()

@@ -123,6 +123,7 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
                                             "h3 { font-size: 13pt; color: #1f3a68; }"
                                             "th { background-color: #dde6f2; }"
                                             "p.formula { margin-left: 90px; }"
+                                            "pre { font-size: 10pt; margin-left: 30px; }"
                                             "table { margin-top: 12px; margin-bottom: 12px; }"));
     // Pictures are named relative to the source, as a browser would find them.
     doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(sourcePath).absolutePath() + QLatin1Char('/')));
