@@ -62,9 +62,10 @@ QString missingImage(QTextDocument& doc) {
     return {};
 }
 
-// Qt may break a line after a slash or a dash; in "ρ0/ρ", "м/с" or "1564–1642" that splits
-// one formula, unit or range. A word joiner after each slash and after a dash before a digit,
-// in the text of the body (not in tags), forbids that; it is invisible and does not enter the
+// Qt may break a line after a slash, a dash or a hyphen; in "ρ0/ρ", "м/с", "1564–1642" or
+// "--v0" that splits one formula, unit, range or command-line option. A word joiner after each
+// slash, after a dash before a digit and after a hyphen before a hyphen or a Latin letter, in
+// the text of the body (not in tags), forbids that; it is invisible and does not enter the
 // PDF's text layer.
 QString joinFormulas(const QString& html) {
     const QChar joiner(0x2060);
@@ -82,7 +83,10 @@ QString joinFormulas(const QString& html) {
         if (inTag || body < 0 || i < body || i + 1 == html.size())
             continue;
         const QChar next = html.at(i + 1);
-        if ((ch == QLatin1Char('/') && !next.isSpace()) || (ch == QChar(0x2013) && next.isDigit()))
+        const bool latin = next.unicode() < 128 && next.isLetter();
+        if ((ch == QLatin1Char('/') && !next.isSpace()) ||
+            (ch == QChar(0x2013) && next.isDigit()) ||
+            (ch == QLatin1Char('-') && (next == QLatin1Char('-') || latin)))
             out += joiner;
     }
     return out;
