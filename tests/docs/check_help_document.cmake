@@ -1,6 +1,7 @@
 # Checks one generated help document: DOC exists; a PDF opens in pdfinfo, is A4, has at least
 # MIN_PAGES pages and "N из N" at the foot of its last page; a text file is valid UTF-8; and
-# every text of TEXTS (separated by #) occurs, compared with runs of white space made single.
+# every text of TEXTS (separated by #) occurs, compared with runs of white space (no-break
+# spaces too) made single.
 if(NOT EXISTS "${DOC}")
     message(FATAL_ERROR "${DOC} was not generated")
 endif()
@@ -27,6 +28,7 @@ else()
     endif()
 endif()
 
+string(REPLACE " " " " text "${text}") # a no-break space reads as a space
 string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
 string(REPLACE "#" ";" wanted "${TEXTS}")
 set(missing)

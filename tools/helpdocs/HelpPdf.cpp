@@ -1,5 +1,6 @@
 #include "HelpPdf.h"
 
+#include "PageCuts.h"
 #include "PresetTables.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -20,6 +21,9 @@ namespace {
 
 constexpr int kResolution = 300; // dots per inch of the PDF's device space
 constexpr double kFooterMm = 10.0;
+// Room kept free at the foot of each page for a line that the layout leaves across the page's
+// edge and that therefore moves whole to the next page.
+constexpr double kSpareMm = 8.0;
 
 QString readAll(const QString& path, QByteArray& bytes) {
     QFile file(path);
@@ -58,6 +62,36 @@ QString missingImage(QTextDocument& doc) {
     return {};
 }
 
+// Qt may break a line after a slash, a dash or a hyphen; in "ρ0/ρ", "м/с", "1564–1642" or
+// "--v0" that splits one formula, unit, range or command-line option. A word joiner after each
+// slash, after a dash before a digit and after a hyphen before a hyphen or a Latin letter, in
+// the text of the body (not in tags), forbids that; it is invisible and does not enter the
+// PDF's text layer.
+QString joinFormulas(const QString& html) {
+    const QChar joiner(0x2060);
+    const qsizetype body = html.indexOf(QLatin1String("<body"), 0, Qt::CaseInsensitive);
+    QString out;
+    out.reserve(html.size() + html.size() / 16);
+    bool inTag = false;
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar ch = html.at(i);
+        out += ch;
+        if (ch == QLatin1Char('<'))
+            inTag = true;
+        else if (ch == QLatin1Char('>'))
+            inTag = false;
+        if (inTag || body < 0 || i < body || i + 1 == html.size())
+            continue;
+        const QChar next = html.at(i + 1);
+        const bool latin = next.unicode() < 128 && next.isLetter();
+        if ((ch == QLatin1Char('/') && !next.isSpace()) ||
+            (ch == QChar(0x2013) && next.isDigit()) ||
+            (ch == QLatin1Char('-') && (next == QLatin1Char('-') || latin)))
+            out += joiner;
+    }
+    return out;
+}
+
 } // namespace
 
 QString HelpPdf::readUtf8(const QString& path, QString& text) {
@@ -93,13 +127,14 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
                                             "h3 { font-size: 13pt; color: #1f3a68; }"
                                             "th { background-color: #dde6f2; }"
                                             "p.formula { margin-left: 90px; }"
+                                            "pre { font-size: 10pt; margin-left: 30px; }"
                                             "table { margin-top: 12px; margin-bottom: 12px; }"));
     // Pictures are named relative to the source, as a browser would find them.
     doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(sourcePath).absolutePath() + QLatin1Char('/')));
     if (sourcePath.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
         doc.setMarkdown(source);
     else
-        doc.setHtml(source);
+        doc.setHtml(joinFormulas(source));
     if (const QString image = missingImage(doc); !image.isEmpty())
         return QStringLiteral("%1: cannot read the picture %2").arg(sourcePath, image);
     writer.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));
@@ -107,20 +142,25 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
     const QRectF paint = writer.pageLayout().paintRectPixels(kResolution);
     const double footer = kFooterMm / 25.4 * kResolution;
     const QSizeF body(paint.width(), paint.height() - footer);
-    doc.setPageSize(body);
+    const double spare = kSpareMm / 25.4 * kResolution;
+    doc.setPageSize(QSizeF(body.width(), body.height() - spare));
+    const std::vector<double> cuts = pageCuts(doc, spare);
 
     QPainter painter;
     if (!painter.begin(&writer))
         return QStringLiteral("cannot write %1").arg(pdfPath);
     QFont footFont = font;
     footFont.setPointSizeF(10);
-    const int pages = doc.pageCount();
+    const int pages = static_cast<int>(cuts.size()) - 1;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
             writer.newPage();
+        const double top = cuts[page], bottom = cuts[page + 1];
+        const LinesAboveHidden hidden(doc, top);
         painter.save();
-        painter.translate(0, -page * body.height());
-        doc.drawContents(&painter, QRectF(QPointF(0, page * body.height()), body));
+        painter.translate(0, -top);
+        // Half a pixel inside the cuts: a line that ends at a cut is painted on its own page only.
+        doc.drawContents(&painter, QRectF(0, top + 0.5, body.width(), bottom - top - 1));
         painter.restore();
         painter.setFont(footFont);
         painter.setPen(Qt::darkGray);
