@@ -14,6 +14,11 @@ fi
 debs=("$work"/*.deb)
 [ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb in $work"
 deb=${debs[0]}
+# Debian's own checks: no errors (warnings, such as the missing manual pages, are allowed).
+if command -v lintian >/dev/null; then
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+    ! grep -q '^E:' "$work/lintian.log" || { cat "$work/lintian.log" >&2; fail "lintian found errors"; }
+fi
 
 # Contents: everything under /usr, the files a desktop expects, the documents beside each other.
 dpkg-deb -c "$deb" | awk '{print $1, $6}' | sed 's| \./| /|' >"$work/contents"
@@ -25,7 +30,8 @@ for file in applications/ru.ballflight.ballflight.desktop \
             metainfo/ru.ballflight.ballflight.metainfo.xml \
             icons/hicolor/scalable/apps/ballflight.svg \
             ballflight/spravka.pdf ballflight/spravka2.pdf ballflight/history.pdf \
-            ballflight/uprav.pdf ballflight/instruction.txt doc/ballflight/copyright; do
+            ballflight/uprav.pdf ballflight/instruction.txt doc/ballflight/copyright \
+            doc/ballflight/changelog.gz; do
     expect "-rw-r--r-- /usr/share/$file"
 done
 for size in 16 32 48 64 128 256; do
