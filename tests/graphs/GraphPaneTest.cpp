@@ -82,6 +82,10 @@ TEST(GraphPane, ZeroSpanAndLaterSystemsDoNotMoveTheDrawing) {
     pane.drawLine(0, 0.5f, 1, 0.5f, blue);
     pane.setScale(0, 1, 0, 0); // horizontal factor 0: ignored
     pane.setScale(0, 0, 2, 0); // vertical factor 0: ignored
+    const double inf = std::numeric_limits<double>::infinity();
+    pane.setScale(0, inf, 2, 0); // spans that are not finite numbers: ignored too
+    pane.setScale(std::nan(""), 1, 2, 0);
+    pane.setScale(-inf, 1, inf, 0);
     pane.drawLine(1, 0.25f, 2, 0.25f, red);
     pane.setScale(0, 10, 10, 0); // a later system leaves earlier drawing where it is
     pane.drawLine(5, 9, 10, 9, red);

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
+#include <set>
+#include <string>
 
 using namespace model;
 
@@ -104,6 +107,13 @@ TEST(Study, RunnerStopsWithNothingAndPassesExceptionsOn) {
     EXPECT_FALSE(runStudy(plan, 2, stop, progress));
     EXPECT_LT(seen.size(), 21u);
     EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    // Left to run, it reports every point once, in order, up to the whole count.
+    stop = false;
+    seen.clear();
+    EXPECT_TRUE(runStudy(plan, 2, stop, [&](int done) { seen.push_back(done); }));
+    std::vector<int> every(21);
+    std::iota(every.begin(), every.end(), 1);
+    EXPECT_EQ(seen, every);
     stop = false;
     EXPECT_THROW(runPoints(10, 2, stop, [](int) -> bool { throw std::runtime_error("x"); }),
                  std::runtime_error);
@@ -147,4 +157,22 @@ TEST(Study, RangeTextsAndSpecs) {
     EXPECT_EQ(checkStudySpec({Field::h0, 1, 1, 5, {}}), StudySpecProblem::emptyRange);
     EXPECT_EQ(checkStudySpec({Field::h0, -1e308, 1e308, 5, {}}), StudySpecProblem::notFinite);
     EXPECT_EQ(studyValue({Field::h0, 2, 1, 3, {}}, 1), 1.5) << "a range may run downwards";
+}
+
+// A family gathers one result across the models: one member per model, all of the same name
+// but for the model's digit (Xmax, Xmax1, Xmax2), so a study never plots unlike results together.
+TEST(Study, FamiliesHoldTheSameResultOfEachModel) {
+    for (const FamilyRow& family : familyRows()) {
+        std::set<ModelKind> models;
+        std::set<std::string> stems;
+        for (const Quantity q : familyMembers(family.id)) {
+            const QuantityRow& r = row(q);
+            EXPECT_TRUE(models.insert(r.model).second) << r.key;
+            std::string stem = r.key;
+            if (r.model == ModelKind::linear || r.model == ModelKind::quadratic)
+                stem.pop_back();
+            stems.insert(stem);
+        }
+        EXPECT_EQ(stems.size(), 1u) << family.greatest;
+    }
 }

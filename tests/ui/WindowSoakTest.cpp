@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -63,11 +64,15 @@ std::string fault(ui::Program& program, const QDir& folder) {
         if (!text.startsWith(prefix) || !(number || value == QStringLiteral("—")))
             return q.control + (" reads \"" + text.toStdString() + "\"");
     }
-    // Every pane has a coordinate system it can map with.
+    // Every pane's coordinate system maps its own corners onto the corners of the pane.
     for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
         const graphs::PaneTransform& t = window.pane(g)->transform();
-        if (!graphs::PaneTransform::usable(t.left(), t.top(), t.right(), t.bottom()))
-            return "a pane without a usable coordinate system";
+        const bool maps = std::abs(t.column(t.left(), 100)) < 1e-6 &&
+                          std::abs(t.column(t.right(), 100) - 100) < 1e-6 &&
+                          std::abs(t.row(t.top(), 100)) < 1e-6 &&
+                          std::abs(t.row(t.bottom(), 100) - 100) < 1e-6;
+        if (!maps)
+            return "a pane whose coordinate system does not map its corners";
     }
     // Every file is whole (of its kind, first byte to last); no scratch file of a save is left.
     for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
