@@ -1,0 +1,234 @@
+#include "ui/measure/FitDialog.h"
+
+#include "graphs/PaneSurface.h"
+#include "model/NumberFormat.h"
+#include "ui/measure/MeasuredData.h"
+#include "ui/platform/WorkPool.h"
+#include "ui/run/ThrowController.h"
+#include "ui/window/InputField.h"
+#include "ui/window/MainWindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMetaObject>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* modelNames[3] = {QT_TRANSLATE_NOOP("ui::FitDialog", "вакуум"),
+                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v"),
+                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v^2")};
+
+QColor colourOf(int model) {
+    return model == 0   ? graphs::vacuumColour
+           : model == 1 ? graphs::linearDragColour
+                        : graphs::quadraticDragColour;
+}
+
+QString number(double v) {
+    return std::isfinite(v) ? QString::number(v, 'g', 5) : QStringLiteral("—");
+}
+
+// The value and its standard error in the input's unit, «10.02 ± 0.03 м/с».
+QString withError(double value, double error, const model::FieldRow& f) {
+    const QString unit = QString::fromUtf8(f.unit);
+    if (!std::isfinite(error))
+        return QStringLiteral("%1 %2").arg(number(value), unit);
+    return QStringLiteral("%1 ± %2 %3").arg(number(value), number(error), unit);
+}
+
+} // namespace
+
+FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
+                     const MeasuredData& data, QWidget* parent)
+    : QDialog(parent), window_(window), controller_(controller), data_(data) {
+    setObjectName(QStringLiteral("FitDialog"));
+    setWindowTitle(tr("Подгонка моделей к измерениям"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Подбирать входные данные:"), this));
+    auto* boxes = new QGridLayout;
+    for (const model::FieldRow& f : model::fieldRows()) {
+        auto* box = new QCheckBox(QStringLiteral("%1 (%2)").arg(
+                                      QString::fromUtf8(f.title), QString::fromUtf8(f.accessibleName)),
+                                  this);
+        box->setObjectName(QStringLiteral("FitFree_%1").arg(QLatin1String(f.key)));
+        const int i = int(f.id);
+        boxes->addWidget(box, i % 4, i / 4);
+        freeBoxes_[std::size_t(i)] = box;
+    }
+    layout->addLayout(boxes);
+    setFree({model::Field::v0, model::Field::alphaDeg});
+
+    auto* row = new QHBoxLayout;
+    run_ = new QPushButton(tr("Подогнать"), this);
+    run_->setObjectName(QStringLiteral("FitRun"));
+    stop_ = new QPushButton(tr("Отмена"), this);
+    stop_->setObjectName(QStringLiteral("FitCancel"));
+    stop_->setEnabled(false);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 1000);
+    row->addWidget(run_);
+    row->addWidget(stop_);
+    row->addWidget(progress_, 1);
+    layout->addLayout(row);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("FitStatus"));
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("FitResults"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(table_, 1);
+
+    connect(run_, &QPushButton::clicked, this, &FitDialog::start);
+    connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
+    connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
+            &FitDialog::fitDone);
+    resize(760, 420);
+}
+
+FitDialog::~FitDialog() {
+    cancel();
+    watcher_.waitForFinished();
+}
+
+void FitDialog::setFree(const std::vector<model::Field>& free) {
+    for (QCheckBox* box : freeBoxes_)
+        box->setChecked(false);
+    for (model::Field f : free)
+        freeBoxes_[std::size_t(f)]->setChecked(true);
+}
+
+std::vector<model::Field> FitDialog::free() const {
+    std::vector<model::Field> out;
+    for (model::Field f : model::allFields)
+        if (freeBoxes_[std::size_t(f)]->isChecked())
+            out.push_back(f);
+    return out;
+}
+
+bool FitDialog::running() const {
+    return watcher_.isRunning();
+}
+
+void FitDialog::start() {
+    if (running() || !data_.has())
+        return;
+    model::measure::FitRequest request;
+    request.start = controller_.inputs();
+    request.free = free();
+    if (request.free.empty()) {
+        status_->setText(tr("Отметьте хотя бы одну величину для подгонки."));
+        return;
+    }
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    run_->setEnabled(false);
+    stop_->setEnabled(true);
+    progress_->setValue(0);
+    status_->setText(tr("Идёт подгонка…"));
+    QPointer<QProgressBar> bar = progress_;
+    auto cancel = cancel_;
+    auto points = data_.measurements().points;
+    watcher_.setFuture(runOnWorkPool([points = std::move(points), request, cancel, bar] {
+        return model::measure::fitModels(points, request, *cancel, [bar](double done) {
+            QMetaObject::invokeMethod(
+                bar, [bar, done] {
+                    if (bar)
+                        bar->setValue(int(done * 1000));
+                },
+                Qt::QueuedConnection);
+        });
+    }));
+}
+
+void FitDialog::cancel() {
+    if (cancel_)
+        cancel_->store(true);
+}
+
+void FitDialog::fitDone() {
+    run_->setEnabled(true);
+    stop_->setEnabled(false);
+    result_ = watcher_.result();
+    progress_->setValue(result_->cancelled ? 0 : 1000);
+    if (result_->cancelled)
+        status_->setText(tr("Подгонка отменена; входные данные не изменились."));
+    else if (!result_->best)
+        status_->setText(tr("Ни одна модель не подогнана; входные данные не изменились."));
+    else
+        status_->setText(tr("Готово. Лучшая модель: %1.")
+                             .arg(tr(modelNames[int(*result_->best) - 1])));
+    showResults();
+    emit finished();
+}
+
+void FitDialog::showResults() {
+    const std::vector<model::Field> fields = free();
+    QStringList headers{tr("Модель")};
+    for (model::Field f : fields)
+        headers << QString::fromUtf8(model::row(f).accessibleName);
+    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске") << QString();
+    table_->clear();
+    table_->setColumnCount(int(headers.size()));
+    table_->setRowCount(3);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int m = 0; m < 3; ++m) {
+        const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
+        const bool best = result_->best && int(*result_->best) - 1 == m;
+        auto put = [&](int column, const QString& text) {
+            auto* item = new QTableWidgetItem(text);
+            item->setForeground(colourOf(m));
+            if (best) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            table_->setItem(m, column, item);
+        };
+        put(0, tr(modelNames[m]) + (best ? tr(" ★ лучшая") : QString()));
+        int column = 1;
+        for (model::Field f : fields) {
+            const bool used = std::find(fit.fitted.begin(), fit.fitted.end(), f) != fit.fitted.end();
+            put(column++, !fit.converged ? QStringLiteral("—")
+                          : used         ? withError(model::inputOf(fit.inputs, f),
+                                                     fit.errors[std::size_t(f)], model::row(f))
+                                         : tr("не влияет"));
+        }
+        if (!fit.converged) {
+            put(column, tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
+            continue;
+        }
+        put(column++, number(fit.rms));
+        put(column++, QString::number(fit.iterations));
+        const model::Inputs& in = fit.inputs; // Re = ρo·v·d/η at the launch
+        put(column++, m == 0 ? QStringLiteral("—") : number(in.rho0 * in.v0 * in.d / in.eta));
+        auto* apply = new QPushButton(tr("Применить"), table_);
+        apply->setObjectName(QStringLiteral("FitApply%1").arg(m + 1));
+        connect(apply, &QPushButton::clicked, this, [this, m] { this->apply(m); });
+        table_->setCellWidget(m, column, apply);
+    }
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void FitDialog::apply(int m) {
+    if (!result_ || !result_->models[std::size_t(m)].converged)
+        return;
+    const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
+    for (model::Field f : fit.fitted)
+        window_.field(f)->setText(QString::fromStdString(
+            model::formatPattern(model::inputOf(fit.inputs, f), model::row(f).pattern)));
+}
+
+} // namespace ui
