@@ -25,6 +25,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // The residual of a point the model cannot reach (its flight not finite): far enough that the
 // step leading there is refused.
 constexpr double kFar = 1e6;
+const char* const kCancelled = "Подгонка прервана.";
 
 struct Problem {
     const std::vector<Point>& points;
@@ -168,7 +169,7 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     int info = 0;
     for (int iteration = 1; iteration <= request.maxIterations; ++iteration) {
         if (cancel.load()) {
-            fit.problem = "Подгонка прервана.";
+            fit.problem = kCancelled;
             return fit;
         }
         fit.iterations = iteration;
@@ -226,8 +227,14 @@ FitResult fitModels(const std::vector<Point>& points, const FitRequest& request,
     FitResult r;
     constexpr std::array<ModelKind, 3> models{ModelKind::vacuum, ModelKind::linear,
                                               ModelKind::quadratic};
-    for (std::size_t k = 0; k < models.size(); ++k)
+    // Models a cancel leaves unfitted keep the start.
+    for (std::size_t k = 0; k < models.size(); ++k) {
         r.models[k].model = models[k];
+        r.models[k].inputs = request.start;
+        r.models[k].errors.fill(kNaN);
+        r.models[k].rms = kNaN;
+        r.models[k].problem = kCancelled;
+    }
     for (std::size_t k = 0; k < models.size(); ++k) {
         const auto report = [&](int iteration) {
             // Most fits settle in a few tens of iterations; the share creeps towards the next
