@@ -160,6 +160,10 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &params, n, p));
     std::vector<double> u = problem.scale.start();
+    if (!std::all_of(u.begin(), u.end(), [](double v) { return std::isfinite(v); })) {
+        fit.problem = "Подгонку не с чего начать: начальные значения вне допустимых.";
+        return fit;
+    }
     gsl_vector_view start = gsl_vector_view_array(u.data(), p);
     if (gsl_multifit_nlinear_init(&start.vector, &fdf, w.get()) != GSL_SUCCESS) {
         fit.problem = "Подгонку не удалось начать: модель не считается при этих значениях.";
