@@ -216,6 +216,25 @@ TablePreview previewTable(std::string_view text, const ImportSettings& fallback)
             named.push_back(readHeaderCell(c));
         }
     }
+    // A header of two rows, the names above their units ("t x y" over "s cm cm").
+    if (l.title && !named.empty() && std::all_of(p.header.begin(), p.header.end(), [](auto& u) {
+            const std::string unit = lowerCase(trim(u));
+            return lengthUnit(unit) || timeUnit(unit);
+        })) {
+        const auto names = splitCells(l.lines[*l.title], l.format, maxColumns);
+        for (std::size_t c = 0; c < names.size() && c < named.size(); ++c) {
+            const std::string unit = lowerCase(trim(p.header[c]));
+            named[c] = readHeaderCell(names[c]);
+            named[c].length = named[c].length ? named[c].length : lengthUnit(unit);
+            named[c].time = named[c].time ? named[c].time : timeUnit(unit);
+            p.header[c] = std::string(names[c]) + " (" + p.header[c] + ")";
+        }
+        const std::size_t above = *l.title;
+        p.title.clear();
+        for (std::size_t k = 0; k < above; ++k)
+            if (!blankLine(l.lines[k]))
+                p.title = std::string(trim(l.lines[k]));
+    }
     std::vector<bool> numeric;
     for (std::size_t i = l.firstData; i < l.lines.size(); ++i) {
         if (blankLine(l.lines[i]))

@@ -56,6 +56,15 @@ TEST(MeasureImport, EveryUsualShapeReadsWithItsColumnsAndUnits) {
     const auto ru = pointsOf("Время, мс;y, мм;x, мм\n0;1000;0\n20;1010,5;30\n");
     expectPoint(ru[1], 0.02, 0.03, 1.0105);
 
+    // Names above their units; a CSV with decimal commas in quoted cells.
+    const TablePreview two = previewTable("Мяч\nt\tx\ty\nms\tcm\tcm\n0\t0\t1\n");
+    EXPECT_EQ(two.title, "Мяч");
+    EXPECT_EQ(two.header[1], "x (cm)");
+    EXPECT_TRUE(two.lengthFromHeader && two.timeFromHeader && two.columnsFromHeader);
+    EXPECT_EQ(two.detected.time, TimeUnit::ms);
+    expectPoint(pointsOf("\"t\",\"x\",\"y\"\n\"0\",\"0\",\"1\"\n\"0,5\",\"1,5\",\"2\"\n")[1], 0.5,
+                1.5, 2);
+
     // Blanks without a header, a leading frame count: the first three numeric columns.
     const auto plain = pointsOf("  0   0,0 1,0 0,5\n  1   0,1 1,5 0,9  \n");
     expectPoint(plain[1], 1, 0.1, 1.5); // the frame count is t, as nothing names the columns
