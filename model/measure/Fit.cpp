@@ -25,6 +25,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // The residual of a point the model cannot reach (its flight not finite): far enough that the
 // step leading there is refused.
 constexpr double kFar = 1e6;
+const char* const kCancelled = "Подгонка прервана.";
 
 struct Problem {
     const std::vector<Point>& points;
@@ -159,6 +160,10 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree> w(
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &params, n, p));
     std::vector<double> u = problem.scale.start();
+    if (!std::all_of(u.begin(), u.end(), [](double v) { return std::isfinite(v); })) {
+        fit.problem = "Подгонку не с чего начать: начальные значения вне допустимых.";
+        return fit;
+    }
     gsl_vector_view start = gsl_vector_view_array(u.data(), p);
     if (gsl_multifit_nlinear_init(&start.vector, &fdf, w.get()) != GSL_SUCCESS) {
         fit.problem = "Подгонку не удалось начать: модель не считается при этих значениях.";
@@ -168,7 +173,7 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     int info = 0;
     for (int iteration = 1; iteration <= request.maxIterations; ++iteration) {
         if (cancel.load()) {
-            fit.problem = "Подгонка прервана.";
+            fit.problem = kCancelled;
             return fit;
         }
         fit.iterations = iteration;
@@ -226,8 +231,14 @@ FitResult fitModels(const std::vector<Point>& points, const FitRequest& request,
     FitResult r;
     constexpr std::array<ModelKind, 3> models{ModelKind::vacuum, ModelKind::linear,
                                               ModelKind::quadratic};
-    for (std::size_t k = 0; k < models.size(); ++k)
+    // Models a cancel leaves unfitted keep the start.
+    for (std::size_t k = 0; k < models.size(); ++k) {
         r.models[k].model = models[k];
+        r.models[k].inputs = request.start;
+        r.models[k].errors.fill(kNaN);
+        r.models[k].rms = kNaN;
+        r.models[k].problem = kCancelled;
+    }
     for (std::size_t k = 0; k < models.size(); ++k) {
         const auto report = [&](int iteration) {
             // Most fits settle in a few tens of iterations; the share creeps towards the next

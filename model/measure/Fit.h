@@ -34,8 +34,9 @@ struct ModelFit {
     // The fitted inputs, the others as started; when not converged, the start unchanged.
     Inputs inputs;
     // Standard errors from the covariance, scaled by the residual variance, in each input's
-    // SI unit (degrees for the angle); not a number for an input not fitted or not determined
-    // by the points (such as both d and η of the linear drag, which sees only their ratio).
+    // SI unit (degrees for the angle); not a number for an input not fitted. Inputs the points
+    // do not tell apart get errors far larger than their values (d and η of the linear drag
+    // together: it sees only ρ·d²/η).
     std::array<double, fieldCount> errors{};
     double rms = 0; // RMS residual at inputs, m
     int iterations = 0;

@@ -20,7 +20,7 @@ const char* const kFewColumns = "В таблице меньше трёх сто�
 const char* const kManyColumns =
     "В строке таблицы больше 1000 столбцов: это не похоже на таблицу измерений.";
 const char* const kFewPoints =
-    "В таблице меньше двух точек с числами во всех трёх столбцах t, x и y (и разным временем).";
+    "В таблице меньше двух точек с числами в столбцах t, x и y и с разным временем.";
 const char* const kManyPoints = "В таблице больше 100 000 точек: столько точек не показать.";
 const char* const kSameColumns = "Для t, x и y нужно выбрать три разных столбца.";
 const char* const kNoColumn = "Выбранного столбца нет в таблице.";
@@ -88,7 +88,15 @@ Layout layoutOf(std::string_view text) {
     }
     const auto format = detectFormat(l.lines);
     if (!format) {
-        l.error = kNoNumbers;
+        // A column of numbers alone is a table, only too narrow.
+        const auto oneNumber = [](std::string_view line) {
+            const auto cells = splitCells(line, {' '}, 2);
+            return cells.size() == 1 && (cellNumber(cells[0], false) || cellNumber(cells[0], true));
+        };
+        const bool oneColumn = std::any_of(l.lines.begin(), l.lines.end(), [&](auto line) {
+            return !blankLine(line) && oneNumber(line);
+        });
+        l.error = oneColumn ? kFewColumns : kNoNumbers;
         return l;
     }
     l.format = *format;
@@ -207,6 +215,25 @@ TablePreview previewTable(std::string_view text, const ImportSettings& fallback)
             p.header.emplace_back(c);
             named.push_back(readHeaderCell(c));
         }
+    }
+    // A header of two rows, the names above their units ("t x y" over "s cm cm").
+    if (l.title && !named.empty() && std::all_of(p.header.begin(), p.header.end(), [](auto& u) {
+            const std::string unit = lowerCase(trim(u));
+            return lengthUnit(unit) || timeUnit(unit);
+        })) {
+        const auto names = splitCells(l.lines[*l.title], l.format, maxColumns);
+        for (std::size_t c = 0; c < names.size() && c < named.size(); ++c) {
+            const std::string unit = lowerCase(trim(p.header[c]));
+            named[c] = readHeaderCell(names[c]);
+            named[c].length = named[c].length ? named[c].length : lengthUnit(unit);
+            named[c].time = named[c].time ? named[c].time : timeUnit(unit);
+            p.header[c] = std::string(names[c]) + " (" + p.header[c] + ")";
+        }
+        const std::size_t above = *l.title;
+        p.title.clear();
+        for (std::size_t k = 0; k < above; ++k)
+            if (!blankLine(l.lines[k]))
+                p.title = std::string(trim(l.lines[k]));
     }
     std::vector<bool> numeric;
     for (std::size_t i = l.firstData; i < l.lines.size(); ++i) {

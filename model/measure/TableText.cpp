@@ -124,11 +124,12 @@ std::optional<double> cellNumber(std::string_view cell, bool decimalComma) {
 
 std::optional<TableFormat> detectFormat(const std::vector<std::string_view>& lines) {
     // In order of preference when two formats read as many rows.
-    constexpr std::array<TableFormat, 7> formats{{{'\t', false},
+    constexpr std::array<TableFormat, 8> formats{{{'\t', false},
                                                   {'\t', true},
                                                   {';', false},
                                                   {';', true},
                                                   {',', false},
+                                                  {',', true}, // quoted cells: "0,5"
                                                   {' ', false},
                                                   {' ', true}}};
     constexpr std::size_t sample = 400;
