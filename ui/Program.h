@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/platform/Preferences.h"
-#include "ui/run/FieldHandling.h"
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/platform/Preferences.h"
+#include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/Comparison.h"
 #include "ui/tools/PresetCommands.h"

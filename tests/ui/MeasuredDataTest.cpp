@@ -5,6 +5,7 @@
 #include "ui/measure/MeasurementsPanel.h"
 
 #include <QSignalSpy>
+#include <QTableWidget>
 
 #include <cmath>
 #include <sstream>
@@ -17,6 +18,7 @@ namespace {
 // a header row, then t, x, y.
 std::string vacuumTable(double v0, double alphaDeg, double h0, int points = 40) {
     std::ostringstream out;
+    out.precision(10);
     out << "mass A\nt\tx (cm)\ty (cm)\n";
     const double a = alphaDeg * model::pi / 180;
     for (int i = 0; i < points; ++i) {
@@ -31,10 +33,8 @@ class MeasuredDataTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        program.measure().setConfirm(
-            [](const std::string&, const model::measure::TablePreview& p, const QString&) {
-                return std::optional(p.detected);
-            });
+        program.measure().setConfirm([](const std::string&, const model::measure::TablePreview& p,
+                                        const QString&) { return std::optional(p.detected); });
     }
     int crosses(int pane) const {
         return count(sinceClear(calls(pane)), Op::DrawLine, ui::measuredColour);
@@ -86,6 +86,8 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     const auto& result = *fit->result();
     ASSERT_EQ(result.best, model::ModelKind::vacuum);
     EXPECT_LT(result.models[0].rms, 1e-6);
+    // The fitted steel ball in water: Re at the launch (column after the iterations) and regime.
+    EXPECT_TRUE(fit->table()->item(2, 5)->text().endsWith("сопротивление ~v²"));
 
     fit->apply(0);
     EXPECT_EQ(field(Field::v0)->text(), "4.000");

@@ -2,6 +2,7 @@
 
 #include "graphs/PaneSurface.h"
 #include "model/NumberFormat.h"
+#include "model/exact/ExactFlight.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
@@ -14,8 +15,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMetaObject>
-#include <QPointer>
 #include <QProgressBar>
+#include <QPromise>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -49,6 +50,27 @@ QString withError(double value, double error, const model::FieldRow& f) {
     return QStringLiteral("%1 ± %2 %3").arg(number(value), number(error), unit);
 }
 
+// Re = ρo·v·d/η of the fitted ball, three significant digits, with its flow regime.
+QString reynoldsText(const model::Inputs& in, double speed) {
+    const double re = in.rho0 * speed * in.d / in.eta;
+    if (!std::isfinite(re))
+        return QStringLiteral("—");
+    QString value = QString::number(re, 'g', 3);
+    if (re >= 1000) {
+        const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
+        value = QString::number(std::round(re / unit) * unit, 'f', 0);
+    }
+    const char* regime = re < 1 ? QT_TRANSLATE_NOOP("ui::FitDialog", "закон Стокса (Fc~v) применим")
+                         : re <= 1000 ? QT_TRANSLATE_NOOP("ui::FitDialog", "переходная область")
+                                      : QT_TRANSLATE_NOOP("ui::FitDialog", "сопротивление ~v²");
+    return QStringLiteral("%1 — %2").arg(value, FitDialog::tr(regime));
+}
+
+double landingSpeed(const model::Inputs& in, model::ModelKind kind) {
+    const model::exact::Landing end = model::exact::ExactFlight(in, kind).landing();
+    return end.reached ? std::hypot(end.vx, end.vy) : std::nan("");
+}
+
 } // namespace
 
 FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
@@ -60,9 +82,10 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     layout->addWidget(new QLabel(tr("Подбирать входные данные:"), this));
     auto* boxes = new QGridLayout;
     for (const model::FieldRow& f : model::fieldRows()) {
-        auto* box = new QCheckBox(QStringLiteral("%1 (%2)").arg(
-                                      QString::fromUtf8(f.title), QString::fromUtf8(f.accessibleName)),
-                                  this);
+        auto* box =
+            new QCheckBox(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(f.title),
+                                                        QString::fromUtf8(f.accessibleName)),
+                          this);
         box->setObjectName(QStringLiteral("FitFree_%1").arg(QLatin1String(f.key)));
         const int i = int(f.id);
         boxes->addWidget(box, i % 4, i / 4);
@@ -96,12 +119,13 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
             &FitDialog::fitDone);
+    connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::progressValueChanged, progress_,
+            &QProgressBar::setValue);
     resize(760, 420);
 }
 
 FitDialog::~FitDialog() {
     cancel();
-    watcher_.waitForFinished();
 }
 
 void FitDialog::setFree(const std::vector<model::Field>& free) {
@@ -138,18 +162,17 @@ void FitDialog::start() {
     stop_->setEnabled(true);
     progress_->setValue(0);
     status_->setText(tr("Идёт подгонка…"));
-    QPointer<QProgressBar> bar = progress_;
+    // The task holds nothing of the dialog: progress comes back through its future, so the
+    // dialog may close (and the window end) while a cancelled fit finishes its last step.
     auto cancel = cancel_;
     auto points = data_.measurements().points;
-    watcher_.setFuture(runOnWorkPool([points = std::move(points), request, cancel, bar] {
-        return model::measure::fitModels(points, request, *cancel, [bar](double done) {
-            QMetaObject::invokeMethod(
-                bar, [bar, done] {
-                    if (bar)
-                        bar->setValue(int(done * 1000));
-                },
-                Qt::QueuedConnection);
-        });
+    watcher_.setFuture(runOnWorkPool([points = std::move(points), request,
+                                      cancel](QPromise<model::measure::FitResult>& promise) {
+        promise.setProgressRange(0, 1000);
+        promise.addResult(
+            model::measure::fitModels(points, request, *cancel, [&promise](double done) {
+                promise.setProgressValue(int(done * 1000));
+            }));
     }));
 }
 
@@ -168,8 +191,8 @@ void FitDialog::fitDone() {
     else if (!result_->best)
         status_->setText(tr("Ни одна модель не подогнана; входные данные не изменились."));
     else
-        status_->setText(tr("Готово. Лучшая модель: %1.")
-                             .arg(tr(modelNames[int(*result_->best) - 1])));
+        status_->setText(
+            tr("Готово. Лучшая модель: %1.").arg(tr(modelNames[int(*result_->best) - 1])));
     showResults();
     emit finished();
 }
@@ -179,7 +202,8 @@ void FitDialog::showResults() {
     QStringList headers{tr("Модель")};
     for (model::Field f : fields)
         headers << QString::fromUtf8(model::row(f).accessibleName);
-    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске") << QString();
+    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске") << tr("Re при падении")
+            << QString();
     table_->clear();
     table_->setColumnCount(int(headers.size()));
     table_->setRowCount(3);
@@ -200,7 +224,8 @@ void FitDialog::showResults() {
         put(0, tr(modelNames[m]) + (best ? tr(" ★ лучшая") : QString()));
         int column = 1;
         for (model::Field f : fields) {
-            const bool used = std::find(fit.fitted.begin(), fit.fitted.end(), f) != fit.fitted.end();
+            const bool used =
+                std::find(fit.fitted.begin(), fit.fitted.end(), f) != fit.fitted.end();
             put(column++, !fit.converged ? QStringLiteral("—")
                           : used         ? withError(model::inputOf(fit.inputs, f),
                                                      fit.errors[std::size_t(f)], model::row(f))
@@ -212,8 +237,9 @@ void FitDialog::showResults() {
         }
         put(column++, number(fit.rms));
         put(column++, QString::number(fit.iterations));
-        const model::Inputs& in = fit.inputs; // Re = ρo·v·d/η at the launch
-        put(column++, m == 0 ? QStringLiteral("—") : number(in.rho0 * in.v0 * in.d / in.eta));
+        const model::Inputs& in = fit.inputs; // vacuum has no medium to speak of
+        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, in.v0));
+        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, landingSpeed(in, fit.model)));
         auto* apply = new QPushButton(tr("Применить"), table_);
         apply->setObjectName(QStringLiteral("FitApply%1").arg(m + 1));
         connect(apply, &QPushButton::clicked, this, [this, m] { this->apply(m); });

@@ -108,8 +108,8 @@ void MeasureCommands::paste() {
 
 bool MeasureCommands::importText(const std::string& text, const QString& source) {
     const model::measure::TablePreview preview = model::measure::previewTable(text);
-    const QString name = QFileInfo(source).fileName().isEmpty() ? source
-                                                                : QFileInfo(source).fileName();
+    const QString name =
+        QFileInfo(source).fileName().isEmpty() ? source : QFileInfo(source).fileName();
     if (!preview.error.empty()) {
         boxes_.inform(tr("«%1» не прочитан: %2").arg(name, fromStd(preview.error)),
                       tr("Измерения"));
@@ -118,7 +118,8 @@ bool MeasureCommands::importText(const std::string& text, const QString& source)
     const std::optional<model::measure::ImportSettings> settings = confirm_(text, preview, name);
     if (!settings)
         return false;
-    model::measure::ImportResult r = model::measure::importTable(text, *settings, source.toStdString());
+    model::measure::ImportResult r =
+        model::measure::importTable(text, *settings, source.toStdString());
     if (!r.measurements) {
         boxes_.inform(tr("«%1» не прочитан: %2").arg(name, fromStd(r.error)), tr("Измерения"));
         return false;

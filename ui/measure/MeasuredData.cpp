@@ -28,7 +28,8 @@ void cross(graphs::PaneSurface& pane, double x, double y, const Span& s) {
 }
 
 template <typename Points, typename Draw> void everyShown(const Points& points, Draw draw) {
-    const std::size_t step = std::max<std::size_t>(1, (points.size() + maxMarkers - 1) / maxMarkers);
+    const std::size_t step =
+        std::max<std::size_t>(1, (points.size() + maxMarkers - 1) / maxMarkers);
     for (std::size_t i = 0; i < points.size(); i += step)
         draw(points[i]);
 }

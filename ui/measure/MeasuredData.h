@@ -36,8 +36,7 @@ public:
     bool keep(const model::Throw&) override { return false; }
     bool empty() const override { return !data_; }
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
-    std::optional<model::VelocityRanges>
-    velocityRanges(const model::Throw& current) const override;
+    std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
     void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,

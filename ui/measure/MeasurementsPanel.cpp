@@ -32,7 +32,7 @@ QString modelName(int model) {
 }
 
 QColor colourOf(int model) {
-    return model == 0 ? graphs::vacuumColour
+    return model == 0   ? graphs::vacuumColour
            : model == 1 ? graphs::linearDragColour
                         : graphs::quadraticDragColour;
 }
@@ -81,7 +81,8 @@ void MeasurementsPanel::refresh() {
         return;
     }
     const model::measure::Measurements& m = data_.measurements();
-    source_->setText(tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
+    source_->setText(
+        tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
     for (int i = 0; i < 3; ++i) {
         const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);

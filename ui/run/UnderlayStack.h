@@ -17,8 +17,7 @@ public:
     bool keep(const model::Throw& landed) override;
     bool empty() const override;
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
-    std::optional<model::VelocityRanges>
-    velocityRanges(const model::Throw& current) const override;
+    std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
     void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,

@@ -87,7 +87,9 @@ void Readout::addMeasuredRow(Table& table, Graph g, double x, Number number) con
         return;
     const auto& points = measured_->measurements().points;
     const auto& speeds = measured_->velocities();
-    auto abscissa = [&](std::size_t i) { return g == Graph::trajectory ? points[i].x : speeds[i].t; };
+    auto abscissa = [&](std::size_t i) {
+        return g == Graph::trajectory ? points[i].x : speeds[i].t;
+    };
     const std::size_t n = g == Graph::trajectory ? points.size() : speeds.size();
     if (n == 0)
         return;
