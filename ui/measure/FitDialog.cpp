@@ -38,8 +38,8 @@ QColor colourOf(int model) {
                         : graphs::quadraticDragColour;
 }
 
-QString number(double v) {
-    return std::isfinite(v) ? QString::number(v, 'g', 5) : QStringLiteral("—");
+QString number(double v, int digits = 5) {
+    return std::isfinite(v) ? QString::number(v, 'g', digits) : QStringLiteral("—");
 }
 
 // The value and its standard error in the input's unit, «10.02 ± 0.03 м/с».
@@ -47,28 +47,39 @@ QString withError(double value, double error, const model::FieldRow& f) {
     const QString unit = QString::fromUtf8(f.unit);
     if (!std::isfinite(error))
         return QStringLiteral("%1 %2").arg(number(value), unit);
-    return QStringLiteral("%1 ± %2 %3").arg(number(value), number(error), unit);
+    return QStringLiteral("%1 ± %2 %3").arg(number(value, 6), number(error, 2), unit);
 }
 
-// Re = ρo·v·d/η of the fitted ball, three significant digits, with its flow regime.
-QString reynoldsText(const model::Inputs& in, double speed) {
-    const double re = in.rho0 * speed * in.d / in.eta;
+// Re = ρo·v·d/η with three significant digits: «38000», «45.6», «0.0123».
+QString reynoldsNumber(double re) {
     if (!std::isfinite(re))
         return QStringLiteral("—");
-    QString value = QString::number(re, 'g', 3);
-    if (re >= 1000) {
-        const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
-        value = QString::number(std::round(re / unit) * unit, 'f', 0);
-    }
-    const char* regime = re < 1 ? QT_TRANSLATE_NOOP("ui::FitDialog", "закон Стокса (Fc~v) применим")
-                         : re <= 1000 ? QT_TRANSLATE_NOOP("ui::FitDialog", "переходная область")
-                                      : QT_TRANSLATE_NOOP("ui::FitDialog", "сопротивление ~v²");
-    return QStringLiteral("%1 — %2").arg(value, FitDialog::tr(regime));
+    if (re < 1000)
+        return QString::number(re, 'g', 3);
+    const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
+    return QString::number(std::round(re / unit) * unit, 'f', 0);
 }
 
-double landingSpeed(const model::Inputs& in, model::ModelKind kind) {
+QString regime(double re) {
+    return FitDialog::tr(re < 1 ? QT_TRANSLATE_NOOP("ui::FitDialog", "закон Стокса (Fc~v) применим")
+                         : re <= 1000 ? QT_TRANSLATE_NOOP("ui::FitDialog", "переходная область")
+                                      : QT_TRANSLATE_NOOP("ui::FitDialog", "сопротивление ~v²"));
+}
+
+// The fitted ball's Re at the launch and at the landing, with the regime (once when both
+// agree): «38000 → 23000 — сопротивление ~v²».
+QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
     const model::exact::Landing end = model::exact::ExactFlight(in, kind).landing();
-    return end.reached ? std::hypot(end.vx, end.vy) : std::nan("");
+    const double start = in.rho0 * in.v0 * in.d / in.eta;
+    const double landing =
+        end.reached ? in.rho0 * std::hypot(end.vx, end.vy) * in.d / in.eta : std::nan("");
+    if (!std::isfinite(landing)) // a ball that does not come down
+        return QStringLiteral("%1 — %2").arg(reynoldsNumber(start), regime(start));
+    if (regime(start) == regime(landing))
+        return QStringLiteral("%1 → %2 — %3")
+            .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start));
+    return QStringLiteral("%1 → %2 — %3 → %4")
+        .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start), regime(landing));
 }
 
 } // namespace
@@ -113,15 +124,29 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("FitResults"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(table_, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(tr("Выберите строку модели и нажмите «Применить»."), this), 1);
+    apply_ = new QPushButton(tr("Применить"), this);
+    apply_->setObjectName(QStringLiteral("FitApply"));
+    apply_->setEnabled(false);
+    bottom->addWidget(apply_);
+    layout->addLayout(bottom);
 
     connect(run_, &QPushButton::clicked, this, &FitDialog::start);
     connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
+    connect(apply_, &QPushButton::clicked, this, [this] { apply(table_->currentRow()); });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        apply_->setEnabled(result_ && row >= 0 && row < 3 &&
+                           result_->models[std::size_t(row)].converged);
+    });
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
             &FitDialog::fitDone);
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::progressValueChanged, progress_,
             &QProgressBar::setValue);
-    resize(760, 420);
+    resize(900, 440);
 }
 
 FitDialog::~FitDialog() {
@@ -153,6 +178,7 @@ void FitDialog::start() {
     model::measure::FitRequest request;
     request.start = controller_.inputs();
     request.free = free();
+    shownFields_ = request.free;
     if (request.free.empty()) {
         status_->setText(tr("Отметьте хотя бы одну величину для подгонки."));
         return;
@@ -194,16 +220,16 @@ void FitDialog::fitDone() {
         status_->setText(
             tr("Готово. Лучшая модель: %1.").arg(tr(modelNames[int(*result_->best) - 1])));
     showResults();
+    table_->setCurrentCell(result_->best ? int(*result_->best) - 1 : -1, 0);
     emit finished();
 }
 
 void FitDialog::showResults() {
-    const std::vector<model::Field> fields = free();
+    const std::vector<model::Field>& fields = shownFields_;
     QStringList headers{tr("Модель")};
     for (model::Field f : fields)
         headers << QString::fromUtf8(model::row(f).accessibleName);
-    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске") << tr("Re при падении")
-            << QString();
+    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске → при падении");
     table_->clear();
     table_->setColumnCount(int(headers.size()));
     table_->setRowCount(3);
@@ -238,18 +264,13 @@ void FitDialog::showResults() {
         put(column++, number(fit.rms));
         put(column++, QString::number(fit.iterations));
         const model::Inputs& in = fit.inputs; // vacuum has no medium to speak of
-        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, in.v0));
-        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, landingSpeed(in, fit.model)));
-        auto* apply = new QPushButton(tr("Применить"), table_);
-        apply->setObjectName(QStringLiteral("FitApply%1").arg(m + 1));
-        connect(apply, &QPushButton::clicked, this, [this, m] { this->apply(m); });
-        table_->setCellWidget(m, column, apply);
+        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, fit.model));
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void FitDialog::apply(int m) {
-    if (!result_ || !result_->models[std::size_t(m)].converged)
+    if (!result_ || m < 0 || m > 2 || !result_->models[std::size_t(m)].converged)
         return;
     const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
     for (model::Field f : fit.fitted)

@@ -42,7 +42,8 @@ public:
     bool running() const;
     // The last fit's results (none before the first finished).
     const std::optional<model::measure::FitResult>& result() const { return result_; }
-    // Writes the fitted inputs of a model (0 vacuum, 1 linear, 2 quadratic) into the fields.
+    // Writes the fitted inputs of a model (0 vacuum, 1 linear, 2 quadratic) into the fields;
+    // «Применить» does it for the model of the chosen row (the best after a fit).
     void apply(int model);
     QTableWidget* table() const { return table_; }
 
@@ -59,12 +60,14 @@ private:
     std::array<QCheckBox*, model::fieldCount> freeBoxes_{};
     QPushButton* run_;
     QPushButton* stop_;
+    QPushButton* apply_;
     QProgressBar* progress_;
     QLabel* status_;
     QTableWidget* table_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     QFutureWatcher<model::measure::FitResult> watcher_;
     std::optional<model::measure::FitResult> result_;
+    std::vector<model::Field> shownFields_; // the free inputs of the last fit started
 };
 
 } // namespace ui
