@@ -3,7 +3,9 @@
 #include "model/Constants.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
+#include "ui/tools/Readout.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -57,6 +59,10 @@ TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
     };
     EXPECT_GE(right(), 20 * std::cos(30 * model::pi / 180) * 0.39);
     EXPECT_TRUE(program.measure().panel()->isVisible());
+    // The readout names the point nearest the pointer's abscissa (x = 0.52 m is the fourth).
+    const QString readout =
+        ui::Readout::textOf(program.readout().tableAt(ui::Graph::trajectory, {0.5, 0.3}));
+    EXPECT_NE(readout.indexOf("точка 4:  0.520  0.796"), -1) << readout.toStdString();
 
     runToLanding();
     EXPECT_EQ(crosses(1), 80);
@@ -95,6 +101,11 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_NEAR(run.inputs().v0, 4, 1e-9);
     // The vacuum model now lies on the points.
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
+
+    // New points: the fit of the old ones can no longer be applied.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(5, 40, 0.5), "other.txt"));
+    EXPECT_FALSE(fit->result());
+    EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
 }
 
 } // namespace testing_ui

@@ -137,6 +137,8 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
 
     connect(run_, &QPushButton::clicked, this, &FitDialog::start);
     connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
+    // Results of other points would be applied to these: new points start afresh.
+    connect(&data_, &MeasuredData::changed, this, &FitDialog::forgetResults);
     connect(apply_, &QPushButton::clicked, this, [this] { apply(table_->currentRow()); });
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         apply_->setEnabled(result_ && row >= 0 && row < 3 &&
@@ -202,12 +204,28 @@ void FitDialog::start() {
     }));
 }
 
+void FitDialog::forgetResults() {
+    cancel();
+    watcher_.setFuture(QFuture<model::measure::FitResult>()); // the old fit is not awaited
+    result_.reset();
+    table_->clear();
+    table_->setRowCount(0);
+    table_->setColumnCount(0);
+    apply_->setEnabled(false);
+    run_->setEnabled(true);
+    stop_->setEnabled(false);
+    progress_->setValue(0);
+    status_->clear();
+}
+
 void FitDialog::cancel() {
     if (cancel_)
         cancel_->store(true);
 }
 
 void FitDialog::fitDone() {
+    if (watcher_.future().resultCount() == 0) // dropped for new points
+        return;
     run_->setEnabled(true);
     stop_->setEnabled(false);
     result_ = watcher_.result();

@@ -52,6 +52,7 @@ signals:
 
 private:
     void fitDone();
+    void forgetResults();
     void showResults();
 
     MainWindow& window_;

@@ -6,6 +6,7 @@
 #include "ui/measure/MeasurementsPanel.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
@@ -66,6 +67,8 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
     connect(panel_, &MeasurementsPanel::fitRequested, this, &MeasureCommands::fit);
     connect(panel_, &MeasurementsPanel::removeRequested, this, &MeasureCommands::remove);
     connect(&data_, &MeasuredData::changed, this, &MeasureCommands::dataChanged);
+    connect(&reading_, &QFutureWatcher<model::measure::FileText>::finished, this,
+            &MeasureCommands::fileRead);
     dataChanged();
 }
 
@@ -90,15 +93,26 @@ void MeasureCommands::open() {
     if (!path)
         return;
     folder_ = QFileInfo(*path).absolutePath();
-    const model::measure::FileText file =
-        model::measure::readTableFile(QFile::encodeName(*path).toStdString());
+    // Read on the work pool: a slow or hung disk (a network folder) must not stop the window.
+    // Another «Открыть…» while one is read replaces it.
+    const QString chosen = *path;
+    reading_.setFuture(runOnWorkPool([file = QFile::encodeName(chosen).toStdString()] {
+        return model::measure::readTableFile(file);
+    }));
+    readingPath_ = chosen;
+}
+
+void MeasureCommands::fileRead() {
+    if (reading_.isCanceled() || reading_.future().resultCount() == 0)
+        return;
+    const model::measure::FileText file = reading_.result();
     if (!file.error.empty()) {
         boxes_.inform(tr("Файл «%1» не прочитан: %2")
-                          .arg(QDir::toNativeSeparators(*path), fromStd(file.error)),
+                          .arg(QDir::toNativeSeparators(readingPath_), fromStd(file.error)),
                       tr("Измерения"));
         return;
     }
-    importText(file.text, *path);
+    importText(file.text, readingPath_);
 }
 
 void MeasureCommands::paste() {

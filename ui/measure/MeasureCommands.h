@@ -2,6 +2,7 @@
 
 #include "model/measure/TableImport.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
@@ -36,6 +37,7 @@ public:
                     MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent = nullptr);
     ~MeasureCommands() override;
 
+    // Asks for a file and reads it off the window's thread; the import follows when it is read.
     void open();
     void paste();
     void fit();
@@ -57,6 +59,7 @@ public:
 
 private:
     void dataChanged();
+    void fileRead();
 
     MainWindow& window_;
     ThrowController& controller_;
@@ -69,6 +72,8 @@ private:
     MeasurementsPanel* panel_ = nullptr;
     FitDialog* fitDialog_ = nullptr;
     QString folder_;
+    QFutureWatcher<model::measure::FileText> reading_;
+    QString readingPath_;
 };
 
 } // namespace ui
