@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,10 +55,13 @@ TEST(ReportTool, OutputAndExitCodes) {
 
     // A CSV that the disk cannot take (a file size limit stands in for a full disk): status 1
     // and nothing left behind, not even a part of it.
-    const std::string folder = testing::TempDir() + "/csv-limit";
+    // A folder of this run's own: other runs on the machine use the same temporary folder.
+    const std::string folder = testing::TempDir() + "/csv-limit-" + std::to_string(::getpid());
+    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     EXPECT_EQ(runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ").first, 1);
     EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
 
     // 900 alone is below the default medium's 1000, but not below the medium given with it.
     const auto p = parse("--rho 900 --rho0 800");

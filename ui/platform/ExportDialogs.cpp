@@ -43,8 +43,8 @@ bool DialogExportDialogs::choosePrinter(QPrinter& printer) {
 std::optional<QString> DialogExportDialogs::chooseOpenFile(const QString& title,
                                                            const QString& folder,
                                                            const QStringList& filters) {
-    const QString path = QFileDialog::getOpenFileName(parent_, title, folder,
-                                                      filters.join(QStringLiteral(";;")));
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, title, folder, filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return std::nullopt;
     return path;
