@@ -82,11 +82,20 @@ TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
 }
 
 TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
-    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5), "vacuum.txt"));
+    // «Отмена» stops a long fit (20 000 points) and changes nothing.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5, 20000), "long.txt"));
     program.measure().fit();
     ui::FitDialog* fit = program.measure().fitDialog();
     ASSERT_NE(fit, nullptr);
     QSignalSpy done(fit, &ui::FitDialog::finished);
+    fit->start();
+    fit->findChild<QPushButton*>("FitCancel")->click();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_TRUE(fit->result()->cancelled);
+    EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
+    EXPECT_EQ(field(Field::v0)->text(), "3.000");
+
+    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5), "vacuum.txt"));
     fit->start();
     ASSERT_TRUE(done.wait(60000));
     const auto& result = *fit->result();
