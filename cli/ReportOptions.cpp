@@ -93,12 +93,18 @@ const char* usageText() {
            "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv]\n"
            "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
            "                         [--h0 M] ... [--eta PA*S]\n"
+           "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
+           "                         [--ground lowest] [--fit v0,angle,...] [--h0 M] ...\n"
            "Computes the three flight models for one throw and prints the results as JSON.\n"
            "With --vary, computes N throws (default 180) with INPUT (h0, v0, angle, d, rho,\n"
            "rho0, eta) from X to Y and prints CSV: the input, then every result, or with\n"
            "--result (such as Xmax) that result in the three models.\n"
-           "Exit status: 0 success, 2 bad option or refused input, 3 flight not finished,\n"
-           "1 curves file not writable.\n";
+           "With --data, reads measured points (columns t, x, y by their header names or the\n"
+           "first three numeric ones; --columns numbers them from 1; --units m|cm|mm and s|ms\n"
+           "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
+           "their RMS distance from each model; --fit also fits those inputs to the points.\n"
+           "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
+           "not finished or no model could be fitted, 1 curves file not writable.\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -107,10 +113,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     std::array<std::optional<std::string>, model::fieldCount> given;
     StudyTexts study;
     std::optional<std::string> curves;
+    DataTexts data;
     // Every option takes the text that follows it.
     std::vector<std::pair<std::string, std::optional<std::string>*>> options{
-        {"--curves", &curves}, {"--vary", &study.vary},   {"--from", &study.from},
-        {"--to", &study.to},   {"--count", &study.count}, {"--result", &study.result}};
+        {"--curves", &curves},      {"--vary", &study.vary},      {"--from", &study.from},
+        {"--to", &study.to},        {"--count", &study.count},    {"--result", &study.result},
+        {"--data", &data.data},     {"--columns", &data.columns}, {"--units", &data.units},
+        {"--ground", &data.ground}, {"--fit", &data.fit}};
     for (const model::FieldRow& f : model::fieldRows())
         options.emplace_back(std::string("--") + f.key, &given[static_cast<std::size_t>(f.id)]);
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -127,8 +136,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             parsed.usageError = true;
             return parsed;
         }
-        if (i + 1 == args.size() || (a == "--curves" && args[i + 1].empty())) {
-            parsed.error = a == "--curves" ? "--curves needs a file name" : a + " needs a value";
+        const bool file = a == "--curves" || a == "--data";
+        if (i + 1 == args.size() || (file && args[i + 1].empty())) {
+            parsed.error = file ? a + " needs a file name" : a + " needs a value";
             parsed.usageError = true;
             return parsed;
         }
@@ -144,6 +154,16 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         if (!opts.curvesFile.empty()) {
             parsed.error = "--curves shows one throw: it cannot go with --vary";
+            parsed.usageError = true;
+            return parsed;
+        }
+    }
+
+    if (data.any()) {
+        opts.data = readDataOptions(data, parsed.error);
+        if (!opts.data || opts.study) {
+            if (opts.data)
+                parsed.error = "--data compares one throw: it cannot go with --vary";
             parsed.usageError = true;
             return parsed;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/DataOptions.h"
 #include "model/Inputs.h"
 #include "model/Quantities.h"
 
@@ -19,11 +20,12 @@ struct StudyOptions {
 };
 
 // Command line of ballflight-report: --h0 --v0 --angle --d --rho --rho0 --eta (each followed by
-// a number as typed into the window's field) and --curves FILE, or a study.
+// a number as typed into the window's field) and --curves FILE and measured --data, or a study.
 struct ReportOptions {
     model::Inputs inputs;   // after the field handling: checked and rounded to the patterns
     std::string curvesFile; // empty: no CSV
     std::optional<StudyOptions> study;
+    std::optional<DataOptions> data;
     bool help = false;
 };
 

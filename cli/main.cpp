@@ -1,4 +1,5 @@
 #include "cli/AtomicFile.h"
+#include "cli/DataReport.h"
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
@@ -37,6 +38,15 @@ int main(int argc, char** argv) {
         cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
         return 0;
     }
+    // Measured data are read first: a file that cannot be read stops the run before any output.
+    cli::DataReport data;
+    if (opts.data) {
+        data = cli::measuredData(*opts.data, opts.inputs);
+        if (!data.error.empty()) {
+            std::cerr << "ballflight-report: " << opts.data->file << ": " << data.error << '\n';
+            return 2;
+        }
+    }
     const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());
     if (const std::string failure = cli::failureText(report); !failure.empty()) {
         std::cerr << "ballflight-report: " << failure << '\n';
@@ -52,6 +62,12 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::cout << cli::reportJson(report) << '\n';
+    std::string json = cli::reportJson(report);
+    json.insert(json.size() - 1, data.json);
+    std::cout << json << '\n';
+    if (data.noFit) {
+        std::cerr << "ballflight-report: no model could be fitted to the measured points\n";
+        return 3;
+    }
     return 0;
 }

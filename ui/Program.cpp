@@ -7,9 +7,11 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
-      presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
+      presets_(window_, controller_), view_(window_, controller_), measured_(controller_),
+      measure_(window_, controller_, measured_, boxes, dialogs), store_(preferencesPath),
       preferences_(store_.load()) {
     window_.setMessageBoxes(&boxes);
+    readout_.setMeasured(&measured_);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/measure/MeasureCommands.h"
+#include "ui/measure/MeasuredData.h"
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
@@ -39,6 +41,8 @@ public:
     ViewCommands& view() { return view_; }
     Comparison& comparison() { return comparison_; }
     Readout& readout() { return readout_; }
+    MeasuredData& measured() { return measured_; }
+    MeasureCommands& measure() { return measure_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -54,6 +58,8 @@ private:
     Readout readout_;
     PresetCommands presets_;
     ViewCommands view_;
+    MeasuredData measured_;
+    MeasureCommands measure_;
     PreferencesStore store_;
     Preferences preferences_;
 };

@@ -26,7 +26,10 @@ PANE = (22, 4, 694, 234)  # Picture1 … Picture3
 CMD_OK = (616, 350, 72, 26)
 OPTION_CENTRES = {1: (636, 436), 2: (637, 457), 3: (637, 477)}  # in Frame1 at (616, 410)
 TEXT1 = (44, 290, 72, 26)
-TOOLS_MENU_X = 100  # «Инструменты» in the menu bar, between «Файл» and «Помощь»
+TOOLS_MENU_X = 100
+MEASURED = (170, 0, 170)  # the crosses of measured points
+EXAMPLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, "data",
+                       "examples", "tennis-ball.tsv")  # «Инструменты» in the menu bar, between «Файл» and «Помощь»
 # The seven quadratic-drag result labels as a screen reader reads them, before their values.
 RED_LABELS = tuple(f"{name} в среде (Fc~v^2):" for name in (
     "Время подъёма", "Координата X вершины", "Наибольшая высота", "Время полёта", "Дальность полёта",
@@ -127,6 +130,14 @@ def pane_shows(session, what, probe, timeout=15):
     return poll(what, lambda: probe(session.screenshot(what)), timeout, 0.2, session.guard)
 
 
+def select_field(program, session, name):
+    """A click into an input field and its whole text selected."""
+    box = program.reader.field(name).queryComponent().getExtents(
+        program.reader.pyatspi.DESKTOP_COORDS)
+    session.click(box.x + box.width // 2, box.y + box.height // 2)
+    session.key("ctrl+a")
+
+
 def check_run(program, session):
     """Title, client size and place; the marker alone before ПУСК animates the red curve; the
     option buttons show the velocity panes and the trajectory picture again, as it was."""
@@ -172,9 +183,7 @@ def check_input(program, session):
     session.activate(program.window)
 
     def select(name):
-        box = reader.field(name).queryComponent().getExtents(reader.pyatspi.DESKTOP_COORDS)
-        session.click(box.x + box.width // 2, box.y + box.height // 2)
-        session.key("ctrl+a")
+        select_field(program, session, name)
 
     def typed(name, text, unfinished):  # as typed, marked unfinished or taken, and no box
         reader.wait_field(name, text)
@@ -429,6 +438,60 @@ def check_sound(program, session):
           f"blocking tones blocked {blocked} ms")
 
 
+def check_measure(program, session):
+    """A measured throw through «Инструменты → Измерения»: the example file through the real file
+    dialog and the import dialog, its points on the three panes, v0 and α fitted for a tennis
+    ball in air, the best model applied to the fields; the points stay."""
+    program.wait_drawn()
+    reader = program.reader
+    session.activate(program.window)
+    for name, text, settled in (("ρo, кг/м3", "1.2", "1.2"), ("η, Па·с", "0.0000181", "0.0000181"),
+                                ("ρ, кг/м3", "370", "370.0"), ("d, м", "0.067", "0.0670"),
+                                ("h, м", "1.2", "1.200")):
+        select_field(program, session, name)
+        session.type(text)
+        session.key("Tab")
+        reader.wait_field(name, settled)
+
+    reader.choose("Инструменты", "Открыть…")
+    dialog = session.wait_window("Открыть измерения")
+    session.activate(dialog)
+    session.type(os.path.abspath(EXAMPLE))
+    session.key("Return")
+    session.wait_window_gone("Открыть измерения")
+    session.wait_window("Измерения: tennis-ball.tsv")
+    check(reader.label("Будет прочитано точек:").startswith("Будет прочитано точек: 40,"),
+          "the import dialog does not count the example's 40 points")
+    reader.press(reader.find("push button", "Открыть"))
+    session.wait_window_gone("Измерения: tennis-ball.tsv")
+
+    rect = program.pane_rect()
+    for n in (2, 3, 1):  # the velocities, then the trajectory again
+        program.click_client(*OPTION_CENTRES[n])
+        pane_shows(session, f"the measured points on pane {n}",
+                   lambda s: s.count(rect, MEASURED) > 200)
+
+    reader.choose("Инструменты", "Подогнать модели…")
+    session.wait_window("Подгонка моделей к измерениям")
+    reader.press(reader.find("push button", "Подогнать"))
+    status = reader.label("Готово.")
+    check(status == "Готово. Лучшая модель: Fc~v^2.", f"the fit says {status!r}")
+    reader.press(reader.find("push button", "Применить"))  # the best row is chosen
+    for name, value in (("Vo, м/с", 9.0), ("α, град", 40.0)):
+        seen = []
+
+        def near():
+            text = reader.field(name).queryText()
+            seen[:] = [text.getText(0, text.characterCount)]
+            return re.fullmatch(r"-?\d+\.\d+", seen[0]) and abs(float(seen[0]) - value) < 0.05
+
+        poll(f"{name!r} to show the fitted {value}", near, 15, 0.2, session.guard)
+    session.run(["wmctrl", "-c", "Подгонка моделей к измерениям"])
+    session.wait_window_gone("Подгонка моделей к измерениям")
+    pane_shows(session, "the measured points after the fitted throw",
+               lambda s: s.count(rect, MEASURED) > 200)
+
+
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
@@ -436,6 +499,7 @@ SCENARIOS = {
     "menu": [check_menus],
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],
+    "measure": [check_measure],
 }
 
 

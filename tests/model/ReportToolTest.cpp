@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,10 +55,13 @@ TEST(ReportTool, OutputAndExitCodes) {
 
     // A CSV that the disk cannot take (a file size limit stands in for a full disk): status 1
     // and nothing left behind, not even a part of it.
-    const std::string folder = testing::TempDir() + "/csv-limit";
+    // A folder of this run's own: other runs on the machine use the same temporary folder.
+    const std::string folder = testing::TempDir() + "/csv-limit-" + std::to_string(::getpid());
+    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     EXPECT_EQ(runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ").first, 1);
     EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
 
     // 900 alone is below the default medium's 1000, but not below the medium given with it.
     const auto p = parse("--rho 900 --rho0 800");
@@ -112,4 +116,32 @@ TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {
     // The tool itself: CSV on stdout with status 0 (a bad study: OutputAndExitCodes).
     EXPECT_EQ(runTool("--vary eta --from 0 --to 0.002 --count 3 --result Xmax"),
               std::pair(0, csv.str()));
+}
+
+TEST(ReportTool, MeasuredDataAndFit) {
+    const std::string example = std::string(BALLFLIGHT_EXAMPLES) + "/tennis-ball.tsv";
+    const std::string ball = " --h0 1.2 --v0 8 --angle 35 --d 0.067 --rho 370 --rho0 1.2 --eta "
+                             "0.0000182";
+    const auto [code, json] = runTool("--data " + example + " --fit v0,angle" + ball);
+    ASSERT_EQ(code, 0);
+    EXPECT_NE(json.find(R"(, "data": {"points": 40, "skipped": 0, "rms": {"vacuum": )"),
+              std::string::npos);
+    for (const char* member :
+         {R"("fit": {"vacuum": {"inputs": {"v0": )", R"(, "errors": {"v0": )",
+          R"(, "converged": true}, "linear": {)", R"(, "best": "quadratic"}})"})
+        EXPECT_NE(json.find(member), std::string::npos) << member;
+
+    // Unreadable data or wrong data options: status 2; no model to fit: 3.
+    const std::string two = testing::TempDir() + "/two-points.csv";
+    std::FILE* f = std::fopen(two.c_str(), "w");
+    std::fputs("t,x,y\n0,0,1\n0.1,0.5,1.2\n", f);
+    std::fclose(f);
+    for (const auto& [args, status] : {std::pair<std::string, int>{"--data /nonexistent.csv", 2},
+                                       {"--data " + example + " --fit speed", 2},
+                                       {"--data " + example + " --columns 1,2", 2},
+                                       {"--data " + example + " --units km", 2},
+                                       {"--data " + example + " --vary h0 --from 1 --to 2", 2},
+                                       {"--units cm,s", 2},
+                                       {"--data " + two + " --fit d,rho,rho0,eta", 3}})
+        EXPECT_EQ(runTool(args).first, status) << args;
 }

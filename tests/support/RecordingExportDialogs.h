@@ -23,10 +23,15 @@ public:
         printer.setOutputFileName(printTo);
         return true;
     }
+    std::optional<QString> chooseOpenFile(const QString&, const QString&,
+                                          const QStringList&) override {
+        return openAnswer.isEmpty() ? std::nullopt : std::optional(openAnswer);
+    }
 
     QStringList suggested; // the path each save dialog was opened with
     SaveChoice answer;     // the file every save dialog chooses; an empty path cancels
     QString printTo;       // the PDF file the chosen printer writes; empty cancels
+    QString openAnswer;    // the file every open dialog chooses; empty cancels
 };
 
 } // namespace ui

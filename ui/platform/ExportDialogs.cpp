@@ -40,4 +40,14 @@ bool DialogExportDialogs::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<QString> DialogExportDialogs::chooseOpenFile(const QString& title,
+                                                           const QString& folder,
+                                                           const QStringList& filters) {
+    const QString path =
+        QFileDialog::getOpenFileName(parent_, title, folder, filters.join(QStringLiteral(";;")));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 } // namespace ui

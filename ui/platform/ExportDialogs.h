@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -35,6 +36,10 @@ public:
                                                      const QList<FileType>& types) = 0;
     // Lets the user pick the printer and its settings; false when the user cancels.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // Asks for an existing file to read, starting in folder; filters as «Таблицы (*.csv *.txt)».
+    // Nothing when the user cancels.
+    virtual std::optional<QString> chooseOpenFile(const QString& title, const QString& folder,
+                                                  const QStringList& filters) = 0;
 };
 
 // Qt's file and print dialogs over the given parent window.
@@ -46,6 +51,8 @@ public:
     std::optional<SaveChoice> chooseSaveFile(const QString& title, const QString& suggestedPath,
                                              const QList<FileType>& types) override;
     bool choosePrinter(QPrinter& printer) override;
+    std::optional<QString> chooseOpenFile(const QString& title, const QString& folder,
+                                          const QStringList& filters) override;
 
 private:
     QWidget* parent_;

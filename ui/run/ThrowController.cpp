@@ -204,7 +204,7 @@ void ThrowController::redrawPanes() {
 void ThrowController::redrawTrajectory() {
     graphs::PaneSurface& p1 = pane(0);
     p1.clear();
-    drawTrajectoryPane(p1, *throw_, separator_, underlay_);
+    drawTrajectoryPane(p1, *throw_, separator_, &underlays_);
     if (flying_)
         drawFlightSoFar(p1, *throw_, flight_->piecesDrawn());
     if (throw_->failed())
@@ -248,7 +248,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
     // velocity panes until the next landing.
     bool kept = false;
     if (throw_ && velocitiesShown_) {
-        kept = underlay_ && underlay_->keep(*throw_);
+        kept = underlays_.keep(*throw_);
         if (!kept)
             earlierVelocities_ = model::keptThrow(*throw_, 0);
     }
@@ -264,9 +264,10 @@ bool ThrowController::showTrajectory(bool fullRun) {
     p1.clear();
     if (fullRun)
         window_.option(Graph::trajectory)->setChecked(true);
-    drawTrajectoryPane(p1, *throw_, separator_, underlay_);
+    drawTrajectoryPane(p1, *throw_, separator_, &underlays_);
     if (kept)
         redrawVelocityPanes();
+    emit throwReplaced();
     if (throw_->failed()) {
         report(throw_->outcome(), fullRun);
         return false;
@@ -289,7 +290,7 @@ void ThrowController::landingToneEnded() {
     earlierVelocities_.reset();
     throw_->computeVelocities();
     if (throw_->failedAt() != model::ThrowStep::velocityRanges) {
-        drawVelocityPanes(p2, p3, *throw_, separator_, underlay_);
+        drawVelocityPanes(p2, p3, *throw_, separator_, &underlays_);
         velocitiesShown_ = true;
     }
     if (throw_->failed()) {
@@ -306,8 +307,8 @@ void ThrowController::redrawVelocityPanes() {
     p2.clear();
     p3.clear();
     earlierVelocities_.reset();
-    if (velocitiesShown_ || (underlay_ && !underlay_->empty()))
-        drawVelocityPanes(p2, p3, *throw_, separator_, underlay_, velocitiesShown_);
+    if (velocitiesShown_ || !underlays_.empty())
+        drawVelocityPanes(p2, p3, *throw_, separator_, &underlays_, velocitiesShown_);
 }
 
 // Before the trajectory ranges exist a failure line goes into a unit square of its own.

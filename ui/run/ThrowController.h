@@ -5,6 +5,7 @@
 #include "model/Quantities.h"
 #include "model/Throw.h"
 #include "model/ThrowCurves.h"
+#include "ui/run/UnderlayStack.h"
 
 #include <QObject>
 #include <QString>
@@ -22,7 +23,6 @@ namespace ui {
 class FlightAnimation;
 class MainWindow;
 class MessageBoxes;
-class ThrowUnderlay;
 class Tone;
 
 // Owns the state of the main window — the seven inputs, the scale factors of the trajectory
@@ -79,8 +79,10 @@ public:
         return earlierVelocities_ ? &*earlierVelocities_ : nullptr;
     }
 
-    // What lies beneath the current throw on the panes (the comparison), or null.
-    void setUnderlay(ThrowUnderlay* underlay) { underlay_ = underlay; }
+    // What lies beneath the current throw on the panes (the kept throws, the measured points),
+    // drawn in the order added.
+    void addUnderlay(ThrowUnderlay* underlay) { underlays_.add(underlay); }
+    void removeUnderlay(ThrowUnderlay* underlay) { underlays_.remove(underlay); }
     // The underlay changed: every pane is drawn again, the flight in the air included.
     void redrawPanes();
 
@@ -116,6 +118,8 @@ signals:
     void runFinished();
     // A computation could not be completed; the message box text.
     void failureReported(const QString& text);
+    // A new throw replaced the shown one (new inputs, scale or ПУСК).
+    void throwReplaced();
 
 private:
     void setDefaults();
@@ -149,7 +153,7 @@ private:
     bool flying_ = false; // the current throw's flight has been started
     bool velocitiesShown_ = false;
     std::optional<model::KeptThrow> earlierVelocities_;
-    ThrowUnderlay* underlay_ = nullptr;
+    UnderlayStack underlays_;
 
     int fullRuns_ = 0;
     int shortRecomputes_ = 0;

@@ -10,7 +10,7 @@ namespace ui {
 
 Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject* parent)
     : QObject(parent), window_(window), controller_(controller) {
-    controller_.setUnderlay(this);
+    controller_.addUnderlay(this);
     connect(window_.toolAction(ToolCommand::compare), &QAction::toggled, this,
             &Comparison::setComparing);
     connect(window_.toolAction(ToolCommand::clearComparison), &QAction::triggered, this,
@@ -19,7 +19,7 @@ Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject*
 }
 
 Comparison::~Comparison() {
-    controller_.setUnderlay(nullptr);
+    controller_.removeUnderlay(this);
 }
 
 void Comparison::setComparing(bool on) {

@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
+#include "ui/measure/MeasuredData.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/Comparison.h"
 #include "ui/tools/KeptThrowDrawing.h"
@@ -79,6 +80,31 @@ Readout::Readout(MainWindow& window, const ThrowController& controller,
     connect(&refresh_, &QTimer::timeout, this, &Readout::refresh);
 }
 
+// The measured point nearest the abscissa: its number and both coordinates of the pane.
+template <typename Number>
+void Readout::addMeasuredRow(Table& table, Graph g, double x, Number number) const {
+    if (!measured_ || !measured_->has())
+        return;
+    const auto& points = measured_->measurements().points;
+    const auto& speeds = measured_->velocities();
+    auto abscissa = [&](std::size_t i) {
+        return g == Graph::trajectory ? points[i].x : speeds[i].t;
+    };
+    const std::size_t n = g == Graph::trajectory ? points.size() : speeds.size();
+    if (n == 0)
+        return;
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (std::abs(abscissa(i) - x) < std::abs(abscissa(best) - x))
+            best = i;
+    const double value = g == Graph::trajectory ? points[best].y
+                         : g == Graph::vx       ? speeds[best].vx
+                                                : speeds[best].vy;
+    table.push_back({{tr("точка %1:").arg(best + 1), measuredColour},
+                     {number(abscissa(best)), measuredColour},
+                     {number(value), measuredColour}});
+}
+
 Readout::Table Readout::tableAt(Graph g, QPointF user) {
     const char separator = controller_.decimalSeparator();
     auto number = [separator](std::optional<double> v) {
@@ -108,6 +134,7 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
     }
     for (const model::KeptThrow* k : comparison_.kept())
         rows.push_back({QString::number(k->number) + ':', k->curvesOn(plot), true});
+    addMeasuredRow(table, g, user.x(), number);
     if (rows.empty())
         return table;
 

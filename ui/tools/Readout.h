@@ -20,6 +20,7 @@ namespace ui {
 
 class Comparison;
 class MainWindow;
+class MeasuredData;
 class ThrowController;
 enum class Graph;
 
@@ -45,6 +46,9 @@ public:
     Readout(MainWindow& window, const ThrowController& controller, const Comparison& comparison,
             QObject* parent = nullptr);
 
+    // Measured points, when loaded, add a row with the point nearest the pointer's abscissa.
+    void setMeasured(const MeasuredData* measured) { measured_ = measured; }
+
     // The box's rows for a point of a pane in its user coordinates.
     Table tableAt(Graph g, QPointF user);
     // The text of a table: its rows, their cells parted by two blanks.
@@ -63,6 +67,8 @@ private:
         std::array<std::array<model::CurveLookup, model::modelCount>, 6> lookups;
     };
 
+    template <typename Number>
+    void addMeasuredRow(Table& table, Graph g, double x, Number number) const;
     void pointAt(Graph g, QPointF widgetPos);
     void show(Graph g, QPointF pointer);
     void forget(Graph g);
@@ -74,6 +80,7 @@ private:
     MainWindow& window_;
     const ThrowController& controller_;
     const Comparison& comparison_;
+    const MeasuredData* measured_ = nullptr;
     std::array<PaneReadout, 3> panes_;
     // While a box is shown its values follow a drawing that changes under a still pointer.
     QTimer refresh_;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/DataOptions.h"
+#include "model/Inputs.h"
+
+#include <string>
+
+namespace cli {
+
+struct DataReport {
+    std::string error; // the file or its table cannot be read (exit 2); nothing else is set
+    // The members added to the report's JSON object, starting with a comma:
+    // , "data": {"points": N, "skipped": K, "rms": {"vacuum": …, "linear": …, "quadratic": …}}
+    // and with a fit , "fit": {"vacuum": {"inputs": {…}, "errors": {…}, "rms": …,
+    // "iterations": …, "converged": …}, "linear": …, "quadratic": …, "best": "…" or null}.
+    std::string json;
+    bool noFit = false; // a fit was asked for and no model converged (exit 3)
+};
+
+// Reads the measured points of d and compares them with the models of the throw in (the start
+// of the fit).
+DataReport measuredData(const DataOptions& d, const model::Inputs& in);
+
+} // namespace cli

@@ -1,0 +1,120 @@
+#include "ProgramFixture.h"
+
+#include "model/Constants.h"
+#include "ui/measure/FitDialog.h"
+#include "ui/measure/MeasurementsPanel.h"
+#include "ui/tools/Readout.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+
+#include <cmath>
+#include <sstream>
+
+namespace testing_ui {
+
+namespace {
+
+// A video analysis of a vacuum throw from the start height, in centimetres: the object's name,
+// a header row, then t, x, y.
+std::string vacuumTable(double v0, double alphaDeg, double h0, int points = 40) {
+    std::ostringstream out;
+    out.precision(10);
+    out << "mass A\nt\tx (cm)\ty (cm)\n";
+    const double a = alphaDeg * model::pi / 180;
+    for (int i = 0; i < points; ++i) {
+        const double t = 0.01 * i;
+        out << t << '\t' << 100 * v0 * std::cos(a) * t << '\t'
+            << 100 * (h0 + v0 * std::sin(a) * t - model::g * t * t / 2) << '\n';
+    }
+    return out.str();
+}
+
+class MeasuredDataTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        program.measure().setConfirm([](const std::string&, const model::measure::TablePreview& p,
+                                        const QString&) { return std::optional(p.detected); });
+    }
+    int crosses(int pane) const {
+        return count(sinceClear(calls(pane)), Op::DrawLine, ui::measuredColour);
+    }
+};
+
+} // namespace
+
+TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
+    ui::MeasuredData& data = program.measured();
+    // Points reaching 6 m out, beyond the default throw's pane: the pane grows to hold them.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(20, 30, 0.5), "throw.txt"));
+    ASSERT_TRUE(data.has());
+    EXPECT_EQ(data.measurements().points.size(), 40u);
+    EXPECT_EQ(crosses(1), 80); // two strokes a cross
+    auto right = [&] {
+        const auto c = sinceClear(calls(1));
+        auto scale = std::find_if(c.begin(), c.end(), [](auto& s) { return s.op == Op::SetScale; });
+        return scale == c.end() ? 0.0 : scale->args[2];
+    };
+    EXPECT_GE(right(), 20 * std::cos(30 * model::pi / 180) * 0.39);
+    EXPECT_TRUE(program.measure().panel()->isVisible());
+    // The readout names the point nearest the pointer's abscissa (x = 0.52 m is the fourth).
+    const QString readout =
+        ui::Readout::textOf(program.readout().tableAt(ui::Graph::trajectory, {0.5, 0.3}));
+    EXPECT_NE(readout.indexOf("точка 4:  0.520  0.796"), -1) << readout.toStdString();
+
+    runToLanding();
+    EXPECT_EQ(crosses(1), 80);
+    EXPECT_EQ(crosses(2), 80);
+    EXPECT_EQ(crosses(3), 80);
+
+    // A table without numbers is refused in a box and leaves the points as they were.
+    EXPECT_FALSE(program.measure().importText("t x y\nnothing here\n", "bad.txt"));
+    EXPECT_EQ(boxes.boxes.size(), 1);
+    EXPECT_EQ(data.measurements().points.size(), 40u);
+
+    program.measure().action(ui::MeasureCommands::Command::remove)->trigger();
+    EXPECT_FALSE(data.has());
+    EXPECT_EQ(crosses(1), 0);
+    EXPECT_FALSE(program.measure().panel()->isVisible());
+    EXPECT_FALSE(program.measure().action(ui::MeasureCommands::Command::fit)->isEnabled());
+}
+
+TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
+    // «Отмена» stops a long fit (20 000 points) and changes nothing.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5, 20000), "long.txt"));
+    program.measure().fit();
+    ui::FitDialog* fit = program.measure().fitDialog();
+    ASSERT_NE(fit, nullptr);
+    QSignalSpy done(fit, &ui::FitDialog::finished);
+    fit->start();
+    fit->findChild<QPushButton*>("FitCancel")->click();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_TRUE(fit->result()->cancelled);
+    EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
+    EXPECT_EQ(field(Field::v0)->text(), "3.000");
+
+    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5), "vacuum.txt"));
+    fit->start();
+    ASSERT_TRUE(done.wait(60000));
+    const auto& result = *fit->result();
+    ASSERT_EQ(result.best, model::ModelKind::vacuum);
+    EXPECT_LT(result.models[0].rms, 1e-6);
+    // The fitted steel ball in water: Re at the launch (column after the iterations) and regime.
+    EXPECT_TRUE(fit->table()->item(2, 5)->text().endsWith("сопротивление ~v²"));
+
+    fit->apply(0);
+    EXPECT_EQ(field(Field::v0)->text(), "4.000");
+    EXPECT_EQ(field(Field::alphaDeg)->text(), "40.00");
+    EXPECT_NEAR(run.inputs().v0, 4, 1e-9);
+    // The vacuum model now lies on the points.
+    EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
+
+    // New points: the fit of the old ones can no longer be applied.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(5, 40, 0.5), "other.txt"));
+    EXPECT_FALSE(fit->result());
+    EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
+}
+
+} // namespace testing_ui

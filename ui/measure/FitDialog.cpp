@@ -1,0 +1,299 @@
+#include "ui/measure/FitDialog.h"
+
+#include "graphs/PaneSurface.h"
+#include "model/NumberFormat.h"
+#include "model/exact/ExactFlight.h"
+#include "ui/measure/MeasuredData.h"
+#include "ui/platform/WorkPool.h"
+#include "ui/run/ThrowController.h"
+#include "ui/window/InputField.h"
+#include "ui/window/MainWindow.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPromise>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* modelNames[3] = {QT_TRANSLATE_NOOP("ui::FitDialog", "вакуум"),
+                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v"),
+                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v^2")};
+
+QColor colourOf(int model) {
+    return model == 0   ? graphs::vacuumColour
+           : model == 1 ? graphs::linearDragColour
+                        : graphs::quadraticDragColour;
+}
+
+QString number(double v, int digits = 5) {
+    return std::isfinite(v) ? QString::number(v, 'g', digits) : QStringLiteral("—");
+}
+
+// The value and its standard error in the input's unit, «10.02 ± 0.03 м/с».
+QString withError(double value, double error, const model::FieldRow& f) {
+    const QString unit = QString::fromUtf8(f.unit);
+    if (!std::isfinite(error))
+        return QStringLiteral("%1 %2").arg(number(value), unit);
+    return QStringLiteral("%1 ± %2 %3").arg(number(value, 6), number(error, 2), unit);
+}
+
+// Re = ρo·v·d/η with three significant digits: «38000», «45.6», «0.0123».
+QString reynoldsNumber(double re) {
+    if (!std::isfinite(re))
+        return QStringLiteral("—");
+    if (re < 1000)
+        return QString::number(re, 'g', 3);
+    const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
+    return QString::number(std::round(re / unit) * unit, 'f', 0);
+}
+
+QString regime(double re) {
+    return FitDialog::tr(re < 1 ? QT_TRANSLATE_NOOP("ui::FitDialog", "закон Стокса (Fc~v) применим")
+                         : re <= 1000 ? QT_TRANSLATE_NOOP("ui::FitDialog", "переходная область")
+                                      : QT_TRANSLATE_NOOP("ui::FitDialog", "сопротивление ~v²"));
+}
+
+// The fitted ball's Re at the launch and at the landing, with the regime (once when both
+// agree): «38000 → 23000 — сопротивление ~v²».
+QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
+    const model::exact::Landing end = model::exact::ExactFlight(in, kind).landing();
+    const double start = in.rho0 * in.v0 * in.d / in.eta;
+    const double landing =
+        end.reached ? in.rho0 * std::hypot(end.vx, end.vy) * in.d / in.eta : std::nan("");
+    if (!std::isfinite(landing)) // a ball that does not come down
+        return QStringLiteral("%1 — %2").arg(reynoldsNumber(start), regime(start));
+    if (regime(start) == regime(landing))
+        return QStringLiteral("%1 → %2 — %3")
+            .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start));
+    return QStringLiteral("%1 → %2 — %3 → %4")
+        .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start), regime(landing));
+}
+
+} // namespace
+
+FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
+                     const MeasuredData& data, QWidget* parent)
+    : QDialog(parent), window_(window), controller_(controller), data_(data) {
+    setObjectName(QStringLiteral("FitDialog"));
+    setWindowTitle(tr("Подгонка моделей к измерениям"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Подбирать входные данные:"), this));
+    auto* boxes = new QGridLayout;
+    for (const model::FieldRow& f : model::fieldRows()) {
+        auto* box =
+            new QCheckBox(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(f.title),
+                                                        QString::fromUtf8(f.accessibleName)),
+                          this);
+        box->setObjectName(QStringLiteral("FitFree_%1").arg(QLatin1String(f.key)));
+        const int i = int(f.id);
+        boxes->addWidget(box, i % 4, i / 4);
+        freeBoxes_[std::size_t(i)] = box;
+    }
+    layout->addLayout(boxes);
+    setFree({model::Field::v0, model::Field::alphaDeg});
+
+    auto* row = new QHBoxLayout;
+    run_ = new QPushButton(tr("Подогнать"), this);
+    run_->setObjectName(QStringLiteral("FitRun"));
+    stop_ = new QPushButton(tr("Отмена"), this);
+    stop_->setObjectName(QStringLiteral("FitCancel"));
+    stop_->setEnabled(false);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 1000);
+    row->addWidget(run_);
+    row->addWidget(stop_);
+    row->addWidget(progress_, 1);
+    layout->addLayout(row);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("FitStatus"));
+    status_->setWordWrap(true);
+    layout->addWidget(status_);
+    table_ = new QTableWidget(this);
+    table_->setObjectName(QStringLiteral("FitResults"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    layout->addWidget(table_, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(new QLabel(tr("Выберите строку модели и нажмите «Применить»."), this), 1);
+    apply_ = new QPushButton(tr("Применить"), this);
+    apply_->setObjectName(QStringLiteral("FitApply"));
+    apply_->setEnabled(false);
+    bottom->addWidget(apply_);
+    layout->addLayout(bottom);
+
+    connect(run_, &QPushButton::clicked, this, &FitDialog::start);
+    connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
+    // Results of other points would be applied to these: new points start afresh.
+    connect(&data_, &MeasuredData::changed, this, &FitDialog::forgetResults);
+    connect(apply_, &QPushButton::clicked, this, [this] { apply(table_->currentRow()); });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        apply_->setEnabled(result_ && row >= 0 && row < 3 &&
+                           result_->models[std::size_t(row)].converged);
+    });
+    connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
+            &FitDialog::fitDone);
+    connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::progressValueChanged, progress_,
+            &QProgressBar::setValue);
+    resize(900, 440);
+}
+
+FitDialog::~FitDialog() {
+    cancel();
+}
+
+void FitDialog::setFree(const std::vector<model::Field>& free) {
+    for (QCheckBox* box : freeBoxes_)
+        box->setChecked(false);
+    for (model::Field f : free)
+        freeBoxes_[std::size_t(f)]->setChecked(true);
+}
+
+std::vector<model::Field> FitDialog::free() const {
+    std::vector<model::Field> out;
+    for (model::Field f : model::allFields)
+        if (freeBoxes_[std::size_t(f)]->isChecked())
+            out.push_back(f);
+    return out;
+}
+
+bool FitDialog::running() const {
+    return watcher_.isRunning();
+}
+
+void FitDialog::start() {
+    if (running() || !data_.has())
+        return;
+    model::measure::FitRequest request;
+    request.start = controller_.inputs();
+    request.free = free();
+    shownFields_ = request.free;
+    if (request.free.empty()) {
+        status_->setText(tr("Отметьте хотя бы одну величину для подгонки."));
+        return;
+    }
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    run_->setEnabled(false);
+    stop_->setEnabled(true);
+    progress_->setValue(0);
+    status_->setText(tr("Идёт подгонка…"));
+    // The task holds nothing of the dialog: progress comes back through its future, so the
+    // dialog may close (and the window end) while a cancelled fit finishes its last step.
+    auto cancel = cancel_;
+    auto points = data_.measurements().points;
+    watcher_.setFuture(runOnWorkPool([points = std::move(points), request,
+                                      cancel](QPromise<model::measure::FitResult>& promise) {
+        promise.setProgressRange(0, 1000);
+        promise.addResult(
+            model::measure::fitModels(points, request, *cancel, [&promise](double done) {
+                promise.setProgressValue(int(done * 1000));
+            }));
+    }));
+}
+
+void FitDialog::forgetResults() {
+    cancel();
+    watcher_.setFuture(QFuture<model::measure::FitResult>()); // the old fit is not awaited
+    result_.reset();
+    table_->clear();
+    table_->setRowCount(0);
+    table_->setColumnCount(0);
+    apply_->setEnabled(false);
+    run_->setEnabled(true);
+    stop_->setEnabled(false);
+    progress_->setValue(0);
+    status_->clear();
+}
+
+void FitDialog::cancel() {
+    if (cancel_)
+        cancel_->store(true);
+}
+
+void FitDialog::fitDone() {
+    if (watcher_.future().resultCount() == 0) // dropped for new points
+        return;
+    run_->setEnabled(true);
+    stop_->setEnabled(false);
+    result_ = watcher_.result();
+    progress_->setValue(result_->cancelled ? 0 : 1000);
+    if (result_->cancelled)
+        status_->setText(tr("Подгонка отменена; входные данные не изменились."));
+    else if (!result_->best)
+        status_->setText(tr("Ни одна модель не подогнана; входные данные не изменились."));
+    else
+        status_->setText(
+            tr("Готово. Лучшая модель: %1.").arg(tr(modelNames[int(*result_->best) - 1])));
+    showResults();
+    table_->setCurrentCell(result_->best ? int(*result_->best) - 1 : -1, 0);
+    emit finished();
+}
+
+void FitDialog::showResults() {
+    const std::vector<model::Field>& fields = shownFields_;
+    QStringList headers{tr("Модель")};
+    for (model::Field f : fields)
+        headers << QString::fromUtf8(model::row(f).accessibleName);
+    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске → при падении");
+    table_->clear();
+    table_->setColumnCount(int(headers.size()));
+    table_->setRowCount(3);
+    table_->setHorizontalHeaderLabels(headers);
+    for (int m = 0; m < 3; ++m) {
+        const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
+        const bool best = result_->best && int(*result_->best) - 1 == m;
+        auto put = [&](int column, const QString& text) {
+            auto* item = new QTableWidgetItem(text);
+            item->setForeground(colourOf(m));
+            if (best) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            table_->setItem(m, column, item);
+        };
+        put(0, tr(modelNames[m]) + (best ? tr(" ★ лучшая") : QString()));
+        int column = 1;
+        for (model::Field f : fields) {
+            const bool used =
+                std::find(fit.fitted.begin(), fit.fitted.end(), f) != fit.fitted.end();
+            put(column++, !fit.converged ? QStringLiteral("—")
+                          : used         ? withError(model::inputOf(fit.inputs, f),
+                                                     fit.errors[std::size_t(f)], model::row(f))
+                                         : tr("не влияет"));
+        }
+        if (!fit.converged) {
+            put(column, tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
+            continue;
+        }
+        put(column++, number(fit.rms));
+        put(column++, QString::number(fit.iterations));
+        const model::Inputs& in = fit.inputs; // vacuum has no medium to speak of
+        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, fit.model));
+    }
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void FitDialog::apply(int m) {
+    if (!result_ || m < 0 || m > 2 || !result_->models[std::size_t(m)].converged)
+        return;
+    const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
+    for (model::Field f : fit.fitted)
+        window_.field(f)->setText(QString::fromStdString(
+            model::formatPattern(model::inputOf(fit.inputs, f), model::row(f).pattern)));
+}
+
+} // namespace ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/measure/Fit.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <array>
+#include <atomic>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace ui {
+
+class MainWindow;
+class MeasuredData;
+class ThrowController;
+
+// «Подогнать модели…»: the user chooses which inputs are free (v0 and α at first), and
+// «Подогнать» fits each model to the measured points by least squares, from the current inputs,
+// on the program's own threads with progress and «Отмена». The table shows, per model, the
+// fitted inputs with their standard errors, the RMS residual, the iterations and the Reynolds
+// number of the fitted ball; the best model is marked. «Применить» writes a model's fitted
+// inputs into the fields as a paste would, so every check of the fields runs on them.
+class FitDialog : public QDialog {
+    Q_OBJECT
+public:
+    FitDialog(MainWindow& window, const ThrowController& controller, const MeasuredData& data,
+              QWidget* parent = nullptr);
+    ~FitDialog() override;
+
+    void setFree(const std::vector<model::Field>& free);
+    std::vector<model::Field> free() const;
+    // Starts the fit; finished() follows.
+    void start();
+    void cancel();
+    bool running() const;
+    // The last fit's results (none before the first finished).
+    const std::optional<model::measure::FitResult>& result() const { return result_; }
+    // Writes the fitted inputs of a model (0 vacuum, 1 linear, 2 quadratic) into the fields;
+    // «Применить» does it for the model of the chosen row (the best after a fit).
+    void apply(int model);
+    QTableWidget* table() const { return table_; }
+
+signals:
+    void finished();
+
+private:
+    void fitDone();
+    void forgetResults();
+    void showResults();
+
+    MainWindow& window_;
+    const ThrowController& controller_;
+    const MeasuredData& data_;
+    std::array<QCheckBox*, model::fieldCount> freeBoxes_{};
+    QPushButton* run_;
+    QPushButton* stop_;
+    QPushButton* apply_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    QTableWidget* table_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    QFutureWatcher<model::measure::FitResult> watcher_;
+    std::optional<model::measure::FitResult> result_;
+    std::vector<model::Field> shownFields_; // the free inputs of the last fit started
+};
+
+} // namespace ui

@@ -1,0 +1,117 @@
+#include "ui/measure/ImportDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+using model::measure::LengthUnit;
+using model::measure::TimeUnit;
+
+QString cellText(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+ImportDialog::ImportDialog(const std::string& text, const model::measure::TablePreview& preview,
+                           const QString& source, QWidget* parent)
+    : QDialog(parent), text_(text) {
+    setObjectName(QStringLiteral("ImportDialog"));
+    setWindowTitle(tr("Измерения: %1").arg(source));
+    auto* layout = new QVBoxLayout(this);
+    if (!preview.title.empty())
+        layout->addWidget(new QLabel(tr("Объект: %1").arg(cellText(preview.title)), this));
+
+    const int columns = int(preview.columnCount);
+    auto* table = new QTableWidget(int(preview.rows.size()), columns, this);
+    table->setObjectName(QStringLiteral("ImportPreview"));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QStringList names;
+    for (int c = 0; c < columns; ++c)
+        names << (std::size_t(c) < preview.header.size() && !preview.header[c].empty()
+                      ? QStringLiteral("%1: %2").arg(c + 1).arg(cellText(preview.header[c]))
+                      : QString::number(c + 1));
+    table->setHorizontalHeaderLabels(names);
+    for (int r = 0; r < int(preview.rows.size()); ++r)
+        for (int c = 0; c < int(preview.rows[r].size()) && c < columns; ++c)
+            table->setItem(r, c, new QTableWidgetItem(cellText(preview.rows[r][c])));
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(table);
+
+    auto* form = new QFormLayout;
+    const int chosen[3] = {preview.detected.columnT, preview.detected.columnX,
+                           preview.detected.columnY};
+    const char* captions[3] = {QT_TR_NOOP("Столбец t:"), QT_TR_NOOP("Столбец x:"),
+                               QT_TR_NOOP("Столбец y:")};
+    for (int i = 0; i < 3; ++i) {
+        columns_[i] = new QComboBox(this);
+        columns_[i]->addItems(names);
+        columns_[i]->setCurrentIndex(chosen[i]);
+        form->addRow(tr(captions[i]), columns_[i]);
+    }
+    length_ = new QComboBox(this);
+    length_->addItems({tr("м"), tr("см"), tr("мм")});
+    length_->setCurrentIndex(int(preview.detected.length));
+    form->addRow(tr("Единица длины:"), length_);
+    time_ = new QComboBox(this);
+    time_->addItems({tr("с"), tr("мс")});
+    time_->setCurrentIndex(int(preview.detected.time));
+    form->addRow(tr("Единица времени:"), time_);
+    ground_ = new QCheckBox(tr("земля — самая низкая точка"), this);
+    ground_->setChecked(preview.detected.groundAtLowest);
+    form->addRow(QString(), ground_);
+    layout->addLayout(form);
+
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("ImportCount"));
+    count_->setWordWrap(true);
+    layout->addWidget(count_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    accept_ = buttons->button(QDialogButtonBox::Ok);
+    accept_->setText(tr("Открыть"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    for (QComboBox* box : {columns_[0], columns_[1], columns_[2], length_, time_})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::recount);
+    connect(ground_, &QCheckBox::toggled, this, &ImportDialog::recount);
+    recount();
+}
+
+model::measure::ImportSettings ImportDialog::settings() const {
+    model::measure::ImportSettings s;
+    s.columnT = columns_[0]->currentIndex();
+    s.columnX = columns_[1]->currentIndex();
+    s.columnY = columns_[2]->currentIndex();
+    s.length = static_cast<LengthUnit>(length_->currentIndex());
+    s.time = static_cast<TimeUnit>(time_->currentIndex());
+    s.groundAtLowest = ground_->isChecked();
+    return s;
+}
+
+void ImportDialog::recount() {
+    const model::measure::ImportResult r = model::measure::importTable(text_, settings(), {});
+    if (!r.measurements) {
+        count_->setText(cellText(r.error));
+        accept_->setEnabled(false);
+        return;
+    }
+    count_->setText(tr("Будет прочитано точек: %1, пропущено строк: %2")
+                        .arg(r.measurements->points.size())
+                        .arg(r.measurements->skipped));
+    accept_->setEnabled(true);
+}
+
+} // namespace ui

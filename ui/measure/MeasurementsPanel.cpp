@@ -1,0 +1,95 @@
+#include "ui/measure/MeasurementsPanel.h"
+
+#include "graphs/PaneSurface.h"
+#include "model/measure/Comparison.h"
+#include "ui/measure/MeasuredData.h"
+#include "ui/run/ThrowController.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+constexpr model::ModelKind kinds[] = {model::ModelKind::vacuum, model::ModelKind::linear,
+                                      model::ModelKind::quadratic};
+
+QString modelName(int model) {
+    switch (model) {
+    case 0:
+        return MeasurementsPanel::tr("вакуум");
+    case 1:
+        return MeasurementsPanel::tr("Fc~v");
+    default:
+        return MeasurementsPanel::tr("Fc~v^2");
+    }
+}
+
+QColor colourOf(int model) {
+    return model == 0   ? graphs::vacuumColour
+           : model == 1 ? graphs::linearDragColour
+                        : graphs::quadraticDragColour;
+}
+
+} // namespace
+
+MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowController& controller,
+                                     QWidget* parent)
+    : QWidget(parent, Qt::Tool), data_(data), controller_(controller) {
+    setObjectName(QStringLiteral("MeasurementsPanel"));
+    setWindowTitle(tr("Измерения"));
+    auto* layout = new QVBoxLayout(this);
+    source_ = new QLabel(this);
+    counts_ = new QLabel(this);
+    layout->addWidget(source_);
+    layout->addWidget(counts_);
+    layout->addWidget(new QLabel(tr("Среднеквадратичное отклонение моделей от точек:"), this));
+    for (int m = 0; m < 3; ++m) {
+        residuals_[m] = new QLabel(this);
+        residuals_[m]->setObjectName(QStringLiteral("MeasuredResidual%1").arg(m + 1));
+        QPalette p = residuals_[m]->palette();
+        p.setColor(QPalette::WindowText, colourOf(m));
+        residuals_[m]->setPalette(p);
+        layout->addWidget(residuals_[m]);
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* fit = new QPushButton(tr("Подогнать модели…"), this);
+    auto* remove = new QPushButton(tr("Убрать измерения"), this);
+    buttons->addWidget(fit);
+    buttons->addWidget(remove);
+    layout->addLayout(buttons);
+    connect(fit, &QPushButton::clicked, this, &MeasurementsPanel::fitRequested);
+    connect(remove, &QPushButton::clicked, this, &MeasurementsPanel::removeRequested);
+    connect(&data_, &MeasuredData::changed, this, &MeasurementsPanel::refresh);
+    connect(&controller_, &ThrowController::throwReplaced, this, &MeasurementsPanel::refresh);
+    refresh();
+}
+
+QString MeasurementsPanel::residualText(int model) const {
+    return residuals_[model]->text();
+}
+
+void MeasurementsPanel::refresh() {
+    if (!data_.has()) {
+        hide();
+        return;
+    }
+    const model::measure::Measurements& m = data_.measurements();
+    source_->setText(
+        tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
+    counts_->setText(tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
+    for (int i = 0; i < 3; ++i) {
+        const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);
+        residuals_[i]->setText(std::isfinite(rms)
+                                   ? tr("%1: %2 м").arg(modelName(i)).arg(rms, 0, 'f', 4)
+                                   : tr("%1: —").arg(modelName(i)));
+    }
+}
+
+} // namespace ui
