@@ -4,6 +4,7 @@
 #include "cli/StudyReport.h"
 #include "model/CurvesCsv.h"
 #include "model/StudyRunner.h"
+#include "model/study/StudyCsv.h"
 
 #include <csignal>
 #include <cstdio>
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
         const std::atomic<bool> never{false};
         const auto points = model::runStudy(plan, model::allCores(), never);
         cli::writeSkippedPoints(plan, *points, std::cerr);
-        cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
+        model::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
         return 0;
     }
     const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());

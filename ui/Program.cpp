@@ -1,6 +1,19 @@
 #include "ui/Program.h"
 
+#include <QFileInfo>
+
 namespace ui {
+
+namespace {
+
+QString stateFile(const QString& preferencesPath, const QString& name) {
+    const QString folder = preferencesPath == PreferencesStore::defaultPath()
+                               ? QFileInfo(RecoveryFile::defaultPath()).absolutePath()
+                               : QFileInfo(preferencesPath).absolutePath();
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
 
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
                  const QString& preferencesPath)
@@ -8,7 +21,10 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
-      preferences_(store_.load()) {
+      preferences_(store_.load()),
+      lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
+               stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
+               stateFile(preferencesPath, QStringLiteral("recent-lessons"))) {
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
@@ -47,9 +63,10 @@ void Program::setPreferences(const Preferences& preferences) {
     store_.save(preferences_);
 }
 
-void Program::start() {
+void Program::start(const QString& lessonFile) {
     controller_.load();
     window_.show();
+    lessons_.startSession(lessonFile);
 }
 
 } // namespace ui

@@ -41,9 +41,9 @@ MARKER_RED_MAX = 100
 class Program:
     """The started program, its main window, and the height of its menu bar."""
     def __init__(self, session, app, docs):
-        self.session = session
+        self.session, self.app, self.docs = session, app, docs
         cwd = os.path.join(session.work, "cwd")
-        shutil.copytree(docs, cwd)
+        shutil.copytree(docs, cwd, dirs_exist_ok=True)
         self.proc = session.app = session.spawn([app], "app.log", env=session.env, cwd=cwd)
         self.window = session.wait_window(TITLE, timeout=60)
         self.menu = None
@@ -293,6 +293,23 @@ def check_lesson(program, session):
         session.geometry(program.window)[2:], (1080, 630 + program.menu))), 10)
 
 
+def check_recovery(program, session):
+    """The lesson of check_lesson, killed with SIGKILL 2.5 s after its last change, comes back at
+    the next start when the user agrees; a normal end then removes the recovery copy."""
+    state = session.env.get("XDG_STATE_HOME") or os.path.join(session.work, ".local", "state")
+    copy = os.path.join(state, "ballflight", "recovery.ballflight")
+    time.sleep(2.5)
+    check(os.path.isfile(copy), "no recovery copy 2.5 s after the last change")
+    program.proc.kill()
+    program.proc.wait(timeout=20)
+    again = Program(session, program.app, program.docs)
+    again.answer_box("Восстановление урока", ["Return"])
+    again.reader.wait_field("η, Па·с", "1.4120000")
+    again.close("Return")
+    again.expect_end()
+    check(not os.path.exists(copy), "the recovery copy outlived a normal end")
+
+
 def check_menus(program, session):
     """The close box asks first, No keeps the window; the menus' items; the authors window
     centred over the main one; Справка1 in the program's own viewer, one however often chosen.
@@ -356,10 +373,10 @@ def check_tools(program, session):
         with open(path, "rb") as f:
             return f.read()
 
-    png = save_as("Сохранить график", "graph.png", "ctrl+s")
+    png = save_as("Сохранить график", "graph.png", "ctrl+alt+s")
     size = (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big"))
     check(png.startswith(b"\x89PNG") and size == (2 * PANE[2], 2 * PANE[3]),
-          f"Ctrl+S saved a picture of {size[0]} x {size[1]} px")
+          f"Ctrl+Alt+S saved a picture of {size[0]} x {size[1]} px")
     csv = save_as("Сохранить данные", "curves.csv", "Down", "Down", "Down", "Return",
                   at=(TOOLS_MENU_X, program.menu // 2))  # "Сохранить данные…"
     check(csv.startswith(b"curve,x,y\ntrajectory_vacuum,0,0.5\n"),
@@ -432,7 +449,7 @@ def check_sound(program, session):
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
-    "resize": [check_resize, check_lesson],
+    "resize": [check_resize, check_lesson, check_recovery],
     "menu": [check_menus],
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],

@@ -40,4 +40,12 @@ bool DialogExportDialogs::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString DialogExportDialogs::chooseOpenFile(const QString& title, const QString& folder,
+                                            const QList<FileType>& types) {
+    QStringList filters;
+    for (const FileType& t : types)
+        filters << t.filter;
+    return QFileDialog::getOpenFileName(parent_, title, folder, filters.join(QStringLiteral(";;")));
+}
+
 } // namespace ui

@@ -35,6 +35,9 @@ public:
                                                      const QList<FileType>& types) = 0;
     // Lets the user pick the printer and its settings; false when the user cancels.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // Asks for an existing file to open, starting in folder; empty when the user cancels.
+    virtual QString chooseOpenFile(const QString& title, const QString& folder,
+                                   const QList<FileType>& types) = 0;
 };
 
 // Qt's file and print dialogs over the given parent window.
@@ -46,6 +49,8 @@ public:
     std::optional<SaveChoice> chooseSaveFile(const QString& title, const QString& suggestedPath,
                                              const QList<FileType>& types) override;
     bool choosePrinter(QPrinter& printer) override;
+    QString chooseOpenFile(const QString& title, const QString& folder,
+                           const QList<FileType>& types) override;
 
 private:
     QWidget* parent_;

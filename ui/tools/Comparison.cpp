@@ -6,6 +6,8 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 namespace ui {
 
 Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject* parent)
@@ -50,6 +52,23 @@ std::vector<const model::KeptThrow*> Comparison::kept() const {
     for (const model::KeptThrow& k : kept_)
         out.push_back(&k);
     return out;
+}
+
+void Comparison::restore(const std::vector<std::pair<int, model::Inputs>>& throws) {
+    kept_.clear();
+    numbered_ = 0;
+    for (const auto& [number, inputs] : throws) {
+        model::Throw t(inputs);
+        t.runToEnd();
+        if (t.failed() || !t.velocitiesReady())
+            continue;
+        kept_.push_back(model::keptThrow(t, number));
+        numbered_ = std::max(numbered_, number);
+        if (kept_.size() > maxKept)
+            kept_.pop_front();
+    }
+    keptChanged();
+    controller_.redrawPanes();
 }
 
 bool Comparison::keep(const model::Throw& landed) {

@@ -30,6 +30,9 @@ public:
     void clear();
     // Oldest first.
     std::vector<const model::KeptThrow*> kept() const;
+    // Replaces the kept throws with these (numbered, oldest first), each computed to its end;
+    // a throw that cannot be computed to its end is left out. The panes are drawn again.
+    void restore(const std::vector<std::pair<int, model::Inputs>>& throws);
 
     bool keep(const model::Throw& landed) override;
     bool empty() const override { return kept_.empty(); }
