@@ -204,10 +204,11 @@ void StudyWindow::familyChosen() {
 }
 
 bool StudyWindow::isRunning() const {
-    return future_.isValid() && !future_.isFinished();
+    return running_;
 }
 
 void StudyWindow::setRunning(bool running) {
+    running_ = running;
     runButton_->setEnabled(!running);
     cancelButton_->setEnabled(running);
 }
@@ -300,6 +301,7 @@ void StudyWindow::showStudy() {
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
     stopAndWait();
+    setRunning(false);
     QWidget::closeEvent(event);
 }
 

@@ -142,6 +142,7 @@ private:
     std::shared_ptr<std::atomic<bool>> stop_;
     QFuture<Result> future_;
     QFutureWatcher<Result>* watcher_ = nullptr;
+    bool running_ = false; // from the start until its end is handled (the outcome is on show)
 
     graphs::GraphPane* pane_ = nullptr;
     QTableView* tableView_ = nullptr;
