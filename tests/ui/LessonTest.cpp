@@ -137,6 +137,7 @@ TEST_F(Lessons, BadFilesLeaveTheLessonUnchanged) {
 // refusal removes it.
 TEST_F(Lessons, RecoveryCopyIsOfferedAtTheNextStart) {
     paste(Field::rho, "2700");
+    type(Field::d, "0"); // on the way to «0.05»: the copy keeps the accepted 0.4
     lessons.checkForChanges();
     ASSERT_TRUE(lessons.recovery().waitForDone(5000));
     ASSERT_TRUE(QFile::exists(lessons.recovery().path()));
@@ -148,6 +149,7 @@ TEST_F(Lessons, RecoveryCopyIsOfferedAtTheNextStart) {
         ASSERT_EQ(later.boxes.size(), 1);
         EXPECT_EQ(later.boxes[0].text, "Восстановить урок, не сохранённый при прошлом завершении?");
         EXPECT_EQ(next.window().field(Field::rho)->text(), answer ? "2700.0" : "7800.0");
+        EXPECT_EQ(next.window().field(Field::d)->text(), "0.4000");
         next.lessons().recovery().waitForDone(5000);
         EXPECT_EQ(QFile::exists(lessons.recovery().path()), answer);
     }

@@ -31,10 +31,16 @@ namespace {
 constexpr int watchIntervalMs = 500;
 constexpr int recoveryWaitMs = 2000;
 
-FieldTexts textsOf(const MainWindow& window) {
+// The fields' texts; a field still being typed into counts with the value it last accepted, so
+// that a copy taken mid-typing («0» on the way to «0.05») can be read back.
+FieldTexts textsOf(const MainWindow& window, const FieldHandling& fields,
+                   const model::Inputs& accepted) {
+    const FieldTexts settled = fieldTexts(accepted);
     FieldTexts texts;
-    for (const model::Field f : model::allFields)
-        texts[static_cast<std::size_t>(f)] = window.field(f)->text();
+    for (const model::Field f : model::allFields) {
+        const auto n = static_cast<std::size_t>(f);
+        texts[n] = fields.pending(f) ? settled[n] : window.field(f)->text();
+    }
     return texts;
 }
 
@@ -115,7 +121,7 @@ void LessonCommands::setMeasuredData(MeasurementsGetter get, MeasurementsSetter 
 
 Lesson LessonCommands::capture() const {
     Lesson l;
-    l.inputs = textsOf(window_);
+    l.inputs = textsOf(window_, fields_, controller_.inputs());
     l.scaleX = window_.hScroll()->value();
     l.scaleY = window_.vScroll()->value();
     l.graph = static_cast<int>(tools_.shownGraph());
@@ -289,6 +295,11 @@ void LessonCommands::startSession(const QString& file) {
             path_ = QJsonDocument::fromJson(read.bytes).object().value("recoveryOf").toString();
             saved_ = Lesson{}; // unsaved until the user saves it
         } else {
+            if (restore)
+                boxes_.inform(
+                    tr("Не удалось восстановить урок: %1.")
+                        .arg(read.problem.isEmpty() ? std::get<QString>(lesson) : read.problem),
+                    tr("Восстановление урока"));
             recovery_.remove();
         }
     }

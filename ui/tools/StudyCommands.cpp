@@ -50,8 +50,9 @@ void StudyWindow::buildExports(QLayout* layout) {
         }
         return a;
     };
-    QAction* graph = command("StudySaveGraph", tr("Сохранить график…"), QKeySequence::Save,
-                             &StudyWindow::saveGraph, true);
+    QAction* graph =
+        command("StudySaveGraph", tr("Сохранить график…"),
+                QKeySequence(QStringLiteral("Ctrl+Alt+S")), &StudyWindow::saveGraph, true);
     QAction* table =
         command("StudySaveTable", tr("Сохранить таблицу…"),
                 QKeySequence(QStringLiteral("Ctrl+Shift+S")), &StudyWindow::saveTable, true);
