@@ -40,12 +40,12 @@ MARKER_RED_MAX = 100
 
 class Program:
     """The started program, its main window, and the height of its menu bar."""
-    def __init__(self, session, app, docs):
+    def __init__(self, session, app, docs, args=(), title=TITLE):
         self.session, self.app, self.docs = session, app, docs
         cwd = os.path.join(session.work, "cwd")
         shutil.copytree(docs, cwd, dirs_exist_ok=True)
-        self.proc = session.app = session.spawn([app], "app.log", env=session.env, cwd=cwd)
-        self.window = session.wait_window(TITLE, timeout=60)
+        self.proc = session.app = session.spawn([app, *args], "app.log", env=session.env, cwd=cwd)
+        self.window = session.wait_window(title, timeout=60)
         self.menu = None
         self.reader = Reader(session, self.proc.pid)  # what its windows say
 
@@ -295,7 +295,8 @@ def check_lesson(program, session):
 
 def check_recovery(program, session):
     """The lesson of check_lesson, killed with SIGKILL 2.5 s after its last change, comes back at
-    the next start when the user agrees; a normal end then removes the recovery copy."""
+    the next start when the user agrees; saved with Ctrl+S, it names the title, and a normal end
+    removes the recovery copy; `ballflight FILE` opens the lesson again."""
     state = session.env.get("XDG_STATE_HOME") or os.path.join(session.work, ".local", "state")
     copy = os.path.join(state, "ballflight", "recovery.ballflight")
     time.sleep(2.5)
@@ -305,9 +306,21 @@ def check_recovery(program, session):
     again = Program(session, program.app, program.docs)
     again.answer_box("Восстановление урока", ["Return"])
     again.reader.wait_field("η, Па·с", "1.4120000")
+    lesson = os.path.join(session.work, "стекло.ballflight")
+    session.activate(again.window)
+    session.key("ctrl+s")
+    dialog = session.wait_window("Сохранить урок как")
+    session.activate(dialog)
+    session.type(lesson)
+    session.key("Return")
+    session.wait_window(f"{TITLE} — стекло")
     again.close("Return")
     again.expect_end()
     check(not os.path.exists(copy), "the recovery copy outlived a normal end")
+    last = Program(session, program.app, program.docs, [lesson], f"{TITLE} — стекло")
+    last.reader.wait_field("η, Па·с", "1.4120000")
+    last.close("Return")
+    last.expect_end()
 
 
 def check_menus(program, session):
