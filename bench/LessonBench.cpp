@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
                 reporter.best["SaveLesson"]);
     std::printf("| Opening a %s (read, checked; curves not counted) | %.1f ms | ≤ 100 ms |\n", what,
                 reporter.best["OpenLesson"]);
-    std::printf(
-        "| Curves of the five kept long flights computed again on opening | %.0f ms | — |\n",
-        reporter.best["RecomputeKept"]);
+    std::printf("| Curves of the five kept long flights computed again on opening (one thread; the "
+                "window computes them off its thread, on every core) | %.0f ms | — |\n",
+                reporter.best["RecomputeKept"]);
     return 0;
 }

@@ -126,8 +126,8 @@ Lesson LessonCommands::capture() const {
     l.scaleY = window_.vScroll()->value();
     l.graph = static_cast<int>(tools_.shownGraph());
     l.comparing = comparison_.comparing();
-    for (const model::KeptThrow* k : comparison_.kept())
-        l.kept.push_back({k->number, fieldTexts(k->inputs)});
+    for (const auto& [number, inputs] : comparison_.keptInputs())
+        l.kept.push_back({number, fieldTexts(inputs)});
     l.measurements = getMeasurements_ ? getMeasurements_() : measurements_;
     for (const StudyWindow* s : tools_.studyWindows())
         l.studies.push_back(s->settings());
