@@ -133,6 +133,14 @@ TEST_F(Lessons, BadFilesLeaveTheLessonUnchanged) {
         EXPECT_EQ(window.windowTitle(), title);
     }
     EXPECT_EQ(boxes.boxes.size(), std::size(cases));
+
+    // Fields a later version may add are passed over.
+    QFile later(file("позже.ballflight"));
+    ASSERT_TRUE(later.open(QIODevice::WriteOnly));
+    later.write(R"({"format": 1, "pointer": {"x": 1}, "inputs": {"angle": "45", "spin": 3}})");
+    later.close();
+    EXPECT_TRUE(lessons.open(later.fileName()));
+    EXPECT_EQ(field(Field::alphaDeg)->text(), "45.00");
 }
 
 // The copy written after a change is offered at the next start and brings the lesson back; a
