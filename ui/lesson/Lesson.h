@@ -45,6 +45,9 @@ struct Lesson {
     int graph = 0;                  // 0 trajectory, 1 Vx, 2 Vy
     bool comparing = false;
     std::vector<KeptInputs> kept; // oldest first
+    // The measured points and how they were imported: the "measurements" object of the file,
+    // written and read when present (LessonFile.cpp); the window's measured data reach it
+    // through LessonCommands::setMeasuredData.
     std::optional<model::measure::Measurements> measurements;
     std::vector<StudySettings> studies;
 

@@ -76,6 +76,7 @@ bool flag(const QJsonValue& v, bool fallback) {
     return v.isBool() ? v.toBool() : fallback;
 }
 
+// The "measurements" object: the points as [t, x, y] in SI units and the import settings.
 QJsonObject measurementsJson(const model::measure::Measurements& m) {
     QJsonArray points;
     for (const model::measure::Point& p : m.points)
