@@ -331,7 +331,9 @@ def check_menus(program, session):
     program.close("Escape")
     reader = program.reader
     menus = {title: reader.menu_items(title) for title in ("Файл", "Помощь")}
-    check(menus == {"Файл": ["Справка1", "Справка2", "История", "Выход"],
+    check(menus == {"Файл": ["Новый урок", "Открыть урок…", "Сохранить урок",
+                             "Сохранить урок как…", "Последние уроки", "Справка1", "Справка2",
+                             "История", "Выход"],
                     "Помощь": ["Инструкция", "Управление", "Авторы", "О программе",
                                "Регистрация"]}, f"the menus hold {menus}")
     # Menu items are chosen as a screen reader user does, by their actions.

@@ -69,6 +69,7 @@ TEST_F(Lessons, RoundTripThroughSaveAndOpen) {
     lessons.newLesson();
     EXPECT_TRUE(program.tools().studyWindows().isEmpty());
     EXPECT_EQ(run.inputs().v0, 3);
+    EXPECT_EQ(window.hScroll()->value(), 10); // as at start
     EXPECT_TRUE(program.comparison().kept().empty());
     EXPECT_FALSE(data);
     EXPECT_FALSE(lessons.capture() == before);

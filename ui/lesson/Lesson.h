@@ -41,8 +41,8 @@ struct KeptInputs {
 // preferences and never a curve.
 struct Lesson {
     FieldTexts inputs;
-    int scaleX = 100, scaleY = 100; // the scale bars' positions
-    int graph = 0;                  // 0 trajectory, 1 Vx, 2 Vy
+    int scaleX = 10, scaleY = 10; // the scale bars' positions (0 … 200; 10 at start)
+    int graph = 0;                // 0 trajectory, 1 Vx, 2 Vy
     bool comparing = false;
     std::vector<KeptInputs> kept; // oldest first
     // The measured points and how they were imported: the "measurements" object of the file,

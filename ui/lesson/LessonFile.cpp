@@ -246,8 +246,8 @@ std::variant<Lesson, QString> readLessonJson(const QByteArray& bytes) {
         if (auto settled = settleFieldTexts(lesson.inputs); settled.index() == 1)
             return std::get<QString>(settled);
         const QJsonObject bars = o.value(QLatin1String("scaleBars")).toObject();
-        lesson.scaleX = wholeNumber(bars.value(QLatin1String("x")), 100, 1, 1000, "scaleBars");
-        lesson.scaleY = wholeNumber(bars.value(QLatin1String("y")), 100, 1, 1000, "scaleBars");
+        lesson.scaleX = wholeNumber(bars.value(QLatin1String("x")), 10, 0, 200, "scaleBars");
+        lesson.scaleY = wholeNumber(bars.value(QLatin1String("y")), 10, 0, 200, "scaleBars");
         lesson.graph = keyIndex(o.value(QLatin1String("graph")), graphKeys, 0, "graph");
         lesson.comparing = flag(o.value(QLatin1String("comparing")), false);
         for (const QJsonValue& v : o.value(QLatin1String("kept")).toArray()) {
