@@ -156,6 +156,15 @@ TEST_F(Lessons, RecoveryCopyIsOfferedAtTheNextStart) {
     lessons.checkForChanges();
     ASSERT_TRUE(lessons.recovery().waitForDone(5000));
     ASSERT_TRUE(QFile::exists(lessons.recovery().path()));
+    { // a second program started meanwhile leaves the running one's copy alone
+        ui::RecordingMessageBoxes later;
+        ui::Program second(later, tone, opener, dialogs, settings.filePath("ballflight.conf"));
+        second.start();
+        second.lessons().endSession();
+        EXPECT_TRUE(later.boxes.isEmpty());
+    }
+    ASSERT_TRUE(QFile::exists(lessons.recovery().path()));
+    lessons.recovery().release(); // as if the program died
     for (const bool answer : {true, false}) {
         ui::RecordingMessageBoxes later;
         later.answer = answer;

@@ -7,7 +7,11 @@
 
 namespace ui {
 
-RecoveryFile::RecoveryFile(QString path) : path_(std::move(path)) {
+RecoveryFile::RecoveryFile(QString path)
+    : path_(std::move(path)), lock_(path_ + QStringLiteral(".lock")) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    lock_.setStaleLockTime(0); // only a lock whose program has ended is stale
+    owned_ = lock_.tryLock(0);
     disk_.setMaxThreadCount(1); // one after the other: the last write is the one that stays
     disk_.setObjectName(QStringLiteral("recovery"));
 }
@@ -26,10 +30,18 @@ QString RecoveryFile::defaultPath() {
 }
 
 bool RecoveryFile::exists() const {
-    return QFileInfo(path_).isFile();
+    return owned_ && QFileInfo(path_).isFile();
+}
+
+void RecoveryFile::release() {
+    disk_.waitForDone();
+    owned_ = false;
+    lock_.unlock();
 }
 
 void RecoveryFile::write(const QByteArray& bytes) {
+    if (!owned_)
+        return;
     disk_.start([path = path_, bytes] {
         QDir().mkpath(QFileInfo(path).absolutePath());
         QSaveFile file(path);
@@ -39,6 +51,8 @@ void RecoveryFile::write(const QByteArray& bytes) {
 }
 
 void RecoveryFile::remove() {
+    if (!owned_)
+        return;
     disk_.start([path = path_] { QFile::remove(path); });
 }
 
