@@ -1,9 +1,11 @@
 #include "ProgramFixture.h"
+#include "graphs/GraphPane.h"
 #include "model/InputFields.h"
 #include "ui/lesson/LessonDisk.h"
 #include "ui/lesson/LessonFile.h"
 #include "ui/tools/StudyWindow.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -218,8 +220,18 @@ TEST_F(Lessons, StudyFollowsTheMainWindowAndExportsWhatTheReportToolWrites) {
             EXPECT_TRUE(threeDecimals.match(lines[r].split('\t')[c]).hasMatch())
                 << lines[r].toStdString();
 
-    // Ctrl+A and Ctrl+C in the table: the same text; a Shift-click range: its rows and columns.
+    // The plot and the table offer the commands in their context menus.
     QTableView* table = study->table();
+    for (QWidget* w : {static_cast<QWidget*>(study->pane()), static_cast<QWidget*>(table)}) {
+        EXPECT_EQ(w->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList texts;
+        for (const QAction* a : w->actions())
+            texts << a->text();
+        EXPECT_TRUE(texts.contains("Сохранить таблицу…") && texts.contains("Печать…"))
+            << texts.join(", ").toStdString();
+    }
+
+    // Ctrl+A and Ctrl+C in the table: the same text; a Shift-click range: its rows and columns.
     table->setFocus();
     QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
     QGuiApplication::clipboard()->clear();
