@@ -201,6 +201,11 @@ void LessonCommands::openChosen() {
 }
 
 bool LessonCommands::open(const QString& path) {
+    // The lesson on show opened again: its changes are settled first, so that what comes back
+    // is what was saved (or, without saving, the file as it was).
+    const bool again = !path_.isEmpty() && QFileInfo(path).absoluteFilePath() == path_;
+    if (again && !settleUnsaved())
+        return false;
     const LessonBytes read = readLessonFile(path);
     auto lesson = read.problem.isEmpty() ? readLessonJson(read.bytes)
                                          : std::variant<Lesson, QString>(read.problem);
@@ -214,7 +219,7 @@ bool LessonCommands::open(const QString& path) {
         }
         return false;
     }
-    if (!settleUnsaved())
+    if (!again && !settleUnsaved())
         return false;
     apply(std::get<Lesson>(lesson));
     opened(path, std::get<Lesson>(lesson));
