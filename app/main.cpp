@@ -7,6 +7,7 @@
 #include "ui/platform/Tone.h"
 
 #include <QApplication>
+#include <QStringList>
 
 int main(int argc, char* argv[]) {
     ui::releaseLargeBlocksToTheSystem();
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     ui::Program program(boxes, tone, opener, dialogs);
     boxes.setParentWindow(&program.window());
     dialogs.setParentWindow(&program.window());
-    program.start();
+    // `ballflight FILE.ballflight` opens the lesson (the file manager's double click).
+    const QStringList arguments = app.arguments();
+    program.start(arguments.size() > 1 ? arguments.at(1) : QString());
     return app.exec();
 }

@@ -17,24 +17,6 @@ std::vector<model::Quantity> studyColumns(const StudyOptions& study) {
     return all;
 }
 
-void writeStudyCsv(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
-                   const std::vector<model::Quantity>& columns, std::ostream& out) {
-    out << model::row(plan.field).key;
-    for (const model::Quantity q : columns)
-        out << ',' << model::row(q).key;
-    out << '\n';
-    for (const model::StudyPoint& p : points) {
-        const bool computed = p.state == model::PointState::computed;
-        out << exactNumber(computed ? p.input : p.requested);
-        for (const model::Quantity q : columns) {
-            out << ',';
-            if (computed)
-                out << exactNumber(p.value(q));
-        }
-        out << '\n';
-    }
-}
-
 void writeSkippedPoints(const model::StudySpec& plan, const std::vector<model::StudyPoint>& points,
                         std::ostream& out) {
     for (const model::StudyPoint& p : points)

@@ -5,6 +5,7 @@
 #include "cli/StudyReport.h"
 #include "model/CurvesCsv.h"
 #include "model/StudyRunner.h"
+#include "model/study/StudyCsv.h"
 
 #include <csignal>
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         const std::atomic<bool> never{false};
         const auto points = model::runStudy(plan, model::allCores(), never);
         cli::writeSkippedPoints(plan, *points, std::cerr);
-        cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
+        model::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
         return 0;
     }
     // Measured data are read first: a file that cannot be read stops the run before any output.

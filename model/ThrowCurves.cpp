@@ -154,4 +154,12 @@ std::string legendLine(const KeptThrow& kept, const Inputs& current) {
     return line;
 }
 
+std::string inputsLine(const Inputs& in) {
+    std::string line;
+    for (const FieldRow& f : fieldRows())
+        line += (line.empty() ? "" : ", ") + fieldName(f) + " = " +
+                fieldText(f, inputOf(in, f.id)) + " " + f.unit;
+    return line;
+}
+
 } // namespace model

@@ -28,6 +28,7 @@ for program in ballflight ballflight-report ballflight-launch; do
 done
 for file in applications/ru.ballflight.ballflight.desktop \
             metainfo/ru.ballflight.ballflight.metainfo.xml \
+            mime/packages/ru.ballflight.ballflight.xml \
             icons/hicolor/scalable/apps/ballflight.svg \
             ballflight/spravka.pdf ballflight/spravka2.pdf ballflight/history.pdf \
             ballflight/uprav.pdf ballflight/instruction.txt doc/ballflight/copyright \
@@ -60,15 +61,24 @@ for size in 16 32 48 64 128 256; do
     file "$root/usr/share/icons/hicolor/${size}x${size}/apps/ballflight.png" |
         grep -q "PNG image data, $size x $size" || fail "the ${size} px icon has another size"
 done
-grep -qx "Exec=ballflight-launch" "$desktop" || fail "the desktop entry does not start the launcher"
+grep -qx "Exec=ballflight-launch %f" "$desktop" || fail "the desktop entry does not start the launcher with the file"
+grep -qx "MimeType=application/x-ballflight-lesson;" "$desktop" || fail "the desktop entry does not take lessons"
+mime="$root/usr/share/mime/packages/ru.ballflight.ballflight.xml"
+grep -q 'type="application/x-ballflight-lesson"' "$mime" && grep -q 'pattern="\*.ballflight"' "$mime" ||
+    fail "the MIME type of lessons is not registered"
 
 # The launcher, reached through a link as a menu may do, starts the program in the folder of
 # the documents. A stand-in program reports where it was started.
-printf '#!/bin/sh\npwd\nls\n' >"$root/usr/bin/ballflight"
+printf '#!/bin/sh\npwd\nls\necho "file:$1"\n' >"$root/usr/bin/ballflight"
 ln -s "$root/usr/bin/ballflight-launch" "$work/launch-link"
 started=$(cd / && "$work/launch-link")
 [ "$(head -n 1 <<<"$started")" = "$root/usr/share/ballflight" ] ||
     fail "the launcher started the program in $(head -n 1 <<<"$started")"
 grep -qx spravka.pdf <<<"$started" || fail "the launcher's folder lacks spravka.pdf"
+# A lesson named relative to the starting folder reaches the program by its whole path.
+touch "$work/lesson.ballflight"
+started=$(cd "$work" && "$work/launch-link" lesson.ballflight)
+grep -qx "file:$(readlink -f "$work")/lesson.ballflight" <<<"$started" ||
+    fail "the launcher passed the lesson as $(tail -n 1 <<<"$started")"
 
 echo "package ok: $(basename "$deb"), $(wc -l <"$work/contents") entries"

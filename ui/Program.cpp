@@ -1,6 +1,19 @@
 #include "ui/Program.h"
 
+#include <QFileInfo>
+
 namespace ui {
+
+namespace {
+
+QString stateFile(const QString& preferencesPath, const QString& name) {
+    const QString folder = preferencesPath == PreferencesStore::defaultPath()
+                               ? QFileInfo(RecoveryFile::defaultPath()).absolutePath()
+                               : QFileInfo(preferencesPath).absolutePath();
+    return folder + QLatin1Char('/') + name;
+}
+
+} // namespace
 
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
                  const QString& preferencesPath)
@@ -9,9 +22,25 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), measured_(controller_),
       measure_(window_, controller_, measured_, boxes, dialogs), store_(preferencesPath),
-      preferences_(store_.load()) {
+      preferences_(store_.load()),
+      lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
+               stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
+               stateFile(preferencesPath, QStringLiteral("recent-lessons"))) {
     window_.setMessageBoxes(&boxes);
     readout_.setMeasured(&measured_);
+    // A lesson keeps the measured points on show and brings its own back.
+    lessons_.setMeasuredData(
+        [this]() -> std::optional<model::measure::Measurements> {
+            if (!measured_.has())
+                return std::nullopt;
+            return measured_.measurements();
+        },
+        [this](const std::optional<model::measure::Measurements>& m) {
+            if (m)
+                measured_.set(*m);
+            else
+                measured_.clear();
+        });
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);
@@ -49,9 +78,10 @@ void Program::setPreferences(const Preferences& preferences) {
     store_.save(preferences_);
 }
 
-void Program::start() {
+void Program::start(const QString& lessonFile) {
     controller_.load();
     window_.show();
+    lessons_.startSession(lessonFile);
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/lesson/LessonCommands.h"
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
@@ -23,14 +24,17 @@ class Tone;
 // The parts of the program wired together: the main window, the controller that owns its
 // throw, the handling of its input fields and the commands of its menus. The platform services
 // (boxes, tone, document opener, save and print dialogs) come from outside: the real ones in the
-// program, recording ones in tests.
+// program, recording ones in tests. The recovery copy of the lesson and the list of recent
+// lessons lie in the user's state folder; with preferences of a path of their own (tests), they
+// lie beside them.
 class Program {
 public:
     Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
             const QString& preferencesPath = PreferencesStore::defaultPath());
 
-    // Puts in the defaults and shows the window.
-    void start();
+    // Puts in the defaults and shows the window; then offers the recovery copy of a lesson, if
+    // there is one, and opens lessonFile, if given.
+    void start(const QString& lessonFile = {});
 
     MainWindow& window() { return window_; }
     ThrowController& controller() { return controller_; }
@@ -43,6 +47,7 @@ public:
     Readout& readout() { return readout_; }
     MeasuredData& measured() { return measured_; }
     MeasureCommands& measure() { return measure_; }
+    LessonCommands& lessons() { return lessons_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -62,6 +67,7 @@ private:
     MeasureCommands measure_;
     PreferencesStore store_;
     Preferences preferences_;
+    LessonCommands lessons_;
 };
 
 } // namespace ui

@@ -43,12 +43,12 @@ MARKER_RED_MAX = 100
 
 class Program:
     """The started program, its main window, and the height of its menu bar."""
-    def __init__(self, session, app, docs):
-        self.session = session
+    def __init__(self, session, app, docs, args=(), title=TITLE):
+        self.session, self.app, self.docs = session, app, docs
         cwd = os.path.join(session.work, "cwd")
-        shutil.copytree(docs, cwd)
-        self.proc = session.app = session.spawn([app], "app.log", env=session.env, cwd=cwd)
-        self.window = session.wait_window(TITLE, timeout=60)
+        shutil.copytree(docs, cwd, dirs_exist_ok=True)
+        self.proc = session.app = session.spawn([app, *args], "app.log", env=session.env, cwd=cwd)
+        self.window = session.wait_window(title, timeout=60)
         self.menu = None
         self.reader = Reader(session, self.proc.pid)  # what its windows say
 
@@ -302,6 +302,36 @@ def check_lesson(program, session):
         session.geometry(program.window)[2:], (1080, 630 + program.menu))), 10)
 
 
+def check_recovery(program, session):
+    """The lesson of check_lesson, killed with SIGKILL 2.5 s after its last change, comes back at
+    the next start when the user agrees; saved with Ctrl+S, it names the title, and a normal end
+    removes the recovery copy; `ballflight FILE` opens the lesson again."""
+    state = session.env.get("XDG_STATE_HOME") or os.path.join(session.work, ".local", "state")
+    copy = os.path.join(state, "ballflight", "recovery.ballflight")
+    time.sleep(2.5)
+    check(os.path.isfile(copy), "no recovery copy 2.5 s after the last change")
+    program.proc.kill()
+    program.proc.wait(timeout=20)
+    again = Program(session, program.app, program.docs)
+    again.answer_box("Восстановление урока", ["Return"])
+    again.reader.wait_field("η, Па·с", "1.4120000")
+    lesson = os.path.join(session.work, "стекло.ballflight")
+    session.activate(again.window)
+    session.key("ctrl+s")
+    dialog = session.wait_window("Сохранить урок как")
+    session.activate(dialog)
+    session.type(lesson)
+    session.key("Return")
+    session.wait_window(f"{TITLE} — стекло")
+    again.close("Return")
+    again.expect_end()
+    check(not os.path.exists(copy), "the recovery copy outlived a normal end")
+    last = Program(session, program.app, program.docs, [lesson], f"{TITLE} — стекло")
+    last.reader.wait_field("η, Па·с", "1.4120000")
+    last.close("Return")
+    last.expect_end()
+
+
 def check_menus(program, session):
     """The close box asks first, No keeps the window; the menus' items; the authors window
     centred over the main one; Справка1 in the program's own viewer, one however often chosen.
@@ -310,7 +340,9 @@ def check_menus(program, session):
     program.close("Escape")
     reader = program.reader
     menus = {title: reader.menu_items(title) for title in ("Файл", "Помощь")}
-    check(menus == {"Файл": ["Справка1", "Справка2", "История", "Выход"],
+    check(menus == {"Файл": ["Новый урок", "Открыть урок…", "Сохранить урок",
+                             "Сохранить урок как…", "Последние уроки", "Справка1", "Справка2",
+                             "История", "Выход"],
                     "Помощь": ["Инструкция", "Управление", "Авторы", "О программе",
                                "Регистрация"]}, f"the menus hold {menus}")
     # Menu items are chosen as a screen reader user does, by their actions.
@@ -365,10 +397,10 @@ def check_tools(program, session):
         with open(path, "rb") as f:
             return f.read()
 
-    png = save_as("Сохранить график", "graph.png", "ctrl+s")
+    png = save_as("Сохранить график", "graph.png", "ctrl+alt+s")
     size = (int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big"))
     check(png.startswith(b"\x89PNG") and size == (2 * PANE[2], 2 * PANE[3]),
-          f"Ctrl+S saved a picture of {size[0]} x {size[1]} px")
+          f"Ctrl+Alt+S saved a picture of {size[0]} x {size[1]} px")
     csv = save_as("Сохранить данные", "curves.csv", "Down", "Down", "Down", "Return",
                   at=(TOOLS_MENU_X, program.menu // 2))  # "Сохранить данные…"
     check(csv.startswith(b"curve,x,y\ntrajectory_vacuum,0,0.5\n"),
@@ -495,7 +527,7 @@ def check_measure(program, session):
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
-    "resize": [check_resize, check_lesson],
+    "resize": [check_resize, check_lesson, check_recovery],
     "menu": [check_menus],
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],

@@ -1,6 +1,7 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
+#include "model/study/StudyCsv.h"
 
 #include <gtest/gtest.h>
 
@@ -103,9 +104,9 @@ TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {
     const auto points = model::runStudy(plan, 2, stop);
     ASSERT_TRUE(points);
     std::ostringstream csv, skipped;
-    cli::writeStudyCsv(plan, *points,
-                       cli::studyColumns({model::Field::eta, 0, 0.002, 3, model::Quantity::Xmax1}),
-                       csv);
+    model::writeStudyCsv(
+        plan, *points, cli::studyColumns({model::Field::eta, 0, 0.002, 3, model::Quantity::Xmax1}),
+        csv);
     cli::writeSkippedPoints(plan, *points, skipped);
     std::string expected = "eta,Xmax,Xmax1,Xmax2\n0,,,\n0.001";
     for (const auto q : {model::Quantity::Xmax, model::Quantity::Xmax1, model::Quantity::Xmax2})

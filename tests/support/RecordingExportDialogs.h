@@ -29,9 +29,9 @@ public:
     }
 
     QStringList suggested; // the path each save dialog was opened with
+    QString openAnswer;    // the file every open dialog chooses; empty cancels
     SaveChoice answer;     // the file every save dialog chooses; an empty path cancels
     QString printTo;       // the PDF file the chosen printer writes; empty cancels
-    QString openAnswer;    // the file every open dialog chooses; empty cancels
 };
 
 } // namespace ui

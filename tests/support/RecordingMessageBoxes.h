@@ -25,8 +25,14 @@ public:
         return answer;
     }
 
+    int choose(const QString& text, const QString& title, const QStringList&) override {
+        boxes.append({text, title, true});
+        return choice;
+    }
+
     QList<Box> boxes;
     bool answer = true; // the answer to every confirm
+    int choice = 0;     // the button every choose presses
 };
 
 } // namespace ui

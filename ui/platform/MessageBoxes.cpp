@@ -19,4 +19,20 @@ bool DialogMessageBoxes::confirm(const QString& text, const QString& title) {
     return box.exec() == QMessageBox::Yes;
 }
 
+int DialogMessageBoxes::choose(const QString& text, const QString& title,
+                               const QStringList& buttons) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (int i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole
+                                                                   : QMessageBox::AcceptRole);
+    if (!added.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+        box.setEscapeButton(added.last());
+    }
+    box.exec();
+    const int chosen = int(added.indexOf(box.clickedButton()));
+    return chosen < 0 ? int(buttons.size()) - 1 : chosen;
+}
+
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +17,9 @@ public:
     virtual void inform(const QString& text, const QString& title) = 0;
     // A box with Yes and No; true for Yes.
     virtual bool confirm(const QString& text, const QString& title) = 0;
+    // A box with these buttons, the first the default and the last the one Escape presses;
+    // returns the index of the button pressed.
+    virtual int choose(const QString& text, const QString& title, const QStringList& buttons) = 0;
 };
 
 // Real modal boxes over the given parent window.
@@ -26,6 +30,7 @@ public:
 
     void inform(const QString& text, const QString& title) override;
     bool confirm(const QString& text, const QString& title) override;
+    int choose(const QString& text, const QString& title, const QStringList& buttons) override;
 
 private:
     QWidget* parent_;

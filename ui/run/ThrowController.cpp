@@ -161,6 +161,29 @@ void ThrowController::inputsChanged() {
         return;
     inputsAboutToChange();
     shortRecompute();
+    emit inputsUpdated();
+}
+
+void ThrowController::restore(const model::Inputs& inputs,
+                              const std::array<QString, model::fieldCount>& texts, int scaleBarX,
+                              int scaleBarY) {
+    const bool wasLoaded = loaded_;
+    inputsAboutToChange();
+    // The throw on show belongs to the lesson being replaced: it is neither kept nor shown.
+    velocitiesShown_ = false;
+    loaded_ = false;
+    inputs_ = inputs;
+    window_.hScroll()->setValue(scaleBarX);
+    window_.vScroll()->setValue(scaleBarY);
+    for (const model::Field f : model::allFields)
+        window_.field(f)->setText(texts[static_cast<std::size_t>(f)]);
+    inputs_ = inputs; // the field handlers settled each text against the others as they came
+    loaded_ = wasLoaded;
+    if (loaded_) {
+        shortRecompute();
+        redrawVelocityPanes();
+        emit inputsUpdated();
+    }
 }
 
 void ThrowController::viewResized() {

@@ -62,6 +62,10 @@ public:
     void viewResized();
     // Stops a flight in progress and its landing tone.
     void abandonFlight();
+    // Puts in the inputs of a lesson (already checked), the texts their fields show and the scale
+    // bars' positions, then recomputes once. The field handlers recompute nothing meanwhile.
+    void restore(const model::Inputs& inputs, const std::array<QString, model::fieldCount>& texts,
+                 int scaleBarX, int scaleBarY);
 
     bool loaded() const { return loaded_; }
     model::Inputs& inputs() { return inputs_; }
@@ -112,6 +116,8 @@ public:
     int shortRecomputes() const { return shortRecomputes_; }
 
 signals:
+    // The inputs have changed and the throw was computed again.
+    void inputsUpdated();
     // ПУСК was pressed; the run starts right after.
     void aboutToRun();
     // A full run has drawn its velocity curves.

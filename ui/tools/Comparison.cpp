@@ -5,11 +5,17 @@
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
+#include <optional>
 
 namespace ui {
 
 Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject* parent)
     : QObject(parent), window_(window), controller_(controller) {
+    pool_.setObjectName(QStringLiteral("kept throws"));
     controller_.addUnderlay(this);
     connect(window_.toolAction(ToolCommand::compare), &QAction::toggled, this,
             &Comparison::setComparing);
@@ -34,6 +40,8 @@ void Comparison::setComparing(bool on) {
 
 void Comparison::clear() {
     numbered_ = 0;
+    ++generation_;
+    restoring_.clear();
     if (kept_.empty())
         return;
     kept_.clear();
@@ -49,6 +57,57 @@ std::vector<const model::KeptThrow*> Comparison::kept() const {
     std::vector<const model::KeptThrow*> out;
     for (const model::KeptThrow& k : kept_)
         out.push_back(&k);
+    return out;
+}
+
+void Comparison::restore(const std::vector<std::pair<int, model::Inputs>>& throws) {
+    ++generation_;
+    kept_.clear();
+    numbered_ = 0;
+    restoring_.assign(throws.end() - std::min(throws.size(), maxKept), throws.end());
+    for (const auto& kept : restoring_)
+        numbered_ = std::max(numbered_, kept.first);
+    keptChanged();
+    controller_.redrawPanes();
+    if (restoring_.empty())
+        return;
+    using Computed = std::optional<model::KeptThrow>;
+    auto* watcher = new QFutureWatcher<Computed>(this);
+    connect(watcher, &QFutureWatcher<Computed>::finished, this,
+            [this, watcher, generation = generation_] {
+                watcher->deleteLater();
+                if (generation != generation_)
+                    return;
+                std::deque<model::KeptThrow> all;
+                for (const Computed& k : watcher->future().results())
+                    if (k)
+                        all.push_back(*k);
+                for (model::KeptThrow& k : kept_) // landed while these were computed
+                    all.push_back(std::move(k));
+                while (all.size() > maxKept)
+                    all.pop_front();
+                kept_ = std::move(all);
+                restoring_.clear();
+                keptChanged();
+                controller_.redrawPanes();
+                emit restored();
+            });
+    watcher->setFuture(QtConcurrent::mapped(
+        &pool_, restoring_, [](const std::pair<int, model::Inputs>& kept) -> Computed {
+            model::Throw t(kept.second);
+            t.runToEnd();
+            if (t.failed() || !t.velocitiesReady())
+                return std::nullopt;
+            return model::keptThrow(t, kept.first);
+        }));
+}
+
+std::vector<std::pair<int, model::Inputs>> Comparison::keptInputs() const {
+    std::vector<std::pair<int, model::Inputs>> out = restoring_;
+    for (const model::KeptThrow& k : kept_)
+        out.emplace_back(k.number, k.inputs);
+    if (out.size() > maxKept)
+        out.erase(out.begin(), out.end() - maxKept);
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "ui/run/ThrowDrawing.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 #include <deque>
 #include <vector>
@@ -30,6 +31,13 @@ public:
     void clear();
     // Oldest first.
     std::vector<const model::KeptThrow*> kept() const;
+    // Replaces the kept throws with these (numbered, oldest first). Each is computed to its end
+    // on the comparison's own threads, and they appear together, beneath any throw kept
+    // meanwhile, when all are done; a throw that cannot be computed to its end is left out.
+    void restore(const std::vector<std::pair<int, model::Inputs>>& throws);
+    bool restoring() const { return !restoring_.empty(); }
+    // The numbers and inputs of the kept throws, those still being computed first.
+    std::vector<std::pair<int, model::Inputs>> keptInputs() const;
 
     bool keep(const model::Throw& landed) override;
     bool empty() const override { return kept_.empty(); }
@@ -42,6 +50,8 @@ public:
 
 signals:
     void comparingChanged(bool on);
+    // The throws of restore() have been computed and are drawn.
+    void restored();
 
 private:
     void keptChanged();
@@ -51,6 +61,9 @@ private:
     bool comparing_ = false;
     int numbered_ = 0; // throws kept since comparing began or was cleared
     std::deque<model::KeptThrow> kept_;
+    std::vector<std::pair<int, model::Inputs>> restoring_;
+    int generation_ = 0; // a clear or another restore makes the throws being computed stale
+    QThreadPool pool_;   // last: its end waits for the throws being computed
 };
 
 } // namespace ui

@@ -7,8 +7,12 @@ namespace ui {
 
 namespace {
 
+// A column reads best with the same decimals in every row: the label's three decimals, written
+// out («0.979», «2.080», «1.000», where the label shortens them), or its scientific form.
 QString valueText(double v, model::NumberRule rule) {
-    return QString::fromStdString(model::formatByRule(v, rule)).trimmed();
+    if (rule == model::NumberRule::scientific)
+        return QString::fromStdString(model::FormatSci(v)).trimmed();
+    return QString::fromStdString(model::formatPattern(v, "0.000")).trimmed();
 }
 
 } // namespace

@@ -16,9 +16,10 @@ struct StudyOutcome {
 };
 
 // The points of a study as a table: the input, the results of one family (one column per
-// model, headed like «Xmax2, м» in the model's colour) and a note. A value is written by its
-// label's rule; Qt::UserRole holds the exact double. A refused point shows the value asked for,
-// empty results and the field's message; a point that could not finish shows «—» and why.
+// model, headed like «Xmax2, м» in the model's colour) and a note. A value is written with its
+// label's decimals, the same in every row; Qt::UserRole holds the exact double. A refused point
+// shows the value asked for, empty results and the field's message; a point that could not finish
+// shows «—» and why.
 class StudyTable : public QAbstractTableModel {
     Q_OBJECT
 public:

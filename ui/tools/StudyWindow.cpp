@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -167,8 +168,11 @@ void StudyWindow::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    buildFollowing(layout);
     layout->addWidget(split, 1);
-    layout->addWidget(status_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    layout->addLayout(bottom);
 
     connect(fieldBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::fieldChosen);
     connect(familyBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::familyChosen);
@@ -177,6 +181,7 @@ void StudyWindow::buildControls() {
     fieldBox_->setCurrentIndex(static_cast<int>(model::Field::alphaDeg));
     fieldChosen();
     setRunning(false);
+    buildExports(bottom);
 }
 
 void StudyWindow::fieldChosen() {
@@ -199,10 +204,11 @@ void StudyWindow::familyChosen() {
 }
 
 bool StudyWindow::isRunning() const {
-    return future_.isValid() && !future_.isFinished();
+    return running_;
 }
 
 void StudyWindow::setRunning(bool running) {
+    running_ = running;
     runButton_->setEnabled(!running);
     cancelButton_->setEnabled(running);
 }
@@ -295,6 +301,7 @@ void StudyWindow::showStudy() {
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
     stopAndWait();
+    setRunning(false);
     QWidget::closeEvent(event);
 }
 

@@ -94,7 +94,8 @@ ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller
     on(ToolCommand::copyResults, &ToolCommands::copyResults);
     on(ToolCommand::print, &ToolCommands::print);
     on(ToolCommand::saveReport, &ToolCommands::saveReport);
-    on(ToolCommand::study, &ToolCommands::openStudy);
+    connect(window_.toolAction(ToolCommand::study), &QAction::triggered, this,
+            [this] { openStudy(); });
 }
 
 Graph ToolCommands::shownGraph() const {
@@ -224,8 +225,22 @@ void ToolCommands::saveReport() {
     write(choice->path, bytes, title);
 }
 
-void ToolCommands::openStudy() {
-    StudyWindow::open(controller_.inputs(), &window_);
+StudyWindow* ToolCommands::openStudy() {
+    StudyWindow* study = StudyWindow::open(controller_.inputs(), &window_);
+    study->setMainInputs([c = &controller_] { return c->inputs(); });
+    study->setServices(&boxes_, &dialogs_, lastFolder_);
+    connect(&controller_, &ThrowController::inputsUpdated, study, &StudyWindow::mainInputsChanged);
+    studies_.removeAll(nullptr);
+    studies_.append(study);
+    return study;
+}
+
+QList<StudyWindow*> ToolCommands::studyWindows() const {
+    QList<StudyWindow*> open;
+    for (const QPointer<StudyWindow>& s : studies_)
+        if (s && s->isVisible())
+            open.append(s);
+    return open;
 }
 
 } // namespace ui

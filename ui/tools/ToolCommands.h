@@ -3,12 +3,15 @@
 #include "ui/platform/ExportDialogs.h"
 #include "ui/window/MainWindow.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 namespace ui {
 
 class MessageBoxes;
+class StudyWindow;
 class ThrowController;
 
 // The save, copy and print commands of «Инструменты» (and of the panes' context menus).
@@ -34,8 +37,11 @@ public:
     // «Печать…» and «Сохранить отчёт (PDF)…»: the one-page report.
     void print();
     void saveReport();
-    // «Исследование зависимости…»: a study window of its own, from the inputs of the window.
-    void openStudy();
+    // «Исследование зависимости…»: a study window of its own, from the inputs of the window,
+    // following them.
+    StudyWindow* openStudy();
+    // The study windows open now, in the order they were opened.
+    QList<StudyWindow*> studyWindows() const;
 
     // The graph whose pane is shown.
     Graph shownGraph() const;
@@ -63,6 +69,7 @@ private:
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
     QString lastFolder_;
+    QList<QPointer<StudyWindow>> studies_;
 };
 
 } // namespace ui

@@ -6,7 +6,7 @@ namespace {
 
 // clang-format off
 const std::array<ToolCommandRow, toolCommandCount> rows{{
-    {ToolCommand::saveGraph, "mnuToolsSaveGraph", "Сохранить график…", "Ctrl+S", 1, false},
+    {ToolCommand::saveGraph, "mnuToolsSaveGraph", "Сохранить график…", "Ctrl+Alt+S", 1, false},
     {ToolCommand::copyGraph, "mnuToolsCopyGraph", "Копировать график", nullptr, 1, false},
     {ToolCommand::saveData, "mnuToolsSaveData", "Сохранить данные…", nullptr, 1, false},
     {ToolCommand::copyResults, "mnuToolsCopyResults", "Копировать результаты", "Ctrl+Shift+C", 2,

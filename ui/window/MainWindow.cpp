@@ -182,8 +182,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     confirming_ = true;
     emit closeRequested();
+    const CloseAnswer guarded = closeGuard_ ? closeGuard_() : CloseAnswer::askAsUsual;
     confirming_ = false;
-    if (boxes_) {
+    if (guarded == CloseAnswer::stay) {
+        event->ignore();
+        return;
+    }
+    if (boxes_ && guarded == CloseAnswer::askAsUsual) {
         confirming_ = true;
         const bool yes =
             boxes_->confirm(QStringLiteral("Вы абсолютно уверены?"), QStringLiteral("На Выход"));

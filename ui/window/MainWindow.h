@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -74,6 +75,10 @@ public:
     void placeOnScreen();
     // Closing asks "Вы абсолютно уверены?" through these boxes; without them it just closes.
     void setMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
+    // A question of its own before closing (unsaved changes of a lesson) replaces that one when
+    // the guard asks it: it answers whether to close or stay, or leaves the usual question.
+    enum class CloseAnswer { askAsUsual, close, stay };
+    void setCloseGuard(std::function<CloseAnswer()> guard) { closeGuard_ = std::move(guard); }
 
     QWidget* clientArea() const { return centralWidget(); }
     const MenuActions& menuActions() const { return menu_; }
@@ -150,6 +155,7 @@ private:
     std::vector<std::pair<QWidget*, QRect>> basePlaces_;
     double scale_ = 1;
     MessageBoxes* boxes_ = nullptr;
+    std::function<CloseAnswer()> closeGuard_;
     bool confirming_ = false;
     bool shownOnce_ = false;
 };

@@ -1,0 +1,188 @@
+// The study window's save, copy and print commands: buttons under the table, and the context
+// menus of the plot and the table.
+#include "graphs/GraphPane.h"
+#include "model/ThrowCurves.h"
+#include "ui/platform/ExportDialogs.h"
+#include "ui/platform/MessageBoxes.h"
+#include "ui/platform/SaveFile.h"
+#include "ui/tools/StudyExport.h"
+#include "ui/tools/StudyPlot.h"
+#include "ui/tools/StudyWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableView>
+
+#include <algorithm>
+
+namespace ui {
+
+void StudyWindow::setServices(MessageBoxes* boxes, ExportDialogs* dialogs, const QString& folder) {
+    boxes_ = boxes;
+    dialogs_ = dialogs;
+    folder_ = folder;
+}
+
+void StudyWindow::buildExports(QLayout* layout) {
+    auto command = [this, layout](const char* name, const QString& text, const QKeySequence& key,
+                                  void (StudyWindow::*run)(), bool button) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        a->setShortcutVisibleInContextMenu(true);
+        connect(a, &QAction::triggered, this, run);
+        addAction(a);
+        if (button) {
+            auto* b = new QPushButton(text);
+            b->setObjectName(QLatin1String(name) + QStringLiteral("Button"));
+            connect(b, &QPushButton::clicked, a, &QAction::trigger);
+            layout->addWidget(b);
+        }
+        return a;
+    };
+    QAction* graph =
+        command("StudySaveGraph", tr("Сохранить график…"),
+                QKeySequence(QStringLiteral("Ctrl+Alt+S")), &StudyWindow::saveGraph, true);
+    QAction* table =
+        command("StudySaveTable", tr("Сохранить таблицу…"),
+                QKeySequence(QStringLiteral("Ctrl+Shift+S")), &StudyWindow::saveTable, true);
+    QAction* copy =
+        command("StudyCopyTable", tr("Копировать таблицу"),
+                QKeySequence(QStringLiteral("Ctrl+Shift+C")), &StudyWindow::copyTable, true);
+    QAction* print =
+        command("StudyPrint", tr("Печать…"), QKeySequence::Print, &StudyWindow::print, true);
+    auto* copyCells = new QAction(tr("Копировать"), tableView_);
+    copyCells->setObjectName(QStringLiteral("StudyCopyCells"));
+    copyCells->setShortcut(QKeySequence::Copy);
+    copyCells->setShortcutContext(Qt::WidgetShortcut);
+    copyCells->setShortcutVisibleInContextMenu(true);
+    connect(copyCells, &QAction::triggered, this, &StudyWindow::copySelection);
+    auto* selectAll = new QAction(tr("Выделить всё"), tableView_);
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetShortcut);
+    selectAll->setShortcutVisibleInContextMenu(true);
+    connect(selectAll, &QAction::triggered, tableView_, &QTableView::selectAll);
+
+    tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tableView_->addActions({copyCells, selectAll, copy, table, print});
+    tableView_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    pane_->addActions({graph, table, copy, print});
+    pane_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+StudyPicture StudyWindow::picture() const {
+    StudyPicture p{
+        pane_, {}, QString::fromStdString(model::inputsLine(outcome_->plan.base)), windowTitle()};
+    const auto family = static_cast<model::ResultFamily>(familyBox_->currentData().toInt());
+    for (const model::Quantity q : model::familyMembers(family)) {
+        QString name = QString::fromUtf8(model::row(q).prefix);
+        name.chop(2); // "= "
+        p.key.append({name + QStringLiteral(" — ") + QString::fromUtf8(model::row(q).title),
+                      modelColour(model::row(q).model)});
+    }
+    return p;
+}
+
+const StudyOutcome* StudyWindow::shownStudy(const QString& title) {
+    if (!outcome_ && boxes_)
+        boxes_->inform(tr("Исследование ещё не рассчитано: нажмите «Рассчитать»."), title);
+    return outcome_.get();
+}
+
+std::optional<QString> StudyWindow::askFile(const QString& title, const QString& name, bool picture,
+                                            int* type) {
+    if (!dialogs_)
+        return std::nullopt;
+    const QList<FileType> types =
+        picture ? QList<FileType>{{tr("Рисунок PNG (*.png)"), QStringLiteral("png")},
+                                  {tr("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")}}
+                : QList<FileType>{{tr("Таблица CSV (*.csv)"), QStringLiteral("csv")}};
+    auto choice = dialogs_->chooseSaveFile(title, QDir(folder_).filePath(name), types);
+    if (!choice || choice->path.isEmpty())
+        return std::nullopt;
+    const QString suffix = QFileInfo(choice->path).suffix().toLower();
+    int chosen = std::clamp(choice->type, 0, int(types.size()) - 1);
+    for (int n = 0; n < types.size(); ++n)
+        if (suffix == types[n].suffix)
+            chosen = n;
+    if (suffix != types[chosen].suffix)
+        choice->path += QLatin1Char('.') + types[chosen].suffix;
+    folder_ = QFileInfo(choice->path).absolutePath();
+    if (type)
+        *type = chosen;
+    return choice->path;
+}
+
+void StudyWindow::write(const QString& path, const QByteArray& bytes, const QString& title) {
+    if (const QString reason = saveFileAtomically(path, bytes); !reason.isEmpty() && boxes_)
+        boxes_->inform(saveFailedText(path, reason), title);
+}
+
+void StudyWindow::saveGraph() {
+    const QString title = tr("Сохранить график");
+    if (!shownStudy(title))
+        return;
+    int type = 0;
+    if (const auto path = askFile(title, QStringLiteral("ballflight-study.png"), true, &type))
+        write(*path, type == 0 ? studyPng(picture()) : studySvg(picture()), title);
+}
+
+void StudyWindow::saveTable() {
+    const QString title = tr("Сохранить таблицу");
+    if (const StudyOutcome* study = shownStudy(title))
+        if (const auto path =
+                askFile(title, QStringLiteral("ballflight-study.csv"), false, nullptr))
+            write(*path,
+                  studyCsv(*study,
+                           static_cast<model::ResultFamily>(familyBox_->currentData().toInt())),
+                  title);
+}
+
+void StudyWindow::copyTable() {
+    if (outcome_)
+        QGuiApplication::clipboard()->setText(tableText(*table_));
+}
+
+void StudyWindow::copySelection() {
+    const QString text = tableText(*table_, tableView_->selectionModel()->selection());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void StudyWindow::print() {
+    const QString title = tr("Печать");
+    if (!shownStudy(title) || !dialogs_)
+        return;
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("ballflight-study"));
+    if (!dialogs_->choosePrinter(printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        if (boxes_)
+            boxes_->inform(tr("Не удалось начать печать: принтер недоступен."), title);
+        return;
+    }
+    const StudyPicture p = picture();
+    const QSize size = studyPictureSize(p);
+    const QRect page = painter.viewport();
+    const double scale =
+        std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
+    painter.scale(scale, scale);
+    paintStudyPicture(painter, p);
+    painter.end();
+}
+
+} // namespace ui

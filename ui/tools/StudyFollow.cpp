@@ -1,0 +1,122 @@
+// The study window's inputs: the line that names them, following the main window, and the
+// settings a lesson keeps.
+#include "model/ThrowCurves.h"
+#include "ui/lesson/LessonFile.h"
+#include "ui/tools/StudyWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace ui {
+
+namespace {
+
+// Studies that took less than this are computed again at once when the inputs change.
+constexpr qint64 quickStudyMs = 100;
+
+bool sameInputs(const model::Inputs& a, const model::Inputs& b) {
+    return model::differingInputs(a, b).empty();
+}
+
+} // namespace
+
+void StudyWindow::buildFollowing(QVBoxLayout* layout) {
+    inputsLine_ = new QLabel;
+    inputsLine_->setObjectName(QStringLiteral("StudyInputs"));
+    inputsLine_->setAccessibleName(tr("Исходные данные исследования"));
+    inputsLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    followBox_ = new QCheckBox(tr("следовать за главным окном"));
+    followBox_->setObjectName(QStringLiteral("StudyFollow"));
+    followBox_->setChecked(true);
+    takeButton_ = new QPushButton(tr("Взять из главного окна"));
+    takeButton_->setObjectName(QStringLiteral("StudyTake"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(inputsLine_, 1);
+    row->addWidget(followBox_);
+    row->addWidget(takeButton_);
+    layout->addLayout(row);
+
+    connect(takeButton_, &QPushButton::clicked, this, &StudyWindow::takeMainInputs);
+    connect(followBox_, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            takeMainInputs();
+    });
+    // The length of each run started by the button, for deciding whether a change of inputs
+    // computes the study again at once.
+    connect(runButton_, &QPushButton::clicked, this, [this] { runClock_.start(); });
+    connect(this, &StudyWindow::studyEnded, this, [this] {
+        if (!outcome_ || !sameInputs(outcome_->plan.base, base_))
+            return;
+        if (runClock_.isValid())
+            lastRunMs_ = runClock_.elapsed();
+        runClock_.invalidate();
+        stale_ = false;
+        showInputsLine();
+    });
+    showInputsLine();
+}
+
+void StudyWindow::showInputsLine() {
+    QString line = QString::fromStdString(model::inputsLine(base_));
+    if (stale_)
+        line += QStringLiteral(" — ") + tr("устарело");
+    inputsLine_->setText(line);
+}
+
+void StudyWindow::setInputs(const model::Inputs& inputs) {
+    base_ = inputs;
+    if (outcome_ && !sameInputs(outcome_->plan.base, base_))
+        stale_ = true;
+    showInputsLine();
+}
+
+void StudyWindow::mainInputsChanged() {
+    if (followBox_->isChecked())
+        takeMainInputs();
+}
+
+void StudyWindow::takeMainInputs() {
+    if (!mainInputs_ || sameInputs(mainInputs_(), base_))
+        return;
+    setInputs(mainInputs_());
+    if (stale_ && lastRunMs_ >= 0 && lastRunMs_ < quickStudyMs && !isRunning()) {
+        runClock_.start();
+        start();
+    }
+}
+
+StudySettings StudyWindow::settings() const {
+    StudySettings s;
+    s.inputs = fieldTexts(base_);
+    s.field = static_cast<model::Field>(fieldBox_->currentData().toInt());
+    s.from = fromEdit_->text();
+    s.to = toEdit_->text();
+    s.count = countBox_->value();
+    s.family = static_cast<model::ResultFamily>(familyBox_->currentData().toInt());
+    s.following = followBox_->isChecked();
+    return s;
+}
+
+void StudyWindow::apply(const StudySettings& settings, const model::Inputs& inputs) {
+    followBox_->blockSignals(true);
+    followBox_->setChecked(settings.following);
+    followBox_->blockSignals(false);
+    fieldBox_->setCurrentIndex(fieldBox_->findData(static_cast<int>(settings.field)));
+    familyBox_->setCurrentIndex(familyBox_->findData(static_cast<int>(settings.family)));
+    fromEdit_->setText(settings.from);
+    toEdit_->setText(settings.to);
+    countBox_->setValue(settings.count);
+    base_ = inputs;
+    stale_ = false;
+    showInputsLine();
+    runClock_.start();
+    start();
+}
+
+} // namespace ui
