@@ -1,8 +1,8 @@
 #pragma once
 
+#include "ui/lesson/LessonCommands.h"
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
-#include "ui/lesson/LessonCommands.h"
 #include "ui/platform/Preferences.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
