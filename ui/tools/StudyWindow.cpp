@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/StudyRunner.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/tools/StudyPlot.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace ui {
 
@@ -230,7 +230,8 @@ void StudyWindow::start() {
     progress_->setValue(0);
     status_->setText(QStringLiteral("Идёт расчёт…"));
     setRunning(true);
-    future_ = QtConcurrent::run([plan, stop = stop_](QPromise<Result>& promise) {
+    future_ = runOnWorkPool([plan, stop = stop_](QPromise<Result>& promise) {
+        yieldToTheWindow();
         promise.setProgressRange(0, plan.count);
         auto points = model::runStudy(plan, model::allCores(), *stop,
                                       [&promise](int done) { promise.setProgressValue(done); });
