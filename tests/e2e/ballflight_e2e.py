@@ -429,6 +429,25 @@ def check_sound(program, session):
           f"blocking tones blocked {blocked} ms")
 
 
+def check_stopped_sound(program, session):
+    """With the sound server stopped (SIGSTOP) before the start, the window appears as usual and
+    a landing and a refused field go on in silence; after a restart of the server the tones
+    come back."""
+    check(session.startup < 10, f"the window took {session.startup:.1f} s to appear")
+    session.activate(program.window)
+    run_to_landing(program, session)
+    program.click_centre(TEXT1)
+    session.key("ctrl+a")
+    session.type("0")
+    session.key("Tab")
+    program.answer_box("Ошибка", ["Return"])
+    session.sound.restart()
+    time.sleep(3.5)  # the sound library connects again 3 s after it lost the server
+    run_to_landing(program, session)
+    time.sleep(1.0)  # the tone and its way through the server
+    check_tones(session.sound.stop_recording(), [600])
+
+
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
@@ -436,6 +455,7 @@ SCENARIOS = {
     "menu": [check_menus],
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],
+    "stopped-sound": [check_stopped_sound],
 }
 
 
@@ -452,11 +472,15 @@ def main():
     with XSession(args.artifacts) as session:
         try:
             session.player = os.path.abspath(args.player)
-            if name == "sound":
+            if name.endswith("sound"):
                 # The program finds its output when it starts.
                 session.sound = SoundServer(session)
                 session.env["PULSE_SERVER"] = session.sound.address
+                if name == "stopped-sound":
+                    session.sound.pause()
+            launched = time.monotonic()
             program = Program(session, os.path.abspath(args.app), args.docs)
+            session.startup = time.monotonic() - launched
             for step in SCENARIOS[name]:
                 step(program, session)
             # Every scenario ends the program as a user does, and it must end cleanly.
@@ -468,6 +492,7 @@ def main():
         except Exception as error:  # any error leaves its pictures behind
             folder = session.keep_artifacts(name)
             if session.sound:
+                session.sound.pause(False)
                 session.sound.keep(folder)
             print(f"FAIL {name}: {error}\n  screenshots and logs: {folder}", file=sys.stderr)
             return 1
