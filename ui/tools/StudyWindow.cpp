@@ -84,8 +84,10 @@ StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
     resize(1200, 680);
 }
 
+// The work holds nothing of the window: once stopped, it ends by itself on the work pool, and
+// the window's thread never waits for it.
 StudyWindow::~StudyWindow() {
-    stopAndWait();
+    cancel();
 }
 
 void StudyWindow::buildControls() {
@@ -247,12 +249,6 @@ void StudyWindow::cancel() {
         stop_->store(true);
 }
 
-void StudyWindow::stopAndWait() {
-    cancel();
-    if (future_.isValid())
-        future_.waitForFinished();
-}
-
 void StudyWindow::finished() {
     setRunning(false);
     if (future_.resultCount() == 0) {
@@ -295,7 +291,7 @@ void StudyWindow::showStudy() {
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
-    stopAndWait();
+    cancel();
     QWidget::closeEvent(event);
 }
 

@@ -78,7 +78,6 @@ private:
     void fieldChosen();
     void familyChosen();
     void finished();
-    void stopAndWait();
     void setRunning(bool running);
     void showStudy();
 
