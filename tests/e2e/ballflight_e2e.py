@@ -429,23 +429,32 @@ def check_sound(program, session):
           f"blocking tones blocked {blocked} ms")
 
 
-def check_stopped_sound(program, session):
-    """With the sound server stopped (SIGSTOP) before the start, the window appears as usual and
-    a landing and a refused field go on in silence; after a restart of the server the tones
-    come back."""
-    check(session.startup < 10, f"the window took {session.startup:.1f} s to appear")
-    session.activate(program.window)
-    run_to_landing(program, session)
+def refuse_height(program, session, timeout=20):
+    """A height of 0, refused when the field is left: the warning tone, then the box."""
     program.click_centre(TEXT1)
     session.key("ctrl+a")
     session.type("0")
     session.key("Tab")
-    program.answer_box("Ошибка", ["Return"])
+    program.answer_box("Ошибка", ["Return"], timeout)
+
+
+def check_stopped_sound(program, session):
+    """With the sound server stopped (SIGSTOP) before the start, the window appears as usual and
+    a landing and a refused field go on in silence; after a restart of the server the tones
+    come back. Stopped again while the program runs, the window still answers at once."""
+    check(session.startup < 10, f"the window took {session.startup:.1f} s to appear")
+    session.activate(program.window)
+    run_to_landing(program, session)
+    refuse_height(program, session)
     session.sound.restart()
     time.sleep(3.5)  # the sound library connects again 3 s after it lost the server
     run_to_landing(program, session)
     time.sleep(1.0)  # the tone and its way through the server
     check_tones(session.sound.stop_recording(), [600])
+    session.sound.pause()
+    refuse_height(program, session, timeout=3)
+    run_to_landing(program, session)
+    session.sound.pause(False)
 
 
 SCENARIOS = {
