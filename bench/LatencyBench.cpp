@@ -107,7 +107,7 @@ void twoStudies(Window&) {
 // A device that is always full, in a folder of our own: whatever a save does to it, the
 // system's /dev/full stays as it is.
 void saveToFullDisk(Window& w) {
-    const QString full = w.settings.filePath("full");
+    const QString full = w.settings.filePath("full.csv"); // named as the save names it
     if (mknod(full.toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
         std::fprintf(stderr, "no full device (mknod needs root); saved to a missing folder\n");
         w.dialogs.answer = {w.settings.filePath("missing/data.csv"), 0};
