@@ -524,6 +524,34 @@ def check_measure(program, session):
                lambda s: s.count(rect, MEASURED) > 200)
 
 
+def refuse_height(program, session, timeout=20):
+    """A height of 0, refused when the field is left: the warning tone, then the box."""
+    program.click_centre(TEXT1)
+    session.key("ctrl+a")
+    session.type("0")
+    session.key("Tab")
+    program.answer_box("Ошибка", ["Return"], timeout)
+
+
+def check_stopped_sound(program, session):
+    """With the sound server stopped (SIGSTOP) before the start, the window appears as usual and
+    a landing and a refused field go on in silence; after a restart of the server the tones
+    come back. Stopped again while the program runs, the window still answers at once."""
+    check(session.startup < 10, f"the window took {session.startup:.1f} s to appear")
+    session.activate(program.window)
+    run_to_landing(program, session)
+    refuse_height(program, session)
+    session.sound.restart()
+    time.sleep(3.5)  # the sound library connects again 3 s after it lost the server
+    run_to_landing(program, session)
+    time.sleep(1.0)  # the tone and its way through the server
+    check_tones(session.sound.stop_recording(), [600])
+    session.sound.pause()
+    refuse_height(program, session, timeout=3)
+    run_to_landing(program, session)
+    session.sound.pause(False)
+
+
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
@@ -532,6 +560,7 @@ SCENARIOS = {
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],
     "measure": [check_measure],
+    "stopped-sound": [check_stopped_sound],
 }
 
 
@@ -548,11 +577,15 @@ def main():
     with XSession(args.artifacts) as session:
         try:
             session.player = os.path.abspath(args.player)
-            if name == "sound":
+            if name.endswith("sound"):
                 # The program finds its output when it starts.
                 session.sound = SoundServer(session)
                 session.env["PULSE_SERVER"] = session.sound.address
+                if name == "stopped-sound":
+                    session.sound.pause()
+            launched = time.monotonic()
             program = Program(session, os.path.abspath(args.app), args.docs)
+            session.startup = time.monotonic() - launched
             for step in SCENARIOS[name]:
                 step(program, session)
             # Every scenario ends the program as a user does, and it must end cleanly.
@@ -564,6 +597,7 @@ def main():
         except Exception as error:  # any error leaves its pictures behind
             folder = session.keep_artifacts(name)
             if session.sound:
+                session.sound.pause(False)
                 session.sound.keep(folder)
             print(f"FAIL {name}: {error}\n  screenshots and logs: {folder}", file=sys.stderr)
             return 1

@@ -7,6 +7,7 @@ import itertools
 import math
 import os
 import shutil
+import signal
 
 from xsession import check, poll
 
@@ -20,24 +21,33 @@ class SoundServer:
 
     def __init__(self, session):
         self.session = session
-        folder = os.path.join(session.work, "pulse")
-        os.mkdir(folder, 0o700)
-        socket, self.recording = os.path.join(folder, "socket"), os.path.join(folder, "monitor.raw")
-        self.address = "unix:" + socket
-        env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder,
-                   PULSE_RUNTIME_PATH=folder, PULSE_STATE_PATH=folder)
+        self.folder = os.path.join(session.work, "pulse")
+        os.mkdir(self.folder, 0o700)
+        self.socket = os.path.join(self.folder, "socket")
+        self.address = "unix:" + self.socket
+        self.env = dict(os.environ, HOME=self.folder, XDG_RUNTIME_DIR=self.folder,
+                        XDG_CONFIG_HOME=self.folder, PULSE_RUNTIME_PATH=self.folder,
+                        PULSE_STATE_PATH=self.folder)
         # Without X and a session bus pulseaudio only notes that it cannot reach them.
         for name in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "PULSE_SERVER"):
-            env.pop(name, None)
-        server = session.spawn(
+            self.env.pop(name, None)
+        self.starts = 0
+        self._start()
+
+    def _start(self):
+        """The server and a new recording, on the same socket as before."""
+        session, self.starts = self.session, self.starts + 1
+        log = f"pulseaudio-{self.starts}.log"
+        self.recording = os.path.join(self.folder, f"monitor-{self.starts}.raw")
+        self.server = server = session.spawn(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
              "--disable-shm=yes", "--realtime=no", "--high-priority=no", "--log-target=stderr",
              "-L", f"module-null-sink sink_name={SINK} rate={RATE} channels=1",
-             "-L", f"module-native-protocol-unix socket={socket} auth-anonymous=1"],
-            "pulseaudio.log", env=env)
+             "-L", f"module-native-protocol-unix socket={self.socket} auth-anonymous=1"],
+            log, env=self.env)
 
         def ready():
-            check(server.poll() is None, "pulseaudio ended: " + session.log("pulseaudio.log"))
+            check(server.poll() is None, "pulseaudio ended: " + session.log(log))
             return "Server Name" in session.run(["pactl", "--server", self.address, "info"],
                                                 check=False)
 
@@ -46,9 +56,21 @@ class SoundServer:
         self.recorder = session.spawn(
             ["parec", "--server", self.address, "--device", SINK + ".monitor", "--raw",
              "--format=s16le", "--channels=1", f"--rate={RATE}", "--latency-msec=20",
-             self.recording], "parec.log", env=env)
+             self.recording], f"parec-{self.starts}.log", env=self.env)
         poll("the recording to begin",
              lambda: os.path.exists(self.recording) and os.path.getsize(self.recording) > 0, 20)
+
+    def pause(self, paused=True):
+        """SIGSTOP: the server keeps its socket and answers nothing; or SIGCONT."""
+        self.server.send_signal(signal.SIGSTOP if paused else signal.SIGCONT)
+
+    def restart(self):
+        """Ends the server (and its recording) and starts a new one at the same address."""
+        self.pause(False)
+        for proc in (self.recorder, self.server):
+            proc.terminate()
+            proc.wait(timeout=10)
+        self._start()
 
     def stop_recording(self):
         """Ends the recording and returns its samples."""

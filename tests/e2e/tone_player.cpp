@@ -13,7 +13,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ui::AudioTone tone;
-    if (!tone.hasOutput()) {
+    if (!tone.hasOutput(10000)) {
         std::fprintf(stderr, "no audio output\n");
         return 2;
     }

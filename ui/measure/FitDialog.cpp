@@ -196,6 +196,7 @@ void FitDialog::start() {
     auto points = data_.measurements().points;
     watcher_.setFuture(runOnWorkPool([points = std::move(points), request,
                                       cancel](QPromise<model::measure::FitResult>& promise) {
+        yieldToTheWindow();
         promise.setProgressRange(0, 1000);
         promise.addResult(
             model::measure::fitModels(points, request, *cancel, [&promise](double done) {

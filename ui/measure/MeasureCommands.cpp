@@ -97,6 +97,7 @@ void MeasureCommands::open() {
     // Another «Открыть…» while one is read replaces it.
     const QString chosen = *path;
     reading_.setFuture(runOnWorkPool([file = QFile::encodeName(chosen).toStdString()] {
+        yieldToTheWindow();
         return model::measure::readTableFile(file);
     }));
     readingPath_ = chosen;

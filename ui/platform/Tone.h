@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QAudioDevice>
-#include <QAudioFormat>
-#include <QByteArray>
-#include <QTimer>
 
 #include <memory>
-#include <vector>
+#include <optional>
+
+class QThread;
 
 namespace ui {
+
+class TonePlayer;
 
 // The warning tone, 880 Hz for n × 12 ms.
 class Tone {
@@ -24,8 +25,9 @@ public:
 };
 
 // The tone through an audio output (the default one unless given); silence of the same length
-// when there is none. Every tone is heard whole: one that starts while another still sounds
-// follows it, and an output stream is closed only after its tone has been played.
+// when there is none. The output is driven from a thread of its own, so the caller never waits
+// for the sound server: a tone that cannot start within 200 ms is silence instead, and a
+// blocking tone waits for its sound at most 200 ms past its length.
 class AudioTone : public Tone {
 public:
     AudioTone();
@@ -35,27 +37,14 @@ public:
     void BeepTone(int n) override;
     int startBeepTone(int n) override;
 
-    bool hasOutput() const { return !device_.isNull(); }
+    // Waits up to timeoutMs for the output to be found; whether there is one.
+    bool hasOutput(int timeoutMs = 0) const;
 
 private:
-    struct Voice;
+    explicit AudioTone(std::optional<QAudioDevice> device);
 
-    // Opens a stream for one tone and writes what it takes; nullptr if the output refuses.
-    Voice* play(int durationMs);
-    void feed(Voice& voice) const;
-    // Feeds every stream and notes the tones that have been heard.
-    void serve();
-    // Also closes the streams whose tone is over (only from the event loop: see Tone.cpp).
-    void tick();
-    // How long the tones already playing still need, in µs.
-    qint64 stillSounding() const;
-    QByteArray samples(int durationMs) const;
-
-    QAudioDevice device_;
-    QAudioFormat format_;
-    QByteArray silence_;
-    std::vector<std::unique_ptr<Voice>> voices_;
-    QTimer ticker_;
+    std::unique_ptr<QThread> thread_;
+    TonePlayer* player_; // lives on thread_
 };
 
 } // namespace ui

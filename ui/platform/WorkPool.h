@@ -16,6 +16,11 @@ namespace ui {
 // start at once rather than queue behind the first.
 QThreadPool& workPool();
 
+// Lowers the calling thread's priority below the window's (and that of the threads it starts
+// after this): long work takes the processor only when the window does not want it. Every task
+// on the work pool calls it first.
+void yieldToTheWindow();
+
 // Runs function(args…) on the work pool, as QtConcurrent::run does: a function whose first
 // parameter is a QPromise<T>& reports its progress and results through it.
 template <typename Function, typename... Args> auto runOnWorkPool(Function&& f, Args&&... args) {

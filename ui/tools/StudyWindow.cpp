@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/StudyRunner.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/tools/StudyPlot.h"
 
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace ui {
 
@@ -85,8 +85,10 @@ StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
     resize(1200, 680);
 }
 
+// The work holds nothing of the window: once stopped, it ends by itself on the work pool, and
+// the window's thread never waits for it.
 StudyWindow::~StudyWindow() {
-    stopAndWait();
+    cancel();
 }
 
 void StudyWindow::buildControls() {
@@ -236,7 +238,8 @@ void StudyWindow::start() {
     progress_->setValue(0);
     status_->setText(QStringLiteral("Идёт расчёт…"));
     setRunning(true);
-    future_ = QtConcurrent::run([plan, stop = stop_](QPromise<Result>& promise) {
+    future_ = runOnWorkPool([plan, stop = stop_](QPromise<Result>& promise) {
+        yieldToTheWindow();
         promise.setProgressRange(0, plan.count);
         auto points = model::runStudy(plan, model::allCores(), *stop,
                                       [&promise](int done) { promise.setProgressValue(done); });
@@ -250,12 +253,6 @@ void StudyWindow::start() {
 void StudyWindow::cancel() {
     if (stop_)
         stop_->store(true);
-}
-
-void StudyWindow::stopAndWait() {
-    cancel();
-    if (future_.isValid())
-        future_.waitForFinished();
 }
 
 void StudyWindow::finished() {
@@ -300,8 +297,7 @@ void StudyWindow::showStudy() {
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
-    stopAndWait();
-    setRunning(false);
+    cancel();
     QWidget::closeEvent(event);
 }
 

@@ -122,7 +122,6 @@ private:
     void fieldChosen();
     void familyChosen();
     void finished();
-    void stopAndWait();
     void setRunning(bool running);
     void showStudy();
     void buildFollowing(QVBoxLayout* layout);
