@@ -98,7 +98,7 @@ const char* usageText() {
            "rho0, eta) from X to Y and prints CSV: the input, then every result, or with\n"
            "--result (such as Xmax) that result in the three models.\n"
            "Exit status: 0 success, 2 bad option or refused input, 3 flight not finished,\n"
-           "1 curves file not writable.\n";
+           "1 an output (the curves file, the standard output) not writable.\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {

@@ -1,4 +1,4 @@
-#include "cli/AtomicFile.h"
+#include "cli/Output.h"
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
@@ -9,6 +9,21 @@
 #include <cstdio>
 #include <iostream>
 #include <sstream>
+
+namespace {
+
+// Status 1: an output that could not be written, with the reason.
+int writeFailed(const std::string& what, const std::string& why) {
+    std::cerr << "ballflight-report: cannot write " << what << ": " << why << '\n';
+    return 1;
+}
+
+int printed(const std::string& text) {
+    const std::string why = cli::writeStandardOutput(text);
+    return why.empty() ? 0 : writeFailed("the standard output", why);
+}
+
+} // namespace
 
 // ballflight-report: the window's computations for one throw, as JSON on stdout, or for a study
 // of one input, as CSV.
@@ -25,17 +40,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto& opts = *parsed.options;
-    if (opts.help) {
-        std::cout << cli::usageText();
-        return 0;
-    }
+    if (opts.help)
+        return printed(cli::usageText());
     if (opts.study) {
         const model::StudySpec plan = cli::studySpec(*opts.study, opts.inputs);
         const std::atomic<bool> never{false};
         const auto points = model::runStudy(plan, model::allCores(), never);
         cli::writeSkippedPoints(plan, *points, std::cerr);
-        cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
-        return 0;
+        std::ostringstream csv;
+        cli::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), csv);
+        return printed(csv.str());
     }
     const model::Throw report = cli::computeThrow(opts.inputs, !opts.curvesFile.empty());
     if (const std::string failure = cli::failureText(report); !failure.empty()) {
@@ -45,13 +59,8 @@ int main(int argc, char** argv) {
     if (!opts.curvesFile.empty()) {
         std::ostringstream csv;
         model::writeCurvesCsv(report, csv);
-        if (const std::string why = cli::writeFileAtomically(opts.curvesFile, csv.str());
-            !why.empty()) {
-            std::cerr << "ballflight-report: cannot write " << opts.curvesFile << ": " << why
-                      << '\n';
-            return 1;
-        }
+        if (const std::string why = cli::writeCurvesFile(opts.curvesFile, csv.str()); !why.empty())
+            return writeFailed(opts.curvesFile, why);
     }
-    std::cout << cli::reportJson(report) << '\n';
-    return 0;
+    return printed(cli::reportJson(report) + '\n');
 }
