@@ -182,6 +182,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     ASSERT_TRUE(useCommaLocale(folder.path()));
     trigger(ui::ToolCommand::saveData);
     setlocale(LC_NUMERIC, numbers.c_str());
+    qunsetenv("LOCPATH");
     EXPECT_TRUE(dialogs.suggested.last().endsWith("/ballflight-vy.csv"));
     EXPECT_EQ(contents(path).toStdString(), expected.str());
     EXPECT_TRUE(contents(path).startsWith("curve,x,y\nvy_vacuum,0,1.5\n"));
