@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -57,9 +58,8 @@ TEST(ReportTool, OutputAndExitCodes) {
     // An output that cannot be written, the standard output included: status 1 and nothing
     // left behind, not even a part of it (the shell's own file stays empty).
     namespace fs = std::filesystem;
-    const std::string folder = testing::TempDir() + "/csv-limit";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    std::string folder = testing::TempDir() + "/report-writes-XXXXXX"; // of its own
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
     const std::string limit = "ulimit -f 1; ", study = "--vary angle --from 0 --to 89.5 ";
     for (const auto& [args, before] : {std::pair{"--curves " + folder + "/curves.csv", limit},
                                        {"--curves /dev/full", ""},
@@ -84,6 +84,7 @@ TEST(ReportTool, OutputAndExitCodes) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(runTool("--curves " + longName).first, 0);
     EXPECT_GT(fs::file_size(longName), 10000u);
+    fs::remove_all(folder);
 
     // 900 alone is below the default medium's 1000, but not below the medium given with it; a
     // decimal comma reads as the point.
