@@ -9,7 +9,12 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
+    // A save beyond the file size limit (ulimit -f) fails with a message instead of killing the
+    // window; so does the sound library's shared memory, which then does without.
+    std::signal(SIGXFSZ, SIG_IGN);
     ui::releaseLargeBlocksToTheSystem();
     QApplication app(argc, argv);
     ui::installRussianTranslations(app);

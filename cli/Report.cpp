@@ -1,5 +1,6 @@
 #include "cli/Report.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -10,8 +11,9 @@ std::string exactNumber(double v) {
     if (!std::isfinite(v))
         return "null";
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
+    // Unlike printf, to_chars writes "." in any locale.
+    const auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17).ptr;
+    return std::string(buf, end);
 }
 
 namespace {

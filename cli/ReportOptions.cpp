@@ -104,7 +104,8 @@ const char* usageText() {
            "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
            "their RMS distance from each model; --fit also fits those inputs to the points.\n"
            "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
-           "not finished or no model could be fitted, 1 curves file not writable.\n";
+           "not finished or no model could be fitted, 1 an output (the curves file, the standard\n"
+           "output) not writable.\n";
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {

@@ -1,5 +1,5 @@
-#include "cli/AtomicFile.h"
 #include "cli/DataReport.h"
+#include "cli/Output.h"
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
@@ -11,6 +11,21 @@
 #include <cstdio>
 #include <iostream>
 #include <sstream>
+
+namespace {
+
+// Status 1: an output that could not be written, with the reason.
+int writeFailed(const std::string& what, const std::string& why) {
+    std::cerr << "ballflight-report: cannot write " << what << ": " << why << '\n';
+    return 1;
+}
+
+int printed(const std::string& text) {
+    const std::string why = cli::writeStandardOutput(text);
+    return why.empty() ? 0 : writeFailed("the standard output", why);
+}
+
+} // namespace
 
 // ballflight-report: the window's computations for one throw, as JSON on stdout, or for a study
 // of one input, as CSV.
@@ -27,17 +42,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto& opts = *parsed.options;
-    if (opts.help) {
-        std::cout << cli::usageText();
-        return 0;
-    }
+    if (opts.help)
+        return printed(cli::usageText());
     if (opts.study) {
         const model::StudySpec plan = cli::studySpec(*opts.study, opts.inputs);
         const std::atomic<bool> never{false};
         const auto points = model::runStudy(plan, model::allCores(), never);
         cli::writeSkippedPoints(plan, *points, std::cerr);
-        model::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), std::cout);
-        return 0;
+        std::ostringstream csv;
+        model::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), csv);
+        return printed(csv.str());
     }
     // Measured data are read first: a file that cannot be read stops the run before any output.
     cli::DataReport data;
@@ -56,16 +70,14 @@ int main(int argc, char** argv) {
     if (!opts.curvesFile.empty()) {
         std::ostringstream csv;
         model::writeCurvesCsv(report, csv);
-        if (const std::string why = cli::writeFileAtomically(opts.curvesFile, csv.str());
-            !why.empty()) {
-            std::cerr << "ballflight-report: cannot write " << opts.curvesFile << ": " << why
-                      << '\n';
-            return 1;
-        }
+        if (const std::string why = cli::writeCurvesFile(opts.curvesFile, csv.str()); !why.empty())
+            return writeFailed(opts.curvesFile, why);
     }
     std::string json = cli::reportJson(report);
     json.insert(json.size() - 1, data.json);
-    std::cout << json << '\n';
+    const int status = printed(json + '\n');
+    if (status != 0)
+        return status;
     if (data.noFit) {
         std::cerr << "ballflight-report: no model could be fitted to the measured points\n";
         return 3;

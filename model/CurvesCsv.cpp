@@ -1,7 +1,7 @@
 #include "model/CurvesCsv.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace model {
@@ -27,9 +27,16 @@ private:
     bool row(const char* name, PanePoint p) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y))
             return false;
+        // to_chars keeps "." whatever the locale the program runs in (printf would follow it).
         char buf[80];
-        std::snprintf(buf, sizeof buf, "%s,%.9g,%.9g\n", name, p.x, p.y);
-        out_ << buf;
+        char* end = buf;
+        for (const double v : {double(p.x), double(p.y)}) {
+            *end++ = ',';
+            end = std::to_chars(end, buf + sizeof buf, v, std::chars_format::general, 9).ptr;
+        }
+        *end++ = '\n';
+        out_ << name;
+        out_.write(buf, end - buf);
         ++rows_;
         return true;
     }

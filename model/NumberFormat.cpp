@@ -79,6 +79,18 @@ PatternShape shapeOf(std::string_view pattern) {
     return p;
 }
 
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+}
+
+// A decimal comma stands between digits: the next character that is not a blank is a digit.
+bool digitFollows(std::string_view text, std::size_t at) {
+    for (std::size_t i = at + 1; i < text.size(); ++i)
+        if (!isBlank(text[i]))
+            return text[i] >= '0' && text[i] <= '9';
+    return false;
+}
+
 } // namespace
 
 std::string formatPattern(double value, std::string_view pattern, char decimalSeparator) {
@@ -193,15 +205,17 @@ std::string resultText(std::string_view prefix, double value, NumberRule rule,
 bool isWholeNumber(std::string_view text) {
     enum class Stage { Sign, Integer, Fraction, ExponentSign, Exponent } stage = Stage::Sign;
     bool digits = false, exponentDigits = false;
-    for (char ch : text) {
-        if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (isBlank(ch))
             continue;
         const bool digit = ch >= '0' && ch <= '9';
         if (stage == Stage::Sign && (ch == '+' || ch == '-'))
             stage = Stage::Integer;
         else if ((stage == Stage::Sign || stage == Stage::Integer) && digit)
             digits = true, stage = Stage::Integer;
-        else if ((stage == Stage::Sign || stage == Stage::Integer) && ch == '.')
+        else if ((stage == Stage::Sign || stage == Stage::Integer) &&
+                 (ch == '.' || (ch == ',' && digits && digitFollows(text, i))))
             stage = Stage::Fraction;
         else if (stage == Stage::Fraction && digit)
             digits = true;
@@ -226,8 +240,9 @@ double ReadNumber(std::string_view text) {
     bool negative = false, exponentNegative = false;
     enum class Stage { Sign, Integer, Fraction, ExponentSign, Exponent } stage = Stage::Sign;
     bool anyMantissaDigit = false;
-    for (char ch : text) {
-        if (ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (isBlank(ch))
             continue;
         const bool digit = ch >= '0' && ch <= '9';
         if (stage == Stage::Sign && (ch == '+' || ch == '-')) {
@@ -237,7 +252,8 @@ double ReadNumber(std::string_view text) {
             mantissa += ch;
             anyMantissaDigit = true;
             stage = Stage::Integer;
-        } else if ((stage == Stage::Sign || stage == Stage::Integer) && ch == '.') {
+        } else if ((stage == Stage::Sign || stage == Stage::Integer) &&
+                   (ch == '.' || (ch == ',' && anyMantissaDigit && digitFollows(text, i)))) {
             mantissa += '.';
             stage = Stage::Fraction;
         } else if (stage == Stage::Fraction && digit) {

@@ -40,8 +40,9 @@ std::string formatGeneral(double value);
 
 // Text-to-number rule of the input fields: blanks skipped anywhere, optional sign, digits,
 // optional "." and digits, optional exponent (E or D, either case); stops at the first
-// character that does not fit; empty or non-numeric text reads as 0. A magnitude beyond the
-// double range reads as the largest finite double of that sign, never as infinity.
+// character that does not fit; empty or non-numeric text reads as 0. A "," between digits is
+// the decimal point ("2,5" is 2.5); a second one does not fit ("1,2,3" reads as 1.2). A magnitude
+// beyond the double range reads as the largest finite double of that sign, never as infinity.
 double ReadNumber(std::string_view text);
 
 // True when the whole text (blanks aside) is one number of that grammar, its exponent complete:

@@ -5,6 +5,7 @@
 #include "model/StudyRunner.h"
 #include "model/Throw.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -75,7 +76,12 @@ double studySpacing(const StudySpec& plan) {
 double studyValue(const StudySpec& plan, int index) {
     if (index >= plan.count - 1)
         return plan.to;
-    return plan.from + (plan.to - plan.from) * index / (plan.count - 1);
+    const double span = plan.to - plan.from;
+    const double scaled = span * index;
+    // Near the top of the double range the product overflows; the spacing itself never does.
+    if (!std::isfinite(scaled))
+        return plan.from + studySpacing(plan) * index;
+    return plan.from + scaled / (plan.count - 1);
 }
 
 std::optional<StudyPoint> studyPoint(const StudySpec& plan, int index,
@@ -144,19 +150,10 @@ std::optional<double> readStudyNumber(std::string_view text) {
 }
 
 std::optional<int> readStudyCount(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
+    const auto n = readStudyNumber(text);
+    if (!n || *n != std::trunc(*n))
         return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    long long n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (end != text.data() + text.size() || text.front() == '-')
-        return std::nullopt;
-    if (error == std::errc::result_out_of_range || n > INT_MAX)
-        return INT_MAX;
-    if (error != std::errc())
-        return std::nullopt;
-    return static_cast<int>(n);
+    return static_cast<int>(std::clamp(*n, double(INT_MIN), double(INT_MAX)));
 }
 
 } // namespace model

@@ -71,7 +71,8 @@ std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threa
 // An end of the range as typed: one whole number of the field's grammar (isWholeNumber); a
 // finite double. Nothing for any other text.
 std::optional<double> readStudyNumber(std::string_view text);
-// A number of points: digits only, within 2 … maxStudyPoints is not checked here.
+// A number of points, read like an end of the range; it must be a whole number. Beyond the int
+// range it is clamped; within 2 … maxStudyPoints is not checked here.
 std::optional<int> readStudyCount(std::string_view text);
 
 } // namespace model

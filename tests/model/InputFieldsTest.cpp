@@ -47,7 +47,8 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::h0, "0.0001", {kFell}, "0.500", 3}, // "0.0001", "0.000" refused, "0.500"
         {Field::v0, "0", {kFallAdvice}, "3.000"},
         {Field::v0, "-2", {"Это величина скорости! Vo>0"}, "3.000"},
-        {Field::v0, "0,5", {kFallAdvice}, "3.000"}, // the comma ends the number
+        {Field::v0, "2,5", {}, "2.500"}, // a decimal comma
+        {Field::d, "0,05", {}, "0.0500"},
         // The angle limits are open; 89.996 is accepted, but its rewritten 90.00 is not.
         {Field::alphaDeg, "90", {kAngle}, "30.00"},
         {Field::alphaDeg, "-90", {kAngle}, "30.00"},

@@ -55,10 +55,12 @@ TEST(NumberFormat, Forms) {
 TEST(NumberFormat, ReadNumberGrammar) {
     // Blanks anywhere, also inside the digits and the exponent; E and D exponents, either case,
     // signed or not; reading stops at the first misfit (also a byte outside ASCII); beyond the
-    // double range comes the largest finite double, or zero.
+    // double range comes the largest finite double, or zero. A comma between digits is the
+    // decimal point, once.
     // clang-format off
     const std::pair<std::string, double> cases[] = {
-        {"0,5", 0},       {" 1.006E-03", 0.001006}, {" .5", 0.5},    {"12abc", 12},  {"", 0},
+        {"0,05", 0.05},   {"1,2,3", 1.2},   {",5", 0},      {"5,", 5},      {"7 , 2", 7.2},
+        {" 1.006E-03", 0.001006},           {" .5", 0.5},   {"12abc", 12},  {"", 0},
         {"   ", 0},       {"abc", 0},       {"П5", 0},      {"5\xFF", 5},   {" 1 2 . 5 e 1", 125},
         {"\t-7", -7},     {"- 3", -3},      {"+.25", 0.25}, {"-.5", -0.5},  {"5.", 5},
         {"5.e3", 5000},   {"1E2", 100},     {"1e+2", 100},  {"1D2", 100},   {"1d-2", 0.01},

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -14,9 +15,11 @@
 
 namespace {
 
-// Runs the installed-to-be executable: its exit status and stdout (stderr is discarded).
-std::pair<int, std::string> runTool(const std::string& args, const std::string& before = {}) {
-    const std::string cmd = before + BALLFLIGHT_REPORT_EXE + " " + args + " 2>/dev/null";
+// Runs the installed-to-be executable: its exit status and stdout (stderr is discarded unless
+// redirect says otherwise).
+std::pair<int, std::string> runTool(const std::string& args, const std::string& before = {},
+                                    const std::string& redirect = "2>/dev/null") {
+    const std::string cmd = before + BALLFLIGHT_REPORT_EXE + " " + args + " " + redirect;
     FILE* p = popen(cmd.c_str(), "r");
     std::string out;
     char buf[4096];
@@ -54,21 +57,45 @@ TEST(ReportTool, OutputAndExitCodes) {
                                        {"--vary eta --from 0 --to 0.002 --count 1", 2}})
         EXPECT_EQ(runTool(args), std::pair(status, std::string())) << args;
 
-    // A CSV that the disk cannot take (a file size limit stands in for a full disk): status 1
-    // and nothing left behind, not even a part of it.
-    // A folder of this run's own: other runs on the machine use the same temporary folder.
-    const std::string folder = testing::TempDir() + "/csv-limit-" + std::to_string(::getpid());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    EXPECT_EQ(runTool("--curves " + folder + "/curves.csv", "ulimit -f 1; ").first, 1);
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
-    std::filesystem::remove_all(folder);
+    // An output that cannot be written, the standard output included: status 1 and nothing
+    // left behind, not even a part of it (the shell's own file stays empty).
+    namespace fs = std::filesystem;
+    std::string folder = testing::TempDir() + "/report-writes-XXXXXX"; // of its own
+    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+    const std::string limit = "ulimit -f 1; ", study = "--vary angle --from 0 --to 89.5 ";
+    for (const auto& [args, before] : {std::pair{"--curves " + folder + "/curves.csv", limit},
+                                       {"--curves /dev/full", ""},
+                                       {"> /dev/full", ""},
+                                       {">&-", ""},
+                                       {"> " + folder + "/out.json", limit},
+                                       {study + "> " + folder + "/out.csv", limit}})
+        EXPECT_EQ(runTool(args, before), std::pair(1, std::string())) << before << args;
+    for (const auto& file : fs::directory_iterator(folder))
+        EXPECT_EQ(file.file_size(), 0u) << file.path();
+    EXPECT_EQ(runTool("", "", "2>&1 >/dev/full").second,
+              "ballflight-report: cannot write the standard output: No space left on device\n");
 
-    // 900 alone is below the default medium's 1000, but not below the medium given with it.
-    const auto p = parse("--rho 900 --rho0 800");
+    // A device or a link to one is written straight, never replaced by a file; a name of 255
+    // bytes is written although a longer temporary one would not fit beside it.
+    const std::string link = folder + "/stdout.csv",
+                      longName = folder + '/' + std::string(255, 'n');
+    fs::create_symlink("/proc/self/fd/1", link);
+    const auto both = runTool("--curves " + link);
+    EXPECT_EQ(both.first, 0);
+    EXPECT_EQ(both.second.substr(0, 28), "curve,x,y\ntrajectory_vacuum,");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(runTool("--curves " + longName).first, 0);
+    EXPECT_GT(fs::file_size(longName), 10000u);
+    fs::remove_all(folder);
+
+    // 900 alone is below the default medium's 1000, but not below the medium given with it; a
+    // decimal comma reads as the point.
+    const auto p = parse("--rho 900 --rho0 800 --v0 2,5 --d 0,05");
     ASSERT_TRUE(p.options) << p.error;
     EXPECT_EQ(p.options->inputs.rho, 900);
     EXPECT_EQ(p.options->inputs.rho0, 800);
+    EXPECT_EQ(p.options->inputs.v0, 2.5);
+    EXPECT_EQ(p.options->inputs.d, 0.05);
 }
 
 TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {

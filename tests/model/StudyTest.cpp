@@ -141,13 +141,16 @@ TEST(Study, LeastIsMarkedOnlyInsideTheRange) {
 }
 
 TEST(Study, RangeTextsAndSpecs) {
-    for (const auto& [text, value] : {std::pair{" -1.5e1 ", -15.0}, {"2D3", 2000.0}, {".5", 0.5}})
+    for (const auto& [text, value] :
+         {std::pair{" -1.5e1 ", -15.0}, {"2D3", 2000.0}, {".5", 0.5}, {"0,5", 0.5}})
         EXPECT_EQ(readStudyNumber(text), value) << text;
-    for (const char* bad : {"", "abc", "12abc", "0,5", "1e", "-", "1e400", "nan", "inf"})
+    for (const char* bad : {"", "abc", "12abc", "1,2,3", "1e", "-", "1e400", "nan", "inf"})
         EXPECT_FALSE(readStudyNumber(bad)) << bad;
-    EXPECT_EQ(readStudyCount("180"), 180);
-    EXPECT_EQ(readStudyCount("99999999999999999999"), INT_MAX);
-    for (const char* bad : {"", "-3", "2.5", "x"})
+    // Counts are read like the other numbers, and must be whole.
+    for (const auto& [text, count] :
+         {std::pair{"+3", 3}, {" 3", 3}, {"1e3", 1000}, {"99999999999999999999", INT_MAX}})
+        EXPECT_EQ(readStudyCount(text), count) << text;
+    for (const char* bad : {"", "2.5", "x", "3x"})
         EXPECT_FALSE(readStudyCount(bad)) << bad;
 
     EXPECT_EQ(checkStudySpec({}), StudySpecProblem::none);
@@ -157,6 +160,9 @@ TEST(Study, RangeTextsAndSpecs) {
     EXPECT_EQ(checkStudySpec({Field::h0, 1, 1, 5, {}}), StudySpecProblem::emptyRange);
     EXPECT_EQ(checkStudySpec({Field::h0, -1e308, 1e308, 5, {}}), StudySpecProblem::notFinite);
     EXPECT_EQ(studyValue({Field::h0, 2, 1, 3, {}}, 1), 1.5) << "a range may run downwards";
+    const StudySpec wide{Field::v0, 2, 1e308, 180, {}};
+    for (int i = 1; i < wide.count; ++i)
+        ASSERT_LT(studyValue(wide, i - 1), studyValue(wide, i)) << "no overflow near DBL_MAX " << i;
 }
 
 // A family gathers one result across the models: one member per model, all of the same name

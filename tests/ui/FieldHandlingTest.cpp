@@ -41,6 +41,9 @@ TEST_F(Fields, PastedTextIsHandledAtOnceATypedOneOnCommit) {
     emit window.menuBar()->actions().front()->menu()->aboutToShow();
     EXPECT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(field(Field::v0)->text(), "3.000");
+    type(Field::v0, "2,5"); // a decimal comma
+    QTest::keyClick(field(Field::v0), Qt::Key_Return);
+    EXPECT_EQ(field(Field::v0)->text(), "2.500");
 
     const QString tau = text(Quantity::tau);
     type(Field::eta, "1.5");

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <string>
+#include <sys/stat.h>
 
 using namespace testing_ui;
 
@@ -89,11 +90,24 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
         f.close();
         EXPECT_EQ(store.load(), ui::Preferences{}) << junk;
     }
-    // A folder where the file should be can be neither read nor replaced.
-    QFile::remove(path);
-    ASSERT_TRUE(QDir(dir.path()).mkdir("ballflight.conf"));
-    EXPECT_EQ(store.load(), ui::Preferences{});
-    EXPECT_FALSE(store.save(chosen));
+    // Two programs running at once: each saves what it changed, and keeps what the other did.
+    ui::PreferencesStore other(path);
+    EXPECT_EQ(store.load(), other.load());
+    ASSERT_TRUE(store.save({1.25, 1, false, {}}));
+    ASSERT_TRUE(other.save({1, 0, false, {}}));
+    EXPECT_EQ(store.load(), (ui::Preferences{1.25, 0, false, {}}));
+
+    // A folder or a pipe where the file should be can be neither read nor replaced; the pipe
+    // does not make the start wait for a writer.
+    for (const bool pipe : {false, true}) {
+        QFile::remove(path);
+        ASSERT_TRUE(pipe ? mkfifo(QFile::encodeName(path), 0600) == 0
+                         : QDir(dir.path()).mkdir("ballflight.conf"));
+        EXPECT_EQ(store.load(), ui::Preferences{});
+        EXPECT_FALSE(store.save(chosen));
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        QDir(dir.path()).rmdir("ballflight.conf");
+    }
 }
 
 // A preset is written like a paste, so the fields' checks run (a cork cannot sink in water), and

@@ -16,11 +16,13 @@
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 
+#include <clocale>
 #include <cmath>
 #include <csignal>
 #include <map>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace testing_ui;
 
@@ -47,6 +49,16 @@ double walkedValue(model::PanePoint a, const std::vector<model::PanePoint>& poin
         a = b;
     }
     return NAN;
+}
+
+// Russian numbers, with a decimal comma, built into folder (so the test needs no installed
+// locale); false when that cannot be done.
+bool useCommaLocale(const QString& folder) {
+    const QStringList args{"-i", "ru_RU", "-f", "UTF-8", folder + "/ru_RU.UTF-8"};
+    if (QProcess::execute("localedef", args) != 0)
+        return false;
+    qputenv("LOCPATH", QFile::encodeName(folder));
+    return setlocale(LC_NUMERIC, "ru_RU.UTF-8") && localeconv()->decimal_point == std::string(",");
 }
 
 QStringList captions(const std::vector<SurfaceCall>& calls) {
@@ -161,12 +173,17 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
               *run.currentThrow()->value(Quantity::VyEnd2));
 
+    // The numbers keep "." under a locale whose decimal separator is a comma.
     window.option(Graph::vy)->click();
     const QString path = answer("data.csv");
-    trigger(ui::ToolCommand::saveData);
-    EXPECT_TRUE(dialogs.suggested.last().endsWith("/ballflight-vy.csv"));
     std::ostringstream expected;
     model::writeCurvesCsv(*run.currentThrow(), expected, model::vyCurves);
+    const std::string numbers = setlocale(LC_NUMERIC, nullptr);
+    ASSERT_TRUE(useCommaLocale(folder.path()));
+    trigger(ui::ToolCommand::saveData);
+    setlocale(LC_NUMERIC, numbers.c_str());
+    qunsetenv("LOCPATH");
+    EXPECT_TRUE(dialogs.suggested.last().endsWith("/ballflight-vy.csv"));
     EXPECT_EQ(contents(path).toStdString(), expected.str());
     EXPECT_TRUE(contents(path).startsWith("curve,x,y\nvy_vacuum,0,1.5\n"));
 }
@@ -209,18 +226,34 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList{"taken.csv"});
 
-    // A full disk (a file size limit of 100 bytes stands in): the reason is told, no file is left.
+    // A file size limit of 100 bytes: the reason is told, also for a write larger than a
+    // buffer, and no file is left.
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     const rlimit tight{100, old.rlim_max};
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &tight);
-    const QString reason =
-        ui::saveFileAtomically(folder.filePath("big.csv"), QByteArray(5000, 'x'));
+    QStringList reasons;
+    for (const int size : {5000, 200000})
+        reasons << ui::saveFileAtomically(folder.filePath("big.csv"), QByteArray(size, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
-    EXPECT_TRUE(reason.startsWith("не удалось записать данные на диск")) << reason.toStdString();
+    for (const QString& reason : reasons)
+        EXPECT_TRUE(reason.startsWith("не удалось записать данные на диск ("))
+            << reason.toStdString();
     EXPECT_FALSE(QFileInfo::exists(folder.filePath("big.csv")));
+
+    // A device is written straight, also through a link, and never replaced by a file (/dev/full
+    // is a full disk); a pipe, which could keep the window waiting for a reader, is refused.
+    const QString toNull = folder.filePath("null.csv"), pipe = folder.filePath("pipe.csv");
+    ASSERT_TRUE(QFile::link("/dev/null", toNull));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe), 0600), 0);
+    EXPECT_EQ(ui::saveFileAtomically("/dev/full", "x"), "на диске не хватает места");
+    EXPECT_EQ(ui::saveFileAtomically(toNull, "x"), "");
+    EXPECT_EQ(ui::saveFileAtomically(pipe, "x"), "это не обычный файл");
+    for (const QString& kept : {QString("/dev/full"), toNull, pipe})
+        EXPECT_FALSE(QFileInfo(kept).isFile()) << kept.toStdString();
+    EXPECT_TRUE(QFileInfo(toNull).isSymLink());
 }
 
 TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {

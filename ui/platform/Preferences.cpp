@@ -38,9 +38,12 @@ QString PreferencesStore::defaultPath() {
            QStringLiteral("/ballflight/ballflight.conf");
 }
 
-Preferences PreferencesStore::load() const {
+Preferences PreferencesStore::load() {
     Preferences p;
-    if (!QFileInfo(path_).isReadable())
+    known_ = p;
+    // Only a regular file is read: a pipe in its place would block the start.
+    const QFileInfo file(path_);
+    if (!file.isFile() || !file.isReadable())
         return p;
     const QSettings s(path_, QSettings::IniFormat);
     if (s.status() != QSettings::NoError)
@@ -55,30 +58,51 @@ Preferences PreferencesStore::load() const {
     const QVariant folder = s.value("saveFolder");
     if (folder.typeId() == QMetaType::QString && QFileInfo(folder.toString()).isDir())
         p.saveFolder = folder.toString();
+    known_ = p;
     return p;
 }
 
-bool PreferencesStore::save(const Preferences& p) const {
-    // QSettings writes the text into a scratch file; the file itself is then replaced whole.
+bool PreferencesStore::save(const Preferences& p) {
+    const QFileInfo file(path_);
+    if (file.exists() && !file.isFile())
+        return false;
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return false;
+    // The file as it is now, so keys another running copy of the program saved meanwhile stay,
+    // with this program's changes; a file QSettings cannot make sense of is not kept. The file
+    // itself is then replaced whole.
+    const QString copy = scratch.filePath(QStringLiteral("copy.conf"));
     const QString draft = scratch.filePath(QStringLiteral("draft.conf"));
+    if (file.exists() && !QFile::copy(path_, copy))
+        return false;
     {
         QSettings s(draft, QSettings::IniFormat);
-        s.setValue("interfaceScale", p.interfaceScale);
-        s.setValue("animationSpeed", p.animationSpeed);
-        s.setValue("comparing", p.comparing);
-        s.setValue("saveFolder", p.saveFolder);
+        const QSettings onDisk(copy, QSettings::IniFormat);
+        const QStringList keys = onDisk.allKeys();
+        if (onDisk.status() == QSettings::NoError)
+            for (const QString& key : keys)
+                s.setValue(key, onDisk.value(key));
+        // Only what this copy changed: the others' choices are not undone.
+        if (p.interfaceScale != known_.interfaceScale)
+            s.setValue("interfaceScale", p.interfaceScale);
+        if (p.animationSpeed != known_.animationSpeed)
+            s.setValue("animationSpeed", p.animationSpeed);
+        if (p.comparing != known_.comparing)
+            s.setValue("comparing", p.comparing);
+        if (p.saveFolder != known_.saveFolder)
+            s.setValue("saveFolder", p.saveFolder);
         s.sync();
         if (s.status() != QSettings::NoError)
             return false;
     }
-    QFile text(draft);
-    if (!text.open(QIODevice::ReadOnly))
+    QFile text(draft); // not written when it holds nothing
+    const QByteArray bytes = text.open(QIODevice::ReadOnly) ? text.readAll() : QByteArray();
+    QDir().mkpath(file.absolutePath());
+    if (!saveFileAtomically(path_, bytes).isEmpty())
         return false;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    return saveFileAtomically(path_, text.readAll()).isEmpty();
+    known_ = p;
+    return true;
 }
 
 } // namespace ui

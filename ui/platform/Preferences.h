@@ -19,23 +19,26 @@ struct Preferences {
 // The interface scales the menu offers.
 inline constexpr double interfaceScales[] = {1, 1.25, 1.5, 1.75, 2};
 
-// Preferences kept in an INI file. A file that is missing, unreadable, truncated or full of
-// nonsense gives the defaults for whatever it does not hold sensibly, without a message;
-// writing replaces the file whole or not at all.
+// Preferences kept in an INI file. A file that is missing, unreadable, truncated, full of
+// nonsense or not a regular file gives the defaults for whatever it does not hold sensibly,
+// without a message; writing replaces the file whole or not at all.
 class PreferencesStore {
 public:
     // The user's own file (~/.config/ballflight/ballflight.conf) unless a path is given.
     explicit PreferencesStore(QString path = defaultPath());
 
-    Preferences load() const;
-    // False when the file could not be written; the program goes on with what it has.
-    bool save(const Preferences& preferences) const;
+    Preferences load();
+    // Writes the preferences that differ from those last loaded or saved into the file as it is
+    // on disk, so two programs running at once keep each other's choices. False when the file
+    // could not be written; the program goes on with what it has.
+    bool save(const Preferences& preferences);
 
     const QString& path() const { return path_; }
     static QString defaultPath();
 
 private:
     QString path_;
+    Preferences known_; // as last loaded or saved
 };
 
 } // namespace ui

@@ -1,9 +1,14 @@
 #include "ui/platform/SaveFile.h"
 
+#include "model/WholeFile.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStorageInfo>
+
+#include <cerrno>
+#include <cstring>
 
 namespace ui {
 
@@ -27,33 +32,33 @@ QString knownReason(const QFileInfo& file) {
     return {};
 }
 
+// The reason for the error number of a failed write.
+QString systemReason(int error) {
+    switch (error) {
+    case model::notARegularFile:
+        return QCoreApplication::translate("SaveFile", "это не обычный файл");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("на диске не хватает места");
+    case EROFS:
+        return QStringLiteral("диск доступен только для чтения");
+    default:
+        return QStringLiteral("не удалось записать данные на диск (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
 } // namespace
 
 QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    // The explicit flush matters: QSaveFile (Qt 6.4) commits a file whose last buffered write
-    // failed, leaving it cut short; a failed flush is caught here and the file abandoned.
-    const bool written = out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
-                         out.flush() && out.error() == QFileDevice::NoError;
-    if (!written)
-        out.cancelWriting();
-    if (out.commit())
+    // A pipe is refused rather than written: the window would wait for its reader.
+    const int error = model::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                            std::string_view(bytes.constData(), bytes.size()),
+                                            model::InPlace::devices);
+    if (error == 0)
         return {};
-    // A save file that was not committed leaves nothing behind.
     const QString reason = knownReason(QFileInfo(path));
-    if (!reason.isEmpty())
-        return reason;
-    const QStorageInfo disk(QFileInfo(path).absolutePath());
-    if (disk.isValid() && disk.isReadOnly())
-        return QStringLiteral("диск доступен только для чтения");
-    switch (out.error()) {
-    case QFileDevice::ResourceError:
-        return QStringLiteral("на диске не хватает места");
-    case QFileDevice::WriteError:
-        return QStringLiteral("не удалось записать данные на диск (%1)").arg(out.errorString());
-    default:
-        return out.errorString();
-    }
+    return reason.isEmpty() ? systemReason(error) : reason;
 }
 
 QString saveFailedText(const QString& path, const QString& reason) {
