@@ -1,5 +1,7 @@
 #include "ui/Program.h"
 
+#include "ui/platform/ScreenFit.h"
+
 namespace ui {
 
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
@@ -9,11 +11,12 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
       preferences_(store_.load()) {
+    keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);
-    view_.show(preferences_.animationSpeed, preferences_.interfaceScale);
+    view_.show(preferences_.animationSpeed);
     // Each choice that outlives the session changes one member of the preferences.
     auto remember = [this](auto member) {
         return [this, member](auto value) {
@@ -41,7 +44,7 @@ void Program::setPreferences(const Preferences& preferences) {
     preferences_ = preferences;
     window_.setInterfaceScale(preferences.interfaceScale);
     controller_.setSpeed(preferences.animationSpeed);
-    view_.show(preferences.animationSpeed, preferences.interfaceScale);
+    view_.show(preferences.animationSpeed);
     if (comparingChanged) // switching it off clears the kept throws
         comparison_.setComparing(preferences.comparing);
     store_.save(preferences_);

@@ -225,7 +225,9 @@ void ToolCommands::saveReport() {
 }
 
 void ToolCommands::openStudy() {
-    StudyWindow::open(controller_.inputs(), &window_);
+    StudyWindow* study =
+        StudyWindow::open(controller_.inputs(), &window_, window_.interfaceScale());
+    connect(&window_, &MainWindow::interfaceScaleChanged, study, &StudyWindow::setTextScale);
 }
 
 } // namespace ui
