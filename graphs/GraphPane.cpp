@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace graphs {
 
@@ -58,7 +59,7 @@ struct GraphPane::Impl {
     QColor foreground{0, 0, 0};
     BallMarker* marker = nullptr;
     std::optional<QPointF> markerCentre; // user coordinates
-    OverlayPainter overlay;
+    std::vector<OverlayPainter> overlays;
     bool catchUpQueued = false;
 };
 
@@ -203,8 +204,8 @@ QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
     return image;
 }
 
-void GraphPane::setOverlayPainter(OverlayPainter overlay) {
-    d->overlay = std::move(overlay);
+void GraphPane::addOverlayPainter(OverlayPainter overlay) {
+    d->overlays.push_back(std::move(overlay));
     update(contentsRect());
 }
 
@@ -241,10 +242,11 @@ void GraphPane::paintEvent(QPaintEvent* event) {
         }
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    if (d->overlay) {
+    if (!d->overlays.empty()) {
         painter.translate(interior.topLeft());
         painter.setClipRect(QRect(QPoint(0, 0), interior.size()), Qt::IntersectClip);
-        d->overlay(painter, interior.size());
+        for (const OverlayPainter& overlay : d->overlays)
+            overlay(painter, interior.size());
     }
 }
 

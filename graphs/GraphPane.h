@@ -60,10 +60,10 @@ public:
     // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
     QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
 
-    // Painted over the picture at every paint, with the painter's origin at the interior's
-    // top-left corner and clipped to the interior; empty for none.
+    // Painted over the picture at every paint, in the order added, with the painter's origin at
+    // the interior's top-left corner and clipped to the interior.
     using OverlayPainter = std::function<void(QPainter& painter, QSize interior)>;
-    void setOverlayPainter(OverlayPainter overlay);
+    void addOverlayPainter(OverlayPainter overlay);
     // Repaints the overlay over the area (interior pixels; the whole interior when empty)
     // without rendering the picture again.
     void updateOverlay(const QRect& area = QRect());

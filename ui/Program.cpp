@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "ui/platform/ScreenFit.h"
 #include <QFileInfo>
 
 namespace ui {
@@ -26,6 +27,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
                stateFile(preferencesPath, QStringLiteral("recent-lessons"))) {
+    keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
     readout_.setMeasured(&measured_);
     // A lesson keeps the measured points on show and brings its own back.
@@ -44,7 +46,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);
-    view_.show(preferences_.animationSpeed, preferences_.interfaceScale);
+    view_.show(preferences_.animationSpeed);
     // Each choice that outlives the session changes one member of the preferences.
     auto remember = [this](auto member) {
         return [this, member](auto value) {
@@ -72,7 +74,7 @@ void Program::setPreferences(const Preferences& preferences) {
     preferences_ = preferences;
     window_.setInterfaceScale(preferences.interfaceScale);
     controller_.setSpeed(preferences.animationSpeed);
-    view_.show(preferences.animationSpeed, preferences.interfaceScale);
+    view_.show(preferences.animationSpeed);
     if (comparingChanged) // switching it off clears the kept throws
         comparison_.setComparing(preferences.comparing);
     store_.save(preferences_);

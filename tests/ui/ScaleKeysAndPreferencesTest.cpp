@@ -15,40 +15,6 @@
 
 using namespace testing_ui;
 
-// At a projector scale every control's place and font grow with the factor, the first size
-// too, and the window cannot become so small that a control is cut off.
-TEST(InterfaceScale, DoublesEveryPlaceAndFontAndKeepsEveryControlVisible) {
-    ui::MainWindow one, two;
-    two.setInterfaceScale(2);
-    one.layoutControls();
-    two.layoutControls();
-    EXPECT_EQ(two.clientArea()->size(), QSize(1440, 1120));
-    const auto placed = [](const ui::MainWindow& w) {
-        return w.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    };
-    for (QWidget* a : placed(one)) {
-        const QWidget* b = two.clientArea()->findChild<QWidget*>(a->objectName());
-        ASSERT_TRUE(b) << a->objectName().toStdString();
-        if (a->objectName().startsWith("Label") || a->objectName().startsWith("Text") ||
-            a->objectName() == "CmdOK" || a->objectName() == "Frame1") {
-            SCOPED_TRACE(a->objectName().toStdString());
-            EXPECT_EQ(b->geometry().topLeft(), 2 * a->geometry().topLeft());
-            EXPECT_NEAR(b->width(), 2 * a->width(), 1);
-            EXPECT_DOUBLE_EQ(b->font().pointSizeF(), 2 * a->font().pointSizeF());
-        }
-    }
-    two.show();
-    two.resize(10, 10);
-    QCoreApplication::processEvents();
-    two.layoutControls();
-    const QRect client = two.clientArea()->rect();
-    EXPECT_EQ(client.size(), two.minimumClientSize());
-    for (QWidget* w : placed(two))
-        if (w->isVisible()) {
-            EXPECT_TRUE(client.contains(w->geometry())) << w->objectName().toStdString();
-        }
-}
-
 using Keys = ProgramFixture;
 
 // F5 runs; Alt+2 chooses the Vx graph; Ctrl+Enter commits a field and runs; every speed lands
@@ -72,6 +38,29 @@ TEST_F(Keys, RunGraphsAndSpeeds) {
         const int groups = ui::paceFor(s.factor).groupsPerTick;
         EXPECT_EQ(run.flight().ticks(), groups ? 1 + (110 + groups - 1) / groups : 1) << s.text;
     }
+}
+
+// During a flight Space holds and lets go the flight wherever the focus is, and types nothing
+// into a field; outside a flight a field takes it as a blank, as ever.
+TEST_F(Keys, SpacePausesTheFlightEvenInAField) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    run.setTickInterval(20);
+    clickRun();
+    ui::InputField* v0 = field(Field::v0);
+    v0->setFocus();
+    const QString before = v0->text();
+    QTest::keyClick(v0, Qt::Key_Space);
+    EXPECT_TRUE(run.paused());
+    EXPECT_EQ(v0->text(), before);
+    QTest::keyClick(v0, Qt::Key_Space);
+    EXPECT_FALSE(run.paused());
+    run.setTickInterval(0);
+    ASSERT_TRUE(finish());
+    v0->setFocus();
+    QTest::keyClick(v0, Qt::Key_Space);
+    EXPECT_EQ(v0->text().size(), before.size() + 1);
+    EXPECT_EQ(v0->text().remove(' '), before);
 }
 
 TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {

@@ -19,7 +19,6 @@ void FlightAnimation::start(graphs::PaneSurface& pane, model::Throw& t) {
     landingPending_ = false;
     ticks_ = 0;
     pieces_ = 0;
-    paused_ = false;
     drawFlightStart(pane, t.inputs().h0);
     running_ = true;
     timer_.start();
@@ -33,13 +32,17 @@ void FlightAnimation::abandon() {
 void FlightAnimation::stop() {
     timer_.stop();
     running_ = false;
-    paused_ = false;
+    if (paused_) {
+        paused_ = false;
+        emit pausedChanged(false);
+    }
 }
 
 void FlightAnimation::pause() {
     if (running_ && !paused_) {
         paused_ = true;
         timer_.stop();
+        emit pausedChanged(true);
     }
 }
 
@@ -47,6 +50,7 @@ void FlightAnimation::resume() {
     if (running_ && paused_) {
         paused_ = false;
         timer_.start();
+        emit pausedChanged(false);
     }
 }
 

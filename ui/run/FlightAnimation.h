@@ -42,7 +42,7 @@ public:
     void start(graphs::PaneSurface& pane, model::Throw& t);
     // Stops at once; nothing more is drawn, no signal follows.
     void abandon();
-    // Holds the flight where it is, and lets it go on.
+    // Holds the flight where it is, and lets it go on; pausedChanged() tells either.
     void pause();
     void resume();
 
@@ -55,6 +55,8 @@ signals:
     void topFound();
     void landed();
     void failed(model::FlightOutcome outcome);
+    // The flight was held or let go on; a held flight that stops is no longer held.
+    void pausedChanged(bool paused);
 
 private:
     void tick();

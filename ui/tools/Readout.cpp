@@ -47,9 +47,10 @@ QColor modelColour(std::size_t m) {
                     : graphs::quadraticDragColour;
 }
 
+// 9 pt beside the pane's 11.25 pt, and growing with it at a larger interface scale.
 QFont boxFont(const QFont& paneFont) {
     QFont f = paneFont;
-    f.setPointSizeF(9);
+    f.setPointSizeF(paneFont.pointSizeF() * 9 / 11.25);
     return f;
 }
 
@@ -74,7 +75,7 @@ Readout::Readout(MainWindow& window, const ThrowController& controller,
         graphs::GraphPane* pane = window_.pane(g);
         pane->setMouseTracking(true);
         pane->installEventFilter(this);
-        pane->setOverlayPainter([this, g](QPainter& painter, QSize) { paint(g, painter); });
+        pane->addOverlayPainter([this, g](QPainter& painter, QSize) { paint(g, painter); });
     }
     refresh_.setInterval(100);
     connect(&refresh_, &QTimer::timeout, this, &Readout::refresh);

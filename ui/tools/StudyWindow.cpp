@@ -2,9 +2,12 @@
 
 #include "graphs/GraphPane.h"
 #include "model/StudyRunner.h"
+#include "ui/platform/ScaledFont.h"
+#include "ui/platform/ScreenFit.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/tools/StudyPlot.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPromise>
 #include <QPushButton>
@@ -61,11 +65,30 @@ template <typename T> T chosen(const QComboBox* box) {
 
 } // namespace
 
-StudyWindow* StudyWindow::open(const model::Inputs& base, QWidget* anchor) {
+StudyWindow* StudyWindow::open(const model::Inputs& base, QWidget* anchor, double textScale) {
+    static QPointer<StudyWindow> last;
     auto* window = new StudyWindow(base);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (anchor)
-        window->move(anchor->frameGeometry().topLeft() + QPoint(40, 40));
+    window->setTextScale(textScale);
+    // At most 85 % of the free area, so that the next one, offset, fits beside it.
+    const QRect area = availableArea(anchor ? anchor : window);
+    QSize size = (QSizeF(1200, 680) * textScale).toSize();
+    if (!area.isEmpty())
+        size = size.boundedTo((QSizeF(area.size()) * 0.85).toSize().shrunkBy(frameMargins(window)));
+    window->resize(size);
+    const QPoint step(40, 40);
+    if (last && last->isVisible()) {
+        const QPoint at = last->frameGeometry().topLeft() + step;
+        placeOnScreen(window, at);
+        // Where the steps reach the screen's edge they start again from its corner.
+        if (window->pos() != at)
+            placeOnScreen(window, availableArea(window).topLeft());
+    } else if (anchor) {
+        placeOnScreen(window, anchor->frameGeometry().topLeft() + step);
+    } else {
+        fitOnScreen(window);
+    }
+    last = window;
     window->show();
     window->raise();
     window->activateWindow();
@@ -82,7 +105,17 @@ StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
             [this](int done) { progress_->setValue(done); });
     connect(watcher_, &QFutureWatcher<Result>::finished, this, &StudyWindow::finished);
     buildControls();
+    basePaneFont_ = pane_->font();
     resize(1200, 680);
+}
+
+void StudyWindow::setTextScale(double factor) {
+    if (factor == textScale_)
+        return;
+    textScale_ = factor;
+    setFont(factor == 1 ? QFont() : scaledFont(QApplication::font(this), factor));
+    pane_->setFont(scaledFont(basePaneFont_, factor));
+    tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
 }
 
 // The work holds nothing of the window: once stopped, it ends by itself on the work pool, and

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 
+#include <QFont>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QWidget>
@@ -52,9 +53,12 @@ struct StudyPicture;
 class StudyWindow : public QWidget {
     Q_OBJECT
 public:
-    // A new window for these inputs (the main window's at that moment), placed beside anchor
-    // (which may be null) and shown; it deletes itself when closed.
-    static StudyWindow* open(const model::Inputs& base, QWidget* anchor = nullptr);
+    // A new window for these inputs (the main window's at that moment) with its texts at the
+    // given scale, shown beside anchor (which may be null), or offset from the study window
+    // opened last while that one is open, and wholly on the screen; it deletes itself when
+    // closed.
+    static StudyWindow* open(const model::Inputs& base, QWidget* anchor = nullptr,
+                             double textScale = 1);
 
     explicit StudyWindow(const model::Inputs& base, QWidget* parent = nullptr);
     ~StudyWindow() override;
@@ -88,6 +92,8 @@ public:
     void start();
     void cancel();
     bool isRunning() const;
+    // Texts, the graph's included, grow with the interface scale.
+    void setTextScale(double factor);
 
     // The last complete study (null before one) and the marks of the shown family.
     const StudyOutcome* outcome() const { return outcome_.get(); }
@@ -136,6 +142,8 @@ private:
     void write(const QString& path, const QByteArray& bytes, const QString& title);
 
     model::Inputs base_;
+    double textScale_ = 1;
+    QFont basePaneFont_;
     Result outcome_;
     std::vector<model::StudyMark> marks_;
     std::shared_ptr<std::atomic<bool>> stop_;

@@ -226,7 +226,9 @@ void ToolCommands::saveReport() {
 }
 
 StudyWindow* ToolCommands::openStudy() {
-    StudyWindow* study = StudyWindow::open(controller_.inputs(), &window_);
+    StudyWindow* study =
+        StudyWindow::open(controller_.inputs(), &window_, window_.interfaceScale());
+    connect(&window_, &MainWindow::interfaceScaleChanged, study, &StudyWindow::setTextScale);
     study->setMainInputs([c = &controller_] { return c->inputs(); });
     study->setServices(&boxes_, &dialogs_, lastFolder_);
     connect(&controller_, &ThrowController::inputsUpdated, study, &StudyWindow::mainInputsChanged);

@@ -1,13 +1,18 @@
 #include "ui/tools/ViewCommands.h"
 
+#include "graphs/GraphPane.h"
 #include "ui/platform/Preferences.h"
 #include "ui/run/AnimationSpeed.h"
+#include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowController.h"
+#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +21,8 @@
 namespace ui {
 
 namespace {
+
+const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
 
 QString percent(double scale) {
     return QStringLiteral("%1 %").arg(std::lround(scale * 100));
@@ -44,16 +51,28 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
     pause_->setCheckable(true);
     pause_->setShortcut(QKeySequence(Qt::Key_Space));
     pause_->setShortcutVisibleInContextMenu(true);
-    // The window keeps the shortcut while its menus are closed; in a field Space is typed.
+    pause_->setAutoRepeat(false);
+    // The window keeps the shortcut while its menus are closed; in a field Space is typed, but
+    // during a flight it pauses there too.
     window_.addAction(pause_);
+    for (const model::FieldRow& f : model::fieldRows())
+        window_.field(f.id)->installEventFilter(this);
     connect(pause_, &QAction::triggered, this, [this] {
         controller_.setPaused(!controller_.paused());
         pause_->setChecked(controller_.paused());
     });
-    connect(tools, &QMenu::aboutToShow, this, [this] { pause_->setChecked(controller_.paused()); });
+    for (const Graph g : graphs)
+        window_.pane(g)->addOverlayPainter(
+            [this, g](QPainter& painter, QSize interior) { paintPaused(g, painter, interior); });
+    connect(&controller_.flight(), &FlightAnimation::pausedChanged, this, [this] {
+        pause_->setChecked(controller_.paused());
+        for (const Graph g : graphs)
+            window_.pane(g)->updateOverlay();
+    });
 
     scaleMenu_ = tools->addMenu(QStringLiteral("Масштаб интерфейса"));
     scaleMenu_->setObjectName(QStringLiteral("mnuToolsScale"));
+    scaleMenu_->setToolTipsVisible(true);
     scales_ = new QActionGroup(this);
     for (double s : interfaceScales) {
         QAction* a = scaleMenu_->addAction(percent(s));
@@ -74,23 +93,69 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
         window_.addAction(a);
     connect(larger, &QAction::triggered, this, [this] { stepScale(1); });
     connect(smaller, &QAction::triggered, this, [this] { stepScale(-1); });
+    connect(scaleMenu_, &QMenu::aboutToShow, this, &ViewCommands::showScales);
+    connect(&window_, &MainWindow::interfaceScaleChanged, this, &ViewCommands::showScales);
+    showScales();
 }
 
-void ViewCommands::show(double speed, double scale) {
-    scale_ = scale;
+void ViewCommands::show(double speed) {
     for (QAction* a : speeds_->actions())
         a->setChecked(a->data().toDouble() == speed);
-    for (QAction* a : scales_->actions())
-        a->setChecked(a->data().toDouble() == scale);
+    showScales();
 }
 
+void ViewCommands::showScales() {
+    for (QAction* a : scales_->actions()) {
+        const double s = a->data().toDouble();
+        // 100 % stays on offer: there is no smaller scale.
+        const QString misfit = s == interfaceScales[0] ? QString() : window_.scaleMisfit(s);
+        a->setEnabled(misfit.isEmpty());
+        a->setToolTip(misfit);
+        a->setChecked(s == window_.interfaceScale());
+    }
+}
+
+// The next larger or smaller scale at which the window fits.
 void ViewCommands::stepScale(int steps) {
-    const double* begin = std::begin(interfaceScales);
-    const double* end = std::end(interfaceScales);
-    const auto at = std::find(begin, end, scale_) - begin;
-    const auto next = std::clamp<std::ptrdiff_t>(at + steps, 0, end - begin - 1);
-    if (begin[next] != scale_)
-        emit scaleChosen(begin[next]);
+    const double now = window_.interfaceScale();
+    const auto& all = interfaceScales;
+    const auto at = std::find(std::begin(all), std::end(all), now) - std::begin(all);
+    const auto next = at + steps;
+    if (next < 0 || next >= std::ssize(all))
+        return;
+    if (next == 0 || window_.scaleMisfit(all[next]).isEmpty())
+        emit scaleChosen(all[next]);
+}
+
+bool ViewCommands::eventFilter(QObject* watched, QEvent* event) {
+    // A field would take Space as a blank; during a flight the window's shortcut gets it.
+    if (event->type() == QEvent::ShortcutOverride && controller_.flight().running()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ViewCommands::paintPaused(Graph g, QPainter& painter, QSize interior) const {
+    if (!controller_.paused())
+        return;
+    QFont font = window_.pane(g)->font();
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    font.setBold(true);
+    const QString text = tr("Пауза");
+    const QFontMetrics metrics(font);
+    const int pad = metrics.height() / 3;
+    QRect box(0, 0, metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + pad);
+    box.moveCenter(QPoint(interior.width() / 2, interior.height() / 2));
+    painter.save();
+    painter.fillRect(box, Qt::white);
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setFont(font);
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
 }
 
 } // namespace ui

@@ -8,18 +8,14 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QtMath>
-
-#include <cmath>
+#include <QWindow>
 
 namespace ui {
 
@@ -70,44 +66,6 @@ void MainWindow::rememberBaseSizes() {
         basePlaces_.emplace_back(o, o->geometry());
 }
 
-QSize MainWindow::minimumClientSize() const {
-    // The panel's five columns end at 714 px and its ten rows take 300 px; a graph area of
-    // 120 px stays above it.
-    return QSize(qCeil(initialClientWidth * scale_), qCeil(420 * scale_));
-}
-
-void MainWindow::setInterfaceScale(double factor) {
-    if (!(factor >= 1 && factor <= 4) || factor == scale_)
-        return;
-    const double old = scale_;
-    scale_ = factor;
-    for (const auto& [widget, points] : baseFonts_) {
-        QFont f = widget->font();
-        f.setPointSizeF(points * factor);
-        widget->setFont(f);
-    }
-    // The ball marker, 10 × 10 px at 100 %, grows with the rest.
-    if (QWidget* ball = pane(Graph::trajectory)->marker()) {
-        const int side = qRound(10 * factor);
-        ball->setFixedSize(side, side);
-    }
-    for (const auto& [widget, place] : basePlaces_)
-        widget->setGeometry(QRect(qRound(place.x() * factor), qRound(place.y() * factor),
-                                  qRound(place.width() * factor), qRound(place.height() * factor)));
-    centralWidget()->setMinimumSize(minimumClientSize());
-    if (!isVisible()) {
-        // The first size scales too.
-        const QSize client(qRound(initialClientWidth * factor),
-                           qRound(initialClientHeight * factor));
-        centralWidget()->resize(client);
-        resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    } else if (factor > old) {
-        // A window that showed everything at the old scale grows to show it at the new one.
-        resize(size().expandedTo(minimumSizeHint()));
-    }
-    layoutControls();
-}
-
 void MainWindow::showResult(model::Quantity q, const QString& text) {
     ResultLabel* label = result(q);
     label->setText(text);
@@ -124,7 +82,7 @@ void MainWindow::addPlaced(QWidget* widget, const char* name) {
     placed_.emplace_back(widget, QLatin1String(name));
 }
 
-void MainWindow::layoutControls() {
+void MainWindow::placeControls() {
     // At a larger interface scale the layout is that of a smaller client area, enlarged.
     const QSize client = centralWidget()->size();
     const std::map<QString, ControlRect> rects =
@@ -134,6 +92,10 @@ void MainWindow::layoutControls() {
         widget->setGeometry(
             toPixels({r.left * scale_, r.top * scale_, r.width * scale_, r.height * scale_}));
     }
+}
+
+void MainWindow::layoutControls() {
+    placeControls();
 
     // The quadratic-drag column shows bare prefixes until the next full run writes values.
     for (const model::QuantityRow& q : model::quantityRows())
@@ -163,15 +125,6 @@ void MainWindow::showGraph(Graph g) {
     // The scale bars act on the trajectory graph only.
     hScroll_->setVisible(g == Graph::trajectory);
     vScroll_->setVisible(g == Graph::trajectory);
-}
-
-void MainWindow::placeOnScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    move(area.left() + static_cast<int>(std::lround(0.05 * area.width())),
-         area.top() + static_cast<int>(std::lround(0.05 * area.height())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -206,6 +159,10 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
+        // The scales that fit are checked again on every screen the window moves to.
+        if (QWindow* handle = windowHandle())
+            connect(handle, &QWindow::screenChanged, this, &MainWindow::watchScreen);
+        watchScreen();
         emit firstShown();
     }
 }

@@ -64,14 +64,23 @@ public:
     // («Время полёта в вакууме: 0.507 c»).
     void showResult(model::Quantity q, const QString& text);
 
-    // The interface scale for projectors (1 … 2): every control's place and font grow with it,
-    // the layout being that of the client area divided by the factor. The window cannot be made
-    // smaller than what shows every control at this scale.
-    void setInterfaceScale(double factor);
+    // The interface scale for projectors (one of interfaceScales): every control's place and
+    // font grow with it, the layout being that of the client area divided by the factor, and so
+    // do the menu bar, the menus and the tooltips. The scale in use is the largest one up to
+    // the one asked for at which the window fits on its screen; it is checked again when the
+    // window moves to another screen, the screen's free area changes or the window is maximised.
+    // Results, the graph shown and the inputs stay as they are.
+    void setInterfaceScale(double wanted);
     double interfaceScale() const { return scale_; }
+    // Empty when the window fits on its screen's available area at this scale: the stated
+    // client area enlarged by it, with the menu bar and the frame; else why it does not.
+    QString scaleMisfit(double factor) const;
+    // The window's outer size at this scale, frame included.
+    QSize frameSizeAt(double factor) const;
     // The client size below which controls would be cut off, at the current scale.
     QSize minimumClientSize() const;
-    // Moves the window (frame top-left) to 5 % of the screen's available width and height.
+    // Moves the window (frame top-left) to 5 % of the screen's available width and height, or
+    // nearer its top-left corner where the window would not lie wholly on it there.
     void placeOnScreen();
     // Closing asks "Вы абсолютно уверены?" through these boxes; without them it just closes.
     void setMessageBoxes(MessageBoxes* boxes) { boxes_ = boxes; }
@@ -110,10 +119,14 @@ signals:
     void closing();
     // The window is on the screen for the first time.
     void firstShown();
+    // The scale in use changed, or the scales the screen allows may have.
+    void interfaceScaleChanged(double factor);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -136,6 +149,15 @@ private:
         return widget;
     }
     void showGraph(Graph g);
+    // Places every control for the current client size and scale, and nothing else.
+    void placeControls();
+    // Scale handling (MainWindowScale.cpp).
+    double fittingScale() const;
+    void applyScale(double factor);
+    void resizeForScale(double old);
+    void scaleMenusAndTooltips();
+    void recheckScale();
+    void watchScreen();
 
     MenuActions menu_;
     QMenu* toolsMenu_ = nullptr;
@@ -154,10 +176,13 @@ private:
     std::vector<std::pair<QWidget*, double>> baseFonts_;
     std::vector<std::pair<QWidget*, QRect>> basePlaces_;
     double scale_ = 1;
+    double wantedScale_ = 1;
+    QMetaObject::Connection screenWatch_;
     MessageBoxes* boxes_ = nullptr;
     std::function<CloseAnswer()> closeGuard_;
     bool confirming_ = false;
     bool shownOnce_ = false;
+    bool frameSeen_ = false;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/ScreenFit.h"
 #include "ui/tools/DocumentViewer.h"
 #include "ui/window/AuthorsWindow.h"
 #include "ui/window/MainWindow.h"
@@ -66,6 +67,7 @@ void MenuCommands::openDocument(const QString& name) {
             return;
         }
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        centreOnScreen(viewer, &window_);
         viewers_.insert(name, viewer);
     }
     viewer->show();
