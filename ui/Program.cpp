@@ -9,7 +9,8 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
-      presets_(window_, controller_), view_(window_, controller_), store_(preferencesPath),
+      presets_(window_, controller_), view_(window_, controller_),
+      presentation_(window_, view_.pauseAction()), store_(preferencesPath),
       preferences_(store_.load()) {
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
@@ -33,6 +34,9 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
         tools_.setLastFolder(preferences_.saveFolder);
     QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
                      remember(&Preferences::saveFolder));
+    tools_.setPictureCaptions(preferences_.pictureCaptions);
+    QObject::connect(&tools_, &ToolCommands::pictureCaptionsChanged, &tools_,
+                     remember(&Preferences::pictureCaptions));
     QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_,
                      remember(&Preferences::comparing));
 }

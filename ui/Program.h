@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/platform/Preferences.h"
+#include "ui/present/Presentation.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/Comparison.h"
@@ -39,6 +40,7 @@ public:
     ViewCommands& view() { return view_; }
     Comparison& comparison() { return comparison_; }
     Readout& readout() { return readout_; }
+    Presentation& presentation() { return presentation_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -54,6 +56,7 @@ private:
     Readout readout_;
     PresetCommands presets_;
     ViewCommands view_;
+    Presentation presentation_;
     PreferencesStore store_;
     Preferences preferences_;
 };

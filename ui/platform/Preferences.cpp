@@ -52,6 +52,7 @@ Preferences PreferencesStore::load() const {
     p.animationSpeed = oneOf(s.value("animationSpeed"), speeds, p.animationSpeed);
     const QString comparing = s.value("comparing").toString();
     p.comparing = comparing == QLatin1String("true");
+    p.pictureCaptions = s.value("pictureCaptions").toString() != QLatin1String("false");
     const QVariant folder = s.value("saveFolder");
     if (folder.typeId() == QMetaType::QString && QFileInfo(folder.toString()).isDir())
         p.saveFolder = folder.toString();
@@ -70,6 +71,7 @@ bool PreferencesStore::save(const Preferences& p) const {
         s.setValue("animationSpeed", p.animationSpeed);
         s.setValue("comparing", p.comparing);
         s.setValue("saveFolder", p.saveFolder);
+        s.setValue("pictureCaptions", p.pictureCaptions);
         s.sync();
         if (s.status() != QSettings::NoError)
             return false;
