@@ -3,6 +3,7 @@
 #include "graphs/ListPainter.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace graphs {
 
@@ -88,6 +89,55 @@ void DisplayList::render(QPainter& painter, QSizeF interior, const QFont& font) 
     ListPainter all(interior, font);
     all.paintAppended(painter, *this);
     all.paintOpenEnd(painter);
+}
+
+namespace {
+
+// The length of the segment ab within the rectangle (Liang–Barsky clipping).
+double lengthWithin(QPointF a, QPointF b, const QRectF& r) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return 0;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return 0;
+    }
+    return (t1 - t0) * std::hypot(dx, dy);
+}
+
+} // namespace
+
+double DisplayList::inkWithin(const QRectF& area, QSizeF interior, QColor except) const {
+    double ink = 0;
+    for (const Item& item : items_) {
+        const PaneTransform& t = systems_[item.system];
+        auto at = [&](std::uint32_t n) { return t.toPixel(points_[n].x, points_[n].y, interior); };
+        if (item.kind != Kind::Stroke) {
+            ink += area.contains(at(item.first)) ? (item.kind == Kind::Text ? 20 : 3) : 0;
+            continue;
+        }
+        if (item.colour == except.rgba())
+            continue;
+        QPointF a = at(item.first);
+        for (std::uint32_t n = 1; n < item.count; ++n) {
+            const QPointF b = at(item.first + n);
+            if (std::isfinite(a.x() + a.y() + b.x() + b.y()))
+                ink += lengthWithin(a, b, area);
+            a = b;
+        }
+    }
+    return ink;
 }
 
 } // namespace graphs

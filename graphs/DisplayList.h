@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QString>
 
 #include <cstdint>
@@ -47,6 +48,10 @@ public:
     // painter's origin, clipped to it. Long polylines are thinned to what the pixels can show.
     // The same as painting it in steps with a ListPainter.
     void render(QPainter& painter, QSizeF interior, const QFont& font) const;
+
+    // How much is drawn within the area (interior pixels): the length of the lines in pixels,
+    // and a few pixels for each dot and text; lines of the colour `except` do not count.
+    double inkWithin(const QRectF& area, QSizeF interior, QColor except) const;
 
 private:
     friend class ListPainter;

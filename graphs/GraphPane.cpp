@@ -61,6 +61,12 @@ struct GraphPane::Impl {
     std::optional<QPointF> markerCentre; // user coordinates
     std::vector<OverlayPainter> overlays;
     bool catchUpQueued = false;
+    std::array<std::vector<KeyEntry>, keyPartCount> keyParts;
+    std::vector<KeyEntry> key; // every part in turn
+    // The key's layout on the pane, made at the first paint after a change.
+    std::optional<KeyLayout> keyOnPane;
+    QSize keyInterior;
+    QFont keyFont;
 };
 
 GraphPane::GraphPane(QWidget* parent) : QWidget(parent), d(new Impl) {
@@ -120,6 +126,7 @@ QRect GraphPane::catchUp() {
 
 void GraphPane::clear() {
     d->list.clear();
+    d->keyOnPane.reset();
     changed();
 }
 
@@ -191,6 +198,7 @@ std::size_t GraphPane::itemCount() const {
 void GraphPane::paintDrawing(QPainter& painter, QSizeF interior) const {
     painter.fillRect(QRectF(QPointF(0, 0), interior), paneBackground);
     d->list.render(painter, interior, font());
+    paintKey(painter, keyLayout(interior));
 }
 
 QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
@@ -202,6 +210,41 @@ QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
     QPainter painter(&image);
     paintDrawing(painter, size);
     return image;
+}
+
+void GraphPane::setKeyPart(KeyPart part, std::vector<KeyEntry> entries) {
+    auto& slot = d->keyParts[static_cast<std::size_t>(part)];
+    if (slot == entries)
+        return;
+    slot = std::move(entries);
+    d->key.clear();
+    for (const auto& p : d->keyParts)
+        d->key.insert(d->key.end(), p.begin(), p.end());
+    d->keyOnPane.reset();
+    update(contentsRect());
+}
+
+const std::vector<KeyEntry>& GraphPane::keyPart(KeyPart part) const {
+    return d->keyParts[static_cast<std::size_t>(part)];
+}
+
+KeyLayout GraphPane::keyLayout(QSizeF interior) const {
+    if (!interior.isValid())
+        interior = contentsRect().size();
+    if (d->key.empty())
+        return {};
+    // The corner that hides the least of the curves; the upper right one when all hide as much.
+    int best = 0;
+    double least = 0;
+    for (int corner = 0; corner < 4; ++corner) {
+        const KeyLayout l = layoutKey(d->key, interior, font(), corner);
+        const double ink = d->list.inkWithin(l.box, interior, gridColour);
+        if (corner == 0 || ink < least - 1) {
+            best = corner;
+            least = ink;
+        }
+    }
+    return layoutKey(d->key, interior, font(), best);
 }
 
 void GraphPane::addOverlayPainter(OverlayPainter overlay) {
@@ -242,12 +285,19 @@ void GraphPane::paintEvent(QPaintEvent* event) {
         }
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    if (!d->overlays.empty()) {
-        painter.translate(interior.topLeft());
-        painter.setClipRect(QRect(QPoint(0, 0), interior.size()), Qt::IntersectClip);
-        for (const OverlayPainter& overlay : d->overlays)
-            overlay(painter, interior.size());
+    painter.translate(interior.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), interior.size()), Qt::IntersectClip);
+    if (!d->key.empty()) {
+        if (!d->keyOnPane || d->keyInterior != interior.size() || d->keyFont != font()) {
+            d->keyOnPane = keyLayout();
+            d->keyInterior = interior.size();
+            d->keyFont = font();
+        }
+        if (region.translated(-interior.topLeft()).intersects(d->keyOnPane->box.toAlignedRect()))
+            paintKey(painter, *d->keyOnPane);
     }
+    for (const OverlayPainter& overlay : d->overlays)
+        overlay(painter, interior.size());
 }
 
 void GraphPane::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/PaneKey.h"
 #include "graphs/PaneSurface.h"
 #include "graphs/PaneTransform.h"
 
@@ -59,6 +60,14 @@ public:
     // The drawing as an image of the given logical size (by default the interior's) at the
     // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
     QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
+
+    // The key: a box over the drawing, in the corner where it hides least of the curves, with the
+    // entries of every part in turn (see PaneKey.h). It is part of the drawing: toImage and
+    // paintDrawing show it. Setting a part as it is changes nothing.
+    void setKeyPart(KeyPart part, std::vector<KeyEntry> entries);
+    const std::vector<KeyEntry>& keyPart(KeyPart part) const;
+    // The key as it lies on an interior of the given size (the pane's own by default).
+    KeyLayout keyLayout(QSizeF interior = QSizeF()) const;
 
     // Painted over the picture at every paint, in the order added, with the painter's origin at
     // the interior's top-left corner and clipped to the interior.

@@ -1,7 +1,6 @@
 #include "model/ThrowCurves.h"
 
 #include "model/CurveThinning.h"
-#include "model/NumberFormat.h"
 
 #include <algorithm>
 
@@ -15,16 +14,6 @@ constexpr double keptParts = 65536;
 
 CurveView viewOf(const std::vector<PanePoint>& points) {
     return CurveView(std::span<const PanePoint>(points));
-}
-
-std::string fieldText(const FieldRow& f, double value) {
-    return FormatPoint(value, f.pattern);
-}
-
-// "d" out of the field's spoken name "d, м".
-std::string fieldName(const FieldRow& f) {
-    const std::string spoken = f.accessibleName;
-    return spoken.substr(0, spoken.find(','));
 }
 
 } // namespace
@@ -131,35 +120,6 @@ std::optional<VelocityRanges> grownVelocityRanges(const Throw& current,
     r->vyTop = r->vyRangeTop;
     r->vyBottom = r->vyRangeBottom;
     return r;
-}
-
-std::vector<Field> differingInputs(const Inputs& a, const Inputs& b) {
-    std::vector<Field> out;
-    for (const FieldRow& f : fieldRows())
-        if (fieldText(f, inputOf(a, f.id)) != fieldText(f, inputOf(b, f.id)))
-            out.push_back(f.id);
-    return out;
-}
-
-std::string legendLine(const KeptThrow& kept, const Inputs& current) {
-    std::string line = std::to_string(kept.number) + ":";
-    const std::vector<Field> differ = differingInputs(kept.inputs, current);
-    if (differ.empty())
-        return line + " те же данные";
-    for (std::size_t n = 0; n < differ.size(); ++n) {
-        const FieldRow& f = row(differ[n]);
-        line += (n == 0 ? " " : ", ") + fieldName(f) + " = " +
-                fieldText(f, inputOf(kept.inputs, f.id)) + " " + f.unit;
-    }
-    return line;
-}
-
-std::string inputsLine(const Inputs& in) {
-    std::string line;
-    for (const FieldRow& f : fieldRows())
-        line += (line.empty() ? "" : ", ") + fieldName(f) + " = " +
-                fieldText(f, inputOf(in, f.id)) + " " + f.unit;
-    return line;
 }
 
 } // namespace model

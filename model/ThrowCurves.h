@@ -56,12 +56,4 @@ TrajectoryRanges grownTrajectoryRanges(const Throw& current,
 std::optional<VelocityRanges> grownVelocityRanges(const Throw& current,
                                                   const std::vector<const KeptThrow*>& kept);
 
-// The inputs whose fields would show different texts.
-std::vector<Field> differingInputs(const Inputs& a, const Inputs& b);
-// A line of the comparison's legend: the kept throw's number and the inputs in which it differs
-// from the current one, as the fields show them: «2: d = 0.0500 м, η = 1.5000000 Па·с».
-std::string legendLine(const KeptThrow& kept, const Inputs& current);
-// All seven inputs in one line, as the fields show them: «h = 0.500 м, v = 3.000 м/с, …».
-std::string inputsLine(const Inputs& in);
-
 } // namespace model

@@ -22,7 +22,8 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), measured_(controller_),
-      measure_(window_, controller_, measured_, boxes, dialogs), store_(preferencesPath),
+      measure_(window_, controller_, measured_, boxes, dialogs),
+      presentation_(window_, view_.pauseAction()), store_(preferencesPath),
       preferences_(store_.load()),
       lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
@@ -63,6 +64,9 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
         tools_.setLastFolder(preferences_.saveFolder);
     QObject::connect(&tools_, &ToolCommands::lastFolderChanged, &tools_,
                      remember(&Preferences::saveFolder));
+    tools_.setPictureCaptions(preferences_.pictureCaptions);
+    QObject::connect(&tools_, &ToolCommands::pictureCaptionsChanged, &tools_,
+                     remember(&Preferences::pictureCaptions));
     QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_,
                      remember(&Preferences::comparing));
 }

@@ -4,6 +4,7 @@
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Preferences.h"
+#include "ui/present/Presentation.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/Comparison.h"
@@ -48,6 +49,7 @@ public:
     MeasuredData& measured() { return measured_; }
     MeasureCommands& measure() { return measure_; }
     LessonCommands& lessons() { return lessons_; }
+    Presentation& presentation() { return presentation_; }
 
     // What is remembered between starts; changes are saved at once.
     const Preferences& preferences() const { return preferences_; }
@@ -65,6 +67,7 @@ private:
     ViewCommands view_;
     MeasuredData measured_;
     MeasureCommands measure_;
+    Presentation presentation_;
     PreferencesStore store_;
     Preferences preferences_;
     LessonCommands lessons_;

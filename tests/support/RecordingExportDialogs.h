@@ -12,9 +12,13 @@ namespace ui {
 class RecordingExportDialogs : public ExportDialogs {
 public:
     std::optional<SaveChoice> chooseSaveFile(const QString&, const QString& suggestedPath,
-                                             const QList<FileType>&) override {
+                                             const QList<FileType>&,
+                                             const SaveOption* option) override {
         suggested.append(suggestedPath);
-        return answer.path.isEmpty() ? std::nullopt : std::optional(answer);
+        offered = option ? std::optional(*option) : std::nullopt;
+        SaveChoice choice = answer;
+        choice.optionChecked = optionAnswer.value_or(option && option->checked);
+        return answer.path.isEmpty() ? std::nullopt : std::optional(choice);
     }
     bool choosePrinter(QPrinter& printer) override {
         if (printTo.isEmpty())
@@ -28,10 +32,12 @@ public:
         return openAnswer.isEmpty() ? std::nullopt : std::optional(openAnswer);
     }
 
-    QStringList suggested; // the path each save dialog was opened with
-    QString openAnswer;    // the file every open dialog chooses; empty cancels
-    SaveChoice answer;     // the file every save dialog chooses; an empty path cancels
-    QString printTo;       // the PDF file the chosen printer writes; empty cancels
+    QStringList suggested;             // the path each save dialog was opened with
+    QString openAnswer;                // the file every open dialog chooses; empty cancels
+    SaveChoice answer;                 // the file every save dialog chooses; an empty path cancels
+    std::optional<SaveOption> offered; // the check box the last save dialog showed
+    std::optional<bool> optionAnswer;  // the state the user leaves it in; unset: untouched
+    QString printTo;                   // the PDF file the chosen printer writes; empty cancels
 };
 
 } // namespace ui

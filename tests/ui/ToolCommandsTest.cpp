@@ -3,6 +3,8 @@
 #include "ui/platform/SaveFile.h"
 #include "ui/tools/KeptThrowDrawing.h"
 
+#include <QFontMetricsF>
+
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <clocale>
@@ -61,11 +64,11 @@ bool useCommaLocale(const QString& folder) {
     return setlocale(LC_NUMERIC, "ru_RU.UTF-8") && localeconv()->decimal_point == std::string(",");
 }
 
-QStringList captions(const std::vector<SurfaceCall>& calls) {
+// The entries of a pane's key for the kept throws, each on one line.
+QStringList legend(const graphs::GraphPane& pane) {
     QStringList out;
-    for (const SurfaceCall& c : sinceClear(calls))
-        if (c.op == Op::PrintText && c.text.contains(':'))
-            out << c.text;
+    for (const graphs::KeyEntry& e : pane.keyPart(graphs::KeyPart::throws))
+        out << e.label + ' ' + e.pieces.join(", ");
     return out;
 }
 
@@ -115,33 +118,58 @@ protected:
     QTemporaryDir folder;
 };
 
+// Pictures carry the key of the models and the inputs beneath the graph unless «с подписями» is
+// unchecked, which is remembered; the first dialog opens in the user's pictures, never in the
+// working directory.
 TEST_F(Tools, SaveGraphAsPngOrSvgByTheChosenTypeAndCopyIt) {
     const QSize pane = window.pane(Graph::trajectory)->contentsRect().size();
     trigger(ui::ToolCommand::saveGraph);
     ASSERT_EQ(dialogs.suggested.size(), 1); // cancelled: nothing written
-    EXPECT_TRUE(dialogs.suggested[0].endsWith("/ballflight-trajectory.png"));
-    EXPECT_FALSE(QFileInfo::exists(dialogs.suggested[0]));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    EXPECT_EQ(dialogs.suggested[0], QDir(QFileInfo(pictures).isDir() ? pictures : QDir::homePath())
+                                        .filePath("ballflight-trajectory.png"));
+    EXPECT_FALSE(dialogs.suggested[0].startsWith(QDir::currentPath() + '/'));
+    ASSERT_TRUE(dialogs.offered);
+    EXPECT_EQ(dialogs.offered->text, "с подписями");
+    EXPECT_TRUE(dialogs.offered->checked);
 
     const QString png = answer("picture");
     trigger(ui::ToolCommand::saveGraph);
     const QImage image(png + ".png"); // the selected type's suffix is added
-    EXPECT_EQ(image.size(), pane * 2);
+    EXPECT_EQ(image.width(), pane.width() * 2);
+    ASSERT_GT(image.height(), pane.height() * 2);
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32); // the linear-drag curve
-    const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
-    EXPECT_GT(std::count(pixels, pixels + rgb.width() * rgb.height(), qRgb(0, 0, 255)), 1000);
+    auto blue = [&rgb](int fromRow, int toRow) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constScanLine(fromRow));
+        return std::count(pixels, pixels + rgb.width() * (toRow - fromRow), qRgb(0, 0, 255));
+    };
+    EXPECT_GT(blue(0, pane.height() * 2), 1000);
+    EXPECT_GT(blue(pane.height() * 2, rgb.height()), 20); // its sample in the key
 
     // A typed suffix decides over the selected type; the next dialog opens in this folder.
     const QString svg = answer("vector.svg", 0);
     trigger(ui::ToolCommand::saveGraph);
-    const QByteArray vectors = contents(svg); // drawn as lines, not as a picture
+    const QString vectors = QString::fromUtf8(contents(svg)); // drawn as lines, not as a picture
     EXPECT_GT(vectors.count("<path") + vectors.count("<polyline"), 10);
     EXPECT_FALSE(vectors.contains("<image"));
+    // The texts as written, a piece per font: «h = 0.500 », «м,».
+    QString texts;
+    static const QRegularExpression piece(">([^<]*)</text>");
+    for (const QRegularExpressionMatch& m : piece.globalMatch(vectors))
+        texts += m.captured(1);
+    for (const char* text :
+         {"в вакууме", "в среде (Fc~v)", "в среде (Fc~v^2)", "h = 0.500 м,", "η = 0.0010060 Па·с"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text;
+    dialogs.optionAnswer = false;
     trigger(ui::ToolCommand::saveGraph);
     EXPECT_EQ(dialogs.suggested.last(), folder.filePath("ballflight-trajectory.png"));
+    EXPECT_FALSE(contents(svg).contains(">в вакууме<"));
 
     trigger(ui::ToolCommand::copyGraph);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), pane * 2);
     EXPECT_TRUE(boxes.boxes.isEmpty());
+    ui::Program again{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
+    EXPECT_FALSE(again.tools().pictureCaptions());
 
     // The velocity graphs are empty before the first run: the user is told, nothing is asked.
     window.option(Graph::vx)->click();
@@ -309,19 +337,49 @@ TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) 
     const model::TrajectoryRanges first = run.currentThrow()->trajectoryRanges();
     paste(Field::v0, "1"); // the landed throw goes beneath: 1
     paste(Field::eta, "1.5");
-    EXPECT_EQ(captions(calls(1)), QStringList{"1: Vo = 3.000 м/с, η = 0.0010060 Па·с"});
+    graphs::GraphPane& pane = *window.pane(Graph::trajectory);
+    EXPECT_EQ(legend(pane), QStringList({"сейчас: Vo = 1.000 м/с, η = 1.5000000 Па·с",
+                                         "1: Vo = 3.000 м/с, η = 0.0010060 Па·с"}));
     EXPECT_GT(shaded(calls(2)) * shaded(calls(3)), 0); // the velocity panes show it too
     // The slow throw falls short: the pane keeps the first throw's range.
     EXPECT_LT(run.currentThrow()->trajectoryRanges().right, first.right);
     EXPECT_EQ(sinceClear(calls(1))[0],
               SurfaceCall::setScale(first.left, first.top, first.right, first.bottom));
 
-    for (int n = 0; n < 6; ++n)
+    for (const char* eta : {"0.002", "0.004", "0.008", "0.016", "0.032"}) {
         runToLanding();
-    // Throws 1 … 6 landed before the current one; the five latest lie beneath it.
+        paste(Field::eta, eta);
+    }
+    // A ПУСК with the inputs of the throw shown keeps nothing new.
+    runToLanding();
+    runToLanding();
+    // Throws 1 … 6 landed before the current one; the five latest lie beneath it, on every pane
+    // told apart by η alone, each entry whole within the pane.
     EXPECT_EQ(program.comparison().kept().size(), 5u);
-    EXPECT_EQ(captions(calls(1)).join(", "), "2: те же данные, 3: те же данные, 4: те же данные, "
-                                             "5: те же данные, 6: те же данные");
+    const QStringList entries{"сейчас: η = 0.0320000 Па·с", "2: η = 1.5000000 Па·с",
+                              "3: η = 0.0020000 Па·с",      "4: η = 0.0040000 Па·с",
+                              "5: η = 0.0080000 Па·с",      "6: η = 0.0160000 Па·с"};
+    EXPECT_EQ(legend(pane), entries);
+    EXPECT_EQ(legend(*window.pane(Graph::vy)), entries);
+    for (const QSizeF interior : {QSizeF(pane.contentsRect().size()), QSizeF(150, 150)}) {
+        const graphs::KeyLayout key = pane.keyLayout(interior);
+        EXPECT_TRUE(QRectF(QPointF(0, 0), interior).contains(key.box)) << interior.width();
+        QString text;
+        for (const graphs::KeyLayout::Line& l : key.lines) {
+            text += l.text + ' ';
+            EXPECT_LE(l.baseline.x() + QFontMetricsF(key.font).horizontalAdvance(l.text),
+                      key.box.right());
+        }
+        EXPECT_EQ(text.simplified(), entries.join(' ')) << interior.width();
+    }
+    // Nor does a throw with the inputs of a kept one (6); the one before it is new (7).
+    paste(Field::eta, "0.016");
+    runToLanding();
+    paste(Field::eta, "0.5");
+    std::vector<int> numbers;
+    for (const model::KeptThrow* k : program.comparison().kept())
+        numbers.push_back(k->number);
+    EXPECT_EQ(numbers, std::vector<int>({3, 4, 5, 6, 7}));
     // The report draws the kept throws on all three graphs, each dash a path in its shade.
     const QString report = answer("report.pdf");
     trigger(ui::ToolCommand::saveReport);
@@ -338,7 +396,9 @@ TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) 
     pointAt(Graph::trajectory, 0.1, 0.1);
     EXPECT_EQ(lines(Graph::trajectory).size(), 9);
 
-    // A scale-bar move draws them again; clearing takes them off every pane.
+    // A scale-bar move draws them again; clearing takes them off every pane, the current throw's
+    // curves staying.
+    runToLanding();
     window.hScroll()->setValue(150);
     EXPECT_GT(shaded(calls(1)), 0);
     trigger(ui::ToolCommand::clearComparison);

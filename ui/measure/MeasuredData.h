@@ -33,7 +33,7 @@ public:
     const model::measure::Measurements& measurements() const { return *data_; }
     const std::vector<model::measure::VelocityPoint>& velocities() const { return velocities_; }
 
-    bool keep(const model::Throw&) override { return false; }
+    bool keep(const model::Throw&, const model::Inputs&) override { return false; }
     bool empty() const override { return !data_; }
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
     std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;

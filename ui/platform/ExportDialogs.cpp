@@ -1,6 +1,8 @@
 #include "ui/platform/ExportDialogs.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -11,7 +13,8 @@ namespace ui {
 
 std::optional<SaveChoice> DialogExportDialogs::chooseSaveFile(const QString& title,
                                                               const QString& suggestedPath,
-                                                              const QList<FileType>& types) {
+                                                              const QList<FileType>& types,
+                                                              const SaveOption* option) {
     QStringList filters;
     for (const FileType& t : types)
         filters << t.filter;
@@ -28,11 +31,23 @@ std::optional<SaveChoice> DialogExportDialogs::chooseSaveFile(const QString& tit
         if (n >= 0)
             dialog.setDefaultSuffix(types[n].suffix);
     });
+    QCheckBox* check = nullptr;
+    if (option) {
+        // The check box goes under the file type; the platform's own dialog has no room for it.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            check = new QCheckBox(option->text, &dialog);
+            check->setObjectName(QStringLiteral("saveOption"));
+            check->setChecked(option->checked);
+            grid->addWidget(check, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return SaveChoice{
         dialog.selectedFiles().front(),
-        static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+        static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()))),
+        check ? check->isChecked() : option && option->checked};
 }
 
 bool DialogExportDialogs::choosePrinter(QPrinter& printer) {

@@ -15,12 +15,22 @@ namespace ui {
 struct FileType {
     QString filter; // «Рисунок PNG (*.png)»
     QString suffix; // "png"
+
+    friend bool operator==(const FileType&, const FileType&) = default;
 };
 
-// The file chosen in a save dialog and the type that was selected when it was accepted.
+// A check box a save dialog shows beside the file name, such as «с подписями».
+struct SaveOption {
+    QString text;
+    bool checked = true; // as the dialog opens
+};
+
+// The file chosen in a save dialog, the type that was selected when it was accepted and the
+// state of its check box.
 struct SaveChoice {
     QString path;
     int type = 0; // index into the offered types
+    bool optionChecked = false;
 };
 
 // The modal dialogs of the save and print commands. Behind an interface so that tests answer
@@ -29,11 +39,13 @@ class ExportDialogs {
 public:
     virtual ~ExportDialogs() = default;
 
-    // Asks for a file to write, starting at suggestedPath (folder and name). Nothing when the
-    // user cancels. An existing file is overwritten only after the user has agreed.
+    // Asks for a file to write, starting at suggestedPath (folder and name), with the check box
+    // if one is given. Nothing when the user cancels. An existing file is overwritten only after
+    // the user has agreed.
     virtual std::optional<SaveChoice> chooseSaveFile(const QString& title,
                                                      const QString& suggestedPath,
-                                                     const QList<FileType>& types) = 0;
+                                                     const QList<FileType>& types,
+                                                     const SaveOption* option = nullptr) = 0;
     // Lets the user pick the printer and its settings; false when the user cancels.
     virtual bool choosePrinter(QPrinter& printer) = 0;
     // Asks for an existing file to read, starting in folder; filters as «Таблицы (*.csv *.txt)».
@@ -49,7 +61,8 @@ public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     std::optional<SaveChoice> chooseSaveFile(const QString& title, const QString& suggestedPath,
-                                             const QList<FileType>& types) override;
+                                             const QList<FileType>& types,
+                                             const SaveOption* option = nullptr) override;
     bool choosePrinter(QPrinter& printer) override;
     std::optional<QString> chooseOpenFile(const QString& title, const QString& folder,
                                           const QStringList& filters) override;

@@ -55,6 +55,7 @@ Preferences PreferencesStore::load() {
     p.animationSpeed = oneOf(s.value("animationSpeed"), speeds, p.animationSpeed);
     const QString comparing = s.value("comparing").toString();
     p.comparing = comparing == QLatin1String("true");
+    p.pictureCaptions = s.value("pictureCaptions").toString() != QLatin1String("false");
     const QVariant folder = s.value("saveFolder");
     if (folder.typeId() == QMetaType::QString && QFileInfo(folder.toString()).isDir())
         p.saveFolder = folder.toString();
@@ -92,6 +93,8 @@ bool PreferencesStore::save(const Preferences& p) {
             s.setValue("comparing", p.comparing);
         if (p.saveFolder != known_.saveFolder)
             s.setValue("saveFolder", p.saveFolder);
+        if (p.pictureCaptions != known_.pictureCaptions)
+            s.setValue("pictureCaptions", p.pictureCaptions);
         s.sync();
         if (s.status() != QSettings::NoError)
             return false;

@@ -5,13 +5,14 @@
 namespace ui {
 
 // What the program remembers between starts: the interface scale, the animation speed, whether
-// throws are compared, and the folder files were last saved in. The inputs are never remembered:
-// every start begins with the program's defaults.
+// throws are compared, the folder files were last saved in and whether pictures carry captions. The
+// inputs are never remembered: every start begins with the program's defaults.
 struct Preferences {
     double interfaceScale = 1; // 1, 1.25, 1.5, 1.75 or 2
     double animationSpeed = 1; // one of the menu's speeds; 0: no animation
     bool comparing = false;
-    QString saveFolder; // empty: the working directory
+    QString saveFolder; // empty: none yet (the user's pictures or documents)
+    bool pictureCaptions = true;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -271,7 +271,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
     // velocity panes until the next landing.
     bool kept = false;
     if (throw_ && velocitiesShown_) {
-        kept = underlays_.keep(*throw_);
+        kept = underlays_.keep(*throw_, inputs_);
         if (!kept)
             earlierVelocities_ = model::keptThrow(*throw_, 0);
     }

@@ -15,8 +15,9 @@ namespace ui {
 class ThrowUnderlay {
 public:
     virtual ~ThrowUnderlay() = default;
-    // A throw that landed is about to be replaced: true when it now lies beneath the panes.
-    virtual bool keep(const model::Throw& landed) = 0;
+    // A throw that landed is about to be replaced by one from the inputs `next`: true when it
+    // now lies beneath the panes.
+    virtual bool keep(const model::Throw& landed, const model::Inputs& next) = 0;
     virtual bool empty() const = 0;
     virtual model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const = 0;
     // Nothing when neither the current throw nor the underlay has velocity curves.

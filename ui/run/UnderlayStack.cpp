@@ -13,9 +13,9 @@ void UnderlayStack::remove(ThrowUnderlay* underlay) {
     std::erase(layers_, underlay);
 }
 
-bool UnderlayStack::keep(const model::Throw& landed) {
+bool UnderlayStack::keep(const model::Throw& landed, const model::Inputs& next) {
     for (ThrowUnderlay* layer : layers_)
-        if (layer->keep(landed))
+        if (layer->keep(landed, next))
             return true;
     return false;
 }

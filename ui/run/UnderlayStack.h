@@ -14,7 +14,7 @@ public:
     void add(ThrowUnderlay* underlay);
     void remove(ThrowUnderlay* underlay);
 
-    bool keep(const model::Throw& landed) override;
+    bool keep(const model::Throw& landed, const model::Inputs& next) override;
     bool empty() const override;
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
     std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;

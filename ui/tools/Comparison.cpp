@@ -1,7 +1,10 @@
 #include "ui/tools/Comparison.h"
 
+#include "graphs/GraphPane.h"
+#include "model/curves/Legend.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/KeptThrowDrawing.h"
+#include "ui/tools/Legend.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
@@ -10,6 +13,8 @@
 
 #include <algorithm>
 #include <optional>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -45,6 +50,7 @@ void Comparison::clear() {
     if (kept_.empty())
         return;
     kept_.clear();
+    showKeys({});
     keptChanged();
     controller_.redrawPanes();
 }
@@ -111,8 +117,14 @@ std::vector<std::pair<int, model::Inputs>> Comparison::keptInputs() const {
     return out;
 }
 
-bool Comparison::keep(const model::Throw& landed) {
+bool Comparison::keep(const model::Throw& landed, const model::Inputs& next) {
     if (!comparing_ || !landed.velocitiesReady())
+        return false;
+    auto same = [&landed](const model::Inputs& other) {
+        return model::differingInputs(landed.inputs(), other).empty();
+    };
+    if (same(next) || std::any_of(kept_.begin(), kept_.end(),
+                                  [&](const model::KeptThrow& k) { return same(k.inputs); }))
         return false;
     kept_.push_back(model::keptThrow(landed, ++numbered_));
     if (kept_.size() > maxKept)
@@ -131,12 +143,21 @@ std::optional<model::VelocityRanges> Comparison::velocityRanges(const model::Thr
 
 void Comparison::drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
                                 const model::TrajectoryRanges& ranges) const {
-    drawKeptTrajectories(pane, kept(), ranges, current.inputs());
+    drawKeptTrajectories(pane, kept(), ranges);
+    showKeys(current.inputs());
+}
+
+void Comparison::showKeys(const model::Inputs& current) const {
+    const std::vector<graphs::KeyEntry> key = throwsKey(kept(), current);
+    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy})
+        window_.pane(g)->setKeyPart(graphs::KeyPart::throws, key);
 }
 
 void Comparison::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                                 const model::VelocityRanges& ranges) const {
     drawKeptVelocities(vxPane, vyPane, kept(), ranges);
+    if (const model::Throw* t = controller_.currentThrow())
+        showKeys(t->inputs());
 }
 
 } // namespace ui

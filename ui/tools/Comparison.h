@@ -15,9 +15,11 @@ class MainWindow;
 class ThrowController;
 
 // «Сравнивать броски» and «Очистить сравнение»: while comparing, every throw that landed after
-// ПУСК is kept when the next one replaces it, and up to five kept throws lie beneath the current
-// one on all three panes (KeptThrowDrawing), the panes' ranges grown to hold them. Clearing, or
-// switching comparing off, removes them and draws the panes again.
+// ПУСК is kept when the next one replaces it, unless it was thrown with the inputs of a kept
+// throw or of the next one: then it is there already. Up to five kept throws lie beneath the
+// current one on all three panes (KeptThrowDrawing), the panes' ranges grown to hold them, with
+// a key naming what tells them apart (Legend.h). Clearing, or switching comparing off, removes
+// them and draws the panes again.
 class Comparison : public QObject, public ThrowUnderlay {
     Q_OBJECT
 public:
@@ -39,7 +41,7 @@ public:
     // The numbers and inputs of the kept throws, those still being computed first.
     std::vector<std::pair<int, model::Inputs>> keptInputs() const;
 
-    bool keep(const model::Throw& landed) override;
+    bool keep(const model::Throw& landed, const model::Inputs& next) override;
     bool empty() const override { return kept_.empty(); }
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
     std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
@@ -55,6 +57,8 @@ signals:
 
 private:
     void keptChanged();
+    // The key of every pane for the current inputs.
+    void showKeys(const model::Inputs& current) const;
 
     MainWindow& window_;
     ThrowController& controller_;

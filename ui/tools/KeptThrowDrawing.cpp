@@ -1,7 +1,5 @@
 #include "ui/tools/KeptThrowDrawing.h"
 
-#include <QString>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -26,10 +24,6 @@ const std::array<std::vector<double>, 5> patterns{{
     {18, 6},
     {12, 4, 2, 4, 2, 4},
 }};
-
-const std::vector<double>& patternOf(int number) {
-    return patterns[static_cast<std::size_t>(std::max(number - 1, 0)) % patterns.size()];
-}
 
 struct Box {
     double left, top, right, bottom;
@@ -73,10 +67,14 @@ void drawCurves(graphs::PaneSurface& pane, const model::KeptThrow& k, model::Plo
                 const Box& box) {
     const auto& lists = k.curves[static_cast<std::size_t>(plot)];
     for (std::size_t m = 0; m < model::modelCount; ++m)
-        drawDashed(pane, lists[m], box, keptShade(m), patternOf(k.number));
+        drawDashed(pane, lists[m], box, keptShade(m), keptDashes(k.number));
 }
 
 } // namespace
+
+const std::vector<double>& keptDashes(int number) {
+    return patterns[static_cast<std::size_t>(std::max(number - 1, 0)) % patterns.size()];
+}
 
 QColor keptShade(std::size_t model) {
     const QColor base = model == 0   ? graphs::vacuumColour
@@ -88,27 +86,13 @@ QColor keptShade(std::size_t model) {
 
 void drawKeptTrajectories(graphs::PaneSurface& pane,
                           const std::vector<const model::KeptThrow*>& kept,
-                          const model::TrajectoryRanges& r, const model::Inputs& current) {
+                          const model::TrajectoryRanges& r) {
     if (kept.empty())
         return;
     const Box box{r.left, r.top, r.right, r.bottom};
     pane.setPenWidth(keptPen);
     for (const model::KeptThrow* k : kept)
         drawCurves(pane, *k, model::Plot::trajectory, box);
-
-    // The legend, one line per throw from the top down.
-    const double width = r.right - r.left, height = r.top - r.bottom;
-    const double line = 17 / nominalHeight * height;
-    double top = r.top - 0.03 * height;
-    for (const model::KeptThrow* k : kept) {
-        const float middle = static_cast<float>(top - 0.5 * line);
-        const PanePoint sample[] = {{static_cast<float>(r.left + 0.50 * width), middle},
-                                    {static_cast<float>(r.left + 0.56 * width), middle}};
-        drawDashed(pane, sample, box, keptShade(2), patternOf(k->number));
-        pane.moveTo(static_cast<float>(r.left + 0.57 * width), static_cast<float>(top));
-        pane.printText(QString::fromStdString(model::legendLine(*k, current)));
-        top -= line;
-    }
 }
 
 void drawKeptVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,

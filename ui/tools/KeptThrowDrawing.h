@@ -17,11 +17,13 @@ namespace ui {
 // The lighter shade of a model's colour (0 vacuum, 1 linear drag, 2 quadratic drag).
 QColor keptShade(std::size_t model);
 
-// The kept throws' trajectories, oldest first, then the legend in the upper right quarter: a
-// piece of each throw's dash pattern and its line, «2: d = 0.0500 м, η = 1.5000000 Па·с».
+// The dash pattern of a kept throw (by its number), in pixels of a pane of the window's first size.
+const std::vector<double>& keptDashes(int number);
+
+// The kept throws' trajectories, oldest first.
 void drawKeptTrajectories(graphs::PaneSurface& pane,
                           const std::vector<const model::KeptThrow*>& kept,
-                          const model::TrajectoryRanges& ranges, const model::Inputs& current);
+                          const model::TrajectoryRanges& ranges);
 
 void drawKeptVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const std::vector<const model::KeptThrow*>& kept,

@@ -1,27 +1,71 @@
 #include "ui/tools/PictureExport.h"
 
 #include "graphs/GraphPane.h"
+#include "graphs/PaneCache.h"
+#include "ui/tools/PictureCaption.h"
 
 #include <QBuffer>
+#include <QFontInfo>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QtMath>
 
 namespace ui {
 
-QImage graphImage(const graphs::GraphPane& pane) {
-    return pane.toImage(QSize(), 2.0);
+namespace {
+
+// The graph, then the caption's strip beneath it.
+void paintPicture(QPainter& painter, const graphs::GraphPane& pane, QSize graph,
+                  const PictureCaption* caption) {
+    pane.paintDrawing(painter, graph);
+    if (!caption)
+        return;
+    painter.save();
+    painter.translate(0, graph.height());
+    caption->paint(painter, graph.width(), captionFont(pane));
+    painter.restore();
 }
 
-QByteArray graphPng(const graphs::GraphPane& pane) {
+// The graph's size and the whole picture's.
+QSize pictureSize(const graphs::GraphPane& pane, const PictureCaption* caption) {
+    const QSize graph = pane.contentsRect().size();
+    if (!caption)
+        return graph;
+    return {graph.width(),
+            graph.height() + qCeil(caption->height(graph.width(), captionFont(pane)))};
+}
+
+} // namespace
+
+QFont captionFont(const graphs::GraphPane& pane) {
+    QFont font = pane.font();
+    font.setPixelSize(QFontInfo(pane.font()).pixelSize());
+    return font;
+}
+
+QImage graphImage(const graphs::GraphPane& pane, const PictureCaption* caption) {
+    if (!caption)
+        return pane.toImage(QSize(), 2.0);
+    QImage image = graphs::blankPaneImage(pictureSize(pane, caption), 2.0,
+                                          QPoint(pane.logicalDpiX(), pane.logicalDpiY()));
+    if (image.isNull())
+        return image;
+    QPainter painter(&image);
+    paintPicture(painter, pane, pane.contentsRect().size(), caption);
+    return image;
+}
+
+QByteArray graphPng(const graphs::GraphPane& pane, const PictureCaption* caption) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    graphImage(pane).save(&buffer, "PNG");
+    graphImage(pane, caption).save(&buffer, "PNG");
     return bytes;
 }
 
-QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title) {
-    const QSize size = pane.contentsRect().size();
+QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title,
+                    const PictureCaption* caption) {
+    const QSize size = pictureSize(pane, caption);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
@@ -32,7 +76,7 @@ QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title) {
     svg.setResolution(pane.logicalDpiX());
     svg.setTitle(title);
     QPainter painter(&svg);
-    pane.paintDrawing(painter, size);
+    paintPicture(painter, pane, pane.contentsRect().size(), caption);
     painter.end();
     return bytes;
 }

@@ -83,6 +83,7 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
         cell.colour = textColour(window.result(q.id));
     }
 
+    page.caption = PictureCaption::of(t.inputs());
     const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
     for (std::size_t n = 0; n < 3; ++n)
         page.graphs[n] = {graphCaption(window, graphs[n]), window.pane(graphs[n])};
@@ -134,7 +135,15 @@ void paintReportPage(QPainter& painter, const ReportPage& page) {
             painter.drawText(box.adjusted(1.5 * mm, 0, -1 * mm, 0), align, cell.text);
         }
     }
-    y += ReportPage::rows * rowHeight + 5 * mm;
+    y += ReportPage::rows * rowHeight + 3 * mm;
+
+    // The key of the models and the inputs, for the graphs below.
+    QFont key = serif(10);
+    key.setPixelSize(qRound(10 * device->logicalDpiY() / 72.0));
+    painter.save();
+    painter.translate(0, y);
+    y += page.caption.paint(painter, width, key) + 2 * mm;
+    painter.restore();
 
     // The graphs share what is left of the page.
     painter.setFont(serif(10, true));

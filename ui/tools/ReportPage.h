@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/tools/PictureCaption.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QPageLayout>
@@ -22,8 +24,8 @@ class MainWindow;
 enum class Graph;
 
 // One A4 page that reports a throw: the window's title, the date, the inputs and results in the
-// window's four columns with their colours, and the three graphs drawn as vectors from their
-// panes. The same page is printed and saved as PDF.
+// window's four columns with their colours, the key of the models with the inputs, and the three
+// graphs drawn as vectors from their panes. The same page is printed and saved as PDF.
 struct ReportPage {
     struct Cell {
         QString text;
@@ -39,6 +41,7 @@ struct ReportPage {
     QString title;
     QString date;
     std::array<std::array<Cell, 4>, rows> cells; // [row][column]
+    PictureCaption caption;
     std::array<Graph, 3> graphs;
 };
 

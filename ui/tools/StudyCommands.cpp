@@ -2,6 +2,7 @@
 // menus of the plot and the table.
 #include "graphs/GraphPane.h"
 #include "model/ThrowCurves.h"
+#include "model/curves/Legend.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"

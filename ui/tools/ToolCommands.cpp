@@ -5,6 +5,7 @@
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/PictureCaption.h"
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
@@ -74,17 +75,19 @@ void settleType(SaveChoice& choice, const QList<FileType>& types) {
     choice.path += QLatin1Char('.') + types[choice.type].suffix;
 }
 
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+// The user's folder for files of this kind, or the home folder where it does not exist.
+QString firstFolder(const QList<FileType>& types) {
+    const bool picture = types.contains(png) || types.contains(svg);
+    const QString folder = QStandardPaths::writableLocation(
+        picture ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
 }
 
 } // namespace
 
 ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller,
                            MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs),
-      lastFolder_(documentsFolder()) {
+    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs) {
     auto on = [this](ToolCommand c, void (ToolCommands::*run)()) {
         connect(window_.toolAction(c), &QAction::triggered, this, run);
     };
@@ -106,16 +109,18 @@ Graph ToolCommands::shownGraph() const {
 }
 
 std::optional<SaveChoice> ToolCommands::askFile(const QString& title, const QString& name,
-                                                const QList<FileType>& types) {
+                                                const QList<FileType>& types,
+                                                const SaveOption* option) {
+    const QString folder = lastFolder_.isEmpty() ? firstFolder(types) : lastFolder_;
     std::optional<SaveChoice> choice =
-        dialogs_.chooseSaveFile(title, QDir(lastFolder_).filePath(name), types);
+        dialogs_.chooseSaveFile(title, QDir(folder).filePath(name), types, option);
     if (!choice || choice->path.isEmpty())
         return std::nullopt;
     settleType(*choice, types);
-    const QString folder = QFileInfo(choice->path).absolutePath();
-    if (folder != lastFolder_) {
-        lastFolder_ = folder;
-        emit lastFolderChanged(folder);
+    const QString chosen = QFileInfo(choice->path).absolutePath();
+    if (chosen != lastFolder_) {
+        lastFolder_ = chosen;
+        emit lastFolderChanged(chosen);
     }
     return choice;
 }
@@ -139,22 +144,39 @@ void ToolCommands::saveGraph() {
     if (shownPaneIsEmpty(title))
         return;
     const Graph g = shownGraph();
-    const auto choice = askFile(title, baseName(g) + QStringLiteral(".png"), {png, svg});
+    const SaveOption captions{tr("с подписями"), pictureCaptions_};
+    const auto choice = askFile(title, baseName(g) + QStringLiteral(".png"), {png, svg}, &captions);
     if (!choice)
         return;
+    if (choice->optionChecked != pictureCaptions_) {
+        pictureCaptions_ = choice->optionChecked;
+        emit pictureCaptionsChanged(pictureCaptions_);
+    }
     const graphs::GraphPane& pane = *window_.pane(g);
+    const std::optional<PictureCaption> caption = captionNow();
+    const PictureCaption* c = caption ? &*caption : nullptr;
     write(choice->path,
-          choice->type == 0 ? graphPng(pane) : graphSvg(pane, graphCaption(window_, g)), title);
+          choice->type == 0 ? graphPng(pane, c) : graphSvg(pane, graphCaption(window_, g), c),
+          title);
+}
+
+std::optional<PictureCaption> ToolCommands::captionNow() const {
+    const model::Throw* t = controller_.currentThrow();
+    if (!pictureCaptions_ || !t)
+        return std::nullopt;
+    return PictureCaption::of(t->inputs());
 }
 
 void ToolCommands::copyGraph() {
     if (shownPaneIsEmpty(QStringLiteral("Копировать график")))
         return;
     const Graph g = shownGraph();
+    const std::optional<PictureCaption> caption = captionNow();
+    const PictureCaption* c = caption ? &*caption : nullptr;
     auto* data = new QMimeData;
-    data->setImageData(graphImage(*window_.pane(g)));
+    data->setImageData(graphImage(*window_.pane(g), c));
     data->setData(QStringLiteral("image/svg+xml"),
-                  graphSvg(*window_.pane(g), graphCaption(window_, g)));
+                  graphSvg(*window_.pane(g), graphCaption(window_, g), c));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

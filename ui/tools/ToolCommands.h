@@ -1,12 +1,15 @@
 #pragma once
 
 #include "ui/platform/ExportDialogs.h"
+#include "ui/tools/PictureCaption.h"
 #include "ui/window/MainWindow.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <optional>
 
 namespace ui {
 
@@ -26,9 +29,11 @@ public:
     ToolCommands(MainWindow& window, const ThrowController& controller, MessageBoxes& boxes,
                  ExportDialogs& dialogs, QObject* parent = nullptr);
 
-    // «Сохранить график…»: the shown graph as PNG (twice its pixel size) or SVG.
+    // «Сохранить график…»: the shown graph as PNG (twice its pixel size) or SVG; the dialog's
+    // check «с подписями» adds the key of the models and the inputs beneath it.
     void saveGraph();
-    // «Копировать график»: the same picture to the clipboard, raster and SVG.
+    // «Копировать график»: the same picture to the clipboard, raster and SVG, with the
+    // captions as last chosen.
     void copyGraph();
     // «Сохранить данные…»: the curves of the shown graph as CSV.
     void saveData();
@@ -46,19 +51,28 @@ public:
     // The graph whose pane is shown.
     Graph shownGraph() const;
 
-    // The folder the save dialogs open in: at first the user's documents, then the folder of
-    // the file chosen last. Settings that outlive the session read and set it here.
+    // The folder the save dialogs open in: the folder of the file chosen last; before the first
+    // choice (empty) the user's pictures for pictures and documents for data and reports.
+    // Settings that outlive the session read and set it here.
     QString lastFolder() const { return lastFolder_; }
     void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    // Whether saved and copied pictures carry captions («с подписями»).
+    bool pictureCaptions() const { return pictureCaptions_; }
+    void setPictureCaptions(bool on) { pictureCaptions_ = on; }
 
 signals:
     // A file was chosen in another folder than before.
     void lastFolderChanged(const QString& folder);
+    // «с подписями» was switched in the save dialog.
+    void pictureCaptionsChanged(bool on);
 
 private:
     // The file chosen in the save dialog, with the index of its type, or nothing.
     std::optional<SaveChoice> askFile(const QString& title, const QString& name,
-                                      const QList<FileType>& types);
+                                      const QList<FileType>& types,
+                                      const SaveOption* option = nullptr);
+    // The captions of the pictures for the throw shown, unless they are off.
+    std::optional<PictureCaption> captionNow() const;
     // Writes the file whole, or tells why it could not.
     void write(const QString& path, const QByteArray& bytes, const QString& title);
     // True, after telling the user, when the shown pane has nothing drawn.
@@ -70,6 +84,7 @@ private:
     ExportDialogs& dialogs_;
     QString lastFolder_;
     QList<QPointer<StudyWindow>> studies_;
+    bool pictureCaptions_ = true;
 };
 
 } // namespace ui

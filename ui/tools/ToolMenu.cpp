@@ -17,6 +17,7 @@ const std::array<ToolCommandRow, toolCommandCount> rows{{
     {ToolCommand::clearComparison, "mnuToolsClearComparison", "Очистить сравнение", nullptr, 4,
      false},
     {ToolCommand::study, "mnuToolsStudy", "Исследование зависимости…", nullptr, 5, false},
+    {ToolCommand::present, "mnuToolsPresent", "Показ на экране", "F11", 5, true},
 }};
 // clang-format on
 

@@ -19,8 +19,9 @@ enum class ToolCommand {
     compare,
     clearComparison,
     study,
+    present,
 };
-inline constexpr std::size_t toolCommandCount = 9;
+inline constexpr std::size_t toolCommandCount = 10;
 
 struct ToolCommandRow {
     ToolCommand id;

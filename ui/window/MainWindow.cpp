@@ -88,6 +88,8 @@ void MainWindow::placeControls() {
     const std::map<QString, ControlRect> rects =
         ui::layout(client.width() / scale_, client.height() / scale_);
     for (const auto& [widget, name] : placed_) {
+        if (widget->parentWidget() != centralWidget())
+            continue; // a pane lent to the presentation is placed there
         const ControlRect& r = rects.at(name);
         widget->setGeometry(
             toPixels({r.left * scale_, r.top * scale_, r.width * scale_, r.height * scale_}));

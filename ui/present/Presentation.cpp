@@ -1,0 +1,171 @@
+#include "ui/present/Presentation.h"
+
+#include "graphs/GraphPane.h"
+#include "ui/present/PresentationStrip.h"
+#include "ui/tools/Legend.h"
+#include "ui/window/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include <cmath>
+#include <functional>
+
+namespace ui {
+
+namespace {
+
+const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
+
+// The full-screen window: it reports its size and its closing to the presentation.
+class ScreenWindow : public QWidget {
+public:
+    ScreenWindow(QWidget* parent, std::function<void()> resized, std::function<void()> closing)
+        : QWidget(parent, Qt::Window), resized_(std::move(resized)), closing_(std::move(closing)) {
+        setObjectName(QStringLiteral("presentation"));
+        QPalette p = palette();
+        p.setColor(QPalette::Window, Qt::white);
+        setPalette(p);
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        resized_();
+    }
+    void closeEvent(QCloseEvent* event) override {
+        closing_();
+        QWidget::closeEvent(event);
+    }
+
+private:
+    std::function<void()> resized_, closing_;
+};
+
+} // namespace
+
+Presentation::Presentation(MainWindow& window, QAction* pause, QObject* parent)
+    : QObject(parent), window_(window), pause_(pause) {
+    QAction* present = window_.toolAction(ToolCommand::present);
+    connect(present, &QAction::toggled, this, &Presentation::setShown);
+    refresh_.setInterval(100);
+    connect(&refresh_, &QTimer::timeout, this, [this] {
+        if (strip_)
+            strip_->refresh();
+    });
+}
+
+Presentation::~Presentation() {
+    leave();
+}
+
+int Presentation::typePixels(int screenHeight) {
+    return std::max(12, static_cast<int>(std::ceil(0.027 * screenHeight)));
+}
+
+void Presentation::setShown(bool on) {
+    if (on == shown())
+        return;
+    if (on)
+        enter();
+    else
+        leave();
+    window_.toolAction(ToolCommand::present)->setChecked(on);
+}
+
+void Presentation::enter() {
+    const QScreen* screen = window_.screen();
+    const int type = typePixels(screen ? screen->geometry().height() : 768);
+    auto* w = new ScreenWindow(
+        &window_, [this] { placeParts(); }, [this] { setShown(false); });
+    screen_ = w;
+    w->setWindowTitle(window_.windowTitle());
+    area_ = new QWidget(w);
+    area_->setObjectName(QStringLiteral("presentationGraphs"));
+    strip_ = new PresentationStrip(window_, w);
+    QFont stripFont = window_.pane(Graph::trajectory)->font();
+    stripFont.setPixelSize(type);
+    strip_->setFont(stripFont);
+
+    for (const Graph g : graphs) {
+        graphs::GraphPane* pane = window_.pane(g);
+        lent_.push_back({pane, pane->font(), pane->geometry()});
+        pane->setParent(area_);
+        QFont f = pane->font();
+        f.setPixelSize(type);
+        pane->setFont(f);
+        pane->setKeyPart(graphs::KeyPart::models, modelKey());
+        pane->setVisible(window_.option(g)->isChecked());
+    }
+    if (QWidget* ball = window_.pane(Graph::trajectory)->marker()) {
+        ballSize_ = ball->size();
+        const int side = std::max(ballSize_.width(), type / 2);
+        ball->setFixedSize(side, side);
+    }
+
+    // The window's own keys, here too; the tools' shortcuts come with the panes.
+    w->addAction(window_.toolAction(ToolCommand::present));
+    if (pause_)
+        w->addAction(pause_);
+    auto key = [w](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, w), &QShortcut::activated, w, slot);
+    };
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+          QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        key(keys, [this] { window_.cmdOK()->click(); });
+    for (int i = 0; i < 3; ++i)
+        key(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)),
+            [this, g = graphs[i]] { window_.option(g)->click(); });
+    key(QKeySequence(Qt::Key_Escape), [this] { setShown(false); });
+
+    if (screen)
+        w->setGeometry(screen->geometry());
+    w->showFullScreen();
+    placeParts();
+    refresh_.start();
+}
+
+void Presentation::placeParts() {
+    if (!screen_ || !strip_)
+        return;
+    const QSize size = screen_->size();
+    const int stripHeight = strip_->heightFor(size.width());
+    strip_->setGeometry(0, size.height() - stripHeight, size.width(), stripHeight);
+    area_->setGeometry(0, 0, size.width(), size.height() - stripHeight);
+    for (const Lent& l : lent_)
+        l.pane->setGeometry(area_->rect());
+}
+
+void Presentation::leave() {
+    if (!screen_)
+        return;
+    refresh_.stop();
+    for (const Lent& l : lent_) {
+        l.pane->setParent(window_.clientArea());
+        l.pane->setFont(l.font);
+        l.pane->setGeometry(l.geometry);
+        l.pane->setKeyPart(graphs::KeyPart::models, {});
+        l.pane->stackUnder(window_.hScroll());
+    }
+    for (const Graph g : graphs)
+        window_.pane(g)->setVisible(window_.option(g)->isChecked());
+    if (QWidget* ball = window_.pane(Graph::trajectory)->marker(); ball && ballSize_.isValid())
+        ball->setFixedSize(ballSize_);
+    lent_.clear();
+    QWidget* w = screen_;
+    screen_ = nullptr;
+    strip_ = nullptr;
+    area_ = nullptr;
+    w->hide();
+    w->deleteLater();
+    window_.activateWindow();
+}
+
+} // namespace ui

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <QTimer>
+
+#include <vector>
+
+class QAction;
+
+namespace graphs {
+class GraphPane;
+}
+
+namespace ui {
+
+class MainWindow;
+class PresentationStrip;
+
+// «Инструменты → Показ на экране» (F11; Esc or F11 again leaves): the window's graph panes move
+// into a full-screen window of their own, where the graph shown fills the screen above one strip
+// with the inputs and each model's flight time, range and greatest height (PresentationStrip).
+// The panes keep drawing as before, so the flight, the readout, the comparison and every tool of
+// their context menus go on working; their type, key and ball are sized from the screen, and the
+// key names the three models. F5 and Ctrl+Enter run, Space pauses, Alt+1/2/3 choose the graph.
+// Leaving gives the panes back to the window as they were.
+class Presentation : public QObject {
+    Q_OBJECT
+public:
+    Presentation(MainWindow& window, QAction* pause, QObject* parent = nullptr);
+    ~Presentation() override;
+
+    void setShown(bool on);
+    bool shown() const { return screen_ != nullptr; }
+    // The full-screen window and its strip while shown.
+    QWidget* screenWindow() const { return screen_; }
+    PresentationStrip* strip() const { return strip_; }
+
+    // The pixel size of the type (tick labels, captions, key, strip) on a screen of this
+    // height: 2.7 % of it, so that tick labels stay legible from the back of a classroom.
+    static int typePixels(int screenHeight);
+
+private:
+    void enter();
+    void leave();
+    void placeParts();
+
+    struct Lent {
+        graphs::GraphPane* pane;
+        QFont font;
+        QRect geometry;
+    };
+
+    MainWindow& window_;
+    QAction* pause_;
+    QPointer<QWidget> screen_;
+    QWidget* area_ = nullptr;
+    PresentationStrip* strip_ = nullptr;
+    QTimer refresh_;
+    std::vector<Lent> lent_;
+    QSize ballSize_;
+};
+
+} // namespace ui
