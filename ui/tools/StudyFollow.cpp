@@ -32,6 +32,8 @@ void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     inputsLine_->setObjectName(QStringLiteral("StudyInputs"));
     inputsLine_->setAccessibleName(tr("Исходные данные исследования"));
     inputsLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The seven inputs wrap rather than widen the window beyond a small screen.
+    inputsLine_->setWordWrap(true);
     followBox_ = new QCheckBox(tr("следовать за главным окном"));
     followBox_->setObjectName(QStringLiteral("StudyFollow"));
     followBox_->setChecked(true);
