@@ -24,6 +24,7 @@ struct ReportOptions {
     model::Inputs inputs;   // after the field handling: checked and rounded to the patterns
     std::string curvesFile; // empty: no CSV
     std::optional<StudyOptions> study;
+    bool precise = false; // adds the exact values of the walk and flight results
     bool help = false;
 };
 

@@ -52,6 +52,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    std::cout << cli::reportJson(report) << '\n';
+    std::cout << cli::reportJson(report, opts.precise) << '\n';
     return 0;
 }

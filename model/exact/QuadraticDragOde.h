@@ -58,7 +58,7 @@ public:
     static constexpr double tolerance = 1e-12;
     // A stiff flight (a small ball in a thick medium) needs more steps than this; it is
     // reported as not landed rather than hold its caller for minutes.
-    static constexpr long maxSteps = 2'000'000;
+    static constexpr long maxSteps = 500'000;
 
     // The equations with time in units of the flight's duration.
     struct System {
