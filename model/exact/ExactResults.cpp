@@ -1,6 +1,7 @@
 #include "model/exact/ExactResults.h"
 
 #include "model/exact/ExactFlight.h"
+#include "model/exact/Reynolds.h"
 
 #include <cmath>
 
@@ -50,7 +51,16 @@ bool hasExactValue(Quantity q) {
 std::optional<double> exactValue(Quantity q, const Inputs& in) {
     if (!hasExactValue(q))
         return std::nullopt;
-    return valueOf(q, ExactFlight(in, row(q).model));
+    if (q == Quantity::Re)
+        return reynoldsNumber(in, in.v0);
+    const ExactFlight flight(in, row(q).model);
+    if (q == Quantity::Re1 || q == Quantity::Re2) {
+        const Landing l = flight.landing();
+        if (!l.reached)
+            return std::nullopt;
+        return reynoldsNumber(in, std::hypot(l.vx, l.vy));
+    }
+    return valueOf(q, flight);
 }
 
 std::vector<std::pair<Quantity, double>> exactValues(const Inputs& in) {

@@ -27,18 +27,6 @@ FlowRegime flowRegime(double re) {
     return FlowRegime::quadratic;
 }
 
-const char* regimeText(FlowRegime regime) {
-    switch (regime) {
-    case FlowRegime::stokes:
-        return "закон Стокса (Fc~v) применим";
-    case FlowRegime::transitional:
-        return "переходная область";
-    case FlowRegime::quadratic:
-        return "сопротивление ~v²";
-    }
-    return "";
-}
-
 ReynoldsNumbers reynoldsNumbers(const Inputs& in) {
     return {reynoldsNumber(in, in.v0), reynoldsNumber(in, landingSpeed(in, ModelKind::linear)),
             reynoldsNumber(in, landingSpeed(in, ModelKind::quadratic))};

@@ -14,8 +14,6 @@ enum class FlowRegime {
     quadratic,    // Re > 1000: the drag grows as v²
 };
 FlowRegime flowRegime(double re);
-// One line that reads the regime, in Russian: «закон Стокса (Fc~v) применим».
-const char* regimeText(FlowRegime regime);
 
 // At the launch, and at the exact landing of each drag model; NaN where the ball does not land.
 struct ReynoldsNumbers {

@@ -1,8 +1,11 @@
 // Exact model values against independent references: the vacuum polynomial in long double, the
-// drag equations integrated in long double by a Runge–Kutta–Fehlberg 7(8) at 1e-16.
+// drag equations integrated in long double by a Runge–Kutta–Fehlberg 7(8) at 1e-16; the
+// Reynolds numbers taken from them.
 #include "model/exact/ExactFlight.h"
 #include "model/ClosedForm.h"
 #include "model/Constants.h"
+#include "model/exact/ExactResults.h"
+#include "model/exact/Reynolds.h"
 // Copying a default-made long-double stepper reads members nothing has written yet, harmlessly.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -120,4 +123,21 @@ TEST(ExactFlight, ThrownDownFromTheGroundLandsAtOnce) {
         EXPECT_EQ(l.t, 0);
         EXPECT_NEAR(l.vy, 3 * std::sin(-20 * pi / 180), 1e-15);
     }
+}
+
+// Re = ρo·v·d/η at the launch and at each exact landing; the regime changes at 1 and above 1000.
+TEST(Reynolds, NumbersAndRegimes) {
+    const Inputs in{2, 10, 45, 0.05, 1200, 1000, 1.5};
+    const ReynoldsNumbers re = reynoldsNumbers(in);
+    EXPECT_DOUBLE_EQ(re.start, 1000 * 10 * 0.05 / 1.5);
+    const Landing l = ExactFlight(in, ModelKind::quadratic).landing();
+    EXPECT_DOUBLE_EQ(re.end2, 1000 * std::hypot(l.vx, l.vy) * 0.05 / 1.5);
+    EXPECT_GT(re.end1, re.end2); // the quadratic drag brings it down slower
+    EXPECT_EQ(exactValue(Quantity::Re2, in), re.end2);
+    const std::pair<double, FlowRegime> regimes[] = {{0.99, FlowRegime::stokes},
+                                                     {1, FlowRegime::transitional},
+                                                     {1000, FlowRegime::transitional},
+                                                     {1000.5, FlowRegime::quadratic}};
+    for (const auto& [value, regime] : regimes)
+        EXPECT_EQ(flowRegime(value), regime) << value;
 }

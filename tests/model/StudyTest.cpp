@@ -59,6 +59,20 @@ TEST(Study, RangeFallsAsViscosityRises) {
         << marks[1].text; // refined, at the end of the range where the curve rises to it
 }
 
+// The Reynolds numbers are a family of their own, marked on their exact values.
+TEST(Study, ReynoldsNumbersAreAFamily) {
+    const StudySpec plan{Field::v0, 1, 10, 4, viscous};
+    const auto points = run(plan);
+    EXPECT_EQ(points[3].value(Quantity::Re), 1000 * 10 * 0.05 / 1.5);
+    EXPECT_EQ(familyMembers(ResultFamily::reynolds),
+              (std::vector{Quantity::Re, Quantity::Re1, Quantity::Re2}));
+    const auto marks = studyMarks(plan, points, ResultFamily::reynolds);
+    const StudyMark* re2 = markOf(marks, Quantity::Re2, Extreme::greatest);
+    ASSERT_TRUE(re2);
+    EXPECT_EQ(re2->text.rfind("наибольшее число Рейнольдса в среде (Fc~v^2): Vo = ", 0), 0u)
+        << re2->text;
+}
+
 // Every value goes through the field's handling: rounded to its decimals, or refused and listed
 // with its message; a throw that cannot finish is marked and has no numbers.
 TEST(Study, PointsAreSettledRefusedOrUnfinished) {

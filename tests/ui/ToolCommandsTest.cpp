@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
@@ -146,9 +147,12 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     auto rows = [] { return QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
     trigger(ui::ToolCommand::copyResults);
     QStringList lines = rows();
-    ASSERT_EQ(lines.size(), 35); // the header, 7 inputs, 27 results
+    ASSERT_EQ(lines.size(), 38); // the header, 7 inputs, 27 results, 3 Reynolds numbers
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
+    EXPECT_EQ(lines[35].section('\t', 1, 1).toDouble(), 1000.0 * 3 * 0.4 / 0.001006);
+    EXPECT_TRUE(lines[35].endsWith(QString::fromUtf8("сопротивление ~v²")))
+        << lines[35].toStdString();
     EXPECT_EQ(lines[9].section('\t', 1, 2), "0.15284287736351887\tc"); // Tp with every digit
     EXPECT_EQ(lines[34].section('\t', 1, 1), "");                      // Vy2(y=0) before the run
 
@@ -157,9 +161,14 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(field(Field::h0), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     lines = rows();
-    ASSERT_EQ(lines.size(), 35);
+    ASSERT_EQ(lines.size(), 38);
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
               *run.currentThrow()->value(Quantity::VyEnd2));
+    // The drag columns' headers read the regime at the launch, in three digits.
+    for (const char* header : {"Label21", "Label28"})
+        EXPECT_TRUE(window.findChild<QLabel*>(header)->toolTip().contains(
+            QString::fromUtf8("при броске: Re = 1190000 — сопротивление ~v²")))
+            << header;
 
     window.option(Graph::vy)->click();
     const QString path = answer("data.csv");
@@ -185,8 +194,9 @@ TEST_F(Tools, ReportPrintedAndSavedAsPdfHoldsEveryResult) {
         EXPECT_EQ(raw.count(QChar('\f')), 1); // one page
         for (const model::QuantityRow& q : model::quantityRows())
             EXPECT_TRUE(text.contains(this->text(q.id).simplified())) << q.key;
-        for (const char* t : {"шара, брошенного с", "h = 0.500 м", "η = 0.0010060 Па с",
-                              "__ в среде (Fc~v^2)", "Траектории", "Проекции Vy"})
+        for (const char* t :
+             {"шара, брошенного с", "h = 0.500 м", "η = 0.0010060 Па с", "__ в среде (Fc~v^2)",
+              "Траектории", "Проекции Vy", "при падении в среде (Fc~v): Re ="})
             EXPECT_TRUE(text.contains(QString::fromUtf8(t))) << t;
     }
 }

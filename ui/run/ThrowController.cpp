@@ -8,10 +8,12 @@
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/tools/ReynoldsText.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +21,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <tuple>
 
 namespace ui {
 
@@ -110,12 +113,40 @@ void ThrowController::writeLabels(model::Stage stage) {
             window_.showResult(q.id, QString::fromStdString(throw_->text(q.id, separator_)));
 }
 
+// The Reynolds numbers of the throw in the tooltips of the drag columns' headers, after the
+// header's own tooltip text. They depend on the inputs only: a recompute for a scale bar or a
+// resize keeps them.
+void ThrowController::writeReynolds() {
+    const model::Inputs& in = inputs_;
+    auto key = [](const model::Inputs& i) {
+        return std::tie(i.h0, i.v0, i.alphaDeg, i.d, i.rho, i.rho0, i.eta);
+    };
+    if (reynoldsFor_ && key(*reynoldsFor_) == key(in))
+        return;
+    reynoldsFor_ = in;
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
+    const QChar separator = QLatin1Char(separator_);
+    for (const auto& [model, end] : {std::pair{model::ModelKind::linear, re.end1},
+                                     std::pair{model::ModelKind::quadratic, re.end2}}) {
+        auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control));
+        if (!header)
+            continue;
+        // The header's own tooltip as the window made it, before the first numbers were added.
+        const QString& own = headerTips_.try_emplace(model, header->toolTip()).first->second;
+        QStringList lines = reynoldsToolTipLines(re.start, end, separator);
+        if (!own.isEmpty())
+            lines.prepend(own);
+        header->setToolTip(lines.join(QLatin1Char('\n')));
+    }
+}
+
 void ThrowController::load() {
     loaded_ = false;
     window_.placeOnScreen();
     setDefaults();
     throw_ = std::make_unique<model::Throw>(inputs_);
     writeLabels(model::Stage::closedForms);
+    writeReynolds();
     loaded_ = true;
 }
 
@@ -259,6 +290,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
     flying_ = false;
     writeLabels(model::Stage::closedForms);
     writeLabels(model::Stage::linearWalk);
+    writeReynolds();
 
     graphs::PaneSurface& p1 = pane(0);
     p1.clear();
