@@ -79,7 +79,7 @@ std::string markText(const StudySpec& plan, const StudyMark& m) {
 
 // The mark of one extreme of one curve; sign is +1 for the greatest, −1 for the least.
 std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<StudyPoint>& points,
-                                   Quantity q, Extreme extreme) {
+                                   Quantity q, Extreme extreme, const std::atomic<bool>* stop) {
     const double sign = extreme == Extreme::greatest ? 1 : -1;
     std::optional<std::size_t> best, first, last;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -108,6 +108,8 @@ std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<Stud
         return points[static_cast<std::size_t>(j)].input;
     };
     auto f = [&](double x) {
+        if (stop && stop->load())
+            return -HUGE_VAL;
         Inputs in = plan.base;
         inputOf(in, plan.field) = x;
         const std::optional<double> value =
@@ -145,7 +147,7 @@ std::optional<double> closedFormValue(Quantity q, const Inputs& in) {
 }
 
 std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
-                                  ResultFamily family) {
+                                  ResultFamily family, const std::atomic<bool>* stop) {
     std::vector<StudyMark> marks;
     for (const Quantity q : familyMembers(family)) {
         std::optional<double> seen;
@@ -158,7 +160,7 @@ std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<Study
         if (flat)
             continue;
         for (const Extreme e : {Extreme::greatest, Extreme::least})
-            if (auto mark = extremeOf(plan, points, q, e))
+            if (auto mark = extremeOf(plan, points, q, e, stop))
                 marks.push_back(std::move(*mark));
     }
     return marks;

@@ -4,6 +4,7 @@
 #include "model/Quantities.h"
 #include "model/Study.h"
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,9 +36,11 @@ struct StudyMark {
 };
 
 // The marks of the members of family, member by member, the greatest first. A curve that is the
-// same at every computed point (Xmax against η) has none.
+// same at every computed point (Xmax against η) has none. The search on the exact values of a
+// long flight can take a good part of a second: when stop is raised, it ends at once with
+// marks that are not to be used.
 std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
-                                  ResultFamily family);
+                                  ResultFamily family, const std::atomic<bool>* stop = nullptr);
 
 // A result that has a closed form, at any inputs; nothing for a result of the walks.
 std::optional<double> closedFormValue(Quantity q, const Inputs& in);
