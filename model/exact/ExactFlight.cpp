@@ -125,10 +125,19 @@ struct Linear final : Flight {
     Launch l_;
 };
 
+// About how long the quadratic-drag flight lasts: no shorter than without drag, nor than with
+// the linear drag alone, which the quadratic drag only adds to (a ball that sinks slowly through
+// a thick medium lasts thousands of vacuum flight times, most of them at its terminal speed).
+double flightTimeScale(const Launch& l) {
+    const Landing linear = Linear(l).landing;
+    const double vacuum = vacuumFlightTime(l);
+    return linear.reached && linear.t > vacuum ? linear.t : vacuum;
+}
+
 struct Quadratic final : Flight {
     using Vec = QuadraticDragOde::Vec;
 
-    explicit Quadratic(const Launch& l) : ode_({l.tau, l.Vp1, l.R2}, l.speed, vacuumFlightTime(l)) {
+    explicit Quadratic(const Launch& l) : ode_({l.tau, l.Vp1, l.R2}, l.speed, flightTimeScale(l)) {
         const Vec start{0, l.h0, l.vx0, l.vy0};
         checkpoints_.push_back({0, start});
         if (l.vy0 <= 0)

@@ -68,6 +68,7 @@ TEST(ExactFlight, AgreesWithIndependentReferencesToOnePartInABillion) {
         Inputs{1e-6, 50, -89, 0.01, 2000, 1.2, 1.8e-5}, // steeply down from a hair's height
         Inputs{3, 20, -30, 0.003, 1100, 1000, 0.05},    // down into a thick medium
         Inputs{1, 40, 70, 0.02, 8000, 1000, 0.001},     // fast: the quadratic drag rules
+        Inputs{2, 10, 45, 0.05, 1001.4, 1000, 1.5},     // sinks for 26 minutes at 1.3 mm/s
     };
     for (const Inputs& in : throws)
         for (const ModelKind model : {ModelKind::vacuum, ModelKind::linear, ModelKind::quadratic}) {
