@@ -226,6 +226,9 @@ std::optional<Quantity> quantityByKey(std::string_view key) {
     for (const QuantityRow& r : quantities)
         if (key == r.key)
             return r.id;
+    for (const QuantityRow& r : studyOnly)
+        if (key == r.key)
+            return r.id;
     return std::nullopt;
 }
 

@@ -135,6 +135,7 @@ const ColumnRow& row(ModelKind m);
 // The results of a family, in catalogue order (vacuum, linear drag, quadratic drag), the
 // study-only ones included.
 std::vector<Quantity> familyMembers(ResultFamily f);
+// By key ("Xmax2", "Re1"), the study-only results included.
 std::optional<Quantity> quantityByKey(std::string_view key);
 std::optional<Field> fieldByKey(std::string_view key);
 

@@ -91,6 +91,8 @@ TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {
     const auto all = parse("--vary h0 --from 1 --to 2").options->study; // 180 points, 27 columns
     EXPECT_EQ(all->count, 180);
     EXPECT_EQ(cli::studyColumns(*all).size(), 27u);
+    EXPECT_EQ(cli::studyColumns(*parse("--vary v0 --from 1 --to 2 --result Re2").options->study),
+              (std::vector{model::Quantity::Re, model::Quantity::Re1, model::Quantity::Re2}));
 
     for (const char* bad :
          {"--vary speed --from 0 --to 1", "--from 0 --to 1", "--vary angle --from 0",
