@@ -146,6 +146,10 @@ struct Quadratic final : Flight {
             landing = {0, 0, l.vx0, l.vy0, true};
             return;
         }
+        // An explicit method cannot step much beyond tau, and the flight lasts at least its time
+        // scale: when that alone needs more steps than allowed, the flight is given up once its
+        // top is found instead of after the allowed steps (a tenth of a second).
+        const bool tooStiff = flightTimeScale(l) / (3.3 * l.tau) > QuadraticDragOde::maxSteps;
         auto stepper = ode_.denseStepper();
         stepper.initialize(start, 0, ode_.firstStep(start));
         bool topFound = l.vy0 <= 0;
@@ -179,6 +183,8 @@ struct Quadratic final : Flight {
                 return;
             }
             checkpoints_.push_back({ode_.toSeconds(t1), s1});
+            if (tooStiff && topFound)
+                return;
         }
     }
 

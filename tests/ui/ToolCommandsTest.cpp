@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -165,10 +166,14 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
               *run.currentThrow()->value(Quantity::VyEnd2));
     // The drag columns' headers read the regime at the launch, in three digits.
-    for (const char* header : {"Label21", "Label28"})
-        EXPECT_TRUE(window.findChild<QLabel*>(header)->toolTip().contains(
+    for (const char* header : {"Label21", "Label28"}) {
+        QLabel* label = window.findChild<QLabel*>(header);
+        QHelpEvent show(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(label, &show);
+        EXPECT_TRUE(label->toolTip().contains(
             QString::fromUtf8("при броске: Re = 1190000 — сопротивление ~v²")))
             << header;
+    }
 
     window.option(Graph::vy)->click();
     const QString path = answer("data.csv");

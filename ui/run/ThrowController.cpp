@@ -13,6 +13,7 @@
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -114,8 +115,8 @@ void ThrowController::writeLabels(model::Stage stage) {
 }
 
 // The Reynolds numbers of the throw in the tooltips of the drag columns' headers, after the
-// header's own tooltip text. They depend on the inputs only: a recompute for a scale bar or a
-// resize keeps them.
+// header's own tooltip text. They need the exact landings, so they are written when a tooltip is
+// about to show, not at every change of a field; they depend on the inputs only.
 void ThrowController::writeReynolds() {
     const model::Inputs& in = inputs_;
     auto key = [](const model::Inputs& i) {
@@ -140,13 +141,21 @@ void ThrowController::writeReynolds() {
     }
 }
 
+bool ThrowController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        writeReynolds();
+    return QObject::eventFilter(watched, event);
+}
+
 void ThrowController::load() {
     loaded_ = false;
     window_.placeOnScreen();
     setDefaults();
     throw_ = std::make_unique<model::Throw>(inputs_);
     writeLabels(model::Stage::closedForms);
-    writeReynolds();
+    for (const model::ModelKind model : {model::ModelKind::linear, model::ModelKind::quadratic})
+        if (auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control)))
+            header->installEventFilter(this);
     loaded_ = true;
 }
 
@@ -290,7 +299,6 @@ bool ThrowController::showTrajectory(bool fullRun) {
     flying_ = false;
     writeLabels(model::Stage::closedForms);
     writeLabels(model::Stage::linearWalk);
-    writeReynolds();
 
     graphs::PaneSurface& p1 = pane(0);
     p1.clear();

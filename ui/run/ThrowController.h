@@ -122,6 +122,10 @@ signals:
     // A computation could not be completed; the message box text.
     void failureReported(const QString& text);
 
+protected:
+    // Fills the drag columns' header tooltips just before they show.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setDefaults();
     bool showTrajectory(bool fullRun);
