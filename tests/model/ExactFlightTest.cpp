@@ -126,6 +126,17 @@ TEST(ExactFlight, ThrownDownFromTheGroundLandsAtOnce) {
     }
 }
 
+// A 0.1 mm ball in a medium of 1000 Pa·s would sink for months in steps of nanoseconds: it has
+// its top (where the quadratic drag is nothing beside the linear one) and no landing, at once.
+TEST(ExactFlight, TooStiffAFlightHasItsTopAndNoLanding) {
+    const Inputs in{0.5, 3, 30, 1e-4, 7800, 1000, 1000};
+    const ExactFlight quadratic(in, ModelKind::quadratic);
+    EXPECT_FALSE(quadratic.landing().reached);
+    EXPECT_NEAR(quadratic.top().t / ExactFlight(in, ModelKind::linear).top().t, 1, 1e-6);
+    EXPECT_FALSE(exactValue(Quantity::Xmax2, in));
+    EXPECT_TRUE(std::isnan(reynoldsNumbers(in).end2));
+}
+
 // Re = ρo·v·d/η at the launch and at each exact landing; the regime changes at 1 and above 1000.
 TEST(Reynolds, NumbersAndRegimes) {
     const Inputs in{2, 10, 45, 0.05, 1200, 1000, 1.5};
