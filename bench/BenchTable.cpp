@@ -106,6 +106,14 @@ int runWithTable(int argc, char** argv) {
             std::printf("| Full run without pauses (model only), %s, %.0f RK4 steps | %.3f ms | "
                         "— |\n",
                         name, m->steps, m->seconds * 1e3);
+    const std::pair<const char*, const char*> exact[] = {{"ExactQuadratic/0", "default throw"},
+                                                         {"ExactQuadratic/1", "viscous example"},
+                                                         {"ExactQuadratic/3", "long flight"}};
+    for (const auto& [key, name] : exact)
+        if (const Measured* m = find(key))
+            std::printf("| Exact values of one quadratic-drag throw (top and landing), %s | "
+                        "%.3f ms | ≤ 5 ms |\n",
+                        name, m->seconds * 1e3);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 //   2 the default throw cut into 904 000 steps instead of 1000 (about a million steps),
 //   3 a long flight: a ball barely heavier than a viscous medium at the window's 1000 steps,
 //     about a million steps, the horizontal velocity decaying below the normal doubles.
+// ExactQuadratic is the cost of the exact values of one quadratic-drag throw.
 // The counter "per_step" is the time of one step (point, RK4 step or Euler pass). With
 // --table the program prints only the rows of the figures table (see BenchTable.h).
 #include "BenchTable.h"
@@ -17,6 +18,7 @@
 #include "model/Throw.h"
 #include "model/VacuumPath.h"
 #include "model/VelocityCurves.h"
+#include "model/exact/ExactFlight.h"
 
 #include <benchmark/benchmark.h>
 
@@ -176,6 +178,16 @@ void FullRun(benchmark::State& state) {
 
 } // namespace
 
+// The exact values of the quadratic-drag flight: its top and landing by the adaptive
+// integration with dense output (model/exact), as a study's mark or a fit asks for them.
+void ExactQuadratic(benchmark::State& state) {
+    const Throw t = throwOf(state.range(0));
+    for (auto _ : state) {
+        const model::exact::ExactFlight flight(t.in, model::ModelKind::quadratic);
+        benchmark::DoNotOptimize(flight.landing().x);
+    }
+}
+
 // Argument: the throw (see the top of the file).
 BENCHMARK(Vacuum)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(LinearCompute)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
@@ -185,6 +197,7 @@ BENCHMARK(QuadraticRk4)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicros
 BENCHMARK(Rk4Reference)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VelocityCurves)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(VelocityReference)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExactQuadratic)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRun)->Arg(0)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

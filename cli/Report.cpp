@@ -1,5 +1,9 @@
 #include "cli/Report.h"
 
+#include "model/exact/ExactResults.h"
+#include "model/exact/Reynolds.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -87,7 +91,7 @@ std::string failureText(const model::Throw& t) {
     return std::string(modelName(*t.failedAt())) + " flight not finished: " + why;
 }
 
-std::string reportJson(const model::Throw& t) {
+std::string reportJson(const model::Throw& t, bool precise) {
     std::string j = "{\"inputs\": {";
     for (const model::FieldRow& f : model::fieldRows())
         j += (f.id == model::Field::h0 ? "" : ", ") + quoted(f.key) + ": " +
@@ -104,8 +108,23 @@ std::string reportJson(const model::Throw& t) {
          ", \"vy\": " + edges(v.left, v.vyTop, v.right, v.vyBottom) + "}";
     j += ", \"steps\": {\"linear\": " + std::to_string(t.linear().points) +
          ", \"quadratic\": " + std::to_string(t.flight().stepCount()) +
-         ", \"velocity\": " + std::to_string(t.velocityCurves().passes) + "}}";
-    return j;
+         ", \"velocity\": " + std::to_string(t.velocityCurves().passes) + "}";
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
+    j += ", \"reynolds\": {\"start\": " + number(re.start) + ", \"end1\": " + number(re.end1) +
+         ", \"end2\": " + number(re.end2) + "}";
+    if (precise) {
+        // The quadratic-drag flight's values first, then the linear walk's.
+        auto values = model::exact::exactValues(t.inputs());
+        std::stable_partition(values.begin(), values.end(), [](const auto& v) {
+            return model::row(v.first).model == model::ModelKind::quadratic;
+        });
+        j += ", \"precise\": {";
+        for (std::size_t i = 0; i < values.size(); ++i)
+            j += (i ? ", " : "") + quoted(model::row(values[i].first).key) + ": " +
+                 number(values[i].second);
+        j += "}";
+    }
+    return j + "}";
 }
 
 } // namespace cli

@@ -19,8 +19,9 @@ model::Throw computeThrow(const model::Inputs& in, bool everyStep = false);
 // stderr saying which model could not finish and why, or which results overflow.
 std::string failureText(const model::Throw& t);
 
-// One JSON object (UTF-8): inputs, the 27 results with their label texts, the pane ranges and
-// the step counts, every number with 17 significant digits.
-std::string reportJson(const model::Throw& t);
+// One JSON object (UTF-8): inputs, the 27 results with their label texts, the pane ranges, the
+// step counts and the Reynolds numbers, every number with 17 significant digits; with precise,
+// also the exact values of the results the walks and the flight step to.
+std::string reportJson(const model::Throw& t, bool precise = false);
 
 } // namespace cli

@@ -90,7 +90,7 @@ std::optional<StudyOptions> readStudy(const StudyTexts& t, std::string& error) {
 
 const char* usageText() {
     return "usage: ballflight-report [--h0 M] [--v0 M/S] [--angle DEG] [--d M] [--rho KG/M3]\n"
-           "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv]\n"
+           "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv] [--precise]\n"
            "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
            "                         [--h0 M] ... [--eta PA*S]\n"
            "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
@@ -98,7 +98,10 @@ const char* usageText() {
            "Computes the three flight models for one throw and prints the results as JSON.\n"
            "With --vary, computes N throws (default 180) with INPUT (h0, v0, angle, d, rho,\n"
            "rho0, eta) from X to Y and prints CSV: the input, then every result, or with\n"
-           "--result (such as Xmax) that result in the three models.\n"
+           "--result (such as Xmax, or Re for the Reynolds numbers) that result in the three\n"
+           "models.\n"
+           "With --precise, adds the exact values of the flights' tops and landings (the\n"
+           "labels' figures come from the stepped flights).\n"
            "With --data, reads measured points (columns t, x, y by their header names or the\n"
            "first three numeric ones; --columns numbers them from 1; --units m|cm|mm and s|ms\n"
            "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
@@ -130,6 +133,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             parsed.options = std::move(opts);
             return parsed;
         }
+        if (a == "--precise") {
+            opts.precise = true;
+            continue;
+        }
         const auto option = std::find_if(options.begin(), options.end(),
                                          [&a](const auto& o) { return o.first == a; });
         if (option == options.end()) {
@@ -153,8 +160,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             parsed.usageError = true;
             return parsed;
         }
-        if (!opts.curvesFile.empty()) {
-            parsed.error = "--curves shows one throw: it cannot go with --vary";
+        if (!opts.curvesFile.empty() || opts.precise) {
+            parsed.error = std::string(opts.precise ? "--precise" : "--curves") +
+                           " shows one throw: it cannot go with --vary";
             parsed.usageError = true;
             return parsed;
         }

@@ -26,6 +26,7 @@ struct ReportOptions {
     std::string curvesFile; // empty: no CSV
     std::optional<StudyOptions> study;
     std::optional<DataOptions> data;
+    bool precise = false; // adds the exact values of the walk and flight results
     bool help = false;
 };
 

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         if (const std::string why = cli::writeCurvesFile(opts.curvesFile, csv.str()); !why.empty())
             return writeFailed(opts.curvesFile, why);
     }
-    std::string json = cli::reportJson(report);
+    std::string json = cli::reportJson(report, opts.precise);
     json.insert(json.size() - 1, data.json);
     const int status = printed(json + '\n');
     if (status != 0)

@@ -150,6 +150,21 @@ const std::array<FamilyRow, familyCount> families{{
     {characteristicLength, "Характерная длина", "наибольшая характерная длина",
      "наименьшая характерная длина"},
     {mass, "Масса шара", "наибольшая масса", "наименьшая масса"},
+    {reynolds, "Число Рейнольдса", "наибольшее число Рейнольдса", "наименьшее число Рейнольдса"},
+}};
+
+const std::array<QuantityRow, studyQuantityCount - quantityCount> studyOnly{{
+    {Quantity::Re, nullptr, "Re= ", scientific, "",
+     "число Рейнольдса при броске", common, flightLanding, reynolds,
+     "Re", "Число Рейнольдса при броске", "Re = ρo·Vo·d/η", 0, 0, nullptr},
+    {Quantity::Re1, nullptr, "Re1= ", scientific, "",
+     "число Рейнольдса при падении в среде (Fc~v)", linear, flightLanding, reynolds,
+     "Re1", "Число Рейнольдса при падении в среде (Fc~v)",
+     "Re = ρo·v·d/η с точной скоростью падения", 0, 0, nullptr},
+    {Quantity::Re2, nullptr, "Re2= ", scientific, "",
+     "число Рейнольдса при падении в среде (Fc~v^2)", quadratic, flightLanding, reynolds,
+     "Re2", "Число Рейнольдса при падении в среде (Fc~v^2)",
+     "Re = ρo·v·d/η с точной скоростью падения", 0, 0, nullptr},
 }};
 // clang-format on
 
@@ -157,6 +172,10 @@ const std::array<FamilyRow, familyCount> families{{
 
 const std::array<QuantityRow, quantityCount>& quantityRows() {
     return quantities;
+}
+
+const std::array<QuantityRow, studyQuantityCount - quantityCount>& studyOnlyRows() {
+    return studyOnly;
 }
 
 const std::array<FieldRow, fieldCount>& fieldRows() {
@@ -184,14 +203,19 @@ const ColumnRow& row(ModelKind m) {
 
 std::vector<Quantity> familyMembers(ResultFamily f) {
     std::vector<Quantity> members;
-    for (const QuantityRow& r : quantities)
-        if (r.family == f)
-            members.push_back(r.id);
+    auto add = [&](const auto& rows) {
+        for (const QuantityRow& r : rows)
+            if (r.family == f)
+                members.push_back(r.id);
+    };
+    add(quantities);
+    add(studyOnly);
     return members;
 }
 
 const QuantityRow& row(Quantity q) {
-    return quantities[static_cast<std::size_t>(q)];
+    const auto i = static_cast<std::size_t>(q);
+    return i < quantityCount ? quantities[i] : studyOnly[i - quantityCount];
 }
 
 const FieldRow& row(Field f) {
@@ -200,6 +224,9 @@ const FieldRow& row(Field f) {
 
 std::optional<Quantity> quantityByKey(std::string_view key) {
     for (const QuantityRow& r : quantities)
+        if (key == r.key)
+            return r.id;
+    for (const QuantityRow& r : studyOnly)
         if (key == r.key)
             return r.id;
     return std::nullopt;

@@ -32,9 +32,14 @@ enum class Quantity {
     Vp2, R2,                                             // quadratic drag, closed forms
     Tmax1, Xmax1, VxEnd1, VyEnd1,                        // linear drag, the walk
     Tp2, Xp2, Ymax2, Tmax2, Xmax2, VxEnd2, VyEnd2,       // quadratic drag, the flight
+    Re, Re1, Re2,                                        // Reynolds numbers, studies only
 };
 // clang-format on
+// The results the window shows in labels: a_max … VyEnd2.
 inline constexpr std::size_t quantityCount = 27;
+// With the results a study lists besides: the Reynolds numbers at the launch and at the exact
+// landings of the two drag models (model/exact/Reynolds.h).
+inline constexpr std::size_t studyQuantityCount = 30;
 
 // Which model a result belongs to; it decides the column and the colour of its label.
 enum class ModelKind { common, vacuum, linear, quadratic };
@@ -59,8 +64,9 @@ enum class ResultFamily {
     characteristicTime,
     characteristicLength,
     mass,
+    reynolds,
 };
-inline constexpr std::size_t familyCount = 12;
+inline constexpr std::size_t familyCount = 13;
 
 struct QuantityRow {
     Quantity id;
@@ -116,6 +122,8 @@ struct ColumnRow {
 };
 
 const std::array<QuantityRow, quantityCount>& quantityRows();
+// The rows of Re, Re1, Re2: no control, no place in the panel.
+const std::array<QuantityRow, studyQuantityCount - quantityCount>& studyOnlyRows();
 const std::array<FieldRow, fieldCount>& fieldRows();
 const std::array<ColumnRow, 4>& columnRows();
 const std::array<FamilyRow, familyCount>& familyRows();
@@ -124,8 +132,10 @@ const QuantityRow& row(Quantity q);
 const FieldRow& row(Field f);
 const FamilyRow& row(ResultFamily f);
 const ColumnRow& row(ModelKind m);
-// The results of a family, in catalogue order (vacuum, linear drag, quadratic drag).
+// The results of a family, in catalogue order (vacuum, linear drag, quadratic drag), the
+// study-only ones included.
 std::vector<Quantity> familyMembers(ResultFamily f);
+// By key ("Xmax2", "Re1"), the study-only results included.
 std::optional<Quantity> quantityByKey(std::string_view key);
 std::optional<Field> fieldByKey(std::string_view key);
 

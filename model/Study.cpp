@@ -4,6 +4,7 @@
 #include "model/NumberFormat.h"
 #include "model/StudyRunner.h"
 #include "model/Throw.h"
+#include "model/exact/Reynolds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -115,6 +116,10 @@ std::optional<StudyPoint> studyPoint(const StudySpec& plan, int index,
     }
     for (const QuantityRow& r : quantityRows())
         p.values[static_cast<std::size_t>(r.id)] = t.value(r.id).value_or(NAN);
+    const exact::ReynoldsNumbers re = exact::reynoldsNumbers(in);
+    p.values[static_cast<std::size_t>(Quantity::Re)] = re.start;
+    p.values[static_cast<std::size_t>(Quantity::Re1)] = re.end1;
+    p.values[static_cast<std::size_t>(Quantity::Re2)] = re.end2;
     return p;
 }
 

@@ -52,8 +52,8 @@ struct StudyPoint {
     double requested = 0; // studyValue
     double input = 0;     // as the field settles it (rounded to its decimals); refused: requested
     PointState state = PointState::computed;
-    std::string message;                        // refused: the field's message; unfinished: why
-    std::array<double, quantityCount> values{}; // computed points only
+    std::string message; // refused: the field's message; unfinished: why
+    std::array<double, studyQuantityCount> values{}; // computed points only
 
     double value(Quantity q) const { return values[static_cast<std::size_t>(q)]; }
 };

@@ -2,6 +2,7 @@
 
 #include "model/ClosedForm.h"
 #include "model/NumberFormat.h"
+#include "model/exact/ExactResults.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,7 +79,7 @@ std::string markText(const StudySpec& plan, const StudyMark& m) {
 
 // The mark of one extreme of one curve; sign is +1 for the greatest, −1 for the least.
 std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<StudyPoint>& points,
-                                   Quantity q, Extreme extreme) {
+                                   Quantity q, Extreme extreme, const std::atomic<bool>* stop) {
     const double sign = extreme == Extreme::greatest ? 1 : -1;
     std::optional<std::size_t> best, first, last;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -97,27 +98,39 @@ std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<Stud
 
     const StudyPoint& p = points[*best];
     StudyMark m{q, extreme, p.input, p.value(q), false, std::fabs(studySpacing(plan)) / 2, {}};
-    if (row(q).stage == Stage::closedForms) {
-        // Between the neighbouring points, where they were computed.
-        auto neighbour = [&](std::ptrdiff_t step) {
-            const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(*best) + step;
-            if (j < 0 || j >= static_cast<std::ptrdiff_t>(points.size()) ||
-                points[static_cast<std::size_t>(j)].state != PointState::computed)
-                return p.input;
-            return points[static_cast<std::size_t>(j)].input;
-        };
-        auto f = [&](double x) {
-            Inputs in = plan.base;
-            inputOf(in, plan.field) = x;
-            const double v = sign * closedFormValue(q, in).value_or(NAN);
-            return std::isfinite(v) ? v : -INFINITY;
-        };
+    // Every result is smooth in the inputs, the closed forms by their formulas and the results of
+    // the walks by their exact values: the mark is refined between the neighbouring points.
+    auto neighbour = [&](std::ptrdiff_t step) {
+        const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(*best) + step;
+        if (j < 0 || j >= static_cast<std::ptrdiff_t>(points.size()) ||
+            points[static_cast<std::size_t>(j)].state != PointState::computed)
+            return p.input;
+        return points[static_cast<std::size_t>(j)].input;
+    };
+    auto f = [&](double x) {
+        if (stop && stop->load())
+            return -HUGE_VAL;
+        Inputs in = plan.base;
+        inputOf(in, plan.field) = x;
+        const std::optional<double> value =
+            row(q).stage == Stage::closedForms ? closedFormValue(q, in) : exact::exactValue(q, in);
+        const double v = sign * value.value_or(NAN);
+        return std::isfinite(v) ? v : -INFINITY;
+    };
+    const double atPoint = f(p.input);
+    if (std::isfinite(atPoint)) {
         const double tol = std::min(0.01, std::fabs(studySpacing(plan)) / 100);
-        const double x = goldenSectionMaximum(f, neighbour(-1), neighbour(1), tol);
-        if (f(x) > sign * m.value) {
-            m.input = x;
-            m.value = sign * f(x);
-        }
+        // The search ends within tol of an end of its bracket; a curve that rises to that end
+        // takes the end itself.
+        m.input = p.input;
+        double best = atPoint;
+        for (const double x : {goldenSectionMaximum(f, neighbour(-1), neighbour(1), tol),
+                               neighbour(-1), neighbour(1)})
+            if (const double v = f(x); v > best) {
+                best = v;
+                m.input = x;
+            }
+        m.value = sign * best;
         m.refined = true;
         m.precision = 0;
     }
@@ -134,7 +147,7 @@ std::optional<double> closedFormValue(Quantity q, const Inputs& in) {
 }
 
 std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
-                                  ResultFamily family) {
+                                  ResultFamily family, const std::atomic<bool>* stop) {
     std::vector<StudyMark> marks;
     for (const Quantity q : familyMembers(family)) {
         std::optional<double> seen;
@@ -147,7 +160,7 @@ std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<Study
         if (flat)
             continue;
         for (const Extreme e : {Extreme::greatest, Extreme::least})
-            if (auto mark = extremeOf(plan, points, q, e))
+            if (auto mark = extremeOf(plan, points, q, e, stop))
                 marks.push_back(std::move(*mark));
     }
     return marks;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -46,15 +47,26 @@ TEST(ReportTool, OutputAndExitCodes) {
     ASSERT_EQ(code, 0);
     EXPECT_NE(json.find(R"("Tp": {"value": 0.15284287736351887, "text": "Tp= 0.153 c"})"),
               std::string::npos);
-    EXPECT_NE(json.find(R"("steps": {"linear": 1106, "quadratic": 1109, "velocity": 1109}})"),
+    EXPECT_NE(json.find(R"("steps": {"linear": 1106, "quadratic": 1109, "velocity": 1109}, )"
+                        R"("reynolds": {"start": 1192842.9423459244, "end1": )"),
               std::string::npos);
+    EXPECT_EQ(json.find("precise"), std::string::npos);
+
+    // The exact values: the quadratic-drag flight's, then the linear walk's, each a number.
+    const std::string precise = runTool("--precise").second;
+    std::string shape = R"("precise": \{)";
+    for (const char* key : {"Tp2", "Xp2", "Ymax2", "Tmax2", "Xmax2", "VxEnd2", "VyEnd2", "Tmax1",
+                            "Xmax1", "VxEnd1", "VyEnd1"})
+        shape += std::string(shape.back() == '{' ? "" : ", ") + '"' + key + R"(": -?[0-9.e+-]+)";
+    EXPECT_TRUE(std::regex_search(precise, std::regex(shape + R"(\}\}\s*$)"))) << precise;
 
     // A refused value, a bad study and a flight that never lands print nothing and say so in
     // the exit code.
     for (const auto& [args, status] : {std::pair{"--rho 900 --rho0 1000", 2},
                                        {"--d 0.001 --rho 1100 --rho0 1000 --eta 1", 3},
                                        {"--d 1e13", 3},
-                                       {"--vary eta --from 0 --to 0.002 --count 1", 2}})
+                                       {"--vary eta --from 0 --to 0.002 --count 1", 2},
+                                       {"--precise --vary v0 --from 1 --to 2", 2}})
         EXPECT_EQ(runTool(args), std::pair(status, std::string())) << args;
 
     // An output that cannot be written, the standard output included: status 1 and nothing
@@ -111,6 +123,8 @@ TEST(StudyReport, OptionsAreReadOrRefusedAndTheCsvKeepsARowForEveryPoint) {
     const auto all = parse("--vary h0 --from 1 --to 2").options->study; // 180 points, 27 columns
     EXPECT_EQ(all->count, 180);
     EXPECT_EQ(cli::studyColumns(*all).size(), 27u);
+    EXPECT_EQ(cli::studyColumns(*parse("--vary v0 --from 1 --to 2 --result Re2").options->study),
+              (std::vector{model::Quantity::Re, model::Quantity::Re1, model::Quantity::Re2}));
 
     for (const char* bad :
          {"--vary speed --from 0 --to 1", "--from 0 --to 1", "--vary angle --from 0",

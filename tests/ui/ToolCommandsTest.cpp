@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
@@ -186,9 +188,12 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     auto rows = [] { return QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts); };
     trigger(ui::ToolCommand::copyResults);
     QStringList lines = rows();
-    ASSERT_EQ(lines.size(), 35); // the header, 7 inputs, 27 results
+    ASSERT_EQ(lines.size(), 38); // the header, 7 inputs, 27 results, 3 Reynolds numbers
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
+    EXPECT_EQ(lines[35].section('\t', 1, 1).toDouble(), 1000.0 * 3 * 0.4 / 0.001006);
+    EXPECT_TRUE(lines[35].endsWith(QString::fromUtf8("сопротивление ~v²")))
+        << lines[35].toStdString();
     EXPECT_EQ(lines[9].section('\t', 1, 2), "0.15284287736351887\tc"); // Tp with every digit
     EXPECT_EQ(lines[34].section('\t', 1, 1), "");                      // Vy2(y=0) before the run
 
@@ -197,9 +202,18 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(field(Field::h0), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     lines = rows();
-    ASSERT_EQ(lines.size(), 35);
+    ASSERT_EQ(lines.size(), 38);
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
               *run.currentThrow()->value(Quantity::VyEnd2));
+    // The drag columns' headers read the regime at the launch, in three digits.
+    for (const char* header : {"Label21", "Label28"}) {
+        QLabel* label = window.findChild<QLabel*>(header);
+        QHelpEvent show(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(label, &show);
+        EXPECT_TRUE(label->toolTip().contains(
+            QString::fromUtf8("при броске: Re = 1190000 — сопротивление ~v²")))
+            << header;
+    }
 
     // The numbers keep "." under a locale whose decimal separator is a comma.
     window.option(Graph::vy)->click();
@@ -230,8 +244,9 @@ TEST_F(Tools, ReportPrintedAndSavedAsPdfHoldsEveryResult) {
         EXPECT_EQ(raw.count(QChar('\f')), 1); // one page
         for (const model::QuantityRow& q : model::quantityRows())
             EXPECT_TRUE(text.contains(this->text(q.id).simplified())) << q.key;
-        for (const char* t : {"шара, брошенного с", "h = 0.500 м", "η = 0.0010060 Па с",
-                              "__ в среде (Fc~v^2)", "Траектории", "Проекции Vy"})
+        for (const char* t :
+             {"шара, брошенного с", "h = 0.500 м", "η = 0.0010060 Па с", "__ в среде (Fc~v^2)",
+              "Траектории", "Проекции Vy", "при падении в среде (Fc~v): Re ="})
             EXPECT_TRUE(text.contains(QString::fromUtf8(t))) << t;
     }
 }

@@ -8,10 +8,13 @@
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/tools/ReynoldsText.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -19,6 +22,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <tuple>
 
 namespace ui {
 
@@ -110,12 +114,48 @@ void ThrowController::writeLabels(model::Stage stage) {
             window_.showResult(q.id, QString::fromStdString(throw_->text(q.id, separator_)));
 }
 
+// The Reynolds numbers of the throw in the tooltips of the drag columns' headers, after the
+// header's own tooltip text. They need the exact landings, so they are written when a tooltip is
+// about to show, not at every change of a field; they depend on the inputs only.
+void ThrowController::writeReynolds() {
+    const model::Inputs& in = inputs_;
+    auto key = [](const model::Inputs& i) {
+        return std::tie(i.h0, i.v0, i.alphaDeg, i.d, i.rho, i.rho0, i.eta);
+    };
+    if (reynoldsFor_ && key(*reynoldsFor_) == key(in))
+        return;
+    reynoldsFor_ = in;
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
+    const QChar separator = QLatin1Char(separator_);
+    for (const auto& [model, end] : {std::pair{model::ModelKind::linear, re.end1},
+                                     std::pair{model::ModelKind::quadratic, re.end2}}) {
+        auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control));
+        if (!header)
+            continue;
+        // The header's own tooltip as the window made it, before the first numbers were added.
+        const QString& own = headerTips_.try_emplace(model, header->toolTip()).first->second;
+        QStringList lines = reynoldsToolTipLines(re.start, end, separator);
+        if (!own.isEmpty())
+            lines.prepend(own);
+        header->setToolTip(lines.join(QLatin1Char('\n')));
+    }
+}
+
+bool ThrowController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        writeReynolds();
+    return QObject::eventFilter(watched, event);
+}
+
 void ThrowController::load() {
     loaded_ = false;
     window_.placeOnScreen();
     setDefaults();
     throw_ = std::make_unique<model::Throw>(inputs_);
     writeLabels(model::Stage::closedForms);
+    for (const model::ModelKind model : {model::ModelKind::linear, model::ModelKind::quadratic})
+        if (auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control)))
+            header->installEventFilter(this);
     loaded_ = true;
 }
 

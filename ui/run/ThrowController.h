@@ -12,7 +12,9 @@
 #include <QTimer>
 
 #include <array>
+#include <map>
 #include <memory>
+#include <optional>
 
 namespace graphs {
 class PaneSurface;
@@ -106,7 +108,10 @@ public:
     void setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
                      graphs::PaneSurface* vy);
     // Decimal separator of the scientific labels and tick labels; the system locale's by default.
-    void setDecimalSeparator(char separator) { separator_ = separator; }
+    void setDecimalSeparator(char separator) {
+        separator_ = separator;
+        reynoldsFor_.reset();
+    }
     char decimalSeparator() const { return separator_; }
 
     const FlightAnimation& flight() const { return *flight_; }
@@ -127,6 +132,10 @@ signals:
     // A new throw replaced the shown one (new inputs, scale or ПУСК).
     void throwReplaced();
 
+protected:
+    // Fills the drag columns' header tooltips just before they show.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setDefaults();
     bool showTrajectory(bool fullRun);
@@ -134,6 +143,7 @@ private:
     void redrawVelocityPanes();
     void writeLabels(model::Stage stage);
     void writeFlightLabels();
+    void writeReynolds();
     void scaleBarMoved();
     void completeLanding();
     void flightLanded();
@@ -156,6 +166,8 @@ private:
     float scaleY_ = 0;
     bool loaded_ = false;
     std::unique_ptr<model::Throw> throw_;
+    std::optional<model::Inputs> reynoldsFor_; // the inputs the headers' Reynolds numbers are of
+    std::map<model::ModelKind, QString> headerTips_;
     bool flying_ = false; // the current throw's flight has been started
     bool velocitiesShown_ = false;
     std::optional<model::KeptThrow> earlierVelocities_;

@@ -3,9 +3,11 @@
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
 #include "model/Throw.h"
+#include "ui/tools/ReynoldsText.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPaintDevice>
@@ -84,6 +86,16 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
     }
 
     page.caption = PictureCaption::of(t.inputs());
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
+    const QChar separator = QLatin1Char(decimalSeparator);
+    page.reynolds = {QCoreApplication::translate("Reynolds", "Число Рейнольдса Re = ρo·v·d/η:"),
+                     QCoreApplication::translate("Reynolds", "при броске: %1")
+                         .arg(reynoldsLine(re.start, separator)),
+                     QCoreApplication::translate("Reynolds", "при падении в среде (Fc~v): %1")
+                         .arg(reynoldsLine(re.end1, separator)),
+                     QCoreApplication::translate("Reynolds", "при падении в среде (Fc~v^2): %1")
+                         .arg(reynoldsLine(re.end2, separator))};
+
     const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
     for (std::size_t n = 0; n < 3; ++n)
         page.graphs[n] = {graphCaption(window, graphs[n]), window.pane(graphs[n])};
@@ -135,7 +147,14 @@ void paintReportPage(QPainter& painter, const ReportPage& page) {
             painter.drawText(box.adjusted(1.5 * mm, 0, -1 * mm, 0), align, cell.text);
         }
     }
-    y += ReportPage::rows * rowHeight + 3 * mm;
+    y += ReportPage::rows * rowHeight + 2 * mm;
+    painter.setFont(serif(10));
+    painter.setPen(Qt::black);
+    for (const QString& text : page.reynolds) {
+        painter.drawText(QRectF(0, y, width, line), Qt::AlignLeft | Qt::AlignVCenter, text);
+        y += line;
+    }
+    y += 3 * mm;
 
     // The key of the models and the inputs, for the graphs below.
     QFont key = serif(10);

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -40,6 +41,7 @@ struct ReportPage {
 
     QString title;
     QString date;
+    QStringList reynolds; // lines under the panel: the Reynolds numbers and their regimes
     std::array<std::array<Cell, 4>, rows> cells; // [row][column]
     PictureCaption caption;
     std::array<Graph, 3> graphs;

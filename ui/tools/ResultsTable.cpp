@@ -1,7 +1,9 @@
 #include "ui/tools/ResultsTable.h"
 
 #include "model/Throw.h"
+#include "ui/tools/ReynoldsText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <charconv>
@@ -43,6 +45,18 @@ QString resultsTable(const model::Throw& t) {
         table += line(QString::fromUtf8(q.title), v ? fullNumber(*v) : QString(),
                       QString::fromUtf8(q.unit).trimmed(), QString::fromUtf8(q.formula));
     }
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
+    const std::pair<QString, double> reynolds[] = {
+        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при броске"), re.start},
+        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при падении в среде (Fc~v)"),
+         re.end1},
+        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при падении в среде (Fc~v^2)"),
+         re.end2}};
+    for (const auto& [title, value] : reynolds)
+        table += line(
+            title, fullNumber(value), QString(),
+            QStringLiteral("Re = ρo·v·d/η; ") +
+                (std::isfinite(value) ? regimeText(model::exact::flowRegime(value)) : QString()));
     return table;
 }
 

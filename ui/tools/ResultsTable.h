@@ -9,10 +9,11 @@ class Throw;
 namespace ui {
 
 // The inputs and results of a throw as a table that pastes into a spreadsheet as columns:
-// tab-separated lines «name, value, unit, description» under a header line, the 7 inputs then
-// the 27 results in catalogue order. Values are written in full: the shortest text with a "."
-// that reads back to the same double. A result not computed yet has an empty value, one that is
-// not a finite number an em dash, as its label shows it.
+// tab-separated lines «name, value, unit, description» under a header line, the 7 inputs, the
+// 27 results in catalogue order, then the Reynolds numbers at the launch and at each drag
+// model's exact landing with the reading of their regime. Values are written in full: the shortest
+// text with a "." that reads back to the same double. A result not computed yet has an empty value,
+// one that is not a finite number an em dash, as its label shows it.
 QString resultsTable(const model::Throw& t);
 
 } // namespace ui

@@ -52,8 +52,9 @@ void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
         }
     }
     frame.xCaption = QString::fromUtf8(field.accessibleName);
-    frame.yCaption = QString::fromUtf8(model::row(family).title) + QStringLiteral(", ") +
-                     trimmedUnit(model::row(members.front()).unit);
+    frame.yCaption = QString::fromUtf8(model::row(family).title);
+    if (const QString unit = trimmedUnit(model::row(members.front()).unit); !unit.isEmpty())
+        frame.yCaption += QStringLiteral(", ") + unit; // a Reynolds number has none
     frame.textLines = static_cast<int>(marks.size());
 
     pane.clear();

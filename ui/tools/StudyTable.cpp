@@ -89,7 +89,8 @@ QVariant StudyTable::headerData(int section, Qt::Orientation orientation, int ro
     if (role == Qt::DisplayRole) {
         QString name = QString::fromUtf8(r.prefix);
         name.chop(2); // "= "
-        return name + QStringLiteral(", ") + QString::fromUtf8(r.unit).trimmed();
+        const QString unit = QString::fromUtf8(r.unit).trimmed();
+        return unit.isEmpty() ? name : name + QStringLiteral(", ") + unit;
     }
     return {};
 }

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "model/Study.h"
+#include "model/StudyMarks.h"
 
 #include <QAbstractTableModel>
 
+#include <array>
 #include <memory>
 #include <vector>
 
 namespace ui {
 
-// A finished study: what was asked and every point, in order.
+// A finished study: what was asked, every point in order, and the marks of every result family
+// (found with the points: refining them on exact values is too long for the window's thread).
 struct StudyOutcome {
     model::StudySpec plan;
     std::vector<model::StudyPoint> points;
+    std::array<std::vector<model::StudyMark>, model::familyCount> marks;
 };
 
 // The points of a study as a table: the input, the results of one family (one column per

@@ -276,9 +276,17 @@ void StudyWindow::start() {
         promise.setProgressRange(0, plan.count);
         auto points = model::runStudy(plan, model::allCores(), *stop,
                                       [&promise](int done) { promise.setProgressValue(done); });
-        if (points)
-            promise.addResult(
-                std::make_shared<const StudyOutcome>(StudyOutcome{plan, std::move(*points)}));
+        if (!points)
+            return;
+        auto outcome = std::make_shared<StudyOutcome>(StudyOutcome{plan, std::move(*points), {}});
+        const bool marked = model::runPoints(
+            static_cast<int>(model::familyCount), model::allCores(), *stop, [&](int family) {
+                outcome->marks[static_cast<std::size_t>(family)] = model::studyMarks(
+                    plan, outcome->points, static_cast<model::ResultFamily>(family), stop.get());
+                return !stop->load();
+            });
+        if (marked)
+            promise.addResult(Result(std::move(outcome)));
     });
     watcher_->setFuture(future_);
 }
@@ -320,7 +328,7 @@ void StudyWindow::finished() {
 
 void StudyWindow::showStudy() {
     const auto family = chosen<model::ResultFamily>(familyBox_);
-    marks_ = model::studyMarks(outcome_->plan, outcome_->points, family);
+    marks_ = outcome_->marks[static_cast<std::size_t>(family)];
     drawStudy(*pane_, outcome_->plan, outcome_->points, family, marks_, systemDecimalSeparator());
     // A screen reader finds the marks in the graph's description.
     QStringList texts;

@@ -1,0 +1,50 @@
+#include "ui/tools/ReynoldsText.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace ui {
+
+QString reynoldsNumberText(double re, QChar decimalSeparator) {
+    if (!std::isfinite(re))
+        return QStringLiteral("—");
+    QString text;
+    if (re >= 1000 && re < 1e15) {
+        // Whole numbers keep three significant digits without an exponent: 12345 → 12300.
+        const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
+        text = QString::number(std::round(re / unit) * unit, 'f', 0);
+    } else {
+        text = QString::number(re, 'g', 3);
+    }
+    return text.replace(QLatin1Char('.'), decimalSeparator);
+}
+
+QString regimeText(model::exact::FlowRegime regime) {
+    switch (regime) {
+    case model::exact::FlowRegime::stokes:
+        return QCoreApplication::translate("Reynolds", "закон Стокса (Fc~v) применим");
+    case model::exact::FlowRegime::transitional:
+        return QCoreApplication::translate("Reynolds", "переходная область");
+    case model::exact::FlowRegime::quadratic:
+        return QCoreApplication::translate("Reynolds", "сопротивление ~v²");
+    }
+    return {};
+}
+
+QString reynoldsLine(double re, QChar decimalSeparator) {
+    QString line = QStringLiteral("Re = ") + reynoldsNumberText(re, decimalSeparator);
+    if (std::isfinite(re))
+        line += QStringLiteral(" — ") + regimeText(model::exact::flowRegime(re));
+    return line;
+}
+
+QStringList reynoldsToolTipLines(double start, double end, QChar decimalSeparator) {
+    return {QCoreApplication::translate("Reynolds", "Число Рейнольдса Re = ρo·v·d/η:"),
+            QCoreApplication::translate("Reynolds", "при броске: %1")
+                .arg(reynoldsLine(start, decimalSeparator)),
+            QCoreApplication::translate("Reynolds", "при падении: %1")
+                .arg(reynoldsLine(end, decimalSeparator))};
+}
+
+} // namespace ui
