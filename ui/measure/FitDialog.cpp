@@ -3,9 +3,11 @@
 #include "graphs/PaneSurface.h"
 #include "model/NumberFormat.h"
 #include "model/exact/ExactFlight.h"
+#include "model/exact/Reynolds.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/ReynoldsText.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 
@@ -50,36 +52,20 @@ QString withError(double value, double error, const model::FieldRow& f) {
     return QStringLiteral("%1 ± %2 %3").arg(number(value, 6), number(error, 2), unit);
 }
 
-// Re = ρo·v·d/η with three significant digits: «38000», «45.6», «0.0123».
-QString reynoldsNumber(double re) {
-    if (!std::isfinite(re))
-        return QStringLiteral("—");
-    if (re < 1000)
-        return QString::number(re, 'g', 3);
-    const double unit = std::pow(10.0, std::floor(std::log10(re)) - 2);
-    return QString::number(std::round(re / unit) * unit, 'f', 0);
-}
-
-QString regime(double re) {
-    return FitDialog::tr(re < 1 ? QT_TRANSLATE_NOOP("ui::FitDialog", "закон Стокса (Fc~v) применим")
-                         : re <= 1000 ? QT_TRANSLATE_NOOP("ui::FitDialog", "переходная область")
-                                      : QT_TRANSLATE_NOOP("ui::FitDialog", "сопротивление ~v²"));
-}
-
 // The fitted ball's Re at the launch and at the landing, with the regime (once when both
 // agree): «38000 → 23000 — сопротивление ~v²».
 QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
-    const model::exact::Landing end = model::exact::ExactFlight(in, kind).landing();
-    const double start = in.rho0 * in.v0 * in.d / in.eta;
-    const double landing =
-        end.reached ? in.rho0 * std::hypot(end.vx, end.vy) * in.d / in.eta : std::nan("");
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
+    const double landing = kind == model::ModelKind::linear ? re.end1 : re.end2;
+    const auto number = [](double r) { return reynoldsNumberText(r, QLatin1Char('.')); };
+    const auto regime = [](double r) { return regimeText(model::exact::flowRegime(r)); };
     if (!std::isfinite(landing)) // a ball that does not come down
-        return QStringLiteral("%1 — %2").arg(reynoldsNumber(start), regime(start));
-    if (regime(start) == regime(landing))
+        return QStringLiteral("%1 — %2").arg(number(re.start), regime(re.start));
+    if (regime(re.start) == regime(landing))
         return QStringLiteral("%1 → %2 — %3")
-            .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start));
+            .arg(number(re.start), number(landing), regime(re.start));
     return QStringLiteral("%1 → %2 — %3 → %4")
-        .arg(reynoldsNumber(start), reynoldsNumber(landing), regime(start), regime(landing));
+        .arg(number(re.start), number(landing), regime(re.start), regime(landing));
 }
 
 } // namespace
