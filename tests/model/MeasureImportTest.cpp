@@ -89,9 +89,9 @@ TEST(MeasureImport, MalformedTablesGiveAMessageAndNoPoints) {
     std::string many = "t x y\n";
     for (int i = 0; i <= 100000; ++i)
         many += std::to_string(i) + " 1 2\n";
-    const std::string binary("\x7f"
-                             "ELF\x02\x01\x01\0\0\0 1 2 3\n",
-                             20);
+    constexpr char elf[] = "\x7f"
+                           "ELF\x02\x01\x01\0\0\0 1 2 3\n";
+    const std::string binary(elf, sizeof elf - 1); // with its zero bytes
     for (const std::string& bad : {std::string(), std::string(" \n\n"), std::string("1\n2\n3\n"),
                                    std::string("1;2\n3;4\n"), std::string("t x y\nмного текста\n"),
                                    std::string("t x y\n1 2 3\n"), wide, many, binary}) {
