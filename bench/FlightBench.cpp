@@ -12,13 +12,13 @@
 #include "ReferenceWalks.h"
 #include "Throws.h"
 
-#include "model/ClosedForm.h"
-#include "model/LinearDrag.h"
-#include "model/QuadraticDragStepper.h"
 #include "model/Throw.h"
-#include "model/VacuumPath.h"
-#include "model/VelocityCurves.h"
 #include "model/exact/ExactFlight.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/LinearDrag.h"
+#include "model/physics/QuadraticDragStepper.h"
+#include "model/physics/VacuumPath.h"
+#include "model/physics/VelocityCurves.h"
 
 #include <benchmark/benchmark.h>
 

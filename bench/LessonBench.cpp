@@ -4,7 +4,7 @@
 // are printed (Markdown).
 #include "Throws.h"
 #include "model/Throw.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
 #include "ui/lesson/LessonDisk.h"
 #include "ui/lesson/LessonFile.h"
 

@@ -5,10 +5,10 @@
 // They set the floor the model's walks are measured against. Like the model's walks they run
 // with subnormals flushed to zero.
 
-#include "model/CancellationFree.h"
-#include "model/Constants.h"
-#include "model/FlushDenormals.h"
-#include "model/PanePoint.h"
+#include "model/curves/PanePoint.h"
+#include "model/physics/CancellationFree.h"
+#include "model/physics/Constants.h"
+#include "model/physics/FlushDenormals.h"
 
 #include <cmath>
 #include <cstdint>

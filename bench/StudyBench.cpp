@@ -1,9 +1,9 @@
 // study_bench: wall time of the study of α (180 throws, results only) on one thread and on every
 // core, measured in one run, and the speed-up; printed as rows of the figures table (Markdown).
 #include "Throws.h"
-#include "model/Study.h"
-#include "model/StudyRunner.h"
 #include "model/Throw.h"
+#include "model/study/Study.h"
+#include "model/study/StudyRunner.h"
 
 #include <algorithm>
 #include <chrono>

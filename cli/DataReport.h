@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/DataOptions.h"
-#include "model/Inputs.h"
+#include "model/physics/Inputs.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
-#include "model/Study.h"
+#include "model/study/Study.h"
 
 #include <algorithm>
 #include <array>

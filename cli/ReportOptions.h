@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/DataOptions.h"
-#include "model/Inputs.h"
 #include "model/Quantities.h"
+#include "model/physics/Inputs.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/ReportOptions.h"
-#include "model/Study.h"
+#include "model/study/Study.h"
 
 #include <ostream>
 #include <vector>

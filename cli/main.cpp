@@ -3,9 +3,9 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
-#include "model/CurvesCsv.h"
-#include "model/StudyRunner.h"
+#include "model/curves/CurvesCsv.h"
 #include "model/study/StudyCsv.h"
+#include "model/study/StudyRunner.h"
 
 #include <csignal>
 #include <cstdio>

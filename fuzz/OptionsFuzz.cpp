@@ -5,7 +5,7 @@
 // limits and rounded to its field's decimals, a study whose range and count can be computed.
 #include "cli/ReportOptions.h"
 #include "model/NumberFormat.h"
-#include "model/Study.h"
+#include "model/study/Study.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "graphs/Axes.h"
 
 #include "model/NumberFormat.h"
-#include "model/Rounding.h"
+#include "model/curves/Rounding.h"
 
 #include <string_view>
 

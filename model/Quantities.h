@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/NumberFormat.h"
+#include "model/physics/Inputs.h"
 
 #include <array>
 #include <cstddef>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "model/ClosedForm.h"
-#include "model/FlightOutcome.h"
-#include "model/GraphRanges.h"
-#include "model/Inputs.h"
-#include "model/LinearDrag.h"
-#include "model/PanePoint.h"
-#include "model/QuadraticDragStepper.h"
 #include "model/Quantities.h"
-#include "model/VacuumPath.h"
-#include "model/VelocityCurves.h"
+#include "model/curves/GraphRanges.h"
+#include "model/curves/PanePoint.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/FlightOutcome.h"
+#include "model/physics/Inputs.h"
+#include "model/physics/LinearDrag.h"
+#include "model/physics/QuadraticDragStepper.h"
+#include "model/physics/VacuumPath.h"
+#include "model/physics/VelocityCurves.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/Quantities.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
+#include "model/physics/Inputs.h"
 
 #include <string>
 #include <vector>

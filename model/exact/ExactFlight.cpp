@@ -1,9 +1,9 @@
 #include "model/exact/ExactFlight.h"
 
-#include "model/CancellationFree.h"
-#include "model/ClosedForm.h"
-#include "model/Constants.h"
 #include "model/exact/QuadraticDragOde.h"
+#include "model/physics/CancellationFree.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/Constants.h"
 
 #include <boost/math/tools/toms748_solve.hpp>
 

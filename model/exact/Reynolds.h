@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Inputs.h"
+#include "model/physics/Inputs.h"
 
 namespace model::exact {
 

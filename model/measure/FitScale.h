@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/Quantities.h"
+#include "model/physics/Inputs.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Study.h"
+#include "model/study/Study.h"
 
 #include <ostream>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "model/CurveLookup.h"
-#include "model/CurveThinning.h"
-#include "model/CurvesCsv.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/CurveLookup.h"
+#include "model/curves/CurveThinning.h"
+#include "model/curves/CurvesCsv.h"
+#include "model/curves/ThrowCurves.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // drag equations integrated in long double by a Runge–Kutta–Fehlberg 7(8) at 1e-16; the
 // Reynolds numbers taken from them.
 #include "model/exact/ExactFlight.h"
-#include "model/ClosedForm.h"
-#include "model/Constants.h"
 #include "model/exact/ExactResults.h"
 #include "model/exact/Reynolds.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/Constants.h"
 // Copying a default-made long-double stepper reads members nothing has written yet, harmlessly.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"

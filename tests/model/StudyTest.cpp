@@ -1,7 +1,7 @@
-#include "model/Study.h"
-#include "model/ClosedForm.h"
-#include "model/StudyMarks.h"
-#include "model/StudyRunner.h"
+#include "model/study/Study.h"
+#include "model/physics/ClosedForm.h"
+#include "model/study/StudyMarks.h"
+#include "model/study/StudyRunner.h"
 
 #include <gtest/gtest.h>
 

@@ -2,15 +2,15 @@
 // subnormals flushed.
 #include "model/Throw.h"
 #include "cli/Report.h"
-#include "model/CancellationFree.h"
-#include "model/ClosedForm.h"
-#include "model/Constants.h"
-#include "model/FlushDenormals.h"
-#include "model/GraphRanges.h"
-#include "model/LinearDrag.h"
-#include "model/QuadraticDragStepper.h"
-#include "model/Rounding.h"
-#include "model/VelocityCurves.h"
+#include "model/curves/GraphRanges.h"
+#include "model/curves/Rounding.h"
+#include "model/physics/CancellationFree.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/Constants.h"
+#include "model/physics/FlushDenormals.h"
+#include "model/physics/LinearDrag.h"
+#include "model/physics/QuadraticDragStepper.h"
+#include "model/physics/VelocityCurves.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ProgramFixture.h"
 
-#include "model/Constants.h"
+#include "model/physics/Constants.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
 #include "ui/tools/Readout.h"

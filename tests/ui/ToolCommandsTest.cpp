@@ -1,5 +1,5 @@
 #include "ProgramFixture.h"
-#include "model/CurvesCsv.h"
+#include "model/curves/CurvesCsv.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/tools/KeptThrowDrawing.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/Quantities.h"
 #include "model/measure/Measurements.h"
+#include "model/physics/Inputs.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "ui/platform/Tone.h"
 
-#include "model/ToneSamples.h"
 #include "ui/platform/TonePlayer.h"
+#include "ui/platform/ToneSamples.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -47,7 +47,7 @@ bool AudioTone::hasOutput(int timeoutMs) const {
 }
 
 void AudioTone::BeepTone(int n) {
-    const int ms = model::toneDurationMs(n);
+    const int ms = toneDurationMs(n);
     if (ms <= 0)
         return;
     QElapsedTimer asked;
@@ -70,7 +70,7 @@ void AudioTone::BeepTone(int n) {
 }
 
 int AudioTone::startBeepTone(int n) {
-    const int ms = model::toneDurationMs(n);
+    const int ms = toneDurationMs(n);
     if (ms > 0) {
         QElapsedTimer asked;
         asked.start();

@@ -1,6 +1,6 @@
 #include "ui/platform/TonePlayer.h"
 
-#include "model/ToneSamples.h"
+#include "ui/platform/ToneSamples.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
@@ -113,8 +113,7 @@ void TonePlayer::useDevice(const QAudioDevice& device) {
 }
 
 QByteArray TonePlayer::samples(int durationMs) const {
-    const std::vector<float> mono =
-        model::toneSamples(model::toneFrequency, durationMs, format_.sampleRate());
+    const std::vector<float> mono = toneSamples(toneFrequency, durationMs, format_.sampleRate());
     const int channels = std::max(1, format_.channelCount());
     const bool isFloat = format_.sampleFormat() == QAudioFormat::Float;
     const int bytesPerSample = isFloat ? 4 : 2;

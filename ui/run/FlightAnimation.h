@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphs/PaneSurface.h"
-#include "model/FlightOutcome.h"
-#include "model/PanePoint.h"
+#include "model/curves/PanePoint.h"
+#include "model/physics/FlightOutcome.h"
 
 #include <QObject>
 #include <QTimer>

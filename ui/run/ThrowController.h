@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/FlightOutcome.h"
-#include "model/Inputs.h"
 #include "model/Quantities.h"
 #include "model/Throw.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
+#include "model/physics/FlightOutcome.h"
+#include "model/physics/Inputs.h"
 #include "ui/run/UnderlayStack.h"
 
 #include <QObject>

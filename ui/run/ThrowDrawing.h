@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphs/PaneSurface.h"
-#include "model/PanePoint.h"
 #include "model/Throw.h"
+#include "model/curves/PanePoint.h"
 
 #include <QString>
 

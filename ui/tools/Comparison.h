@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
 #include "ui/run/ThrowDrawing.h"
 
 #include <QObject>

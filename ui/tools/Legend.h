@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphs/PaneKey.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
 
 #include <QString>
 

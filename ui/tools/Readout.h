@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CurveLookup.h"
-#include "model/ThrowCurves.h"
+#include "model/curves/CurveLookup.h"
+#include "model/curves/ThrowCurves.h"
 
 #include <QColor>
 #include <QObject>

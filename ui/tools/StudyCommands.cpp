@@ -1,8 +1,8 @@
 // The study window's save, copy and print commands: buttons under the table, and the context
 // menus of the plot and the table.
 #include "graphs/GraphPane.h"
-#include "model/ThrowCurves.h"
 #include "model/curves/Legend.h"
+#include "model/curves/ThrowCurves.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"

@@ -1,7 +1,7 @@
 // The study window's inputs: the line that names them, following the main window, and the
 // settings a lesson keeps.
-#include "model/ThrowCurves.h"
 #include "model/curves/Legend.h"
+#include "model/curves/ThrowCurves.h"
 #include "ui/lesson/LessonFile.h"
 #include "ui/tools/StudyWindow.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphs/PaneSurface.h"
-#include "model/Study.h"
-#include "model/StudyMarks.h"
+#include "model/study/Study.h"
+#include "model/study/StudyMarks.h"
 
 #include <QColor>
 #include <vector>

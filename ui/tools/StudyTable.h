@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Study.h"
-#include "model/StudyMarks.h"
+#include "model/study/Study.h"
+#include "model/study/StudyMarks.h"
 
 #include <QAbstractTableModel>
 

@@ -1,7 +1,7 @@
 #include "ui/tools/StudyWindow.h"
 
 #include "graphs/GraphPane.h"
-#include "model/StudyRunner.h"
+#include "model/study/StudyRunner.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
 #include "ui/platform/WorkPool.h"

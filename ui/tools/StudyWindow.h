@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Inputs.h"
-#include "model/StudyMarks.h"
+#include "model/physics/Inputs.h"
+#include "model/study/StudyMarks.h"
 #include "ui/lesson/Lesson.h"
 #include "ui/tools/StudyTable.h"
 

@@ -1,7 +1,7 @@
 #include "ui/tools/ToolCommands.h"
 
 #include "graphs/GraphPane.h"
-#include "model/CurvesCsv.h"
+#include "model/curves/CurvesCsv.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/ThrowController.h"

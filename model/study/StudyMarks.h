@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/Quantities.h"
-#include "model/Study.h"
+#include "model/physics/Inputs.h"
+#include "model/study/Study.h"
 
 #include <atomic>
 #include <optional>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/ClosedForm.h"
-#include "model/FlightOutcome.h"
-#include "model/Inputs.h"
-#include "model/PanePoint.h"
+#include "model/curves/PanePoint.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/FlightOutcome.h"
+#include "model/physics/Inputs.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "model/ThrowCurves.h"
+#include "model/curves/ThrowCurves.h"
 
-#include "model/CurveThinning.h"
+#include "model/curves/CurveThinning.h"
 
 #include <algorithm>
 

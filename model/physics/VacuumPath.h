@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/ClosedForm.h"
-#include "model/Inputs.h"
-#include "model/PanePoint.h"
+#include "model/curves/PanePoint.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/Inputs.h"
 
 #include <vector>
 

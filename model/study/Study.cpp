@@ -1,10 +1,10 @@
-#include "model/Study.h"
+#include "model/study/Study.h"
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
-#include "model/StudyRunner.h"
 #include "model/Throw.h"
 #include "model/exact/Reynolds.h"
+#include "model/study/StudyRunner.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "model/QuadraticDragStepper.h"
+#include "model/physics/QuadraticDragStepper.h"
 
-#include "model/FlushDenormals.h"
-#include "model/SubSteps.h"
+#include "model/physics/FlushDenormals.h"
+#include "model/physics/SubSteps.h"
 
 #include <cmath>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PanePoint.h"
+#include "model/curves/PanePoint.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Inputs.h"
 #include "model/Quantities.h"
+#include "model/physics/Inputs.h"
 
 #include <array>
 #include <atomic>
@@ -62,7 +62,7 @@ struct StudyPoint {
 std::optional<StudyPoint> studyPoint(const StudySpec& plan, int index,
                                      const std::atomic<bool>* stop = nullptr);
 
-// Every point, on the given number of threads (model/StudyRunner.h). The whole list in order,
+// Every point, on the given number of threads (model/study/StudyRunner.h). The whole list in order,
 // or nothing when stop was raised before the last point: never a part of it.
 std::optional<std::vector<StudyPoint>> runStudy(const StudySpec& plan, int threads,
                                                 const std::atomic<bool>& stop,

@@ -1,4 +1,4 @@
-#include "model/StudyRunner.h"
+#include "model/study/StudyRunner.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ClosedForm.h"
-#include "model/Inputs.h"
+#include "model/physics/ClosedForm.h"
+#include "model/physics/Inputs.h"
 
 namespace model {
 

@@ -1,4 +1,4 @@
-#include "model/CurveThinning.h"
+#include "model/curves/CurveThinning.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
-#include "model/ToneSamples.h"
+#include "ui/platform/ToneSamples.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-using model::toneSamples;
+using ui::toneSamples;
 
 // The tones as heard (600 and 300 ms of 880 Hz, unclipped): the real-window sound test.
 TEST(ToneSamples, LengthAmplitudeAndFades) {

@@ -1,8 +1,8 @@
-#include "model/VelocityCurves.h"
+#include "model/physics/VelocityCurves.h"
 
-#include "model/Constants.h"
-#include "model/FlushDenormals.h"
-#include "model/SubSteps.h"
+#include "model/physics/Constants.h"
+#include "model/physics/FlushDenormals.h"
+#include "model/physics/SubSteps.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace model {
+namespace ui {
 
 // The warning tone: a sine of 880 Hz lasting n × 12 ms.
 inline constexpr double toneFrequency = 880; // Hz
@@ -17,4 +17,4 @@ int toneDurationMs(int n);
 std::vector<float> toneSamples(double frequencyHz, int durationMs, int sampleRate,
                                float amplitude = 0.5f);
 
-} // namespace model
+} // namespace ui

@@ -1,4 +1,4 @@
-#include "model/CurvesCsv.h"
+#include "model/curves/CurvesCsv.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "model/LinearDrag.h"
+#include "model/physics/LinearDrag.h"
 
-#include "model/CancellationFree.h"
-#include "model/FlushDenormals.h"
+#include "model/physics/CancellationFree.h"
+#include "model/physics/FlushDenormals.h"
 
 #include <cmath>
 

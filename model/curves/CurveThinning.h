@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CurveLookup.h"
-#include "model/PanePoint.h"
+#include "model/curves/CurveLookup.h"
+#include "model/curves/PanePoint.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "model/GraphRanges.h"
+#include "model/curves/GraphRanges.h"
 
-#include "model/Constants.h"
-#include "model/Rounding.h"
+#include "model/curves/Rounding.h"
+#include "model/physics/Constants.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FlightOutcome.h"
+#include "model/physics/FlightOutcome.h"
 
 #include <cmath>
 #include <cstdint>

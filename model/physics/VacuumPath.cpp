@@ -1,6 +1,6 @@
-#include "model/VacuumPath.h"
+#include "model/physics/VacuumPath.h"
 
-#include "model/Constants.h"
+#include "model/physics/Constants.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "model/CurveLookup.h"
+#include "model/curves/CurveLookup.h"
 
 #include <algorithm>
 #include <cmath>

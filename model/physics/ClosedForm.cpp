@@ -1,7 +1,7 @@
-#include "model/ClosedForm.h"
+#include "model/physics/ClosedForm.h"
 
-#include "model/CancellationFree.h"
-#include "model/Constants.h"
+#include "model/physics/CancellationFree.h"
+#include "model/physics/Constants.h"
 
 #include <cmath>
 

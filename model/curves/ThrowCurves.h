@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/CurveLookup.h"
-#include "model/GraphRanges.h"
-#include "model/Inputs.h"
 #include "model/Quantities.h"
 #include "model/Throw.h"
+#include "model/curves/CurveLookup.h"
+#include "model/curves/GraphRanges.h"
+#include "model/physics/Inputs.h"
 
 #include <array>
 #include <cstddef>

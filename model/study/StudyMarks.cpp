@@ -1,8 +1,8 @@
-#include "model/StudyMarks.h"
+#include "model/study/StudyMarks.h"
 
-#include "model/ClosedForm.h"
 #include "model/NumberFormat.h"
 #include "model/exact/ExactResults.h"
+#include "model/physics/ClosedForm.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "model/ToneSamples.h"
+#include "ui/platform/ToneSamples.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace model {
+namespace ui {
 
 int toneDurationMs(int n) {
     return n > 0 ? n * toneUnitMs : 0;
@@ -30,4 +30,4 @@ std::vector<float> toneSamples(double frequencyHz, int durationMs, int sampleRat
     return out;
 }
 
-} // namespace model
+} // namespace ui
