@@ -68,7 +68,7 @@ struct Window {
 
 // ПУСК and the whole flight, to the end of the landing tone.
 void fullRun(Window& w) {
-    w.program.window().cmdOK()->click();
+    w.program.window().runButton()->click();
     runUntil([&] { return !w.program.controller().busy(); }, 60000);
 }
 
@@ -154,7 +154,7 @@ int soundCases() {
                 "same server (Release, offscreen) | %lld ms | %s |\n",
                 latency.longestGapMs(), kTarget);
     clock.restart();
-    tone.BeepTone(25);
+    tone.beep(25);
     std::printf("| Warning tone (300 ms) with the same server: the window held for (until heard; "
                 "with a stopped server its length in silence) | %lld ms | 300 ms with a stopped "
                 "server |\n",

@@ -182,7 +182,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     // the two densities of the command line, not one of them with the other's default.
     for (const model::FieldRow& f : model::fieldRows())
         if (const auto& text = given[static_cast<std::size_t>(f.id)])
-            model::inputOf(opts.inputs, f.id) = model::ReadNumber(*text);
+            model::inputOf(opts.inputs, f.id) = model::readNumber(*text);
     for (const model::FieldRow& f : model::fieldRows()) {
         const auto& text = given[static_cast<std::size_t>(f.id)];
         if (!text)

@@ -26,7 +26,7 @@ namespace {
 }
 
 void checkReadNumber(std::string_view text) {
-    const double v = model::ReadNumber(text);
+    const double v = model::readNumber(text);
     if (!std::isfinite(v)) {
         std::fprintf(stderr, "ReadNumber gave a non-finite value\n");
         std::abort();
@@ -47,7 +47,7 @@ struct Window {
     Window() {
         for (const model::Field f : model::allFields)
             texts[static_cast<std::size_t>(f)] =
-                model::FormatPoint(model::inputOf(in, f), model::row(f).pattern);
+                model::formatFixed(model::inputOf(in, f), model::row(f).pattern);
     }
 
     void change(model::Field f, const std::string& newText) {
@@ -65,9 +65,9 @@ struct Window {
         for (const model::Field g : model::allFields) {
             const std::string& t = texts[static_cast<std::size_t>(g)];
             const double v = model::inputOf(in, g);
-            if (model::ReadNumber(t) != v)
+            if (model::readNumber(t) != v)
                 fail("input differs from its field text", g, t);
-            if (model::FormatPoint(v, model::row(g).pattern) != t)
+            if (model::formatFixed(v, model::row(g).pattern) != t)
                 fail("field text not in its pattern", g, t);
         }
     }

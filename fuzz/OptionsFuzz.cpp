@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "inputs inside their limits");
     for (const model::FieldRow& f : model::fieldRows()) {
         const double v = model::inputOf(in, f.id);
-        require(model::ReadNumber(model::FormatPoint(v, f.pattern)) == v,
+        require(model::readNumber(model::formatFixed(v, f.pattern)) == v,
                 "inputs rounded to their fields");
     }
     if (o.study) {

@@ -31,12 +31,12 @@ struct Handling {
     void run(const std::string& text) {
         ++out.handlingRuns;
         double& input = inputOf(in, field);
-        input = ReadNumber(text);
+        input = readNumber(text);
         if (auto rejection = checkInput(field, input, in)) {
             input = rejection->replacement;
             out.rejections.push_back(std::move(*rejection));
         }
-        const std::string formatted = FormatPoint(input, row(field).pattern);
+        const std::string formatted = formatFixed(input, row(field).pattern);
         out.text = formatted;
         // Assigning a different text to the field is itself a change: nested handling.
         if (formatted != text && out.handlingRuns < kMaxRuns)
@@ -101,10 +101,10 @@ std::string allowedRange(Field f, const Inputs& current) {
     case Field::d:
         return "допустимо d > 0 м";
     case Field::rho:
-        return "допустимо ρ > ρo = " + FormatPoint(current.rho0, row(Field::rho0).pattern) +
+        return "допустимо ρ > ρo = " + formatFixed(current.rho0, row(Field::rho0).pattern) +
                " кг/м3";
     case Field::rho0:
-        return "допустимо 0 < ρo < ρ = " + FormatPoint(current.rho, row(Field::rho).pattern) +
+        return "допустимо 0 < ρo < ρ = " + formatFixed(current.rho, row(Field::rho).pattern) +
                " кг/м3";
     case Field::eta:
         return "допустимо η > 0 Па·с";

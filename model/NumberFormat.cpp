@@ -126,7 +126,7 @@ std::string formatPattern(double value, std::string_view pattern, char decimalSe
     return out;
 }
 
-std::string FormatPoint(double value, std::string_view pattern) {
+std::string formatFixed(double value, std::string_view pattern) {
     return formatPattern(value, pattern, '.');
 }
 
@@ -156,11 +156,11 @@ std::string formatGeneral(double value) {
     return out;
 }
 
-std::string FormatShort(double value) {
-    return formatGeneral(ReadNumber(formatPattern(value, "#0.000", '.')));
+std::string formatShort(double value) {
+    return formatGeneral(readNumber(formatPattern(value, "#0.000", '.')));
 }
 
-std::string FormatSci(double value, char decimalSeparator) {
+std::string formatScientific(double value, char decimalSeparator) {
     if (!std::isfinite(value))
         return formatPattern(value, "0");
     const Decimal15 dec = toDecimal15(value);
@@ -185,11 +185,11 @@ std::string FormatSci(double value, char decimalSeparator) {
 std::string formatByRule(double value, NumberRule rule, char decimalSeparator) {
     switch (rule) {
     case NumberRule::point3:
-        return FormatPoint(value, "0.000");
+        return formatFixed(value, "0.000");
     case NumberRule::shortForm:
-        return FormatShort(value);
+        return formatShort(value);
     case NumberRule::scientific:
-        return FormatSci(value, decimalSeparator);
+        return formatScientific(value, decimalSeparator);
     }
     return {};
 }
@@ -233,7 +233,7 @@ bool isWholeNumber(std::string_view text) {
     return digits && (!inExponent || exponentDigits);
 }
 
-double ReadNumber(std::string_view text) {
+double readNumber(std::string_view text) {
     // Collect the characters that fit the grammar, ignoring blanks wherever they stand.
     std::string mantissa;
     std::string exponentDigits;

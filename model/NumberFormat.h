@@ -13,19 +13,19 @@ namespace model {
 std::string formatPattern(double value, std::string_view pattern, char decimalSeparator = '.');
 
 // The pattern rule of result labels and fields: always "." as the decimal point.
-std::string FormatPoint(double value, std::string_view pattern);
+std::string formatFixed(double value, std::string_view pattern);
 
 // "#0.000", then the shortest general form: " 2.5", " .125", "-1.25", " 0".
-std::string FormatShort(double value);
+std::string formatShort(double value);
 
 // "0.000E+00" with the regional decimal separator: "2.614E+02", "1,234E-04".
-std::string FormatSci(double value, char decimalSeparator = '.');
+std::string formatScientific(double value, char decimalSeparator = '.');
 
 // How a result label writes its number.
 enum class NumberRule {
-    point3,     // FormatPoint with "0.000"
-    shortForm,  // FormatShort
-    scientific, // FormatSci with the regional separator
+    point3,     // formatFixed with "0.000"
+    shortForm,  // formatShort
+    scientific, // formatScientific with the regional separator
 };
 
 std::string formatByRule(double value, NumberRule rule, char decimalSeparator = '.');
@@ -43,7 +43,7 @@ std::string formatGeneral(double value);
 // character that does not fit; empty or non-numeric text reads as 0. A "," between digits is
 // the decimal point ("2,5" is 2.5); a second one does not fit ("1,2,3" reads as 1.2). A magnitude
 // beyond the double range reads as the largest finite double of that sign, never as infinity.
-double ReadNumber(std::string_view text);
+double readNumber(std::string_view text);
 
 // True when the whole text (blanks aside) is one number of that grammar, its exponent complete:
 // "0.05", " -3", "1e-3", "5." and ".5" are; "", "-", ".", "1e", "1e-" and "12abc" are not.

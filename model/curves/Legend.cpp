@@ -9,7 +9,7 @@ namespace model {
 namespace {
 
 std::string fieldText(const FieldRow& f, double value) {
-    return FormatPoint(value, f.pattern);
+    return formatFixed(value, f.pattern);
 }
 
 // "d" out of the field's spoken name "d, м".

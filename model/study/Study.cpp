@@ -148,7 +148,7 @@ std::optional<double> readStudyNumber(std::string_view text) {
     if (!isWholeNumber(text))
         return std::nullopt;
     // The field rule reads a number beyond the double range as the largest double.
-    const double v = ReadNumber(text);
+    const double v = readNumber(text);
     if (std::fabs(v) == std::numeric_limits<double>::max())
         return std::nullopt;
     return v;

@@ -1,5 +1,5 @@
 // Plays tones through the default audio output the way the window does, for the real-sound
-// test: each argument is one step, "b25" = BeepTone(25), "s50" = startBeepTone(50) and on at
+// test: each argument is one step, "b25" = beep(25), "s50" = startBeep(50) and on at
 // once, "w300" = 300 ms of the event loop. Prints how long each blocking tone blocked.
 #include "ui/platform/Tone.h"
 
@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
         QElapsedTimer clock;
         clock.start();
         if (step.startsWith('b')) {
-            tone.BeepTone(value);
+            tone.beep(value);
             std::printf("%s blocked %lld ms\n", qPrintable(step), clock.elapsed());
         } else if (step.startsWith('s')) {
-            tone.startBeepTone(value);
+            tone.startBeep(value);
         } else {
             QEventLoop loop;
             QTimer::singleShot(value, &loop, &QEventLoop::quit);

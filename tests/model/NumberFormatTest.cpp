@@ -26,8 +26,8 @@ TEST(NumberFormat, Forms) {
         {-0.0, "0.00", "0.00"}};
     // clang-format on
     for (const auto& [value, pattern, text] : points)
-        EXPECT_EQ(FormatPoint(value, pattern), text) << value;
-    EXPECT_EQ(FormatPoint(1e20, "0.0"), "100000000000000000000.0");
+        EXPECT_EQ(formatFixed(value, pattern), text) << value;
+    EXPECT_EQ(formatFixed(1e20, "0.0"), "100000000000000000000.0");
     EXPECT_EQ(formatPattern(1234.5, "0.000", ','), "1234,500");
 
     // Labels: three decimals at most, no leading zero, a blank for the sign. Scientific labels:
@@ -38,18 +38,18 @@ TEST(NumberFormat, Forms) {
              {2.5, " 2.5"}, {0.125, " .125"}, {2.0004, " 2"}, {-1.25, "-1.25"}, {0.0002, " 0"},
              {-0.5, "-.5"}, {45, " 45"}, {34.6693204, " 34.669"}, {2.0005, " 2.001"},
              {1234.5, " 1234.5"}, {-0.0004, " 0"}, {-0.0005, "-.001"}, {-3.4733269f, "-3.473"}})
-        EXPECT_EQ(FormatShort(value), text) << value;
+        EXPECT_EQ(formatShort(value), text) << value;
     for (const auto& [value, text] : Cases{
              {0.0001234, "1.234E-04"}, {261.380524f, "2.614E+02"}, {9.9995, "1.000E+01"},
              {-0.0005, "-5.000E-04"}, {0, "0.000E+00"}, {1e-300, "1.000E-300"},
              {DBL_MAX, "1.798E+308"}})
-        EXPECT_EQ(FormatSci(value), text) << value;
+        EXPECT_EQ(formatScientific(value), text) << value;
     for (const auto& [value, text] : Cases{
              {0.5, " .5"}, {3, " 3"}, {7800, " 7800"}, {0.001006, " .001006"}, {0, " 0"},
              {-0.25, "-.25"}, {0.1 + 0.2, " .3"}, {1e20, " 1E+20"}, {1.5e-7, " 1.5E-07"}})
         EXPECT_EQ(formatGeneral(value), text) << value;
     // clang-format on
-    EXPECT_EQ(FormatSci(0.0001234, ','), "1,234E-04");
+    EXPECT_EQ(formatScientific(0.0001234, ','), "1,234E-04");
 }
 
 TEST(NumberFormat, ReadNumberGrammar) {
@@ -71,7 +71,7 @@ TEST(NumberFormat, ReadNumberGrammar) {
         {"1" + std::string(400, '0'), DBL_MAX},  {"0." + std::string(400, '0') + "1", 0}};
     // clang-format on
     for (const auto& [text, value] : cases)
-        EXPECT_EQ(ReadNumber(text), value) << '<' << text << '>';
+        EXPECT_EQ(readNumber(text), value) << '<' << text << '>';
 }
 
 TEST(NumberFormat, ReadNumberAgreesWithCorrectlyRoundedReading) {
@@ -95,6 +95,6 @@ TEST(NumberFormat, ReadNumberAgreesWithCorrectlyRoundedReading) {
         double expected = std::strtod(forC.c_str(), nullptr);
         if (std::isinf(expected))
             expected = std::copysign(DBL_MAX, expected);
-        ASSERT_EQ(ReadNumber(text), expected) << '<' << text << '>';
+        ASSERT_EQ(readNumber(text), expected) << '<' << text << '>';
     }
 }

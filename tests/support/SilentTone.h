@@ -7,8 +7,8 @@ namespace ui {
 // No sound and no waiting, for tests: counts the calls.
 class SilentTone : public Tone {
 public:
-    void BeepTone(int) override { ++blocking; }
-    int startBeepTone(int) override {
+    void beep(int) override { ++blocking; }
+    int startBeep(int) override {
         ++started;
         return landingMs;
     }

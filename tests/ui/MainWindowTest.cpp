@@ -33,7 +33,7 @@ TEST(MainWindow, LookTabOrderAndMenus) {
     const QLabel* linear = w.result(model::Quantity::Tmax1);
     EXPECT_EQ(linear->palette().color(linear->foregroundRole()), QColor(0, 0, 255));
     for (const auto& [widget, weight] :
-         {std::pair<QWidget*, int>{w.cmdOK(), 700}, {w.field(model::Field::rho), 400}}) {
+         {std::pair<QWidget*, int>{w.runButton(), 700}, {w.field(model::Field::rho), 400}}) {
         EXPECT_EQ(widget->font().family(), "Times New Roman");
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), 12);
         EXPECT_EQ(widget->font().weight(), weight);
@@ -41,12 +41,12 @@ TEST(MainWindow, LookTabOrderAndMenus) {
 
     // Labels never take the focus.
     QStringList chain;
-    QWidget* widget = w.cmdOK();
+    QWidget* widget = w.runButton();
     do {
         if (widget->focusPolicy() & Qt::TabFocus)
             chain << widget->objectName();
         widget = widget->nextInFocusChain();
-    } while (widget != w.cmdOK());
+    } while (widget != w.runButton());
     EXPECT_EQ(chain.join(' '), "CmdOK Text2 Text1 Text3 Text4 Text5 Text6 Text7 Option1 Option2 "
                                "Option3 HScroll1 VScroll1 Command1");
 
@@ -71,7 +71,7 @@ TEST(MainWindow, LookTabOrderAndMenus) {
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    EXPECT_EQ(QApplication::focusWidget(), w.cmdOK());
+    EXPECT_EQ(QApplication::focusWidget(), w.runButton());
 }
 
 namespace ui {

@@ -63,8 +63,8 @@ TEST(MenuCommands, DocumentsOnTheDesktopOrInTheProgramsOwnWindows) {
     ASSERT_TRUE(QDir().mkdir("history.pdf")); // a folder is no document
     Fixture f;
     ui::MenuCommands& commands = f.commands;
-    const auto all = {f.m.mnuFilespravka, f.m.mnuFilespravka2, f.m.mnuFilesHistory,
-                      f.m.mnuHelpUprav, f.m.mnuHelpInstruction};
+    const auto all = {f.m.referenceAction, f.m.theoryAction, f.m.historyAction,
+                      f.m.controlsGuideAction, f.m.instructionAction};
     for (QAction* a : all)
         a->trigger();
     EXPECT_EQ(f.opener.documents, QStringList({"spravka.pdf", "uprav.pdf", "instruction.txt"}));
@@ -112,20 +112,20 @@ TEST(MenuCommands, DocumentsOnTheDesktopOrInTheProgramsOwnWindows) {
     }
 
     // The same choice brings back the same window; a closed one is gone and comes anew.
-    f.m.mnuFilespravka->trigger();
+    f.m.referenceAction->trigger();
     EXPECT_EQ(commands.viewer("spravka.pdf"), pdf);
     pdf->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(commands.viewer("spravka.pdf"));
-    f.m.mnuFilespravka->trigger();
+    f.m.referenceAction->trigger();
     EXPECT_TRUE(commands.viewer("spravka.pdf"));
 }
 
 // Both boxes: lines broken by CR LF, the reserved example domain for the address.
 TEST(MenuCommands, AboutAndRegistrationBoxes) {
     Fixture f;
-    f.m.mnuHelpAbout->trigger();
-    f.m.mnuHelpAbout2->trigger();
+    f.m.aboutAction->trigger();
+    f.m.registrationAction->trigger();
     ASSERT_EQ(f.boxes.boxes.size(), 2);
     for (const auto& [box, title, lines] :
          {std::tuple{f.boxes.boxes[0], "О ПРОГРАММЕ", 11}, {f.boxes.boxes[1], "РЕГИСТРАЦИЯ", 6}}) {
@@ -182,7 +182,7 @@ TEST(AuthorsCommand, OneWindowRewrittenAndCentredOnEveryChoice) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const auto authors = [&] {
-        window.menuActions().mnuHelpAvtors->trigger();
+        window.menuActions().authorsAction->trigger();
         return f.commands.authorsWindow();
     };
     const auto centred = [&](const AuthorsWindow& form) {

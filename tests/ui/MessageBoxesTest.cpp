@@ -68,13 +68,13 @@ TEST(AudioTone, WithoutOutputSilentWithTheSameTiming) {
 
     QElapsedTimer clock;
     clock.start();
-    tone.BeepTone(25);
+    tone.beep(25);
     const qint64 blocked = clock.restart();
     EXPECT_GE(blocked, 300);
     EXPECT_LT(blocked, 1000);
 
-    EXPECT_EQ(tone.startBeepTone(50), 600);
-    EXPECT_EQ(tone.startBeepTone(0), 0);
-    tone.BeepTone(0);
+    EXPECT_EQ(tone.startBeep(50), 600);
+    EXPECT_EQ(tone.startBeep(0), 0);
+    tone.beep(0);
     EXPECT_LT(clock.elapsed(), 100);
 }

@@ -57,7 +57,7 @@ protected:
     }
     QString text(Quantity q) const { return window.result(q)->text(); }
     ui::InputField* field(Field f) const { return window.field(f); }
-    void clickRun() { QTest::mouseClick(window.cmdOK(), Qt::LeftButton); }
+    void clickRun() { QTest::mouseClick(window.runButton(), Qt::LeftButton); }
     // Runs the loop until the flight and its landing are over, or it has made `ticks` ticks.
     // With a tick count, one pass of the loop at a time: a pass fires the timer at most once,
     // while a timed processEvents() can run the whole flight on a loaded machine.

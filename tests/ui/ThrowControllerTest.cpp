@@ -48,9 +48,9 @@ TEST_F(Controller, StartStateAndTheTrajectoryPaneDrawnInOrder) {
 
     // Command1, were it visible, acts like a change of size: the layout only.
     forgetDrawing();
-    window.command1()->show();
-    QTest::mouseClick(window.command1(), Qt::LeftButton);
-    EXPECT_FALSE(window.command1()->isVisible());
+    window.relayoutButton()->show();
+    QTest::mouseClick(window.relayoutButton(), Qt::LeftButton);
+    EXPECT_FALSE(window.relayoutButton()->isVisible());
     EXPECT_TRUE(calls(1).empty());
 
     paste(Field::h0, "0.5");
@@ -239,13 +239,13 @@ TEST_F(Controller, ClosingAsksFirst) {
     const QString before = labels(window, Quantity::a_max, Quantity::VyEnd2);
     const ui::RecordingMessageBoxes::Box question{"Вы абсолютно уверены?", "На Выход", true};
     boxes.answer = false;
-    window.menuActions().mnuFileExit->trigger();
+    window.menuActions().exitAction->trigger();
     EXPECT_FALSE(window.close());
     EXPECT_EQ(boxes.boxes, QList({question, question}));
     EXPECT_TRUE(window.isVisible() && run.busy());
     EXPECT_EQ(labels(window, Quantity::a_max, Quantity::VyEnd2), before);
     boxes.answer = true;
-    window.menuActions().mnuFileExit->trigger();
+    window.menuActions().exitAction->trigger();
     EXPECT_FALSE(window.isVisible() || run.busy());
     QApplication::setQuitOnLastWindowClosed(true);
 }

@@ -53,7 +53,7 @@ std::string fault(ui::Program& program, const QDir& folder) {
     ui::MainWindow& window = program.window();
     for (const model::Field f : model::allFields) {
         const std::string text = window.field(f)->text().toStdString();
-        if (!program.fields().pending(f) && model::ReadNumber(text) != model::inputOf(in, f))
+        if (!program.fields().pending(f) && model::readNumber(text) != model::inputOf(in, f))
             return model::row(f).control + (" shows \"" + text + "\"");
     }
     // Each result label shows its bare prefix or a value: a number with its unit, or a dash.
@@ -161,7 +161,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         },
         [&] { // ПУСК, often while a flight is still in the air
             clicksInFlight += run.busy() ? 1 : 0;
-            QTest::mouseClick(window.cmdOK(), Qt::LeftButton);
+            QTest::mouseClick(window.runButton(), Qt::LeftButton);
         },
         [&] { // resize, down to nothing and up to 4K
             static const QSize sizes[] = {{0, 0}, {3840, 2160}, {720, 560}, {1, 1}, {100, 3000}};
@@ -187,7 +187,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             for (int n = 1 + below(4); n > 0; --n)
                 QTest::mouseMove(pane, QPoint(below(pane->width() + 1), below(pane->height() + 1)));
             if (below(2))
-                QTest::mouseMove(window.cmdOK());
+                QTest::mouseMove(window.runButton());
         },
         [&] { // save a picture, the data or the report, sometimes where it cannot be written
             using enum ui::ToolCommand;

@@ -77,7 +77,7 @@ LessonCommands::~LessonCommands() {
 
 void LessonCommands::createActions() {
     auto* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    QAction* before = window_.menuActions().mnuFilespravka;
+    QAction* before = window_.menuActions().referenceAction;
     auto item = [&](const char* name, const QString& text, const QKeySequence& key,
                     std::function<void()> run) {
         auto* a = new QAction(text, file);

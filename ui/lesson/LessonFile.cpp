@@ -186,7 +186,7 @@ FieldTexts fieldTexts(const model::Inputs& in) {
     FieldTexts texts;
     for (const model::FieldRow& f : model::fieldRows())
         texts[static_cast<std::size_t>(f.id)] =
-            QString::fromStdString(model::FormatPoint(model::inputOf(in, f.id), f.pattern));
+            QString::fromStdString(model::formatFixed(model::inputOf(in, f.id), f.pattern));
     return texts;
 }
 
@@ -195,7 +195,7 @@ std::variant<SettledInputs, QString> settleFieldTexts(const FieldTexts& texts) {
     // Every value is in place before the first check, so the two densities are compared as given.
     for (const model::Field f : model::allFields)
         model::inputOf(out.inputs, f) =
-            model::ReadNumber(texts[static_cast<std::size_t>(f)].toStdString());
+            model::readNumber(texts[static_cast<std::size_t>(f)].toStdString());
     for (const model::FieldRow& f : model::fieldRows()) {
         const model::FieldSettlement settled = model::settleField(
             f.id, texts[static_cast<std::size_t>(f.id)].toStdString(), out.inputs);

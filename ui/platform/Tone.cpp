@@ -46,7 +46,7 @@ bool AudioTone::hasOutput(int timeoutMs) const {
     return player_->hasOutput;
 }
 
-void AudioTone::BeepTone(int n) {
+void AudioTone::beep(int n) {
     const int ms = toneDurationMs(n);
     if (ms <= 0)
         return;
@@ -69,7 +69,7 @@ void AudioTone::BeepTone(int n) {
         QThread::msleep(static_cast<unsigned long>(left));
 }
 
-int AudioTone::startBeepTone(int n) {
+int AudioTone::startBeep(int n) {
     const int ms = toneDurationMs(n);
     if (ms > 0) {
         QElapsedTimer asked;

@@ -18,10 +18,10 @@ public:
 
     // Sounds the tone and returns when it has ended (blocks for its length; no events are
     // processed meanwhile).
-    virtual void BeepTone(int n) = 0;
+    virtual void beep(int n) = 0;
     // Starts the tone and returns at once with its length in ms; the caller goes on after that
     // long, so that the window keeps running while the tone sounds.
-    virtual int startBeepTone(int n) = 0;
+    virtual int startBeep(int n) = 0;
 };
 
 // The tone through an audio output (the default one unless given); silence of the same length
@@ -34,8 +34,8 @@ public:
     explicit AudioTone(const QAudioDevice& device);
     ~AudioTone() override;
 
-    void BeepTone(int n) override;
-    int startBeepTone(int n) override;
+    void beep(int n) override;
+    int startBeep(int n) override;
 
     // Waits up to timeoutMs for the output to be found; whether there is one.
     bool hasOutput(int timeoutMs = 0) const;

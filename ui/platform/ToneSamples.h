@@ -8,7 +8,7 @@ namespace ui {
 inline constexpr double toneFrequency = 880; // Hz
 inline constexpr int toneUnitMs = 12;        // ms per unit of n
 
-// Length of BeepTone(n) in milliseconds (0 for n <= 0).
+// Length of beep(n) in milliseconds (0 for n <= 0).
 int toneDurationMs(int n);
 
 // Mono samples in [−amplitude, amplitude] of a sine of frequencyHz lasting durationMs at

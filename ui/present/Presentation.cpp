@@ -119,7 +119,7 @@ void Presentation::enter() {
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
           QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        key(keys, [this] { window_.cmdOK()->click(); });
+        key(keys, [this] { window_.runButton()->click(); });
     for (int i = 0; i < 3; ++i)
         key(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)),
             [this, g = graphs[i]] { window_.option(g)->click(); });

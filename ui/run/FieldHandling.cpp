@@ -79,7 +79,7 @@ void FieldHandling::handleWhole(model::Field f, const QString& text) {
     const model::FieldSettlement settled =
         model::settleField(f, text.toStdString(), controller_.inputs());
     for (const model::Rejection& r : settled.rejections) {
-        tone_.BeepTone(kWarningTone);
+        tone_.beep(kWarningTone);
         boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
     }
 
@@ -108,7 +108,7 @@ void FieldHandling::revert(model::Field f) {
     if (!pending_[index(f)] || handling_)
         return;
     handleWhole(f, QString::fromStdString(
-                       model::FormatPoint(beforeTyping_[index(f)], model::row(f).pattern)));
+                       model::formatFixed(beforeTyping_[index(f)], model::row(f).pattern)));
 }
 
 } // namespace ui

@@ -55,7 +55,7 @@ ThrowController::ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& 
     landingTimer_.setTimerType(Qt::PreciseTimer);
     connect(&landingTimer_, &QTimer::timeout, this, &ThrowController::landingToneEnded);
 
-    connect(window_.cmdOK(), &QPushButton::clicked, this, &ThrowController::fullRun);
+    connect(window_.runButton(), &QPushButton::clicked, this, &ThrowController::fullRun);
     connect(&window_, &MainWindow::resized, this, &ThrowController::viewResized);
     connect(&window_, &MainWindow::scaleBarMoved, this, &ThrowController::scaleBarMoved);
     connect(&window_, &MainWindow::closing, this, &ThrowController::abandonFlight);
@@ -340,7 +340,7 @@ bool ThrowController::showTrajectory(bool fullRun) {
 
 void ThrowController::flightLanded() {
     // The window keeps running while the tone sounds; the run goes on when it has ended.
-    landingTimer_.start(tone_.startBeepTone(kLandingTone));
+    landingTimer_.start(tone_.startBeep(kLandingTone));
 }
 
 // The end of the full run, after the landing tone: the landing labels and the velocity panes.

@@ -20,7 +20,7 @@ constexpr int kColumns = 5;
 constexpr double kMostRoundingLoss = 0.01;
 
 QString fieldText(double value, model::Field f) {
-    return QString::fromStdString(model::FormatPoint(value, model::row(f).pattern));
+    return QString::fromStdString(model::formatFixed(value, model::row(f).pattern));
 }
 
 // The number in text, or an explanation of why the column cannot hold it.
@@ -37,7 +37,7 @@ std::optional<double> readValue(const QString& text, model::Field f, QString& wh
         return std::nullopt;
     }
     const QString shown = fieldText(value, f);
-    const double shownValue = model::ReadNumber(shown.toStdString());
+    const double shownValue = model::readNumber(shown.toStdString());
     if (shownValue <= 0) {
         why = QStringLiteral("%1 shows as %2 in its field, which refuses it").arg(text, shown);
         return std::nullopt;

@@ -37,7 +37,7 @@ QColor textColour(const QLabel* label) {
 QString inputText(const MainWindow& window, const model::FieldRow& f, double value) {
     const auto* caption = window.findChild<QLabel*>(QLatin1String(f.captionControl));
     const QString name = caption ? caption->text().simplified() : QString::fromUtf8(f.caption);
-    return name + QLatin1Char(' ') + QString::fromStdString(model::FormatPoint(value, f.pattern)) +
+    return name + QLatin1Char(' ') + QString::fromStdString(model::formatFixed(value, f.pattern)) +
            QString::fromUtf8(f.unitLabel);
 }
 

@@ -11,7 +11,7 @@ namespace {
 // out («0.979», «2.080», «1.000», where the label shortens them), or its scientific form.
 QString valueText(double v, model::NumberRule rule) {
     if (rule == model::NumberRule::scientific)
-        return QString::fromStdString(model::FormatSci(v)).trimmed();
+        return QString::fromStdString(model::formatScientific(v)).trimmed();
     return QString::fromStdString(model::formatPattern(v, "0.000")).trimmed();
 }
 
@@ -53,7 +53,7 @@ QVariant StudyTable::data(const QModelIndex& index, int role) const {
             return input;
         if (role == Qt::DisplayRole)
             return QString::fromStdString(
-                model::FormatPoint(input, model::row(study_->plan.field).pattern));
+                model::formatFixed(input, model::row(study_->plan.field).pattern));
         return {};
     }
     if (note)

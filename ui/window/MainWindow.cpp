@@ -48,7 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     }
     connect(hScroll_, &QScrollBar::valueChanged, this, &MainWindow::scaleBarMoved);
     connect(vScroll_, &QScrollBar::valueChanged, this, &MainWindow::scaleBarMoved);
-    connect(command1_, &QPushButton::clicked, this, &MainWindow::resized);
+    connect(relayoutButton_, &QPushButton::clicked, this, &MainWindow::resized);
     client->installEventFilter(this);
 
     // The client area is what has the stated size; the frame and menu bar come on top of it.
@@ -104,7 +104,7 @@ void MainWindow::layoutControls() {
         if (q.stage == model::Stage::flightTop || q.stage == model::Stage::flightLanding)
             showResult(q.id, QString::fromStdString(model::placeholderText(q.id)));
 
-    command1_->hide();
+    relayoutButton_->hide();
     option(Graph::trajectory)->setChecked(true);
     showGraph(Graph::trajectory);
 }
@@ -114,7 +114,7 @@ void MainWindow::createShortcuts() {
     for (const QKeySequence& keys :
          {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
           QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, cmdOK_, &QPushButton::click);
+        connect(new QShortcut(keys, this), &QShortcut::activated, runButton_, &QPushButton::click);
     const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
     for (int i = 0; i < 3; ++i)
         connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this),

@@ -30,15 +30,15 @@ class ResultLabel;
 
 // The items of the two drop-down menus, so that their commands can be connected from outside.
 struct MenuActions {
-    QAction* mnuFilespravka = nullptr;     // "Справка1"
-    QAction* mnuFilespravka2 = nullptr;    // "Справка2"
-    QAction* mnuFilesHistory = nullptr;    // "История"
-    QAction* mnuFileExit = nullptr;        // "Выход"
-    QAction* mnuHelpInstruction = nullptr; // "Инструкция"
-    QAction* mnuHelpUprav = nullptr;       // "Управление"
-    QAction* mnuHelpAvtors = nullptr;      // "Авторы"
-    QAction* mnuHelpAbout = nullptr;       // "О программе"
-    QAction* mnuHelpAbout2 = nullptr;      // "Регистрация"
+    QAction* referenceAction = nullptr;     // "Справка1"
+    QAction* theoryAction = nullptr;        // "Справка2"
+    QAction* historyAction = nullptr;       // "История"
+    QAction* exitAction = nullptr;          // "Выход"
+    QAction* instructionAction = nullptr;   // "Инструкция"
+    QAction* controlsGuideAction = nullptr; // "Управление"
+    QAction* authorsAction = nullptr;       // "Авторы"
+    QAction* aboutAction = nullptr;         // "О программе"
+    QAction* registrationAction = nullptr;  // "Регистрация"
 };
 
 // The three graphs, in the order of their panes and selector buttons.
@@ -102,9 +102,9 @@ public:
     QRadioButton* option(Graph g) const { return options_[index(g)]; }
     QScrollBar* hScroll() const { return hScroll_; }
     QScrollBar* vScroll() const { return vScroll_; }
-    QPushButton* cmdOK() const { return cmdOK_; }
-    QPushButton* command1() const { return command1_; }
-    QGroupBox* frame1() const { return frame1_; }
+    QPushButton* runButton() const { return runButton_; }
+    QPushButton* relayoutButton() const { return relayoutButton_; }
+    QGroupBox* graphBox() const { return graphBox_; }
 
 signals:
     // The client area changed size, or Command1 was clicked: the short recompute is wanted.
@@ -168,9 +168,9 @@ private:
     std::array<QRadioButton*, 3> options_{};
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
+    QPushButton* runButton_ = nullptr;
+    QPushButton* relayoutButton_ = nullptr;
+    QGroupBox* graphBox_ = nullptr;
     std::vector<std::pair<QWidget*, QString>> placed_;
     // Every explicitly set font in the client area at scale 1, and the option buttons' places.
     std::vector<std::pair<QWidget*, double>> baseFonts_;

@@ -152,14 +152,14 @@ void MainWindow::createGraphArea(QWidget* client) {
 }
 
 void MainWindow::createSelectorAndButtons(QWidget* client) {
-    frame1_ = place(new QGroupBox(QStringLiteral("Графики"), client), "Frame1");
-    frame1_->setFont(serif(9.75));
-    setBackground(frame1_, windowGrey);
+    graphBox_ = place(new QGroupBox(QStringLiteral("Графики"), client), "Frame1");
+    graphBox_->setFont(serif(9.75));
+    setBackground(graphBox_, windowGrey);
     const std::array<QString, 3> texts{"траектории", "проекции Vx", "проекции Vy"};
     const std::array<QRect, 3> places{QRect(0, 20, 88, 13), QRect(1, 40, 93, 15),
                                       QRect(1, 60, 93, 15)};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto* o = new QRadioButton(texts[i], frame1_);
+        auto* o = new QRadioButton(texts[i], graphBox_);
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         o->setFont(serif(9.75));
         // The frame paints its own interior; the buttons let it show through.
@@ -176,16 +176,16 @@ void MainWindow::createSelectorAndButtons(QWidget* client) {
         b->setToolTip(tooltip);
         return b;
     };
-    cmdOK_ =
+    runButton_ =
         button("CmdOK", QStringLiteral("ПУСК"), QStringLiteral("для квадратичной зависимости"));
-    command1_ =
+    relayoutButton_ =
         button("Command1", QStringLiteral("расчёт 1"), QStringLiteral("для линейной зависимости"));
 }
 
 void MainWindow::setTabOrderAndFocus() {
     using model::Field;
     // The initial speed comes before the initial height.
-    const QList<QWidget*> order{cmdOK_,
+    const QList<QWidget*> order{runButton_,
                                 field(Field::v0),
                                 field(Field::h0),
                                 field(Field::alphaDeg),
@@ -198,10 +198,10 @@ void MainWindow::setTabOrderAndFocus() {
                                 option(Graph::vy),
                                 hScroll_,
                                 vScroll_,
-                                command1_};
+                                relayoutButton_};
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
-    cmdOK_->setFocus();
+    runButton_->setFocus();
 }
 
 } // namespace ui

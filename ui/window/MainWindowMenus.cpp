@@ -23,23 +23,23 @@ void MainWindow::createMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    menu_.mnuFilespravka = item(file, "mnuFilespravka", "Справка1", ":/images/table.svg");
-    menu_.mnuFilespravka2 = item(file, "mnuFilespravka2", "Справка2", ":/images/book.svg");
-    menu_.mnuFilesHistory = item(file, "mnuFilesHistory", "История", ":/images/engraving.svg");
+    menu_.referenceAction = item(file, "mnuFilespravka", "Справка1", ":/images/table.svg");
+    menu_.theoryAction = item(file, "mnuFilespravka2", "Справка2", ":/images/book.svg");
+    menu_.historyAction = item(file, "mnuFilesHistory", "История", ":/images/engraving.svg");
     separator(file, "mnuHelpSep1");
-    menu_.mnuFileExit = item(file, "mnuFileExit", "Выход", ":/images/power.svg");
+    menu_.exitAction = item(file, "mnuFileExit", "Выход", ":/images/power.svg");
 
     createToolsMenu();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    menu_.mnuHelpInstruction =
+    menu_.instructionAction =
         item(help, "mnuHelpInstruction", "Инструкция", ":/images/booklet_globe.svg");
-    menu_.mnuHelpUprav = item(help, "mnuHelpUprav", "Управление", ":/images/gear.svg");
+    menu_.controlsGuideAction = item(help, "mnuHelpUprav", "Управление", ":/images/gear.svg");
     separator(help, "mnuHelpSep2");
-    menu_.mnuHelpAvtors = item(help, "mnuHelpAvtors", "Авторы", ":/images/portrait.svg");
-    menu_.mnuHelpAbout = item(help, "mnuHelpAbout", "О программе", ":/images/question.svg");
-    menu_.mnuHelpAbout2 = item(help, "mnuHelpAbout2", "Регистрация", ":/images/seal.svg");
+    menu_.authorsAction = item(help, "mnuHelpAvtors", "Авторы", ":/images/portrait.svg");
+    menu_.aboutAction = item(help, "mnuHelpAbout", "О программе", ":/images/question.svg");
+    menu_.registrationAction = item(help, "mnuHelpAbout2", "Регистрация", ":/images/seal.svg");
 }
 
 void MainWindow::createToolsMenu() {

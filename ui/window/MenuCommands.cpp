@@ -30,15 +30,15 @@ MenuCommands::MenuCommands(MainWindow& window, DocumentOpener& opener, MessageBo
     auto document = [this](QAction* action, const QString& name) {
         connect(action, &QAction::triggered, this, [this, name] { openDocument(name); });
     };
-    document(m.mnuFilespravka, QStringLiteral("spravka.pdf"));
-    document(m.mnuFilespravka2, QStringLiteral("spravka2.pdf"));
-    document(m.mnuFilesHistory, QStringLiteral("history.pdf"));
-    document(m.mnuHelpUprav, QStringLiteral("uprav.pdf"));
-    connect(m.mnuHelpInstruction, &QAction::triggered, this, &MenuCommands::openInstruction);
-    connect(m.mnuFileExit, &QAction::triggered, this, &MenuCommands::exit);
-    connect(m.mnuHelpAbout, &QAction::triggered, this, &MenuCommands::showAbout);
-    connect(m.mnuHelpAbout2, &QAction::triggered, this, &MenuCommands::showRegistration);
-    connect(m.mnuHelpAvtors, &QAction::triggered, this, &MenuCommands::showAuthors);
+    document(m.referenceAction, QStringLiteral("spravka.pdf"));
+    document(m.theoryAction, QStringLiteral("spravka2.pdf"));
+    document(m.historyAction, QStringLiteral("history.pdf"));
+    document(m.controlsGuideAction, QStringLiteral("uprav.pdf"));
+    connect(m.instructionAction, &QAction::triggered, this, &MenuCommands::openInstruction);
+    connect(m.exitAction, &QAction::triggered, this, &MenuCommands::exit);
+    connect(m.aboutAction, &QAction::triggered, this, &MenuCommands::showAbout);
+    connect(m.registrationAction, &QAction::triggered, this, &MenuCommands::showRegistration);
+    connect(m.authorsAction, &QAction::triggered, this, &MenuCommands::showAuthors);
 }
 
 MenuCommands::~MenuCommands() {
@@ -88,28 +88,29 @@ void MenuCommands::showRegistration() {
 }
 
 void MenuCommands::showAuthors() {
-    if (!form2_) {
-        form2_ = new AuthorsWindow;
-        form2_->setAttribute(Qt::WA_DeleteOnClose);
+    if (!authorsWindow_) {
+        authorsWindow_ = new AuthorsWindow;
+        authorsWindow_->setAttribute(Qt::WA_DeleteOnClose);
         // The window manager frames a new window a moment after it is shown; centre it again
         // as soon as the frame is known, but leave it alone once the user may have moved it.
-        form2_->installEventFilter(this);
-        QTimer::singleShot(settleMs, form2_, [this] { form2_->removeEventFilter(this); });
+        authorsWindow_->installEventFilter(this);
+        QTimer::singleShot(settleMs, authorsWindow_,
+                           [this] { authorsWindow_->removeEventFilter(this); });
     }
-    form2_->setAuthorsText(ProgramTexts::authorsText());
+    authorsWindow_->setAuthorsText(ProgramTexts::authorsText());
     centreAuthorsWindow();
-    form2_->show();
+    authorsWindow_->show();
     // A window shown for the first time learns its frame only now.
     centreAuthorsWindow();
-    form2_->raise();
-    form2_->activateWindow();
+    authorsWindow_->raise();
+    authorsWindow_->activateWindow();
 }
 
 bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form2_ && event->type() == QEvent::Move) {
-        const QWindow* handle = form2_->windowHandle();
+    if (watched == authorsWindow_ && event->type() == QEvent::Move) {
+        const QWindow* handle = authorsWindow_->windowHandle();
         if (handle && !handle->frameMargins().isNull()) {
-            form2_->removeEventFilter(this);
+            authorsWindow_->removeEventFilter(this);
             centreAuthorsWindow();
         }
     }
@@ -119,9 +120,9 @@ bool MenuCommands::eventFilter(QObject* watched, QEvent* event) {
 void MenuCommands::centreAuthorsWindow() {
     // Outer frames in screen coordinates; move() places a window by its frame.
     const QRect main = window_.frameGeometry();
-    const QRect own = form2_->frameGeometry();
-    form2_->move(main.left() + (main.width() - own.width()) / 2,
-                 main.top() + (main.height() - own.height()) / 2);
+    const QRect own = authorsWindow_->frameGeometry();
+    authorsWindow_->move(main.left() + (main.width() - own.width()) / 2,
+                         main.top() + (main.height() - own.height()) / 2);
 }
 
 } // namespace ui

@@ -40,7 +40,7 @@ public:
     void showAuthors();
 
     // The open authors window, or null when there is none.
-    AuthorsWindow* authorsWindow() const { return form2_; }
+    AuthorsWindow* authorsWindow() const { return authorsWindow_; }
     // The program's own open viewer of a document, or null.
     DocumentViewer* viewer(const QString& name) const;
 
@@ -56,7 +56,7 @@ private:
     DocumentOpener& opener_;
     MessageBoxes& boxes_;
     // No owner: the authors window may outlive the main window; it deletes itself on closing.
-    QPointer<AuthorsWindow> form2_;
+    QPointer<AuthorsWindow> authorsWindow_;
     // One viewer per document. Like the desktop's application they stand in for, they have no
     // owner: each may outlive the main window and deletes itself on closing.
     QHash<QString, QPointer<DocumentViewer>> viewers_;
