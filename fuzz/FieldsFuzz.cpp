@@ -28,7 +28,7 @@ namespace {
 void checkReadNumber(std::string_view text) {
     const double v = model::readNumber(text);
     if (!std::isfinite(v)) {
-        std::fprintf(stderr, "ReadNumber gave a non-finite value\n");
+        std::fprintf(stderr, "readNumber gave a non-finite value\n");
         std::abort();
     }
 }
