@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Quantities.h"
+
 #include <QColor>
 #include <QString>
 
@@ -10,6 +12,19 @@ inline const QColor vacuumColour{0, 0, 0};
 inline const QColor linearDragColour{0, 0, 255};
 inline const QColor quadraticDragColour{255, 0, 0};
 inline const QColor gridColour{128, 255, 128};
+
+// The colour of a model's curves wherever they are drawn (the vacuum's, and anything not of one
+// model, black).
+inline QColor colourOf(model::ModelKind m) {
+    switch (m) {
+    case model::ModelKind::linear:
+        return linearDragColour;
+    case model::ModelKind::quadratic:
+        return quadraticDragColour;
+    default:
+        return vacuumColour;
+    }
+}
 
 // The drawing operations of a graph pane, in user coordinates (metres, seconds, m/s; y up).
 // Coordinates arrive in single precision, as the pane takes them. Every line and dot makes its

@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
+#include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/AnimationSpeed.h"
@@ -30,11 +31,6 @@ namespace {
 
 // The landing tone: 50 × 12 ms.
 constexpr int kLandingTone = 50;
-
-char systemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
-}
 
 } // namespace
 

@@ -41,12 +41,6 @@ std::array<QString, 2> captions(Graph g) {
     }
 }
 
-QColor modelColour(std::size_t m) {
-    return m == 0   ? graphs::vacuumColour
-           : m == 1 ? graphs::linearDragColour
-                    : graphs::quadraticDragColour;
-}
-
 // 9 pt beside the pane's 11.25 pt, and growing with it at a larger interface scale.
 QFont boxFont(const QFont& paneFont) {
     QFont f = paneFont;
@@ -150,7 +144,9 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
         std::vector<Cell> cells{{rows[n].label, ink}};
         for (std::size_t m = 0; m < model::modelCount; ++m)
             cells.push_back({number(r.lookups[slot][m].valueAt(rows[n].curves[m], user.x())),
-                             rows[n].kept ? keptShade(m) : modelColour(m)});
+                             rows[n].kept
+                                 ? keptShade(m)
+                                 : graphs::colourOf(static_cast<model::ModelKind>(m + 1))});
         table.push_back(std::move(cells));
     }
     return table;

@@ -90,7 +90,7 @@ StudyPicture StudyWindow::picture() const {
         QString name = QString::fromUtf8(model::row(q).prefix);
         name.chop(2); // "= "
         p.key.append({name + QStringLiteral(" — ") + QString::fromUtf8(model::row(q).title),
-                      modelColour(model::row(q).model)});
+                      graphs::colourOf(model::row(q).model)});
     }
     return p;
 }

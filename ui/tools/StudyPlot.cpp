@@ -20,17 +20,6 @@ QString trimmedUnit(const char* unit) {
 
 } // namespace
 
-QColor modelColour(model::ModelKind kind) {
-    switch (kind) {
-    case model::ModelKind::linear:
-        return graphs::linearDragColour;
-    case model::ModelKind::quadratic:
-        return graphs::quadraticDragColour;
-    default:
-        return graphs::vacuumColour;
-    }
-}
-
 void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
                const std::vector<model::StudyPoint>& points, model::ResultFamily family,
                const std::vector<model::StudyMark>& marks, char decimalSeparator) {
@@ -62,7 +51,7 @@ void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
 
     const bool dots = points.size() <= fewPoints;
     for (const model::Quantity q : members) {
-        const QColor colour = modelColour(model::row(q).model);
+        const QColor colour = graphs::colourOf(model::row(q).model);
         pane.setPenWidth(curvePen);
         bool joined = false;
         for (const model::StudyPoint& p : points) {
@@ -88,7 +77,7 @@ void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
     const double strokeLength = 0.03 * (layout.right - layout.left);
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const model::StudyMark& m = marks[i];
-        const QColor colour = modelColour(model::row(m.quantity).model);
+        const QColor colour = graphs::colourOf(model::row(m.quantity).model);
         pane.setPenWidth(markPen);
         pane.drawPoint(float(m.input), float(m.value), colour);
         const QPointF at = layout.textLine(static_cast<int>(i));

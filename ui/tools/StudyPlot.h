@@ -9,9 +9,6 @@
 
 namespace ui {
 
-// The colour of a model's curves and texts: vacuum black, linear drag blue, quadratic red.
-QColor modelColour(model::ModelKind kind);
-
 // Draws a study on a pane: the axes (the input across, the family's unit up), one curve per
 // member of the family in its model's colour, broken where a point has no results, and the
 // marks: a large dot on each curve and its text in a line above the data, after a short stroke

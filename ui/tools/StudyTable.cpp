@@ -67,7 +67,7 @@ QVariant StudyTable::data(const QModelIndex& index, int role) const {
             return valueText(p.value(q), model::row(q).rule);
         return p.state == model::PointState::unfinished ? QStringLiteral("—") : QString();
     case Qt::ForegroundRole:
-        return modelColour(model::row(q).model);
+        return graphs::colourOf(model::row(q).model);
     default:
         return {};
     }
@@ -85,7 +85,7 @@ QVariant StudyTable::headerData(int section, Qt::Orientation orientation, int ro
         return role == Qt::DisplayRole ? QStringLiteral("Примечание") : QVariant();
     const model::QuantityRow& r = model::row(members_[static_cast<std::size_t>(section - 1)]);
     if (role == Qt::ForegroundRole)
-        return modelColour(r.model);
+        return graphs::colourOf(r.model);
     if (role == Qt::DisplayRole) {
         QString name = QString::fromUtf8(r.prefix);
         name.chop(2); // "= "

@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/study/StudyRunner.h"
+#include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
 #include "ui/platform/WorkPool.h"
@@ -31,11 +32,6 @@ namespace ui {
 namespace {
 
 constexpr int defaultCount = 180;
-
-char systemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
-}
 
 // An end of the range as typed; a comma is taken for the decimal point.
 std::optional<double> readEnd(const QLineEdit* edit) {

@@ -22,15 +22,10 @@ const QColor windowGrey(224, 224, 224);
 const QColor fieldYellow(255, 255, 192);
 const QColor resultCyan(192, 255, 255);
 
-QColor modelColour(model::ModelKind m) {
-    switch (m) {
-    case model::ModelKind::linear:
-        return graphs::linearDragColour;
-    case model::ModelKind::quadratic:
-        return graphs::quadraticDragColour;
-    default:
-        return {}; // the default label text colour
-    }
+// The colour of a label's text: its model's, or the default for the vacuum and the parameters.
+QColor labelColour(model::ModelKind m) {
+    const bool drag = m == model::ModelKind::linear || m == model::ModelKind::quadratic;
+    return drag ? graphs::colourOf(m) : QColor();
 }
 
 QFont serif(double points, int weight = QFont::Normal) {
@@ -103,7 +98,7 @@ void MainWindow::createResults(QWidget* client) {
         header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (c.model == model::ModelKind::common)
             header->setFont(serif(12, QFont::Bold));
-        if (const QColor colour = modelColour(c.model); colour.isValid())
+        if (const QColor colour = labelColour(c.model); colour.isValid())
             setTextColour(header, colour);
     }
     for (const model::QuantityRow& q : model::quantityRows()) {
@@ -111,7 +106,7 @@ void MainWindow::createResults(QWidget* client) {
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(l, resultCyan);
         l->setToolTip(utf8(q.tooltip));
-        if (const QColor colour = modelColour(q.model);
+        if (const QColor colour = labelColour(q.model);
             colour.isValid() && q.stage != model::Stage::closedForms)
             l->setTextColour(colour);
         results_[index(q.id)] = l;
