@@ -18,9 +18,9 @@ CurveView viewOf(const std::vector<PanePoint>& points) {
 
 } // namespace
 
-PlotCurves curvesOf(const Throw& t, Plot plot, std::size_t piecesDrawn) {
+PlotCurves curvesOf(const Throw& t, Graph plot, std::size_t piecesDrawn) {
     PlotCurves c;
-    if (plot == Plot::trajectory) {
+    if (plot == Graph::trajectory) {
         if (!t.trajectoryReady())
             return c;
         const PanePoint start{0, static_cast<float>(t.inputs().h0)};
@@ -33,14 +33,14 @@ PlotCurves curvesOf(const Throw& t, Plot plot, std::size_t piecesDrawn) {
         return c;
     }
     const VelocityCurves& v = t.velocityCurves();
-    const bool vx = plot == Plot::vx;
+    const bool vx = plot == Graph::vx;
     c[0] = viewOf(vx ? v.vacuumVx : v.vacuumVy);
     c[1] = viewOf(vx ? v.linearVx : v.linearVy);
     c[2] = viewOf(vx ? v.quadraticVx : v.quadraticVy);
     return c;
 }
 
-PlotCurves KeptThrow::curvesOn(Plot plot) const {
+PlotCurves KeptThrow::curvesOn(Graph plot) const {
     PlotCurves c;
     const auto& lists = curves[static_cast<std::size_t>(plot)];
     for (std::size_t m = 0; m < modelCount; ++m)
@@ -70,7 +70,7 @@ KeptThrow keptThrow(const Throw& t, int number) {
         {v.tRange, v.vyRangeTop - v.vyRangeBottom},
     };
     for (std::size_t p = 0; p < plotCount; ++p) {
-        const PlotCurves views = curvesOf(t, static_cast<Plot>(p), t.flightPieces().size());
+        const PlotCurves views = curvesOf(t, static_cast<Graph>(p), t.flightPieces().size());
         for (std::size_t m = 0; m < modelCount; ++m)
             k.curves[p][m] =
                 thinnedCurve(views[m], spans[p][0] / keptParts, spans[p][1] / keptParts);

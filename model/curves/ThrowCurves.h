@@ -15,7 +15,8 @@
 namespace model {
 
 // The three graphs a throw is drawn on.
-enum class Plot { trajectory, vx, vy };
+enum class Graph { trajectory, vx, vy };
+inline constexpr std::array<Graph, 3> allGraphs{Graph::trajectory, Graph::vx, Graph::vy};
 inline constexpr std::size_t plotCount = 3;
 
 // A graph's curves in the order of the models: vacuum, linear drag, quadratic drag.
@@ -26,7 +27,7 @@ using PlotCurves = std::array<CurveView, modelCount>;
 // trajectories begin at their start dot (0, h0), the quadratic-drag one holds the first
 // piecesDrawn pieces of the flight (none: no curve); the velocity curves are there once the
 // velocities are computed.
-PlotCurves curvesOf(const Throw& t, Plot plot, std::size_t piecesDrawn);
+PlotCurves curvesOf(const Throw& t, Graph plot, std::size_t piecesDrawn);
 
 // A throw kept for comparison once it has landed: its inputs, the spans of its graphs and its
 // curves, thinned to within a 32768th of each graph's span: finer than a 4K pane shows, and
@@ -40,7 +41,7 @@ struct KeptThrow {
     VelocityRanges velocity;
     std::array<std::array<std::vector<PanePoint>, modelCount>, plotCount> curves;
 
-    PlotCurves curvesOn(Plot plot) const;
+    PlotCurves curvesOn(Graph plot) const;
     std::size_t pointCount() const;
 };
 

@@ -61,7 +61,7 @@ TEST(MainWindow, LookTabOrderAndMenus) {
     }
     EXPECT_EQ(letters.size(), 3);
     EXPECT_EQ(w.toolAction(ui::ToolCommand::print)->shortcut(), QKeySequence("Ctrl+P"));
-    for (const ui::Graph g : {ui::Graph::trajectory, ui::Graph::vx, ui::Graph::vy}) {
+    for (const ui::Graph g : ui::allGraphs) {
         EXPECT_EQ(w.pane(g)->contextMenuPolicy(), Qt::ActionsContextMenu);
         EXPECT_EQ(w.pane(g)->actions(), w.toolsMenu()->actions());
     }

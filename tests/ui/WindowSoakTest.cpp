@@ -69,7 +69,7 @@ std::string fault(ui::Program& program, const QDir& folder) {
             return q.control + (" reads \"" + text.toStdString() + "\"");
     }
     // Every pane's coordinate system maps its own corners onto the corners of the pane.
-    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
+    for (const Graph g : ui::allGraphs) {
         const graphs::PaneTransform& t = window.pane(g)->transform();
         const bool maps = std::abs(t.column(t.left(), 100)) < 1e-6 &&
                           std::abs(t.column(t.right(), 100) - 100) < 1e-6 &&

@@ -20,8 +20,6 @@ namespace ui {
 
 namespace {
 
-const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
-
 // The full-screen window: it reports its size and its closing to the presentation.
 class ScreenWindow : public QWidget {
 public:
@@ -93,7 +91,7 @@ void Presentation::enter() {
     stripFont.setPixelSize(type);
     strip_->setFont(stripFont);
 
-    for (const Graph g : graphs) {
+    for (const Graph g : allGraphs) {
         graphs::GraphPane* pane = window_.pane(g);
         lent_.push_back({pane, pane->font(), pane->geometry()});
         pane->setParent(area_);
@@ -122,7 +120,7 @@ void Presentation::enter() {
         key(keys, [this] { window_.runButton()->click(); });
     for (int i = 0; i < 3; ++i)
         key(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)),
-            [this, g = graphs[i]] { window_.option(g)->click(); });
+            [this, g = allGraphs[i]] { window_.option(g)->click(); });
     key(QKeySequence(Qt::Key_Escape), [this] { setShown(false); });
 
     if (screen)
@@ -154,7 +152,7 @@ void Presentation::leave() {
         l.pane->setKeyPart(graphs::KeyPart::models, {});
         l.pane->stackUnder(window_.hScroll());
     }
-    for (const Graph g : graphs)
+    for (const Graph g : allGraphs)
         window_.pane(g)->setVisible(window_.option(g)->isChecked());
     if (QWidget* ball = window_.pane(Graph::trajectory)->marker(); ball && ballSize_.isValid())
         ball->setFixedSize(ballSize_);

@@ -149,7 +149,7 @@ void Comparison::drawTrajectory(graphs::PaneSurface& pane, const model::Throw& c
 
 void Comparison::showKeys(const model::Inputs& current) const {
     const std::vector<graphs::KeyEntry> key = throwsKey(kept(), current);
-    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy})
+    for (const Graph g : allGraphs)
         window_.pane(g)->setKeyPart(graphs::KeyPart::throws, key);
 }
 

@@ -63,7 +63,7 @@ void drawDashed(graphs::PaneSurface& pane, std::span<const PanePoint> points, co
     }
 }
 
-void drawCurves(graphs::PaneSurface& pane, const model::KeptThrow& k, model::Plot plot,
+void drawCurves(graphs::PaneSurface& pane, const model::KeptThrow& k, model::Graph plot,
                 const Box& box) {
     const auto& lists = k.curves[static_cast<std::size_t>(plot)];
     for (std::size_t m = 0; m < model::modelCount; ++m)
@@ -92,7 +92,7 @@ void drawKeptTrajectories(graphs::PaneSurface& pane,
     const Box box{r.left, r.top, r.right, r.bottom};
     pane.setPenWidth(keptPen);
     for (const model::KeptThrow* k : kept)
-        drawCurves(pane, *k, model::Plot::trajectory, box);
+        drawCurves(pane, *k, model::Graph::trajectory, box);
 }
 
 void drawKeptVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
@@ -101,8 +101,8 @@ void drawKeptVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane
     vxPane.setPenWidth(keptPen);
     vyPane.setPenWidth(keptPen);
     for (const model::KeptThrow* k : kept) {
-        drawCurves(vxPane, *k, model::Plot::vx, {v.left, v.vxTop, v.right, v.vxBottom});
-        drawCurves(vyPane, *k, model::Plot::vy, {v.left, v.vyTop, v.right, v.vyBottom});
+        drawCurves(vxPane, *k, model::Graph::vx, {v.left, v.vxTop, v.right, v.vxBottom});
+        drawCurves(vyPane, *k, model::Graph::vy, {v.left, v.vyTop, v.right, v.vyBottom});
     }
 }
 

@@ -20,7 +20,6 @@ namespace ui {
 
 namespace {
 
-const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
 const QColor ink{0, 0, 0};
 const QColor lineColour{80, 80, 80}; // the crosshair and the box's frame
 constexpr int padding = 4, gap = 8, offset = 14;
@@ -65,7 +64,7 @@ std::vector<int> columnWidths(const Readout::Table& table, const QFontMetrics& m
 Readout::Readout(MainWindow& window, const ThrowController& controller,
                  const Comparison& comparison, QObject* parent)
     : QObject(parent), window_(window), controller_(controller), comparison_(comparison) {
-    for (const Graph g : graphs) {
+    for (const Graph g : allGraphs) {
         graphs::GraphPane* pane = window_.pane(g);
         pane->setMouseTracking(true);
         pane->installEventFilter(this);
@@ -112,7 +111,7 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
                 {{axes[1], ink}, {number(user.y()), ink}}};
 
     // The rows of curves: the throw in full colours, then the kept throws.
-    const auto plot = static_cast<model::Plot>(index(g));
+    const model::Graph plot = g;
     struct Row {
         QString label;
         model::PlotCurves curves;
@@ -165,7 +164,7 @@ QString Readout::textOf(const Table& table) {
 }
 
 bool Readout::eventFilter(QObject* watched, QEvent* event) {
-    for (const Graph g : graphs) {
+    for (const Graph g : allGraphs) {
         if (watched != window_.pane(g))
             continue;
         if (event->type() == QEvent::MouseMove)
@@ -231,7 +230,7 @@ void Readout::show(Graph g, QPointF pointer) {
 
 // The drawing may have changed under a still pointer (a flight goes on, a scale bar moved).
 void Readout::refresh() {
-    for (const Graph g : graphs) {
+    for (const Graph g : allGraphs) {
         const PaneReadout& r = panes_[index(g)];
         if (!r.shown)
             continue;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/curves/CurveLookup.h"
-#include "model/curves/ThrowCurves.h"
+#include "ui/window/Graph.h"
 
 #include <QColor>
 #include <QObject>
@@ -22,7 +22,6 @@ class Comparison;
 class MainWindow;
 class MeasuredData;
 class ThrowController;
-enum class Graph;
 
 // The readout of a graph pane: while the pointer is over a pane with a drawing, a thin
 // crosshair and a small box with the pointer's coordinates in the pane's units and, for each

@@ -96,9 +96,8 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
                      QCoreApplication::translate("Reynolds", "при падении в среде (Fc~v^2): %1")
                          .arg(reynoldsLine(re.end2, separator))};
 
-    const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
     for (std::size_t n = 0; n < 3; ++n)
-        page.graphs[n] = {graphCaption(window, graphs[n]), window.pane(graphs[n])};
+        page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])};
     return page;
 }
 

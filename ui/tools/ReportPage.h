@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/tools/PictureCaption.h"
+#include "ui/window/Graph.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -22,7 +23,6 @@ class Throw;
 namespace ui {
 
 class MainWindow;
-enum class Graph;
 
 // One A4 page that reports a throw: the window's title, the date, the inputs and results in the
 // window's four columns with their colours, the key of the models with the inputs, and the three

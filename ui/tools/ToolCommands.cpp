@@ -31,8 +31,6 @@ namespace ui {
 
 namespace {
 
-const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
-
 // The first part of the default file names: ballflight-trajectory.png, ballflight-vx.csv …
 QString baseName(Graph g) {
     switch (g) {
@@ -102,7 +100,7 @@ ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller
 }
 
 Graph ToolCommands::shownGraph() const {
-    for (const Graph g : graphs)
+    for (const Graph g : allGraphs)
         if (window_.option(g)->isChecked())
             return g;
     return Graph::trajectory;

@@ -22,8 +22,6 @@ namespace ui {
 
 namespace {
 
-const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
-
 QString percent(double scale) {
     return QStringLiteral("%1 %").arg(std::lround(scale * 100));
 }
@@ -61,12 +59,12 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
         controller_.setPaused(!controller_.paused());
         pause_->setChecked(controller_.paused());
     });
-    for (const Graph g : graphs)
+    for (const Graph g : allGraphs)
         window_.pane(g)->addOverlayPainter(
             [this, g](QPainter& painter, QSize interior) { paintPaused(g, painter, interior); });
     connect(&controller_.flight(), &FlightAnimation::pausedChanged, this, [this] {
         pause_->setChecked(controller_.paused());
-        for (const Graph g : graphs)
+        for (const Graph g : allGraphs)
             window_.pane(g)->updateOverlay();
     });
 

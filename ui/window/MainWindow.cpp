@@ -40,7 +40,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         if (QMenu* menu = item->menu())
             connect(menu, &QMenu::aboutToShow, this, &MainWindow::menuOpening);
 
-    for (const Graph g : {Graph::trajectory, Graph::vx, Graph::vy}) {
+    for (const Graph g : allGraphs) {
         connect(option(g), &QRadioButton::toggled, this, [this, g](bool checked) {
             if (checked)
                 showGraph(g);
@@ -115,14 +115,13 @@ void MainWindow::createShortcuts() {
          {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
           QKeySequence(Qt::CTRL | Qt::Key_Enter)})
         connect(new QShortcut(keys, this), &QShortcut::activated, runButton_, &QPushButton::click);
-    const Graph graphs[] = {Graph::trajectory, Graph::vx, Graph::vy};
     for (int i = 0; i < 3; ++i)
         connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this),
-                &QShortcut::activated, this, [this, g = graphs[i]] { option(g)->click(); });
+                &QShortcut::activated, this, [this, g = allGraphs[i]] { option(g)->click(); });
 }
 
 void MainWindow::showGraph(Graph g) {
-    for (const Graph p : {Graph::trajectory, Graph::vx, Graph::vy})
+    for (const Graph p : allGraphs)
         pane(p)->setVisible(p == g);
     // The scale bars act on the trajectory graph only.
     hScroll_->setVisible(g == Graph::trajectory);

@@ -2,6 +2,7 @@
 
 #include "model/Quantities.h"
 #include "ui/tools/ToolMenu.h"
+#include "ui/window/Graph.h"
 
 #include <QMainWindow>
 
@@ -40,9 +41,6 @@ struct MenuActions {
     QAction* aboutAction = nullptr;         // "О программе"
     QAction* registrationAction = nullptr;  // "Регистрация"
 };
-
-// The three graphs, in the order of their panes and selector buttons.
-enum class Graph { trajectory, vx, vy };
 
 // The main window: input rows, result columns, graph panes with their scale bars, the graph
 // selector and the run button, laid out on a 720 × 560 client area under a menu bar. It shows
