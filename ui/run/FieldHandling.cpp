@@ -69,7 +69,6 @@ void FieldHandling::handleWhole(model::Field f, const QString& text) {
     if (handling_)
         return;
     handling_ = true;
-    ++changes_;
     pending_[index(f)] = false;
     InputField* edit = window_.field(f);
     edit->setUnfinished(false);

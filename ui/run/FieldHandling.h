@@ -40,8 +40,6 @@ public:
     void commitAll();
     // Typed into and not committed yet.
     bool pending(model::Field f) const { return pending_[index(f)]; }
-    // Whole-text handlings since construction (a rewrite by the handling itself does not count).
-    int changesHandled() const { return changes_; }
 
 private:
     static std::size_t index(model::Field f) { return static_cast<std::size_t>(f); }
@@ -59,7 +57,6 @@ private:
     std::array<double, model::fieldCount> beforeTyping_{}; // what Escape brings back
     bool rewriting_ = false;
     bool handling_ = false;
-    int changes_ = 0;
 };
 
 } // namespace ui
