@@ -288,7 +288,6 @@ void ThrowController::shortRecompute() {
 void ThrowController::fullRun() {
     emit aboutToRun();
     completeLanding();
-    ++fullRuns_;
     abandonFlight();
     window_.layoutControls();
     if (showTrajectory(true)) {
@@ -381,10 +380,10 @@ bool ThrowController::failedBeforeRanges() const {
 void ThrowController::report(model::FlightOutcome outcome, bool withBox) {
     drawFailureLine(pane(0), FailureTexts::line(outcome), failedBeforeRanges(),
                     throw_->trajectoryRanges());
-    lastFailure_ = FailureTexts::message(outcome);
-    emit failureReported(lastFailure_);
+    const QString message = FailureTexts::message(outcome);
+    emit failureReported(message);
     if (withBox)
-        boxes_.inform(lastFailure_, FailureTexts::title());
+        boxes_.inform(message, FailureTexts::title());
 }
 
 } // namespace ui

@@ -115,9 +115,6 @@ public:
     char decimalSeparator() const { return separator_; }
 
     const FlightAnimation& flight() const { return *flight_; }
-    // The last failure reported (empty when none since construction).
-    QString lastFailure() const { return lastFailure_; }
-    int fullRuns() const { return fullRuns_; }
     int shortRecomputes() const { return shortRecomputes_; }
 
 signals:
@@ -173,9 +170,7 @@ private:
     std::optional<model::KeptThrow> earlierVelocities_;
     UnderlayStack underlays_;
 
-    int fullRuns_ = 0;
     int shortRecomputes_ = 0;
-    QString lastFailure_;
 };
 
 } // namespace ui
