@@ -70,40 +70,40 @@ inline constexpr std::size_t familyCount = 13;
 
 struct QuantityRow {
     Quantity id;
-    const char* control;     // the label's object name, such as Label20
-    const char* prefix;      // "a_max= "
-    NumberRule rule;         // how the number is written
-    const char* unit;        // " град", with a leading space, as the label writes it
-    const char* tooltip;     // the label's tooltip, exactly as the window shows it
-    ModelKind model;         // column and colour
-    Stage stage;             // when the pipeline knows it
-    ResultFamily family;     // the same result in the other models
-    const char* key;         // JSON key and study name: "a_max"
-    const char* title;       // short Russian name for tables and screen readers
-    const char* formula;     // one line with its formula or rule, for help texts
-    int column;              // 0 parameters, 1 vacuum, 2 linear drag, 3 quadratic drag
-    int row;                 // 1 … 10 in the parameter panel
-    const char* placeholder; // text before a value is known; null means the prefix
+    const char* control = nullptr;     // the label's object name, such as Label20; none: study only
+    const char* prefix;                // "a_max= "
+    NumberRule rule;                   // how the number is written
+    const char* unit;                  // " град", with a leading space, as the label writes it
+    const char* tooltip;               // the label's tooltip, exactly as the window shows it
+    ModelKind model;                   // column and colour
+    Stage stage;                       // when the pipeline knows it
+    ResultFamily family;               // the same result in the other models
+    const char* key;                   // JSON key and study name: "a_max"
+    const char* title;                 // short Russian name for tables and screen readers
+    const char* formula;               // one line with its formula or rule, for help texts
+    int column;                        // 0 parameters, 1 vacuum, 2 linear drag, 3 quadratic drag
+    int row;                           // 1 … 10 in the parameter panel
+    const char* placeholder = nullptr; // text before a value is known; null: the prefix
 };
 
 struct FieldRow {
     Field id;
-    const char* control;        // "Text1"
-    const char* captionControl; // such as Label1
-    const char* caption;        // "h ="
-    const char* captionTooltip; // null when the caption has none
-    const char* overlayControl; // Greek letter lying over the caption, or null
-    const char* overlay;        // "α"
-    int overlayWidth;           // px
-    const char* unitControl;    // such as Label2
-    const char* unitLabel;      // " м", as the unit label shows it
-    const char* unit;           // "м", plain, for tables
-    const char* tooltip;        // the field's tooltip
-    const char* pattern;        // "0.000": the text the field rewrites its value in
-    const char* key;            // JSON key and report-tool option without "--": "h0"
-    const char* accessibleName; // "h, м"
-    const char* title;          // "Начальная высота"
-    int row;                    // 2 … 8 in the parameter panel
+    const char* control;                  // "Text1"
+    const char* captionControl;           // such as Label1
+    const char* caption;                  // "h ="
+    const char* captionTooltip = nullptr; // null when the caption has none
+    const char* overlayControl = nullptr; // Greek letter lying over the caption, or null
+    const char* overlay = nullptr;        // "α"
+    int overlayWidth = 0;                 // px
+    const char* unitControl;              // such as Label2
+    const char* unitLabel;                // " м", as the unit label shows it
+    const char* unit;                     // "м", plain, for tables
+    const char* tooltip;                  // the field's tooltip
+    const char* pattern;                  // "0.000": the text the field rewrites its value in
+    const char* key;                      // JSON key and report-tool option without "--": "h0"
+    const char* accessibleName;           // "h, м"
+    const char* title;                    // "Начальная высота"
+    int row;                              // 2 … 8 in the parameter panel
 };
 
 // The texts of a family of results, in the order a study offers them.

@@ -158,8 +158,9 @@ TEST_F(Screens, OtherWindowsLieOnTheScreen) {
                 studies.push_back(s);
         ASSERT_EQ(studies.size(), n + 1u);
         EXPECT_TRUE(area("small").contains(studies.back()->frameGeometry()));
-        if (n > 0)
+        if (n > 0) {
             EXPECT_NE(studies[n]->pos(), studies[n - 1]->pos());
+        }
     }
     QDialog big(&window);
     big.resize(3000, 2000);
