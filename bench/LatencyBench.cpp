@@ -13,7 +13,7 @@
 #include "ui/Program.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/Tone.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 #include "ui/tools/ToolCommands.h"
 #include "ui/window/MainWindow.h"
 

@@ -3,7 +3,7 @@
 #include "model/InputFields.h"
 #include "ui/lesson/LessonDisk.h"
 #include "ui/lesson/LessonFile.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #include "support/RecordingDocumentOpener.h"
 #include "support/RecordingMessageBoxes.h"
 #include "ui/platform/DocumentOpener.h"
-#include "ui/tools/DocumentViewer.h"
+#include "ui/platform/DocumentViewer.h"
 #include "ui/window/AuthorsWindow.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ProgramTexts.h"

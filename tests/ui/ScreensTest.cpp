@@ -1,6 +1,6 @@
 // Run on three screens side by side: 1024 × 768, 1600 × 1000 and 2560 × 1600 (see screens.json).
 #include "ProgramFixture.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 #include "ui/tools/ToolMenu.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 #include "graphs/GraphPane.h"
 #include "support/LoopLatency.h"
 #include "ui/platform/WorkPool.h"

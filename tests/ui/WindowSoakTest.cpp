@@ -4,7 +4,7 @@
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
 #include "support/LoopLatency.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 #include "ui/tools/ToolMenu.h"
 
 #include <QAction>

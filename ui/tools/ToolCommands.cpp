@@ -5,11 +5,11 @@
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/ThrowController.h"
+#include "ui/study/StudyWindow.h"
 #include "ui/tools/PictureCaption.h"
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
-#include "ui/tools/StudyWindow.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,9 +1,9 @@
 #include "ui/window/MenuCommands.h"
 
 #include "ui/platform/DocumentOpener.h"
+#include "ui/platform/DocumentViewer.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ScreenFit.h"
-#include "ui/tools/DocumentViewer.h"
 #include "ui/window/AuthorsWindow.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ProgramTexts.h"

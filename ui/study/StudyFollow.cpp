@@ -3,7 +3,7 @@
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
 #include "ui/lesson/LessonFile.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,9 +6,9 @@
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
-#include "ui/tools/StudyExport.h"
-#include "ui/tools/StudyPlot.h"
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyExport.h"
+#include "ui/study/StudyPlot.h"
+#include "ui/study/StudyWindow.h"
 
 #include <QAction>
 #include <QClipboard>

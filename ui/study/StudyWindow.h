@@ -3,7 +3,7 @@
 #include "model/physics/Inputs.h"
 #include "model/study/StudyMarks.h"
 #include "ui/lesson/Lesson.h"
-#include "ui/tools/StudyTable.h"
+#include "ui/study/StudyTable.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "ui/tools/StudyExport.h"
+#include "ui/study/StudyExport.h"
 
 #include "graphs/GraphPane.h"
 #include "model/study/StudyCsv.h"

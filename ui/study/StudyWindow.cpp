@@ -1,4 +1,4 @@
-#include "ui/tools/StudyWindow.h"
+#include "ui/study/StudyWindow.h"
 
 #include "graphs/GraphPane.h"
 #include "model/study/StudyRunner.h"
@@ -6,7 +6,7 @@
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
 #include "ui/platform/WorkPool.h"
-#include "ui/tools/StudyPlot.h"
+#include "ui/study/StudyPlot.h"
 
 #include <QApplication>
 #include <QCloseEvent>

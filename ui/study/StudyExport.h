@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/tools/StudyTable.h"
+#include "ui/study/StudyTable.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "ui/tools/StudyPlot.h"
+#include "ui/study/StudyPlot.h"
 
 #include "graphs/PlotAxes.h"
 

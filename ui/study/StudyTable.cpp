@@ -1,7 +1,7 @@
-#include "ui/tools/StudyTable.h"
+#include "ui/study/StudyTable.h"
 
 #include "model/NumberFormat.h"
-#include "ui/tools/StudyPlot.h"
+#include "ui/study/StudyPlot.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "ui/tools/DocumentViewer.h"
+#include "ui/platform/DocumentViewer.h"
 
 #include <QAction>
 #include <QApplication>
