@@ -98,15 +98,17 @@ void MainWindow::placeControls() {
 
 void MainWindow::layoutControls() {
     placeControls();
+    showBareFlightColumn();
+    relayoutButton_->hide();
+    option(Graph::trajectory)->setChecked(true);
+    showGraph(Graph::trajectory);
+}
 
+void MainWindow::showBareFlightColumn() {
     // The quadratic-drag column shows bare prefixes until the next full run writes values.
     for (const model::QuantityRow& q : model::quantityRows())
         if (q.stage == model::Stage::flightTop || q.stage == model::Stage::flightLanding)
             showResult(q.id, QString::fromStdString(model::placeholderText(q.id)));
-
-    relayoutButton_->hide();
-    option(Graph::trajectory)->setChecked(true);
-    showGraph(Graph::trajectory);
 }
 
 void MainWindow::createShortcuts() {

@@ -55,9 +55,11 @@ public:
 
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // Places every control for the current client size, writes the placeholder texts of the
-    // quadratic-drag column, hides Command1 and brings the trajectory graph to the front.
+    // Places every control for the current client size (placeControls), writes the placeholder
+    // texts of the quadratic-drag column (showBareFlightColumn), hides Command1 and brings the
+    // trajectory graph to the front (showGraph).
     void layoutControls();
+    void showBareFlightColumn();
     // Writes a result label; a screen reader reads it as the quantity's name and its value
     // («Время полёта в вакууме: 0.507 c»).
     void showResult(model::Quantity q, const QString& text);
