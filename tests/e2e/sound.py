@@ -72,14 +72,18 @@ class SoundServer:
             proc.wait(timeout=10)
         self._start()
 
+    def samples(self):
+        """The samples recorded so far; the recording goes on."""
+        with open(self.recording, "rb") as f:
+            data = f.read()
+        return array.array("h", data[: len(data) // 2 * 2]).tolist()
+
     def stop_recording(self):
         """Ends the recording and returns its samples."""
         if self.recorder.poll() is None:
             self.recorder.terminate()
             self.recorder.wait(timeout=10)
-        with open(self.recording, "rb") as f:
-            data = f.read()
-        return array.array("h", data[: len(data) // 2 * 2]).tolist()
+        return self.samples()
 
     def keep(self, folder):
         """Keeps the recording after a failure (raw: aplay -f S16_LE -r 44100 monitor.raw)."""
