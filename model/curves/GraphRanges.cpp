@@ -27,15 +27,19 @@ VelocityRanges velocityRanges(const Inputs& in, const ClosedForm& cf, double Tma
     const double vyStart = in.v0 * std::sin(cf.alpha);
     r.vxRange = roundUp(vxStart);
     r.tRange = roundUp(Tmax1 >= Tmax2 ? Tmax1 : Tmax2);
+    r.vyRangeTop = static_cast<float>(roundUp(static_cast<float>(vyStart)));
+    r.vyRangeBottom = roundDown(vyStart - g * cf.Tmax);
+    placeVelocityEdges(r, scaleVx, scaleT);
+    return r;
+}
+
+void placeVelocityEdges(VelocityRanges& r, double scaleVx, double scaleT) {
     r.left = 0;
     r.right = r.tRange * scaleT;
     r.vxBottom = 0;
     r.vxTop = r.vxRange * scaleVx;
-    r.vyRangeTop = static_cast<float>(roundUp(static_cast<float>(vyStart)));
-    r.vyRangeBottom = roundDown(vyStart - g * cf.Tmax);
-    r.vyBottom = r.vyRangeBottom;
     r.vyTop = r.vyRangeTop;
-    return r;
+    r.vyBottom = r.vyRangeBottom;
 }
 
 } // namespace model

@@ -35,5 +35,7 @@ struct VelocityRanges {
 // After the quadratic-drag flight has given Tmax2.
 VelocityRanges velocityRanges(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
                               double scaleVx, double scaleT);
+// The panes' edges from the ranges: time across from 0, Vx up from 0, Vy between its ranges.
+void placeVelocityEdges(VelocityRanges& r, double scaleVx, double scaleT);
 
 } // namespace model

@@ -112,13 +112,7 @@ std::optional<VelocityRanges> grownVelocityRanges(const Throw& current,
         r->vyRangeTop = std::max(r->vyRangeTop, k->velocity.vyRangeTop);
         r->vyRangeBottom = std::min(r->vyRangeBottom, k->velocity.vyRangeBottom);
     }
-    const double scaleT = current.settings().scaleT, scaleVx = current.settings().scaleVx;
-    r->left = 0;
-    r->right = r->tRange * scaleT;
-    r->vxBottom = 0;
-    r->vxTop = r->vxRange * scaleVx;
-    r->vyTop = r->vyRangeTop;
-    r->vyBottom = r->vyRangeBottom;
+    placeVelocityEdges(*r, current.settings().scaleVx, current.settings().scaleT);
     return r;
 }
 

@@ -102,13 +102,7 @@ MeasuredData::velocityRanges(const model::Throw& current) const {
         r->vyRangeTop = std::max(r->vyRangeTop, float(std::ceil(v.vy)));
         r->vyRangeBottom = std::min(r->vyRangeBottom, std::floor(v.vy));
     }
-    const double scaleT = current.settings().scaleT, scaleVx = current.settings().scaleVx;
-    r->left = 0;
-    r->right = r->tRange * scaleT;
-    r->vxBottom = 0;
-    r->vxTop = r->vxRange * scaleVx;
-    r->vyTop = r->vyRangeTop;
-    r->vyBottom = r->vyRangeBottom;
+    model::placeVelocityEdges(*r, current.settings().scaleVx, current.settings().scaleT);
     return r;
 }
 
