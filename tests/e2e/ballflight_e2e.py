@@ -544,8 +544,8 @@ def check_stopped_sound(program, session):
     refuse_height(program, session)
     session.sound.restart()
     time.sleep(3.5)  # the sound library connects again 3 s after it lost the server
-    # On a busy machine it may take longer: landings go on until one is heard (within 20 s),
-    # and every tone heard is a whole landing tone.
+    # The program asks the server again with each tone, and the first ones may still be lost:
+    # landings go on until one is heard (within 20 s), and every tone heard is a whole one.
     deadline = time.monotonic() + 20
     while True:
         run_to_landing(program, session)

@@ -1,5 +1,6 @@
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/RussianTranslations.h"
+#include "ui/platform/SoundServerProbe.h"
 #include "ui/platform/Tone.h"
 
 #include <QApplication>
@@ -9,10 +10,17 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 namespace {
 
@@ -77,4 +85,32 @@ TEST(AudioTone, WithoutOutputSilentWithTheSameTiming) {
     EXPECT_EQ(tone.startBeep(0), 0);
     tone.beep(0);
     EXPECT_LT(clock.elapsed(), 100);
+}
+
+// A sound server that accepts the connection and never answers (one that was stopped) is given
+// up at the deadline; one that is not there at all, at once.
+TEST(SoundServerProbe, GivesUpAtTheDeadline) {
+    QTemporaryDir folder;
+    // Listens, and nothing ever reads what a client sends.
+    const int stopped = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = folder.filePath("socket").toUtf8();
+    std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+    ASSERT_EQ(bind(stopped, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(stopped, 4), 0);
+    const QByteArray before = qgetenv("PULSE_SERVER");
+    QElapsedTimer clock;
+    qputenv("PULSE_SERVER", "unix:" + path);
+    clock.start();
+    EXPECT_FALSE(ui::soundServerAnswers(300));
+    EXPECT_GE(clock.elapsed(), 280);
+    EXPECT_LT(clock.elapsed(), 2000);
+
+    qputenv("PULSE_SERVER", "unix:" + folder.filePath("none").toUtf8());
+    clock.restart();
+    EXPECT_FALSE(ui::soundServerAnswers(3000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    before.isNull() ? qunsetenv("PULSE_SERVER") : qputenv("PULSE_SERVER", before);
+    close(stopped);
 }

@@ -1,9 +1,11 @@
 #include "ui/platform/TonePlayer.h"
 
+#include "ui/platform/SoundServerProbe.h"
 #include "ui/platform/ToneSamples.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdint>
@@ -24,6 +26,18 @@ constexpr int kGiveUpMs = 5000;
 // end of the tone, and closing the stream would drop it.
 constexpr int kDrainMs = 500;
 constexpr int kTickMs = 5;
+// How long the sound server may take to answer before the audio library is let connect to it;
+// and how long after that it must still answer: a server that is being ended (restarted)
+// answers from its last moments, and is gone when the library connects.
+constexpr int kProbeMs = 1000;
+constexpr int kSettleMs = 250;
+
+bool soundServerSettled() {
+    if (!soundServerAnswers(kProbeMs))
+        return false;
+    QThread::msleep(kSettleMs);
+    return soundServerAnswers(kProbeMs);
+}
 } // namespace
 
 void ToneTicket::set(State state, int dueMs) {
@@ -86,7 +100,12 @@ void TonePlayer::stopAll() {
 }
 
 void TonePlayer::findOutput() {
-    useDevice(given_ ? *given_ : QMediaDevices::defaultAudioOutput());
+    if (given_)
+        useDevice(*given_);
+    else if (soundServerSettled())
+        useDevice(QMediaDevices::defaultAudioOutput());
+    else
+        useDevice(QAudioDevice()); // none for now: looked up again with the next tone
     failed_ = false;
     hasOutput = !device_.isNull();
     outputKnown = true;

@@ -38,7 +38,8 @@ private:
 // (and finding the output) waits for the sound server, which may not answer at all. Every tone
 // is heard whole: one that starts while another still sounds follows it, and a stream is closed
 // only after its tone has been played. A tone asked for more than kStartMs ago is dropped, and
-// an output that failed is looked up again for the next tone (the server may have restarted).
+// an output that failed is looked up again for the next tone (the server may have restarted);
+// the default output is looked up only once the sound server answers.
 class TonePlayer : public QObject {
 public:
     static constexpr int kStartMs = 200;
