@@ -58,10 +58,7 @@ void FieldHandling::typed(model::Field f, const QString& text) {
         return;
     }
     edit->setUnfinished(false);
-    if (model::inputOf(trial, f) != model::inputOf(controller_.inputs(), f)) {
-        model::inputOf(controller_.inputs(), f) = model::inputOf(trial, f);
-        controller_.inputsChanged();
-    }
+    controller_.setInput(f, model::inputOf(trial, f));
 }
 
 void FieldHandling::handleWhole(model::Field f, const QString& text) {
@@ -72,25 +69,21 @@ void FieldHandling::handleWhole(model::Field f, const QString& text) {
     pending_[index(f)] = false;
     InputField* edit = window_.field(f);
     edit->setUnfinished(false);
-    controller_.inputsAboutToChange();
     const int cursor = edit->cursorPosition();
-
-    const model::FieldSettlement settled =
-        model::settleField(f, text.toStdString(), controller_.inputs());
-    for (const model::Rejection& r : settled.rejections) {
-        tone_.beep(kWarningTone);
-        boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
-    }
-
-    const QString finalText = QString::fromStdString(settled.text);
-    if (edit->text() != finalText) {
-        rewriting_ = true;
-        edit->setText(finalText);
-        edit->setCursorPosition(std::min(cursor, int(finalText.size())));
-        rewriting_ = false;
-    }
-    handling_ = false;
-    controller_.inputsChanged();
+    controller_.settleField(f, text.toStdString(), [&](const model::FieldSettlement& settled) {
+        for (const model::Rejection& r : settled.rejections) {
+            tone_.beep(kWarningTone);
+            boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
+        }
+        const QString finalText = QString::fromStdString(settled.text);
+        if (edit->text() != finalText) {
+            rewriting_ = true;
+            edit->setText(finalText);
+            edit->setCursorPosition(std::min(cursor, int(finalText.size())));
+            rewriting_ = false;
+        }
+        handling_ = false;
+    });
 }
 
 void FieldHandling::commit(model::Field f) {

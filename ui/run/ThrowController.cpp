@@ -200,6 +200,20 @@ void ThrowController::inputsChanged() {
     emit inputsUpdated();
 }
 
+void ThrowController::setInput(model::Field f, double value) {
+    if (model::inputOf(inputs_, f) == value)
+        return;
+    model::inputOf(inputs_, f) = value;
+    inputsChanged();
+}
+
+void ThrowController::settleField(model::Field f, std::string_view text,
+                                  const std::function<void(const model::FieldSettlement&)>& show) {
+    inputsAboutToChange();
+    show(model::settleField(f, text, inputs_));
+    inputsChanged();
+}
+
 void ThrowController::restore(const model::Inputs& inputs,
                               const std::array<QString, model::fieldCount>& texts, int scaleBarX,
                               int scaleBarY) {

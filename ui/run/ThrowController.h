@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/InputFields.h"
 #include "model/Quantities.h"
 #include "model/Throw.h"
 #include "model/curves/ThrowCurves.h"
@@ -12,9 +13,11 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 namespace graphs {
 class PaneSurface;
@@ -55,10 +58,13 @@ public:
     void fullRun();
     // A new throw from the inputs for the trajectory pane, once loading is complete.
     void shortRecompute();
-    // The inputs are about to change: a landing whose tone sounds is completed, the flight in
-    // progress stops. Then, once they have changed, the short recompute.
-    void inputsAboutToChange();
-    void inputsChanged();
+    // A value typed into a field that takes it: the throw is computed again if it differs.
+    void setInput(model::Field f, double value);
+    // A field's whole text settled into the inputs: a landing whose tone sounds is completed and
+    // the flight in progress stops; `show` gets the outcome (its rejections' boxes, the field's
+    // final text) before the throw is computed again.
+    void settleField(model::Field f, std::string_view text,
+                     const std::function<void(const model::FieldSettlement&)>& show);
     // The window changed size (or Command1): the layout only; the throw, its flight and its
     // labels stay.
     void viewResized();
@@ -70,7 +76,6 @@ public:
                  int scaleBarX, int scaleBarY);
 
     bool loaded() const { return loaded_; }
-    model::Inputs& inputs() { return inputs_; }
     const model::Inputs& inputs() const { return inputs_; }
     double scaleX() const { return scaleX_; }
     float scaleY() const { return scaleY_; }
@@ -143,6 +148,10 @@ private:
     void writeReynolds();
     void scaleBarMoved();
     void completeLanding();
+    // The inputs are about to change: a landing whose tone sounds is completed, the flight in
+    // progress stops. Then, once they have changed, the short recompute.
+    void inputsAboutToChange();
+    void inputsChanged();
     void flightLanded();
     void landingToneEnded();
     void report(model::FlightOutcome outcome, bool withBox);
