@@ -13,11 +13,12 @@
 namespace model {
 
 // The catalogue of everything the window shows as a number: the seven inputs and the 27
-// results. Each has one row here with its control, texts and place; window creation, layout,
-// label writing, the report tool, the clipboard table and the tests all read these rows.
-// Adding a result means one row here and its computation in the throw pipeline.
+// results. Each has one row here with its texts, number rule and model; window creation, label
+// writing, the report tool, the clipboard table and the tests all read these rows. Where each
+// sits in the window is ui/window/ControlPlaces.h. Adding a result means one row here, its place
+// there and its computation in the throw pipeline.
 
-// The seven input fields, in window order (Text1 … Text7).
+// The seven input fields, in window order, top to bottom.
 enum class Field { h0, v0, alphaDeg, d, rho, rho0, eta };
 inline constexpr std::size_t fieldCount = 7;
 inline constexpr std::array<Field, fieldCount> allFields{
@@ -70,32 +71,24 @@ inline constexpr std::size_t familyCount = 13;
 
 struct QuantityRow {
     Quantity id;
-    const char* control = nullptr;     // the label's object name, such as Label20; none: study only
     const char* prefix;                // "a_max= "
     NumberRule rule;                   // how the number is written
     const char* unit;                  // " град", with a leading space, as the label writes it
     const char* tooltip;               // the label's tooltip, exactly as the window shows it
-    ModelKind model;                   // column and colour
+    ModelKind model;                   // column (the parameters, then one per model) and colour
     Stage stage;                       // when the pipeline knows it
     ResultFamily family;               // the same result in the other models
     const char* key;                   // JSON key and study name: "a_max"
     const char* title;                 // short Russian name for tables and screen readers
     const char* formula;               // one line with its formula or rule, for help texts
-    int column;                        // 0 parameters, 1 vacuum, 2 linear drag, 3 quadratic drag
-    int row;                           // 1 … 10 in the parameter panel
     const char* placeholder = nullptr; // text before a value is known; null: the prefix
 };
 
 struct FieldRow {
     Field id;
-    const char* control;                  // "Text1"
-    const char* captionControl;           // such as Label1
     const char* caption;                  // "h ="
     const char* captionTooltip = nullptr; // null when the caption has none
-    const char* overlayControl = nullptr; // Greek letter lying over the caption, or null
-    const char* overlay = nullptr;        // "α"
-    int overlayWidth = 0;                 // px
-    const char* unitControl;              // such as Label2
+    const char* overlay = nullptr;        // "α": Greek letter lying over the caption, or null
     const char* unitLabel;                // " м", as the unit label shows it
     const char* unit;                     // "м", plain, for tables
     const char* tooltip;                  // the field's tooltip
@@ -103,7 +96,6 @@ struct FieldRow {
     const char* key;                      // JSON key and report-tool option without "--": "h0"
     const char* accessibleName;           // "h, м"
     const char* title;                    // "Начальная высота"
-    int row;                              // 2 … 8 in the parameter panel
 };
 
 // The texts of a family of results, in the order a study offers them.
@@ -116,9 +108,8 @@ struct FamilyRow {
 
 // The header of a column of the parameter panel.
 struct ColumnRow {
-    ModelKind model;     // common: the parameter column
-    const char* control; // such as Label15
-    const char* text;    // "__ в вакууме"
+    ModelKind model;  // common: the parameter column
+    const char* text; // "__ в вакууме"
 };
 
 const std::array<QuantityRow, quantityCount>& quantityRows();

@@ -72,7 +72,7 @@ TEST(InputFields, EditsSettleToTheShownValue) {
         {Field::rho0, "0.04", {kVacuum, kFloatUp}, "0.2", 4, 0.3, 0.1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(model::row(c.f).control + std::string(" <") + c.typed);
+        SCOPED_TRACE(model::row(c.f).key + std::string(" <") + c.typed);
         Inputs in{2, 5, 10, 0.25, c.rho, c.rho0, 0.002};
         const auto s = settleField(c.f, c.typed, in);
         EXPECT_EQ(messages(s), c.messages);

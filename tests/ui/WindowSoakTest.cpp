@@ -6,6 +6,7 @@
 #include "support/LoopLatency.h"
 #include "ui/study/StudyWindow.h"
 #include "ui/tools/ToolMenu.h"
+#include "ui/window/ControlPlaces.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -55,7 +56,7 @@ std::string fault(ui::Program& program, const QDir& folder) {
     for (const model::Field f : model::allFields) {
         const std::string text = window.field(f)->text().toStdString();
         if (!program.fields().pending(f) && model::readNumber(text) != model::inputOf(in, f))
-            return model::row(f).control + (" shows \"" + text + "\"");
+            return ui::placeOf(f).field + (" shows \"" + text + "\"");
     }
     // Each result label shows its bare prefix or a value: a number with its unit, or a dash.
     for (const model::QuantityRow& q : model::quantityRows()) {
@@ -67,7 +68,7 @@ std::string fault(ui::Program& program, const QDir& folder) {
         const bool number = value.endsWith(unit) && value.size() > unit.size() &&
                             model::isWholeNumber(value.chopped(unit.size()).toStdString());
         if (!text.startsWith(prefix) || !(number || value == QStringLiteral("—")))
-            return q.control + (" reads \"" + text.toStdString() + "\"");
+            return ui::placeOf(q.id).label + (" reads \"" + text.toStdString() + "\"");
     }
     // Every pane's coordinate system maps its own corners onto the corners of the pane.
     for (const Graph g : ui::allGraphs) {

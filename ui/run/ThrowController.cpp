@@ -10,6 +10,7 @@
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowDrawing.h"
 #include "ui/tools/ReynoldsText.h"
+#include "ui/window/ControlPlaces.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
@@ -125,7 +126,7 @@ void ThrowController::writeReynolds() {
     const QChar separator = QLatin1Char(separator_);
     for (const auto& [model, end] : {std::pair{model::ModelKind::linear, re.end1},
                                      std::pair{model::ModelKind::quadratic, re.end2}}) {
-        auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control));
+        auto* header = window_.findChild<QLabel*>(QLatin1String(placeOf(model).header));
         if (!header)
             continue;
         // The header's own tooltip as the window made it, before the first numbers were added.
@@ -150,7 +151,7 @@ void ThrowController::load() {
     throw_ = std::make_unique<model::Throw>(inputs_);
     writeLabels(model::Stage::closedForms);
     for (const model::ModelKind model : {model::ModelKind::linear, model::ModelKind::quadratic})
-        if (auto* header = window_.findChild<QLabel*>(QLatin1String(model::row(model).control)))
+        if (auto* header = window_.findChild<QLabel*>(QLatin1String(placeOf(model).header)))
             header->installEventFilter(this);
     loaded_ = true;
 }

@@ -4,6 +4,7 @@
 #include "model/NumberFormat.h"
 #include "model/Throw.h"
 #include "ui/tools/ReynoldsText.h"
+#include "ui/window/ControlPlaces.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
@@ -35,7 +36,7 @@ QColor textColour(const QLabel* label) {
 // The caption of an input in the window ("ρ o ="), the value the throw used as the field
 // writes it, and the unit.
 QString inputText(const MainWindow& window, const model::FieldRow& f, double value) {
-    const auto* caption = window.findChild<QLabel*>(QLatin1String(f.captionControl));
+    const auto* caption = window.findChild<QLabel*>(QLatin1String(placeOf(f.id).caption));
     const QString name = caption ? caption->text().simplified() : QString::fromUtf8(f.caption);
     return name + QLatin1Char(' ') + QString::fromStdString(model::formatFixed(value, f.pattern)) +
            QString::fromUtf8(f.unitLabel);
@@ -72,15 +73,17 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
     for (const model::ColumnRow& c : model::columnRows()) {
         ReportPage::Cell& cell = page.cells[0][column++];
         cell.text = QString::fromUtf8(c.text);
-        if (const auto* header = window.findChild<QLabel*>(QLatin1String(c.control))) {
+        if (const auto* header =
+                window.findChild<QLabel*>(QLatin1String(placeOf(c.model).header))) {
             cell.colour = textColour(header);
             cell.bold = header->font().bold();
         }
     }
     for (const model::FieldRow& f : model::fieldRows())
-        page.cells[f.row - 1][0].text = inputText(window, f, model::inputOf(t.inputs(), f.id));
+        page.cells[placeOf(f.id).row - 1][0].text =
+            inputText(window, f, model::inputOf(t.inputs(), f.id));
     for (const model::QuantityRow& q : model::quantityRows()) {
-        ReportPage::Cell& cell = page.cells[q.row - 1][q.column];
+        ReportPage::Cell& cell = page.cells[placeOf(q.id).row - 1][columnOf(q.id)];
         cell.text = QString::fromStdString(t.text(q.id, decimalSeparator));
         cell.colour = textColour(window.result(q.id));
     }

@@ -1,6 +1,7 @@
 #include "ui/window/LayoutControls.h"
 
 #include "model/Quantities.h"
+#include "ui/window/ControlPlaces.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,23 +34,26 @@ std::map<QString, ControlRect> layout(double clientWidth, double clientHeight) {
     std::map<QString, ControlRect> r;
 
     for (const model::ColumnRow& c : model::columnRows())
-        r[name(c.control)] = {columnLeft(static_cast<int>(c.model)), rowTop(1), 2 * W, H};
+        r[name(placeOf(c.model).header)] = {columnLeft(static_cast<int>(c.model)), rowTop(1), 2 * W,
+                                            H};
 
     const double captionWidth = 0.5 * W, fieldWidth = W, unitWidth = 0.6 * W;
     const double captionLeft = columnLeft(0);
     const double fieldLeft = captionLeft + captionWidth;
     const double unitLeft = fieldLeft + fieldWidth;
-    for (const model::FieldRow& f : model::fieldRows()) {
-        const double top = rowTop(f.row);
-        r[name(f.captionControl)] = {captionLeft, top, captionWidth, H};
-        r[name(f.control)] = {fieldLeft, top, fieldWidth, H};
-        r[name(f.unitControl)] = {unitLeft, top, unitWidth, H};
+    for (const model::Field f : model::allFields) {
+        const FieldPlace& at = placeOf(f);
+        const double top = rowTop(at.row);
+        r[name(at.caption)] = {captionLeft, top, captionWidth, H};
+        r[name(at.field)] = {fieldLeft, top, fieldWidth, H};
+        r[name(at.unit)] = {unitLeft, top, unitWidth, H};
         // The Greek letter lies 5 px higher than the caption it covers, at its own size.
-        if (f.overlayControl)
-            r[name(f.overlayControl)] = {captionLeft, top - 5, double(f.overlayWidth), H};
+        if (at.overlay)
+            r[name(at.overlay)] = {captionLeft, top - 5, double(at.overlayWidth), H};
     }
     for (const model::QuantityRow& q : model::quantityRows())
-        r[name(q.control)] = {columnLeft(q.column), rowTop(q.row), 2 * W, H};
+        r[name(placeOf(q.id).label)] = {columnLeft(columnOf(q.id)), rowTop(placeOf(q.id).row),
+                                        2 * W, H};
 
     r["CmdOK"] = {8 * W + 10 * gx, rowTop(4), W, H};
     r["Command1"] = {9 * W + 5 * gx, clientHeight - 8 * H - 7 * gy, 1.5 * W, H};

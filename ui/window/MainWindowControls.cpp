@@ -1,6 +1,7 @@
 // The controls of the main window as they are created, before the first layout. Texts, tooltips
 // and places of inputs and results come from the catalogue of quantities.
 #include "graphs/GraphPane.h"
+#include "ui/window/ControlPlaces.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
@@ -67,12 +68,13 @@ void MainWindow::createInputs(QWidget* client) {
     // A click on the background or a pane takes the focus, so that it commits a typed field.
     client->setFocusPolicy(Qt::ClickFocus);
     for (const model::FieldRow& row : model::fieldRows()) {
-        QLabel* caption = place(plainLabel(utf8(row.caption), client), row.captionControl);
+        const FieldPlace& at = placeOf(row.id);
+        QLabel* caption = place(plainLabel(utf8(row.caption), client), at.caption);
         if (row.captionTooltip)
             caption->setToolTip(utf8(row.captionTooltip));
         if (row.id == model::Field::v0) // the speed's caption keeps the window's text colour
             setTextColour(caption, palette().color(QPalette::WindowText));
-        auto* field = place(new InputField(QLatin1String(row.control), client), row.control);
+        auto* field = place(new InputField(QLatin1String(at.field), client), at.field);
         QPalette p = field->palette();
         p.setColor(QPalette::Base, fieldYellow);
         field->setPalette(p);
@@ -80,13 +82,13 @@ void MainWindow::createInputs(QWidget* client) {
         field->setAccessibleName(utf8(row.accessibleName));
         caption->setBuddy(field);
         fields_[index(row.id)] = field;
-        place(plainLabel(utf8(row.unitLabel), client), row.unitControl);
+        place(plainLabel(utf8(row.unitLabel), client), at.unit);
         // The Greek letters are drawn in the captions; the small overlay labels still lie over
         // their first letter, larger and raised, as the window has always shown them.
-        if (row.overlayControl) {
-            QLabel* overlay = place(plainLabel(utf8(row.overlay), client), row.overlayControl);
+        if (at.overlay) {
+            QLabel* overlay = place(plainLabel(utf8(row.overlay), client), at.overlay);
             overlay->setFont(serif(14.25));
-            overlay->resize(row.overlayWidth, 26);
+            overlay->resize(at.overlayWidth, 26);
             overlay->raise();
         }
     }
@@ -94,7 +96,7 @@ void MainWindow::createInputs(QWidget* client) {
 
 void MainWindow::createResults(QWidget* client) {
     for (const model::ColumnRow& c : model::columnRows()) {
-        QLabel* header = place(plainLabel(utf8(c.text), client), c.control);
+        QLabel* header = place(plainLabel(utf8(c.text), client), placeOf(c.model).header);
         header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (c.model == model::ModelKind::common)
             header->setFont(serif(12, QFont::Bold));
@@ -102,7 +104,8 @@ void MainWindow::createResults(QWidget* client) {
             setTextColour(header, colour);
     }
     for (const model::QuantityRow& q : model::quantityRows()) {
-        auto* l = place(new ResultLabel(QLatin1String(q.control), client), q.control);
+        const char* name = placeOf(q.id).label;
+        auto* l = place(new ResultLabel(QLatin1String(name), client), name);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(l, resultCyan);
         l->setToolTip(utf8(q.tooltip));
