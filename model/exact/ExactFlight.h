@@ -8,9 +8,9 @@
 
 namespace model::exact {
 
-// The models' values at any time, a second path beside the stated figures: exact to a relative
-// 1e-9 and smooth in the inputs, for comparing with measurements, fitting and optimum marks.
-// The labels keep their own figures; nothing here changes them.
+// The models' values at any time, a second path beside the labels' stepped figures: exact to a
+// relative 1e-9 and smooth in the inputs, for comparing with measurements, fitting and optimum
+// marks. The labels keep their own figures; nothing here changes them.
 
 // Position (m) and velocity (m/s) of the ball's centre at time t (s) after the launch.
 struct State {

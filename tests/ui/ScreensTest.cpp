@@ -32,7 +32,7 @@ void moveTo(QWidget& window, const char* screen) {
 }
 
 // Every control of the window lies on the area, and the trajectory pane keeps at least the
-// share of the client height it has in the stated window (234 of 560 px).
+// share of the client height it has at 100 % (234 of 560 px).
 void expectOnScreen(const ui::MainWindow& w, const QRect& area) {
     EXPECT_TRUE(area.contains(w.frameGeometry())) << w.frameGeometry().height();
     for (const QWidget* c : w.clientArea()->findChildren<QWidget*>())

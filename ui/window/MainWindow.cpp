@@ -51,7 +51,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(relayoutButton_, &QPushButton::clicked, this, &MainWindow::resized);
     client->installEventFilter(this);
 
-    // The client area is what has the stated size; the frame and menu bar come on top of it.
+    // The client area has the window's own size (720 × 560 at 100 %); the frame and menu bar
+    // come on top of it.
     client->setMinimumSize(minimumClientSize());
     client->resize(initialClientWidth, initialClientHeight);
     resize(initialClientWidth, initialClientHeight + menuBar()->sizeHint().height());

@@ -72,7 +72,7 @@ public:
     // Results, the graph shown and the inputs stay as they are.
     void setInterfaceScale(double wanted);
     double interfaceScale() const { return scale_; }
-    // Empty when the window fits on its screen's available area at this scale: the stated
+    // Empty when the window fits on its screen's available area at this scale: the 100 %
     // client area enlarged by it, with the menu bar and the frame; else why it does not.
     QString scaleMisfit(double factor) const;
     // The window's outer size at this scale, frame included.

@@ -105,11 +105,11 @@ void MainWindow::resizeForScale(double old) {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         return;
     // The whole client area grows with the scale, so the graphs keep their share of it; it is at
-    // least the stated client area enlarged, and the window no larger than the screen allows.
-    const QSize stated(qCeil(initialClientWidth * scale_), qCeil(initialClientHeight * scale_));
+    // least the 100 % client area enlarged, and the window no larger than the screen allows.
+    const QSize enlarged(qCeil(initialClientWidth * scale_), qCeil(initialClientHeight * scale_));
     QSize client =
-        isVisible() ? (QSizeF(centralWidget()->size()) * (scale_ / old)).toSize() : stated;
-    client = client.expandedTo(stated);
+        isVisible() ? (QSizeF(centralWidget()->size()) * (scale_ / old)).toSize() : enlarged;
+    client = client.expandedTo(enlarged);
     const int bar = menuBar()->sizeHint().height();
     if (const QRect area = availableArea(this); !area.isEmpty())
         client = client.boundedTo(area.size().shrunkBy(frameMargins(this)) - QSize(0, bar));

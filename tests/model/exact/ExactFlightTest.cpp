@@ -81,7 +81,7 @@ TEST(ExactFlight, AgreesWithIndependentReferencesToOnePartInABillion) {
             ASSERT_GT(l.t, top.t); // never the start on the ground
             const double speed = std::hypot(l.vx, l.vy) + in.v0;
 
-            // The landing: the reference is on the ground there, moving as stated.
+            // The landing: the reference is on the ground there, moving as the landing says.
             const LVec land = reference(in, model, l.t);
             EXPECT_LE(std::fabs(land[1] / land[3]), 1e-9 * l.t);
             EXPECT_TRUE(close(l.x, land[0], 1e-12L * l.x, "x landing"));
