@@ -21,7 +21,7 @@ namespace {
 
 [[noreturn]] void fail(const char* what, model::Field f, const std::string& text) {
     std::fprintf(stderr, "field invariant broken: %s (%s, text \"%s\")\n", what,
-                 model::row(f).control, text.c_str());
+                 model::row(f).key, text.c_str());
     std::abort();
 }
 
