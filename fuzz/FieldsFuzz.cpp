@@ -20,8 +20,8 @@
 namespace {
 
 [[noreturn]] void fail(const char* what, model::Field f, const std::string& text) {
-    std::fprintf(stderr, "field invariant broken: %s (%s, text \"%s\")\n", what,
-                 model::row(f).key, text.c_str());
+    std::fprintf(stderr, "field invariant broken: %s (%s, text \"%s\")\n", what, model::row(f).key,
+                 text.c_str());
     std::abort();
 }
 
