@@ -2,6 +2,7 @@
 // points (Google Benchmark, wall time); the curves of the kept flights, computed again when such
 // a lesson is opened, are timed on their own. With --table only the rows of the figures table
 // are printed (Markdown).
+#include "Collect.h"
 #include "Throws.h"
 #include "model/Throw.h"
 #include "model/curves/ThrowCurves.h"
@@ -14,8 +15,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <map>
 #include <string>
 
 namespace {
@@ -87,49 +86,22 @@ BENCHMARK(RecomputeKept)
     ->Iterations(1)
     ->Repetitions(3);
 
-// Keeps the fastest repetition of each benchmark.
-class Fastest : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration) {
-                const double ms = r.GetAdjustedRealTime();
-                auto [it, fresh] = best.emplace(r.run_name.function_name, ms);
-                if (!fresh)
-                    it->second = std::min(it->second, ms);
-            }
-        if (!quiet)
-            ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> best;
-    bool quiet = false;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    bool table = false;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--table") == 0) {
-            table = true;
-            std::memmove(argv + i, argv + i + 1,
-                         sizeof(char*) * static_cast<std::size_t>(argc - i));
-            --argc;
-            break;
-        }
-    benchmark::Initialize(&argc, argv);
-    Fastest reporter;
-    reporter.quiet = table;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    const bench::Collected collected = bench::runAndCollect(argc, argv);
+    const auto ms = [&collected](const char* name) {
+        const bench::Measured* m = collected.find(name);
+        return m ? m->realSeconds * 1e3 : 0.0;
+    };
     const char* what = "lesson with five kept long flights and 10000 measured points";
     std::printf("| Saving a %s (JSON, written whole) | %.1f ms | ≤ 100 ms |\n", what,
-                reporter.best["SaveLesson"]);
+                ms("SaveLesson"));
     std::printf("| Opening a %s (read, checked; curves not counted) | %.1f ms | ≤ 100 ms |\n", what,
-                reporter.best["OpenLesson"]);
+                ms("OpenLesson"));
     std::printf("| Curves of the five kept long flights computed again on opening (one thread; the "
                 "window computes them off its thread, on every core) | %.0f ms | — |\n",
-                reporter.best["RecomputeKept"]);
+                ms("RecomputeKept"));
     return 0;
 }

@@ -1,6 +1,7 @@
 // Measured throws: a fit of v0, α and η of the three models to 200 points of the viscous
 // example, and the import of a table of 100 000 points. With --table only the rows of the
 // figures table are printed (processor time, the fastest of the repetitions).
+#include "Collect.h"
 #include "model/Throw.h"
 #include "model/exact/ExactFlight.h"
 #include "model/measure/Fit.h"
@@ -9,8 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
-#include <map>
 #include <random>
 #include <string>
 
@@ -73,57 +72,19 @@ void Import(benchmark::State& state) {
 BENCHMARK(FitThreeModels)->Unit(benchmark::kMillisecond);
 BENCHMARK(Import)->Unit(benchmark::kMillisecond);
 
-// Keeps the fastest time per iteration of each benchmark; quiet with --table.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    explicit Collector(bool quiet) : quiet_(quiet) {}
-    bool ReportContext(const Context& context) override {
-        return quiet_ || ConsoleReporter::ReportContext(context);
-    }
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs) {
-            if (r.error_occurred || r.iterations == 0 || r.run_type != Run::RT_Iteration)
-                continue;
-            const double ms = r.cpu_accumulated_time / static_cast<double>(r.iterations) * 1e3;
-            auto& best = results[r.run_name.function_name];
-            if (best.first == 0 || ms < best.first)
-                best = {ms, r.counters.count("iterations") ? r.counters.at("iterations").value
-                                                           : r.counters.at("bytes").value};
-        }
-        if (!quiet_)
-            ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, std::pair<double, double>> results; // ms, counter
-
-private:
-    bool quiet_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<char*> args;
-    bool table = false;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--table") == 0)
-            table = true;
-        else
-            args.push_back(argv[i]);
-    }
-    int n = static_cast<int>(args.size());
-    benchmark::Initialize(&n, args.data());
-    Collector collector(table);
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    benchmark::Shutdown();
-    if (!table)
+    const bench::Collected collected = bench::runAndCollect(argc, argv);
+    if (!collected.tableOnly)
         return 0;
-    if (const auto it = collector.results.find("FitThreeModels"); it != collector.results.end())
+    if (const bench::Measured* m = collected.find("FitThreeModels"))
         std::printf("| Fit of v0, α and η to 200 points of the viscous example, three models "
                     "(%.0f iterations in all) | %.0f ms | ≤ 1000 ms |\n",
-                    it->second.second, it->second.first);
-    if (const auto it = collector.results.find("Import"); it != collector.results.end())
+                    m->counter("iterations"), m->seconds * 1e3);
+    if (const bench::Measured* m = collected.find("Import"))
         std::printf("| Import of a table of 100 000 points (%.1f MB, columns and units from "
                     "the header) | %.0f ms | ≤ 200 ms |\n",
-                    it->second.second / 1e6, it->second.first);
+                    m->counter("bytes") / 1e6, m->seconds * 1e3);
     return 0;
 }
