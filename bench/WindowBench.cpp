@@ -445,10 +445,9 @@ int keptLongFlights() {
     return h.boxes.boxes.isEmpty() && h.program.comparison().kept().size() == 5 ? 0 : 1;
 }
 
-// A steel ball of 1 cm thrown into ever thicker liquids, compared, with the readout over the
-// trajectory pane.
-int comparisonPicture(const char* path) {
-    Harness h;
+// A steel ball of 1 cm thrown into ever thicker liquids and compared (the comparison switch
+// not remembered).
+void compareInThickerLiquids(Harness& h) {
     const QSignalBlocker notRemembered(&h.program.comparison());
     h.program.comparison().setComparing(true);
     h.run.setTickInterval(0);
@@ -459,6 +458,12 @@ int comparisonPicture(const char* path) {
         h.run.fullRun();
         waitUntilIdle(h.run);
     }
+}
+
+// The comparison above, with the readout over the trajectory pane.
+int comparisonPicture(const char* path) {
+    Harness h;
+    compareInThickerLiquids(h);
     graphs::GraphPane* pane = h.window.pane(ui::Graph::trajectory);
     const QRect interior = pane->contentsRect();
     pointerTo(pane, QPointF(interior.topLeft()) +
@@ -475,16 +480,7 @@ int presentation(const char* picture) {
     runFor(500);
     const QSize screen = shown->size();
     if (picture) {
-        const QSignalBlocker notRemembered(&h.program.comparison());
-        h.program.comparison().setComparing(true);
-        h.run.setTickInterval(0);
-        h.run.setGroupsPerTick(0);
-        h.paste(model::Field::d, "0.01");
-        for (const char* eta : {"0.001", "0.05", "0.2"}) {
-            h.paste(model::Field::eta, eta);
-            h.run.fullRun();
-            waitUntilIdle(h.run);
-        }
+        compareInThickerLiquids(h);
         runFor(300);
         h.program.presentation().strip()->refresh();
         runFor(100);
