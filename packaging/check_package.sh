@@ -1,19 +1,8 @@
 #!/usr/bin/env bash
 # check_package.sh CPACK CPACK_CONFIG WORK — builds the Debian package from a build tree and
 # checks what it installs, its dependencies, its desktop files and its launcher.
-set -euo pipefail
-cpack=$1 config=$2 work=$3
-rm -rf "$work"
-mkdir -p "$work"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-if ! "$cpack" -G DEB --config "$config" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log" >&2
-    fail "cpack could not build the package"
-fi
-debs=("$work"/*.deb)
-[ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb in $work"
-deb=${debs[0]}
+source "$(dirname "$0")/package_check_common.sh"
+deb=$(build_package DEB deb)
 # Debian's own checks: no errors (warnings, such as the missing manual pages, are allowed).
 if command -v lintian >/dev/null; then
     lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true

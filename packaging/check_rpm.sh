@@ -1,19 +1,8 @@
 #!/usr/bin/env bash
 # check_rpm.sh CPACK CPACK_CONFIG WORK — builds the RPM package from a build tree and checks
 # what it installs and that it asks for libraries by soname, not by Debian's package names.
-set -euo pipefail
-cpack=$1 config=$2 work=$3
-rm -rf "$work"
-mkdir -p "$work"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-if ! "$cpack" -G RPM --config "$config" -B "$work" >"$work/cpack.log" 2>&1; then
-    cat "$work/cpack.log" >&2
-    fail "cpack could not build the package"
-fi
-rpms=("$work"/*.rpm)
-[ "${#rpms[@]}" -eq 1 ] && [ -f "${rpms[0]}" ] || fail "expected one .rpm in $work"
-rpm=${rpms[0]}
+source "$(dirname "$0")/package_check_common.sh"
+rpm=$(build_package RPM rpm)
 [ "$(rpm -qp --queryformat '%{NAME}' "$rpm")" = ballflight ] || fail "wrong package name"
 
 rpm -qlp "$rpm" >"$work/contents"
