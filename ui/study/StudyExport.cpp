@@ -2,13 +2,12 @@
 
 #include "graphs/GraphPane.h"
 #include "model/study/StudyCsv.h"
+#include "ui/tools/PictureExport.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
 #include <QImage>
 #include <QItemSelection>
 #include <QPainter>
-#include <QSvgGenerator>
 
 #include <set>
 #include <sstream>
@@ -109,27 +108,12 @@ QByteArray studyPng(const StudyPicture& p) {
         painter.setRenderHint(QPainter::Antialiasing);
         paintStudyPicture(painter, p);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return pngBytes(image);
 }
 
 QByteArray studySvg(const StudyPicture& p) {
-    const QSize size = studyPictureSize(p);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(p.pane->logicalDpiX());
-    svg.setTitle(p.title);
-    QPainter painter(&svg);
-    paintStudyPicture(painter, p);
-    painter.end();
-    return bytes;
+    return svgBytes(studyPictureSize(p), p.pane->logicalDpiX(), p.title,
+                    [&p](QPainter& painter) { paintStudyPicture(painter, p); });
 }
 
 } // namespace ui

@@ -56,27 +56,36 @@ QImage graphImage(const graphs::GraphPane& pane, const PictureCaption* caption) 
 }
 
 QByteArray graphPng(const graphs::GraphPane& pane, const PictureCaption* caption) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    graphImage(pane, caption).save(&buffer, "PNG");
-    return bytes;
+    return pngBytes(graphImage(pane, caption));
 }
 
 QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title,
                     const PictureCaption* caption) {
-    const QSize size = pictureSize(pane, caption);
+    return svgBytes(pictureSize(pane, caption), pane.logicalDpiX(), title, [&](QPainter& painter) {
+        paintPicture(painter, pane, pane.contentsRect().size(), caption);
+    });
+}
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray svgBytes(QSize size, int dpi, const QString& title,
+                    const std::function<void(QPainter&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    // Text keeps the size it has on the screen.
-    svg.setResolution(pane.logicalDpiX());
+    svg.setResolution(dpi);
     svg.setTitle(title);
     QPainter painter(&svg);
-    paintPicture(painter, pane, pane.contentsRect().size(), caption);
+    paint(painter);
     painter.end();
     return bytes;
 }

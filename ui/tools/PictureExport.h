@@ -4,6 +4,10 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 namespace graphs {
 class GraphPane;
 }
@@ -26,5 +30,11 @@ QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title,
 
 // The caption's type: the pane's, in pixels, so that it keeps its size on any device.
 QFont captionFont(const graphs::GraphPane& pane);
+
+// The bytes of a picture: an image as PNG; or an SVG of `size` px whose text keeps the size it
+// has on a screen of `dpi`, drawn by `paint`.
+QByteArray pngBytes(const QImage& image);
+QByteArray svgBytes(QSize size, int dpi, const QString& title,
+                    const std::function<void(QPainter&)>& paint);
 
 } // namespace ui
