@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <csignal>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // A save beyond the file size limit (ulimit -f) fails with a message instead of killing the
@@ -25,8 +27,19 @@ int main(int argc, char* argv[]) {
     ui::Program program(boxes, tone, opener, dialogs);
     boxes.setParentWindow(&program.window());
     dialogs.setParentWindow(&program.window());
-    // `ballflight FILE.ballflight` opens the lesson (the file manager's double click).
-    const QStringList arguments = app.arguments();
-    program.start(arguments.size() > 1 ? arguments.at(1) : QString());
+    // `ballflight [--lang ru|en] [FILE.ballflight]`: the language of this session (the menu's
+    // choice is the one remembered) and the lesson to open (the file manager's double click).
+    QStringList arguments = app.arguments().mid(1);
+    const qsizetype lang = arguments.indexOf(QStringLiteral("--lang"));
+    if (lang >= 0) {
+        const auto language = translations::languageFromCode(arguments.value(lang + 1));
+        if (!language) {
+            std::fprintf(stderr, "usage: ballflight [--lang ru|en] [FILE.ballflight]\n");
+            return 2;
+        }
+        program.useLanguage(*language);
+        arguments.remove(lang, 2);
+    }
+    program.start(arguments.value(0));
     return app.exec();
 }

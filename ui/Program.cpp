@@ -1,6 +1,8 @@
 #include "ui/Program.h"
 
+#include "ui/platform/Language.h"
 #include "ui/platform/ScreenFit.h"
+
 #include <QFileInfo>
 
 namespace ui {
@@ -23,7 +25,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       comparison_(window_, controller_), readout_(window_, controller_, comparison_),
       presets_(window_, controller_), view_(window_, controller_), measured_(controller_),
       measure_(window_, controller_, measured_, boxes, dialogs),
-      presentation_(window_, view_.pauseAction()), store_(preferencesPath),
+      presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
       preferences_(store_.load()),
       lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
@@ -69,6 +71,13 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                      remember(&Preferences::pictureCaptions));
     QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_,
                      remember(&Preferences::comparing));
+    useLanguage(preferences_.language);
+    QObject::connect(&languages_, &LanguageMenu::languageChosen, &languages_,
+                     remember(&Preferences::language));
+}
+
+void Program::useLanguage(translations::Language language) {
+    LanguageSwitch::instance().choose(language);
 }
 
 void Program::setPreferences(const Preferences& preferences) {

@@ -12,6 +12,7 @@
 #include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
 #include "ui/tools/ViewCommands.h"
+#include "ui/window/LanguageMenu.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/MenuCommands.h"
 
@@ -36,6 +37,8 @@ public:
     // Puts in the defaults and shows the window; then offers the recovery copy of a lesson, if
     // there is one, and opens lessonFile, if given.
     void start(const QString& lessonFile = {});
+    // Speaks `language` in this session without remembering it (`ballflight --lang en`).
+    void useLanguage(translations::Language language);
 
     MainWindow& window() { return window_; }
     ThrowController& controller() { return controller_; }
@@ -68,6 +71,7 @@ private:
     MeasuredData measured_;
     MeasureCommands measure_;
     Presentation presentation_;
+    LanguageMenu languages_;
     PreferencesStore store_;
     Preferences preferences_;
     LessonCommands lessons_;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "translations/Translations.h"
+
 #include <QString>
 
 namespace ui {
 
 // What the program remembers between starts: the interface scale, the animation speed, whether
-// throws are compared, the folder files were last saved in and whether pictures carry captions. The
+// throws are compared, the folder files were last saved in, whether pictures carry captions and
+// the interface language (Russian at the first start, whatever the system's language). The
 // inputs are never remembered: every start begins with the program's defaults.
 struct Preferences {
     double interfaceScale = 1; // 1, 1.25, 1.5, 1.75 or 2
@@ -13,6 +16,7 @@ struct Preferences {
     bool comparing = false;
     QString saveFolder; // empty: none yet (the user's pictures or documents)
     bool pictureCaptions = true;
+    translations::Language language = translations::Language::russian;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

@@ -19,4 +19,8 @@ bool installRussianTranslations(QApplication& app) {
     return QApplication::installTranslator(translator);
 }
 
+void removeRussianTranslations(QApplication& app) {
+    delete app.findChild<QTranslator*>(QStringLiteral("qtbase_ru"), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace ui

@@ -1,25 +1,33 @@
 #include "ui/tools/ToolMenu.h"
 
+#include <QtGlobal>
+
 namespace ui {
 
 namespace {
 
-// clang-format off
 const std::array<ToolCommandRow, toolCommandCount> rows{{
-    {ToolCommand::saveGraph, "mnuToolsSaveGraph", "Сохранить график…", "Ctrl+Alt+S", 1, false},
-    {ToolCommand::copyGraph, "mnuToolsCopyGraph", "Копировать график", nullptr, 1, false},
-    {ToolCommand::saveData, "mnuToolsSaveData", "Сохранить данные…", nullptr, 1, false},
-    {ToolCommand::copyResults, "mnuToolsCopyResults", "Копировать результаты", "Ctrl+Shift+C", 2,
+    {ToolCommand::saveGraph, "mnuToolsSaveGraph",
+     QT_TRANSLATE_NOOP("Texts", "Сохранить график…"), "Ctrl+Alt+S", 1, false},
+    {ToolCommand::copyGraph, "mnuToolsCopyGraph",
+     QT_TRANSLATE_NOOP("Texts", "Копировать график"), nullptr, 1, false},
+    {ToolCommand::saveData, "mnuToolsSaveData",
+     QT_TRANSLATE_NOOP("Texts", "Сохранить данные…"), nullptr, 1, false},
+    {ToolCommand::copyResults, "mnuToolsCopyResults",
+     QT_TRANSLATE_NOOP("Texts", "Копировать результаты"), "Ctrl+Shift+C", 2, false},
+    {ToolCommand::print, "mnuToolsPrint", QT_TRANSLATE_NOOP("Texts", "Печать…"), "Ctrl+P", 3,
      false},
-    {ToolCommand::print, "mnuToolsPrint", "Печать…", "Ctrl+P", 3, false},
-    {ToolCommand::saveReport, "mnuToolsSaveReport", "Сохранить отчёт (PDF)…", nullptr, 3, false},
-    {ToolCommand::compare, "mnuToolsCompare", "Сравнивать броски", nullptr, 4, true},
-    {ToolCommand::clearComparison, "mnuToolsClearComparison", "Очистить сравнение", nullptr, 4,
-     false},
-    {ToolCommand::study, "mnuToolsStudy", "Исследование зависимости…", nullptr, 5, false},
-    {ToolCommand::present, "mnuToolsPresent", "Показ на экране", "F11", 5, true},
+    {ToolCommand::saveReport, "mnuToolsSaveReport",
+     QT_TRANSLATE_NOOP("Texts", "Сохранить отчёт (PDF)…"), nullptr, 3, false},
+    {ToolCommand::compare, "mnuToolsCompare", QT_TRANSLATE_NOOP("Texts", "Сравнивать броски"),
+     nullptr, 4, true},
+    {ToolCommand::clearComparison, "mnuToolsClearComparison",
+     QT_TRANSLATE_NOOP("Texts", "Очистить сравнение"), nullptr, 4, false},
+    {ToolCommand::study, "mnuToolsStudy",
+     QT_TRANSLATE_NOOP("Texts", "Исследование зависимости…"), nullptr, 5, false},
+    {ToolCommand::present, "mnuToolsPresent", QT_TRANSLATE_NOOP("Texts", "Показ на экране"),
+     "F11", 5, true},
 }};
-// clang-format on
 
 } // namespace
 

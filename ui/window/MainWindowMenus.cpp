@@ -1,6 +1,7 @@
 // The drop-down menus of the main window: «Файл» and «Помощь» with their images, and the
 // commands of «Инструменты», which the graph panes offer in their context menus too.
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResourceIcon.h"
 
@@ -11,8 +12,9 @@
 namespace ui {
 
 void MainWindow::createMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& text, const char* image) {
-        QAction* a = menu->addAction(resourceIcon(QLatin1String(image)), text);
+    auto item = [](QMenu* menu, const char* name, const char* text, const char* image) {
+        QAction* a = menu->addAction(resourceIcon(QLatin1String(image)), QString());
+        keepTranslated(a, [a, text] { a->setText(Texts::tr(text)); });
         a->setObjectName(QLatin1String(name));
         a->setIconVisibleInMenu(true);
         return a;
@@ -21,36 +23,49 @@ void MainWindow::createMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu* file = menuBar()->addMenu(QString());
+    keepTranslated(file, [file] { file->setTitle(Texts::tr("&Файл")); });
     file->setObjectName(QStringLiteral("mnuFile"));
-    menu_.referenceAction = item(file, "mnuFilespravka", "Справка1", ":/images/table.svg");
-    menu_.theoryAction = item(file, "mnuFilespravka2", "Справка2", ":/images/book.svg");
-    menu_.historyAction = item(file, "mnuFilesHistory", "История", ":/images/engraving.svg");
+    menu_.referenceAction = item(file, "mnuFilespravka",
+                                 QT_TRANSLATE_NOOP("Texts", "Справка1"), ":/images/table.svg");
+    menu_.theoryAction = item(file, "mnuFilespravka2", QT_TRANSLATE_NOOP("Texts", "Справка2"),
+                              ":/images/book.svg");
+    menu_.historyAction = item(file, "mnuFilesHistory", QT_TRANSLATE_NOOP("Texts", "История"),
+                               ":/images/engraving.svg");
     separator(file, "mnuHelpSep1");
-    menu_.exitAction = item(file, "mnuFileExit", "Выход", ":/images/power.svg");
+    menu_.exitAction =
+        item(file, "mnuFileExit", QT_TRANSLATE_NOOP("Texts", "Выход"), ":/images/power.svg");
 
     createToolsMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    QMenu* help = menuBar()->addMenu(QString());
+    keepTranslated(help, [help] { help->setTitle(Texts::tr("&Помощь")); });
     help->setObjectName(QStringLiteral("mnuHelp"));
     menu_.instructionAction =
-        item(help, "mnuHelpInstruction", "Инструкция", ":/images/booklet_globe.svg");
-    menu_.controlsGuideAction = item(help, "mnuHelpUprav", "Управление", ":/images/gear.svg");
+        item(help, "mnuHelpInstruction", QT_TRANSLATE_NOOP("Texts", "Инструкция"),
+             ":/images/booklet_globe.svg");
+    menu_.controlsGuideAction = item(
+        help, "mnuHelpUprav", QT_TRANSLATE_NOOP("Texts", "Управление"), ":/images/gear.svg");
     separator(help, "mnuHelpSep2");
-    menu_.authorsAction = item(help, "mnuHelpAvtors", "Авторы", ":/images/portrait.svg");
-    menu_.aboutAction = item(help, "mnuHelpAbout", "О программе", ":/images/question.svg");
-    menu_.registrationAction = item(help, "mnuHelpAbout2", "Регистрация", ":/images/seal.svg");
+    menu_.authorsAction = item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("Texts", "Авторы"),
+                               ":/images/portrait.svg");
+    menu_.aboutAction = item(help, "mnuHelpAbout", QT_TRANSLATE_NOOP("Texts", "О программе"),
+                             ":/images/question.svg");
+    menu_.registrationAction = item(
+        help, "mnuHelpAbout2", QT_TRANSLATE_NOOP("Texts", "Регистрация"), ":/images/seal.svg");
 }
 
 void MainWindow::createToolsMenu() {
-    toolsMenu_ = menuBar()->addMenu(QStringLiteral("&Инструменты"));
+    toolsMenu_ = menuBar()->addMenu(QString());
+    keepTranslated(toolsMenu_, [m = toolsMenu_] { m->setTitle(Texts::tr("&Инструменты")); });
     toolsMenu_->setObjectName(QStringLiteral("mnuTools"));
     int group = 0;
     for (const ToolCommandRow& row : toolCommandRows()) {
         if (group != 0 && row.group != group)
             toolsMenu_->addSeparator();
         group = row.group;
-        QAction* a = toolsMenu_->addAction(QString::fromUtf8(row.text));
+        QAction* a = toolsMenu_->addAction(QString());
+        keepTranslated(a, [a, text = row.text] { a->setText(Texts::tr(text)); });
         a->setObjectName(QLatin1String(row.name));
         if (row.shortcut)
             a->setShortcut(QKeySequence(QLatin1String(row.shortcut), QKeySequence::PortableText));

@@ -1,0 +1,36 @@
+#include "ui/platform/Language.h"
+
+#include "model/Translation.h"
+#include "ui/platform/RussianTranslations.h"
+
+#include <QApplication>
+
+namespace ui {
+
+QString modelText(const char* russian) {
+    return QString::fromStdString(model::translated(russian));
+}
+
+LanguageSwitch& LanguageSwitch::instance() {
+    static LanguageSwitch languages;
+    return languages;
+}
+
+bool LanguageSwitch::choose(translations::Language language) {
+    if (language == current())
+        return true;
+    if (!translations::use(language))
+        return false;
+    // Qt's own texts (standard buttons, field menus, file dialogs) follow: Russian ones from
+    // Qt's translations, English ones built in.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        if (language == translations::Language::russian)
+            installRussianTranslations(*app);
+        else
+            removeRussianTranslations(*app);
+    }
+    emit changed();
+    return true;
+}
+
+} // namespace ui
