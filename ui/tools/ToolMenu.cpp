@@ -7,12 +7,12 @@ namespace ui {
 namespace {
 
 const std::array<ToolCommandRow, toolCommandCount> rows{{
-    {ToolCommand::saveGraph, "mnuToolsSaveGraph",
-     QT_TRANSLATE_NOOP("Texts", "Сохранить график…"), "Ctrl+Alt+S", 1, false},
-    {ToolCommand::copyGraph, "mnuToolsCopyGraph",
-     QT_TRANSLATE_NOOP("Texts", "Копировать график"), nullptr, 1, false},
-    {ToolCommand::saveData, "mnuToolsSaveData",
-     QT_TRANSLATE_NOOP("Texts", "Сохранить данные…"), nullptr, 1, false},
+    {ToolCommand::saveGraph, "mnuToolsSaveGraph", QT_TRANSLATE_NOOP("Texts", "Сохранить график…"),
+     "Ctrl+Alt+S", 1, false},
+    {ToolCommand::copyGraph, "mnuToolsCopyGraph", QT_TRANSLATE_NOOP("Texts", "Копировать график"),
+     nullptr, 1, false},
+    {ToolCommand::saveData, "mnuToolsSaveData", QT_TRANSLATE_NOOP("Texts", "Сохранить данные…"),
+     nullptr, 1, false},
     {ToolCommand::copyResults, "mnuToolsCopyResults",
      QT_TRANSLATE_NOOP("Texts", "Копировать результаты"), "Ctrl+Shift+C", 2, false},
     {ToolCommand::print, "mnuToolsPrint", QT_TRANSLATE_NOOP("Texts", "Печать…"), "Ctrl+P", 3,
@@ -23,10 +23,10 @@ const std::array<ToolCommandRow, toolCommandCount> rows{{
      nullptr, 4, true},
     {ToolCommand::clearComparison, "mnuToolsClearComparison",
      QT_TRANSLATE_NOOP("Texts", "Очистить сравнение"), nullptr, 4, false},
-    {ToolCommand::study, "mnuToolsStudy",
-     QT_TRANSLATE_NOOP("Texts", "Исследование зависимости…"), nullptr, 5, false},
-    {ToolCommand::present, "mnuToolsPresent", QT_TRANSLATE_NOOP("Texts", "Показ на экране"),
-     "F11", 5, true},
+    {ToolCommand::study, "mnuToolsStudy", QT_TRANSLATE_NOOP("Texts", "Исследование зависимости…"),
+     nullptr, 5, false},
+    {ToolCommand::present, "mnuToolsPresent", QT_TRANSLATE_NOOP("Texts", "Показ на экране"), "F11",
+     5, true},
 }};
 
 } // namespace

@@ -26,10 +26,10 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(QString());
     keepTranslated(file, [file] { file->setTitle(Texts::tr("&Файл")); });
     file->setObjectName(QStringLiteral("mnuFile"));
-    menu_.referenceAction = item(file, "mnuFilespravka",
-                                 QT_TRANSLATE_NOOP("Texts", "Справка1"), ":/images/table.svg");
-    menu_.theoryAction = item(file, "mnuFilespravka2", QT_TRANSLATE_NOOP("Texts", "Справка2"),
-                              ":/images/book.svg");
+    menu_.referenceAction =
+        item(file, "mnuFilespravka", QT_TRANSLATE_NOOP("Texts", "Справка1"), ":/images/table.svg");
+    menu_.theoryAction =
+        item(file, "mnuFilespravka2", QT_TRANSLATE_NOOP("Texts", "Справка2"), ":/images/book.svg");
     menu_.historyAction = item(file, "mnuFilesHistory", QT_TRANSLATE_NOOP("Texts", "История"),
                                ":/images/engraving.svg");
     separator(file, "mnuHelpSep1");
@@ -44,15 +44,15 @@ void MainWindow::createMenus() {
     menu_.instructionAction =
         item(help, "mnuHelpInstruction", QT_TRANSLATE_NOOP("Texts", "Инструкция"),
              ":/images/booklet_globe.svg");
-    menu_.controlsGuideAction = item(
-        help, "mnuHelpUprav", QT_TRANSLATE_NOOP("Texts", "Управление"), ":/images/gear.svg");
+    menu_.controlsGuideAction =
+        item(help, "mnuHelpUprav", QT_TRANSLATE_NOOP("Texts", "Управление"), ":/images/gear.svg");
     separator(help, "mnuHelpSep2");
-    menu_.authorsAction = item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("Texts", "Авторы"),
-                               ":/images/portrait.svg");
+    menu_.authorsAction =
+        item(help, "mnuHelpAvtors", QT_TRANSLATE_NOOP("Texts", "Авторы"), ":/images/portrait.svg");
     menu_.aboutAction = item(help, "mnuHelpAbout", QT_TRANSLATE_NOOP("Texts", "О программе"),
                              ":/images/question.svg");
-    menu_.registrationAction = item(
-        help, "mnuHelpAbout2", QT_TRANSLATE_NOOP("Texts", "Регистрация"), ":/images/seal.svg");
+    menu_.registrationAction =
+        item(help, "mnuHelpAbout2", QT_TRANSLATE_NOOP("Texts", "Регистрация"), ":/images/seal.svg");
 }
 
 void MainWindow::createToolsMenu() {
