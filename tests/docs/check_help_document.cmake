@@ -1,7 +1,8 @@
 # Checks one generated help document: DOC exists; a PDF opens in pdfinfo, is A4, has at least
-# MIN_PAGES pages and "N из N" at the foot of its last page; a text file is valid UTF-8; and
-# every text of TEXTS (separated by #) occurs, compared with runs of white space (no-break
-# spaces too) made single.
+# MIN_PAGES pages and "N из N" ("N of N" in English) at the foot of its last page; a text file
+# is valid UTF-8; every text of TEXTS (separated by #) occurs, compared with runs of white space
+# (no-break spaces too) made single; and an English document ("name.en.pdf") has no Cyrillic
+# letter besides the language menu's own names.
 if(NOT EXISTS "${DOC}")
     message(FATAL_ERROR "${DOC} was not generated")
 endif()
@@ -23,8 +24,12 @@ else()
     execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 "${DOC}" - OUTPUT_VARIABLE text)
     execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 -f ${pages} -l ${pages} "${DOC}" -
                     OUTPUT_VARIABLE lastPage)
-    if(NOT lastPage MATCHES "${pages} из ${pages}")
-        message(FATAL_ERROR "the last page of ${DOC} has no page number ${pages} из ${pages}")
+    set(of "из")
+    if(DOC MATCHES "\\.en\\.")
+        set(of "of")
+    endif()
+    if(NOT lastPage MATCHES "${pages} ${of} ${pages}")
+        message(FATAL_ERROR "the last page of ${DOC} has no page number ${pages} ${of} ${pages}")
     endif()
 endif()
 
@@ -41,4 +46,22 @@ endforeach()
 if(missing)
     list(JOIN missing ", " missing)
     message(FATAL_ERROR "${DOC} lacks ${missing}")
+endif()
+
+if(DOC MATCHES "\\.en\\.")
+    string(REPLACE "Язык / Language" "" latin "${text}")
+    string(REPLACE "Русский" "" latin "${latin}")
+    # Every Cyrillic letter (U+0400 to U+04FF) starts with one of the bytes D0 to D3 in UTF-8.
+    foreach(lead RANGE 208 211)
+        string(ASCII ${lead} byte)
+        string(FIND "${latin}" "${byte}" at)
+        if(NOT at EQUAL -1)
+            math(EXPR from "${at} - 40")
+            if(from LESS 0)
+                set(from 0)
+            endif()
+            string(SUBSTRING "${latin}" ${from} 80 context)
+            message(FATAL_ERROR "${DOC} has a Cyrillic letter: …${context}…")
+        endif()
+    endforeach()
 endif()

@@ -4,6 +4,7 @@
 #include "PresetTables.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -164,8 +165,9 @@ QString HelpPdf::convert(const QString& sourcePath, const QString& pdfPath,
         painter.restore();
         painter.setFont(footFont);
         painter.setPen(Qt::darkGray);
-        painter.drawText(QRectF(0, body.height(), body.width(), footer), Qt::AlignCenter,
-                         QStringLiteral("— %1 из %2 —").arg(page + 1).arg(pages));
+        painter.drawText(
+            QRectF(0, body.height(), body.width(), footer), Qt::AlignCenter,
+            QCoreApplication::translate("Texts", "— %1 из %2 —").arg(page + 1).arg(pages));
     }
     if (!painter.end())
         return QStringLiteral("cannot finish %1").arg(pdfPath);

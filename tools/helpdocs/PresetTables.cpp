@@ -3,8 +3,16 @@
 #include "HelpPdf.h"
 #include "ui/tools/Presets.h"
 
+#include <QCoreApplication>
+
 namespace helpdocs {
 namespace {
+
+// A text of the tables in the document's language (the names and sources of the presets are
+// translated with the program's menus).
+QString translated(const QString& russian) {
+    return QCoreApplication::translate("Texts", russian.toUtf8().constData());
+}
 
 const QString kTableStart =
     QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
@@ -16,22 +24,29 @@ QString cell(const QString& text, bool centred = false) {
 }
 
 QString sourceCell(const ui::Preset& p) {
-    return QStringLiteral("<td><small>%1</small></td>").arg(p.source.toHtmlEscaped());
+    return QStringLiteral("<td><small>%1</small></td>").arg(translated(p.source).toHtmlEscaped());
 }
 
 QString tablesHtml(const ui::Presets& presets) {
     QString html = kTableStart;
-    html += QStringLiteral("<thead><tr><th width=\"30%\">Материал шара</th>"
-                           "<th width=\"16%\">ρ, кг/м³</th><th>Источник</th></tr></thead>\n");
+    html += QStringLiteral("<thead><tr><th width=\"30%\">%1</th><th width=\"16%\">ρ, %2</th>"
+                           "<th>%3</th></tr></thead>\n")
+                .arg(QCoreApplication::translate("Texts", "Материал шара"),
+                     QCoreApplication::translate("Texts", "кг/м³"),
+                     QCoreApplication::translate("Texts", "Источник"));
     for (const ui::Preset& p : presets.materials())
-        html += QStringLiteral("<tr>") + cell(p.name) + cell(p.densityText(), true) +
+        html += QStringLiteral("<tr>") + cell(translated(p.name)) + cell(p.densityText(), true) +
                 sourceCell(p) + QStringLiteral("</tr>\n");
     html += QStringLiteral("</table>\n") + kTableStart;
-    html += QStringLiteral("<thead><tr><th width=\"30%\">Среда</th>"
-                           "<th width=\"14%\">ρ<sub>0</sub>, кг/м³</th>"
-                           "<th width=\"15%\">η, Па·с</th><th>Источник</th></tr></thead>\n");
+    html += QStringLiteral("<thead><tr><th width=\"30%\">%1</th>"
+                           "<th width=\"14%\">ρ<sub>0</sub>, %2</th>"
+                           "<th width=\"15%\">η, %3</th><th>%4</th></tr></thead>\n")
+                .arg(QCoreApplication::translate("Texts", "Среда"),
+                     QCoreApplication::translate("Texts", "кг/м³"),
+                     QCoreApplication::translate("Texts", "Па·с"),
+                     QCoreApplication::translate("Texts", "Источник"));
     for (const ui::Preset& p : presets.media())
-        html += QStringLiteral("<tr>") + cell(p.name) + cell(p.densityText(), true) +
+        html += QStringLiteral("<tr>") + cell(translated(p.name)) + cell(p.densityText(), true) +
                 cell(p.viscosityText(), true) + sourceCell(p) + QStringLiteral("</tr>\n");
     return html + QStringLiteral("</table>\n");
 }

@@ -1,7 +1,9 @@
 #include "ui/window/MenuCommands.h"
 
+#include "ui/platform/DocumentLanguage.h"
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/DocumentViewer.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/ScreenFit.h"
 #include "ui/window/AuthorsWindow.h"
@@ -52,7 +54,9 @@ DocumentViewer* MenuCommands::viewer(const QString& name) const {
     return viewers_.value(name);
 }
 
-void MenuCommands::openDocument(const QString& name) {
+void MenuCommands::openDocument(const QString& russianName) {
+    const QString name =
+        documentInLanguage(russianName, LanguageSwitch::instance().current(), QDir::currentPath());
     const QString path = QDir::current().absoluteFilePath(name);
     if (!QFileInfo(path).isFile())
         return;
