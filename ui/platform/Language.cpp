@@ -29,6 +29,9 @@ bool LanguageSwitch::choose(translations::Language language) {
         else
             removeRussianTranslations(*app);
     }
+    // Qt's widgets set their own texts on the LanguageChange events the switch posted (a button
+    // box its standard buttons); the program's texts are set after them, so that they win.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     emit changed();
     return true;
 }

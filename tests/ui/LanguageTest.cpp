@@ -1,0 +1,157 @@
+// The interface in English: a switch reaches every text of every window at once, keeps what was
+// typed and computed, and switching back gives exactly the Russian texts again.
+#include "ui/platform/Language.h"
+#include "ProgramFixture.h"
+#include "model/measure/TableImport.h"
+#include "ui/measure/FitDialog.h"
+#include "ui/measure/ImportDialog.h"
+#include "ui/study/StudyWindow.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+
+#include <fstream>
+#include <sstream>
+
+namespace testing_ui {
+namespace {
+
+using translations::Language;
+
+bool hasCyrillic(const QString& s) {
+    return std::any_of(s.begin(), s.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() <= 0x4FF; });
+}
+
+void addModelTexts(const QAbstractItemModel* m, QStringList& texts) {
+    if (!m)
+        return;
+    for (int c = 0; c < m->columnCount(); ++c)
+        texts << m->headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < m->rowCount(); ++r) {
+        texts << m->headerData(r, Qt::Vertical).toString();
+        for (int c = 0; c < m->columnCount(); ++c)
+            for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole)})
+                texts << m->index(r, c).data(role).toString();
+    }
+}
+
+// Every text a user can read or hear in the program's windows and menus: titles, labels,
+// buttons, menu items, tooltips, accessible names, list items, table headers and cells. The
+// fields' own text is a value, not a text of the program.
+QStringList visibleTexts() {
+    QStringList texts;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        QList<QWidget*> widgets = top->findChildren<QWidget*>();
+        widgets.prepend(top);
+        for (QWidget* w : widgets) {
+            texts << w->windowTitle() << w->toolTip() << w->accessibleName()
+                  << w->accessibleDescription() << w->whatsThis();
+            if (auto* l = qobject_cast<QLabel*>(w))
+                texts << l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                texts << b->text();
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                texts << g->title();
+            if (auto* e = qobject_cast<QLineEdit*>(w))
+                texts << e->placeholderText();
+            if (auto* m = qobject_cast<QMenu*>(w))
+                texts << m->title();
+            if (auto* c = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < c->count(); ++i)
+                    texts << c->itemText(i);
+            if (auto* v = qobject_cast<QAbstractItemView*>(w))
+                addModelTexts(v->model(), texts);
+            for (QAction* a : w->actions())
+                texts << a->text() << a->toolTip() << a->statusTip();
+        }
+    }
+    texts.removeAll(QString());
+    // The language menu names each language in itself.
+    texts.removeAll(QStringLiteral("Язык / Language"));
+    texts.removeAll(QStringLiteral("Русский"));
+    return texts;
+}
+
+QStringList cyrillicAmong(const QStringList& texts) {
+    QStringList found;
+    for (const QString& t : texts)
+        if (hasCyrillic(t))
+            found << t;
+    found.removeDuplicates();
+    return found;
+}
+
+class Language_ : public ProgramFixture {
+protected:
+    void TearDown() override { ui::LanguageSwitch::instance().choose(Language::russian); }
+
+    // The study window, the fit dialog and the import dialog of the example measurements open
+    // beside the main window.
+    void openEveryWindow() {
+        window.toolAction(ui::ToolCommand::study)->trigger();
+        std::ifstream file(BALLFLIGHT_SOURCE_DIR "/data/examples/tennis-ball.tsv");
+        std::stringstream text;
+        text << file.rdbuf();
+        table = text.str();
+        auto imported = model::measure::importDetected(table, {}, "tennis-ball.tsv");
+        ASSERT_TRUE(imported.measurements);
+        program.measured().set(*imported.measurements);
+        import = new ui::ImportDialog(table, model::measure::previewTable(table),
+                                      QStringLiteral("tennis-ball.tsv"), &window);
+        fit = new ui::FitDialog(window, run, program.measured(), &window);
+        import->show();
+        fit->show();
+        QCoreApplication::processEvents();
+    }
+
+    std::string table;
+    QPointer<ui::ImportDialog> import;
+    QPointer<ui::FitDialog> fit;
+};
+
+TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
+    openEveryWindow();
+    type(Field::v0, "12,5");
+    runToLanding();
+    const QString range = text(Quantity::Xmax2);
+    const QStringList russian = visibleTexts();
+    ASSERT_FALSE(cyrillicAmong(russian).isEmpty());
+
+    ASSERT_TRUE(ui::LanguageSwitch::instance().choose(Language::english));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cyrillicAmong(visibleTexts()), QStringList());
+    EXPECT_EQ(field(Field::v0)->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(text(Quantity::Xmax2).section(QLatin1Char(' '), 0, -2),
+              range.section(QLatin1Char(' '), 0, -2)); // the same number, an English unit
+    EXPECT_TRUE(text(Quantity::Xmax2).endsWith(QLatin1String(" m")));
+
+    // Boxes built while English are English.
+    boxes.boxes.clear();
+    window.menuActions().aboutAction->trigger();
+    paste(Field::d, QStringLiteral("0"));
+    field(Field::d)->clearFocus();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(boxes.boxes.empty());
+    for (const auto& box : boxes.boxes)
+        EXPECT_FALSE(hasCyrillic(box.text + box.title)) << box.title.toStdString();
+
+    ASSERT_TRUE(ui::LanguageSwitch::instance().choose(Language::russian));
+    QCoreApplication::processEvents();
+    paste(Field::d, QStringLiteral("0.4"));
+    runToLanding();
+    const QStringList again = visibleTexts();
+    EXPECT_EQ(again.size(), russian.size());
+    for (qsizetype i = 0; i < std::min(again.size(), russian.size()); ++i)
+        EXPECT_EQ(again[i], russian[i]);
+}
+
+} // namespace
+} // namespace testing_ui
