@@ -560,6 +560,56 @@ def check_stopped_sound(program, session):
     session.sound.pause(False)
 
 
+ENGLISH_TITLE = ("Trajectory of a ball thrown from a height at an angle to the horizontal in a "
+                 "viscous medium")
+LANGUAGE_NAMES = ("Язык / Language", "Русский")  # each language named in itself
+
+
+def cyrillic_texts(reader):
+    """The names and descriptions of every accessible of the program that hold a Cyrillic
+    letter, the language menu's own names left out."""
+    found = set()
+    for node in reader.all():
+        try:
+            texts = (node.name, node.description)
+        except Exception:  # gone with its window
+            continue
+        for text in texts:
+            if text and text not in LANGUAGE_NAMES and re.search("[\u0400-\u04ff]", text):
+                found.add(text)
+    return found
+
+
+def check_language(program, session):
+    """«Инструменты → Язык / Language ▸ English» turns every text English at once, the throw on
+    show kept; the English guide opens; «Русский» brings the Russian texts back."""
+    program.wait_drawn()
+    reader = program.reader
+    before = reader.label(TMAX2_AT_START[:TMAX2_AT_START.index(":")])
+    check(before == TMAX2_AT_START, f"the flight time reads {before!r} at start")
+    reader.choose("Инструменты", "English")
+    session.wait_window(ENGLISH_TITLE)
+    left = [None]
+
+    def english():
+        left[0] = cyrillic_texts(reader)
+        return not left[0]
+
+    try:
+        poll("every text to be English", english, 20, 0.5, session.guard)
+    except Failure as error:
+        raise Failure(f"{error}; still Russian: {sorted(left[0])[:12]}")
+    flight = reader.label("Time of flight")
+    check(flight.endswith(": 0.562 s"), f"the flight time reads {flight!r} in English")
+    reader.choose("Help", "Controls")
+    viewer = session.wait_window("uprav.en.pdf")
+    session.run(["wmctrl", "-i", "-c", hex(viewer)])
+    session.wait_window_gone("uprav.en.pdf")
+    reader.choose("Tools", "Русский")
+    session.wait_window(TITLE)
+    check(reader.label(TMAX2_AT_START[:10]) == TMAX2_AT_START, "the Russian label did not return")
+
+
 SCENARIOS = {
     "run": [check_run],
     "input": [check_input],
@@ -569,6 +619,7 @@ SCENARIOS = {
     "sound": [check_sound],
     "measure": [check_measure],
     "stopped-sound": [check_stopped_sound],
+    "language": [check_language],
 }
 
 
