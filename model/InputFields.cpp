@@ -72,10 +72,10 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
         break;
     case Field::alphaDeg:
         if (value >= 90 || value <= -90)
-            return refusal(
-                QT_TRANSLATE_NOOP("Texts", "Угол в диапазоне -90<a<90. А Для вертикального "
-                                           "движения есть отдельная программа!"),
-                QT_TRANSLATE_NOOP("Texts", "Предупреждение"), 30);
+            return refusal(QT_TRANSLATE_NOOP("Texts",
+                                             "Угол в диапазоне -90<a<90. А Для вертикального "
+                                             "движения есть отдельная программа!"),
+                           QT_TRANSLATE_NOOP("Texts", "Предупреждение"), 30);
         break;
     case Field::d:
         if (value <= 0)
