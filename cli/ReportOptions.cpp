@@ -91,6 +91,7 @@ std::optional<StudyOptions> readStudy(const StudyTexts& t, std::string& error) {
 const char* usageText() {
     return "usage: ballflight-report [--h0 M] [--v0 M/S] [--angle DEG] [--d M] [--rho KG/M3]\n"
            "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv] [--precise]\n"
+           "                         [--lang en|ru]\n"
            "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
            "                         [--h0 M] ... [--eta PA*S]\n"
            "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
@@ -106,6 +107,8 @@ const char* usageText() {
            "first three numeric ones; --columns numbers them from 1; --units m|cm|mm and s|ms\n"
            "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
            "their RMS distance from each model; --fit also fits those inputs to the points.\n"
+           "With --lang en, the label texts and the messages about the inputs and the data are\n"
+           "in English (default ru: Russian); the JSON keys and CSV headers stay as they are.\n"
            "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
            "not finished or no model could be fitted, 1 an output (the curves file, the standard\n"
            "output) not writable.\n";
@@ -116,14 +119,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ReportOptions opts;
     std::array<std::optional<std::string>, model::fieldCount> given;
     StudyTexts study;
-    std::optional<std::string> curves;
+    std::optional<std::string> curves, language;
     DataTexts data;
     // Every option takes the text that follows it.
     std::vector<std::pair<std::string, std::optional<std::string>*>> options{
         {"--curves", &curves},      {"--vary", &study.vary},      {"--from", &study.from},
         {"--to", &study.to},        {"--count", &study.count},    {"--result", &study.result},
         {"--data", &data.data},     {"--columns", &data.columns}, {"--units", &data.units},
-        {"--ground", &data.ground}, {"--fit", &data.fit}};
+        {"--ground", &data.ground}, {"--fit", &data.fit},         {"--lang", &language}};
     for (const model::FieldRow& f : model::fieldRows())
         options.emplace_back(std::string("--") + f.key, &given[static_cast<std::size_t>(f.id)]);
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -153,6 +156,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         *option->second = args[++i];
     }
     opts.curvesFile = curves.value_or(std::string());
+    if (language && *language != "ru" && *language != "en") {
+        parsed.error = "--lang is en or ru: " + *language;
+        parsed.usageError = true;
+        return parsed;
+    }
+    if (language == "en")
+        parsed.language = ReportLanguage::english;
 
     if (study.any()) {
         opts.study = readStudy(study, parsed.error);

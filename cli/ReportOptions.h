@@ -30,6 +30,10 @@ struct ReportOptions {
     bool help = false;
 };
 
+// The language of the label texts and of the model's messages (--lang en|ru); the tool's own
+// messages, the JSON keys and the CSV headers are English in both.
+enum class ReportLanguage { russian, english };
+
 // Either the options or the message of the first error (unknown option, missing value, a study
 // that cannot be made, or an input refused by its field check, with the field's own message).
 // A pure function of the arguments.
@@ -37,6 +41,9 @@ struct ParsedOptions {
     std::optional<ReportOptions> options;
     std::string error;
     bool usageError = false; // the command line itself is wrong (not a refused input)
+    // Read before any input is checked: the caller that switches to it parses again, so that a
+    // refused input is told in that language.
+    ReportLanguage language = ReportLanguage::russian;
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& args);

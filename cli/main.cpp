@@ -6,6 +6,7 @@
 #include "model/curves/CurvesCsv.h"
 #include "model/study/StudyCsv.h"
 #include "model/study/StudyRunner.h"
+#include "translations/Translations.h"
 
 #include <csignal>
 #include <cstdio>
@@ -34,7 +35,13 @@ int main(int argc, char** argv) {
     // half-written file behind.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto parsed = cli::parseOptions(args);
+    auto parsed = cli::parseOptions(args);
+    if (parsed.language == cli::ReportLanguage::english) {
+        if (translations::use(translations::Language::english))
+            parsed = cli::parseOptions(args); // a refused input, now told in English
+        else
+            std::cerr << "ballflight-report: the English texts are missing; writing Russian\n";
+    }
     if (!parsed.options) {
         std::cerr << "ballflight-report: " << parsed.error << '\n';
         if (parsed.usageError)

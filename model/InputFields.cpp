@@ -1,6 +1,8 @@
 #include "model/InputFields.h"
 
 #include "model/NumberFormat.h"
+#include "model/TextMarks.h"
+#include "model/Translation.h"
 
 #include <cmath>
 #include <limits>
@@ -8,8 +10,13 @@
 namespace model {
 namespace {
 
-constexpr const char* kError = "Ошибка";
-constexpr const char* kVacuum = "Для вакуума всё и так известно!";
+constexpr const char* kError = QT_TRANSLATE_NOOP("Texts", "Ошибка");
+constexpr const char* kVacuum = QT_TRANSLATE_NOOP("Texts", "Для вакуума всё и так известно!");
+
+// A refusal in the chosen language.
+Rejection refusal(const char* message, const char* title, double replacement) {
+    return Rejection{translated(message), translated(title), replacement};
+}
 
 // Deeper nesting than any field needs (at most four runs with sound inputs); only a state
 // that already breaks the invariants could chain further, and then the edit stops here.
@@ -50,41 +57,47 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
     switch (f) {
     case Field::h0:
         if (value == 0)
-            return Rejection{"Уже упало!!!", kError, 0.5};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Уже упало!!!"), kError, 0.5);
         if (value < 0)
-            return Rejection{"тело под Землей?! такой расчёт не предусмотрен!", kError, 0.5};
+            return refusal(
+                QT_TRANSLATE_NOOP("Texts", "тело под Землей?! такой расчёт не предусмотрен!"),
+                kError, 0.5);
         break;
     case Field::v0:
         if (value == 0)
-            return Rejection{"Для падения есть отдельная программа!", "Совет", 3};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Для падения есть отдельная программа!"),
+                           QT_TRANSLATE_NOOP("Texts", "Совет"), 3);
         if (value < 0)
-            return Rejection{"Это величина скорости! Vo>0", kError, 3};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Это величина скорости! Vo>0"), kError, 3);
         break;
     case Field::alphaDeg:
         if (value >= 90 || value <= -90)
-            return Rejection{
-                "Угол в диапазоне -90<a<90. А Для вертикального движения есть отдельная программа!",
-                "Предупреждение", 30};
+            return refusal(QT_TRANSLATE_NOOP("Texts",
+                                             "Угол в диапазоне -90<a<90. А Для вертикального "
+                                             "движения есть отдельная программа!"),
+                           QT_TRANSLATE_NOOP("Texts", "Предупреждение"), 30);
         break;
     case Field::d:
         if (value <= 0)
-            return Rejection{"Это не материальная точка!", kError, 0.001};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Это не материальная точка!"), kError, 0.001);
         break;
     case Field::rho:
         if (value <= 0)
-            return Rejection{"Шарик из чего-то сделан!", kError, 7800};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Шарик из чего-то сделан!"), kError, 7800);
         if (value <= current.rho0)
-            return Rejection{"Всплывание не моделируется!", kError, twiceDensity(current.rho0)};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Всплывание не моделируется!"), kError,
+                           twiceDensity(current.rho0));
         break;
     case Field::rho0:
         if (value <= 0)
-            return Rejection{kVacuum, kError, 1.23};
+            return refusal(kVacuum, kError, 1.23);
         if (value >= current.rho)
-            return Rejection{"Всплывание не моделируется", kError, current.rho / 2};
+            return refusal(QT_TRANSLATE_NOOP("Texts", "Всплывание не моделируется"), kError,
+                           current.rho / 2);
         break;
     case Field::eta:
         if (value <= 0)
-            return Rejection{kVacuum, kError, 1.82e-5};
+            return refusal(kVacuum, kError, 1.82e-5);
         break;
     }
     return std::nullopt;
@@ -93,21 +106,21 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
 std::string allowedRange(Field f, const Inputs& current) {
     switch (f) {
     case Field::h0:
-        return "допустимо h > 0 м";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо h > 0 м"));
     case Field::v0:
-        return "допустимо Vo > 0 м/с";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо Vo > 0 м/с"));
     case Field::alphaDeg:
-        return "допустимо -90 < α < 90 град";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо -90 < α < 90 град"));
     case Field::d:
-        return "допустимо d > 0 м";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо d > 0 м"));
     case Field::rho:
-        return "допустимо ρ > ρo = " + formatFixed(current.rho0, row(Field::rho0).pattern) +
-               " кг/м3";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо ρ > ρo = %1 кг/м3"),
+                          {formatFixed(current.rho0, row(Field::rho0).pattern)});
     case Field::rho0:
-        return "допустимо 0 < ρo < ρ = " + formatFixed(current.rho, row(Field::rho).pattern) +
-               " кг/м3";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо 0 < ρo < ρ = %1 кг/м3"),
+                          {formatFixed(current.rho, row(Field::rho).pattern)});
     case Field::eta:
-        return "допустимо η > 0 Па·с";
+        return translated(QT_TRANSLATE_NOOP("Texts", "допустимо η > 0 Па·с"));
     }
     return {};
 }

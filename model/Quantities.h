@@ -17,6 +17,11 @@ namespace model {
 // writing, the report tool, the clipboard table and the tests all read these rows. Where each
 // sits in the window is ui/window/ControlPlaces.h. Adding a result means one row here, its place
 // there and its computation in the throw pipeline.
+//
+// The texts of the rows are the Russian sources, marked for Qt's lupdate: whoever shows one
+// passes it through model::translated() (the window: ui::modelText). The texts the model composes
+// from them (labelText, placeholderText, the refusals, the legend, the study's marks) come back
+// already in the chosen language.
 
 // The seven input fields, in window order, top to bottom.
 enum class Field { h0, v0, alphaDeg, d, rho, rho0, eta };

@@ -14,7 +14,24 @@ void setTranslator(Translator translator) {
 
 std::string translated(const char* russian) {
     const Translator translator = current.load();
-    return translator ? translator(russian) : std::string(russian);
+    return translator && *russian ? translator(russian) : std::string(russian);
+}
+
+std::string translated(const char* russian, std::initializer_list<std::string_view> args) {
+    const std::string pattern = translated(russian);
+    std::string text;
+    text.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto n = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+            text += *(args.begin() + n);
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
 }
 
 } // namespace model

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace model {
 
@@ -15,5 +17,9 @@ void setTranslator(Translator translator);
 
 // `russian` in the chosen language.
 std::string translated(const char* russian);
+
+// `russian` in the chosen language with %1 … %9 replaced by `args`, in one pass (an argument
+// that itself holds "%1" stays as it is). A translation may put the arguments in another order.
+std::string translated(const char* russian, std::initializer_list<std::string_view> args);
 
 } // namespace model

@@ -1,6 +1,7 @@
 #include "model/curves/Legend.h"
 
 #include "model/NumberFormat.h"
+#include "model/Translation.h"
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ std::vector<Field> differingInputs(const Inputs& a, const Inputs& b) {
 
 std::string inputText(Field id, const Inputs& inputs) {
     const FieldRow& f = row(id);
-    return fieldName(f) + " = " + fieldText(f, inputOf(inputs, id)) + " " + f.unit;
+    return fieldName(f) + " = " + fieldText(f, inputOf(inputs, id)) + " " + translated(f.unit);
 }
 
 std::vector<std::string> inputTexts(const Inputs& inputs) {

@@ -1,6 +1,8 @@
 #include "model/measure/Fit.h"
 
 #include "model/InputFields.h"
+#include "model/TextMarks.h"
+#include "model/Translation.h"
 #include "model/exact/ExactFlight.h"
 #include "model/measure/Comparison.h"
 #include "model/measure/FitScale.h"
@@ -25,7 +27,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // The residual of a point the model cannot reach (its flight not finite): far enough that the
 // step leading there is refused.
 constexpr double kFar = 1e6;
-const char* const kCancelled = "Подгонка прервана.";
+const char* const kCancelled = QT_TRANSLATE_NOOP("Texts", "Подгонка прервана.");
 
 struct Problem {
     const std::vector<Point>& points;
@@ -138,12 +140,14 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
             fit.fitted.push_back(f);
     fit.rms = rmsResidual(points, request.start, model);
     if (fit.fitted.empty()) {
-        fit.problem = "Эта модель не зависит от выбранных величин: подбирать нечего.";
+        fit.problem = translated(QT_TRANSLATE_NOOP(
+            "Texts", "Эта модель не зависит от выбранных величин: подбирать нечего."));
         return fit;
     }
     const std::size_t n = 2 * points.size(), p = fit.fitted.size();
     if (n <= p) {
-        fit.problem = "Точек слишком мало, чтобы подобрать столько величин.";
+        fit.problem = translated(
+            QT_TRANSLATE_NOOP("Texts", "Точек слишком мало, чтобы подобрать столько величин."));
         return fit;
     }
 
@@ -161,19 +165,21 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
         gsl_multifit_nlinear_alloc(gsl_multifit_nlinear_trust, &params, n, p));
     std::vector<double> u = problem.scale.start();
     if (!std::all_of(u.begin(), u.end(), [](double v) { return std::isfinite(v); })) {
-        fit.problem = "Подгонку не с чего начать: начальные значения вне допустимых.";
+        fit.problem = translated(QT_TRANSLATE_NOOP(
+            "Texts", "Подгонку не с чего начать: начальные значения вне допустимых."));
         return fit;
     }
     gsl_vector_view start = gsl_vector_view_array(u.data(), p);
     if (gsl_multifit_nlinear_init(&start.vector, &fdf, w.get()) != GSL_SUCCESS) {
-        fit.problem = "Подгонку не удалось начать: модель не считается при этих значениях.";
+        fit.problem = translated(QT_TRANSLATE_NOOP(
+            "Texts", "Подгонку не удалось начать: модель не считается при этих значениях."));
         return fit;
     }
 
     int info = 0;
     for (int iteration = 1; iteration <= request.maxIterations; ++iteration) {
         if (cancel.load()) {
-            fit.problem = kCancelled;
+            fit.problem = translated(kCancelled);
             return fit;
         }
         fit.iterations = iteration;
@@ -202,8 +208,10 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
         fit.converged = false;
         fit.problem =
             fit.iterations == request.maxIterations
-                ? "Подгонка не сошлась за " + std::to_string(request.maxIterations) + " итераций."
-                : "Подгонка не сошлась: модель не приближается к точкам.";
+                ? translated(QT_TRANSLATE_NOOP("Texts", "Подгонка не сошлась за %1 итераций."),
+                             {std::to_string(request.maxIterations)})
+                : translated(QT_TRANSLATE_NOOP(
+                      "Texts", "Подгонка не сошлась: модель не приближается к точкам."));
         return fit;
     }
     fit.inputs = fitted;
@@ -237,7 +245,7 @@ FitResult fitModels(const std::vector<Point>& points, const FitRequest& request,
         r.models[k].inputs = request.start;
         r.models[k].errors.fill(kNaN);
         r.models[k].rms = kNaN;
-        r.models[k].problem = kCancelled;
+        r.models[k].problem = translated(kCancelled);
     }
     for (std::size_t k = 0; k < models.size(); ++k) {
         const auto report = [&](int iteration) {

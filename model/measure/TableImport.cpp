@@ -1,5 +1,7 @@
 #include "model/measure/TableImport.h"
 
+#include "model/TextMarks.h"
+#include "model/Translation.h"
 #include "model/measure/TableText.h"
 
 #include <algorithm>
@@ -13,17 +15,22 @@ namespace model::measure {
 
 namespace {
 
-const char* const kEmpty = "Таблица пуста.";
-const char* const kBinary = "Это не текстовая таблица: в данных есть двоичные символы.";
-const char* const kNoNumbers = "В таблице нет строк с числами: нужны столбцы t, x и y.";
-const char* const kFewColumns = "В таблице меньше трёх столбцов с числами: нужны t, x и y.";
-const char* const kManyColumns =
-    "В строке таблицы больше 1000 столбцов: это не похоже на таблицу измерений.";
-const char* const kFewPoints =
-    "В таблице меньше двух точек с числами в столбцах t, x и y и с разным временем.";
-const char* const kManyPoints = "В таблице больше 100 000 точек: столько точек не показать.";
-const char* const kSameColumns = "Для t, x и y нужно выбрать три разных столбца.";
-const char* const kNoColumn = "Выбранного столбца нет в таблице.";
+const char* const kEmpty = QT_TRANSLATE_NOOP("Texts", "Таблица пуста.");
+const char* const kBinary =
+    QT_TRANSLATE_NOOP("Texts", "Это не текстовая таблица: в данных есть двоичные символы.");
+const char* const kNoNumbers =
+    QT_TRANSLATE_NOOP("Texts", "В таблице нет строк с числами: нужны столбцы t, x и y.");
+const char* const kFewColumns =
+    QT_TRANSLATE_NOOP("Texts", "В таблице меньше трёх столбцов с числами: нужны t, x и y.");
+const char* const kManyColumns = QT_TRANSLATE_NOOP(
+    "Texts", "В строке таблицы больше 1000 столбцов: это не похоже на таблицу измерений.");
+const char* const kFewPoints = QT_TRANSLATE_NOOP(
+    "Texts", "В таблице меньше двух точек с числами в столбцах t, x и y и с разным временем.");
+const char* const kManyPoints =
+    QT_TRANSLATE_NOOP("Texts", "В таблице больше 100 000 точек: столько точек не показать.");
+const char* const kSameColumns =
+    QT_TRANSLATE_NOOP("Texts", "Для t, x и y нужно выбрать три разных столбца.");
+const char* const kNoColumn = QT_TRANSLATE_NOOP("Texts", "Выбранного столбца нет в таблице.");
 
 // More than this share of control characters (other than tab and line ends) is not text.
 bool binary(std::string_view text) {
@@ -65,12 +72,12 @@ struct Layout {
 Layout layoutOf(std::string_view text) {
     Layout l;
     if (binary(text)) {
-        l.error = kBinary;
+        l.error = translated(kBinary);
         return l;
     }
     l.lines = tableLines(text);
     if (std::all_of(l.lines.begin(), l.lines.end(), blankLine)) {
-        l.error = kEmpty;
+        l.error = translated(kEmpty);
         return l;
     }
     // A line of a million cells is refused before any format is tried on it.
@@ -82,7 +89,7 @@ Layout layoutOf(std::string_view text) {
             tooMany = tooMany || static_cast<std::size_t>(
                                      std::count(line.begin(), line.end(), sep)) >= maxColumns;
         if (tooMany) {
-            l.error = kManyColumns;
+            l.error = translated(kManyColumns);
             return l;
         }
     }
@@ -96,7 +103,7 @@ Layout layoutOf(std::string_view text) {
         const bool oneColumn = std::any_of(l.lines.begin(), l.lines.end(), [&](auto line) {
             return !blankLine(line) && oneNumber(line);
         });
-        l.error = oneColumn ? kFewColumns : kNoNumbers;
+        l.error = translated(oneColumn ? kFewColumns : kNoNumbers);
         return l;
     }
     l.format = *format;
@@ -251,7 +258,7 @@ TablePreview previewTable(std::string_view text, const ImportSettings& fallback)
     p.columnCount = std::max(numeric.size(), p.header.size());
     if (std::count(numeric.begin(), numeric.end(), true) < 3) {
         TablePreview refused;
-        refused.error = kFewColumns;
+        refused.error = translated(kFewColumns);
         return refused;
     }
 
@@ -299,13 +306,13 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
     }
     const std::array<int, 3> columns{settings.columnT, settings.columnX, settings.columnY};
     if (columns[0] == columns[1] || columns[0] == columns[2] || columns[1] == columns[2]) {
-        r.error = kSameColumns;
+        r.error = translated(kSameColumns);
         return r;
     }
     const int widest = *std::max_element(columns.begin(), columns.end());
     if (*std::min_element(columns.begin(), columns.end()) < 0 ||
         widest >= static_cast<int>(maxColumns)) {
-        r.error = kNoColumn;
+        r.error = translated(kNoColumn);
         return r;
     }
     Measurements m;
@@ -330,13 +337,13 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
             continue;
         }
         if (m.points.size() == maxPoints) {
-            r.error = kManyPoints;
+            r.error = translated(kManyPoints);
             return r;
         }
         m.points.push_back({*v[0] * toSeconds, *v[1] * toMetres, *v[2] * toMetres});
     }
     if (!columnSeen) {
-        r.error = kNoColumn;
+        r.error = translated(kNoColumn);
         return r;
     }
     auto& pts = m.points;
@@ -347,7 +354,7 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
     m.skipped += static_cast<std::size_t>(std::distance(end, pts.end()));
     pts.erase(end, pts.end());
     if (pts.size() < minPoints) {
-        r.error = kFewPoints;
+        r.error = translated(kFewPoints);
         return r;
     }
     const Point launch = pts.front();
@@ -373,27 +380,31 @@ ImportResult importDetected(std::string_view text, const ImportSettings& fallbac
 FileText readTableFile(const std::string& path) {
     namespace fs = std::filesystem;
     FileText f;
-    const std::string name = "«" + fs::path(path).filename().string() + "»";
+    const std::string name = fs::path(path).filename().string();
     std::error_code ec;
     if (!fs::exists(path, ec)) {
-        f.error = "Файла " + name + " нет.";
+        f.error = translated(QT_TRANSLATE_NOOP("Texts", "Файла «%1» нет."), {name});
         return f;
     }
     if (!fs::is_regular_file(path, ec)) {
-        f.error = name + " — не файл.";
+        f.error = translated(QT_TRANSLATE_NOOP("Texts", "«%1» — не файл."), {name});
         return f;
     }
+    const char* const unreadable = QT_TRANSLATE_NOOP("Texts", "Не удалось прочитать файл «%1».");
     const auto size = fs::file_size(path, ec);
     if (ec || size > maxTableBytes) {
-        f.error = ec ? "Не удалось прочитать файл " + name + "."
-                     : "Файл " + name + " больше 64 МБ: это не похоже на таблицу измерений.";
+        f.error =
+            translated(ec ? unreadable
+                          : QT_TRANSLATE_NOOP("Texts", "Файл «%1» больше 64 МБ: это не похоже "
+                                                       "на таблицу измерений."),
+                       {name});
         return f;
     }
     std::ifstream in(path, std::ios::binary);
     f.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in.good() && !in.eof()) {
         f.text.clear();
-        f.error = "Не удалось прочитать файл " + name + ".";
+        f.error = translated(unreadable, {name});
     }
     return f;
 }

@@ -2,7 +2,9 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "model/TextMarks.h"
 #include "model/Throw.h"
+#include "model/Translation.h"
 #include "model/exact/Reynolds.h"
 #include "model/study/StudyRunner.h"
 
@@ -26,16 +28,16 @@ std::string typedText(double value) {
 const char* modelOf(ThrowStep step) {
     switch (step) {
     case ThrowStep::closedForms:
-        return "формул";
+        return QT_TRANSLATE_NOOP("Texts", "формул");
     case ThrowStep::linearWalk:
     case ThrowStep::trajectoryRanges:
     case ThrowStep::vacuumPath:
     case ThrowStep::linearPath:
-        return "в среде (Fc~v)";
+        return QT_TRANSLATE_NOOP("Texts", "в среде (Fc~v)");
     case ThrowStep::flight:
     case ThrowStep::velocityRanges:
     case ThrowStep::velocityCurves:
-        return "в среде (Fc~v^2)";
+        return QT_TRANSLATE_NOOP("Texts", "в среде (Fc~v^2)");
     }
     return "";
 }
@@ -44,15 +46,17 @@ const char* modelOf(ThrowStep step) {
 std::optional<std::string> unfinishedText(const Throw& t) {
     if (t.failed()) {
         const char* why = t.outcome() == FlightOutcome::tooLong
-                              ? "полёт требует больше 10 000 000 шагов"
-                              : "числа выходят за пределы представимых";
-        return std::string("не рассчитано (") + modelOf(*t.failedAt()) + "): " + why;
+                              ? QT_TRANSLATE_NOOP("Texts", "полёт требует больше 10 000 000 шагов")
+                              : QT_TRANSLATE_NOOP("Texts", "числа выходят за пределы представимых");
+        return translated(QT_TRANSLATE_NOOP("Texts", "не рассчитано (%1): %2"),
+                          {translated(modelOf(*t.failedAt())), translated(why)});
     }
     std::string names;
     for (const Quantity q : t.notFinite())
         names += (names.empty() ? "" : ", ") + std::string(row(q).key);
     if (!names.empty())
-        return "не рассчитано: не конечные значения " + names;
+        return translated(QT_TRANSLATE_NOOP("Texts", "не рассчитано: не конечные значения %1"),
+                          {names});
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "model/study/StudyMarks.h"
 
 #include "model/NumberFormat.h"
+#include "model/Translation.h"
 #include "model/exact/ExactResults.h"
 #include "model/physics/ClosedForm.h"
 
@@ -56,9 +57,13 @@ std::string markText(const StudySpec& plan, const StudyMark& m) {
     const FieldRow& f = row(plan.field);
     const QuantityRow& q = row(m.quantity);
     const FamilyRow& family = row(q.family);
-    std::string text = m.extreme == Extreme::greatest ? family.greatest : family.least;
-    if (q.model != ModelKind::common)
-        text += std::string(" ") + (row(q.model).text + 3); // "__ в вакууме" without "__ "
+    std::string text = translated(m.extreme == Extreme::greatest ? family.greatest : family.least);
+    if (q.model != ModelKind::common) {
+        std::string column = translated(row(q.model).text); // "__ в вакууме" without "__ "
+        if (column.starts_with("__ "))
+            column.erase(0, 3);
+        text += " " + column;
+    }
     const std::string symbol(f.accessibleName, std::string_view(f.accessibleName).find(','));
     int decimals = decimalsOf(f.pattern);
     std::string at;
@@ -73,8 +78,8 @@ std::string markText(const StudySpec& plan, const StudyMark& m) {
     }
     std::string prefix(q.prefix);
     prefix.erase(prefix.find_last_not_of("= ") + 1);
-    return text + ": " + symbol + " = " + at + " " + f.unit + ", " + prefix + " = " +
-           trimmed(formatByRule(m.value, q.rule)) + q.unit;
+    return text + ": " + symbol + " = " + at + " " + translated(f.unit) + ", " + prefix + " = " +
+           trimmed(formatByRule(m.value, q.rule)) + translated(q.unit);
 }
 
 // The mark of one extreme of one curve; sign is +1 for the greatest, −1 for the least.

@@ -52,6 +52,12 @@ TEST(ReportTool, OutputAndExitCodes) {
               std::string::npos);
     EXPECT_EQ(json.find("precise"), std::string::npos);
 
+    // Russian is the default language, its refusals included; another code is a bad option.
+    EXPECT_EQ(runTool("--lang ru"), std::pair(0, json));
+    EXPECT_EQ(runTool("--lang ru --h0 0", "", "2>&1"), runTool("--h0 0", "", "2>&1"));
+    EXPECT_EQ(runTool("--lang xx").first, 2);
+    EXPECT_EQ(parse("--h0 0 --lang en").language, cli::ReportLanguage::english);
+
     // The exact values: the quadratic-drag flight's, then the linear walk's, each a number.
     const std::string precise = runTool("--precise").second;
     std::string shape = R"("precise": \{)";
