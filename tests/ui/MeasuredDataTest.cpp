@@ -3,8 +3,10 @@
 #include "model/physics/Constants.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
+#include "ui/platform/Language.h"
 #include "ui/tools/Readout.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -109,6 +111,21 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_EQ(field(Field::alphaDeg)->text(), "40.00");
     EXPECT_NEAR(run.inputs().v0, 4, 1e-9);
     // The vacuum model now lies on the points.
+    EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
+
+    // A change of language writes the status, the table and the panel again; the row chosen stays.
+    auto* status = fit->findChild<QLabel*>("FitStatus");
+    const QString finished = status->text();
+    for (const auto language : {translations::Language::english, translations::Language::russian}) {
+        status->setText("?");
+        fit->table()->item(0, 0)->setText("?");
+        ASSERT_TRUE(ui::LanguageSwitch::instance().choose(language));
+        EXPECT_NE(status->text(), "?");
+        EXPECT_NE(fit->table()->item(0, 0)->text(), "?");
+        EXPECT_EQ(fit->table()->currentRow(), 0);
+    }
+    EXPECT_EQ(status->text(), finished);
+    EXPECT_EQ(fit->table()->item(0, 0)->text(), "вакуум ★ лучшая");
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // New points: the fit of the old ones can no longer be applied.

@@ -1,6 +1,7 @@
 #include "ui/study/StudyWindow.h"
 #include "graphs/GraphPane.h"
 #include "support/LoopLatency.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
 
 #include <QComboBox>
@@ -150,6 +151,46 @@ TEST(StudyWindow, TwoStudiesAtOnceLeaveTheWindowAnswering) {
         EXPECT_TRUE(ended[i]->count() == 1 || ended[i]->wait(2000));
     }
     EXPECT_TRUE(noWorkLeft());
+}
+
+// A change of language writes every text of an open study again (the English texts are checked
+// with the whole program); the choices, the ranges typed and the study stay.
+TEST(StudyWindow, ChangeOfLanguageKeepsTheChoicesAndTheStudy) {
+    StudyWindow w({});
+    w.show();
+    w.fieldBox()->setCurrentIndex(static_cast<int>(Field::v0));
+    w.familyBox()->setCurrentIndex(2);
+    w.countBox()->setValue(5);
+    ASSERT_TRUE(runAndWait(w));
+    const QString from = w.fromEdit()->text(), status = w.statusLabel()->text(),
+                  inputs = w.inputsLabel()->text(), field = w.fieldBox()->currentText();
+    const auto* study = w.outcome();
+    const auto spoil = [&w] {
+        for (QLabel* label : {w.statusLabel(), w.inputsLabel()})
+            label->setText("?");
+        w.runButton()->setText("?");
+        w.fieldBox()->setItemText(w.fieldBox()->currentIndex(), "?");
+        w.pane()->clear();
+    };
+    QSignalSpy headers(w.tableModel(), &QAbstractItemModel::headerDataChanged);
+    auto& languages = ui::LanguageSwitch::instance();
+    for (const auto language : {translations::Language::english, translations::Language::russian}) {
+        spoil();
+        ASSERT_TRUE(languages.choose(language));
+        for (const QString& text : {w.statusLabel()->text(), w.inputsLabel()->text(),
+                                    w.runButton()->text(), w.fieldBox()->currentText()})
+            EXPECT_NE(text, "?");
+        EXPECT_GT(w.pane()->itemCount(), 5u);
+    }
+    EXPECT_EQ(headers.count(), 2);
+    EXPECT_EQ(w.runButton()->text(), "Рассчитать");
+    EXPECT_EQ(w.statusLabel()->text(), status);
+    EXPECT_EQ(w.inputsLabel()->text(), inputs);
+    EXPECT_EQ(w.fieldBox()->currentText(), field);
+    EXPECT_EQ(w.fieldBox()->currentIndex(), static_cast<int>(Field::v0));
+    EXPECT_EQ(w.familyBox()->currentIndex(), 2);
+    EXPECT_EQ(w.fromEdit()->text(), from);
+    EXPECT_EQ(w.outcome(), study);
 }
 
 // Renders the window for the help document: run with --gtest_also_run_disabled_tests and

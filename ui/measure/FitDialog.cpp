@@ -5,6 +5,7 @@
 #include "model/exact/ExactFlight.h"
 #include "model/exact/Reynolds.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/ReynoldsText.h"
@@ -30,9 +31,7 @@ namespace ui {
 
 namespace {
 
-constexpr const char* modelNames[3] = {QT_TRANSLATE_NOOP("ui::FitDialog", "вакуум"),
-                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v"),
-                                       QT_TRANSLATE_NOOP("ui::FitDialog", "Fc~v^2")};
+constexpr const char* modelNames[3] = {QT_TRANSLATE_NOOP("Texts", "вакуум"), "Fc~v", "Fc~v^2"};
 
 QColor colourOf(int model) {
     return model == 0   ? graphs::vacuumColour
@@ -46,7 +45,7 @@ QString number(double v, int digits = 5) {
 
 // The value and its standard error in the input's unit, «10.02 ± 0.03 м/с».
 QString withError(double value, double error, const model::FieldRow& f) {
-    const QString unit = QString::fromUtf8(f.unit);
+    const QString unit = modelText(f.unit);
     if (!std::isfinite(error))
         return QStringLiteral("%1 %2").arg(number(value), unit);
     return QStringLiteral("%1 ± %2 %3").arg(number(value, 6), number(error, 2), unit);
@@ -74,15 +73,19 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
                      const MeasuredData& data, QWidget* parent)
     : QDialog(parent), window_(window), controller_(controller), data_(data) {
     setObjectName(QStringLiteral("FitDialog"));
-    setWindowTitle(tr("Подгонка моделей к измерениям"));
+    keepTranslated(this, [this] { setWindowTitle(Texts::tr("Подгонка моделей к измерениям")); });
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Подбирать входные данные:"), this));
+    auto* heading = new QLabel(this);
+    keepTranslated(heading,
+                   [heading] { heading->setText(Texts::tr("Подбирать входные данные:")); });
+    layout->addWidget(heading);
     auto* boxes = new QGridLayout;
     for (const model::FieldRow& f : model::fieldRows()) {
-        auto* box =
-            new QCheckBox(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(f.title),
-                                                        QString::fromUtf8(f.accessibleName)),
-                          this);
+        auto* box = new QCheckBox(this);
+        keepTranslated(box, [box, &f] {
+            box->setText(
+                QStringLiteral("%1 (%2)").arg(modelText(f.title), modelText(f.accessibleName)));
+        });
         box->setObjectName(QStringLiteral("FitFree_%1").arg(QLatin1String(f.key)));
         const int i = int(f.id);
         boxes->addWidget(box, i % 4, i / 4);
@@ -92,9 +95,11 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     setFree({model::Field::v0, model::Field::alphaDeg});
 
     auto* row = new QHBoxLayout;
-    run_ = new QPushButton(tr("Подогнать"), this);
+    run_ = new QPushButton(this);
+    keepTranslated(run_, [b = run_] { b->setText(Texts::tr("Подогнать")); });
     run_->setObjectName(QStringLiteral("FitRun"));
-    stop_ = new QPushButton(tr("Отмена"), this);
+    stop_ = new QPushButton(this);
+    keepTranslated(stop_, [b = stop_] { b->setText(Texts::tr("Отмена")); });
     stop_->setObjectName(QStringLiteral("FitCancel"));
     stop_->setEnabled(false);
     progress_ = new QProgressBar(this);
@@ -114,8 +119,13 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(table_, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(tr("Выберите строку модели и нажмите «Применить»."), this), 1);
-    apply_ = new QPushButton(tr("Применить"), this);
+    auto* hint = new QLabel(this);
+    keepTranslated(hint, [hint] {
+        hint->setText(Texts::tr("Выберите строку модели и нажмите «Применить»."));
+    });
+    bottom->addWidget(hint, 1);
+    apply_ = new QPushButton(this);
+    keepTranslated(apply_, [b = apply_] { b->setText(Texts::tr("Применить")); });
     apply_->setObjectName(QStringLiteral("FitApply"));
     apply_->setEnabled(false);
     bottom->addWidget(apply_);
@@ -134,6 +144,7 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
             &FitDialog::fitDone);
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::progressValueChanged, progress_,
             &QProgressBar::setValue);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &FitDialog::retranslate);
     resize(900, 440);
 }
 
@@ -166,16 +177,16 @@ void FitDialog::start() {
     model::measure::FitRequest request;
     request.start = controller_.inputs();
     request.free = free();
-    shownFields_ = request.free;
     if (request.free.empty()) {
-        status_->setText(tr("Отметьте хотя бы одну величину для подгонки."));
+        showStatus([] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
         return;
     }
+    shownFields_ = request.free;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     run_->setEnabled(false);
     stop_->setEnabled(true);
     progress_->setValue(0);
-    status_->setText(tr("Идёт подгонка…"));
+    showStatus([] { return Texts::tr("Идёт подгонка…"); });
     // The task holds nothing of the dialog: progress comes back through its future, so the
     // dialog may close (and the window end) while a cancelled fit finishes its last step.
     auto cancel = cancel_;
@@ -202,6 +213,7 @@ void FitDialog::forgetResults() {
     run_->setEnabled(true);
     stop_->setEnabled(false);
     progress_->setValue(0);
+    statusText_ = nullptr;
     status_->clear();
 }
 
@@ -218,12 +230,14 @@ void FitDialog::fitDone() {
     result_ = watcher_.result();
     progress_->setValue(result_->cancelled ? 0 : 1000);
     if (result_->cancelled)
-        status_->setText(tr("Подгонка отменена; входные данные не изменились."));
+        showStatus([] { return Texts::tr("Подгонка отменена; входные данные не изменились."); });
     else if (!result_->best)
-        status_->setText(tr("Ни одна модель не подогнана; входные данные не изменились."));
+        showStatus(
+            [] { return Texts::tr("Ни одна модель не подогнана; входные данные не изменились."); });
     else
-        status_->setText(
-            tr("Готово. Лучшая модель: %1.").arg(tr(modelNames[int(*result_->best) - 1])));
+        showStatus([best = int(*result_->best) - 1] {
+            return Texts::tr("Готово. Лучшая модель: %1.").arg(Texts::tr(modelNames[best]));
+        });
     showResults();
     table_->setCurrentCell(result_->best ? int(*result_->best) - 1 : -1, 0);
     emit finished();
@@ -231,10 +245,11 @@ void FitDialog::fitDone() {
 
 void FitDialog::showResults() {
     const std::vector<model::Field>& fields = shownFields_;
-    QStringList headers{tr("Модель")};
+    QStringList headers{Texts::tr("Модель")};
     for (model::Field f : fields)
-        headers << QString::fromUtf8(model::row(f).accessibleName);
-    headers << tr("СКО, м") << tr("Итераций") << tr("Re при броске → при падении");
+        headers << modelText(model::row(f).accessibleName);
+    headers << Texts::tr("СКО, м") << Texts::tr("Итераций")
+            << Texts::tr("Re при броске → при падении");
     table_->clear();
     table_->setColumnCount(int(headers.size()));
     table_->setRowCount(3);
@@ -252,7 +267,7 @@ void FitDialog::showResults() {
             }
             table_->setItem(m, column, item);
         };
-        put(0, tr(modelNames[m]) + (best ? tr(" ★ лучшая") : QString()));
+        put(0, Texts::tr(modelNames[m]) + (best ? Texts::tr(" ★ лучшая") : QString()));
         int column = 1;
         for (model::Field f : fields) {
             const bool used =
@@ -260,10 +275,10 @@ void FitDialog::showResults() {
             put(column++, !fit.converged ? QStringLiteral("—")
                           : used         ? withError(model::inputOf(fit.inputs, f),
                                                      fit.errors[std::size_t(f)], model::row(f))
-                                         : tr("не влияет"));
+                                         : Texts::tr("не влияет"));
         }
         if (!fit.converged) {
-            put(column, tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
+            put(column, Texts::tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
             continue;
         }
         put(column++, number(fit.rms));
@@ -272,6 +287,23 @@ void FitDialog::showResults() {
         put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, fit.model));
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void FitDialog::showStatus(std::function<QString()> text) {
+    statusText_ = std::move(text);
+    status_->setText(statusText_());
+}
+
+// The status and the table in the language just chosen; the chosen row stays. While a fit runs
+// the table keeps the last results, written again when the fit ends.
+void FitDialog::retranslate() {
+    if (statusText_)
+        status_->setText(statusText_());
+    if (result_ && !running()) {
+        const int row = table_->currentRow();
+        showResults();
+        table_->setCurrentCell(row, 0);
+    }
 }
 
 void FitDialog::apply(int m) {

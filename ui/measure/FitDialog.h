@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -54,6 +55,9 @@ private:
     void fitDone();
     void forgetResults();
     void showResults();
+    // The status line, composed again when the language changes.
+    void showStatus(std::function<QString()> text);
+    void retranslate();
 
     MainWindow& window_;
     const ThrowController& controller_;
@@ -64,6 +68,7 @@ private:
     QPushButton* apply_;
     QProgressBar* progress_;
     QLabel* status_;
+    std::function<QString()> statusText_;
     QTableWidget* table_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     QFutureWatcher<model::measure::FitResult> watcher_;

@@ -1,5 +1,7 @@
 #include "ui/measure/ImportDialog.h"
 
+#include "ui/platform/Language.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -27,10 +29,10 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
                            const QString& source, QWidget* parent)
     : QDialog(parent), text_(text) {
     setObjectName(QStringLiteral("ImportDialog"));
-    setWindowTitle(tr("Измерения: %1").arg(source));
+    setWindowTitle(Texts::tr("Измерения: %1").arg(source));
     auto* layout = new QVBoxLayout(this);
     if (!preview.title.empty())
-        layout->addWidget(new QLabel(tr("Объект: %1").arg(cellText(preview.title)), this));
+        layout->addWidget(new QLabel(Texts::tr("Объект: %1").arg(cellText(preview.title)), this));
 
     const int columns = int(preview.columnCount);
     auto* table = new QTableWidget(int(preview.rows.size()), columns, this);
@@ -51,23 +53,24 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     auto* form = new QFormLayout;
     const int chosen[3] = {preview.detected.columnT, preview.detected.columnX,
                            preview.detected.columnY};
-    const char* captions[3] = {QT_TR_NOOP("Столбец t:"), QT_TR_NOOP("Столбец x:"),
-                               QT_TR_NOOP("Столбец y:")};
+    const char* captions[3] = {QT_TRANSLATE_NOOP("Texts", "Столбец t:"),
+                               QT_TRANSLATE_NOOP("Texts", "Столбец x:"),
+                               QT_TRANSLATE_NOOP("Texts", "Столбец y:")};
     for (int i = 0; i < 3; ++i) {
         columns_[i] = new QComboBox(this);
         columns_[i]->addItems(names);
         columns_[i]->setCurrentIndex(chosen[i]);
-        form->addRow(tr(captions[i]), columns_[i]);
+        form->addRow(Texts::tr(captions[i]), columns_[i]);
     }
     length_ = new QComboBox(this);
-    length_->addItems({tr("м"), tr("см"), tr("мм")});
+    length_->addItems({Texts::tr("м"), Texts::tr("см"), Texts::tr("мм")});
     length_->setCurrentIndex(int(preview.detected.length));
-    form->addRow(tr("Единица длины:"), length_);
+    form->addRow(Texts::tr("Единица длины:"), length_);
     time_ = new QComboBox(this);
-    time_->addItems({tr("с"), tr("мс")});
+    time_->addItems({Texts::tr("с"), Texts::tr("мс")});
     time_->setCurrentIndex(int(preview.detected.time));
-    form->addRow(tr("Единица времени:"), time_);
-    ground_ = new QCheckBox(tr("земля — самая низкая точка"), this);
+    form->addRow(Texts::tr("Единица времени:"), time_);
+    ground_ = new QCheckBox(Texts::tr("земля — самая низкая точка"), this);
     ground_->setChecked(preview.detected.groundAtLowest);
     form->addRow(QString(), ground_);
     layout->addLayout(form);
@@ -78,8 +81,8 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     layout->addWidget(count_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     accept_ = buttons->button(QDialogButtonBox::Ok);
-    accept_->setText(tr("Открыть"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
+    accept_->setText(Texts::tr("Открыть"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -108,7 +111,7 @@ void ImportDialog::recount() {
         accept_->setEnabled(false);
         return;
     }
-    count_->setText(tr("Будет прочитано точек: %1, пропущено строк: %2")
+    count_->setText(Texts::tr("Будет прочитано точек: %1, пропущено строк: %2")
                         .arg(r.measurements->points.size())
                         .arg(r.measurements->skipped));
     accept_->setEnabled(true);

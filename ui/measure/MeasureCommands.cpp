@@ -5,6 +5,7 @@
 #include "ui/measure/MeasuredData.h"
 #include "ui/measure/MeasurementsPanel.h"
 #include "ui/platform/ExportDialogs.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/window/MainWindow.h"
@@ -40,7 +41,8 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
         return dialog.settings();
     };
     window_.toolsMenu()->addSeparator();
-    menu_ = window_.toolsMenu()->addMenu(tr("Измерения"));
+    menu_ = window_.toolsMenu()->addMenu(QString());
+    keepTranslated(menu_, [m = menu_] { m->setTitle(Texts::tr("Измерения")); });
     menu_->setObjectName(QStringLiteral("mnuToolsMeasure"));
     struct Row {
         Command id;
@@ -49,16 +51,18 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
         void (MeasureCommands::*run)();
     };
     const Row rows[] = {
-        {Command::open, "mnuToolsMeasureOpen", QT_TR_NOOP("Открыть…"), &MeasureCommands::open},
-        {Command::paste, "mnuToolsMeasurePaste", QT_TR_NOOP("Вставить из буфера обмена"),
-         &MeasureCommands::paste},
-        {Command::fit, "mnuToolsMeasureFit", QT_TR_NOOP("Подогнать модели…"),
+        {Command::open, "mnuToolsMeasureOpen", QT_TRANSLATE_NOOP("Texts", "Открыть…"),
+         &MeasureCommands::open},
+        {Command::paste, "mnuToolsMeasurePaste",
+         QT_TRANSLATE_NOOP("Texts", "Вставить из буфера обмена"), &MeasureCommands::paste},
+        {Command::fit, "mnuToolsMeasureFit", QT_TRANSLATE_NOOP("Texts", "Подогнать модели…"),
          &MeasureCommands::fit},
-        {Command::remove, "mnuToolsMeasureRemove", QT_TR_NOOP("Убрать измерения"),
+        {Command::remove, "mnuToolsMeasureRemove", QT_TRANSLATE_NOOP("Texts", "Убрать измерения"),
          &MeasureCommands::remove},
     };
     for (const Row& row : rows) {
-        QAction* a = menu_->addAction(tr(row.text));
+        QAction* a = menu_->addAction(QString());
+        keepTranslated(a, [a, text = row.text] { a->setText(Texts::tr(text)); });
         a->setObjectName(QLatin1String(row.name));
         connect(a, &QAction::triggered, this, row.run);
         actions_[int(row.id)] = a;
@@ -88,8 +92,8 @@ void MeasureCommands::open() {
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> path = dialogs_.chooseOpenFile(
-        tr("Открыть измерения"), folder_,
-        {tr("Таблицы измерений (*.txt *.csv *.tsv *.dat)"), tr("Все файлы (*)")});
+        Texts::tr("Открыть измерения"), folder_,
+        {Texts::tr("Таблицы измерений (*.txt *.csv *.tsv *.dat)"), Texts::tr("Все файлы (*)")});
     if (!path)
         return;
     folder_ = QFileInfo(*path).absolutePath();
@@ -108,9 +112,9 @@ void MeasureCommands::fileRead() {
         return;
     const model::measure::FileText file = reading_.result();
     if (!file.error.empty()) {
-        boxes_.inform(tr("Файл «%1» не прочитан: %2")
+        boxes_.inform(Texts::tr("Файл «%1» не прочитан: %2")
                           .arg(QDir::toNativeSeparators(readingPath_), fromStd(file.error)),
-                      tr("Измерения"));
+                      Texts::tr("Измерения"));
         return;
     }
     importText(file.text, readingPath_);
@@ -118,7 +122,7 @@ void MeasureCommands::fileRead() {
 
 void MeasureCommands::paste() {
     const QString text = QApplication::clipboard()->text();
-    importText(text.toStdString(), tr("буфер обмена"));
+    importText(text.toStdString(), Texts::tr("буфер обмена"));
 }
 
 bool MeasureCommands::importText(const std::string& text, const QString& source) {
@@ -126,8 +130,8 @@ bool MeasureCommands::importText(const std::string& text, const QString& source)
     const QString name =
         QFileInfo(source).fileName().isEmpty() ? source : QFileInfo(source).fileName();
     if (!preview.error.empty()) {
-        boxes_.inform(tr("«%1» не прочитан: %2").arg(name, fromStd(preview.error)),
-                      tr("Измерения"));
+        boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, fromStd(preview.error)),
+                      Texts::tr("Измерения"));
         return false;
     }
     const std::optional<model::measure::ImportSettings> settings = confirm_(text, preview, name);
@@ -136,7 +140,8 @@ bool MeasureCommands::importText(const std::string& text, const QString& source)
     model::measure::ImportResult r =
         model::measure::importTable(text, *settings, source.toStdString());
     if (!r.measurements) {
-        boxes_.inform(tr("«%1» не прочитан: %2").arg(name, fromStd(r.error)), tr("Измерения"));
+        boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, fromStd(r.error)),
+                      Texts::tr("Измерения"));
         return false;
     }
     data_.set(std::move(*r.measurements));

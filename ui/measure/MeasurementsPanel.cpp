@@ -3,6 +3,7 @@
 #include "graphs/PaneSurface.h"
 #include "model/measure/Comparison.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/platform/Language.h"
 #include "ui/run/ThrowController.h"
 
 #include <QFileInfo>
@@ -23,11 +24,11 @@ constexpr model::ModelKind kinds[] = {model::ModelKind::vacuum, model::ModelKind
 QString modelName(int model) {
     switch (model) {
     case 0:
-        return MeasurementsPanel::tr("вакуум");
+        return Texts::tr("вакуум");
     case 1:
-        return MeasurementsPanel::tr("Fc~v");
+        return QStringLiteral("Fc~v");
     default:
-        return MeasurementsPanel::tr("Fc~v^2");
+        return QStringLiteral("Fc~v^2");
     }
 }
 
@@ -43,13 +44,17 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
                                      QWidget* parent)
     : QWidget(parent, Qt::Tool), data_(data), controller_(controller) {
     setObjectName(QStringLiteral("MeasurementsPanel"));
-    setWindowTitle(tr("Измерения"));
+    keepTranslated(this, [this] { setWindowTitle(Texts::tr("Измерения")); });
     auto* layout = new QVBoxLayout(this);
     source_ = new QLabel(this);
     counts_ = new QLabel(this);
     layout->addWidget(source_);
     layout->addWidget(counts_);
-    layout->addWidget(new QLabel(tr("Среднеквадратичное отклонение моделей от точек:"), this));
+    auto* heading = new QLabel(this);
+    keepTranslated(heading, [heading] {
+        heading->setText(Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
+    });
+    layout->addWidget(heading);
     for (int m = 0; m < 3; ++m) {
         residuals_[m] = new QLabel(this);
         residuals_[m]->setObjectName(QStringLiteral("MeasuredResidual%1").arg(m + 1));
@@ -59,8 +64,10 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
         layout->addWidget(residuals_[m]);
     }
     auto* buttons = new QHBoxLayout;
-    auto* fit = new QPushButton(tr("Подогнать модели…"), this);
-    auto* remove = new QPushButton(tr("Убрать измерения"), this);
+    auto* fit = new QPushButton(this);
+    keepTranslated(fit, [fit] { fit->setText(Texts::tr("Подогнать модели…")); });
+    auto* remove = new QPushButton(this);
+    keepTranslated(remove, [remove] { remove->setText(Texts::tr("Убрать измерения")); });
     buttons->addWidget(fit);
     buttons->addWidget(remove);
     layout->addLayout(buttons);
@@ -68,6 +75,8 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
     connect(remove, &QPushButton::clicked, this, &MeasurementsPanel::removeRequested);
     connect(&data_, &MeasuredData::changed, this, &MeasurementsPanel::refresh);
     connect(&controller_, &ThrowController::throwReplaced, this, &MeasurementsPanel::refresh);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this,
+            &MeasurementsPanel::refresh);
     refresh();
 }
 
@@ -82,13 +91,14 @@ void MeasurementsPanel::refresh() {
     }
     const model::measure::Measurements& m = data_.measurements();
     source_->setText(
-        tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
-    counts_->setText(tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
+        Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
+    counts_->setText(
+        Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
     for (int i = 0; i < 3; ++i) {
         const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);
         residuals_[i]->setText(std::isfinite(rms)
-                                   ? tr("%1: %2 м").arg(modelName(i)).arg(rms, 0, 'f', 4)
-                                   : tr("%1: —").arg(modelName(i)));
+                                   ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(rms, 0, 'f', 4)
+                                   : QStringLiteral("%1: —").arg(modelName(i)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
 #include "ui/platform/ExportDialogs.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/study/StudyExport.h"
@@ -35,16 +36,18 @@ void StudyWindow::setServices(MessageBoxes* boxes, ExportDialogs* dialogs, const
 }
 
 void StudyWindow::buildExports(QLayout* layout) {
-    auto command = [this, layout](const char* name, const QString& text, const QKeySequence& key,
+    auto command = [this, layout](const char* name, const char* text, const QKeySequence& key,
                                   void (StudyWindow::*run)(), bool button) {
-        auto* a = new QAction(text, this);
+        auto* a = new QAction(this);
+        keepTranslated(a, [a, text] { a->setText(Texts::tr(text)); });
         a->setObjectName(QLatin1String(name));
         a->setShortcut(key);
         a->setShortcutVisibleInContextMenu(true);
         connect(a, &QAction::triggered, this, run);
         addAction(a);
         if (button) {
-            auto* b = new QPushButton(text);
+            auto* b = new QPushButton;
+            keepTranslated(b, [b, text] { b->setText(Texts::tr(text)); });
             b->setObjectName(QLatin1String(name) + QStringLiteral("Button"));
             connect(b, &QPushButton::clicked, a, &QAction::trigger);
             layout->addWidget(b);
@@ -52,23 +55,25 @@ void StudyWindow::buildExports(QLayout* layout) {
         return a;
     };
     QAction* graph =
-        command("StudySaveGraph", tr("Сохранить график…"),
+        command("StudySaveGraph", QT_TRANSLATE_NOOP("Texts", "Сохранить график…"),
                 QKeySequence(QStringLiteral("Ctrl+Alt+S")), &StudyWindow::saveGraph, true);
     QAction* table =
-        command("StudySaveTable", tr("Сохранить таблицу…"),
+        command("StudySaveTable", QT_TRANSLATE_NOOP("Texts", "Сохранить таблицу…"),
                 QKeySequence(QStringLiteral("Ctrl+Shift+S")), &StudyWindow::saveTable, true);
     QAction* copy =
-        command("StudyCopyTable", tr("Копировать таблицу"),
+        command("StudyCopyTable", QT_TRANSLATE_NOOP("Texts", "Копировать таблицу"),
                 QKeySequence(QStringLiteral("Ctrl+Shift+C")), &StudyWindow::copyTable, true);
-    QAction* print =
-        command("StudyPrint", tr("Печать…"), QKeySequence::Print, &StudyWindow::print, true);
-    auto* copyCells = new QAction(tr("Копировать"), tableView_);
+    QAction* print = command("StudyPrint", QT_TRANSLATE_NOOP("Texts", "Печать…"),
+                             QKeySequence::Print, &StudyWindow::print, true);
+    auto* copyCells = new QAction(tableView_);
+    keepTranslated(copyCells, [copyCells] { copyCells->setText(Texts::tr("Копировать")); });
     copyCells->setObjectName(QStringLiteral("StudyCopyCells"));
     copyCells->setShortcut(QKeySequence::Copy);
     copyCells->setShortcutContext(Qt::WidgetShortcut);
     copyCells->setShortcutVisibleInContextMenu(true);
     connect(copyCells, &QAction::triggered, this, &StudyWindow::copySelection);
-    auto* selectAll = new QAction(tr("Выделить всё"), tableView_);
+    auto* selectAll = new QAction(tableView_);
+    keepTranslated(selectAll, [selectAll] { selectAll->setText(Texts::tr("Выделить всё")); });
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WidgetShortcut);
     selectAll->setShortcutVisibleInContextMenu(true);
@@ -89,7 +94,7 @@ StudyPicture StudyWindow::picture() const {
     for (const model::Quantity q : model::familyMembers(family)) {
         QString name = QString::fromUtf8(model::row(q).prefix);
         name.chop(2); // "= "
-        p.key.append({name + QStringLiteral(" — ") + QString::fromUtf8(model::row(q).title),
+        p.key.append({name + QStringLiteral(" — ") + modelText(model::row(q).title),
                       graphs::colourOf(model::row(q).model)});
     }
     return p;
@@ -97,7 +102,7 @@ StudyPicture StudyWindow::picture() const {
 
 const StudyOutcome* StudyWindow::shownStudy(const QString& title) {
     if (!outcome_ && boxes_)
-        boxes_->inform(tr("Исследование ещё не рассчитано: нажмите «Рассчитать»."), title);
+        boxes_->inform(Texts::tr("Исследование ещё не рассчитано: нажмите «Рассчитать»."), title);
     return outcome_.get();
 }
 
@@ -106,9 +111,10 @@ std::optional<QString> StudyWindow::askFile(const QString& title, const QString&
     if (!dialogs_)
         return std::nullopt;
     const QList<FileType> types =
-        picture ? QList<FileType>{{tr("Рисунок PNG (*.png)"), QStringLiteral("png")},
-                                  {tr("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")}}
-                : QList<FileType>{{tr("Таблица CSV (*.csv)"), QStringLiteral("csv")}};
+        picture
+            ? QList<FileType>{{Texts::tr("Рисунок PNG (*.png)"), QStringLiteral("png")},
+                              {Texts::tr("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")}}
+            : QList<FileType>{{Texts::tr("Таблица CSV (*.csv)"), QStringLiteral("csv")}};
     auto choice = dialogs_->chooseSaveFile(title, QDir(folder_).filePath(name), types);
     if (!choice || choice->path.isEmpty())
         return std::nullopt;
@@ -131,7 +137,7 @@ void StudyWindow::write(const QString& path, const QByteArray& bytes, const QStr
 }
 
 void StudyWindow::saveGraph() {
-    const QString title = tr("Сохранить график");
+    const QString title = Texts::tr("Сохранить график");
     if (!shownStudy(title))
         return;
     int type = 0;
@@ -140,7 +146,7 @@ void StudyWindow::saveGraph() {
 }
 
 void StudyWindow::saveTable() {
-    const QString title = tr("Сохранить таблицу");
+    const QString title = Texts::tr("Сохранить таблицу");
     if (const StudyOutcome* study = shownStudy(title))
         if (const auto path =
                 askFile(title, QStringLiteral("ballflight-study.csv"), false, nullptr))
@@ -162,7 +168,7 @@ void StudyWindow::copySelection() {
 }
 
 void StudyWindow::print() {
-    const QString title = tr("Печать");
+    const QString title = Texts::tr("Печать");
     if (!shownStudy(title) || !dialogs_)
         return;
     QPrinter printer;
@@ -173,7 +179,7 @@ void StudyWindow::print() {
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (boxes_)
-            boxes_->inform(tr("Не удалось начать печать: принтер недоступен."), title);
+            boxes_->inform(Texts::tr("Не удалось начать печать: принтер недоступен."), title);
         return;
     }
     const StudyPicture p = picture();

@@ -3,6 +3,7 @@
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
 #include "ui/lesson/LessonFile.h"
+#include "ui/platform/Language.h"
 #include "ui/study/StudyWindow.h"
 
 #include <QCheckBox>
@@ -30,14 +31,20 @@ bool sameInputs(const model::Inputs& a, const model::Inputs& b) {
 void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     inputsLine_ = new QLabel;
     inputsLine_->setObjectName(QStringLiteral("StudyInputs"));
-    inputsLine_->setAccessibleName(tr("Исходные данные исследования"));
+    keepTranslated(inputsLine_, [l = inputsLine_] {
+        l->setAccessibleName(Texts::tr("Исходные данные исследования"));
+    });
     inputsLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The seven inputs wrap rather than widen the window beyond a small screen.
     inputsLine_->setWordWrap(true);
-    followBox_ = new QCheckBox(tr("следовать за главным окном"));
+    followBox_ = new QCheckBox;
+    keepTranslated(followBox_,
+                   [b = followBox_] { b->setText(Texts::tr("следовать за главным окном")); });
     followBox_->setObjectName(QStringLiteral("StudyFollow"));
     followBox_->setChecked(true);
-    takeButton_ = new QPushButton(tr("Взять из главного окна"));
+    takeButton_ = new QPushButton;
+    keepTranslated(takeButton_,
+                   [b = takeButton_] { b->setText(Texts::tr("Взять из главного окна")); });
     takeButton_->setObjectName(QStringLiteral("StudyTake"));
     auto* row = new QHBoxLayout;
     row->addWidget(inputsLine_, 1);
@@ -68,7 +75,7 @@ void StudyWindow::buildFollowing(QVBoxLayout* layout) {
 void StudyWindow::showInputsLine() {
     QString line = QString::fromStdString(model::inputsLine(base_));
     if (stale_)
-        line += QStringLiteral(" — ") + tr("устарело");
+        line += QStringLiteral(" — ") + Texts::tr("устарело");
     inputsLine_->setText(line);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/study/StudyPlot.h"
 
 #include "graphs/PlotAxes.h"
+#include "ui/platform/Language.h"
 
 #include <algorithm>
 #include <string>
@@ -15,7 +16,7 @@ constexpr int markPen = 9;
 constexpr int fewPoints = 60; // up to this many, every point is also a dot
 
 QString trimmedUnit(const char* unit) {
-    return QString::fromUtf8(unit).trimmed();
+    return modelText(unit).trimmed();
 }
 
 } // namespace
@@ -40,8 +41,8 @@ void drawStudy(graphs::PaneSurface& pane, const model::StudySpec& plan,
             any = true;
         }
     }
-    frame.xCaption = QString::fromUtf8(field.accessibleName);
-    frame.yCaption = QString::fromUtf8(model::row(family).title);
+    frame.xCaption = modelText(field.accessibleName);
+    frame.yCaption = modelText(model::row(family).title);
     if (const QString unit = trimmedUnit(model::row(members.front()).unit); !unit.isEmpty())
         frame.yCaption += QStringLiteral(", ") + unit; // a Reynolds number has none
     frame.textLines = static_cast<int>(marks.size());

@@ -1,6 +1,7 @@
 #include "ui/study/StudyTable.h"
 
 #include "model/NumberFormat.h"
+#include "ui/platform/Language.h"
 #include "ui/study/StudyPlot.h"
 
 namespace ui {
@@ -26,6 +27,10 @@ void StudyTable::setStudy(std::shared_ptr<const StudyOutcome> study, model::Resu
 
 void StudyTable::setFamily(model::ResultFamily family) {
     setStudy(study_, family);
+}
+
+void StudyTable::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 int StudyTable::rowCount(const QModelIndex& parent) const {
@@ -79,17 +84,17 @@ QVariant StudyTable::headerData(int section, Qt::Orientation orientation, int ro
     if (section == 0) {
         if (role != Qt::DisplayRole || !study_)
             return {};
-        return QString::fromUtf8(model::row(study_->plan.field).accessibleName);
+        return modelText(model::row(study_->plan.field).accessibleName);
     }
     if (section == columnCount() - 1)
-        return role == Qt::DisplayRole ? QStringLiteral("Примечание") : QVariant();
+        return role == Qt::DisplayRole ? Texts::tr("Примечание") : QVariant();
     const model::QuantityRow& r = model::row(members_[static_cast<std::size_t>(section - 1)]);
     if (role == Qt::ForegroundRole)
         return graphs::colourOf(r.model);
     if (role == Qt::DisplayRole) {
         QString name = QString::fromUtf8(r.prefix);
         name.chop(2); // "= "
-        const QString unit = QString::fromUtf8(r.unit).trimmed();
+        const QString unit = modelText(r.unit).trimmed();
         return unit.isEmpty() ? name : name + QStringLiteral(", ") + unit;
     }
     return {};

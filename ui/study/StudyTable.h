@@ -31,6 +31,8 @@ public:
 
     void setStudy(std::shared_ptr<const StudyOutcome> study, model::ResultFamily family);
     void setFamily(model::ResultFamily family);
+    // The headers are named again (after a change of language).
+    void retranslate();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

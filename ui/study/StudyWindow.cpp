@@ -3,6 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "model/study/StudyRunner.h"
 #include "ui/platform/DecimalSeparator.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
 #include "ui/platform/WorkPool.h"
@@ -44,11 +45,11 @@ QString problemText(model::StudySpecProblem problem) {
     switch (problem) {
     case model::StudySpecProblem::tooFewPoints:
     case model::StudySpecProblem::tooManyPoints:
-        return QStringLiteral("Число точек должно быть от 2 до %1.").arg(model::maxStudyPoints);
+        return Texts::tr("Число точек должно быть от 2 до %1.").arg(model::maxStudyPoints);
     case model::StudySpecProblem::notFinite:
-        return QStringLiteral("Диапазон слишком велик.");
+        return Texts::tr("Диапазон слишком велик.");
     case model::StudySpecProblem::emptyRange:
-        return QStringLiteral("Начало и конец диапазона совпадают: изменять нечего.");
+        return Texts::tr("Начало и конец диапазона совпадают: изменять нечего.");
     case model::StudySpecProblem::none:
         break;
     }
@@ -94,13 +95,14 @@ StudyWindow* StudyWindow::open(const model::Inputs& base, QWidget* anchor, doubl
 StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
     : QWidget(parent, Qt::Window), base_(base) {
     setObjectName(QStringLiteral("StudyWindow"));
-    setWindowTitle(QStringLiteral("Исследование зависимости"));
+    keepTranslated(this, [this] { setWindowTitle(Texts::tr("Исследование зависимости")); });
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
     watcher_ = new QFutureWatcher<Result>(this);
     connect(watcher_, &QFutureWatcher<Result>::progressValueChanged, this,
             [this](int done) { progress_->setValue(done); });
     connect(watcher_, &QFutureWatcher<Result>::finished, this, &StudyWindow::finished);
     buildControls();
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &StudyWindow::retranslate);
     basePaneFont_ = pane_->font();
     resize(1200, 680);
 }
@@ -121,58 +123,71 @@ StudyWindow::~StudyWindow() {
 }
 
 void StudyWindow::buildControls() {
-    auto named = [](QWidget* w, const char* name, const QString& accessible) {
+    auto named = [](QWidget* w, const char* name, const char* accessible) {
         w->setObjectName(QLatin1String(name));
-        w->setAccessibleName(accessible);
+        keepTranslated(w, [w, accessible] { w->setAccessibleName(Texts::tr(accessible)); });
     };
     fieldBox_ = new QComboBox;
-    named(fieldBox_, "StudyField", QStringLiteral("Изменяемая величина"));
+    named(fieldBox_, "StudyField", QT_TRANSLATE_NOOP("Texts", "Изменяемая величина"));
     for (const model::FieldRow& f : model::fieldRows())
-        fieldBox_->addItem(
-            QStringLiteral("%1, %2").arg(QString::fromUtf8(f.title), QString::fromUtf8(f.unit)),
-            static_cast<int>(f.id));
+        fieldBox_->addItem(QString(), static_cast<int>(f.id));
+    // The items are named again in place: the choice and the range typed stay.
+    keepTranslated(fieldBox_, [box = fieldBox_] {
+        for (const model::FieldRow& f : model::fieldRows())
+            box->setItemText(box->findData(static_cast<int>(f.id)),
+                             QStringLiteral("%1, %2").arg(modelText(f.title), modelText(f.unit)));
+    });
     fromEdit_ = new QLineEdit;
-    named(fromEdit_, "StudyFrom", QStringLiteral("от"));
+    named(fromEdit_, "StudyFrom", QT_TRANSLATE_NOOP("Texts", "от"));
     toEdit_ = new QLineEdit;
-    named(toEdit_, "StudyTo", QStringLiteral("до"));
+    named(toEdit_, "StudyTo", QT_TRANSLATE_NOOP("Texts", "до"));
     countBox_ = new QSpinBox;
-    named(countBox_, "StudyCount", QStringLiteral("Число точек"));
+    named(countBox_, "StudyCount", QT_TRANSLATE_NOOP("Texts", "Число точек"));
     countBox_->setRange(2, model::maxStudyPoints);
     countBox_->setValue(defaultCount);
     familyBox_ = new QComboBox;
-    named(familyBox_, "StudyResult", QStringLiteral("Результат"));
+    named(familyBox_, "StudyResult", QT_TRANSLATE_NOOP("Texts", "Результат"));
     for (const model::FamilyRow& f : model::familyRows())
-        familyBox_->addItem(QString::fromUtf8(f.title), static_cast<int>(f.id));
-    runButton_ = new QPushButton(QStringLiteral("Рассчитать"));
-    named(runButton_, "StudyRun", runButton_->text());
+        familyBox_->addItem(QString(), static_cast<int>(f.id));
+    keepTranslated(familyBox_, [box = familyBox_] {
+        for (const model::FamilyRow& f : model::familyRows())
+            box->setItemText(box->findData(static_cast<int>(f.id)), modelText(f.title));
+    });
+    auto button = [&named](const char* name, const char* text) {
+        auto* b = new QPushButton;
+        keepTranslated(b, [b, text] { b->setText(Texts::tr(text)); });
+        named(b, name, text);
+        return b;
+    };
+    runButton_ = button("StudyRun", QT_TRANSLATE_NOOP("Texts", "Рассчитать"));
     runButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Отмена"));
-    named(cancelButton_, "StudyCancel", cancelButton_->text());
+    cancelButton_ = button("StudyCancel", QT_TRANSLATE_NOOP("Texts", "Отмена"));
     progress_ = new QProgressBar;
-    named(progress_, "StudyProgress", QStringLiteral("Ход расчёта"));
-    progress_->setFormat(QStringLiteral("%v из %m"));
+    named(progress_, "StudyProgress", QT_TRANSLATE_NOOP("Texts", "Ход расчёта"));
+    keepTranslated(progress_, [p = progress_] { p->setFormat(Texts::tr("%v из %m")); });
     progress_->setRange(0, defaultCount);
     progress_->setValue(0);
     status_ = new QLabel;
-    named(status_, "StudyStatus", QStringLiteral("Состояние"));
+    named(status_, "StudyStatus", QT_TRANSLATE_NOOP("Texts", "Состояние"));
     status_->setWordWrap(true);
 
     auto* form = new QGridLayout;
-    auto label = [](const QString& text, QWidget* buddy) {
-        auto* l = new QLabel(text);
+    auto label = [](const char* text, QWidget* buddy) {
+        auto* l = new QLabel;
+        keepTranslated(l, [l, text] { l->setText(Texts::tr(text)); });
         l->setBuddy(buddy);
         return l;
     };
-    form->addWidget(label(QStringLiteral("&Величина:"), fieldBox_), 0, 0);
+    form->addWidget(label(QT_TRANSLATE_NOOP("Texts", "&Величина:"), fieldBox_), 0, 0);
     form->addWidget(fieldBox_, 0, 1);
-    form->addWidget(label(QStringLiteral("о&т"), fromEdit_), 0, 2);
+    form->addWidget(label(QT_TRANSLATE_NOOP("Texts", "о&т"), fromEdit_), 0, 2);
     form->addWidget(fromEdit_, 0, 3);
-    form->addWidget(label(QStringLiteral("&до"), toEdit_), 0, 4);
+    form->addWidget(label(QT_TRANSLATE_NOOP("Texts", "&до"), toEdit_), 0, 4);
     form->addWidget(toEdit_, 0, 5);
-    form->addWidget(label(QStringLiteral("&точек"), countBox_), 0, 6);
+    form->addWidget(label(QT_TRANSLATE_NOOP("Texts", "&точек"), countBox_), 0, 6);
     form->addWidget(countBox_, 0, 7);
     form->addWidget(runButton_, 0, 8);
-    form->addWidget(label(QStringLiteral("&Результат:"), familyBox_), 1, 0);
+    form->addWidget(label(QT_TRANSLATE_NOOP("Texts", "&Результат:"), familyBox_), 1, 0);
     form->addWidget(familyBox_, 1, 1);
     form->addWidget(progress_, 1, 2, 1, 6);
     form->addWidget(cancelButton_, 1, 8);
@@ -182,11 +197,11 @@ void StudyWindow::buildControls() {
 
     pane_ = new graphs::GraphPane;
     pane_->setObjectName(QStringLiteral("StudyGraph"));
-    pane_->setAccessibleName(QStringLiteral("График зависимости"));
+    keepTranslated(pane_, [p = pane_] { p->setAccessibleName(Texts::tr("График зависимости")); });
     pane_->setMinimumSize(560, 400);
     table_ = new StudyTable(this);
     tableView_ = new QTableView;
-    named(tableView_, "StudyTable", QStringLiteral("Точки"));
+    named(tableView_, "StudyTable", QT_TRANSLATE_NOOP("Texts", "Точки"));
     tableView_->setModel(table_);
     tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
     tableView_->horizontalHeader()->setStretchLastSection(true);
@@ -250,22 +265,24 @@ void StudyWindow::start() {
     const auto from = readEnd(fromEdit_);
     const auto to = readEnd(toEdit_);
     if (!from || !to) {
-        status_->setText(from ? QStringLiteral("Конец диапазона — не число.")
-                              : QStringLiteral("Начало диапазона — не число."));
+        showStatus([ended = bool(from)] {
+            return ended ? Texts::tr("Конец диапазона — не число.")
+                         : Texts::tr("Начало диапазона — не число.");
+        });
         return;
     }
     const model::StudySpec plan{chosen<model::Field>(fieldBox_), *from, *to, countBox_->value(),
                                 base_};
     if (const auto problem = model::checkStudySpec(plan);
         problem != model::StudySpecProblem::none) {
-        status_->setText(problemText(problem));
+        showStatus([problem] { return problemText(problem); });
         return;
     }
 
     stop_ = std::make_shared<std::atomic<bool>>(false);
     progress_->setRange(0, plan.count);
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Идёт расчёт…"));
+    showStatus([] { return Texts::tr("Идёт расчёт…"); });
     setRunning(true);
     future_ = runOnWorkPool([plan, stop = stop_](QPromise<Result>& promise) {
         yieldToTheWindow();
@@ -295,9 +312,10 @@ void StudyWindow::cancel() {
 void StudyWindow::finished() {
     setRunning(false);
     if (future_.resultCount() == 0) {
-        status_->setText(QStringLiteral("Расчёт отменён; показан прежний результат."));
-        if (!outcome_)
-            status_->setText(QStringLiteral("Расчёт отменён."));
+        showStatus([shown = bool(outcome_)] {
+            return shown ? Texts::tr("Расчёт отменён; показан прежний результат.")
+                         : Texts::tr("Расчёт отменён.");
+        });
         emit studyEnded();
         return;
     }
@@ -311,14 +329,15 @@ void StudyWindow::finished() {
         refused += p.state == model::PointState::refused;
         unfinished += p.state == model::PointState::unfinished;
     }
-    QString text = QStringLiteral("Рассчитано точек: %1 из %2.")
-                       .arg(int(outcome_->points.size()) - refused - unfinished)
-                       .arg(outcome_->points.size());
-    if (refused > 0)
-        text += QStringLiteral(" Значений, которые поле не принимает: %1.").arg(refused);
-    if (unfinished > 0)
-        text += QStringLiteral(" Бросков, расчёт которых не закончен: %1.").arg(unfinished);
-    status_->setText(text);
+    showStatus([refused, unfinished, all = int(outcome_->points.size())] {
+        QString text =
+            Texts::tr("Рассчитано точек: %1 из %2.").arg(all - refused - unfinished).arg(all);
+        if (refused > 0)
+            text += Texts::tr(" Значений, которые поле не принимает: %1.").arg(refused);
+        if (unfinished > 0)
+            text += Texts::tr(" Бросков, расчёт которых не закончен: %1.").arg(unfinished);
+        return text;
+    });
     emit studyEnded();
 }
 
@@ -331,6 +350,22 @@ void StudyWindow::showStudy() {
     for (const model::StudyMark& m : marks_)
         texts << QString::fromStdString(m.text);
     pane_->setAccessibleDescription(texts.join('\n'));
+}
+
+void StudyWindow::showStatus(std::function<QString()> text) {
+    statusText_ = std::move(text);
+    status_->setText(statusText_());
+}
+
+// Everything the window writes itself from its state, in the language just chosen; the choices,
+// the ranges typed and the study stay.
+void StudyWindow::retranslate() {
+    if (statusText_)
+        status_->setText(statusText_());
+    showInputsLine();
+    table_->retranslate();
+    if (outcome_)
+        showStudy();
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {

@@ -130,6 +130,9 @@ private:
     void finished();
     void setRunning(bool running);
     void showStudy();
+    // The status line, composed again when the language changes.
+    void showStatus(std::function<QString()> text);
+    void retranslate();
     void buildFollowing(QVBoxLayout* layout);
     void setInputs(const model::Inputs& inputs);
     void showInputsLine();
@@ -163,6 +166,7 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
+    std::function<QString()> statusText_;
 
     std::function<model::Inputs()> mainInputs_;
     QLabel* inputsLine_ = nullptr;
