@@ -52,14 +52,16 @@ QString ProgramTexts::registrationText() {
 }
 
 QString ProgramTexts::authorsText() {
-    const QStringList padded{
-        Texts::tr("Кафедра физики, дек. 2026 г."), Texts::tr("Учёная степень: не указана"),
-        Texts::tr("Должность: не указана"),        Texts::tr("Университет: не указан"),
-        Texts::tr("Город, страна: не указаны"),
+    static const char* const padded[] = {
+        QT_TRANSLATE_NOOP("Texts", "Кафедра физики, дек. 2026 г."),
+        QT_TRANSLATE_NOOP("Texts", "Учёная степень: не указана"),
+        QT_TRANSLATE_NOOP("Texts", "Должность: не указана"),
+        QT_TRANSLATE_NOOP("Texts", "Университет: не указан"),
+        QT_TRANSLATE_NOOP("Texts", "Город, страна: не указаны"),
     };
     QStringList lines;
-    for (const QString& line : padded)
-        lines.append(line.leftJustified(authorsLineWidth, QLatin1Char(' ')));
+    for (const char* line : padded)
+        lines.append(Texts::tr(line).leftJustified(authorsLineWidth, QLatin1Char(' ')));
     lines.append(QStringLiteral("e-mail: authors@example.org"));
     return lines.join(lineBreak);
 }
