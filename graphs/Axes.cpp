@@ -3,6 +3,8 @@
 #include "model/NumberFormat.h"
 #include "model/curves/Rounding.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 
 namespace graphs {
@@ -16,10 +18,16 @@ struct AxesStyle {
     float xTickY; // height of the x tick dots and labels
     float yTickX; // position of the y tick dots and labels
     std::string_view xPattern;
-    QString yCaption;
-    QString xCaption;
+    const char* yCaption; // marked for translation
+    const char* xCaption;
     float xCaptionY;
 };
+
+// A caption in the chosen language: the panes speak through the program's one translation
+// context, "Texts" (ui::Texts, which this library lies below).
+QString caption(const char* text) {
+    return QCoreApplication::translate("Texts", text);
+}
 
 QString tickText(double value, std::string_view pattern, char separator) {
     return QString::fromStdString(model::formatPattern(value, pattern, separator));
@@ -51,31 +59,40 @@ void drawAxes(PaneSurface& pane, double left, double top, double right, double b
     drawAxisPair(pane, left, top, right, bottom);
 
     pane.moveTo(float(0.05 * (right - left)), float(top));
-    pane.printText(style.yCaption);
+    pane.printText(caption(style.yCaption));
     pane.moveTo(float(right - 0.05 * (right - left)), style.xCaptionY);
-    pane.printText(style.xCaption);
+    pane.printText(caption(style.xCaption));
 }
 
 } // namespace
 
 void drawTrajectoryAxes(PaneSurface& pane, double left, double top, double right, double bottom,
                         double h0, char decimalSeparator) {
-    const AxesStyle style{float(0.07 * top),      float(0.01 * right),    "#0.00",
-                          QStringLiteral("Y, м"), QStringLiteral("Х, м"), float(0.1 * top)};
+    const AxesStyle style{float(0.07 * top),
+                          float(0.01 * right),
+                          "#0.00",
+                          QT_TRANSLATE_NOOP("Texts", "Y, м"),
+                          QT_TRANSLATE_NOOP("Texts", "Х, м"),
+                          float(0.1 * top)};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
     pane.placeMarker(0, h0);
 }
 
 void drawVxAxes(PaneSurface& pane, double left, double top, double right, double bottom,
                 char decimalSeparator) {
-    const AxesStyle style{float(0.07 * top),         float(0.01 * right),    "0.00",
-                          QStringLiteral("Vx, м/c"), QStringLiteral("t, c"), float(0.1 * top)};
+    const AxesStyle style{float(0.07 * top),
+                          float(0.01 * right),
+                          "0.00",
+                          QT_TRANSLATE_NOOP("Texts", "Vx, м/c"),
+                          QT_TRANSLATE_NOOP("Texts", "t, c"),
+                          float(0.1 * top)};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
 }
 
 void drawVyAxes(PaneSurface& pane, double left, double top, double right, double bottom,
                 char decimalSeparator) {
-    const AxesStyle style{0, 0, "0.00", QStringLiteral("Vy, м/c"), QStringLiteral("t, c"), 0};
+    const AxesStyle style{
+        0, 0, "0.00", QT_TRANSLATE_NOOP("Texts", "Vy, м/c"), QT_TRANSLATE_NOOP("Texts", "t, c"), 0};
     drawAxes(pane, left, top, right, bottom, style, decimalSeparator);
 }
 

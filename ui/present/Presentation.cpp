@@ -1,6 +1,7 @@
 #include "ui/present/Presentation.h"
 
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/present/PresentationStrip.h"
 #include "ui/tools/Legend.h"
 #include "ui/window/MainWindow.h"
@@ -57,6 +58,13 @@ Presentation::Presentation(MainWindow& window, QAction* pause, QObject* parent)
         if (strip_)
             strip_->refresh();
     });
+    // The panes' keys and the strip speak the new language at once.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        for (const Lent& l : lent_)
+            l.pane->setKeyPart(graphs::KeyPart::models, modelKey());
+        if (strip_)
+            strip_->refresh();
+    });
 }
 
 Presentation::~Presentation() {
@@ -84,6 +92,7 @@ void Presentation::enter() {
         &window_, [this] { placeParts(); }, [this] { setShown(false); });
     screen_ = w;
     w->setWindowTitle(window_.windowTitle());
+    connect(&window_, &QWidget::windowTitleChanged, w, &QWidget::setWindowTitle);
     area_ = new QWidget(w);
     area_->setObjectName(QStringLiteral("presentationGraphs"));
     strip_ = new PresentationStrip(window_, w);

@@ -1,6 +1,7 @@
 #include "ui/present/PresentationStrip.h"
 
 #include "graphs/PaneSurface.h"
+#include "ui/platform/Language.h"
 #include "ui/tools/Legend.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -32,9 +33,9 @@ void PresentationStrip::refresh() {
     QStringList inputs;
     for (const model::FieldRow& f : model::fieldRows()) {
         // The name as the field is spoken («h, м» → «h»), the text as the field shows it.
-        const QString name = QString::fromUtf8(f.accessibleName).section(QLatin1Char(','), 0, 0);
+        const QString name = modelText(f.accessibleName).section(QLatin1Char(','), 0, 0);
         inputs << name + QStringLiteral(" = ") + window_.field(f.id)->text().trimmed() +
-                      QString::fromUtf8(f.unitLabel);
+                      modelText(f.unitLabel);
     }
     const std::vector<graphs::KeyEntry> key = modelKey();
     std::array<QStringList, 3> models;

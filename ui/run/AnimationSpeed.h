@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cmath>
 
@@ -8,18 +10,19 @@ namespace ui {
 // The speeds the flight can be watched at, as the menu lists them. ×1 is the program's own
 // pace: a piece of ten steps every 10 ms.
 struct AnimationSpeed {
-    const char* text;
-    double factor; // 0: no animation, the whole flight at once
+    const char* text; // marked for translation: shown through Texts::tr
+    double factor;    // 0: no animation, the whole flight at once
 };
 
-inline constexpr std::array<AnimationSpeed, 8> animationSpeeds{{{"×0.1", 0.1},
-                                                                {"×0.25", 0.25},
-                                                                {"×0.5", 0.5},
-                                                                {"×1", 1},
-                                                                {"×2", 2},
-                                                                {"×5", 5},
-                                                                {"×10", 10},
-                                                                {"без анимации", 0}}};
+inline constexpr std::array<AnimationSpeed, 8> animationSpeeds{
+    {{"×0.1", 0.1},
+     {"×0.25", 0.25},
+     {"×0.5", 0.5},
+     {"×1", 1},
+     {"×2", 2},
+     {"×5", 5},
+     {"×10", 10},
+     {QT_TRANSLATE_NOOP("Texts", "без анимации"), 0}}};
 
 // How a speed is reached: slower ones wait longer between pieces, faster ones fly several
 // groups of steps per tick. The steps, the figures and the landing tone stay the same.

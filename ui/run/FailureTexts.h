@@ -6,7 +6,7 @@
 
 namespace ui {
 
-// The Russian texts of a throw that could not be computed: a sentence for a message box, a
+// The texts of a throw that could not be computed: a sentence for a message box, a
 // short line for the pane, and the box's title.
 struct FailureTexts {
     static QString message(model::FlightOutcome outcome);

@@ -2,6 +2,7 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/ThrowController.h"
@@ -31,6 +32,17 @@ FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller, Me
     connect(&window, &MainWindow::closeRequested, this, &FieldHandling::commitAll);
     connect(&window, &MainWindow::menuOpening, this, &FieldHandling::commitAll);
     connect(&controller, &ThrowController::aboutToRun, this, &FieldHandling::commitAll);
+    // A field left unfinished says again in the new language what it allows.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        for (const model::Field f : model::allFields)
+            if (window_.field(f)->unfinished())
+                window_.field(f)->setUnfinished(true, allowedText(f));
+    });
+}
+
+QString FieldHandling::allowedText(model::Field f) const {
+    return Texts::tr("Значение ещё не принято: ") +
+           QString::fromStdString(model::allowedRange(f, controller_.inputs()));
 }
 
 void FieldHandling::changed(model::Field f, const QString& text) {
@@ -52,9 +64,7 @@ void FieldHandling::typed(model::Field f, const QString& text) {
     const bool accepted = model::isWholeNumber(typedText) &&
                           model::settleField(f, typedText, trial).rejections.empty();
     if (!accepted) {
-        edit->setUnfinished(
-            true, QStringLiteral("Значение ещё не принято: ") +
-                      QString::fromStdString(model::allowedRange(f, controller_.inputs())));
+        edit->setUnfinished(true, allowedText(f));
         return;
     }
     edit->setUnfinished(false);

@@ -48,6 +48,8 @@ private:
     void handleWhole(model::Field f, const QString& text);
     void commit(model::Field f);
     void revert(model::Field f);
+    // The tooltip of a field whose typed text is not taken yet: what the field allows.
+    QString allowedText(model::Field f) const;
 
     MainWindow& window_;
     ThrowController& controller_;

@@ -3,6 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
 #include "ui/platform/DecimalSeparator.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/AnimationSpeed.h"
@@ -56,6 +57,8 @@ ThrowController::ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& 
     connect(&window_, &MainWindow::resized, this, &ThrowController::viewResized);
     connect(&window_, &MainWindow::scaleBarMoved, this, &ThrowController::scaleBarMoved);
     connect(&window_, &MainWindow::closing, this, &ThrowController::abandonFlight);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this,
+            &ThrowController::retranslate);
     connect(&window_, &MainWindow::firstShown, this, [this] {
         // The first size report normally brings it; make sure it happens once anyway.
         QTimer::singleShot(0, this, [this] {
@@ -109,6 +112,40 @@ void ThrowController::writeLabels(model::Stage stage) {
     for (const model::QuantityRow& q : model::quantityRows())
         if (q.stage == stage)
             window_.showResult(q.id, QString::fromStdString(throw_->text(q.id, separator_)));
+    labelsShown_[static_cast<std::size_t>(stage)] = Shown::values;
+}
+
+void ThrowController::layOutWindow() {
+    window_.layoutControls();
+    for (const model::Stage stage : {model::Stage::flightTop, model::Stage::flightLanding})
+        labelsShown_[static_cast<std::size_t>(stage)] = Shown::placeholders;
+}
+
+void ThrowController::retranslate() {
+    if (!throw_)
+        return;
+    // The labels: the model writes them again, in the new language.
+    for (const model::QuantityRow& q : model::quantityRows()) {
+        const Shown shown = labelsShown_[static_cast<std::size_t>(q.stage)];
+        if (shown == Shown::values)
+            window_.showResult(q.id, QString::fromStdString(throw_->text(q.id, separator_)));
+        else if (shown == Shown::placeholders)
+            window_.showResult(q.id, QString::fromStdString(model::placeholderText(q.id)));
+    }
+    // The panes' captions and failure lines: the same drawing again.
+    redrawTrajectory();
+    if (earlierVelocities_) {
+        pane(1).clear();
+        pane(2).clear();
+        drawKeptVelocityPanes(pane(1), pane(2), *earlierVelocities_, separator_, &underlays_);
+    } else {
+        redrawVelocityPanes();
+    }
+    // The headers' Reynolds tooltips, if written, are written again.
+    if (reynoldsFor_) {
+        reynoldsFor_.reset();
+        writeReynolds();
+    }
 }
 
 // The Reynolds numbers of the throw in the tooltips of the drag columns' headers, after the
@@ -246,7 +283,7 @@ void ThrowController::viewResized() {
     }
     completeLanding();
     ++shortRecomputes_;
-    window_.layoutControls();
+    layOutWindow();
     writeFlightLabels();
 }
 
@@ -258,7 +295,7 @@ void ThrowController::scaleBarMoved() {
         return;
     completeLanding();
     ++shortRecomputes_;
-    window_.layoutControls();
+    layOutWindow();
     writeFlightLabels();
     throw_->setTrajectoryScale(scaleX_, scaleY_);
     redrawTrajectory();
@@ -296,7 +333,7 @@ void ThrowController::shortRecompute() {
         return;
     ++shortRecomputes_;
     abandonFlight();
-    window_.layoutControls();
+    layOutWindow();
     showTrajectory(false);
 }
 
@@ -304,7 +341,7 @@ void ThrowController::fullRun() {
     emit aboutToRun();
     completeLanding();
     abandonFlight();
-    window_.layoutControls();
+    layOutWindow();
     if (showTrajectory(true)) {
         flying_ = true;
         flight_->start(pane(0), *throw_);

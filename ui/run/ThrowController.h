@@ -41,9 +41,9 @@ class Tone;
 // always shows what its own inputs give.
 //
 // A throw that cannot be computed (a flight too long to walk, numbers beyond the double or
-// single range) is reported in Russian: as a message box for the run button, as a line of text
-// on the trajectory pane for recomputes driven by typing, scrolling or resizing. Nothing that
-// was not computed is drawn and no pane gets an unusable coordinate system.
+// single range) is reported in the window's language: as a message box for the run button, as a
+// line of text on the trajectory pane for recomputes driven by typing, scrolling or resizing.
+// Nothing that was not computed is drawn and no pane gets an unusable coordinate system.
 class ThrowController : public QObject {
     Q_OBJECT
 public:
@@ -140,6 +140,11 @@ protected:
 
 private:
     void setDefaults();
+    // Lays the window out; the flight's labels show their placeholders then.
+    void layOutWindow();
+    // After a switch of language: every label, pane and tooltip that shows the throw is written
+    // again in the new language, with the same numbers and curves.
+    void retranslate();
     bool showTrajectory(bool fullRun);
     void redrawTrajectory();
     void redrawVelocityPanes();
@@ -174,6 +179,9 @@ private:
     std::unique_ptr<model::Throw> throw_;
     std::optional<model::Inputs> reynoldsFor_; // the inputs the headers' Reynolds numbers are of
     std::map<model::ModelKind, QString> headerTips_;
+    // What each stage's labels show: nothing written yet, their placeholders, the throw's values.
+    enum class Shown { nothing, placeholders, values };
+    std::array<Shown, 4> labelsShown_{};
     bool flying_ = false; // the current throw's flight has been started
     bool velocitiesShown_ = false;
     std::optional<model::KeptThrow> earlierVelocities_;

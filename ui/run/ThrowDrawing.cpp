@@ -157,6 +157,25 @@ void drawVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::Th
     pair(vxPane, c.quadraticVx, vyPane, c.quadraticVy, graphs::quadraticDragColour);
 }
 
+void drawKeptVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::KeptThrow& kept,
+                           char decimalSeparator, const ThrowUnderlay* underlay) {
+    const model::VelocityRanges& v = kept.velocity;
+    vxPane.setScale(v.left, v.vxTop, v.right, v.vxBottom);
+    vyPane.setScale(v.left, v.vyTop, v.right, v.vyBottom);
+    graphs::drawVxAxes(vxPane, v.left, v.vxTop, v.right, v.vxBottom, decimalSeparator);
+    graphs::drawVyAxes(vyPane, v.left, v.vyTop, v.right, v.vyBottom, decimalSeparator);
+    if (underlay && !underlay->empty())
+        underlay->drawVelocities(vxPane, vyPane, v);
+    vxPane.setPenWidth(3);
+    vyPane.setPenWidth(3);
+    const QColor colours[model::modelCount] = {graphs::vacuumColour, graphs::linearDragColour,
+                                               graphs::quadraticDragColour};
+    const auto& vx = kept.curves[static_cast<std::size_t>(model::Graph::vx)];
+    const auto& vy = kept.curves[static_cast<std::size_t>(model::Graph::vy)];
+    for (std::size_t m = 0; m < model::modelCount; ++m)
+        pair(vxPane, vx[m], vyPane, vy[m], colours[m]);
+}
+
 void drawFailureLine(PaneSurface& pane, const QString& line, bool ownSystem,
                      const model::TrajectoryRanges& ranges) {
     double left = 0, top = 1, right = 1, bottom = 0;

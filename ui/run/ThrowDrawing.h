@@ -3,6 +3,7 @@
 #include "graphs/PaneSurface.h"
 #include "model/Throw.h"
 #include "model/curves/PanePoint.h"
+#include "model/curves/ThrowCurves.h"
 
 #include <QString>
 
@@ -55,6 +56,12 @@ void drawFlightSoFar(graphs::PaneSurface& pane, const model::Throw& t, std::size
 void drawVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                        const model::Throw& t, char decimalSeparator,
                        const ThrowUnderlay* underlay = nullptr, bool withCurves = true);
+
+// Both velocity panes again from a throw kept after it was replaced: its own ranges, the axes,
+// what the underlay draws, then its three models' curves as drawVelocityPanes draws them.
+void drawKeptVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
+                           const model::KeptThrow& kept, char decimalSeparator,
+                           const ThrowUnderlay* underlay = nullptr);
 
 // A line of text in the top-left corner of the pane, in the coordinate system it has or, with
 // ownSystem, in the unit square it is given first.

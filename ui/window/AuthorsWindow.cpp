@@ -1,5 +1,6 @@
 #include "ui/window/AuthorsWindow.h"
 
+#include "ui/platform/Language.h"
 #include "ui/window/ResourceIcon.h"
 
 #include <QFont>
@@ -9,7 +10,7 @@ namespace ui {
 
 AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Авторы"));
+    keepTranslated(this, [this] { setWindowTitle(Texts::tr("Авторы")); });
     setWindowIcon(resourceIcon(QStringLiteral(":/images/app_icon.svg")));
     resize(clientWidth, clientHeight);
 

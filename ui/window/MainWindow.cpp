@@ -1,6 +1,7 @@
 #include "ui/window/MainWindow.h"
 
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/window/LayoutControls.h"
 #include "ui/window/ResourceIcon.h"
@@ -21,8 +22,10 @@ namespace ui {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(
-        "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"));
+    keepTranslated(this, [this] {
+        setWindowTitle(Texts::tr(
+            "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"));
+    });
     setWindowIcon(resourceIcon(QStringLiteral(":/images/app_icon.svg")));
 
     auto* client = new QWidget(this);
@@ -70,12 +73,12 @@ void MainWindow::rememberBaseSizes() {
 void MainWindow::showResult(model::Quantity q, const QString& text) {
     ResultLabel* label = result(q);
     label->setText(text);
-    const QString prefix = QString::fromUtf8(model::row(q).prefix);
+    const QString prefix = modelText(model::row(q).prefix);
     const QString placeholder = QString::fromStdString(model::placeholderText(q));
-    const QString value = text == placeholder ? QStringLiteral("ещё не вычислено")
+    const QString value = text == placeholder       ? Texts::tr("ещё не вычислено")
                           : text.startsWith(prefix) ? text.mid(prefix.size()).trimmed()
                                                     : text;
-    label->setAccessibleName(QString::fromUtf8(model::row(q).title) + QStringLiteral(": ") + value);
+    label->setAccessibleName(modelText(model::row(q).title) + QStringLiteral(": ") + value);
 }
 
 void MainWindow::addPlaced(QWidget* widget, const char* name) {
@@ -147,8 +150,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (boxes_ && guarded == CloseAnswer::askAsUsual) {
         confirming_ = true;
-        const bool yes =
-            boxes_->confirm(QStringLiteral("Вы абсолютно уверены?"), QStringLiteral("На Выход"));
+        const bool yes = boxes_->confirm(Texts::tr("Вы абсолютно уверены?"), Texts::tr("На Выход"));
         confirming_ = false;
         if (!yes) {
             event->ignore();

@@ -1,6 +1,7 @@
 // The controls of the main window as they are created, before the first layout. Texts, tooltips
 // and places of inputs and results come from the catalogue of quantities.
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/window/ControlPlaces.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -60,6 +61,13 @@ QLabel* plainLabel(const QString& text, QWidget* parent) {
     return l;
 }
 
+// A label with a text of the model, written again in each language.
+QLabel* modelLabel(const char* text, QWidget* parent) {
+    QLabel* l = plainLabel(QString(), parent);
+    keepTranslated(l, [l, text] { l->setText(modelText(text)); });
+    return l;
+}
+
 } // namespace
 
 void MainWindow::createInputs(QWidget* client) {
@@ -69,20 +77,22 @@ void MainWindow::createInputs(QWidget* client) {
     client->setFocusPolicy(Qt::ClickFocus);
     for (const model::FieldRow& row : model::fieldRows()) {
         const FieldPlace& at = placeOf(row.id);
-        QLabel* caption = place(plainLabel(utf8(row.caption), client), at.caption);
-        if (row.captionTooltip)
-            caption->setToolTip(utf8(row.captionTooltip));
+        QLabel* caption = place(modelLabel(row.caption, client), at.caption);
+        if (const char* tip = row.captionTooltip)
+            keepTranslated(caption, [caption, tip] { caption->setToolTip(modelText(tip)); });
         if (row.id == model::Field::v0) // the speed's caption keeps the window's text colour
             setTextColour(caption, palette().color(QPalette::WindowText));
         auto* field = place(new InputField(QLatin1String(at.field), client), at.field);
         QPalette p = field->palette();
         p.setColor(QPalette::Base, fieldYellow);
         field->setPalette(p);
-        field->setNormalToolTip(utf8(row.tooltip));
-        field->setAccessibleName(utf8(row.accessibleName));
+        keepTranslated(field, [field, tip = row.tooltip, name = row.accessibleName] {
+            field->setNormalToolTip(modelText(tip));
+            field->setAccessibleName(modelText(name));
+        });
         caption->setBuddy(field);
         fields_[index(row.id)] = field;
-        place(plainLabel(utf8(row.unitLabel), client), at.unit);
+        place(modelLabel(row.unitLabel, client), at.unit);
         // The Greek letters are drawn in the captions; the small overlay labels still lie over
         // their first letter, larger and raised, as the window has always shown them.
         if (at.overlay) {
@@ -96,7 +106,7 @@ void MainWindow::createInputs(QWidget* client) {
 
 void MainWindow::createResults(QWidget* client) {
     for (const model::ColumnRow& c : model::columnRows()) {
-        QLabel* header = place(plainLabel(utf8(c.text), client), placeOf(c.model).header);
+        QLabel* header = place(modelLabel(c.text, client), placeOf(c.model).header);
         header->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         if (c.model == model::ModelKind::common)
             header->setFont(serif(12, QFont::Bold));
@@ -108,7 +118,7 @@ void MainWindow::createResults(QWidget* client) {
         auto* l = place(new ResultLabel(QLatin1String(name), client), name);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(l, resultCyan);
-        l->setToolTip(utf8(q.tooltip));
+        keepTranslated(l, [l, tip = q.tooltip] { l->setToolTip(modelText(tip)); });
         if (const QColor colour = labelColour(q.model);
             colour.isValid() && q.stage != model::Stage::closedForms)
             l->setTextColour(colour);
@@ -118,12 +128,14 @@ void MainWindow::createResults(QWidget* client) {
 
 void MainWindow::createGraphArea(QWidget* client) {
     const std::array<const char*, 3> names{"Picture1", "Picture2", "Picture3"};
-    const std::array<const char*, 3> spoken{"График траекторий Y(X)",
-                                            "График проекции скорости Vx(t)",
-                                            "График проекции скорости Vy(t)"};
+    const std::array<const char*, 3> spoken{
+        QT_TRANSLATE_NOOP("Texts", "График траекторий Y(X)"),
+        QT_TRANSLATE_NOOP("Texts", "График проекции скорости Vx(t)"),
+        QT_TRANSLATE_NOOP("Texts", "График проекции скорости Vy(t)")};
     for (std::size_t n = 0; n < names.size(); ++n) {
         auto* pane = place(new graphs::GraphPane(client), names[n]);
-        pane->setAccessibleName(utf8(spoken[n]));
+        keepTranslated(pane,
+                       [pane, text = spoken[n]] { pane->setAccessibleName(Texts::tr(text)); });
         setBackground(pane, Qt::white);
         pane->setFont(serif(11.25));
         pane->setFocusPolicy(Qt::ClickFocus);
@@ -145,19 +157,25 @@ void MainWindow::createGraphArea(QWidget* client) {
     };
     hScroll_ = scrollBar(Qt::Horizontal, "HScroll1");
     vScroll_ = scrollBar(Qt::Vertical, "VScroll1");
-    hScroll_->setAccessibleName(QStringLiteral("Масштаб графика траекторий по горизонтали"));
-    vScroll_->setAccessibleName(QStringLiteral("Масштаб графика траекторий по вертикали"));
+    keepTranslated(this, [h = hScroll_, v = vScroll_] {
+        h->setAccessibleName(Texts::tr("Масштаб графика траекторий по горизонтали"));
+        v->setAccessibleName(Texts::tr("Масштаб графика траекторий по вертикали"));
+    });
 }
 
 void MainWindow::createSelectorAndButtons(QWidget* client) {
-    graphBox_ = place(new QGroupBox(QStringLiteral("Графики"), client), "Frame1");
+    graphBox_ = place(new QGroupBox(client), "Frame1");
+    keepTranslated(graphBox_, [box = graphBox_] { box->setTitle(Texts::tr("Графики")); });
     graphBox_->setFont(serif(9.75));
     setBackground(graphBox_, windowGrey);
-    const std::array<QString, 3> texts{"траектории", "проекции Vx", "проекции Vy"};
+    const std::array<const char*, 3> texts{QT_TRANSLATE_NOOP("Texts", "траектории"),
+                                           QT_TRANSLATE_NOOP("Texts", "проекции Vx"),
+                                           QT_TRANSLATE_NOOP("Texts", "проекции Vy")};
     const std::array<QRect, 3> places{QRect(0, 20, 88, 13), QRect(1, 40, 93, 15),
                                       QRect(1, 60, 93, 15)};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto* o = new QRadioButton(texts[i], graphBox_);
+        auto* o = new QRadioButton(graphBox_);
+        keepTranslated(o, [o, text = texts[i]] { o->setText(Texts::tr(text)); });
         o->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         o->setFont(serif(9.75));
         // The frame paints its own interior; the buttons let it show through.
@@ -168,16 +186,19 @@ void MainWindow::createSelectorAndButtons(QWidget* client) {
         options_[i] = o;
     }
 
-    auto button = [&](const char* name, const QString& text, const QString& tooltip) {
-        auto* b = place(new QPushButton(text, client), name);
+    auto button = [&](const char* name, const char* text, const char* tooltip) {
+        auto* b = place(new QPushButton(client), name);
         b->setFont(serif(12, QFont::Bold));
-        b->setToolTip(tooltip);
+        keepTranslated(b, [b, text, tooltip] {
+            b->setText(Texts::tr(text));
+            b->setToolTip(Texts::tr(tooltip));
+        });
         return b;
     };
-    runButton_ =
-        button("CmdOK", QStringLiteral("ПУСК"), QStringLiteral("для квадратичной зависимости"));
-    relayoutButton_ =
-        button("Command1", QStringLiteral("расчёт 1"), QStringLiteral("для линейной зависимости"));
+    runButton_ = button("CmdOK", QT_TRANSLATE_NOOP("Texts", "ПУСК"),
+                        QT_TRANSLATE_NOOP("Texts", "для квадратичной зависимости"));
+    relayoutButton_ = button("Command1", QT_TRANSLATE_NOOP("Texts", "расчёт 1"),
+                             QT_TRANSLATE_NOOP("Texts", "для линейной зависимости"));
 }
 
 void MainWindow::setTabOrderAndFocus() {

@@ -1,5 +1,6 @@
 // The interface scale of the main window and its fit on the screen.
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/Preferences.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
@@ -43,7 +44,8 @@ QString MainWindow::scaleMisfit(double factor) const {
     const QSize needed = frameSizeAt(factor);
     if (area.isEmpty() || (needed.width() <= area.width() && needed.height() <= area.height()))
         return {};
-    return tr("Окно не помещается на экране: ему нужно %1 × %2 пикс., свободно %3 × %4 пикс.")
+    return Texts::tr(
+               "Окно не помещается на экране: ему нужно %1 × %2 пикс., свободно %3 × %4 пикс.")
         .arg(needed.width())
         .arg(needed.height())
         .arg(area.width())

@@ -41,6 +41,11 @@ MenuCommands::MenuCommands(MainWindow& window, DocumentOpener& opener, MessageBo
     connect(m.aboutAction, &QAction::triggered, this, &MenuCommands::showAbout);
     connect(m.registrationAction, &QAction::triggered, this, &MenuCommands::showRegistration);
     connect(m.authorsAction, &QAction::triggered, this, &MenuCommands::showAuthors);
+    // An open authors window speaks the new language at once.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        if (authorsWindow_)
+            authorsWindow_->setAuthorsText(ProgramTexts::authorsText());
+    });
 }
 
 MenuCommands::~MenuCommands() {
