@@ -53,35 +53,6 @@ std::string trimmed(std::string s) {
     return s;
 }
 
-std::string markText(const StudySpec& plan, const StudyMark& m) {
-    const FieldRow& f = row(plan.field);
-    const QuantityRow& q = row(m.quantity);
-    const FamilyRow& family = row(q.family);
-    std::string text = translated(m.extreme == Extreme::greatest ? family.greatest : family.least);
-    if (q.model != ModelKind::common) {
-        std::string column = translated(row(q.model).text); // "__ в вакууме" without "__ "
-        if (column.starts_with("__ "))
-            column.erase(0, 3);
-        text += " " + column;
-    }
-    const std::string symbol(f.accessibleName, std::string_view(f.accessibleName).find(','));
-    int decimals = decimalsOf(f.pattern);
-    std::string at;
-    if (m.refined) {
-        at = withDecimals(m.input, std::max(decimals, 2));
-    } else {
-        // Enough decimals to show the precision at all.
-        while (decimals < 12 &&
-               withDecimals(m.precision, decimals).find_first_not_of("0.") == std::string::npos)
-            ++decimals;
-        at = withDecimals(m.input, decimals) + " ± " + withDecimals(m.precision, decimals);
-    }
-    std::string prefix(q.prefix);
-    prefix.erase(prefix.find_last_not_of("= ") + 1);
-    return text + ": " + symbol + " = " + at + " " + translated(f.unit) + ", " + prefix + " = " +
-           trimmed(formatByRule(m.value, q.rule)) + translated(q.unit);
-}
-
 // The mark of one extreme of one curve; sign is +1 for the greatest, −1 for the least.
 std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<StudyPoint>& points,
                                    Quantity q, Extreme extreme, const std::atomic<bool>* stop) {
@@ -144,6 +115,35 @@ std::optional<StudyMark> extremeOf(const StudySpec& plan, const std::vector<Stud
 }
 
 } // namespace
+
+std::string markText(const StudySpec& plan, const StudyMark& m) {
+    const FieldRow& f = row(plan.field);
+    const QuantityRow& q = row(m.quantity);
+    const FamilyRow& family = row(q.family);
+    std::string text = translated(m.extreme == Extreme::greatest ? family.greatest : family.least);
+    if (q.model != ModelKind::common) {
+        std::string column = translated(row(q.model).text); // "__ в вакууме" without "__ "
+        if (column.starts_with("__ "))
+            column.erase(0, 3);
+        text += " " + column;
+    }
+    const std::string symbol(f.accessibleName, std::string_view(f.accessibleName).find(','));
+    int decimals = decimalsOf(f.pattern);
+    std::string at;
+    if (m.refined) {
+        at = withDecimals(m.input, std::max(decimals, 2));
+    } else {
+        // Enough decimals to show the precision at all.
+        while (decimals < 12 &&
+               withDecimals(m.precision, decimals).find_first_not_of("0.") == std::string::npos)
+            ++decimals;
+        at = withDecimals(m.input, decimals) + " ± " + withDecimals(m.precision, decimals);
+    }
+    std::string prefix(q.prefix);
+    prefix.erase(prefix.find_last_not_of("= ") + 1);
+    return text + ": " + symbol + " = " + at + " " + translated(f.unit) + ", " + prefix + " = " +
+           trimmed(formatByRule(m.value, q.rule)) + translated(q.unit);
+}
 
 std::optional<double> closedFormValue(Quantity q, const Inputs& in) {
     if (row(q).stage != Stage::closedForms)

@@ -42,6 +42,9 @@ struct StudyMark {
 std::vector<StudyMark> studyMarks(const StudySpec& plan, const std::vector<StudyPoint>& points,
                                   ResultFamily family, const std::atomic<bool>* stop = nullptr);
 
+// A mark's text in the chosen language («наибольшая дальность …»), as studyMarks writes it.
+std::string markText(const StudySpec& plan, const StudyMark& mark);
+
 // A result that has a closed form, at any inputs; nothing for a result of the walks.
 std::optional<double> closedFormValue(Quantity q, const Inputs& in);
 

@@ -344,6 +344,8 @@ void StudyWindow::finished() {
 void StudyWindow::showStudy() {
     const auto family = chosen<model::ResultFamily>(familyBox_);
     marks_ = outcome_->marks[static_cast<std::size_t>(family)];
+    for (model::StudyMark& m : marks_) // in the language of the moment
+        m.text = model::markText(outcome_->plan, m);
     drawStudy(*pane_, outcome_->plan, outcome_->points, family, marks_, systemDecimalSeparator());
     // A screen reader finds the marks in the graph's description.
     QStringList texts;
