@@ -2,468 +2,150 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
     <context>
-        <name>FitDialog</name>
-        <message>
-            <source>Подгонка моделей к измерениям</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Подбирать входные данные:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Подогнать</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Отмена</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Выберите строку модели и нажмите «Применить».</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Применить</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Отметьте хотя бы одну величину для подгонки.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Идёт подгонка…</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Подгонка отменена; входные данные не изменились.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Ни одна модель не подогнана; входные данные не изменились.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Готово. Лучшая модель: %1.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Модель</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>СКО, м</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Итераций</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Re при броске → при падении</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source> ★ лучшая</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>не влияет</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>не сошлась: %1</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ImportDialog</name>
-        <message>
-            <source>Измерения: %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Объект: %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Столбец t:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Столбец x:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Столбец y:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>м</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>см</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>мм</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Единица длины:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>с</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>мс</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Единица времени:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>земля — самая низкая точка</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Открыть</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Отмена</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Будет прочитано точек: %1, пропущено строк: %2</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
         <name>Legend</name>
         <message>
             <source>сейчас:</source>
-            <translation type="unfinished" />
+            <translation>now:</translation>
         </message>
         <message>
             <source>как сейчас</source>
-            <translation type="unfinished" />
+            <translation>same as now</translation>
         </message>
     </context>
     <context>
         <name>LessonCommands</name>
         <message>
             <source>Новый урок</source>
-            <translation type="unfinished" />
+            <translation>New lesson</translation>
         </message>
         <message>
             <source>Открыть урок…</source>
-            <translation type="unfinished" />
+            <translation>Open lesson…</translation>
         </message>
         <message>
             <source>Сохранить урок</source>
-            <translation type="unfinished" />
+            <translation>Save lesson</translation>
         </message>
         <message>
             <source>Сохранить урок как…</source>
-            <translation type="unfinished" />
+            <translation>Save lesson as…</translation>
         </message>
         <message>
             <source>Последние уроки</source>
-            <translation type="unfinished" />
+            <translation>Recent lessons</translation>
         </message>
         <message>
             <source>Сохранить изменения в уроке «%1»?</source>
-            <translation type="unfinished" />
+            <translation>Save changes to lesson “%1”?</translation>
         </message>
         <message>
             <source>На Выход</source>
-            <translation type="unfinished" />
+            <translation>Heading for the Exit</translation>
         </message>
         <message>
             <source>Сохранить</source>
-            <translation type="unfinished" />
+            <translation>Save</translation>
         </message>
         <message>
             <source>Не сохранять</source>
-            <translation type="unfinished" />
+            <translation>Don't Save</translation>
         </message>
         <message>
             <source>Отмена</source>
-            <translation type="unfinished" />
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>Открыть урок</source>
-            <translation type="unfinished" />
+            <translation>Open lesson</translation>
         </message>
         <message>
             <source>Урок (*.ballflight)</source>
-            <translation type="unfinished" />
+            <translation>Lesson (*.ballflight)</translation>
         </message>
         <message>
             <source>Не удалось открыть урок «%1»: %2.</source>
-            <translation type="unfinished" />
+            <translation>Could not open the lesson “%1”: %2.</translation>
         </message>
         <message>
             <source>урок</source>
-            <translation type="unfinished" />
+            <translation>lesson</translation>
         </message>
         <message>
             <source>Сохранить урок как</source>
-            <translation type="unfinished" />
+            <translation>Save lesson as</translation>
         </message>
         <message>
             <source>Восстановить урок, не сохранённый при прошлом завершении?</source>
-            <translation type="unfinished" />
+            <translation>Restore the lesson that was not saved when the program last closed?</translation>
         </message>
         <message>
             <source>Восстановление урока</source>
-            <translation type="unfinished" />
+            <translation>Lesson recovery</translation>
         </message>
         <message>
             <source>Не удалось восстановить урок: %1.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>MainWindow</name>
-        <message>
-            <source>Окно не помещается на экране: ему нужно %1 × %2 пикс., свободно %3 × %4 пикс.</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>MeasureCommands</name>
-        <message>
-            <source>Измерения</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Открыть…</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Вставить из буфера обмена</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Подогнать модели…</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Убрать измерения</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Открыть измерения</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Таблицы измерений (*.txt *.csv *.tsv *.dat)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Все файлы (*)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Файл «%1» не прочитан: %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>буфер обмена</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>«%1» не прочитан: %2</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>MeasurementsPanel</name>
-        <message>
-            <source>вакуум</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fc~v</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fc~v^2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Измерения</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Среднеквадратичное отклонение моделей от точек:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Подогнать модели…</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Убрать измерения</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Источник: %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Точек: %1, пропущено строк: %2</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: %2 м</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>%1: —</source>
-            <translation type="unfinished" />
+            <translation>Could not restore the lesson: %1.</translation>
         </message>
     </context>
     <context>
         <name>Readout</name>
         <message>
             <source>точка %1:</source>
-            <translation type="unfinished" />
+            <translation>point %1:</translation>
         </message>
     </context>
     <context>
         <name>Reynolds</name>
         <message>
             <source>Число Рейнольдса Re = ρo·v·d/η:</source>
-            <translation type="unfinished" />
+            <translation>Reynolds number Re = ρo·v·d/η:</translation>
         </message>
         <message>
             <source>при броске: %1</source>
-            <translation type="unfinished" />
+            <translation>at launch: %1</translation>
         </message>
         <message>
             <source>при падении в среде (Fc~v): %1</source>
-            <translation type="unfinished" />
+            <translation>at landing in medium (Fc~v): %1</translation>
         </message>
         <message>
             <source>при падении в среде (Fc~v^2): %1</source>
-            <translation type="unfinished" />
+            <translation>at landing in medium (Fc~v^2): %1</translation>
         </message>
         <message>
             <source>Число Рейнольдса при броске</source>
-            <translation type="unfinished" />
+            <translation>Reynolds number at launch</translation>
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v)</source>
-            <translation type="unfinished" />
+            <translation>Reynolds number at landing in medium (Fc~v)</translation>
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v^2)</source>
-            <translation type="unfinished" />
+            <translation>Reynolds number at landing in medium (Fc~v^2)</translation>
         </message>
         <message>
             <source>закон Стокса (Fc~v) применим</source>
-            <translation type="unfinished" />
+            <translation>Stokes' law (Fc~v) applies</translation>
         </message>
         <message>
             <source>переходная область</source>
-            <translation type="unfinished" />
+            <translation>transitional regime</translation>
         </message>
         <message>
             <source>сопротивление ~v²</source>
-            <translation type="unfinished" />
+            <translation>drag ~v²</translation>
         </message>
         <message>
             <source>при падении: %1</source>
-            <translation type="unfinished" />
+            <translation>at landing: %1</translation>
         </message>
     </context>
     <context>
         <name>SaveFile</name>
         <message>
             <source>это не обычный файл</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>StudyWindow</name>
-        <message>
-            <source>Сохранить график…</source>
-            <translation>Save graph…</translation>
-        </message>
-        <message>
-            <source>Сохранить таблицу…</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Копировать таблицу</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Печать…</source>
-            <translation>Print…</translation>
-        </message>
-        <message>
-            <source>Копировать</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Выделить всё</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Исследование ещё не рассчитано: нажмите «Рассчитать».</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Рисунок PNG (*.png)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Векторный рисунок SVG (*.svg)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Таблица CSV (*.csv)</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Сохранить график</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Сохранить таблицу</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Печать</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Не удалось начать печать: принтер недоступен.</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Исходные данные исследования</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>следовать за главным окном</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Взять из главного окна</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>устарело</source>
-            <translation type="unfinished" />
+            <translation>this is not a regular file</translation>
         </message>
     </context>
     <context>
@@ -580,123 +262,1452 @@
             <source>Па·с</source>
             <translation>Pa·s</translation>
         </message>
+        <message>
+            <source>Y, м</source>
+            <translation>Y, m</translation>
+        </message>
+        <message>
+            <source>Х, м</source>
+            <translation>X, m</translation>
+        </message>
+        <message>
+            <source>Vx, м/c</source>
+            <translation>Vx, m/s</translation>
+        </message>
+        <message>
+            <source>t, c</source>
+            <translation>t, s</translation>
+        </message>
+        <message>
+            <source>Vy, м/c</source>
+            <translation>Vy, m/s</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Для вакуума всё и так известно!</source>
+            <translation>For a vacuum everything is known already!</translation>
+        </message>
+        <message>
+            <source>Уже упало!!!</source>
+            <translation>It has already landed!!!</translation>
+        </message>
+        <message>
+            <source>тело под Землей?! такой расчёт не предусмотрен!</source>
+            <translation>A body under the Earth?! No such calculation is provided for!</translation>
+        </message>
+        <message>
+            <source>Для падения есть отдельная программа!</source>
+            <translation>There is a separate program for falling!</translation>
+        </message>
+        <message>
+            <source>Совет</source>
+            <translation>Tip</translation>
+        </message>
+        <message>
+            <source>Это величина скорости! Vo&gt;0</source>
+            <translation>That is the magnitude of the velocity! Vo&gt;0</translation>
+        </message>
+        <message>
+            <source>Угол в диапазоне -90&lt;a&lt;90. А Для вертикального движения есть отдельная программа!</source>
+            <translation>The angle must lie in the range -90&lt;a&lt;90. And there is a separate program for vertical motion!</translation>
+        </message>
+        <message>
+            <source>Предупреждение</source>
+            <translation>Warning</translation>
+        </message>
+        <message>
+            <source>Это не материальная точка!</source>
+            <translation>This is not a point particle!</translation>
+        </message>
+        <message>
+            <source>Шарик из чего-то сделан!</source>
+            <translation>The ball is made of something!</translation>
+        </message>
+        <message>
+            <source>Всплывание не моделируется!</source>
+            <translation>Rising is not modelled!</translation>
+        </message>
+        <message>
+            <source>Всплывание не моделируется</source>
+            <translation>Rising is not modelled</translation>
+        </message>
+        <message>
+            <source>допустимо h &gt; 0 м</source>
+            <translation>allowed: h &gt; 0 m</translation>
+        </message>
+        <message>
+            <source>допустимо Vo &gt; 0 м/с</source>
+            <translation>allowed: Vo &gt; 0 m/s</translation>
+        </message>
+        <message>
+            <source>допустимо -90 &lt; α &lt; 90 град</source>
+            <translation>allowed: -90 &lt; α &lt; 90 deg</translation>
+        </message>
+        <message>
+            <source>допустимо d &gt; 0 м</source>
+            <translation>allowed: d &gt; 0 m</translation>
+        </message>
+        <message>
+            <source>допустимо ρ &gt; ρo = %1 кг/м3</source>
+            <translation>allowed: ρ &gt; ρo = %1 kg/m3</translation>
+        </message>
+        <message>
+            <source>допустимо 0 &lt; ρo &lt; ρ = %1 кг/м3</source>
+            <translation>allowed: 0 &lt; ρo &lt; ρ = %1 kg/m3</translation>
+        </message>
+        <message>
+            <source>допустимо η &gt; 0 Па·с</source>
+            <translation>allowed: η &gt; 0 Pa·s</translation>
+        </message>
+        <message>
+            <source> град</source>
+            <translation> deg</translation>
+        </message>
+        <message>
+            <source> c</source>
+            <translation> s</translation>
+        </message>
+        <message>
+            <source> м</source>
+            <translation> m</translation>
+        </message>
+        <message>
+            <source> м/c</source>
+            <translation> m/s</translation>
+        </message>
+        <message>
+            <source> м/с</source>
+            <translation> m/s</translation>
+        </message>
+        <message>
+            <source> кг</source>
+            <translation> kg</translation>
+        </message>
+        <message>
+            <source>угол, при котором достигается максимальная дальность полета в вакууме</source>
+            <translation>launch angle that gives the greatest range in vacuum</translation>
+        </message>
+        <message>
+            <source>Угол наибольшей дальности в вакууме</source>
+            <translation>Angle of maximum range in vacuum</translation>
+        </message>
+        <message>
+            <source>tg a_max = 1/√(1 + 2g·h/Vo²)</source>
+            <translation>tan a_max = 1/√(1 + 2g·h/Vo²)</translation>
+        </message>
+        <message>
+            <source>время подъема до максимальной высоты в вакууме</source>
+            <translation>time to reach maximum height in vacuum</translation>
+        </message>
+        <message>
+            <source>Время подъёма в вакууме</source>
+            <translation>Time to the top in vacuum</translation>
+        </message>
+        <message>
+            <source>координата Х при максимальной высоте в вакууме</source>
+            <translation>X coordinate at maximum height in vacuum</translation>
+        </message>
+        <message>
+            <source>Координата X вершины в вакууме</source>
+            <translation>X coordinate of the top in vacuum</translation>
+        </message>
+        <message>
+            <source>максимальная высота подъема в вакууме</source>
+            <translation>maximum height in vacuum</translation>
+        </message>
+        <message>
+            <source>Наибольшая высота в вакууме</source>
+            <translation>Maximum height in vacuum</translation>
+        </message>
+        <message>
+            <source>время всего полета в вакууме</source>
+            <translation>time of flight in vacuum</translation>
+        </message>
+        <message>
+            <source>Время полёта в вакууме</source>
+            <translation>Time of flight in vacuum</translation>
+        </message>
+        <message>
+            <source>максимальная дальность полета в вакууме</source>
+            <translation>range in vacuum</translation>
+        </message>
+        <message>
+            <source>Дальность полёта в вакууме</source>
+            <translation>Range in vacuum</translation>
+        </message>
+        <message>
+            <source>проекция скорости Vx в конце полета в вакууме (не меняется)</source>
+            <translation>velocity component Vx at landing in vacuum (constant)</translation>
+        </message>
+        <message>
+            <source>Скорость Vx при падении в вакууме</source>
+            <translation>Vx at landing in vacuum</translation>
+        </message>
+        <message>
+            <source>проекция скорости Vy в конце полета в вакууме</source>
+            <translation>velocity component Vy at landing in vacuum</translation>
+        </message>
+        <message>
+            <source>Скорость Vy при падении в вакууме</source>
+            <translation>Vy at landing in vacuum</translation>
+        </message>
+        <message>
+            <source>масса шара</source>
+            <translation>mass of the ball</translation>
+        </message>
+        <message>
+            <source>Масса шара</source>
+            <translation>Mass of the ball</translation>
+        </message>
+        <message>
+            <source>характерное время</source>
+            <translation>characteristic time</translation>
+        </message>
+        <message>
+            <source>Характерное время (Fc~v)</source>
+            <translation>Characteristic time (Fc~v)</translation>
+        </message>
+        <message>
+            <source>предельная вертикальная скорость</source>
+            <translation>vertical terminal velocity</translation>
+        </message>
+        <message>
+            <source>Предельная скорость (Fc~v)</source>
+            <translation>Terminal velocity (Fc~v)</translation>
+        </message>
+        <message>
+            <source>время подъема до максимальной высоты в среде</source>
+            <translation>time to reach maximum height in the medium</translation>
+        </message>
+        <message>
+            <source>Время подъёма в среде (Fc~v)</source>
+            <translation>Time to the top in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>координата Х при максимальной высоте в среде</source>
+            <translation>X coordinate at maximum height in the medium</translation>
+        </message>
+        <message>
+            <source>Координата X вершины в среде (Fc~v)</source>
+            <translation>X coordinate of the top in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>максимальная высота подъема в среде</source>
+            <translation>maximum height in the medium</translation>
+        </message>
+        <message>
+            <source>Наибольшая высота в среде (Fc~v)</source>
+            <translation>Maximum height in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>Предельная скорость (Fc~v^2)</source>
+            <translation>Terminal velocity (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>величина R</source>
+            <translation>the quantity R</translation>
+        </message>
+        <message>
+            <source>Характерная длина (Fc~v^2)</source>
+            <translation>Characteristic length (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>время всего полета в среде (численно)</source>
+            <translation>time of flight in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Время полёта в среде (Fc~v)</source>
+            <translation>Time of flight in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>середина шага, на котором y(t) &lt; 0</source>
+            <translation>middle of the step at which y(t) &lt; 0</translation>
+        </message>
+        <message>
+            <source>дальность полета в среде (численно)</source>
+            <translation>range in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Дальность полёта в среде (Fc~v)</source>
+            <translation>Range in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>x = τ·Vo·cosα·(1 − e^(−t/τ)) в первой точке с y &lt; 0</source>
+            <translation>x = τ·Vo·cosα·(1 − e^(−t/τ)) at the first point with y &lt; 0</translation>
+        </message>
+        <message>
+            <source>проекция скорости Vx в конце полета в среде (численно)</source>
+            <translation>velocity component Vx at landing in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Скорость Vx при падении в среде (Fc~v)</source>
+            <translation>Vx at landing in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>проекция скорости Vy в конце полета в среде (численно)</source>
+            <translation>velocity component Vy at landing in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Скорость Vy при падении в среде (Fc~v)</source>
+            <translation>Vy at landing in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>время подъема до максимальной высоты в среде (численно)</source>
+            <translation>time to reach maximum height in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Время подъёма в среде (Fc~v^2)</source>
+            <translation>Time to the top in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>время шага, на котором высота впервые убывает</source>
+            <translation>time of the step at which the height first decreases</translation>
+        </message>
+        <message>
+            <source>координата Х при максимальной высоте в среде (численно)</source>
+            <translation>X coordinate at maximum height in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Координата X вершины в среде (Fc~v^2)</source>
+            <translation>X coordinate of the top in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>x на шаге, где высота впервые убывает</source>
+            <translation>x at the step at which the height first decreases</translation>
+        </message>
+        <message>
+            <source>Хp2= </source>
+            <translation>Xp2= </translation>
+        </message>
+        <message>
+            <source>максимальная высота подъема в среде (численно)</source>
+            <translation>maximum height in the medium (numerically)</translation>
+        </message>
+        <message>
+            <source>Наибольшая высота в среде (Fc~v^2)</source>
+            <translation>Maximum height in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>высота шага перед тем, как она убывает</source>
+            <translation>height at the step before it decreases</translation>
+        </message>
+        <message>
+            <source>Время полёта в среде (Fc~v^2)</source>
+            <translation>Time of flight in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>середина шага, на котором y &lt; 0 (метод Рунге — Кутты)</source>
+            <translation>middle of the step at which y &lt; 0 (Runge–Kutta method)</translation>
+        </message>
+        <message>
+            <source>Дальность полёта в среде (Fc~v^2)</source>
+            <translation>Range in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>x в первой точке с y &lt; 0</source>
+            <translation>x at the first point with y &lt; 0</translation>
+        </message>
+        <message>
+            <source>Скорость Vx при падении в среде (Fc~v^2)</source>
+            <translation>Vx at landing in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Vx в первой точке с y &lt; 0</source>
+            <translation>Vx at the first point with y &lt; 0</translation>
+        </message>
+        <message>
+            <source>Скорость Vy при падении в среде (Fc~v^2)</source>
+            <translation>Vy at landing in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Vy в первой точке с y &lt; 0</source>
+            <translation>Vy at the first point with y &lt; 0</translation>
+        </message>
+        <message>
+            <source>м</source>
+            <translation>m</translation>
+        </message>
+        <message>
+            <source>начальная высота</source>
+            <translation>initial height</translation>
+        </message>
+        <message>
+            <source>h, м</source>
+            <translation>h, m</translation>
+        </message>
+        <message>
+            <source>Начальная высота</source>
+            <translation>Initial height</translation>
+        </message>
+        <message>
+            <source>м/с</source>
+            <translation>m/s</translation>
+        </message>
+        <message>
+            <source>начальная скорость </source>
+            <translation>initial speed </translation>
+        </message>
+        <message>
+            <source>Vo, м/с</source>
+            <translation>Vo, m/s</translation>
+        </message>
+        <message>
+            <source>Начальная скорость</source>
+            <translation>Initial speed</translation>
+        </message>
+        <message>
+            <source>число бросков</source>
+            <translation>number of throws</translation>
+        </message>
+        <message>
+            <source>град</source>
+            <translation>deg</translation>
+        </message>
+        <message>
+            <source>угол бросания</source>
+            <translation>launch angle</translation>
+        </message>
+        <message>
+            <source>α, град</source>
+            <translation>α, deg</translation>
+        </message>
+        <message>
+            <source>Угол бросания</source>
+            <translation>Launch angle</translation>
+        </message>
+        <message>
+            <source>диаметр шара</source>
+            <translation>diameter of the ball</translation>
+        </message>
+        <message>
+            <source>диаметр шара. На экране не отображается!</source>
+            <translation>diameter of the ball. It is not shown on the screen!</translation>
+        </message>
+        <message>
+            <source>d, м</source>
+            <translation>d, m</translation>
+        </message>
+        <message>
+            <source>Диаметр шара</source>
+            <translation>Ball diameter</translation>
+        </message>
+        <message>
+            <source> кг/м3</source>
+            <translation> kg/m3</translation>
+        </message>
+        <message>
+            <source>кг/м3</source>
+            <translation>kg/m3</translation>
+        </message>
+        <message>
+            <source>плотность материала шара</source>
+            <translation>density of the ball's material</translation>
+        </message>
+        <message>
+            <source>ρ, кг/м3</source>
+            <translation>ρ, kg/m3</translation>
+        </message>
+        <message>
+            <source>Плотность шара</source>
+            <translation>Ball density</translation>
+        </message>
+        <message>
+            <source>плотность среды</source>
+            <translation>density of the medium</translation>
+        </message>
+        <message>
+            <source>ρo, кг/м3</source>
+            <translation>ρo, kg/m3</translation>
+        </message>
+        <message>
+            <source>Плотность среды</source>
+            <translation>Medium density</translation>
+        </message>
+        <message>
+            <source> Па с</source>
+            <translation> Pa·s</translation>
+        </message>
+        <message>
+            <source>вязкость среды</source>
+            <translation>viscosity of the medium</translation>
+        </message>
+        <message>
+            <source>η, Па·с</source>
+            <translation>η, Pa·s</translation>
+        </message>
+        <message>
+            <source>Вязкость среды</source>
+            <translation>Medium viscosity</translation>
+        </message>
+        <message>
+            <source>параметры</source>
+            <translation>parameters</translation>
+        </message>
+        <message>
+            <source>__ в вакууме</source>
+            <translation>__ in vacuum</translation>
+        </message>
+        <message>
+            <source>__ в среде (Fc~v)</source>
+            <translation>__ in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>__ в среде (Fc~v^2)</source>
+            <translation>__ in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Дальность полёта</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>наибольшая дальность</source>
+            <translation>greatest range</translation>
+        </message>
+        <message>
+            <source>наименьшая дальность</source>
+            <translation>least range</translation>
+        </message>
+        <message>
+            <source>Время полёта</source>
+            <translation>Time of flight</translation>
+        </message>
+        <message>
+            <source>наибольшее время полёта</source>
+            <translation>longest time of flight</translation>
+        </message>
+        <message>
+            <source>наименьшее время полёта</source>
+            <translation>shortest time of flight</translation>
+        </message>
+        <message>
+            <source>Наибольшая высота</source>
+            <translation>Maximum height</translation>
+        </message>
+        <message>
+            <source>наибольшая высота подъёма</source>
+            <translation>greatest height reached</translation>
+        </message>
+        <message>
+            <source>наименьшая высота подъёма</source>
+            <translation>least height reached</translation>
+        </message>
+        <message>
+            <source>Время подъёма</source>
+            <translation>Time to the top</translation>
+        </message>
+        <message>
+            <source>наибольшее время подъёма</source>
+            <translation>longest time to the top</translation>
+        </message>
+        <message>
+            <source>наименьшее время подъёма</source>
+            <translation>shortest time to the top</translation>
+        </message>
+        <message>
+            <source>Координата X вершины</source>
+            <translation>X coordinate of the top</translation>
+        </message>
+        <message>
+            <source>наибольшая координата X вершины</source>
+            <translation>greatest X coordinate of the top</translation>
+        </message>
+        <message>
+            <source>наименьшая координата X вершины</source>
+            <translation>least X coordinate of the top</translation>
+        </message>
+        <message>
+            <source>Скорость Vx при падении</source>
+            <translation>Vx at landing</translation>
+        </message>
+        <message>
+            <source>наибольшая скорость Vx при падении</source>
+            <translation>greatest Vx at landing</translation>
+        </message>
+        <message>
+            <source>наименьшая скорость Vx при падении</source>
+            <translation>least Vx at landing</translation>
+        </message>
+        <message>
+            <source>Скорость Vy при падении</source>
+            <translation>Vy at landing</translation>
+        </message>
+        <message>
+            <source>наибольшая скорость Vy при падении</source>
+            <translation>greatest Vy at landing</translation>
+        </message>
+        <message>
+            <source>наименьшая скорость Vy при падении</source>
+            <translation>least Vy at landing</translation>
+        </message>
+        <message>
+            <source>Угол наибольшей дальности</source>
+            <translation>Angle of maximum range</translation>
+        </message>
+        <message>
+            <source>наибольший угол наибольшей дальности</source>
+            <translation>greatest angle of maximum range</translation>
+        </message>
+        <message>
+            <source>наименьший угол наибольшей дальности</source>
+            <translation>least angle of maximum range</translation>
+        </message>
+        <message>
+            <source>Предельная скорость</source>
+            <translation>Terminal velocity</translation>
+        </message>
+        <message>
+            <source>наибольшая предельная скорость</source>
+            <translation>greatest terminal velocity</translation>
+        </message>
+        <message>
+            <source>наименьшая предельная скорость</source>
+            <translation>least terminal velocity</translation>
+        </message>
+        <message>
+            <source>Характерное время</source>
+            <translation>Characteristic time</translation>
+        </message>
+        <message>
+            <source>наибольшее характерное время</source>
+            <translation>longest characteristic time</translation>
+        </message>
+        <message>
+            <source>наименьшее характерное время</source>
+            <translation>shortest characteristic time</translation>
+        </message>
+        <message>
+            <source>Характерная длина</source>
+            <translation>Characteristic length</translation>
+        </message>
+        <message>
+            <source>наибольшая характерная длина</source>
+            <translation>greatest characteristic length</translation>
+        </message>
+        <message>
+            <source>наименьшая характерная длина</source>
+            <translation>least characteristic length</translation>
+        </message>
+        <message>
+            <source>наибольшая масса</source>
+            <translation>greatest mass</translation>
+        </message>
+        <message>
+            <source>наименьшая масса</source>
+            <translation>least mass</translation>
+        </message>
+        <message>
+            <source>Число Рейнольдса</source>
+            <translation>Reynolds number</translation>
+        </message>
+        <message>
+            <source>наибольшее число Рейнольдса</source>
+            <translation>greatest Reynolds number</translation>
+        </message>
+        <message>
+            <source>наименьшее число Рейнольдса</source>
+            <translation>least Reynolds number</translation>
+        </message>
+        <message>
+            <source>число Рейнольдса при броске</source>
+            <translation>Reynolds number at launch</translation>
+        </message>
+        <message>
+            <source>Число Рейнольдса при броске</source>
+            <translation>Reynolds number at launch</translation>
+        </message>
+        <message>
+            <source>число Рейнольдса при падении в среде (Fc~v)</source>
+            <translation>Reynolds number at landing in the medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>Число Рейнольдса при падении в среде (Fc~v)</source>
+            <translation>Reynolds number at landing in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>Re = ρo·v·d/η с точной скоростью падения</source>
+            <translation>Re = ρo·v·d/η with the exact landing speed</translation>
+        </message>
+        <message>
+            <source>число Рейнольдса при падении в среде (Fc~v^2)</source>
+            <translation>Reynolds number at landing in the medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Число Рейнольдса при падении в среде (Fc~v^2)</source>
+            <translation>Reynolds number at landing in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Подгонка прервана.</source>
+            <translation>Fitting cancelled.</translation>
+        </message>
+        <message>
+            <source>Эта модель не зависит от выбранных величин: подбирать нечего.</source>
+            <translation>This model does not depend on the chosen quantities: there is nothing to fit.</translation>
+        </message>
+        <message>
+            <source>Точек слишком мало, чтобы подобрать столько величин.</source>
+            <translation>Too few points to fit so many quantities.</translation>
+        </message>
+        <message>
+            <source>Подгонку не с чего начать: начальные значения вне допустимых.</source>
+            <translation>The fit cannot start: the starting values are outside the allowed ones.</translation>
+        </message>
+        <message>
+            <source>Подгонку не удалось начать: модель не считается при этих значениях.</source>
+            <translation>The fit could not start: the model cannot be computed with these values.</translation>
+        </message>
+        <message>
+            <source>Подгонка не сошлась за %1 итераций.</source>
+            <translation>The fit did not converge in %1 iterations.</translation>
+        </message>
+        <message>
+            <source>Подгонка не сошлась: модель не приближается к точкам.</source>
+            <translation>The fit did not converge: the model does not come closer to the points.</translation>
+        </message>
+        <message>
+            <source>Таблица пуста.</source>
+            <translation>The table is empty.</translation>
+        </message>
+        <message>
+            <source>Это не текстовая таблица: в данных есть двоичные символы.</source>
+            <translation>This is not a text table: the data contain binary characters.</translation>
+        </message>
+        <message>
+            <source>В таблице нет строк с числами: нужны столбцы t, x и y.</source>
+            <translation>The table has no rows with numbers: columns t, x and y are needed.</translation>
+        </message>
+        <message>
+            <source>В таблице меньше трёх столбцов с числами: нужны t, x и y.</source>
+            <translation>The table has fewer than three columns with numbers: t, x and y are needed.</translation>
+        </message>
+        <message>
+            <source>В строке таблицы больше 1000 столбцов: это не похоже на таблицу измерений.</source>
+            <translation>A row of the table has more than 1000 columns: this does not look like a table of measurements.</translation>
+        </message>
+        <message>
+            <source>В таблице меньше двух точек с числами в столбцах t, x и y и с разным временем.</source>
+            <translation>The table has fewer than two points with numbers in columns t, x and y and with different times.</translation>
+        </message>
+        <message>
+            <source>В таблице больше 100 000 точек: столько точек не показать.</source>
+            <translation>The table has more than 100 000 points: that many points cannot be shown.</translation>
+        </message>
+        <message>
+            <source>Для t, x и y нужно выбрать три разных столбца.</source>
+            <translation>Choose three different columns for t, x and y.</translation>
+        </message>
+        <message>
+            <source>Выбранного столбца нет в таблице.</source>
+            <translation>The chosen column is not in the table.</translation>
+        </message>
+        <message>
+            <source>Файла «%1» нет.</source>
+            <translation>There is no file “%1”.</translation>
+        </message>
+        <message>
+            <source>«%1» — не файл.</source>
+            <translation>“%1” is not a file.</translation>
+        </message>
+        <message>
+            <source>Не удалось прочитать файл «%1».</source>
+            <translation>Could not read the file “%1”.</translation>
+        </message>
+        <message>
+            <source>Файл «%1» больше 64 МБ: это не похоже на таблицу измерений.</source>
+            <translation>The file “%1” is larger than 64 MB: this does not look like a table of measurements.</translation>
+        </message>
+        <message>
+            <source>формул</source>
+            <translation>closed forms</translation>
+        </message>
+        <message>
+            <source>в среде (Fc~v)</source>
+            <translation>in medium (Fc~v)</translation>
+        </message>
+        <message>
+            <source>в среде (Fc~v^2)</source>
+            <translation>in medium (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>полёт требует больше 10 000 000 шагов</source>
+            <translation>the flight needs more than 10 000 000 steps</translation>
+        </message>
+        <message>
+            <source>числа выходят за пределы представимых</source>
+            <translation>the numbers go beyond the representable range</translation>
+        </message>
+        <message>
+            <source>не рассчитано (%1): %2</source>
+            <translation>not computed (%1): %2</translation>
+        </message>
+        <message>
+            <source>не рассчитано: не конечные значения %1</source>
+            <translation>not computed: non-finite values of %1</translation>
+        </message>
+        <message>
+            <source>вакуум</source>
+            <translation>vacuum</translation>
+        </message>
+        <message>
+            <source>Подгонка моделей к измерениям</source>
+            <translation>Fitting the models to the measurements</translation>
+        </message>
+        <message>
+            <source>Подбирать входные данные:</source>
+            <translation>Inputs to fit:</translation>
+        </message>
+        <message>
+            <source>Подогнать</source>
+            <translation>Fit</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Выберите строку модели и нажмите «Применить».</source>
+            <translation>Choose a model's row and press “Apply”.</translation>
+        </message>
+        <message>
+            <source>Применить</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Отметьте хотя бы одну величину для подгонки.</source>
+            <translation>Tick at least one quantity to fit.</translation>
+        </message>
+        <message>
+            <source>Идёт подгонка…</source>
+            <translation>Fitting…</translation>
+        </message>
+        <message>
+            <source>Подгонка отменена; входные данные не изменились.</source>
+            <translation>Fit cancelled; the inputs are unchanged.</translation>
+        </message>
+        <message>
+            <source>Ни одна модель не подогнана; входные данные не изменились.</source>
+            <translation>No model could be fitted; the inputs are unchanged.</translation>
+        </message>
+        <message>
+            <source>Готово. Лучшая модель: %1.</source>
+            <translation>Done. Best model: %1.</translation>
+        </message>
+        <message>
+            <source>Модель</source>
+            <translation>Model</translation>
+        </message>
+        <message>
+            <source>СКО, м</source>
+            <translation>RMS, m</translation>
+        </message>
+        <message>
+            <source>Итераций</source>
+            <translation>Iterations</translation>
+        </message>
+        <message>
+            <source>Re при броске → при падении</source>
+            <translation>Re at launch → at landing</translation>
+        </message>
+        <message>
+            <source> ★ лучшая</source>
+            <translation> ★ best</translation>
+        </message>
+        <message>
+            <source>не влияет</source>
+            <translation>no effect</translation>
+        </message>
+        <message>
+            <source>не сошлась: %1</source>
+            <translation>did not converge: %1</translation>
+        </message>
+        <message>
+            <source>Измерения: %1</source>
+            <translation>Measurements: %1</translation>
+        </message>
+        <message>
+            <source>Объект: %1</source>
+            <translation>Object: %1</translation>
+        </message>
+        <message>
+            <source>Столбец t:</source>
+            <translation>Column t:</translation>
+        </message>
+        <message>
+            <source>Столбец x:</source>
+            <translation>Column x:</translation>
+        </message>
+        <message>
+            <source>Столбец y:</source>
+            <translation>Column y:</translation>
+        </message>
+        <message>
+            <source>см</source>
+            <translation>cm</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Единица длины:</source>
+            <translation>Length unit:</translation>
+        </message>
+        <message>
+            <source>с</source>
+            <translation>s</translation>
+        </message>
+        <message>
+            <source>мс</source>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>Единица времени:</source>
+            <translation>Time unit:</translation>
+        </message>
+        <message>
+            <source>земля — самая низкая точка</source>
+            <translation>ground is the lowest point</translation>
+        </message>
+        <message>
+            <source>Открыть</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>Будет прочитано точек: %1, пропущено строк: %2</source>
+            <translation>Points to be read: %1, lines skipped: %2</translation>
+        </message>
+        <message>
+            <source>Измерения</source>
+            <translation>Measurements</translation>
+        </message>
+        <message>
+            <source>Открыть…</source>
+            <translation>Open…</translation>
+        </message>
+        <message>
+            <source>Вставить из буфера обмена</source>
+            <translation>Paste from clipboard</translation>
+        </message>
+        <message>
+            <source>Подогнать модели…</source>
+            <translation>Fit models…</translation>
+        </message>
+        <message>
+            <source>Убрать измерения</source>
+            <translation>Remove measurements</translation>
+        </message>
+        <message>
+            <source>Открыть измерения</source>
+            <translation>Open measurements</translation>
+        </message>
+        <message>
+            <source>Таблицы измерений (*.txt *.csv *.tsv *.dat)</source>
+            <translation>Measurement tables (*.txt *.csv *.tsv *.dat)</translation>
+        </message>
+        <message>
+            <source>Все файлы (*)</source>
+            <translation>All files (*)</translation>
+        </message>
+        <message>
+            <source>Файл «%1» не прочитан: %2</source>
+            <translation>The file “%1” was not read: %2</translation>
+        </message>
+        <message>
+            <source>буфер обмена</source>
+            <translation>clipboard</translation>
+        </message>
+        <message>
+            <source>«%1» не прочитан: %2</source>
+            <translation>“%1” was not read: %2</translation>
+        </message>
+        <message>
+            <source>Среднеквадратичное отклонение моделей от точек:</source>
+            <translation>RMS deviation of the models from the points:</translation>
+        </message>
+        <message>
+            <source>Источник: %1</source>
+            <translation>Source: %1</translation>
+        </message>
+        <message>
+            <source>Точек: %1, пропущено строк: %2</source>
+            <translation>Points: %1, lines skipped: %2</translation>
+        </message>
+        <message>
+            <source>%1: %2 м</source>
+            <translation>%1: %2 m</translation>
+        </message>
+        <message>
+            <source>без анимации</source>
+            <translation>no animation</translation>
+        </message>
+        <message>
+            <source>Полёт слишком долгий: расчёт остановлен. Шар почти не падает в такой среде. Уменьшите вязкость среды или увеличьте диаметр шара или его плотность.</source>
+            <translation>The flight is too long: the calculation was stopped. The ball hardly falls in such a medium. Reduce the viscosity of the medium or increase the diameter or the density of the ball.</translation>
+        </message>
+        <message>
+            <source>Полёт слишком долгий: расчёт остановлен</source>
+            <translation>The flight is too long: calculation stopped</translation>
+        </message>
+        <message>
+            <source>Числа вышли за пределы расчёта: при таких данных результат не может быть вычислен. Уменьшите начальную скорость или высоту.</source>
+            <translation>The numbers went beyond what can be calculated: with these data the result cannot be computed. Reduce the initial speed or height.</translation>
+        </message>
+        <message>
+            <source>Числа вышли за пределы расчёта</source>
+            <translation>The numbers went beyond what can be calculated</translation>
+        </message>
+        <message>
+            <source>Значение ещё не принято: </source>
+            <translation>Value not accepted yet: </translation>
+        </message>
+        <message>
+            <source>Сохранить таблицу…</source>
+            <translation>Save table…</translation>
+        </message>
+        <message>
+            <source>Копировать таблицу</source>
+            <translation>Copy table</translation>
+        </message>
+        <message>
+            <source>Копировать</source>
+            <translation>Copy</translation>
+        </message>
+        <message>
+            <source>Выделить всё</source>
+            <translation>Select all</translation>
+        </message>
+        <message>
+            <source>Исследование ещё не рассчитано: нажмите «Рассчитать».</source>
+            <translation>The study has not been computed yet: press “Compute”.</translation>
+        </message>
+        <message>
+            <source>Рисунок PNG (*.png)</source>
+            <translation>PNG image (*.png)</translation>
+        </message>
+        <message>
+            <source>Векторный рисунок SVG (*.svg)</source>
+            <translation>SVG vector image (*.svg)</translation>
+        </message>
+        <message>
+            <source>Таблица CSV (*.csv)</source>
+            <translation>CSV table (*.csv)</translation>
+        </message>
+        <message>
+            <source>Сохранить график</source>
+            <translation>Save graph</translation>
+        </message>
+        <message>
+            <source>Сохранить таблицу</source>
+            <translation>Save table</translation>
+        </message>
+        <message>
+            <source>Печать</source>
+            <translation>Print</translation>
+        </message>
+        <message>
+            <source>Не удалось начать печать: принтер недоступен.</source>
+            <translation>Could not start printing: the printer is not available.</translation>
+        </message>
+        <message>
+            <source>Исходные данные исследования</source>
+            <translation>Inputs of the study</translation>
+        </message>
+        <message>
+            <source>следовать за главным окном</source>
+            <translation>follow the main window</translation>
+        </message>
+        <message>
+            <source>Взять из главного окна</source>
+            <translation>Take from main window</translation>
+        </message>
+        <message>
+            <source>устарело</source>
+            <translation>out of date</translation>
+        </message>
+        <message>
+            <source>Примечание</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Число точек должно быть от 2 до %1.</source>
+            <translation>The number of points must be from 2 to %1.</translation>
+        </message>
+        <message>
+            <source>Диапазон слишком велик.</source>
+            <translation>The range is too large.</translation>
+        </message>
+        <message>
+            <source>Начало и конец диапазона совпадают: изменять нечего.</source>
+            <translation>The start and the end of the range are the same: there is nothing to vary.</translation>
+        </message>
+        <message>
+            <source>Исследование зависимости</source>
+            <translation>Study a dependence</translation>
+        </message>
+        <message>
+            <source>Изменяемая величина</source>
+            <translation>Varied quantity</translation>
+        </message>
+        <message>
+            <source>от</source>
+            <translation>from</translation>
+        </message>
+        <message>
+            <source>до</source>
+            <translation>to</translation>
+        </message>
+        <message>
+            <source>Число точек</source>
+            <translation>Number of points</translation>
+        </message>
+        <message>
+            <source>Результат</source>
+            <translation>Result</translation>
+        </message>
+        <message>
+            <source>Рассчитать</source>
+            <translation>Compute</translation>
+        </message>
+        <message>
+            <source>Ход расчёта</source>
+            <translation>Progress of the calculation</translation>
+        </message>
+        <message>
+            <source>%v из %m</source>
+            <translation>%v of %m</translation>
+        </message>
+        <message>
+            <source>Состояние</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>&amp;Величина:</source>
+            <translation>&amp;Quantity:</translation>
+        </message>
+        <message>
+            <source>о&amp;т</source>
+            <translation>&amp;from</translation>
+        </message>
+        <message>
+            <source>&amp;до</source>
+            <translation>&amp;to</translation>
+        </message>
+        <message>
+            <source>&amp;точек</source>
+            <translation>&amp;points</translation>
+        </message>
+        <message>
+            <source>&amp;Результат:</source>
+            <translation>&amp;Result:</translation>
+        </message>
+        <message>
+            <source>График зависимости</source>
+            <translation>Graph of the dependence</translation>
+        </message>
+        <message>
+            <source>Точки</source>
+            <translation>Points</translation>
+        </message>
+        <message>
+            <source>Конец диапазона — не число.</source>
+            <translation>The end of the range is not a number.</translation>
+        </message>
+        <message>
+            <source>Начало диапазона — не число.</source>
+            <translation>The start of the range is not a number.</translation>
+        </message>
+        <message>
+            <source>Идёт расчёт…</source>
+            <translation>Computing…</translation>
+        </message>
+        <message>
+            <source>Расчёт отменён; показан прежний результат.</source>
+            <translation>Calculation cancelled; the previous result is shown.</translation>
+        </message>
+        <message>
+            <source>Расчёт отменён.</source>
+            <translation>Calculation cancelled.</translation>
+        </message>
+        <message>
+            <source>Рассчитано точек: %1 из %2.</source>
+            <translation>Points computed: %1 of %2.</translation>
+        </message>
+        <message>
+            <source> Значений, которые поле не принимает: %1.</source>
+            <translation> Values the field does not accept: %1.</translation>
+        </message>
+        <message>
+            <source> Бросков, расчёт которых не закончен: %1.</source>
+            <translation> Throws whose calculation did not finish: %1.</translation>
+        </message>
+        <message>
+            <source>Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде</source>
+            <translation>Trajectory of a ball thrown from a height at an angle to the horizontal in a viscous medium</translation>
+        </message>
+        <message>
+            <source>ещё не вычислено</source>
+            <translation>not computed yet</translation>
+        </message>
+        <message>
+            <source>Вы абсолютно уверены?</source>
+            <translation>Are you absolutely sure?</translation>
+        </message>
+        <message>
+            <source>На Выход</source>
+            <translation>Heading for the Exit</translation>
+        </message>
+        <message>
+            <source>График траекторий Y(X)</source>
+            <translation>Trajectory graph Y(X)</translation>
+        </message>
+        <message>
+            <source>График проекции скорости Vx(t)</source>
+            <translation>Velocity projection graph Vx(t)</translation>
+        </message>
+        <message>
+            <source>График проекции скорости Vy(t)</source>
+            <translation>Velocity projection graph Vy(t)</translation>
+        </message>
+        <message>
+            <source>Масштаб графика траекторий по горизонтали</source>
+            <translation>Horizontal scale of the trajectory graph</translation>
+        </message>
+        <message>
+            <source>Масштаб графика траекторий по вертикали</source>
+            <translation>Vertical scale of the trajectory graph</translation>
+        </message>
+        <message>
+            <source>Графики</source>
+            <translation>Graphs</translation>
+        </message>
+        <message>
+            <source>траектории</source>
+            <translation>trajectories</translation>
+        </message>
+        <message>
+            <source>проекции Vx</source>
+            <translation>Vx projection</translation>
+        </message>
+        <message>
+            <source>проекции Vy</source>
+            <translation>Vy projection</translation>
+        </message>
+        <message>
+            <source>ПУСК</source>
+            <translation>START</translation>
+        </message>
+        <message>
+            <source>для квадратичной зависимости</source>
+            <translation>linear + quadratic drag</translation>
+        </message>
+        <message>
+            <source>расчёт 1</source>
+            <translation>calculation 1</translation>
+        </message>
+        <message>
+            <source>для линейной зависимости</source>
+            <translation>linear drag</translation>
+        </message>
+        <message>
+            <source>Окно не помещается на экране: ему нужно %1 × %2 пикс., свободно %3 × %4 пикс.</source>
+            <translation>The window does not fit on the screen: it needs %1 × %2 px, %3 × %4 px are free.</translation>
+        </message>
+        <message>
+            <source>О ПРОГРАММЕ</source>
+            <translation>ABOUT</translation>
+        </message>
+        <message>
+            <source>Программа моделирует движение шара в среде вблизи поверхности Земли</source>
+            <translation>The program models the motion of a ball in a medium near the Earth's surface,</translation>
+        </message>
+        <message>
+            <source>с учётом силы Архимеда и сил сопротивления, линейно и квадратично зависящих от скорости.</source>
+            <translation>taking into account buoyancy and drag forces linear and quadratic in the speed.</translation>
+        </message>
+        <message>
+            <source>История версий:</source>
+            <translation>Version history:</translation>
+        </message>
+        <message>
+            <source>Версия 0.1 — Windows; дата и среда разработки не сохранились.</source>
+            <translation>Version 0.1 — Windows; its date and development tools were not recorded.</translation>
+        </message>
+        <message>
+            <source>Кафедра физики (автор не указан): движение шара только в вакууме.</source>
+            <translation>Physics Department (author not named): motion of the ball in a vacuum only.</translation>
+        </message>
+        <message>
+            <source>Версия 1.0 — Windows; дата и среда разработки не сохранились.</source>
+            <translation>Version 1.0 — Windows; its date and development tools were not recorded.</translation>
+        </message>
+        <message>
+            <source>Кафедра физики (автор не указан): добавлено сопротивление, линейное по скорости.</source>
+            <translation>Physics Department (author not named): drag linear in the speed added.</translation>
+        </message>
+        <message>
+            <source>Версия 2.0 — Windows; дата и среда разработки не сохранились.</source>
+            <translation>Version 2.0 — Windows; its date and development tools were not recorded.</translation>
+        </message>
+        <message>
+            <source>Кафедра физики (автор не указан): линейное и квадратичное сопротивление вместе.</source>
+            <translation>Physics Department (author not named): linear and quadratic drag together.</translation>
+        </message>
+        <message>
+            <source>Версия 2.1 — Linux и Windows, декабрь 2026 г.: интерфейс переписан на Qt 6, ошибки исправлены.</source>
+            <translation>Version 2.1 — Linux and Windows, December 2026: interface rewritten in Qt 6, bugs fixed.</translation>
+        </message>
+        <message>
+            <source>РЕГИСТРАЦИЯ</source>
+            <translation>REGISTRATION</translation>
+        </message>
+        <message>
+            <source>Ранее зарегистрированная версия: нет.</source>
+            <translation>Previously registered version: none.</translation>
+        </message>
+        <message>
+            <source>Свидетельство о государственной регистрации: не зарегистрирована.</source>
+            <translation>Certificate of state registration: none, not registered.</translation>
+        </message>
+        <message>
+            <source>Дата внесения в Реестр программ для ЭВМ: нет.</source>
+            <translation>Date of entry in the Register of Computer Programs: none.</translation>
+        </message>
+        <message>
+            <source>Официальный бюллетень: публикации не было.</source>
+            <translation>Official bulletin: never published in it.</translation>
+        </message>
+        <message>
+            <source>Адрес бюллетеня: https://bulletin.example.org/</source>
+            <translation>Bulletin address: https://bulletin.example.org/</translation>
+        </message>
+        <message>
+            <source>Текущая версия пока не зарегистрирована.</source>
+            <translation>The current version is not registered yet.</translation>
+        </message>
+        <message>
+            <source>Кафедра физики, дек. 2026 г.</source>
+            <translation>Physics Department, Dec. 2026</translation>
+        </message>
+        <message>
+            <source>Учёная степень: не указана</source>
+            <translation>Academic degree: not given</translation>
+        </message>
+        <message>
+            <source>Должность: не указана</source>
+            <translation>Position: not given</translation>
+        </message>
+        <message>
+            <source>Университет: не указан</source>
+            <translation>University: not given</translation>
+        </message>
+        <message>
+            <source>Город, страна: не указаны</source>
+            <translation>City, country: not given</translation>
+        </message>
     </context>
     <context>
         <name>ToolCommands</name>
         <message>
             <source>с подписями</source>
-            <translation type="unfinished" />
+            <translation>with captions</translation>
         </message>
     </context>
     <context>
         <name>ViewCommands</name>
         <message>
             <source>Пауза</source>
-            <translation type="unfinished" />
+            <translation>Paused</translation>
         </message>
     </context>
     <context>
         <name>model::measure</name>
         <message>
             <source>число измеренных точек должно быть от 2 до 100000</source>
-            <translation type="unfinished" />
+            <translation>the number of measured points must be from 2 to 100000</translation>
         </message>
         <message>
             <source>измеренная точка — не три числа</source>
-            <translation type="unfinished" />
+            <translation>a measured point is not three numbers</translation>
         </message>
         <message>
             <source>измеренные точки не упорядочены по времени</source>
-            <translation type="unfinished" />
+            <translation>the measured points are not in order of time</translation>
         </message>
         <message>
             <source>номера столбцов измерений записаны неверно</source>
-            <translation type="unfinished" />
+            <translation>the column numbers of the measurements are wrong</translation>
         </message>
     </context>
     <context>
         <name>ui</name>
         <message>
             <source>файл не найден</source>
-            <translation type="unfinished" />
+            <translation>the file was not found</translation>
         </message>
         <message>
             <source>это папка, а не файл</source>
-            <translation type="unfinished" />
+            <translation>it is a folder, not a file</translation>
         </message>
         <message>
             <source>файл больше 10 МБ</source>
-            <translation type="unfinished" />
+            <translation>the file is larger than 10 MB</translation>
         </message>
         <message>
             <source>файл не читается: %1</source>
-            <translation type="unfinished" />
+            <translation>the file cannot be read: %1</translation>
         </message>
         <message>
             <source>входные данные записаны не объектом</source>
-            <translation type="unfinished" />
+            <translation>the inputs are not written as an object</translation>
         </message>
         <message>
             <source>значение «%1» — не число</source>
-            <translation type="unfinished" />
+            <translation>the value “%1” is not a number</translation>
         </message>
         <message>
             <source>неизвестное значение поля «%1»</source>
-            <translation type="unfinished" />
+            <translation>unknown value of the field “%1”</translation>
         </message>
         <message>
             <source>значение поля «%1» вне допустимых пределов</source>
-            <translation type="unfinished" />
+            <translation>the value of the field “%1” is out of range</translation>
         </message>
         <message>
             <source>неизвестная изменяемая величина «%1»</source>
-            <translation type="unfinished" />
+            <translation>unknown varied quantity “%1”</translation>
         </message>
         <message>
             <source>неизвестный результат «%1»</source>
-            <translation type="unfinished" />
+            <translation>unknown result “%1”</translation>
         </message>
         <message>
             <source>это не файл урока (не JSON-объект)</source>
-            <translation type="unfinished" />
+            <translation>this is not a lesson file (not a JSON object)</translation>
         </message>
         <message>
             <source>в файле нет номера формата урока</source>
-            <translation type="unfinished" />
+            <translation>the file has no lesson format number</translation>
         </message>
         <message>
             <source>формат %1 новее, чем понимает эта версия программы</source>
-            <translation type="unfinished" />
+            <translation>format %1 is newer than this version of the program understands</translation>
         </message>
         <message>
             <source>сохранённый бросок %1: %2</source>
-            <translation type="unfinished" />
+            <translation>kept throw %1: %2</translation>
         </message>
         <message>
             <source>исследование: %1</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>ui::FitDialog</name>
-        <message>
-            <source>вакуум</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fc~v</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Fc~v^2</source>
-            <translation type="unfinished" />
+            <translation>study: %1</translation>
         </message>
     </context>
     <context>
         <name>ui::Work</name>
         <message>
             <source>диск не ответил за %1 с</source>
-            <translation type="unfinished" />
+            <translation>the disk did not respond within %1 s</translation>
         </message>
     </context>
 </TS>

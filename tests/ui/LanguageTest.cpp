@@ -128,7 +128,7 @@ TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
     ASSERT_TRUE(ui::LanguageSwitch::instance().choose(Language::english));
     QCoreApplication::processEvents();
     EXPECT_EQ(cyrillicAmong(visibleTexts()), QStringList());
-    EXPECT_EQ(field(Field::v0)->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(field(Field::v0)->text(), QStringLiteral("12.500"));
     EXPECT_EQ(text(Quantity::Xmax2).section(QLatin1Char(' '), 0, -2),
               range.section(QLatin1Char(' '), 0, -2)); // the same number, an English unit
     EXPECT_TRUE(text(Quantity::Xmax2).endsWith(QLatin1String(" m")));

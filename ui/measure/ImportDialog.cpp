@@ -81,8 +81,12 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     layout->addWidget(count_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     accept_ = buttons->button(QDialogButtonBox::Ok);
-    accept_->setText(Texts::tr("Открыть"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("Отмена"));
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    // The box writes its standard buttons again at a switch of language; ours follow.
+    keepTranslated(buttons, [this, cancel] {
+        accept_->setText(Texts::tr("Открыть"));
+        cancel->setText(Texts::tr("Отмена"));
+    });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
