@@ -2,6 +2,7 @@
 #include "model/InputFields.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/tools/PresetCommands.h"
+#include "ui/tools/PresetTexts.h"
 #include "ui/tools/Presets.h"
 
 #include <QAction>
@@ -123,6 +124,17 @@ TEST_F(Keys, PresetsWriteTheFieldsAndAreChecked) {
 
 using ui::Preset;
 using ui::Presets;
+
+// Every name and source of the table is marked for translation, or it would stay Russian in
+// English: a preset added to data/presets.tsv needs its marks in PresetTexts.cpp.
+TEST(Presets, EveryNameAndSourceIsMarkedForTranslation) {
+    const QStringList marked = ui::markedPresetTexts();
+    for (const auto* list : {&Presets::builtIn().materials(), &Presets::builtIn().media()})
+        for (const Preset& p : *list) {
+            EXPECT_TRUE(marked.contains(p.name)) << p.name.toStdString();
+            EXPECT_TRUE(marked.contains(p.source)) << p.source.toStdString();
+        }
+}
 
 // Every built-in medium passes the fields' checks and is marked; each ball in it is marked or
 // refused as floating (a slip into mPa·s would leave the bounds, one into g/cm³ float the balls).

@@ -1,5 +1,7 @@
 #include "ProgramFixture.h"
 #include "model/curves/CurvesCsv.h"
+#include "ui/platform/DocumentViewer.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/tools/KeptThrowDrawing.h"
 
@@ -13,11 +15,15 @@
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -25,6 +31,7 @@
 #include <cmath>
 #include <csignal>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -434,4 +441,49 @@ TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) 
     again.window().toolAction(ui::ToolCommand::compare)->trigger();
     ui::Program third{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     EXPECT_TRUE(third.window().toolAction(ui::ToolCommand::compare)->isChecked());
+}
+
+// A switch of language writes the tools' texts again: the menus and their items, the lesson
+// commands, the window's title, the comparison's key and an open document's tool bar. Each is
+// spoilt first, so that what comes back after English and Russian shows it was written again.
+TEST_F(Tools, ASwitchOfLanguageWritesTheToolTextsAgain) {
+    compare(true);
+    runToLanding();
+    paste(Field::v0, "1");
+    graphs::GraphPane& pane = *window.pane(Graph::trajectory);
+    const QStringList key = legend(pane);
+    {
+        QPdfWriter writer(folder.filePath("one.pdf"));
+        QPainter painter(&writer);
+    }
+    std::unique_ptr<ui::DocumentViewer> viewer(
+        ui::DocumentViewer::open(folder.filePath("one.pdf")));
+    ASSERT_TRUE(viewer && key.size() == 2);
+    auto menu = [this](const char* name) { return window.findChild<QMenu*>(name); };
+    const std::vector<std::pair<QObject*, const char*>> texts{
+        {menu("mnuToolsSpeed"), "title"},
+        {menu("mnuToolsSpeed")->actions().back(), "text"},
+        {menu("mnuToolsScale")->actions().back(), "text"},
+        {menu("mnuToolsMedium"), "title"},
+        {menu("mnuToolsMedium")->actions().front(), "toolTip"},
+        {window.findChild<QAction*>("mnuToolsPause"), "text"},
+        {window.findChild<QAction*>("mnuLessonNew"), "text"},
+        {&window, "windowTitle"},
+        {viewer->findChild<QSpinBox*>("PageNumber"), "prefix"}};
+    QStringList russian, now;
+    for (const auto& [object, property] : texts) {
+        russian << object->property(property).toString();
+        object->setProperty(property, "spoilt");
+    }
+    pane.setKeyPart(graphs::KeyPart::throws, {});
+    ASSERT_TRUE(ui::LanguageSwitch::instance().choose(translations::Language::english));
+    ui::LanguageSwitch::instance().choose(translations::Language::russian);
+    for (const auto& [object, property] : texts)
+        now << object->property(property).toString();
+    EXPECT_EQ(now, russian);
+    EXPECT_EQ(russian.mid(1, 4),
+              QStringList({"без анимации", "Мельче", "Среда",
+                           "Варгафтик Н. Б. Справочник по теплофизическим "
+                           "свойствам газов и жидкостей: сухой воздух, 101,3 кПа"}));
+    EXPECT_EQ(legend(pane), key);
 }

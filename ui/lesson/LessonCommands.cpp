@@ -3,6 +3,7 @@
 #include "ui/lesson/LessonDisk.h"
 #include "ui/lesson/LessonFile.h"
 #include "ui/platform/ExportDialogs.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/FieldHandling.h"
@@ -69,6 +70,12 @@ LessonCommands::LessonCommands(MainWindow& window, ThrowController& controller,
     connect(&window_, &MainWindow::closing, this, &LessonCommands::endSession);
     watch_.setInterval(watchIntervalMs);
     connect(&watch_, &QTimer::timeout, this, &LessonCommands::checkForChanges);
+    // The title: the window's own, then the lesson's name.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        baseTitle_ = Texts::tr("Траектория движения шара, брошенного с высоты под углом к "
+                               "горизонту в вязкой среде");
+        showTitle();
+    });
 }
 
 LessonCommands::~LessonCommands() {
@@ -78,20 +85,26 @@ LessonCommands::~LessonCommands() {
 void LessonCommands::createActions() {
     auto* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
     QAction* before = window_.menuActions().referenceAction;
-    auto item = [&](const char* name, const QString& text, const QKeySequence& key,
+    auto item = [&](const char* name, const char* text, const QKeySequence& key,
                     std::function<void()> run) {
-        auto* a = new QAction(text, file);
+        auto* a = new QAction(file);
         a->setObjectName(QLatin1String(name));
+        keepTranslated(a, [a, text] { a->setText(Texts::tr(text)); });
         a->setShortcut(key);
         file->insertAction(before, a);
         connect(a, &QAction::triggered, this, std::move(run));
     };
-    item("mnuLessonNew", tr("Новый урок"), QKeySequence::New, [this] { newLesson(); });
-    item("mnuLessonOpen", tr("Открыть урок…"), QKeySequence::Open, [this] { openChosen(); });
-    item("mnuLessonSave", tr("Сохранить урок"), QKeySequence::Save, [this] { save(); });
-    item("mnuLessonSaveAs", tr("Сохранить урок как…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")),
-         [this] { saveAs(); });
-    recentMenu_ = new QMenu(tr("Последние уроки"), file);
+    item("mnuLessonNew", QT_TRANSLATE_NOOP("Texts", "Новый урок"), QKeySequence::New,
+         [this] { newLesson(); });
+    item("mnuLessonOpen", QT_TRANSLATE_NOOP("Texts", "Открыть урок…"), QKeySequence::Open,
+         [this] { openChosen(); });
+    item("mnuLessonSave", QT_TRANSLATE_NOOP("Texts", "Сохранить урок"), QKeySequence::Save,
+         [this] { save(); });
+    item("mnuLessonSaveAs", QT_TRANSLATE_NOOP("Texts", "Сохранить урок как…"),
+         QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { saveAs(); });
+    recentMenu_ = new QMenu(file);
+    keepTranslated(recentMenu_,
+                   [menu = recentMenu_] { menu->setTitle(Texts::tr("Последние уроки")); });
     recentMenu_->setObjectName(QStringLiteral("mnuLessonRecent"));
     file->insertMenu(before, recentMenu_);
     file->insertSeparator(before)->setObjectName(QStringLiteral("mnuLessonSep"));
@@ -172,9 +185,9 @@ bool LessonCommands::settleUnsaved() {
     checkForChanges();
     if (!modified_ || path_.isEmpty())
         return true;
-    const int answer =
-        boxes_.choose(tr("Сохранить изменения в уроке «%1»?").arg(lessonName()), tr("На Выход"),
-                      {tr("Сохранить"), tr("Не сохранять"), tr("Отмена")});
+    const int answer = boxes_.choose(
+        Texts::tr("Сохранить изменения в уроке «%1»?").arg(lessonName()), Texts::tr("На Выход"),
+        {Texts::tr("Сохранить"), Texts::tr("Не сохранять"), Texts::tr("Отмена")});
     if (answer == 0)
         return save();
     return answer == 1;
@@ -194,8 +207,8 @@ void LessonCommands::newLesson() {
 
 void LessonCommands::openChosen() {
     const QString folder = path_.isEmpty() ? tools_.lastFolder() : QFileInfo(path_).absolutePath();
-    const std::optional<QString> path =
-        dialogs_.chooseOpenFile(tr("Открыть урок"), folder, {tr("Урок (*.ballflight)")});
+    const std::optional<QString> path = dialogs_.chooseOpenFile(Texts::tr("Открыть урок"), folder,
+                                                                {Texts::tr("Урок (*.ballflight)")});
     if (path)
         open(*path);
 }
@@ -210,9 +223,9 @@ bool LessonCommands::open(const QString& path) {
     auto lesson = read.problem.isEmpty() ? readLessonJson(read.bytes)
                                          : std::variant<Lesson, QString>(read.problem);
     if (lesson.index() == 1) {
-        boxes_.inform(tr("Не удалось открыть урок «%1»: %2.")
+        boxes_.inform(Texts::tr("Не удалось открыть урок «%1»: %2.")
                           .arg(QDir::toNativeSeparators(path), std::get<QString>(lesson)),
-                      tr("Открыть урок"));
+                      Texts::tr("Открыть урок"));
         if (!QFileInfo::exists(path)) {
             recent_.remove(path);
             fillRecentMenu();
@@ -241,11 +254,11 @@ bool LessonCommands::save() {
 bool LessonCommands::saveAs() {
     const QString suggested =
         path_.isEmpty()
-            ? QDir(tools_.lastFolder()).filePath(tr("урок") + QStringLiteral(".ballflight"))
+            ? QDir(tools_.lastFolder()).filePath(Texts::tr("урок") + QStringLiteral(".ballflight"))
             : path_;
     const auto choice =
-        dialogs_.chooseSaveFile(tr("Сохранить урок как"), suggested,
-                                {{tr("Урок (*.ballflight)"), QStringLiteral("ballflight")}});
+        dialogs_.chooseSaveFile(Texts::tr("Сохранить урок как"), suggested,
+                                {{Texts::tr("Урок (*.ballflight)"), QStringLiteral("ballflight")}});
     if (!choice)
         return false;
     QString path = choice->path;
@@ -259,7 +272,7 @@ bool LessonCommands::writeTo(const QString& path) {
     const Lesson lesson = capture();
     const QString problem = writeLessonFile(path, lessonJson(lesson));
     if (!problem.isEmpty()) {
-        boxes_.inform(saveFailedText(path, problem), tr("Сохранить урок"));
+        boxes_.inform(saveFailedText(path, problem), Texts::tr("Сохранить урок"));
         return false;
     }
     opened(path, lesson);
@@ -289,8 +302,8 @@ void LessonCommands::startSession(const QString& file) {
     saved_ = capture();
     if (recovery_.exists()) {
         const bool restore =
-            boxes_.confirm(tr("Восстановить урок, не сохранённый при прошлом завершении?"),
-                           tr("Восстановление урока"));
+            boxes_.confirm(Texts::tr("Восстановить урок, не сохранённый при прошлом завершении?"),
+                           Texts::tr("Восстановление урока"));
         const LessonBytes read = restore ? readLessonFile(recovery_.path()) : LessonBytes{};
         const auto lesson = read.problem.isEmpty() && restore
                                 ? readLessonJson(read.bytes)
@@ -302,9 +315,9 @@ void LessonCommands::startSession(const QString& file) {
         } else {
             if (restore)
                 boxes_.inform(
-                    tr("Не удалось восстановить урок: %1.")
+                    Texts::tr("Не удалось восстановить урок: %1.")
                         .arg(read.problem.isEmpty() ? std::get<QString>(lesson) : read.problem),
-                    tr("Восстановление урока"));
+                    Texts::tr("Восстановление урока"));
             recovery_.remove();
         }
     }

@@ -1,8 +1,8 @@
 #include "ui/lesson/LessonDisk.h"
 
 #include "ui/lesson/LessonFile.h"
+#include "ui/platform/Language.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -16,10 +16,6 @@ namespace ui {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("LessonFile", text);
-}
-
 // Runs work on a thread of its own and waits for it until the deadline; the thread is left to
 // finish by itself when the deadline passes.
 template <class Work> LessonBytes withDeadline(Work work, int deadlineMs) {
@@ -27,7 +23,7 @@ template <class Work> LessonBytes withDeadline(Work work, int deadlineMs) {
     std::future<LessonBytes> result = promise->get_future();
     std::thread([promise, work] { promise->set_value(work()); }).detach();
     if (result.wait_for(std::chrono::milliseconds(deadlineMs)) != std::future_status::ready)
-        return {{}, tr("диск не ответил за %1 с").arg(deadlineMs / 1000)};
+        return {{}, Texts::tr("диск не ответил за %1 с").arg(deadlineMs / 1000)};
     return result.get();
 }
 
@@ -38,20 +34,20 @@ LessonBytes readLessonFile(const QString& path, int deadlineMs) {
         [path]() -> LessonBytes {
             const QFileInfo info(path);
             if (!info.exists())
-                return {{}, tr("файл не найден")};
+                return {{}, Texts::tr("файл не найден")};
             if (info.isDir())
-                return {{}, tr("это папка, а не файл")};
+                return {{}, Texts::tr("это папка, а не файл")};
             if (info.size() > largestLessonFile)
-                return {{}, tr("файл больше 10 МБ")};
+                return {{}, Texts::tr("файл больше 10 МБ")};
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
-                return {{}, tr("файл не читается: %1").arg(file.errorString())};
+                return {{}, Texts::tr("файл не читается: %1").arg(file.errorString())};
             // Read one byte more than allowed: a file that grew meanwhile is still refused.
             QByteArray bytes = file.read(largestLessonFile + 1);
             if (file.error() != QFileDevice::NoError)
-                return {{}, tr("файл не читается: %1").arg(file.errorString())};
+                return {{}, Texts::tr("файл не читается: %1").arg(file.errorString())};
             if (bytes.size() > largestLessonFile)
-                return {{}, tr("файл больше 10 МБ")};
+                return {{}, Texts::tr("файл больше 10 МБ")};
             return {bytes, {}};
         },
         deadlineMs);

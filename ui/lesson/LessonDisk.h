@@ -12,7 +12,7 @@ inline constexpr int lessonDiskDeadlineMs = 5000;
 
 struct LessonBytes {
     QByteArray bytes;
-    QString problem; // Russian; empty when the bytes were read
+    QString problem; // in the chosen language; empty when the bytes were read
 };
 
 // The whole file, or why not: missing, unreadable, larger than largestLessonFile, too slow.

@@ -2,8 +2,8 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "ui/platform/Language.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,10 +13,6 @@
 namespace ui {
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("LessonFile", text);
-}
 
 // Thrown while reading: why the file cannot be read.
 struct Bad {
@@ -38,7 +34,7 @@ FieldTexts inputsFrom(const QJsonValue& v, const FieldTexts& fallback) {
     if (v.isUndefined())
         return fallback;
     if (!v.isObject())
-        throw Bad{tr("входные данные записаны не объектом")};
+        throw Bad{Texts::tr("входные данные записаны не объектом")};
     FieldTexts texts = fallback;
     const QJsonObject o = v.toObject();
     for (const model::FieldRow& f : model::fieldRows()) {
@@ -48,7 +44,7 @@ FieldTexts inputsFrom(const QJsonValue& v, const FieldTexts& fallback) {
         else if (x.isDouble())
             texts[static_cast<std::size_t>(f.id)] = QString::number(x.toDouble(), 'g', 17);
         else if (!x.isUndefined())
-            throw Bad{tr("значение «%1» — не число").arg(QLatin1String(f.key))};
+            throw Bad{Texts::tr("значение «%1» — не число").arg(QLatin1String(f.key))};
     }
     return texts;
 }
@@ -60,7 +56,7 @@ int keyIndex(const QJsonValue& v, const char* const (&keys)[N], int fallback, co
     for (std::size_t i = 0; i < N; ++i)
         if (v.toString() == QLatin1String(keys[i]))
             return static_cast<int>(i);
-    throw Bad{tr("неизвестное значение поля «%1»").arg(QLatin1String(what))};
+    throw Bad{Texts::tr("неизвестное значение поля «%1»").arg(QLatin1String(what))};
 }
 
 int wholeNumber(const QJsonValue& v, int fallback, int least, int greatest, const char* what) {
@@ -68,7 +64,7 @@ int wholeNumber(const QJsonValue& v, int fallback, int least, int greatest, cons
         return fallback;
     const double x = v.toDouble(std::nan(""));
     if (!(x >= least && x <= greatest) || x != std::floor(x))
-        throw Bad{tr("значение поля «%1» вне допустимых пределов").arg(QLatin1String(what))};
+        throw Bad{Texts::tr("значение поля «%1» вне допустимых пределов").arg(QLatin1String(what))};
     return static_cast<int>(x);
 }
 
@@ -95,23 +91,23 @@ model::measure::Measurements measurementsFrom(const QJsonObject& o) {
     model::measure::Measurements m;
     const QJsonArray points = o.value(QLatin1String("points")).toArray();
     if (points.size() < 2 || points.size() > 100000)
-        throw Bad{tr("число измеренных точек должно быть от 2 до 100000")};
+        throw Bad{Texts::tr("число измеренных точек должно быть от 2 до 100000")};
     m.points.reserve(static_cast<std::size_t>(points.size()));
     for (const QJsonValue& v : points) {
         const QJsonArray a = v.toArray();
         model::measure::Point p{a.at(0).toDouble(std::nan("")), a.at(1).toDouble(std::nan("")),
                                 a.at(2).toDouble(std::nan(""))};
         if (a.size() != 3 || !std::isfinite(p.t) || !std::isfinite(p.x) || !std::isfinite(p.y))
-            throw Bad{tr("измеренная точка — не три числа")};
+            throw Bad{Texts::tr("измеренная точка — не три числа")};
         if (!m.points.empty() && !(p.t > m.points.back().t))
-            throw Bad{tr("измеренные точки не упорядочены по времени")};
+            throw Bad{Texts::tr("измеренные точки не упорядочены по времени")};
         m.points.push_back(p);
     }
     const QJsonArray columns = o.value(QLatin1String("columns")).toArray();
     model::measure::ImportSettings& s = m.settings;
     if (!columns.isEmpty()) {
         if (columns.size() != 3)
-            throw Bad{tr("номера столбцов измерений записаны неверно")};
+            throw Bad{Texts::tr("номера столбцов измерений записаны неверно")};
         s.columnT = wholeNumber(columns[0], 0, 0, 1000, "columns");
         s.columnX = wholeNumber(columns[1], 1, 0, 1000, "columns");
         s.columnY = wholeNumber(columns[2], 2, 0, 1000, "columns");
@@ -143,7 +139,7 @@ StudySettings studyFrom(const QJsonObject& o, const FieldTexts& mainInputs) {
     const QString vary = o.value(QLatin1String("vary")).toString(QStringLiteral("angle"));
     const auto field = model::fieldByKey(vary.toStdString());
     if (!field)
-        throw Bad{tr("неизвестная изменяемая величина «%1»").arg(vary)};
+        throw Bad{Texts::tr("неизвестная изменяемая величина «%1»").arg(vary)};
     s.field = *field;
     s.from = o.value(QLatin1String("from")).toString();
     s.to = o.value(QLatin1String("to")).toString();
@@ -151,7 +147,7 @@ StudySettings studyFrom(const QJsonObject& o, const FieldTexts& mainInputs) {
     const QString result = o.value(QLatin1String("result")).toString(QStringLiteral("Xmax"));
     const auto q = model::quantityByKey(result.toStdString());
     if (!q)
-        throw Bad{tr("неизвестный результат «%1»").arg(result)};
+        throw Bad{Texts::tr("неизвестный результат «%1»").arg(result)};
     s.family = model::row(*q).family;
     s.following = flag(o.value(QLatin1String("following")), true);
     return s;
@@ -201,8 +197,7 @@ std::variant<SettledInputs, QString> settleFieldTexts(const FieldTexts& texts) {
             f.id, texts[static_cast<std::size_t>(f.id)].toStdString(), out.inputs);
         if (!settled.rejections.empty())
             return QStringLiteral("%1 %2").arg(
-                QString::fromUtf8(f.caption),
-                QString::fromStdString(settled.rejections.front().message));
+                modelText(f.caption), QString::fromStdString(settled.rejections.front().message));
         out.texts[static_cast<std::size_t>(f.id)] = QString::fromStdString(settled.text);
     }
     return out;
@@ -232,13 +227,13 @@ std::variant<Lesson, QString> readLessonJson(const QByteArray& bytes) {
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
-        return tr("это не файл урока (не JSON-объект)");
+        return Texts::tr("это не файл урока (не JSON-объект)");
     const QJsonObject o = doc.object();
     const double format = o.value(QLatin1String("format")).toDouble(-1);
     if (format < 1 || format != std::floor(format))
-        return tr("в файле нет номера формата урока");
+        return Texts::tr("в файле нет номера формата урока");
     if (format > lessonFormat)
-        return tr("формат %1 новее, чем понимает эта версия программы").arg(format);
+        return Texts::tr("формат %1 новее, чем понимает эта версия программы").arg(format);
     try {
         Lesson lesson;
         lesson.inputs = fieldTexts(model::Inputs{});
@@ -255,7 +250,7 @@ std::variant<Lesson, QString> readLessonJson(const QByteArray& bytes) {
             KeptInputs kept{wholeNumber(k.value(QLatin1String("number")), 0, 0, 1 << 30, "number"),
                             inputsFrom(k.value(QLatin1String("inputs")), lesson.inputs)};
             if (auto settled = settleFieldTexts(kept.inputs); settled.index() == 1)
-                return tr("сохранённый бросок %1: %2")
+                return Texts::tr("сохранённый бросок %1: %2")
                     .arg(kept.number)
                     .arg(std::get<QString>(settled));
             lesson.kept.push_back(kept);
@@ -266,7 +261,7 @@ std::variant<Lesson, QString> readLessonJson(const QByteArray& bytes) {
         for (const QJsonValue& v : o.value(QLatin1String("studies")).toArray()) {
             StudySettings s = studyFrom(v.toObject(), lesson.inputs);
             if (auto settled = settleFieldTexts(s.inputs); settled.index() == 1)
-                return tr("исследование: %1").arg(std::get<QString>(settled));
+                return Texts::tr("исследование: %1").arg(std::get<QString>(settled));
             lesson.studies.push_back(s);
         }
         return lesson;

@@ -16,8 +16,8 @@ inline constexpr qint64 largestLessonFile = 10 * 1024 * 1024;
 
 QByteArray lessonJson(const Lesson& lesson);
 
-// The lesson in the bytes, or why it cannot be read (Russian, a sentence without its end
-// point: «формат 7 новее, чем понимает эта версия программы»). Each input text is read and
+// The lesson in the bytes, or why it cannot be read (in the chosen language, a sentence without its
+// end point: «формат 7 новее, чем понимает эта версия программы»). Each input text is read and
 // checked as a paste into its field would be; a text the field refuses makes the file bad.
 std::variant<Lesson, QString> readLessonJson(const QByteArray& bytes);
 

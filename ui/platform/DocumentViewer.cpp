@@ -1,5 +1,7 @@
 #include "ui/platform/DocumentViewer.h"
 
+#include "ui/platform/Language.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -39,14 +41,14 @@ constexpr int textMargin = 8;
 QString pdfErrorReason(QPdfDocument::Error error) {
     switch (error) {
     case QPdfDocument::Error::FileNotFound:
-        return QStringLiteral("файл не найден");
+        return Texts::tr("файл не найден");
     case QPdfDocument::Error::InvalidFileFormat:
-        return QStringLiteral("файл повреждён или это не PDF");
+        return Texts::tr("файл повреждён или это не PDF");
     case QPdfDocument::Error::IncorrectPassword:
     case QPdfDocument::Error::UnsupportedSecurityScheme:
-        return QStringLiteral("документ защищён паролем");
+        return Texts::tr("документ защищён паролем");
     default:
-        return QStringLiteral("неизвестная ошибка");
+        return Texts::tr("неизвестная ошибка");
     }
 }
 
@@ -61,7 +63,7 @@ DocumentViewer* DocumentViewer::open(const QString& path, QString* error) {
         return viewer;
     delete viewer;
     if (error)
-        *error = QStringLiteral("Не удалось открыть документ %1: %2.")
+        *error = Texts::tr("Не удалось открыть документ %1: %2.")
                      .arg(QFileInfo(path).fileName(), reason);
     return nullptr;
 }
@@ -79,7 +81,7 @@ QString DocumentViewer::loadPdf() {
     if (error != QPdfDocument::Error::None)
         return pdfErrorReason(error);
     if (pdf_->pageCount() < 1)
-        return QStringLiteral("в документе нет страниц");
+        return Texts::tr("в документе нет страниц");
 
     pdfView_ = new QPdfView(this);
     pdfView_->setObjectName(QStringLiteral("PdfView"));
@@ -99,9 +101,9 @@ QString DocumentViewer::loadPdf() {
 QString DocumentViewer::loadText() {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("файл не читается");
+        return Texts::tr("файл не читается");
     if (file.size() > maxTextBytes)
-        return QStringLiteral("файл слишком велик");
+        return Texts::tr("файл слишком велик");
     QStringDecoder utf8(QStringDecoder::Utf8); // skips a byte-order mark
     const QString text = utf8(file.readAll());
 
@@ -127,48 +129,62 @@ QString DocumentViewer::loadText() {
 }
 
 void DocumentViewer::addCloseShortcut() {
-    auto* close = new QAction(QStringLiteral("Закрыть"), this);
+    auto* close = new QAction(this);
+    keepTranslated(close, [close] { close->setText(Texts::tr("Закрыть")); });
     close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
     connect(close, &QAction::triggered, this, &QWidget::close);
     addAction(close);
 }
 
 void DocumentViewer::buildPdfToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Документ"));
+    QToolBar* bar = addToolBar(QString());
+    keepTranslated(bar, [bar] { bar->setWindowTitle(Texts::tr("Документ")); });
     bar->setObjectName(QStringLiteral("DocumentToolBar"));
     bar->setMovable(false);
-    auto action = [this, bar](const QString& text, QKeySequence key, auto slot) {
-        QAction* a = bar->addAction(text);
+    auto action = [this, bar](const char* russian, QKeySequence key, auto slot) {
+        QAction* a = bar->addAction(QString());
         a->setShortcut(key);
-        a->setToolTip(key.isEmpty() ? text
-                                    : QStringLiteral("%1 (%2)").arg(
-                                          text, key.toString(QKeySequence::NativeText)));
+        keepTranslated(a, [a, russian, key] {
+            const QString text = Texts::tr(russian);
+            a->setText(text);
+            a->setToolTip(key.isEmpty() ? text
+                                        : QStringLiteral("%1 (%2)").arg(
+                                              text, key.toString(QKeySequence::NativeText)));
+        });
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
 
     QPdfPageNavigator* navigator = pdfView_->pageNavigator();
-    action(QStringLiteral("Предыдущая"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
+    action(QT_TRANSLATE_NOOP("Texts", "Предыдущая"), QKeySequence(Qt::CTRL | Qt::Key_PageUp),
            [this, navigator] { goToPage(navigator->currentPage() - 1); });
     pageBox_ = new QSpinBox(bar);
     pageBox_->setObjectName(QStringLiteral("PageNumber"));
-    pageBox_->setAccessibleName(QStringLiteral("Страница"));
-    pageBox_->setPrefix(QStringLiteral("Страница "));
+    keepTranslated(pageBox_, [box = pageBox_] {
+        box->setAccessibleName(Texts::tr("Страница"));
+        box->setPrefix(Texts::tr("Страница "));
+    });
     pageBox_->setRange(1, pdf_->pageCount());
     pageBox_->setKeyboardTracking(false);
     bar->addWidget(pageBox_);
-    bar->addWidget(new QLabel(QStringLiteral(" из %1 ").arg(pdf_->pageCount()), bar));
-    action(QStringLiteral("Следующая"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
+    auto* count = new QLabel(bar);
+    keepTranslated(count, [count, pages = pdf_->pageCount()] {
+        count->setText(Texts::tr(" из %1 ").arg(pages));
+    });
+    bar->addWidget(count);
+    action(QT_TRANSLATE_NOOP("Texts", "Следующая"), QKeySequence(Qt::CTRL | Qt::Key_PageDown),
            [this, navigator] { goToPage(navigator->currentPage() + 1); });
     bar->addSeparator();
-    action(QStringLiteral("Уменьшить"), QKeySequence::ZoomOut, [this] { zoomBy(1 / zoomStep); });
-    action(QStringLiteral("Увеличить"), QKeySequence::ZoomIn, [this] { zoomBy(zoomStep); });
-    action(QStringLiteral("По ширине"), QKeySequence(Qt::CTRL | Qt::Key_0),
+    action(QT_TRANSLATE_NOOP("Texts", "Уменьшить"), QKeySequence::ZoomOut,
+           [this] { zoomBy(1 / zoomStep); });
+    action(QT_TRANSLATE_NOOP("Texts", "Увеличить"), QKeySequence::ZoomIn,
+           [this] { zoomBy(zoomStep); });
+    action(QT_TRANSLATE_NOOP("Texts", "По ширине"), QKeySequence(Qt::CTRL | Qt::Key_0),
            [this] { pdfView_->setZoomMode(QPdfView::ZoomMode::FitToWidth); });
-    action(QStringLiteral("Страница целиком"), QKeySequence(),
+    action(QT_TRANSLATE_NOOP("Texts", "Страница целиком"), QKeySequence(),
            [this] { pdfView_->setZoomMode(QPdfView::ZoomMode::FitInView); });
     bar->addSeparator();
-    action(QStringLiteral("Печать…"), QKeySequence::Print, [this] { print(); });
+    action(QT_TRANSLATE_NOOP("Texts", "Печать…"), QKeySequence::Print, [this] { print(); });
 
     connect(pageBox_, &QSpinBox::valueChanged, this, [this](int page) { goToPage(page - 1); });
     // Scrolling moves the current page; the box follows without jumping back.
@@ -195,7 +211,7 @@ void DocumentViewer::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать документа %1").arg(windowTitle()));
+    dialog.setWindowTitle(Texts::tr("Печать документа %1").arg(windowTitle()));
     dialog.setMinMax(1, pdf_->pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
@@ -208,9 +224,8 @@ void DocumentViewer::print() {
     const bool printed = printPdf(printer, from, to);
     QApplication::restoreOverrideCursor();
     if (!printed)
-        QMessageBox::warning(
-            this, QStringLiteral("Печать"),
-            QStringLiteral("Не удалось напечатать документ %1.").arg(windowTitle()));
+        QMessageBox::warning(this, Texts::tr("Печать"),
+                             Texts::tr("Не удалось напечатать документ %1.").arg(windowTitle()));
 }
 
 bool DocumentViewer::printPdf(QPrinter& printer, int fromPage, int toPage) {

@@ -18,7 +18,7 @@ class DocumentViewer : public QMainWindow {
     Q_OBJECT
 public:
     // Reads the file (a PDF by its content or name, anything else as text). Null when it cannot
-    // be read, with the reason in Russian in *error.
+    // be read, with the reason in the chosen language in *error.
     static DocumentViewer* open(const QString& path, QString* error = nullptr);
 
     const QString& path() const { return path_; }

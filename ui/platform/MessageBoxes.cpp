@@ -1,5 +1,7 @@
 #include "ui/platform/MessageBoxes.h"
 
+#include "ui/platform/Language.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,8 +15,8 @@ void DialogMessageBoxes::inform(const QString& text, const QString& title) {
 bool DialogMessageBoxes::confirm(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent_);
     // The buttons speak the window's language whether or not Qt's translations are installed.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(Texts::tr("Да"));
+    box.button(QMessageBox::No)->setText(Texts::tr("Нет"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

@@ -1,8 +1,8 @@
 #include "ui/platform/SaveFile.h"
 
 #include "model/WholeFile.h"
+#include "ui/platform/Language.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,17 +18,16 @@ namespace {
 QString knownReason(const QFileInfo& file) {
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("папка %1 не существует")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return Texts::tr("папка %1 не существует").arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isDir())
-        return QStringLiteral("%1 — не папка").arg(QDir::toNativeSeparators(folder.filePath()));
+        return Texts::tr("%1 — не папка").arg(QDir::toNativeSeparators(folder.filePath()));
     if (file.isDir())
-        return QStringLiteral("это имя занято папкой");
+        return Texts::tr("это имя занято папкой");
     if (!folder.isWritable())
-        return QStringLiteral("нет права на запись в папку %1")
+        return Texts::tr("нет права на запись в папку %1")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("файл защищён от записи");
+        return Texts::tr("файл защищён от записи");
     return {};
 }
 
@@ -36,14 +35,14 @@ QString knownReason(const QFileInfo& file) {
 QString systemReason(int error) {
     switch (error) {
     case model::notARegularFile:
-        return QCoreApplication::translate("SaveFile", "это не обычный файл");
+        return Texts::tr("это не обычный файл");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("на диске не хватает места");
+        return Texts::tr("на диске не хватает места");
     case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
+        return Texts::tr("диск доступен только для чтения");
     default:
-        return QStringLiteral("не удалось записать данные на диск (%1)")
+        return Texts::tr("не удалось записать данные на диск (%1)")
             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
@@ -62,7 +61,7 @@ QString saveFileAtomically(const QString& path, const QByteArray& bytes) {
 }
 
 QString saveFailedText(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось сохранить файл «%1»: %2.")
+    return Texts::tr("Не удалось сохранить файл «%1»: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

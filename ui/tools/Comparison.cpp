@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/curves/Legend.h"
+#include "ui/platform/Language.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/KeptThrowDrawing.h"
 #include "ui/tools/Legend.h"
@@ -14,8 +15,6 @@
 #include <algorithm>
 #include <optional>
 
-#include <algorithm>
-
 namespace ui {
 
 Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject* parent)
@@ -27,6 +26,11 @@ Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject*
     connect(window_.toolAction(ToolCommand::clearComparison), &QAction::triggered, this,
             &Comparison::clear);
     window_.toolAction(ToolCommand::clearComparison)->setEnabled(false);
+    // The key describes the kept throws in words: written again in the new language.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        if (const model::Throw* t = controller_.currentThrow(); t && !kept_.empty())
+            showKeys(t->inputs());
+    });
 }
 
 Comparison::~Comparison() {

@@ -2,9 +2,9 @@
 
 #include "graphs/PaneSurface.h"
 #include "model/curves/Legend.h"
+#include "ui/platform/Language.h"
 #include "ui/tools/KeptThrowDrawing.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 namespace ui {
@@ -16,7 +16,7 @@ std::vector<graphs::KeyEntry> modelKey() {
     for (const model::ColumnRow& c : model::columnRows()) {
         if (c.model == model::ModelKind::common)
             continue;
-        const QString header = QCoreApplication::translate("Columns", c.text); // "__ в вакууме"
+        const QString header = modelText(c.text); // "__ в вакууме"
         graphs::KeyEntry e;
         e.colour = colours[key.size()];
         e.pieces << header.mid(header.indexOf(QLatin1Char(' ')) + 1);
@@ -34,12 +34,12 @@ std::vector<graphs::KeyEntry> throwsKey(const std::vector<const model::KeptThrow
         e.colour = l.number == 0 ? graphs::quadraticDragColour : keptShade(2);
         if (l.number != 0)
             e.dashes = keptDashes(l.number);
-        e.label = l.number == 0 ? QCoreApplication::translate("Legend", "сейчас:")
-                                : QString::number(l.number) + QLatin1Char(':');
+        e.label =
+            l.number == 0 ? Texts::tr("сейчас:") : QString::number(l.number) + QLatin1Char(':');
         for (const std::string& p : l.pieces)
             e.pieces << QString::fromStdString(p);
         if (e.pieces.isEmpty() && l.number != 0)
-            e.pieces << QCoreApplication::translate("Legend", "как сейчас");
+            e.pieces << Texts::tr("как сейчас");
         key.push_back(e);
     }
     return key;

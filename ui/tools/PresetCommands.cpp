@@ -1,6 +1,8 @@
 #include "ui/tools/PresetCommands.h"
 
+#include "ui/platform/Language.h"
 #include "ui/run/ThrowController.h"
+#include "ui/tools/PresetTexts.h"
 #include "ui/tools/Presets.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -14,8 +16,8 @@ PresetCommands::PresetCommands(MainWindow& window, const ThrowController& contro
                                QObject* parent)
     : QObject(parent), window_(window), controller_(controller) {
     window_.toolsMenu()->addSeparator();
-    materials_ = buildMenu(QStringLiteral("Материал шара"), "mnuToolsMaterial", false);
-    media_ = buildMenu(QStringLiteral("Среда"), "mnuToolsMedium", true);
+    materials_ = buildMenu(QT_TRANSLATE_NOOP("Texts", "Материал шара"), "mnuToolsMaterial", false);
+    media_ = buildMenu(QT_TRANSLATE_NOOP("Texts", "Среда"), "mnuToolsMedium", true);
     window_.toolsMenu()->addMenu(materials_);
     window_.toolsMenu()->addMenu(media_);
 
@@ -33,14 +35,18 @@ PresetCommands::PresetCommands(MainWindow& window, const ThrowController& contro
     offer(model::Field::eta, media_);
 }
 
-QMenu* PresetCommands::buildMenu(const QString& title, const char* name, bool media) {
-    auto* menu = new QMenu(title, &window_);
+QMenu* PresetCommands::buildMenu(const char* title, const char* name, bool media) {
+    auto* menu = new QMenu(&window_);
     menu->setObjectName(QLatin1String(name));
+    keepTranslated(menu, [menu, title] { menu->setTitle(Texts::tr(title)); });
     const Presets& presets = Presets::builtIn();
     for (const Preset& p : media ? presets.media() : presets.materials()) {
-        QAction* a = menu->addAction(p.name);
+        QAction* a = menu->addAction(QString());
+        keepTranslated(a, [a, &p] {
+            a->setText(presetText(p.name));
+            a->setToolTip(presetText(p.source));
+        });
         a->setCheckable(true);
-        a->setToolTip(p.source);
         connect(a, &QAction::triggered, this, [this, &p] { choose(p); });
     }
     connect(menu, &QMenu::aboutToShow, this, &PresetCommands::markMatching);

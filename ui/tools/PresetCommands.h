@@ -27,7 +27,7 @@ public:
     void choose(const Preset& preset);
 
 private:
-    QMenu* buildMenu(const QString& title, const char* name, bool media);
+    QMenu* buildMenu(const char* title, const char* name, bool media);
     void markMatching();
 
     MainWindow& window_;

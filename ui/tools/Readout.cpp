@@ -3,6 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/platform/Language.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/Comparison.h"
 #include "ui/tools/KeptThrowDrawing.h"
@@ -32,11 +33,11 @@ std::size_t index(Graph g) {
 std::array<QString, 2> captions(Graph g) {
     switch (g) {
     case Graph::vx:
-        return {QStringLiteral("t, c"), QStringLiteral("Vx, м/c")};
+        return {Texts::tr("t, c"), Texts::tr("Vx, м/c")};
     case Graph::vy:
-        return {QStringLiteral("t, c"), QStringLiteral("Vy, м/c")};
+        return {Texts::tr("t, c"), Texts::tr("Vy, м/c")};
     default:
-        return {QStringLiteral("Х, м"), QStringLiteral("Y, м")};
+        return {Texts::tr("Х, м"), Texts::tr("Y, м")};
     }
 }
 
@@ -72,6 +73,7 @@ Readout::Readout(MainWindow& window, const ThrowController& controller,
     }
     refresh_.setInterval(100);
     connect(&refresh_, &QTimer::timeout, this, &Readout::refresh);
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &Readout::refresh);
 }
 
 // The measured point nearest the abscissa: its number and both coordinates of the pane.
@@ -94,7 +96,7 @@ void Readout::addMeasuredRow(Table& table, Graph g, double x, Number number) con
     const double value = g == Graph::trajectory ? points[best].y
                          : g == Graph::vx       ? speeds[best].vx
                                                 : speeds[best].vy;
-    table.push_back({{tr("точка %1:").arg(best + 1), measuredColour},
+    table.push_back({{Texts::tr("точка %1:").arg(best + 1), measuredColour},
                      {number(abscissa(best)), measuredColour},
                      {number(value), measuredColour}});
 }
@@ -133,7 +135,7 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
         return table;
 
     table.push_back({{},
-                     {QStringLiteral("вакуум"), ink},
+                     {Texts::tr("вакуум"), ink},
                      {QStringLiteral("Fc~v"), ink},
                      {QStringLiteral("Fc~v^2"), ink}});
     PaneReadout& r = panes_[index(g)];

@@ -3,12 +3,12 @@
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
 #include "model/Throw.h"
+#include "ui/platform/Language.h"
 #include "ui/tools/ReynoldsText.h"
 #include "ui/window/ControlPlaces.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPaintDevice>
@@ -37,9 +37,9 @@ QColor textColour(const QLabel* label) {
 // writes it, and the unit.
 QString inputText(const MainWindow& window, const model::FieldRow& f, double value) {
     const auto* caption = window.findChild<QLabel*>(QLatin1String(placeOf(f.id).caption));
-    const QString name = caption ? caption->text().simplified() : QString::fromUtf8(f.caption);
+    const QString name = caption ? caption->text().simplified() : modelText(f.caption);
     return name + QLatin1Char(' ') + QString::fromStdString(model::formatFixed(value, f.pattern)) +
-           QString::fromUtf8(f.unitLabel);
+           modelText(f.unitLabel);
 }
 
 // A graph filling the rectangle, or its empty frame with a note.
@@ -52,8 +52,7 @@ void paintGraph(QPainter& painter, const ReportPage::Graph& graph, const QRectF&
     } else {
         painter.setFont(serif(10));
         painter.setPen(QColor(96, 96, 96));
-        painter.drawText(rect, Qt::AlignCenter,
-                         QStringLiteral("Нет графика: он строится после «ПУСК»"));
+        painter.drawText(rect, Qt::AlignCenter, Texts::tr("Нет графика: он строится после «ПУСК»"));
     }
     painter.setPen(QPen(QColor(96, 96, 96), 0));
     painter.setBrush(Qt::NoBrush);
@@ -66,13 +65,15 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
                         const QDateTime& when) {
     ReportPage page;
     page.title = window.windowTitle();
-    page.date = QLocale(QLocale::Russian, QLocale::Russia)
+    const bool english = LanguageSwitch::instance().current() == translations::Language::english;
+    page.date = (english ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                         : QLocale(QLocale::Russian, QLocale::Russia))
                     .toString(when, QStringLiteral("d MMMM yyyy, HH:mm"));
 
     std::size_t column = 0; // the catalogue lists the columns from left to right
     for (const model::ColumnRow& c : model::columnRows()) {
         ReportPage::Cell& cell = page.cells[0][column++];
-        cell.text = QString::fromUtf8(c.text);
+        cell.text = modelText(c.text);
         if (const auto* header =
                 window.findChild<QLabel*>(QLatin1String(placeOf(c.model).header))) {
             cell.colour = textColour(header);
@@ -91,13 +92,11 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
     page.caption = PictureCaption::of(t.inputs());
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
     const QChar separator = QLatin1Char(decimalSeparator);
-    page.reynolds = {QCoreApplication::translate("Reynolds", "Число Рейнольдса Re = ρo·v·d/η:"),
-                     QCoreApplication::translate("Reynolds", "при броске: %1")
-                         .arg(reynoldsLine(re.start, separator)),
-                     QCoreApplication::translate("Reynolds", "при падении в среде (Fc~v): %1")
-                         .arg(reynoldsLine(re.end1, separator)),
-                     QCoreApplication::translate("Reynolds", "при падении в среде (Fc~v^2): %1")
-                         .arg(reynoldsLine(re.end2, separator))};
+    page.reynolds = {
+        Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
+        Texts::tr("при броске: %1").arg(reynoldsLine(re.start, separator)),
+        Texts::tr("при падении в среде (Fc~v): %1").arg(reynoldsLine(re.end1, separator)),
+        Texts::tr("при падении в среде (Fc~v^2): %1").arg(reynoldsLine(re.end2, separator))};
 
     for (std::size_t n = 0; n < 3; ++n)
         page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])};

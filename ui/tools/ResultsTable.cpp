@@ -1,9 +1,9 @@
 #include "ui/tools/ResultsTable.h"
 
 #include "model/Throw.h"
+#include "ui/platform/Language.h"
 #include "ui/tools/ReynoldsText.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include <charconv>
@@ -34,24 +34,21 @@ QString symbolOf(const model::FieldRow& f) {
 } // namespace
 
 QString resultsTable(const model::Throw& t) {
-    QString table = line(QStringLiteral("Величина"), QStringLiteral("Значение"),
-                         QStringLiteral("Единица"), QStringLiteral("Описание"));
+    QString table = line(Texts::tr("Величина"), Texts::tr("Значение"), Texts::tr("Единица"),
+                         Texts::tr("Описание"));
     for (const model::FieldRow& f : model::fieldRows())
-        table +=
-            line(QString::fromUtf8(f.title), fullNumber(model::inputOf(t.inputs(), f.id)),
-                 QString::fromUtf8(f.unit), symbolOf(f) + QStringLiteral(" — исходное данное"));
+        table += line(modelText(f.title), fullNumber(model::inputOf(t.inputs(), f.id)),
+                      modelText(f.unit), Texts::tr("%1 — исходное данное").arg(symbolOf(f)));
     for (const model::QuantityRow& q : model::quantityRows()) {
         const std::optional<double> v = t.value(q.id);
-        table += line(QString::fromUtf8(q.title), v ? fullNumber(*v) : QString(),
-                      QString::fromUtf8(q.unit).trimmed(), QString::fromUtf8(q.formula));
+        table += line(modelText(q.title), v ? fullNumber(*v) : QString(),
+                      modelText(q.unit).trimmed(), modelText(q.formula));
     }
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
     const std::pair<QString, double> reynolds[] = {
-        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при броске"), re.start},
-        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при падении в среде (Fc~v)"),
-         re.end1},
-        {QCoreApplication::translate("Reynolds", "Число Рейнольдса при падении в среде (Fc~v^2)"),
-         re.end2}};
+        {Texts::tr("Число Рейнольдса при броске"), re.start},
+        {Texts::tr("Число Рейнольдса при падении в среде (Fc~v)"), re.end1},
+        {Texts::tr("Число Рейнольдса при падении в среде (Fc~v^2)"), re.end2}};
     for (const auto& [title, value] : reynolds)
         table += line(
             title, fullNumber(value), QString(),

@@ -1,6 +1,6 @@
 #include "ui/tools/ReynoldsText.h"
 
-#include <QCoreApplication>
+#include "ui/platform/Language.h"
 
 #include <cmath>
 
@@ -23,11 +23,11 @@ QString reynoldsNumberText(double re, QChar decimalSeparator) {
 QString regimeText(model::exact::FlowRegime regime) {
     switch (regime) {
     case model::exact::FlowRegime::stokes:
-        return QCoreApplication::translate("Reynolds", "закон Стокса (Fc~v) применим");
+        return Texts::tr("закон Стокса (Fc~v) применим");
     case model::exact::FlowRegime::transitional:
-        return QCoreApplication::translate("Reynolds", "переходная область");
+        return Texts::tr("переходная область");
     case model::exact::FlowRegime::quadratic:
-        return QCoreApplication::translate("Reynolds", "сопротивление ~v²");
+        return Texts::tr("сопротивление ~v²");
     }
     return {};
 }
@@ -40,11 +40,9 @@ QString reynoldsLine(double re, QChar decimalSeparator) {
 }
 
 QStringList reynoldsToolTipLines(double start, double end, QChar decimalSeparator) {
-    return {QCoreApplication::translate("Reynolds", "Число Рейнольдса Re = ρo·v·d/η:"),
-            QCoreApplication::translate("Reynolds", "при броске: %1")
-                .arg(reynoldsLine(start, decimalSeparator)),
-            QCoreApplication::translate("Reynolds", "при падении: %1")
-                .arg(reynoldsLine(end, decimalSeparator))};
+    return {Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
+            Texts::tr("при броске: %1").arg(reynoldsLine(start, decimalSeparator)),
+            Texts::tr("при падении: %1").arg(reynoldsLine(end, decimalSeparator))};
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "graphs/GraphPane.h"
 #include "model/curves/CurvesCsv.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/ThrowController.h"
@@ -54,10 +55,19 @@ unsigned curveGroup(Graph g) {
     }
 }
 
-const FileType png{QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")};
-const FileType svg{QStringLiteral("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")};
-const FileType csv{QStringLiteral("Таблица CSV (*.csv)"), QStringLiteral("csv")};
-const FileType pdf{QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")};
+// The types' names in the language of the moment.
+FileType png() {
+    return {Texts::tr("Рисунок PNG (*.png)"), QStringLiteral("png")};
+}
+FileType svg() {
+    return {Texts::tr("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")};
+}
+FileType csv() {
+    return {Texts::tr("Таблица CSV (*.csv)"), QStringLiteral("csv")};
+}
+FileType pdf() {
+    return {Texts::tr("Документ PDF (*.pdf)"), QStringLiteral("pdf")};
+}
 
 // A suffix typed by the user decides the type; without one of the offered suffixes the file
 // gets the suffix of the type selected in the dialog.
@@ -75,7 +85,9 @@ void settleType(SaveChoice& choice, const QList<FileType>& types) {
 
 // The user's folder for files of this kind, or the home folder where it does not exist.
 QString firstFolder(const QList<FileType>& types) {
-    const bool picture = types.contains(png) || types.contains(svg);
+    const bool picture = std::any_of(types.begin(), types.end(), [](const FileType& t) {
+        return t.suffix == png().suffix || t.suffix == svg().suffix;
+    });
     const QString folder = QStandardPaths::writableLocation(
         picture ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
@@ -131,19 +143,20 @@ void ToolCommands::write(const QString& path, const QByteArray& bytes, const QSt
 bool ToolCommands::shownPaneIsEmpty(const QString& title) {
     if (window_.pane(shownGraph())->itemCount() > 0)
         return false;
-    boxes_.inform(QStringLiteral("На графике ещё ничего нет: графики скоростей строятся после "
-                                 "нажатия «ПУСК»."),
+    boxes_.inform(Texts::tr("На графике ещё ничего нет: графики скоростей строятся после "
+                            "нажатия «ПУСК»."),
                   title);
     return true;
 }
 
 void ToolCommands::saveGraph() {
-    const QString title = QStringLiteral("Сохранить график");
+    const QString title = Texts::tr("Сохранить график");
     if (shownPaneIsEmpty(title))
         return;
     const Graph g = shownGraph();
-    const SaveOption captions{tr("с подписями"), pictureCaptions_};
-    const auto choice = askFile(title, baseName(g) + QStringLiteral(".png"), {png, svg}, &captions);
+    const SaveOption captions{Texts::tr("с подписями"), pictureCaptions_};
+    const auto choice =
+        askFile(title, baseName(g) + QStringLiteral(".png"), {png(), svg()}, &captions);
     if (!choice)
         return;
     if (choice->optionChecked != pictureCaptions_) {
@@ -166,7 +179,7 @@ std::optional<PictureCaption> ToolCommands::captionNow() const {
 }
 
 void ToolCommands::copyGraph() {
-    if (shownPaneIsEmpty(QStringLiteral("Копировать график")))
+    if (shownPaneIsEmpty(Texts::tr("Копировать график")))
         return;
     const Graph g = shownGraph();
     const std::optional<PictureCaption> caption = captionNow();
@@ -179,17 +192,17 @@ void ToolCommands::copyGraph() {
 }
 
 void ToolCommands::saveData() {
-    const QString title = QStringLiteral("Сохранить данные");
+    const QString title = Texts::tr("Сохранить данные");
     const model::Throw* t = controller_.currentThrow();
     const Graph g = shownGraph();
     std::ostringstream rows;
     if (!t || model::writeCurvesCsv(*t, rows, curveGroup(g)) == 0) {
-        boxes_.inform(QStringLiteral("На графике ещё нет кривых: графики скоростей строятся "
-                                     "после нажатия «ПУСК»."),
+        boxes_.inform(Texts::tr("На графике ещё нет кривых: графики скоростей строятся "
+                                "после нажатия «ПУСК»."),
                       title);
         return;
     }
-    if (const auto choice = askFile(title, baseName(g) + QStringLiteral(".csv"), {csv}))
+    if (const auto choice = askFile(title, baseName(g) + QStringLiteral(".csv"), {csv()}))
         write(choice->path, QByteArray::fromStdString(rows.str()), title);
 }
 
@@ -212,8 +225,8 @@ void ToolCommands::print() {
     printer.setResolution(dpi);
     QPainter painter;
     if (!painter.begin(&printer)) {
-        boxes_.inform(QStringLiteral("Не удалось начать печать: принтер недоступен."),
-                      QStringLiteral("Печать"));
+        boxes_.inform(Texts::tr("Не удалось начать печать: принтер недоступен."),
+                      Texts::tr("Печать"));
         return;
     }
     paintReportPage(painter, reportPageOf(window_, *t, controller_.decimalSeparator(),
@@ -222,11 +235,11 @@ void ToolCommands::print() {
 }
 
 void ToolCommands::saveReport() {
-    const QString title = QStringLiteral("Сохранить отчёт");
+    const QString title = Texts::tr("Сохранить отчёт");
     const model::Throw* t = controller_.currentThrow();
     if (!t)
         return;
-    const auto choice = askFile(title, QStringLiteral("ballflight-report.pdf"), {pdf});
+    const auto choice = askFile(title, QStringLiteral("ballflight-report.pdf"), {pdf()});
     if (!choice)
         return;
     QByteArray bytes;

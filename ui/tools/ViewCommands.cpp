@@ -1,6 +1,7 @@
 #include "ui/tools/ViewCommands.h"
 
 #include "graphs/GraphPane.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/Preferences.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FlightAnimation.h"
@@ -26,6 +27,9 @@ QString percent(double scale) {
     return QStringLiteral("%1 %").arg(std::lround(scale * 100));
 }
 
+// The speeds are numbers («×2») but for the last, which the menu translates.
+const char* const noAnimation = QT_TRANSLATE_NOOP("Texts", "без анимации");
+
 } // namespace
 
 ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObject* parent)
@@ -33,18 +37,23 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
     QMenu* tools = window_.toolsMenu();
     tools->addSeparator();
 
-    speedMenu_ = tools->addMenu(QStringLiteral("Скорость анимации"));
+    speedMenu_ = tools->addMenu(QString());
     speedMenu_->setObjectName(QStringLiteral("mnuToolsSpeed"));
+    keepTranslated(speedMenu_,
+                   [menu = speedMenu_] { menu->setTitle(Texts::tr("Скорость анимации")); });
     speeds_ = new QActionGroup(this);
     for (const AnimationSpeed& s : animationSpeeds) {
-        QAction* a = speedMenu_->addAction(QString::fromUtf8(s.text));
+        QAction* a = speedMenu_->addAction(QString());
+        keepTranslated(
+            a, [a, text = s.factor > 0 ? s.text : noAnimation] { a->setText(Texts::tr(text)); });
         a->setCheckable(true);
         a->setData(s.factor);
         speeds_->addAction(a);
         connect(a, &QAction::triggered, this, [this, f = s.factor] { emit speedChosen(f); });
     }
 
-    pause_ = tools->addAction(QStringLiteral("Пауза"));
+    pause_ = tools->addAction(QString());
+    keepTranslated(pause_, [a = pause_] { a->setText(Texts::tr("Пауза")); });
     pause_->setObjectName(QStringLiteral("mnuToolsPause"));
     pause_->setCheckable(true);
     pause_->setShortcut(QKeySequence(Qt::Key_Space));
@@ -68,8 +77,10 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
             window_.pane(g)->updateOverlay();
     });
 
-    scaleMenu_ = tools->addMenu(QStringLiteral("Масштаб интерфейса"));
+    scaleMenu_ = tools->addMenu(QString());
     scaleMenu_->setObjectName(QStringLiteral("mnuToolsScale"));
+    keepTranslated(scaleMenu_,
+                   [menu = scaleMenu_] { menu->setTitle(Texts::tr("Масштаб интерфейса")); });
     scaleMenu_->setToolTipsVisible(true);
     scales_ = new QActionGroup(this);
     for (double s : interfaceScales) {
@@ -82,10 +93,12 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
         connect(a, &QAction::triggered, this, [this, s] { emit scaleChosen(s); });
     }
     scaleMenu_->addSeparator();
-    QAction* larger = scaleMenu_->addAction(QStringLiteral("Крупнее"));
+    QAction* larger = scaleMenu_->addAction(QString());
+    keepTranslated(larger, [larger] { larger->setText(Texts::tr("Крупнее")); });
     larger->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
-    QAction* smaller = scaleMenu_->addAction(QStringLiteral("Мельче"));
+    QAction* smaller = scaleMenu_->addAction(QString());
+    keepTranslated(smaller, [smaller] { smaller->setText(Texts::tr("Мельче")); });
     smaller->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     for (QAction* a : scaleMenu_->actions())
         window_.addAction(a);
@@ -93,6 +106,12 @@ ViewCommands::ViewCommands(MainWindow& window, ThrowController& controller, QObj
     connect(smaller, &QAction::triggered, this, [this] { stepScale(-1); });
     connect(scaleMenu_, &QMenu::aboutToShow, this, &ViewCommands::showScales);
     connect(&window_, &MainWindow::interfaceScaleChanged, this, &ViewCommands::showScales);
+    // The tooltips of the scales that do not fit, and the «Пауза» painted over the panes.
+    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
+        showScales();
+        for (const Graph g : allGraphs)
+            window_.pane(g)->updateOverlay();
+    });
     showScales();
 }
 
@@ -142,7 +161,7 @@ void ViewCommands::paintPaused(Graph g, QPainter& painter, QSize interior) const
     QFont font = window_.pane(g)->font();
     font.setPointSizeF(font.pointSizeF() * 1.5);
     font.setBold(true);
-    const QString text = tr("Пауза");
+    const QString text = Texts::tr("Пауза");
     const QFontMetrics metrics(font);
     const int pad = metrics.height() / 3;
     QRect box(0, 0, metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + pad);
