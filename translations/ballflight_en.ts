@@ -2,153 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
     <context>
-        <name>Legend</name>
-        <message>
-            <source>сейчас:</source>
-            <translation>now:</translation>
-        </message>
-        <message>
-            <source>как сейчас</source>
-            <translation>same as now</translation>
-        </message>
-    </context>
-    <context>
-        <name>LessonCommands</name>
-        <message>
-            <source>Новый урок</source>
-            <translation>New lesson</translation>
-        </message>
-        <message>
-            <source>Открыть урок…</source>
-            <translation>Open lesson…</translation>
-        </message>
-        <message>
-            <source>Сохранить урок</source>
-            <translation>Save lesson</translation>
-        </message>
-        <message>
-            <source>Сохранить урок как…</source>
-            <translation>Save lesson as…</translation>
-        </message>
-        <message>
-            <source>Последние уроки</source>
-            <translation>Recent lessons</translation>
-        </message>
-        <message>
-            <source>Сохранить изменения в уроке «%1»?</source>
-            <translation>Save changes to lesson “%1”?</translation>
-        </message>
-        <message>
-            <source>На Выход</source>
-            <translation>Heading for the Exit</translation>
-        </message>
-        <message>
-            <source>Сохранить</source>
-            <translation>Save</translation>
-        </message>
-        <message>
-            <source>Не сохранять</source>
-            <translation>Don't Save</translation>
-        </message>
-        <message>
-            <source>Отмена</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Открыть урок</source>
-            <translation>Open lesson</translation>
-        </message>
-        <message>
-            <source>Урок (*.ballflight)</source>
-            <translation>Lesson (*.ballflight)</translation>
-        </message>
-        <message>
-            <source>Не удалось открыть урок «%1»: %2.</source>
-            <translation>Could not open the lesson “%1”: %2.</translation>
-        </message>
-        <message>
-            <source>урок</source>
-            <translation>lesson</translation>
-        </message>
-        <message>
-            <source>Сохранить урок как</source>
-            <translation>Save lesson as</translation>
-        </message>
-        <message>
-            <source>Восстановить урок, не сохранённый при прошлом завершении?</source>
-            <translation>Restore the lesson that was not saved when the program last closed?</translation>
-        </message>
-        <message>
-            <source>Восстановление урока</source>
-            <translation>Lesson recovery</translation>
-        </message>
-        <message>
-            <source>Не удалось восстановить урок: %1.</source>
-            <translation>Could not restore the lesson: %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Readout</name>
-        <message>
-            <source>точка %1:</source>
-            <translation>point %1:</translation>
-        </message>
-    </context>
-    <context>
-        <name>Reynolds</name>
-        <message>
-            <source>Число Рейнольдса Re = ρo·v·d/η:</source>
-            <translation>Reynolds number Re = ρo·v·d/η:</translation>
-        </message>
-        <message>
-            <source>при броске: %1</source>
-            <translation>at launch: %1</translation>
-        </message>
-        <message>
-            <source>при падении в среде (Fc~v): %1</source>
-            <translation>at landing in medium (Fc~v): %1</translation>
-        </message>
-        <message>
-            <source>при падении в среде (Fc~v^2): %1</source>
-            <translation>at landing in medium (Fc~v^2): %1</translation>
-        </message>
-        <message>
-            <source>Число Рейнольдса при броске</source>
-            <translation>Reynolds number at launch</translation>
-        </message>
-        <message>
-            <source>Число Рейнольдса при падении в среде (Fc~v)</source>
-            <translation>Reynolds number at landing in medium (Fc~v)</translation>
-        </message>
-        <message>
-            <source>Число Рейнольдса при падении в среде (Fc~v^2)</source>
-            <translation>Reynolds number at landing in medium (Fc~v^2)</translation>
-        </message>
-        <message>
-            <source>закон Стокса (Fc~v) применим</source>
-            <translation>Stokes' law (Fc~v) applies</translation>
-        </message>
-        <message>
-            <source>переходная область</source>
-            <translation>transitional regime</translation>
-        </message>
-        <message>
-            <source>сопротивление ~v²</source>
-            <translation>drag ~v²</translation>
-        </message>
-        <message>
-            <source>при падении: %1</source>
-            <translation>at landing: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>SaveFile</name>
-        <message>
-            <source>это не обычный файл</source>
-            <translation>this is not a regular file</translation>
-        </message>
-    </context>
-    <context>
         <name>Texts</name>
         <message>
             <source>Сохранить график…</source>
@@ -1606,42 +1459,74 @@
             <source>Город, страна: не указаны</source>
             <translation>City, country: not given</translation>
         </message>
-    </context>
-    <context>
-        <name>ToolCommands</name>
         <message>
-            <source>с подписями</source>
-            <translation>with captions</translation>
-        </message>
-    </context>
-    <context>
-        <name>ViewCommands</name>
-        <message>
-            <source>Пауза</source>
-            <translation>Paused</translation>
-        </message>
-    </context>
-    <context>
-        <name>model::measure</name>
-        <message>
-            <source>число измеренных точек должно быть от 2 до 100000</source>
-            <translation>the number of measured points must be from 2 to 100000</translation>
+            <source>Новый урок</source>
+            <translation>New lesson</translation>
         </message>
         <message>
-            <source>измеренная точка — не три числа</source>
-            <translation>a measured point is not three numbers</translation>
+            <source>Открыть урок…</source>
+            <translation>Open lesson…</translation>
         </message>
         <message>
-            <source>измеренные точки не упорядочены по времени</source>
-            <translation>the measured points are not in order of time</translation>
+            <source>Сохранить урок</source>
+            <translation>Save lesson</translation>
         </message>
         <message>
-            <source>номера столбцов измерений записаны неверно</source>
-            <translation>the column numbers of the measurements are wrong</translation>
+            <source>Сохранить урок как…</source>
+            <translation>Save lesson as…</translation>
         </message>
-    </context>
-    <context>
-        <name>ui</name>
+        <message>
+            <source>Последние уроки</source>
+            <translation>Recent lessons</translation>
+        </message>
+        <message>
+            <source>Сохранить изменения в уроке «%1»?</source>
+            <translation>Save changes to lesson “%1”?</translation>
+        </message>
+        <message>
+            <source>Сохранить</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Не сохранять</source>
+            <translation>Don't Save</translation>
+        </message>
+        <message>
+            <source>Открыть урок</source>
+            <translation>Open lesson</translation>
+        </message>
+        <message>
+            <source>Урок (*.ballflight)</source>
+            <translation>Lesson (*.ballflight)</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть урок «%1»: %2.</source>
+            <translation>Could not open the lesson “%1”: %2.</translation>
+        </message>
+        <message>
+            <source>урок</source>
+            <translation>lesson</translation>
+        </message>
+        <message>
+            <source>Сохранить урок как</source>
+            <translation>Save lesson as</translation>
+        </message>
+        <message>
+            <source>Восстановить урок, не сохранённый при прошлом завершении?</source>
+            <translation>Restore the lesson that was not saved when the program last closed?</translation>
+        </message>
+        <message>
+            <source>Восстановление урока</source>
+            <translation>Lesson recovery</translation>
+        </message>
+        <message>
+            <source>Не удалось восстановить урок: %1.</source>
+            <translation>Could not restore the lesson: %1.</translation>
+        </message>
+        <message>
+            <source>диск не ответил за %1 с</source>
+            <translation>the disk did not respond within %1 s</translation>
+        </message>
         <message>
             <source>файл не найден</source>
             <translation>the file was not found</translation>
@@ -1675,6 +1560,22 @@
             <translation>the value of the field “%1” is out of range</translation>
         </message>
         <message>
+            <source>число измеренных точек должно быть от 2 до 100000</source>
+            <translation>the number of measured points must be from 2 to 100000</translation>
+        </message>
+        <message>
+            <source>измеренная точка — не три числа</source>
+            <translation>a measured point is not three numbers</translation>
+        </message>
+        <message>
+            <source>измеренные точки не упорядочены по времени</source>
+            <translation>the measured points are not in order of time</translation>
+        </message>
+        <message>
+            <source>номера столбцов измерений записаны неверно</source>
+            <translation>the column numbers of the measurements are wrong</translation>
+        </message>
+        <message>
             <source>неизвестная изменяемая величина «%1»</source>
             <translation>unknown varied quantity “%1”</translation>
         </message>
@@ -1702,12 +1603,373 @@
             <source>исследование: %1</source>
             <translation>study: %1</translation>
         </message>
-    </context>
-    <context>
-        <name>ui::Work</name>
         <message>
-            <source>диск не ответил за %1 с</source>
-            <translation>the disk did not respond within %1 s</translation>
+            <source>файл повреждён или это не PDF</source>
+            <translation>the file is damaged or is not a PDF</translation>
+        </message>
+        <message>
+            <source>документ защищён паролем</source>
+            <translation>the document is protected by a password</translation>
+        </message>
+        <message>
+            <source>неизвестная ошибка</source>
+            <translation>unknown error</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть документ %1: %2.</source>
+            <translation>Could not open the document %1: %2.</translation>
+        </message>
+        <message>
+            <source>в документе нет страниц</source>
+            <translation>the document has no pages</translation>
+        </message>
+        <message>
+            <source>файл не читается</source>
+            <translation>the file cannot be read</translation>
+        </message>
+        <message>
+            <source>файл слишком велик</source>
+            <translation>the file is too large</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Документ</source>
+            <translation>Document</translation>
+        </message>
+        <message>
+            <source>Предыдущая</source>
+            <translation>Previous</translation>
+        </message>
+        <message>
+            <source>Страница</source>
+            <translation>Page</translation>
+        </message>
+        <message>
+            <source>Страница </source>
+            <translation>Page </translation>
+        </message>
+        <message>
+            <source> из %1 </source>
+            <translation> of %1 </translation>
+        </message>
+        <message>
+            <source>Следующая</source>
+            <translation>Next</translation>
+        </message>
+        <message>
+            <source>Уменьшить</source>
+            <translation>Zoom out</translation>
+        </message>
+        <message>
+            <source>Увеличить</source>
+            <translation>Zoom in</translation>
+        </message>
+        <message>
+            <source>По ширине</source>
+            <translation>Fit width</translation>
+        </message>
+        <message>
+            <source>Страница целиком</source>
+            <translation>Whole page</translation>
+        </message>
+        <message>
+            <source>Печать документа %1</source>
+            <translation>Print document %1</translation>
+        </message>
+        <message>
+            <source>Не удалось напечатать документ %1.</source>
+            <translation>Could not print the document %1.</translation>
+        </message>
+        <message>
+            <source>Да</source>
+            <translation>Yes</translation>
+        </message>
+        <message>
+            <source>Нет</source>
+            <translation>No</translation>
+        </message>
+        <message>
+            <source>папка %1 не существует</source>
+            <translation>the folder %1 does not exist</translation>
+        </message>
+        <message>
+            <source>%1 — не папка</source>
+            <translation>%1 is not a folder</translation>
+        </message>
+        <message>
+            <source>это имя занято папкой</source>
+            <translation>a folder already has this name</translation>
+        </message>
+        <message>
+            <source>нет права на запись в папку %1</source>
+            <translation>no permission to write to the folder %1</translation>
+        </message>
+        <message>
+            <source>файл защищён от записи</source>
+            <translation>the file is write-protected</translation>
+        </message>
+        <message>
+            <source>это не обычный файл</source>
+            <translation>this is not a regular file</translation>
+        </message>
+        <message>
+            <source>на диске не хватает места</source>
+            <translation>there is not enough space on the disk</translation>
+        </message>
+        <message>
+            <source>диск доступен только для чтения</source>
+            <translation>the disk is read-only</translation>
+        </message>
+        <message>
+            <source>не удалось записать данные на диск (%1)</source>
+            <translation>could not write the data to the disk (%1)</translation>
+        </message>
+        <message>
+            <source>Не удалось сохранить файл «%1»: %2.</source>
+            <translation>Could not save the file “%1”: %2.</translation>
+        </message>
+        <message>
+            <source>сейчас:</source>
+            <translation>now:</translation>
+        </message>
+        <message>
+            <source>как сейчас</source>
+            <translation>same as now</translation>
+        </message>
+        <message>
+            <source>сталь</source>
+            <translation>steel</translation>
+        </message>
+        <message>
+            <source>чугун</source>
+            <translation>cast iron</translation>
+        </message>
+        <message>
+            <source>алюминий</source>
+            <translation>aluminium</translation>
+        </message>
+        <message>
+            <source>медь</source>
+            <translation>copper</translation>
+        </message>
+        <message>
+            <source>свинец</source>
+            <translation>lead</translation>
+        </message>
+        <message>
+            <source>стекло</source>
+            <translation>glass</translation>
+        </message>
+        <message>
+            <source>гранит</source>
+            <translation>granite</translation>
+        </message>
+        <message>
+            <source>лёд</source>
+            <translation>ice</translation>
+        </message>
+        <message>
+            <source>дуб</source>
+            <translation>oak</translation>
+        </message>
+        <message>
+            <source>пробка</source>
+            <translation>cork</translation>
+        </message>
+        <message>
+            <source>воздух 0 °C</source>
+            <translation>air 0 °C</translation>
+        </message>
+        <message>
+            <source>воздух 20 °C</source>
+            <translation>air 20 °C</translation>
+        </message>
+        <message>
+            <source>вода 4 °C</source>
+            <translation>water 4 °C</translation>
+        </message>
+        <message>
+            <source>вода 20 °C</source>
+            <translation>water 20 °C</translation>
+        </message>
+        <message>
+            <source>морская вода 20 °C</source>
+            <translation>sea water 20 °C</translation>
+        </message>
+        <message>
+            <source>машинное масло 20 °C</source>
+            <translation>engine oil 20 °C</translation>
+        </message>
+        <message>
+            <source>касторовое масло 20 °C</source>
+            <translation>castor oil 20 °C</translation>
+        </message>
+        <message>
+            <source>глицерин 20 °C</source>
+            <translation>glycerol 20 °C</translation>
+        </message>
+        <message>
+            <source>Кошкин Н. И., Ширкевич М. Г. Справочник по элементарной физике: углеродистая сталь</source>
+            <translation>Koshkin N. I., Shirkevich M. G. Handbook of Elementary Physics: carbon steel</translation>
+        </message>
+        <message>
+            <source>Кошкин Н. И., Ширкевич М. Г. Справочник по элементарной физике: серый чугун</source>
+            <translation>Koshkin N. I., Shirkevich M. G. Handbook of Elementary Physics: grey cast iron</translation>
+        </message>
+        <message>
+            <source>CRC Handbook of Chemistry and Physics: плотность элементов</source>
+            <translation>CRC Handbook of Chemistry and Physics: density of the elements</translation>
+        </message>
+        <message>
+            <source>Кошкин Н. И., Ширкевич М. Г. Справочник по элементарной физике: оконное стекло</source>
+            <translation>Koshkin N. I., Shirkevich M. G. Handbook of Elementary Physics: window glass</translation>
+        </message>
+        <message>
+            <source>Кошкин Н. И., Ширкевич М. Г. Справочник по элементарной физике: гранит</source>
+            <translation>Koshkin N. I., Shirkevich M. G. Handbook of Elementary Physics: granite</translation>
+        </message>
+        <message>
+            <source>CRC Handbook of Chemistry and Physics: лёд при 0 °C</source>
+            <translation>CRC Handbook of Chemistry and Physics: ice at 0 °C</translation>
+        </message>
+        <message>
+            <source>Пёрышкин А. В. Физика. 7 класс: таблица плотностей (сухой дуб)</source>
+            <translation>Peryshkin A. V. Physics, grade 7: table of densities (dry oak)</translation>
+        </message>
+        <message>
+            <source>Пёрышкин А. В. Физика. 7 класс: таблица плотностей</source>
+            <translation>Peryshkin A. V. Physics, grade 7: table of densities</translation>
+        </message>
+        <message>
+            <source>Варгафтик Н. Б. Справочник по теплофизическим свойствам газов и жидкостей: сухой воздух, 101,3 кПа</source>
+            <translation>Vargaftik N. B. Handbook of the Thermophysical Properties of Gases and Liquids: dry air, 101.3 kPa</translation>
+        </message>
+        <message>
+            <source>CRC Handbook of Chemistry and Physics: вода</source>
+            <translation>CRC Handbook of Chemistry and Physics: water</translation>
+        </message>
+        <message>
+            <source>Плотность: уравнение состояния морской воды ЮНЕСКО (1980), вязкость: Sharqawy M. H., Lienhard J. H., Zubair S. M. Thermophysical properties of seawater (2010), солёность 35 ‰</source>
+            <translation>Density: UNESCO equation of state of seawater (1980); viscosity: Sharqawy M. H., Lienhard J. H., Zubair S. M. Thermophysical properties of seawater (2010); salinity 35 ‰</translation>
+        </message>
+        <message>
+            <source>Типичные значения лёгкого машинного масла; у разных марок вязкость различается в разы</source>
+            <translation>Typical values of a light machine oil; the viscosity differs several-fold between brands</translation>
+        </message>
+        <message>
+            <source>Кошкин Н. И., Ширкевич М. Г. Справочник по элементарной физике: касторовое масло</source>
+            <translation>Koshkin N. I., Shirkevich M. G. Handbook of Elementary Physics: castor oil</translation>
+        </message>
+        <message>
+            <source>CRC Handbook of Chemistry and Physics: безводный глицерин</source>
+            <translation>CRC Handbook of Chemistry and Physics: anhydrous glycerol</translation>
+        </message>
+        <message>
+            <source>точка %1:</source>
+            <translation>point %1:</translation>
+        </message>
+        <message>
+            <source>Нет графика: он строится после «ПУСК»</source>
+            <translation>No graph: it is drawn after “START”</translation>
+        </message>
+        <message>
+            <source>Число Рейнольдса Re = ρo·v·d/η:</source>
+            <translation>Reynolds number Re = ρo·v·d/η:</translation>
+        </message>
+        <message>
+            <source>при броске: %1</source>
+            <translation>at launch: %1</translation>
+        </message>
+        <message>
+            <source>при падении в среде (Fc~v): %1</source>
+            <translation>at landing in medium (Fc~v): %1</translation>
+        </message>
+        <message>
+            <source>при падении в среде (Fc~v^2): %1</source>
+            <translation>at landing in medium (Fc~v^2): %1</translation>
+        </message>
+        <message>
+            <source>Величина</source>
+            <translation>Quantity</translation>
+        </message>
+        <message>
+            <source>Значение</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Единица</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Описание</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>%1 — исходное данное</source>
+            <translation>%1 — input</translation>
+        </message>
+        <message>
+            <source>закон Стокса (Fc~v) применим</source>
+            <translation>Stokes' law (Fc~v) applies</translation>
+        </message>
+        <message>
+            <source>переходная область</source>
+            <translation>transitional regime</translation>
+        </message>
+        <message>
+            <source>сопротивление ~v²</source>
+            <translation>drag ~v²</translation>
+        </message>
+        <message>
+            <source>при падении: %1</source>
+            <translation>at landing: %1</translation>
+        </message>
+        <message>
+            <source>Документ PDF (*.pdf)</source>
+            <translation>PDF document (*.pdf)</translation>
+        </message>
+        <message>
+            <source>На графике ещё ничего нет: графики скоростей строятся после нажатия «ПУСК».</source>
+            <translation>The graph is still empty: the velocity graphs are drawn after “START” is pressed.</translation>
+        </message>
+        <message>
+            <source>с подписями</source>
+            <translation>with captions</translation>
+        </message>
+        <message>
+            <source>Сохранить данные</source>
+            <translation>Save data</translation>
+        </message>
+        <message>
+            <source>На графике ещё нет кривых: графики скоростей строятся после нажатия «ПУСК».</source>
+            <translation>The graph has no curves yet: the velocity graphs are drawn after “START” is pressed.</translation>
+        </message>
+        <message>
+            <source>Сохранить отчёт</source>
+            <translation>Save report</translation>
+        </message>
+        <message>
+            <source>Скорость анимации</source>
+            <translation>Animation speed</translation>
+        </message>
+        <message>
+            <source>Пауза</source>
+            <translation>Paused</translation>
+        </message>
+        <message>
+            <source>Масштаб интерфейса</source>
+            <translation>Interface scale</translation>
+        </message>
+        <message>
+            <source>Крупнее</source>
+            <translation>Larger</translation>
+        </message>
+        <message>
+            <source>Мельче</source>
+            <translation>Smaller</translation>
         </message>
     </context>
 </TS>
