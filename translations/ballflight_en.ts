@@ -337,7 +337,7 @@
         </message>
         <message>
             <source>Время подъёма в среде (Fc~v)</source>
-            <translation>Time to the top in medium (Fc~v)</translation>
+            <translation>Time to the top in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>координата Х при максимальной высоте в среде</source>
@@ -345,7 +345,7 @@
         </message>
         <message>
             <source>Координата X вершины в среде (Fc~v)</source>
-            <translation>X coordinate of the top in medium (Fc~v)</translation>
+            <translation>X coordinate of the top in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>максимальная высота подъема в среде</source>
@@ -353,7 +353,7 @@
         </message>
         <message>
             <source>Наибольшая высота в среде (Fc~v)</source>
-            <translation>Maximum height in medium (Fc~v)</translation>
+            <translation>Maximum height in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>Предельная скорость (Fc~v^2)</source>
@@ -373,7 +373,7 @@
         </message>
         <message>
             <source>Время полёта в среде (Fc~v)</source>
-            <translation>Time of flight in medium (Fc~v)</translation>
+            <translation>Time of flight in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>середина шага, на котором y(t) &lt; 0</source>
@@ -385,7 +385,7 @@
         </message>
         <message>
             <source>Дальность полёта в среде (Fc~v)</source>
-            <translation>Range in medium (Fc~v)</translation>
+            <translation>Range in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>x = τ·Vo·cosα·(1 − e^(−t/τ)) в первой точке с y &lt; 0</source>
@@ -397,7 +397,7 @@
         </message>
         <message>
             <source>Скорость Vx при падении в среде (Fc~v)</source>
-            <translation>Vx at landing in medium (Fc~v)</translation>
+            <translation>Vx at landing in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>проекция скорости Vy в конце полета в среде (численно)</source>
@@ -405,7 +405,7 @@
         </message>
         <message>
             <source>Скорость Vy при падении в среде (Fc~v)</source>
-            <translation>Vy at landing in medium (Fc~v)</translation>
+            <translation>Vy at landing in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>время подъема до максимальной высоты в среде (численно)</source>
@@ -413,7 +413,7 @@
         </message>
         <message>
             <source>Время подъёма в среде (Fc~v^2)</source>
-            <translation>Time to the top in medium (Fc~v^2)</translation>
+            <translation>Time to the top in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>время шага, на котором высота впервые убывает</source>
@@ -425,7 +425,7 @@
         </message>
         <message>
             <source>Координата X вершины в среде (Fc~v^2)</source>
-            <translation>X coordinate of the top in medium (Fc~v^2)</translation>
+            <translation>X coordinate of the top in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>x на шаге, где высота впервые убывает</source>
@@ -441,7 +441,7 @@
         </message>
         <message>
             <source>Наибольшая высота в среде (Fc~v^2)</source>
-            <translation>Maximum height in medium (Fc~v^2)</translation>
+            <translation>Maximum height in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>высота шага перед тем, как она убывает</source>
@@ -449,7 +449,7 @@
         </message>
         <message>
             <source>Время полёта в среде (Fc~v^2)</source>
-            <translation>Time of flight in medium (Fc~v^2)</translation>
+            <translation>Time of flight in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>середина шага, на котором y &lt; 0 (метод Рунге — Кутты)</source>
@@ -457,7 +457,7 @@
         </message>
         <message>
             <source>Дальность полёта в среде (Fc~v^2)</source>
-            <translation>Range in medium (Fc~v^2)</translation>
+            <translation>Range in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>x в первой точке с y &lt; 0</source>
@@ -465,7 +465,7 @@
         </message>
         <message>
             <source>Скорость Vx при падении в среде (Fc~v^2)</source>
-            <translation>Vx at landing in medium (Fc~v^2)</translation>
+            <translation>Vx at landing in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>Vx в первой точке с y &lt; 0</source>
@@ -473,7 +473,7 @@
         </message>
         <message>
             <source>Скорость Vy при падении в среде (Fc~v^2)</source>
-            <translation>Vy at landing in medium (Fc~v^2)</translation>
+            <translation>Vy at landing in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>Vy в первой точке с y &lt; 0</source>
@@ -605,11 +605,11 @@
         </message>
         <message>
             <source>__ в среде (Fc~v)</source>
-            <translation>__ in medium (Fc~v)</translation>
+            <translation>__ in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>__ в среде (Fc~v^2)</source>
-            <translation>__ in medium (Fc~v^2)</translation>
+            <translation>__ in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>Дальность полёта</source>
@@ -777,7 +777,7 @@
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v)</source>
-            <translation>Reynolds number at landing in medium (Fc~v)</translation>
+            <translation>Reynolds number at landing in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>Re = ρo·v·d/η с точной скоростью падения</source>
@@ -789,7 +789,7 @@
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v^2)</source>
-            <translation>Reynolds number at landing in medium (Fc~v^2)</translation>
+            <translation>Reynolds number at landing in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>Подгонка прервана.</source>
@@ -877,11 +877,11 @@
         </message>
         <message>
             <source>в среде (Fc~v)</source>
-            <translation>in medium (Fc~v)</translation>
+            <translation>in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>в среде (Fc~v^2)</source>
-            <translation>in medium (Fc~v^2)</translation>
+            <translation>in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>полёт требует больше 10 000 000 шагов</source>
@@ -1885,11 +1885,11 @@
         </message>
         <message>
             <source>при падении в среде (Fc~v): %1</source>
-            <translation>at landing in medium (Fc~v): %1</translation>
+            <translation>at landing in fluid (Fc~v): %1</translation>
         </message>
         <message>
             <source>при падении в среде (Fc~v^2): %1</source>
-            <translation>at landing in medium (Fc~v^2): %1</translation>
+            <translation>at landing in fluid (Fc~v^2): %1</translation>
         </message>
         <message>
             <source>Величина</source>
