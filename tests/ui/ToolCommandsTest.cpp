@@ -487,3 +487,29 @@ TEST_F(Tools, ASwitchOfLanguageWritesTheToolTextsAgain) {
                            "свойствам газов и жидкостей: сухой воздух, 101,3 кПа"}));
     EXPECT_EQ(legend(pane), key);
 }
+
+// What the program writes for the user to keep speaks the language of the moment too: the
+// picture's captions, the copied results, the graph's data and the report.
+TEST_F(Tools, ExportsInEnglishHoldNoRussian) {
+    ASSERT_TRUE(ui::LanguageSwitch::instance().choose(translations::Language::english));
+    runToLanding();
+    static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const QString svg = answer("picture.svg");
+    trigger(ui::ToolCommand::saveGraph);
+    const QString data = answer("data.csv");
+    trigger(ui::ToolCommand::saveData);
+    const QString report = answer("report");
+    trigger(ui::ToolCommand::saveReport);
+    trigger(ui::ToolCommand::copyResults);
+    const QString pdfText = output("pdftotext", {report + ".pdf", "-"});
+    const QStringList written{QString::fromUtf8(contents(svg)), QString::fromUtf8(contents(data)),
+                              QGuiApplication::clipboard()->text(), pdfText};
+    ui::LanguageSwitch::instance().choose(translations::Language::russian);
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+    EXPECT_TRUE(pdfText.simplified().contains("__ in fluid (Fc~v^2)"));
+    for (const QString& text : written) {
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(text.contains(cyrillic))
+            << text.mid(text.indexOf(cyrillic) - 60, 120).toStdString();
+    }
+}
