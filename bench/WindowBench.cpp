@@ -33,6 +33,7 @@
 #include "ui/platform/DocumentOpener.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/ReleaseLargeBlocks.h"
 #include "ui/platform/Tone.h"
 #include "ui/present/PresentationStrip.h"
@@ -472,9 +473,12 @@ int comparisonPicture(const char* path) {
     return h.window.grab().save(QString::fromLocal8Bit(path)) ? 0 : 1;
 }
 
-// The presentation mode on the screen the program starts on.
+// The presentation mode on the screen the program starts on. A picture named "name.en.png" is
+// taken with the interface in English, for the English help documents.
 int presentation(const char* picture) {
     Harness h;
+    if (picture && std::strstr(picture, ".en."))
+        ui::LanguageSwitch::instance().choose(translations::Language::english);
     h.program.presentation().setShown(true);
     QWidget* shown = h.program.presentation().screenWindow();
     runFor(500);
