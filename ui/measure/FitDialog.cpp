@@ -178,7 +178,8 @@ void FitDialog::start() {
     request.start = controller_.inputs();
     request.free = free();
     if (request.free.empty()) {
-        showStatus([] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
+        setTranslatedText(status_,
+                          [] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
         return;
     }
     shownFields_ = request.free;
@@ -186,7 +187,7 @@ void FitDialog::start() {
     run_->setEnabled(false);
     stop_->setEnabled(true);
     progress_->setValue(0);
-    showStatus([] { return Texts::tr("Идёт подгонка…"); });
+    setTranslatedText(status_, [] { return Texts::tr("Идёт подгонка…"); });
     // The task holds nothing of the dialog: progress comes back through its future, so the
     // dialog may close (and the window end) while a cancelled fit finishes its last step.
     auto cancel = cancel_;
@@ -213,8 +214,7 @@ void FitDialog::forgetResults() {
     run_->setEnabled(true);
     stop_->setEnabled(false);
     progress_->setValue(0);
-    statusText_ = nullptr;
-    status_->clear();
+    setTranslatedText(status_, {});
 }
 
 void FitDialog::cancel() {
@@ -230,12 +230,14 @@ void FitDialog::fitDone() {
     result_ = watcher_.result();
     progress_->setValue(result_->cancelled ? 0 : 1000);
     if (result_->cancelled)
-        showStatus([] { return Texts::tr("Подгонка отменена; входные данные не изменились."); });
+        setTranslatedText(
+            status_, [] { return Texts::tr("Подгонка отменена; входные данные не изменились."); });
     else if (!result_->best)
-        showStatus(
-            [] { return Texts::tr("Ни одна модель не подогнана; входные данные не изменились."); });
+        setTranslatedText(status_, [] {
+            return Texts::tr("Ни одна модель не подогнана; входные данные не изменились.");
+        });
     else
-        showStatus([best = int(*result_->best) - 1] {
+        setTranslatedText(status_, [best = int(*result_->best) - 1] {
             return Texts::tr("Готово. Лучшая модель: %1.").arg(Texts::tr(modelNames[best]));
         });
     showResults();
@@ -289,16 +291,9 @@ void FitDialog::showResults() {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
-void FitDialog::showStatus(std::function<QString()> text) {
-    statusText_ = std::move(text);
-    status_->setText(statusText_());
-}
-
-// The status and the table in the language just chosen; the chosen row stays. While a fit runs
-// the table keeps the last results, written again when the fit ends.
+// The table in the language just chosen (the status line follows by itself); the chosen row
+// stays. While a fit runs the table keeps the last results, written again when the fit ends.
 void FitDialog::retranslate() {
-    if (statusText_)
-        status_->setText(statusText_());
     if (result_ && !running()) {
         const int row = table_->currentRow();
         showResults();

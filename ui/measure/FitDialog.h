@@ -7,7 +7,6 @@
 
 #include <array>
 #include <atomic>
-#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -55,8 +54,6 @@ private:
     void fitDone();
     void forgetResults();
     void showResults();
-    // The status line, composed again when the language changes.
-    void showStatus(std::function<QString()> text);
     void retranslate();
 
     MainWindow& window_;
@@ -68,7 +65,6 @@ private:
     QPushButton* apply_;
     QProgressBar* progress_;
     QLabel* status_;
-    std::function<QString()> statusText_;
     QTableWidget* table_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     QFutureWatcher<model::measure::FitResult> watcher_;

@@ -4,11 +4,25 @@
 #include "ui/platform/RussianTranslations.h"
 
 #include <QApplication>
+#include <QLabel>
 
 namespace ui {
 
 QString modelText(const char* russian) {
     return QString::fromStdString(model::translated(russian));
+}
+
+void setTranslatedText(QLabel* label, std::function<QString()> text) {
+    // The function lives in a child of the label, so a new text, or the label's end, ends it.
+    const QLatin1String keeperName("translatedText");
+    delete label->findChild<QObject*>(keeperName, Qt::FindDirectChildrenOnly);
+    if (!text) {
+        label->clear();
+        return;
+    }
+    auto* keeper = new QObject(label);
+    keeper->setObjectName(keeperName);
+    keepTranslated(keeper, [label, text = std::move(text)] { label->setText(text()); });
 }
 
 LanguageSwitch& LanguageSwitch::instance() {

@@ -5,6 +5,10 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <functional>
+
+class QLabel;
+
 namespace ui {
 
 // The program's one translation context: Texts::tr("ПУСК") is the text as written in Russian
@@ -40,5 +44,10 @@ template <class Apply> void keepTranslated(QObject* owner, Apply apply) {
     QObject::connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, owner,
                      std::move(apply));
 }
+
+// Writes text() into the label now and again after each switch of language, in place of the
+// text given before; an empty function clears the label:
+//   setTranslatedText(status, [n] { return Texts::tr("Точек: %1").arg(n); });
+void setTranslatedText(QLabel* label, std::function<QString()> text);
 
 } // namespace ui

@@ -265,7 +265,7 @@ void StudyWindow::start() {
     const auto from = readEnd(fromEdit_);
     const auto to = readEnd(toEdit_);
     if (!from || !to) {
-        showStatus([ended = bool(from)] {
+        setTranslatedText(status_, [ended = bool(from)] {
             return ended ? Texts::tr("Конец диапазона — не число.")
                          : Texts::tr("Начало диапазона — не число.");
         });
@@ -275,14 +275,14 @@ void StudyWindow::start() {
                                 base_};
     if (const auto problem = model::checkStudySpec(plan);
         problem != model::StudySpecProblem::none) {
-        showStatus([problem] { return problemText(problem); });
+        setTranslatedText(status_, [problem] { return problemText(problem); });
         return;
     }
 
     stop_ = std::make_shared<std::atomic<bool>>(false);
     progress_->setRange(0, plan.count);
     progress_->setValue(0);
-    showStatus([] { return Texts::tr("Идёт расчёт…"); });
+    setTranslatedText(status_, [] { return Texts::tr("Идёт расчёт…"); });
     setRunning(true);
     future_ = runOnWorkPool([plan, stop = stop_](QPromise<Result>& promise) {
         yieldToTheWindow();
@@ -312,7 +312,7 @@ void StudyWindow::cancel() {
 void StudyWindow::finished() {
     setRunning(false);
     if (future_.resultCount() == 0) {
-        showStatus([shown = bool(outcome_)] {
+        setTranslatedText(status_, [shown = bool(outcome_)] {
             return shown ? Texts::tr("Расчёт отменён; показан прежний результат.")
                          : Texts::tr("Расчёт отменён.");
         });
@@ -329,7 +329,7 @@ void StudyWindow::finished() {
         refused += p.state == model::PointState::refused;
         unfinished += p.state == model::PointState::unfinished;
     }
-    showStatus([refused, unfinished, all = int(outcome_->points.size())] {
+    setTranslatedText(status_, [refused, unfinished, all = int(outcome_->points.size())] {
         QString text =
             Texts::tr("Рассчитано точек: %1 из %2.").arg(all - refused - unfinished).arg(all);
         if (refused > 0)
@@ -354,16 +354,9 @@ void StudyWindow::showStudy() {
     pane_->setAccessibleDescription(texts.join('\n'));
 }
 
-void StudyWindow::showStatus(std::function<QString()> text) {
-    statusText_ = std::move(text);
-    status_->setText(statusText_());
-}
-
 // Everything the window writes itself from its state, in the language just chosen; the choices,
 // the ranges typed and the study stay.
 void StudyWindow::retranslate() {
-    if (statusText_)
-        status_->setText(statusText_());
     showInputsLine();
     table_->retranslate();
     if (outcome_)

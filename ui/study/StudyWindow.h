@@ -130,8 +130,6 @@ private:
     void finished();
     void setRunning(bool running);
     void showStudy();
-    // The status line, composed again when the language changes.
-    void showStatus(std::function<QString()> text);
     void retranslate();
     void buildFollowing(QVBoxLayout* layout);
     void setInputs(const model::Inputs& inputs);
@@ -166,7 +164,6 @@ private:
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
-    std::function<QString()> statusText_;
 
     std::function<model::Inputs()> mainInputs_;
     QLabel* inputsLine_ = nullptr;
