@@ -10,7 +10,7 @@ namespace model {
 ClosedForm closedForms(const Inputs& in, double previousTau, double previousVp1) {
     ClosedForm r;
     const double h0 = in.h0, v0 = in.v0, d = in.d, rho = in.rho, rho0 = in.rho0, eta = in.eta;
-    const double Cd = dragCoefficient;
+    const double Cd = in.cd;
 
     r.alpha = in.alphaDeg * pi / 180;
     const double s = std::sin(r.alpha), c = std::cos(r.alpha);
