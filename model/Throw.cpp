@@ -1,6 +1,7 @@
 #include "model/Throw.h"
 
 #include <cmath>
+#include <utility>
 
 namespace model {
 
@@ -57,7 +58,10 @@ void Throw::computeTrajectory() {
         !(c.Tmax > 0))
         return fail(ThrowStep::closedForms, FlightOutcome::notFinite);
 
-    linear_ = linearDragWalk(in_, c, settings_.nSteps);
+    const bool checkOnly = !settings_.curves && settings_.checkCurves;
+    bool linearDrawable = true;
+    linear_ = checkOnly ? linearDragWalk(in_, c, settings_.nSteps, linearDrawable)
+                        : linearDragWalk(in_, c, settings_.nSteps);
     if (linear_.outcome != FlightOutcome::finished)
         return fail(ThrowStep::linearWalk, linear_.outcome);
     if (!finite({linear_.Tmax1, linear_.Xmax1, linear_.VxEnd1, linear_.VyEnd1}))
@@ -67,15 +71,21 @@ void Throw::computeTrajectory() {
     if (failed())
         return;
 
-    if (settings_.curves) {
-        vacuum_ =
+    if (settings_.curves || checkOnly) {
+        VacuumPath vacuum =
             vacuumPath(in_, c, trajectory_.trajOriginX, trajectory_.trajRangeX, settings_.nSteps);
-        if (!drawable(c.Xp, c.Ymax) || !drawable(0.0, in_.h0) || !drawable(vacuum_.points))
+        if (!drawable(c.Xp, c.Ymax) || !drawable(0.0, in_.h0) || !drawable(vacuum.points))
             return fail(ThrowStep::vacuumPath, FlightOutcome::notFinite);
-        const FlightOutcome walked = linearDragPoints(in_, c, settings_.nSteps, linearPath_);
-        if (walked != FlightOutcome::finished)
-            return fail(ThrowStep::linearPath, walked);
-        if (!drawable(c.Xp1, c.Ymax1) || !drawable(linearPath_))
+        if (settings_.curves) {
+            vacuum_ = std::move(vacuum);
+            linearPath_.reserve(static_cast<std::size_t>(linear_.points));
+            const FlightOutcome walked = linearDragPoints(in_, c, settings_.nSteps, linearPath_);
+            if (walked != FlightOutcome::finished)
+                return fail(ThrowStep::linearPath, walked);
+            linearDrawable = drawable(linearPath_);
+        }
+        // The walk checked above walked the same points.
+        if (!drawable(c.Xp1, c.Ymax1) || !linearDrawable)
             return fail(ThrowStep::linearPath, FlightOutcome::notFinite);
     }
     trajectoryReady_ = true;
@@ -136,11 +146,14 @@ void Throw::computeVelocities() {
     if (!usableRect(v.left, v.vxTop, v.right, v.vxBottom) ||
         !usableRect(v.left, v.vyTop, v.right, v.vyBottom))
         return fail(ThrowStep::velocityRanges, FlightOutcome::notFinite);
-    if (settings_.curves) {
+    if (settings_.curves || settings_.checkCurves) {
         curves_ = model::velocityCurves(in_, closed_, linear_.Tmax1, flight_.Tmax2(), flight_.dt(),
-                                        settings_.nSteps);
+                                        settings_.nSteps, settings_.curves);
         if (curves_.outcome != FlightOutcome::finished)
             return fail(ThrowStep::velocityCurves, curves_.outcome);
+        // Without curves the lists are empty and the walk checked their points.
+        if (!curves_.drawable)
+            return fail(ThrowStep::velocityCurves, FlightOutcome::notFinite);
         for (const auto* list : {&curves_.vacuumVx, &curves_.vacuumVy, &curves_.linearVx,
                                  &curves_.linearVy, &curves_.quadraticVx, &curves_.quadraticVy})
             if (!drawable(*list))

@@ -27,6 +27,9 @@ struct ThrowSettings {
     double scaleVx = 1, scaleT = 1;
     // False: results only, no curve is kept (a study of many throws).
     bool curves = true;
+    // Without curves: every point of them is still walked through the panes' check without
+    // being kept, so the throw fails exactly where it would with its curves (the report tool).
+    bool checkCurves = false;
 };
 
 // The step of the pipeline at which a throw could not go on.

@@ -57,11 +57,8 @@ WalkEnd walk(const Inputs& in, const ClosedForm& cf, int nSteps, Visit visit) {
     return w;
 }
 
-} // namespace
-
-LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps) {
+LinearDragResult resultOf(const Inputs& in, const ClosedForm& cf, const WalkEnd& w) {
     LinearDragResult r;
-    const WalkEnd w = walk(in, cf, nSteps, [](double, double) {});
     r.outcome = w.outcome;
     r.dt = w.dt;
     r.points = w.points;
@@ -75,6 +72,22 @@ LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSte
     r.VyEnd1 = static_cast<float>((in.v0 * std::sin(cf.alpha)) * e -
                                   cf.Vp1 * (-std::expm1(-r.Tmax1 / cf.tau)));
     return r;
+}
+
+} // namespace
+
+LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps) {
+    return resultOf(in, cf, walk(in, cf, nSteps, [](double, double) {}));
+}
+
+LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps,
+                                bool& drawable) {
+    bool all = true;
+    const WalkEnd w = walk(in, cf, nSteps, [&all](double x, double y) {
+        all &= std::isfinite(static_cast<float>(x)) & std::isfinite(static_cast<float>(y));
+    });
+    drawable = all;
+    return resultOf(in, cf, w);
 }
 
 FlightOutcome linearDragPoints(const Inputs& in, const ClosedForm& cf, int nSteps,

@@ -30,6 +30,10 @@ struct LinearDragResult {
 // Walks the points without storing them: the flight time, range and end velocities.
 LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps);
 
+// The same walk, also telling whether every point of the curve is one a pane can draw (finite
+// in single precision): the curve checked without keeping it.
+LinearDragResult linearDragWalk(const Inputs& in, const ClosedForm& cf, int nSteps, bool& drawable);
+
 // The same points, as line-to targets after the start dot (0, h0); the curve the pane draws
 // ends exactly at Xmax1. `out` is cleared first; on an outcome other than
 // finished it holds the points walked so far (at most maxFlightWork).

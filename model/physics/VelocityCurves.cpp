@@ -4,6 +4,7 @@
 #include "model/physics/FlushDenormals.h"
 #include "model/physics/SubSteps.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace model {
@@ -18,11 +19,27 @@ bool finite(double a) {
     return std::isfinite(a);
 }
 
-} // namespace
+// Where the walks' points go: into the lists, or only through the pane's check.
+struct KeptPoints {
+    static void reserve(std::vector<PanePoint>& list, double count) {
+        list.reserve(static_cast<std::size_t>(count));
+    }
+    static void add(std::vector<PanePoint>& list, double t, double v) { list.push_back(pt(t, v)); }
+    static bool drawable() { return true; }
+};
 
-VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                              double dt, int nSteps) {
-    VelocityCurves c;
+struct CheckedPoints {
+    static void reserve(std::vector<PanePoint>&, double) {}
+    void add(std::vector<PanePoint>&, double t, double v) {
+        all &= std::isfinite(static_cast<float>(t)) & std::isfinite(static_cast<float>(v));
+    }
+    bool drawable() const { return all; }
+    bool all = true;
+};
+
+template <class Points>
+void walk(VelocityCurves& c, const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+          double dt, int nSteps, Points& points) {
     const double tau = cf.tau, Vp1 = cf.Vp1, R2 = cf.R2;
     c.vx0 = in.v0 * std::cos(cf.alpha);
     const double vyDouble = in.v0 * std::sin(cf.alpha);
@@ -34,36 +51,41 @@ VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tma
         !(Tmax1 > 0) || !finite(Tmax2) || !finite(dt) || !(dt > 0) || !finite(tau) ||
         !finite(Vp1) || !finite(R2) || !finite(Vp1 / tau) || nSteps < 1) {
         c.outcome = FlightOutcome::notFinite;
-        return c;
+        return;
     }
 
     // Vacuum.
-    c.vacuumVx = {pt(0, c.vx0), pt(cf.Tmax, c.vx0)};
-    c.vacuumVy.reserve(static_cast<std::size_t>(nSteps) + 2);
-    c.vacuumVy.push_back(pt(0, c.vy0));
+    points.add(c.vacuumVx, 0, c.vx0);
+    points.add(c.vacuumVx, cf.Tmax, c.vx0);
+    points.reserve(c.vacuumVy, nSteps + 2.0);
+    points.add(c.vacuumVy, 0, c.vy0);
     const double step0 = cf.Tmax / nSteps;
     for (double t = 0; t <= cf.Tmax; t = t + step0)
-        c.vacuumVy.push_back(pt(t, c.vy0 - g * t));
+        points.add(c.vacuumVy, t, c.vy0 - g * t);
 
     // On long flights e^(−t/tau) and vx decay into the subnormals.
     const FlushDenormals flush;
 
     // Linear drag.
-    c.linearVx.reserve(static_cast<std::size_t>(nSteps) + 2);
-    c.linearVy.reserve(static_cast<std::size_t>(nSteps) + 2);
-    c.linearVx.push_back(pt(0, c.vx0));
-    c.linearVy.push_back(pt(0, c.vy0));
+    points.reserve(c.linearVx, nSteps + 2.0);
+    points.reserve(c.linearVy, nSteps + 2.0);
+    points.add(c.linearVx, 0, c.vx0);
+    points.add(c.linearVy, 0, c.vy0);
     const double step1 = Tmax1 / nSteps;
     for (double t = 0; t <= Tmax1; t = t + step1) {
         const double e = std::exp(-t / tau);
-        c.linearVx.push_back(pt(t, c.vx0 * e));
-        c.linearVy.push_back(pt(t, vyDouble * e - Vp1 * (-std::expm1(-t / tau))));
+        points.add(c.linearVx, t, c.vx0 * e);
+        points.add(c.linearVy, t, vyDouble * e - Vp1 * (-std::expm1(-t / tau)));
     }
 
     // Quadratic drag: forward Euler on the velocities, sub-stepped by the same rule as the RK4
-    // flight so that a stiff start cannot blow up.
-    c.quadraticVx.push_back(pt(0, c.vx0));
-    c.quadraticVy.push_back(pt(0, c.vy0));
+    // flight so that a stiff start cannot blow up. About Tmax2/dt passes, never more than the
+    // work allows.
+    const double passes = std::min(std::max(Tmax2 / dt, 0.0), double(maxFlightWork)) + 2;
+    points.reserve(c.quadraticVx, passes);
+    points.reserve(c.quadraticVy, passes);
+    points.add(c.quadraticVx, 0, c.vx0);
+    points.add(c.quadraticVy, 0, c.vy0);
     double t = 0, vx = c.vx0, vy = c.vy0;
     std::int64_t work = 0;
     while (t < Tmax2) {
@@ -87,12 +109,27 @@ VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tma
             c.outcome = FlightOutcome::notFinite;
             break;
         }
-        c.quadraticVx.push_back(pt(t, vx));
-        c.quadraticVy.push_back(pt(t, vy));
+        points.add(c.quadraticVx, t, vx);
+        points.add(c.quadraticVy, t, vy);
     }
     c.lastT = t;
     c.lastVx = vx;
     c.lastVy = vy;
+}
+
+} // namespace
+
+VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
+                              double dt, int nSteps, bool keepPoints) {
+    VelocityCurves c;
+    if (keepPoints) {
+        KeptPoints kept;
+        walk(c, in, cf, Tmax1, Tmax2, dt, nSteps, kept);
+    } else {
+        CheckedPoints checked;
+        walk(c, in, cf, Tmax1, Tmax2, dt, nSteps, checked);
+        c.drawable = checked.drawable();
+    }
     return c;
 }
 

@@ -27,12 +27,16 @@ struct VelocityCurves {
     std::vector<PanePoint> quadraticVx, quadraticVy;
     std::int64_t passes = 0;                  // forward-Euler passes of the quadratic curves
     double lastT = 0, lastVx = 0, lastVy = 0; // the last quadratic point, in double
+    // Without keepPoints: whether every point walked is one a pane can draw (finite in single
+    // precision). With the points kept it is not looked at and stays true.
+    bool drawable = true;
 };
 
 // The six curves (nSteps >= 1). Tmax1 and Tmax2 are the linear and quadratic flight times, dt the
 // step of the quadratic flight. With an outcome other than finished the lists hold what was drawn
-// so far.
+// so far. Without keepPoints the same walks run and the lists stay empty: the passes, the outcome
+// and drawable tell what the curves would have been.
 VelocityCurves velocityCurves(const Inputs& in, const ClosedForm& cf, double Tmax1, double Tmax2,
-                              double dt, int nSteps);
+                              double dt, int nSteps, bool keepPoints = true);
 
 } // namespace model

@@ -158,3 +158,50 @@ TEST(Throw, VacuumPathStopsAfterTheFirstPointBelowGroundOrAtTheRange) {
     EXPECT_NEAR(p.lastX, 1.0, 1e-6);
     EXPECT_GT(p.lastY, 0);
 }
+
+TEST(Throw, CurvesCheckedWithoutKeepingThem) {
+    // Checked but not kept (the report tool): the same results, counts and failing step as with
+    // the curves kept, from a finished throw to one whose velocity panes have no usable range.
+    model::ThrowSettings checked;
+    checked.curves = false;
+    checked.checkCurves = true;
+    for (const Inputs& in :
+         {Inputs{}, viscous, stiff, Inputs{1e26, 9.5e23, 82, 6.8e-4, 1374, 4.5e-3, 2.3e-6},
+          Inputs{2.75e25, 5.7e17, 21.55, 9.66, 38, 4.31, 1.07e-6},
+          Inputs{3.5e-3, 1.65e7, -12.9, 8.2e-5, 53863, 2.95, 2.3e-4}}) {
+        const Throw kept = whole(in);
+        Throw lean(in, checked);
+        lean.runToEnd();
+        EXPECT_EQ(lean.failedAt(), kept.failedAt()) << in.h0;
+        EXPECT_EQ(lean.outcome(), kept.outcome());
+        EXPECT_EQ(texts(lean, Quantity::a_max, Quantity::VyEnd2),
+                  texts(kept, Quantity::a_max, Quantity::VyEnd2));
+        EXPECT_EQ(lean.linear().points, kept.linear().points);
+        EXPECT_EQ(lean.flight().stepCount(), kept.flight().stepCount());
+        EXPECT_EQ(lean.velocityCurves().passes, kept.velocityCurves().passes);
+        EXPECT_TRUE(lean.linearPath().empty() && lean.flightPieces().empty() &&
+                    lean.vacuum().points.empty() && lean.velocityCurves().quadraticVy.empty());
+    }
+
+    // A point beyond single precision is caught by the walks that keep nothing: a height on the
+    // linear-drag curve, a speed on the velocity curves (which still walk every pass).
+    Inputs high;
+    high.h0 = 1e39;
+    high.eta = 1e-30;
+    bool drawable = true;
+    model::linearDragWalk(high, model::closedForms(high), 1000, drawable);
+    EXPECT_FALSE(drawable);
+    model::linearDragWalk(viscous, model::closedForms(viscous), 1000, drawable);
+    EXPECT_TRUE(drawable);
+    Inputs fast{0.5, 1e39, 0, 0.4, 7800, 1e-300, 1e-30};
+    for (const double v0 : {1e39, 3e38}) {
+        fast.v0 = v0;
+        const auto cf = model::closedForms(fast);
+        const auto unkept = model::velocityCurves(fast, cf, 0.5, 0.5, 0.0005, 1000, false);
+        const auto all = model::velocityCurves(fast, cf, 0.5, 0.5, 0.0005, 1000);
+        EXPECT_EQ(unkept.drawable, v0 < 3.4e38) << v0;
+        EXPECT_EQ(std::isfinite(all.vacuumVx.front().y), v0 < 3.4e38);
+        EXPECT_EQ(unkept.passes, all.passes);
+        EXPECT_TRUE(unkept.quadraticVx.empty());
+    }
+}
