@@ -137,8 +137,18 @@ double flightTimeScale(const Launch& l) {
 struct Quadratic final : Flight {
     using Vec = QuadraticDragOde::Vec;
 
-    explicit Quadratic(const Launch& l) : ode_({l.tau, l.Vp1, l.R2}, l.speed, flightTimeScale(l)) {
+    // Without keepStates only the launch is kept besides the top and the landing: at() would
+    // integrate from the launch, slower and to other last bits than with the states kept.
+    Quadratic(const Launch& l, bool keepStates) : Quadratic(l, keepStates, flightTimeScale(l)) {}
+
+private:
+    Quadratic(const Launch& l, bool keepStates, double timeScale)
+        : ode_({l.tau, l.Vp1, l.R2}, l.speed, timeScale) {
         const Vec start{0, l.h0, l.vx0, l.vy0};
+        auto keep = [this, keepStates](double t, const Vec& s) {
+            if (keepStates)
+                checkpoints_.push_back({t, s});
+        };
         checkpoints_.push_back({0, start});
         if (l.vy0 <= 0)
             top = {0, 0, l.h0};
@@ -149,7 +159,7 @@ struct Quadratic final : Flight {
         // An explicit method cannot step much beyond tau, and the flight lasts at least its time
         // scale: when that alone needs more steps than allowed, the flight is given up once its
         // top is found instead of after the allowed steps (a tenth of a second).
-        const bool tooStiff = flightTimeScale(l) / (3.3 * l.tau) > QuadraticDragOde::maxSteps;
+        const bool tooStiff = timeScale / (3.3 * l.tau) > QuadraticDragOde::maxSteps;
         auto stepper = ode_.denseStepper();
         stepper.initialize(start, 0, ode_.firstStep(start));
         bool topFound = l.vy0 <= 0;
@@ -179,15 +189,16 @@ struct Quadratic final : Flight {
                 Vec s;
                 stepper.calc_state(t, s);
                 landing = {ode_.toSeconds(t), s[0], s[2], s[3], true};
-                checkpoints_.push_back({ode_.toSeconds(t1), s1});
+                keep(ode_.toSeconds(t1), s1);
                 return;
             }
-            checkpoints_.push_back({ode_.toSeconds(t1), s1});
+            keep(ode_.toSeconds(t1), s1);
             if (tooStiff && topFound)
                 return;
         }
     }
 
+public:
     State at(double t) const override {
         Vec s;
         const double from = startFor(t, s);
@@ -236,22 +247,27 @@ struct ExactFlight::Impl {
     std::unique_ptr<Flight> flight;
 };
 
-ExactFlight::ExactFlight(const Inputs& inputs, ModelKind model) {
+namespace {
+
+std::unique_ptr<Flight> flightOf(const Inputs& inputs, ModelKind model, bool keepStates) {
     const Launch l = launchOf(inputs);
     switch (model) {
     case ModelKind::vacuum:
-        impl_ = std::make_unique<Impl>(Impl{std::make_unique<Vacuum>(l)});
-        break;
+        return std::make_unique<Vacuum>(l);
     case ModelKind::linear:
-        impl_ = std::make_unique<Impl>(Impl{std::make_unique<Linear>(l)});
-        break;
+        return std::make_unique<Linear>(l);
     case ModelKind::quadratic:
-        impl_ = std::make_unique<Impl>(Impl{std::make_unique<Quadratic>(l)});
-        break;
+        return std::make_unique<Quadratic>(l, keepStates);
     case ModelKind::common:
-        throw std::invalid_argument("ExactFlight: no flight for the common results");
+        break;
     }
+    throw std::invalid_argument("ExactFlight: no flight for the common results");
 }
+
+} // namespace
+
+ExactFlight::ExactFlight(const Inputs& inputs, ModelKind model)
+    : impl_(std::make_unique<Impl>(Impl{flightOf(inputs, model, true)})) {}
 
 ExactFlight::~ExactFlight() = default;
 ExactFlight::ExactFlight(ExactFlight&&) noexcept = default;
@@ -271,6 +287,11 @@ Landing ExactFlight::landing() const {
 
 Top ExactFlight::top() const {
     return impl_->flight->top;
+}
+
+FlightEnds flightEnds(const Inputs& inputs, ModelKind model) {
+    const std::unique_ptr<Flight> flight = flightOf(inputs, model, false);
+    return {flight->top, flight->landing};
 }
 
 } // namespace model::exact

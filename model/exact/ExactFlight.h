@@ -51,4 +51,15 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
+// The top and the landing of one model's flight.
+struct FlightEnds {
+    Top top;
+    Landing landing;
+};
+
+// The same top and landing as ExactFlight(inputs, model) finds, without keeping the states that
+// at() starts from: for a caller that reads nothing else (the exact results, the Reynolds
+// numbers), which a long flight's thousands of kept states would cost more than their stepping.
+FlightEnds flightEnds(const Inputs& inputs, ModelKind model);
+
 } // namespace model::exact

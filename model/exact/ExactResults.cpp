@@ -9,9 +9,9 @@ namespace model::exact {
 
 namespace {
 
-std::optional<double> valueOf(Quantity q, const ExactFlight& flight) {
-    const Landing l = flight.landing();
-    const Top top = flight.top();
+std::optional<double> valueOf(Quantity q, const FlightEnds& flight) {
+    const Landing& l = flight.landing;
+    const Top& top = flight.top;
     switch (q) {
     case Quantity::Tp2:
         return top.t;
@@ -53,9 +53,9 @@ std::optional<double> exactValue(Quantity q, const Inputs& in) {
         return std::nullopt;
     if (q == Quantity::Re)
         return reynoldsNumber(in, in.v0);
-    const ExactFlight flight(in, row(q).model);
+    const FlightEnds flight = flightEnds(in, row(q).model);
     if (q == Quantity::Re1 || q == Quantity::Re2) {
-        const Landing l = flight.landing();
+        const Landing& l = flight.landing;
         if (!l.reached)
             return std::nullopt;
         return reynoldsNumber(in, std::hypot(l.vx, l.vy));
@@ -64,7 +64,11 @@ std::optional<double> exactValue(Quantity q, const Inputs& in) {
 }
 
 std::vector<std::pair<Quantity, double>> exactValues(const Inputs& in) {
-    const ExactFlight linear(in, ModelKind::linear), quadratic(in, ModelKind::quadratic);
+    return exactValues(flightEnds(in, ModelKind::linear), flightEnds(in, ModelKind::quadratic));
+}
+
+std::vector<std::pair<Quantity, double>> exactValues(const FlightEnds& linear,
+                                                     const FlightEnds& quadratic) {
     std::vector<std::pair<Quantity, double>> out;
     for (const QuantityRow& r : quantityRows())
         if (hasExactValue(r.id))

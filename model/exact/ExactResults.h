@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Quantities.h"
+#include "model/exact/ExactFlight.h"
 #include "model/physics/Inputs.h"
 
 #include <optional>
@@ -24,5 +25,8 @@ std::optional<double> exactValue(Quantity q, const Inputs& in);
 // Those of the labels (not the Reynolds numbers), in catalogue order; a value that cannot be had
 // is NaN.
 std::vector<std::pair<Quantity, double>> exactValues(const Inputs& in);
+// The same from the ends of both drag models' flights, already found.
+std::vector<std::pair<Quantity, double>> exactValues(const FlightEnds& linear,
+                                                     const FlightEnds& quadratic);
 
 } // namespace model::exact

@@ -1,15 +1,12 @@
 #include "model/exact/Reynolds.h"
 
-#include "model/exact/ExactFlight.h"
-
 #include <cmath>
 
 namespace model::exact {
 
 namespace {
 
-double landingSpeed(const Inputs& in, ModelKind model) {
-    const Landing l = ExactFlight(in, model).landing();
+double landingSpeed(const Landing& l) {
     return l.reached ? std::hypot(l.vx, l.vy) : NAN;
 }
 
@@ -28,8 +25,13 @@ FlowRegime flowRegime(double re) {
 }
 
 ReynoldsNumbers reynoldsNumbers(const Inputs& in) {
-    return {reynoldsNumber(in, in.v0), reynoldsNumber(in, landingSpeed(in, ModelKind::linear)),
-            reynoldsNumber(in, landingSpeed(in, ModelKind::quadratic))};
+    return reynoldsNumbers(in, flightEnds(in, ModelKind::linear).landing,
+                           flightEnds(in, ModelKind::quadratic).landing);
+}
+
+ReynoldsNumbers reynoldsNumbers(const Inputs& in, const Landing& linear, const Landing& quadratic) {
+    return {reynoldsNumber(in, in.v0), reynoldsNumber(in, landingSpeed(linear)),
+            reynoldsNumber(in, landingSpeed(quadratic))};
 }
 
 } // namespace model::exact

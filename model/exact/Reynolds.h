@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/exact/ExactFlight.h"
 #include "model/physics/Inputs.h"
 
 namespace model::exact {
@@ -20,5 +21,7 @@ struct ReynoldsNumbers {
     double start = 0, end1 = 0, end2 = 0;
 };
 ReynoldsNumbers reynoldsNumbers(const Inputs& in);
+// The same from both drag models' landings, already found.
+ReynoldsNumbers reynoldsNumbers(const Inputs& in, const Landing& linear, const Landing& quadratic);
 
 } // namespace model::exact

@@ -137,6 +137,29 @@ TEST(ExactFlight, TooStiffAFlightHasItsTopAndNoLanding) {
     EXPECT_TRUE(std::isnan(reynoldsNumbers(in).end2));
 }
 
+// The ends found without keeping the states are the flight's own, to the last bit: a long
+// viscous fall of thousands of kept states, one thrown down from the ground, one too stiff.
+TEST(ExactFlight, EndsAloneAreTheFlightsOwn) {
+    for (const Inputs& in :
+         {Inputs{1500, 10, 45, 0.05, 1200, 1000, 1.5}, Inputs{0, 3, -20, 0.05, 1200, 1000, 1.5},
+          Inputs{0.5, 3, 30, 1e-4, 7800, 1000, 1000}})
+        for (const ModelKind model : {ModelKind::vacuum, ModelKind::linear, ModelKind::quadratic}) {
+            const ExactFlight flight(in, model);
+            const FlightEnds ends = flightEnds(in, model);
+            const Landing l = flight.landing();
+            const Top top = flight.top();
+            EXPECT_EQ(ends.landing.reached, l.reached) << in.h0;
+            for (const auto& [a, b] : {std::pair{ends.landing.t, l.t},
+                                       {ends.landing.x, l.x},
+                                       {ends.landing.vx, l.vx},
+                                       {ends.landing.vy, l.vy},
+                                       {ends.top.t, top.t},
+                                       {ends.top.x, top.x},
+                                       {ends.top.y, top.y}})
+                EXPECT_EQ(a, b) << in.h0;
+        }
+}
+
 // Re = ρo·v·d/η at the launch and at each exact landing; the regime changes at 1 and above 1000.
 TEST(Reynolds, NumbersAndRegimes) {
     const Inputs in{2, 10, 45, 0.05, 1200, 1000, 1.5};
