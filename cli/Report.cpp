@@ -1,7 +1,6 @@
 #include "cli/Report.h"
 
 #include "model/exact/ExactResults.h"
-#include "model/exact/Reynolds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,8 +69,14 @@ std::string edges(double left, double top, double right, double bottom) {
 
 model::Throw computeThrow(const model::Inputs& in, bool everyStep) {
     model::ThrowSettings settings;
-    if (everyStep)
+    if (everyStep) {
         settings.pauseEvery = 1;
+    } else {
+        // Only the results and the step counts are printed; the curves are checked as the
+        // window draws them, not kept.
+        settings.curves = false;
+        settings.checkCurves = true;
+    }
     model::Throw t(in, settings);
     t.runToEnd();
     return t;
@@ -91,7 +96,27 @@ std::string failureText(const model::Throw& t) {
     return std::string(modelName(*t.failedAt())) + " flight not finished: " + why;
 }
 
+ExactFigures exactFigures(const model::Inputs& in, bool precise) {
+    const auto linear = model::exact::flightEnds(in, model::ModelKind::linear);
+    const auto quadratic = model::exact::flightEnds(in, model::ModelKind::quadratic);
+    ExactFigures f;
+    f.reynolds = model::exact::reynoldsNumbers(in, linear.landing, quadratic.landing);
+    if (precise) {
+        // The quadratic-drag flight's values first, then the linear walk's.
+        auto values = model::exact::exactValues(linear, quadratic);
+        std::stable_partition(values.begin(), values.end(), [](const auto& v) {
+            return model::row(v.first).model == model::ModelKind::quadratic;
+        });
+        f.precise = std::move(values);
+    }
+    return f;
+}
+
 std::string reportJson(const model::Throw& t, bool precise) {
+    return reportJson(t, exactFigures(t.inputs(), precise));
+}
+
+std::string reportJson(const model::Throw& t, const ExactFigures& exact) {
     std::string j = "{\"inputs\": {";
     for (const model::FieldRow& f : model::fieldRows())
         j += (f.id == model::Field::h0 ? "" : ", ") + quoted(f.key) + ": " +
@@ -109,15 +134,11 @@ std::string reportJson(const model::Throw& t, bool precise) {
     j += ", \"steps\": {\"linear\": " + std::to_string(t.linear().points) +
          ", \"quadratic\": " + std::to_string(t.flight().stepCount()) +
          ", \"velocity\": " + std::to_string(t.velocityCurves().passes) + "}";
-    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
+    const model::exact::ReynoldsNumbers& re = exact.reynolds;
     j += ", \"reynolds\": {\"start\": " + number(re.start) + ", \"end1\": " + number(re.end1) +
          ", \"end2\": " + number(re.end2) + "}";
-    if (precise) {
-        // The quadratic-drag flight's values first, then the linear walk's.
-        auto values = model::exact::exactValues(t.inputs());
-        std::stable_partition(values.begin(), values.end(), [](const auto& v) {
-            return model::row(v.first).model == model::ModelKind::quadratic;
-        });
+    if (exact.precise) {
+        const auto& values = *exact.precise;
         j += ", \"precise\": {";
         for (std::size_t i = 0; i < values.size(); ++i)
             j += (i ? ", " : "") + quoted(model::row(values[i].first).key) + ": " +

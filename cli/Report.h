@@ -1,9 +1,13 @@
 #pragma once
 
 #include "model/Throw.h"
+#include "model/exact/Reynolds.h"
 #include "model/physics/Inputs.h"
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cli {
 
@@ -11,17 +15,28 @@ namespace cli {
 // not finite.
 std::string exactNumber(double v);
 
-// The throw exactly as the window computes it at the default scale factors, run to its end.
-// With everyStep the flight's curve keeps every RK4 step, not only every tenth.
+// The throw exactly as the window computes it at the default scale factors, run to its end,
+// failing where the window's throw fails. With everyStep it keeps its curves, the flight's
+// with every RK4 step, not only every tenth; otherwise it keeps none.
 model::Throw computeThrow(const model::Inputs& in, bool everyStep = false);
 
 // Empty when the throw finished and every result is a finite number; otherwise a line for
 // stderr saying which model could not finish and why, or which results overflow.
 std::string failureText(const model::Throw& t);
 
+// What a report prints of the exact flights: the Reynolds numbers at their landings and, with
+// precise, the exact values of the results the walks and the flight step to. Each drag model's
+// flight is found once for both, and only its top and landing are kept.
+struct ExactFigures {
+    model::exact::ReynoldsNumbers reynolds;
+    std::optional<std::vector<std::pair<model::Quantity, double>>> precise;
+};
+ExactFigures exactFigures(const model::Inputs& in, bool precise);
+
 // One JSON object (UTF-8): inputs, the 27 results with their label texts, the pane ranges, the
-// step counts and the Reynolds numbers, every number with 17 significant digits; with precise,
-// also the exact values of the results the walks and the flight step to.
+// step counts and the Reynolds numbers, every number with 17 significant digits; with precise
+// figures, also the exact values of the results the walks and the flight step to.
+std::string reportJson(const model::Throw& t, const ExactFigures& exact);
 std::string reportJson(const model::Throw& t, bool precise = false);
 
 } // namespace cli

@@ -3,7 +3,6 @@
 #include "cli/Report.h"
 #include "cli/ReportOptions.h"
 #include "cli/StudyReport.h"
-#include "model/curves/CurvesCsv.h"
 #include "model/study/StudyCsv.h"
 #include "model/study/StudyRunner.h"
 #include "translations/Translations.h"
@@ -74,12 +73,9 @@ int main(int argc, char** argv) {
         std::cerr << "ballflight-report: " << failure << '\n';
         return 3;
     }
-    if (!opts.curvesFile.empty()) {
-        std::ostringstream csv;
-        model::writeCurvesCsv(report, csv);
-        if (const std::string why = cli::writeCurvesFile(opts.curvesFile, csv.str()); !why.empty())
+    if (!opts.curvesFile.empty())
+        if (const std::string why = cli::writeCurves(report, opts.curvesFile); !why.empty())
             return writeFailed(opts.curvesFile, why);
-    }
     std::string json = cli::reportJson(report, opts.precise);
     json.insert(json.size() - 1, data.json);
     const int status = printed(json + '\n');

@@ -18,8 +18,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // A target that is not a regular file, written as a shell's ">" would write it.
-int writeInPlace(const std::string& path, const struct stat& target, std::string_view text,
-                 InPlace inPlace) {
+int writeInPlace(const std::string& path, const struct stat& target,
+                 const std::function<int(const TextSink&)>& produce, InPlace inPlace) {
     if (S_ISDIR(target.st_mode))
         return EISDIR;
     const bool device = S_ISCHR(target.st_mode);
@@ -29,7 +29,7 @@ int writeInPlace(const std::string& path, const struct stat& target, std::string
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return errno;
-    int error = writeAll(fd, text);
+    int error = produce([fd](std::string_view piece) { return writeAll(fd, piece); });
     if (::close(fd) != 0 && error == 0)
         error = errno;
     return error;
@@ -61,6 +61,12 @@ int writeAll(int fd, std::string_view text) {
 }
 
 int writeWholeFile(const std::string& path, std::string_view text, InPlace inPlace) {
+    return writeWholeFile(
+        path, [text](const TextSink& sink) { return sink(text); }, inPlace);
+}
+
+int writeWholeFile(const std::string& path, const std::function<int(const TextSink&)>& produce,
+                   InPlace inPlace) {
     fs::path target(path);
     // The usual permissions of a created file, not mkstemp's 0600, unless the file has its own.
     const mode_t mask = ::umask(0);
@@ -69,7 +75,7 @@ int writeWholeFile(const std::string& path, std::string_view text, InPlace inPla
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return writeInPlace(path, st, text, inPlace);
+            return writeInPlace(path, st, produce, inPlace);
         mode = st.st_mode & 07777;
         std::error_code failed;
         if (fs::is_symlink(target, failed))
@@ -82,7 +88,7 @@ int writeWholeFile(const std::string& path, std::string_view text, InPlace inPla
     const int fd = ::mkstemp(name.data());
     if (fd < 0)
         return errno;
-    int error = writeAll(fd, text);
+    int error = produce([fd](std::string_view piece) { return writeAll(fd, piece); });
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
     if (error == 0 && ::fchmod(fd, mode) != 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,15 @@ inline constexpr int notARegularFile = -1;
 // symbolic link keeps pointing where it did, the file it names being replaced. Returns 0, the
 // system's error number (errno), or notARegularFile.
 int writeWholeFile(const std::string& path, std::string_view text, InPlace inPlace);
+
+// Receives a text piece by piece, in order: 0, or the system's error number of its write.
+using TextSink = std::function<int(std::string_view)>;
+
+// The same write of a text made while it is written: produce hands it to the sink piece by piece
+// and returns 0, or the first error number the sink gave (it stops there). A long text never has
+// to be held whole.
+int writeWholeFile(const std::string& path, const std::function<int(const TextSink&)>& produce,
+                   InPlace inPlace);
 
 // Every byte to the open descriptor fd: 0 or the system's error number.
 int writeAll(int fd, std::string_view text);

@@ -93,7 +93,7 @@ TEST(ClosedForm, BigTinyAndOverflowingBalls) {
     // linear-drag walk are those of the default ball, and the walk has no reversals.
     for (double d : {5.0, 20.0}) {
         SCOPED_TRACE(d);
-        const model::Throw r = cli::computeThrow(Inputs{.d = d});
+        const model::Throw r = cli::computeThrow(Inputs{.d = d}, true);
         ASSERT_EQ(cli::failureText(r), "");
         EXPECT_EQ(r.text(Quantity::Ymax1), "Ymax1= 0.631 м");
         EXPECT_EQ(r.linear().points, 1106);
