@@ -76,28 +76,22 @@ inline std::int64_t referenceRk4(const WalkParameters& p, double& xEnd) {
 }
 
 // The six velocity curves: vacuum vy = vy0 − g·t and linear drag from their closed forms at
-// nSteps equal steps, quadratic drag by forward Euler with dt while t < Tmax2. Returns the
-// Euler passes.
+// nSteps equal steps, quadratic drag by forward Euler with dt while t < Tmax2. Each point goes to
+// add(list, t, v); returns the Euler passes.
 struct VelocityLists {
     std::vector<model::PanePoint> vacuumVy, linearVx, linearVy, quadraticVx, quadraticVy;
 };
 
-inline std::int64_t referenceVelocityWalk(const WalkParameters& p, double Tmax, double Tmax1,
-                                          double Tmax2, int nSteps, VelocityLists& out) {
-    auto pt = [](double t, double v) {
-        return model::PanePoint{static_cast<float>(t), static_cast<float>(v)};
-    };
+template <class Add>
+std::int64_t referenceVelocityPoints(const WalkParameters& p, double Tmax, double Tmax1,
+                                     double Tmax2, int nSteps, Add add) {
     const model::FlushDenormals flush;
-    out = {};
-    out.vacuumVy.reserve(static_cast<std::size_t>(nSteps) + 2);
     for (double t = 0; t <= Tmax; t += Tmax / nSteps)
-        out.vacuumVy.push_back(pt(t, p.vy0 - model::g * t));
-    out.linearVx.reserve(static_cast<std::size_t>(nSteps) + 2);
-    out.linearVy.reserve(static_cast<std::size_t>(nSteps) + 2);
+        add(0, t, p.vy0 - model::g * t);
     for (double t = 0; t <= Tmax1; t += Tmax1 / nSteps) {
         const double e = std::exp(-t / p.tau);
-        out.linearVx.push_back(pt(t, p.vx0 * e));
-        out.linearVy.push_back(pt(t, p.vy0 * e - p.Vp1 * (-std::expm1(-t / p.tau))));
+        add(1, t, p.vx0 * e);
+        add(2, t, p.vy0 * e - p.Vp1 * (-std::expm1(-t / p.tau)));
     }
     double t = 0, vx = p.vx0, vy = p.vy0;
     std::int64_t n = 0;
@@ -108,9 +102,34 @@ inline std::int64_t referenceVelocityWalk(const WalkParameters& p, double Tmax, 
         vy -= p.dt * ((p.Vp1 / p.tau + vy / p.tau) + v2 * vy / p.R2);
         t += p.dt;
         ++n;
-        out.quadraticVx.push_back(pt(t, vx));
-        out.quadraticVy.push_back(pt(t, vy));
+        add(3, t, vx);
+        add(4, t, vy);
     }
+    return n;
+}
+
+// The curves kept as the panes draw them, in lists.
+inline std::int64_t referenceVelocityWalk(const WalkParameters& p, double Tmax, double Tmax1,
+                                          double Tmax2, int nSteps, VelocityLists& out) {
+    out = {};
+    out.vacuumVy.reserve(static_cast<std::size_t>(nSteps) + 2);
+    out.linearVx.reserve(static_cast<std::size_t>(nSteps) + 2);
+    out.linearVy.reserve(static_cast<std::size_t>(nSteps) + 2);
+    std::vector<model::PanePoint>* lists[] = {&out.vacuumVy, &out.linearVx, &out.linearVy,
+                                              &out.quadraticVx, &out.quadraticVy};
+    return referenceVelocityPoints(
+        p, Tmax, Tmax1, Tmax2, nSteps, [&](int list, double t, double v) {
+            lists[list]->push_back({static_cast<float>(t), static_cast<float>(v)});
+        });
+}
+
+// The same walks keeping nothing (the velocities summed into sum, so that none is left out).
+inline std::int64_t referenceVelocityPasses(const WalkParameters& p, double Tmax, double Tmax1,
+                                            double Tmax2, int nSteps, double& sum) {
+    double s = 0;
+    const std::int64_t n = referenceVelocityPoints(p, Tmax, Tmax1, Tmax2, nSteps,
+                                                   [&s](int, double, double v) { s += v; });
+    sum = s;
     return n;
 }
 
