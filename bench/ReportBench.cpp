@@ -4,10 +4,12 @@
 // the same load of the shared machine; the medians of the rounds are printed as rows of the
 // figures table (Markdown). Processor time of this thread.
 //
-//   report_bench [--curves] [REPORT OPTIONS]
+//   report_bench [--curves] [--tool PATH] [REPORT OPTIONS]
 // Without options the throw is the viscous example from 1500 m (about half a million steps).
 // --curves also times the run that writes every curve to a file (into the system's temporary
-// folder); the whole run is then that run.
+// folder); the whole run is then that run. Each round also runs the tool as a process of its
+// own, start to exit: the tool built beside this program, or the one at PATH (an earlier build,
+// to compare with).
 #include "ReferenceWalks.h"
 
 #include "cli/Output.h"
@@ -30,6 +32,9 @@
 
 #include <fcntl.h>
 #include <malloc.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -95,6 +100,32 @@ Reference referenceOf(const model::Throw& t) {
             t.settings().curves};
 }
 
+// The tool itself as a process, from its start to its exit, its output to /dev/null: the
+// processor time of the child (user and system).
+double processSeconds(const std::string& tool, const std::vector<std::string>& args) {
+    std::vector<char*> argv{const_cast<char*>(tool.c_str())};
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int failed = ::posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (failed != 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "report_bench: the report tool did not run\n");
+        return NAN;
+    }
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 // The tool's output goes where a run's output to a file would go, without the disk: /dev/null.
 class NullOutput {
 public:
@@ -127,6 +158,11 @@ int main(int argc, char** argv) {
     ::mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     ::mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     std::vector<std::string> args(argv + 1, argv + argc);
+    std::string tool = BALLFLIGHT_REPORT_EXE;
+    if (const auto at = std::find(args.begin(), args.end(), "--tool"); at + 1 < args.end()) {
+        tool = *(at + 1);
+        args.erase(at, at + 2);
+    }
     const bool curves = std::find(args.begin(), args.end(), "--curves") != args.end();
     args.erase(std::remove(args.begin(), args.end(), "--curves"), args.end());
     if (args.empty())
@@ -212,7 +248,7 @@ int main(int argc, char** argv) {
         return secondsOf([&] { t.reset(); });
     });
 
-    std::vector<double> referenceRounds, runRounds, ratios;
+    std::vector<double> referenceRounds, runRounds, ratios, processRounds, processRatios;
     {
         const NullOutput null;
         run(); // the first round fills the caches and the allocator
@@ -220,6 +256,8 @@ int main(int argc, char** argv) {
             referenceRounds.push_back(reference.seconds());
             runRounds.push_back(secondsOf(run));
             ratios.push_back(runRounds.back() / referenceRounds.back());
+            processRounds.push_back(processSeconds(tool, args));
+            processRatios.push_back(processRounds.back() / referenceRounds.back());
             for (Part& p : parts)
                 p.rounds.push_back(p.seconds());
         }
@@ -230,15 +268,23 @@ int main(int argc, char** argv) {
     for (const std::string& a : args)
         if (a != curvesFile)
             command += (command.empty() ? "" : " ") + a;
+    const char* target = everyStep ? "—" : "≤ 1.5× reference";
     std::printf("| Report tool's whole run in process, `%s` (%lld linear points, %lld RK4 steps, "
                 "%lld Euler passes; median of %d side by side) | %.1f ms; reference %.1f ms, "
-                "ratio %.2f× (rounds %.2f–%.2f) | ≤ 1.5× reference |\n",
+                "ratio %.2f× (rounds %.2f–%.2f) | %s |\n",
                 command.c_str(), static_cast<long long>(whole.linear().points),
                 static_cast<long long>(whole.flight().stepCount()),
                 static_cast<long long>(whole.velocityCurves().passes), rounds,
                 median(runRounds) * 1e3, median(referenceRounds) * 1e3, median(ratios),
                 *std::min_element(ratios.begin(), ratios.end()),
-                *std::max_element(ratios.begin(), ratios.end()));
+                *std::max_element(ratios.begin(), ratios.end()), target);
+    std::printf(
+        "| … the same as a process of its own%s, start to exit (processor time of the child) "
+        "| %.1f ms; ratio %.2f× (rounds %.2f–%.2f) | — |\n",
+        tool == BALLFLIGHT_REPORT_EXE ? "" : (" (" + tool + ")").c_str(),
+        median(processRounds) * 1e3, median(processRatios),
+        *std::min_element(processRatios.begin(), processRatios.end()),
+        *std::max_element(processRatios.begin(), processRatios.end()));
     for (const Part& p : parts)
         std::printf("| … %s | %.3f ms | — |\n", p.name.c_str(), median(p.rounds) * 1e3);
     return 0;
