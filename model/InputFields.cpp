@@ -103,6 +103,13 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
     return std::nullopt;
 }
 
+std::optional<Rejection> checkDragCoefficient(double cd) {
+    if (cd > 0 && std::isfinite(cd))
+        return std::nullopt;
+    return refusal(QT_TRANSLATE_NOOP("Texts", "Это коэффициент сопротивления! Cd>0"), kError,
+                   dragCoefficient);
+}
+
 std::string allowedRange(Field f, const Inputs& current) {
     switch (f) {
     case Field::h0:

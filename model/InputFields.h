@@ -24,6 +24,10 @@ struct Rejection {
 // the other density takes it from current.
 std::optional<Rejection> checkInput(Field f, double value, const Inputs& current);
 
+// The refusal of a drag coefficient Cd that is not a positive finite number, or nothing; the
+// replacement is the usual 0.5.
+std::optional<Rejection> checkDragCoefficient(double cd);
+
 // What the field accepts, in Russian, for a text that is refused while it is typed:
 // "допустимо h > 0 м"; the density limits name the other density's current value.
 std::string allowedRange(Field f, const Inputs& current);

@@ -164,6 +164,10 @@
             <translation>That is the magnitude of the velocity! Vo&gt;0</translation>
         </message>
         <message>
+            <source>Это коэффициент сопротивления! Cd&gt;0</source>
+            <translation>That is a drag coefficient! Cd&gt;0</translation>
+        </message>
+        <message>
             <source>Угол в диапазоне -90&lt;a&lt;90. А Для вертикального движения есть отдельная программа!</source>
             <translation>The angle must lie in the range -90&lt;a&lt;90. And there is a separate program for vertical motion!</translation>
         </message>
@@ -800,24 +804,28 @@
             <translation>This model does not depend on the chosen quantities: there is nothing to fit.</translation>
         </message>
         <message>
-            <source>Точек слишком мало, чтобы подобрать столько величин.</source>
-            <translation>Too few points to fit so many quantities.</translation>
+            <source>Точек в полёте слишком мало, чтобы подобрать столько величин.</source>
+            <translation>Too few points in the air to fit so many quantities.</translation>
         </message>
         <message>
             <source>Подгонку не с чего начать: начальные значения вне допустимых.</source>
             <translation>The fit cannot start: the starting values are outside the allowed ones.</translation>
         </message>
         <message>
-            <source>Подгонку не удалось начать: модель не считается при этих значениях.</source>
-            <translation>The fit could not start: the model cannot be computed with these values.</translation>
+            <source>Величина «%1» уходит к границе допустимого: точки её не задают.</source>
+            <translation>%1 runs to the edge of its allowed values: the points do not determine it.</translation>
+        </message>
+        <message>
+            <source>Коэффициент сопротивления</source>
+            <translation>Drag coefficient</translation>
         </message>
         <message>
             <source>Подгонка не сошлась за %1 итераций.</source>
             <translation>The fit did not converge in %1 iterations.</translation>
         </message>
         <message>
-            <source>Подгонка не сошлась: модель не приближается к точкам.</source>
-            <translation>The fit did not converge: the model does not come closer to the points.</translation>
+            <source>Точки не могут быть полётом по этой модели: подгонка к ним не подходит.</source>
+            <translation>The points cannot be a flight of this model: the fit does not come close to them.</translation>
         </message>
         <message>
             <source>Таблица пуста.</source>

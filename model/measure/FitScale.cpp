@@ -15,11 +15,15 @@ double logistic(double u) {
 
 } // namespace
 
-FitScale::FitScale(const Inputs& start, std::vector<Field> fitted)
-    : start_(start), fitted_(std::move(fitted)) {}
+FitScale::FitScale(const Inputs& start, std::vector<Field> fitted, bool cd)
+    : start_(start), fitted_(std::move(fitted)), cd_(cd) {}
 
 bool FitScale::fitted(Field f) const {
     return std::find(fitted_.begin(), fitted_.end(), f) != fitted_.end();
+}
+
+double FitScale::valueOf(const Inputs& in, std::size_t k) const {
+    return k < fitted_.size() ? inputOf(in, fitted_[k]) : in.cd;
 }
 
 std::vector<double> FitScale::start() const {
@@ -40,6 +44,8 @@ std::vector<double> FitScale::start() const {
             u.push_back(std::log(p));
         }
     }
+    if (cd_)
+        u.push_back(std::log(start_.cd));
     return u;
 }
 
@@ -63,11 +69,13 @@ Inputs FitScale::inputs(const std::vector<double>& u) const {
             inputOf(in, fitted_[k]) = std::exp(u[k]);
         }
     }
+    if (cd_)
+        in.cd = std::exp(u[fitted_.size()]);
     return in;
 }
 
 std::vector<double> FitScale::jacobian(const std::vector<double>& u) const {
-    const std::size_t n = fitted_.size();
+    const std::size_t n = size();
     std::vector<double> m(n * n);
     for (std::size_t k = 0; k < n; ++k) {
         const double h = 1e-6 * std::max(1.0, std::abs(u[k]));
@@ -76,14 +84,14 @@ std::vector<double> FitScale::jacobian(const std::vector<double>& u) const {
         down[k] -= h;
         const Inputs a = inputs(up), b = inputs(down);
         for (std::size_t j = 0; j < n; ++j)
-            m[j * n + k] = (inputOf(a, fitted_[j]) - inputOf(b, fitted_[j])) / (2 * h);
+            m[j * n + k] = (valueOf(a, j) - valueOf(b, j)) / (2 * h);
     }
     return m;
 }
 
 double FitScale::step(std::size_t k) const {
     // A relative 1e-5 of a positive input; 1e-4 degree of the angle.
-    return fitted_[k] == Field::alphaDeg ? 1e-4 : 1e-5;
+    return k < fitted_.size() && fitted_[k] == Field::alphaDeg ? 1e-4 : 1e-5;
 }
 
 } // namespace model::measure

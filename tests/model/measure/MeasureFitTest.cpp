@@ -1,9 +1,13 @@
 #include "model/exact/ExactFlight.h"
 #include "model/measure/Fit.h"
+#include "model/measure/TableImport.h"
+#include "tests/support/IndependentFlight.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <random>
 
 using namespace model::measure;
@@ -30,7 +34,75 @@ std::vector<Point> measured(const model::Inputs& in, ModelKind m, double end, do
     return pts;
 }
 
+// The independent flight's points at rate per second while the ball is in the air (at most
+// count), with Gaussian noise on x and y, read back as a table is read: the first point then
+// stands for the launch.
+std::vector<Point> imported(const model::Inputs& in, int count, double rate, double noise,
+                            std::mt19937& random) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i)
+        times.push_back(i / rate);
+    std::normal_distribution<double> error(0, noise);
+    std::string table = "t\tx\ty\n";
+    char row[96];
+    for (const auto& p : testing_flight::IndependentFlight(in).at(times)) {
+        if (p.y < 0)
+            break;
+        std::snprintf(row, sizeof row, "%.6f\t%.17g\t%.17g\n", p.t, p.x + error(random),
+                      p.y + error(random));
+        table += row;
+    }
+    return importDetected(table, {}, "test").measurements->points;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2] / 2 + v[(v.size() - 1) / 2] / 2;
+}
+
+double standardDeviation(const std::vector<double>& v) {
+    double mean = 0, sum = 0;
+    for (const double x : v)
+        mean += x / static_cast<double>(v.size());
+    for (const double x : v)
+        sum += (x - mean) * (x - mean);
+    return std::sqrt(sum / static_cast<double>(v.size() - 1));
+}
+
 } // namespace
+
+// Twelve noise draws of the viscous example (400 points at 50 per second, 2 mm): the fitted v0
+// and α scatter as much as each fit says. Taking the noisy first point for the exact launch made
+// the errors 16 times too small.
+TEST(MeasureFit, ReportedErrorsMatchTheScatterOverNoiseDraws) {
+    const std::atomic<bool> never{false};
+    std::mt19937 random(7);
+    std::vector<double> v0, alpha, v0Error, alphaError;
+    FitRequest request;
+    request.start = viscous();
+    request.start.v0 = 9;
+    request.start.alphaDeg = 40;
+    for (int draw = 0; draw < 12; ++draw) {
+        const ModelFit fit = fitModel(imported(viscous(), 400, 50, 0.002, random),
+                                      ModelKind::quadratic, request, never);
+        ASSERT_TRUE(fit.converged) << fit.problem;
+        v0.push_back(fit.inputs.v0);
+        alpha.push_back(fit.inputs.alphaDeg);
+        v0Error.push_back(fit.errors[std::size_t(Field::v0)]);
+        alphaError.push_back(fit.errors[std::size_t(Field::alphaDeg)]);
+        // v0 and α trade off: a correlation matrix with ones on the diagonal, symmetric.
+        ASSERT_EQ(fit.correlation.size(), 4u);
+        EXPECT_EQ(fit.correlation[0], 1);
+        EXPECT_EQ(fit.correlation[1], fit.correlation[2]);
+        EXPECT_LT(std::fabs(fit.correlation[1]), 1);
+    }
+    const double v0Ratio = standardDeviation(v0) / median(v0Error);
+    const double alphaRatio = standardDeviation(alpha) / median(alphaError);
+    EXPECT_GE(v0Ratio, 0.6);
+    EXPECT_LE(v0Ratio, 1.7);
+    EXPECT_GE(alphaRatio, 0.6);
+    EXPECT_LE(alphaRatio, 1.7);
+}
 
 TEST(MeasureFit, RecoversTheInputsOfNoisyPointsForEachModel) {
     const std::atomic<bool> never{false};
