@@ -83,6 +83,10 @@ std::optional<DataOptions> readDataOptions(const DataTexts& t, std::string& erro
     d.groundAtLowest = t.ground && *t.ground == "lowest";
     if (t.fit) {
         for (const std::string& key : commaList(*t.fit)) {
+            if (key == "cd") {
+                d.fitCd = true;
+                continue;
+            }
             const auto f = model::fieldByKey(key);
             if (!f) {
                 error = "unknown input " + key + " for --fit";

@@ -18,7 +18,8 @@ struct DataOptions {
     std::optional<model::measure::LengthUnit> length; // nothing: the header's, else m
     std::optional<model::measure::TimeUnit> time;     // nothing: the header's, else s
     bool groundAtLowest = false;
-    std::vector<model::Field> fit; // the free inputs; empty: no fit
+    std::vector<model::Field> fit; // the free inputs; empty and no fitCd: no fit
+    bool fitCd = false;            // the drag coefficient too (key cd)
 };
 
 // The texts of the data options as given.

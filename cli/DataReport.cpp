@@ -17,18 +17,68 @@ const char* modelKey(model::ModelKind m) {
                                            : "quadratic";
 }
 
+const char* problemKey(model::measure::FitProblem p) {
+    using model::measure::FitProblem;
+    switch (p) {
+    case FitProblem::none:
+        return "none";
+    case FitProblem::nothingToFit:
+        return "nothing-to-fit";
+    case FitProblem::tooFewPoints:
+        return "too-few-points";
+    case FitProblem::noStart:
+        return "no-start";
+    case FitProblem::inputAtBound:
+        return "input-at-bound";
+    case FitProblem::notThisModel:
+        return "not-this-model";
+    case FitProblem::tooManyIterations:
+        return "too-many-iterations";
+    case FitProblem::cancelled:
+        return "cancelled";
+    }
+    return "";
+}
+
+// Rows in the order of the fitted inputs; null where the points do not determine one.
+std::string correlationJson(const model::measure::ModelFit& f, std::size_t count) {
+    if (f.correlation.size() != count * count)
+        return "null";
+    std::string j = "[";
+    for (std::size_t i = 0; i < count; ++i) {
+        j += i ? ", [" : "[";
+        for (std::size_t k = 0; k < count; ++k)
+            j += (k ? ", " : "") + exactNumber(f.correlation[i * count + k]);
+        j += "]";
+    }
+    return j + "]";
+}
+
 std::string fitJson(const model::measure::ModelFit& f) {
     std::string inputs, errors;
-    for (const model::Field field : f.fitted) {
-        const std::string key =
-            std::string(inputs.empty() ? "" : ", ") + "\"" + model::row(field).key + "\": ";
-        inputs += key + exactNumber(model::inputOf(f.inputs, field));
-        errors += key + exactNumber(f.errors[static_cast<std::size_t>(field)]);
+    const std::vector<std::string> keys = model::measure::fittedKeys(f);
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const bool cd = k == f.fitted.size();
+        const std::string key = std::string(k ? ", " : "") + "\"" + keys[k] + "\": ";
+        inputs += key + exactNumber(cd ? f.inputs.cd : model::inputOf(f.inputs, f.fitted[k]));
+        errors +=
+            key + exactNumber(cd ? f.cdError : f.errors[static_cast<std::size_t>(f.fitted[k])]);
     }
-    return "{\"inputs\": {" + inputs + "}, \"errors\": {" + errors +
-           "}, \"rms\": " + exactNumber(f.rms) +
-           ", \"iterations\": " + std::to_string(f.iterations) +
-           ", \"converged\": " + (f.converged ? "true" : "false") + "}";
+    std::string j = "{\"inputs\": {" + inputs + "}, \"errors\": {" + errors +
+                    "}, \"correlation\": " + correlationJson(f, keys.size()) +
+                    ", \"launch_x\": {\"value\": " + exactNumber(f.launchX) +
+                    ", \"error\": " + exactNumber(f.launchXError) +
+                    "}, \"rms\": " + exactNumber(f.rms) +
+                    ", \"iterations\": " + std::to_string(f.iterations) +
+                    ", \"converged\": " + (f.converged ? "true" : "false");
+    if (!f.converged) {
+        j += std::string(", \"reason\": \"") + problemKey(f.reason) + "\"";
+        if (f.reason == model::measure::FitProblem::inputAtBound)
+            j += std::string(", \"input\": \"") +
+                 (f.boundField ? model::row(*f.boundField).key : "cd") + "\"";
+        j += ", \"problem\": " + quoted(f.problem);
+    }
+    return j + "}";
 }
 
 } // namespace
@@ -71,11 +121,12 @@ DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
              ", \"rms\": {\"vacuum\": " + exactNumber(rms.vacuum) +
              ", \"linear\": " + exactNumber(rms.linear) +
              ", \"quadratic\": " + exactNumber(rms.quadratic) + "}}";
-    if (d.fit.empty())
+    if (d.fit.empty() && !d.fitCd)
         return r;
     ms::FitRequest request;
     request.start = in;
     request.free = d.fit;
+    request.freeCd = d.fitCd;
     const std::atomic<bool> never{false};
     const ms::FitResult fit = ms::fitModels(points, request, never);
     r.json += ", \"fit\": {";

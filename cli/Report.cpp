@@ -25,6 +25,8 @@ std::string number(double v) {
     return exactNumber(v);
 }
 
+} // namespace
+
 std::string quoted(std::string_view s) {
     std::string q = "\"";
     for (const char c : s) {
@@ -41,6 +43,8 @@ std::string quoted(std::string_view s) {
     }
     return q + "\"";
 }
+
+namespace {
 
 const char* modelName(model::ThrowStep step) {
     switch (step) {
@@ -121,6 +125,9 @@ std::string reportJson(const model::Throw& t, const ExactFigures& exact) {
     for (const model::FieldRow& f : model::fieldRows())
         j += (f.id == model::Field::h0 ? "" : ", ") + quoted(f.key) + ": " +
              number(model::inputOf(t.inputs(), f.id));
+    // Named only when it is not the usual one, so that those reports stay as they were.
+    if (t.inputs().cd != model::dragCoefficient)
+        j += ", \"cd\": " + number(t.inputs().cd);
     j += "}, \"results\": {";
     for (const model::QuantityRow& q : model::quantityRows())
         j += (q.id == model::Quantity::a_max ? "" : ", ") + quoted(q.key) +

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,9 @@ namespace cli {
 // A number with 17 significant digits, which reads back to the same double; "null" when it is
 // not finite.
 std::string exactNumber(double v);
+
+// A JSON string of UTF-8 text, quoted and escaped.
+std::string quoted(std::string_view s);
 
 // The throw exactly as the window computes it at the default scale factors, run to its end,
 // failing where the window's throw fails. With everyStep it keeps its curves, the flight's

@@ -90,13 +90,14 @@ std::optional<StudyOptions> readStudy(const StudyTexts& t, std::string& error) {
 
 const char* usageText() {
     return "usage: ballflight-report [--h0 M] [--v0 M/S] [--angle DEG] [--d M] [--rho KG/M3]\n"
-           "                         [--rho0 KG/M3] [--eta PA*S] [--curves FILE.csv] [--precise]\n"
-           "                         [--lang en|ru]\n"
+           "                         [--rho0 KG/M3] [--eta PA*S] [--cd CD] [--curves FILE.csv]\n"
+           "                         [--precise] [--lang en|ru]\n"
            "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
            "                         [--h0 M] ... [--eta PA*S]\n"
            "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
            "                         [--ground lowest] [--fit v0,angle,...] [--h0 M] ...\n"
            "Computes the three flight models for one throw and prints the results as JSON.\n"
+           "--cd sets the drag coefficient of the quadratic drag (default 0.5).\n"
            "With --vary, computes N throws (default 180) with INPUT (h0, v0, angle, d, rho,\n"
            "rho0, eta) from X to Y and prints CSV: the input, then every result, or with\n"
            "--result (such as Xmax, or Re for the Reynolds numbers) that result in the three\n"
@@ -106,7 +107,8 @@ const char* usageText() {
            "With --data, reads measured points (columns t, x, y by their header names or the\n"
            "first three numeric ones; --columns numbers them from 1; --units m|cm|mm and s|ms\n"
            "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
-           "their RMS distance from each model; --fit also fits those inputs to the points.\n"
+           "their RMS distance from each model; --fit also fits those inputs (and cd, the\n"
+           "quadratic drag's coefficient) to the points.\n"
            "With --lang en, the label texts and the messages about the inputs and the data are\n"
            "in English (default ru: Russian); the JSON keys and CSV headers stay as they are.\n"
            "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
@@ -119,14 +121,23 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     ReportOptions opts;
     std::array<std::optional<std::string>, model::fieldCount> given;
     StudyTexts study;
-    std::optional<std::string> curves, language;
+    std::optional<std::string> curves, language, cd;
     DataTexts data;
     // Every option takes the text that follows it.
     std::vector<std::pair<std::string, std::optional<std::string>*>> options{
-        {"--curves", &curves},      {"--vary", &study.vary},      {"--from", &study.from},
-        {"--to", &study.to},        {"--count", &study.count},    {"--result", &study.result},
-        {"--data", &data.data},     {"--columns", &data.columns}, {"--units", &data.units},
-        {"--ground", &data.ground}, {"--fit", &data.fit},         {"--lang", &language}};
+        {"--curves", &curves},
+        {"--vary", &study.vary},
+        {"--from", &study.from},
+        {"--to", &study.to},
+        {"--count", &study.count},
+        {"--result", &study.result},
+        {"--data", &data.data},
+        {"--columns", &data.columns},
+        {"--units", &data.units},
+        {"--ground", &data.ground},
+        {"--fit", &data.fit},
+        {"--lang", &language},
+        {"--cd", &cd}};
     for (const model::FieldRow& f : model::fieldRows())
         options.emplace_back(std::string("--") + f.key, &given[static_cast<std::size_t>(f.id)]);
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -201,6 +212,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         if (!settled.rejections.empty()) {
             const auto& r = settled.rejections.front();
             parsed.error = std::string("--") + f.key + ": " + r.message;
+            return parsed;
+        }
+    }
+    // The drag coefficient is no field of the window, but it is read by the same rule.
+    if (cd) {
+        opts.inputs.cd = model::readNumber(*cd);
+        if (const auto refused = model::checkDragCoefficient(opts.inputs.cd)) {
+            parsed.error = "--cd: " + refused->message;
             return parsed;
         }
     }

@@ -20,7 +20,8 @@ struct StudyOptions {
 };
 
 // Command line of ballflight-report: --h0 --v0 --angle --d --rho --rho0 --eta (each followed by
-// a number as typed into the window's field) and --curves FILE and measured --data, or a study.
+// a number as typed into the window's field), --cd, and --curves FILE and measured --data, or a
+// study.
 struct ReportOptions {
     model::Inputs inputs;   // after the field handling: checked and rounded to the patterns
     std::string curvesFile; // empty: no CSV
