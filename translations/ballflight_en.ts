@@ -141,19 +141,19 @@
         </message>
         <message>
             <source>Для вакуума всё и так известно!</source>
-            <translation>A density of 0 means no medium at all: that is the vacuum, which the first column already shows. The density of the medium must be greater than 0 kg/m³ and less than the ball's; the field puts 1.2 kg/m³ (air) in its place.</translation>
+            <translation>A medium of density 0 (or less) is no medium at all: that is the vacuum, which the first column already shows. The density of the medium must be greater than 0 kg/m³ and less than the ball's; the window puts that of air, about 1.2 kg/m³, in the field.</translation>
         </message>
         <message>
             <source>Уже упало!!!</source>
-            <translation>A starting height of 0 puts the ball on the ground before the throw. The height must be greater than 0 m; the field puts 0.5 m in its place.</translation>
+            <translation>A starting height of 0 puts the ball on the ground before the throw. The height must be greater than 0 m; the window puts 0.5 m in the field.</translation>
         </message>
         <message>
             <source>тело под Землей?! такой расчёт не предусмотрен!</source>
-            <translation>A negative height would start the ball below the ground, which the models do not cover. The height must be greater than 0 m; the field puts 0.5 m in its place.</translation>
+            <translation>A negative height would start the ball below the ground, which the models do not cover. The height must be greater than 0 m; the window puts 0.5 m in the field.</translation>
         </message>
         <message>
             <source>Для падения есть отдельная программа!</source>
-            <translation>A speed of 0 is a drop, not a throw, and this program models throws. The speed must be greater than 0 m/s; the field puts 3 m/s in its place.</translation>
+            <translation>A speed of 0 is a drop, not a throw, and this program models throws. The speed must be greater than 0 m/s; the window puts 3 m/s in the field.</translation>
         </message>
         <message>
             <source>Совет</source>
@@ -161,11 +161,11 @@
         </message>
         <message>
             <source>Это величина скорости! Vo&gt;0</source>
-            <translation>Vo is the speed, the size of the velocity, so it cannot be negative; the angle gives the direction (a negative angle throws downwards). The speed must be greater than 0 m/s; the field puts 3 m/s in its place.</translation>
+            <translation>Vo is the speed, the size of the velocity, so it cannot be negative; the angle gives the direction (a negative angle throws downwards). The speed must be greater than 0 m/s; the window puts 3 m/s in the field.</translation>
         </message>
         <message>
             <source>Угол в диапазоне -90&lt;a&lt;90. А Для вертикального движения есть отдельная программа!</source>
-            <translation>The angle must lie between -90° and 90°, the ends excluded: at ±90° the throw is vertical, and this program models throws at an angle to the horizontal. The field puts 30° in its place.</translation>
+            <translation>The angle must lie between -90° and 90°, the ends excluded: at ±90° the throw is vertical, and this program models throws at an angle to the horizontal. The window puts 30° in the field.</translation>
         </message>
         <message>
             <source>Предупреждение</source>
@@ -173,19 +173,19 @@
         </message>
         <message>
             <source>Это не материальная точка!</source>
-            <translation>The ball needs a size: its drag and its buoyancy depend on its diameter. The diameter must be greater than 0 m; the field puts 0.001 m (1 mm) in its place.</translation>
+            <translation>The ball needs a size: its drag and its buoyancy depend on its diameter. The diameter must be greater than 0 m; the window puts 0.001 m (1 mm) in the field.</translation>
         </message>
         <message>
             <source>Шарик из чего-то сделан!</source>
-            <translation>A ball is made of some material, so its density must be greater than 0 kg/m³, and greater than the medium's. The field puts 7800 kg/m³ (steel) in its place.</translation>
+            <translation>A ball is made of some material, so its density must be greater than 0 kg/m³, and greater than the medium's. The window puts 7800 kg/m³ (steel) in the field.</translation>
         </message>
         <message>
             <source>Всплывание не моделируется!</source>
-            <translation>A ball no denser than the medium does not sink: it floats or rises, and rising is not modelled. The density of the ball must be greater than that of the medium; the field puts twice the medium's density in its place.</translation>
+            <translation>A ball no denser than the medium does not sink: it floats or rises, and rising is not modelled. The density of the ball must be greater than that of the medium; the window puts twice the medium's density in the field.</translation>
         </message>
         <message>
             <source>Всплывание не моделируется</source>
-            <translation>A medium as dense as the ball or denser keeps it from sinking: the ball would float or rise, and rising is not modelled. The density of the medium must be less than the ball's; the field puts half the ball's density in its place.</translation>
+            <translation>A medium as dense as the ball or denser keeps it from sinking: the ball would float or rise, and rising is not modelled. The density of the medium must be less than the ball's; the window puts half the ball's density in the field.</translation>
         </message>
         <message>
             <source>допустимо h &gt; 0 м</source>
@@ -217,7 +217,7 @@
         </message>
         <message>
             <source> град</source>
-            <translation> °</translation>
+            <translation>°</translation>
         </message>
         <message>
             <source> c</source>
@@ -1978,7 +1978,7 @@
         <message>
             <source>Для вакуума всё и так известно!</source>
             <comment>η ≤ 0</comment>
-            <translation>A viscosity of 0 describes an inviscid fluid, not a vacuum: the buoyancy and the quadratic drag would remain, only the Stokes drag would vanish. The program's formulas divide by the viscosity, so it must be greater than 0 Pa·s; the field puts 1.82·10⁻⁵ Pa·s (0.0000182, the viscosity of air) in its place and computes with that.</translation>
+            <translation>A viscosity of 0 would describe an inviscid fluid, not a vacuum: the buoyancy and the quadratic drag would remain, only the Stokes drag would vanish; a negative one has no meaning. The program's formulas divide by the viscosity, so it must be greater than 0 Pa·s; the window puts that of air, 0.0000182 Pa·s, in the field and computes with it.</translation>
         </message>
         <message>
             <source>На Выход</source>
