@@ -106,6 +106,8 @@ struct Harness {
     ui::ThrowController& run = program.controller();
 
     explicit Harness(bool shown = true) {
+        // The pictures and figures are of the Russian window, whatever the machine's language.
+        ui::LanguageSwitch::instance().choose(translations::Language::russian);
         run.setDecimalSeparator('.');
         run.load();
         if (shown)

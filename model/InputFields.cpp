@@ -11,10 +11,14 @@ namespace model {
 namespace {
 
 constexpr const char* kError = QT_TRANSLATE_NOOP("Texts", "Ошибка");
+// One Russian message for a medium of no density and for one of no viscosity; other languages
+// say them apart, since a fluid without viscosity is not a vacuum.
 constexpr const char* kVacuum = QT_TRANSLATE_NOOP("Texts", "Для вакуума всё и так известно!");
+constexpr MarkedText kNoViscosity =
+    QT_TRANSLATE_NOOP3("Texts", "Для вакуума всё и так известно!", "η ≤ 0");
 
 // A refusal in the chosen language.
-Rejection refusal(const char* message, const char* title, double replacement) {
+Rejection refusal(const MarkedText& message, const char* title, double replacement) {
     return Rejection{translated(message), translated(title), replacement};
 }
 
@@ -97,7 +101,7 @@ std::optional<Rejection> checkInput(Field f, double value, const Inputs& current
         break;
     case Field::eta:
         if (value <= 0)
-            return refusal(kVacuum, kError, 1.82e-5);
+            return refusal(kNoViscosity, kError, 1.82e-5);
         break;
     }
     return std::nullopt;

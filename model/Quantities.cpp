@@ -107,7 +107,7 @@ const std::array<QuantityRow, quantityCount> quantities{{
      .tooltip = QT_TRANSLATE_NOOP("Texts", "время всего полета в среде (численно)"),
      .model = linear, .stage = linearWalk, .family = flightTime, .key = "Tmax1",
      .title = QT_TRANSLATE_NOOP("Texts", "Время полёта в среде (Fc~v)"),
-     .formula = QT_TRANSLATE_NOOP("Texts", "середина шага, на котором y(t) < 0")},
+     .formula = QT_TRANSLATE_NOOP("Texts", "время первой точки с y < 0 плюс полшага")},
     {.id = Quantity::Xmax1, .prefix = "Xmax1= ", .rule = shortForm, .unit = kMetres,
      .tooltip = QT_TRANSLATE_NOOP("Texts", "дальность полета в среде (численно)"), .model = linear,
      .stage = linearWalk, .family = range, .key = "Xmax1",

@@ -8,3 +8,10 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+// The same for a text with a disambiguation, when the same Russian words mean two things:
+//   QT_TRANSLATE_NOOP3("Texts", "Для вакуума всё и так известно!", "η ≤ 0")
+// gives a model::MarkedText.
+#ifndef QT_TRANSLATE_NOOP3
+#define QT_TRANSLATE_NOOP3(context, text, disambiguation)                                          \
+    { text, disambiguation }
+#endif

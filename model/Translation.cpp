@@ -13,8 +13,13 @@ void setTranslator(Translator translator) {
 }
 
 std::string translated(const char* russian) {
+    return translated(MarkedText(russian));
+}
+
+std::string translated(const MarkedText& text) {
     const Translator translator = current.load();
-    return translator && *russian ? translator(russian) : std::string(russian);
+    return translator && *text.russian ? translator(text.russian, text.disambiguation)
+                                       : std::string(text.russian);
 }
 
 std::string translated(const char* russian, std::initializer_list<std::string_view> args) {

@@ -3,6 +3,7 @@
 #include "model/Translation.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 #include <atomic>
@@ -30,9 +31,9 @@ QTranslator* englishTexts() {
 std::atomic<QTranslator*> active{nullptr};
 std::atomic<Language> chosen{Language::russian};
 
-std::string throughActive(const char* russian) {
+std::string throughActive(const char* russian, const char* disambiguation) {
     const QTranslator* texts = active.load();
-    const QString text = texts ? texts->translate(context, russian) : QString();
+    const QString text = texts ? texts->translate(context, russian, disambiguation) : QString();
     return text.isEmpty() ? std::string(russian) : text.toStdString();
 }
 
@@ -48,6 +49,21 @@ std::optional<Language> languageFromCode(const QString& code) {
 
 QString codeOf(Language language) {
     return language == Language::english ? QStringLiteral("en") : QStringLiteral("ru");
+}
+
+Language languageOfSystem(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        // "C" and "POSIX" are no language: the program's own comes first then.
+        if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
+            break;
+        if (const auto language = languageFromCode(name.section(QLatin1Char('-'), 0, 0)))
+            return *language;
+    }
+    return Language::russian;
+}
+
+Language systemLanguage() {
+    return languageOfSystem(QLocale::system().uiLanguages());
 }
 
 bool use(Language language) {

@@ -141,19 +141,19 @@
         </message>
         <message>
             <source>Для вакуума всё и так известно!</source>
-            <translation>For a vacuum everything is known already!</translation>
+            <translation>A medium of density 0 (or less) is no medium at all: that is the vacuum, which the first column already shows. The density of the medium must be greater than 0 kg/m³ and less than the ball's; the window puts that of air, about 1.2 kg/m³, in the field.</translation>
         </message>
         <message>
             <source>Уже упало!!!</source>
-            <translation>It has already landed!!!</translation>
+            <translation>A starting height of 0 puts the ball on the ground before the throw. The height must be greater than 0 m; the window puts 0.5 m in the field.</translation>
         </message>
         <message>
             <source>тело под Землей?! такой расчёт не предусмотрен!</source>
-            <translation>A body under the Earth?! No such calculation is provided for!</translation>
+            <translation>A negative height would start the ball below the ground, which the models do not cover. The height must be greater than 0 m; the window puts 0.5 m in the field.</translation>
         </message>
         <message>
             <source>Для падения есть отдельная программа!</source>
-            <translation>There is a separate program for falling!</translation>
+            <translation>A speed of 0 is a drop, not a throw, and this program models throws. The speed must be greater than 0 m/s; the window puts 3 m/s in the field.</translation>
         </message>
         <message>
             <source>Совет</source>
@@ -161,7 +161,7 @@
         </message>
         <message>
             <source>Это величина скорости! Vo&gt;0</source>
-            <translation>That is the magnitude of the velocity! Vo&gt;0</translation>
+            <translation>Vo is the speed, the size of the velocity, so it cannot be negative; the angle gives the direction (a negative angle throws downwards). The speed must be greater than 0 m/s; the window puts 3 m/s in the field.</translation>
         </message>
         <message>
             <source>Это коэффициент сопротивления! Cd&gt;0</source>
@@ -169,7 +169,7 @@
         </message>
         <message>
             <source>Угол в диапазоне -90&lt;a&lt;90. А Для вертикального движения есть отдельная программа!</source>
-            <translation>The angle must lie in the range -90&lt;a&lt;90. And there is a separate program for vertical motion!</translation>
+            <translation>The angle must lie between -90° and 90°, the ends excluded: at ±90° the throw is vertical, and this program models throws at an angle to the horizontal. The window puts 30° in the field.</translation>
         </message>
         <message>
             <source>Предупреждение</source>
@@ -177,51 +177,51 @@
         </message>
         <message>
             <source>Это не материальная точка!</source>
-            <translation>This is not a point particle!</translation>
+            <translation>The ball needs a size: its drag and its buoyancy depend on its diameter. The diameter must be greater than 0 m; the window puts 0.001 m (1 mm) in the field.</translation>
         </message>
         <message>
             <source>Шарик из чего-то сделан!</source>
-            <translation>The ball is made of something!</translation>
+            <translation>A ball is made of some material, so its density must be greater than 0 kg/m³, and greater than the medium's. The window puts 7800 kg/m³ (steel) in the field.</translation>
         </message>
         <message>
             <source>Всплывание не моделируется!</source>
-            <translation>Rising is not modelled!</translation>
+            <translation>A ball no denser than the medium does not sink: it floats or rises, and rising is not modelled. The density of the ball must be greater than that of the medium; the window puts twice the medium's density in the field.</translation>
         </message>
         <message>
             <source>Всплывание не моделируется</source>
-            <translation>Rising is not modelled</translation>
+            <translation>A medium as dense as the ball or denser keeps it from sinking: the ball would float or rise, and rising is not modelled. The density of the medium must be less than the ball's; the window puts half the ball's density in the field.</translation>
         </message>
         <message>
             <source>допустимо h &gt; 0 м</source>
-            <translation>allowed: h &gt; 0 m</translation>
+            <translation>the field accepts h &gt; 0 m</translation>
         </message>
         <message>
             <source>допустимо Vo &gt; 0 м/с</source>
-            <translation>allowed: Vo &gt; 0 m/s</translation>
+            <translation>the field accepts Vo &gt; 0 m/s</translation>
         </message>
         <message>
             <source>допустимо -90 &lt; α &lt; 90 град</source>
-            <translation>allowed: -90 &lt; α &lt; 90 deg</translation>
+            <translation>the field accepts -90° &lt; α &lt; 90°</translation>
         </message>
         <message>
             <source>допустимо d &gt; 0 м</source>
-            <translation>allowed: d &gt; 0 m</translation>
+            <translation>the field accepts d &gt; 0 m</translation>
         </message>
         <message>
             <source>допустимо ρ &gt; ρo = %1 кг/м3</source>
-            <translation>allowed: ρ &gt; ρo = %1 kg/m3</translation>
+            <translation>the field accepts ρ &gt; ρo = %1 kg/m³</translation>
         </message>
         <message>
             <source>допустимо 0 &lt; ρo &lt; ρ = %1 кг/м3</source>
-            <translation>allowed: 0 &lt; ρo &lt; ρ = %1 kg/m3</translation>
+            <translation>the field accepts 0 &lt; ρo &lt; ρ = %1 kg/m³</translation>
         </message>
         <message>
             <source>допустимо η &gt; 0 Па·с</source>
-            <translation>allowed: η &gt; 0 Pa·s</translation>
+            <translation>the field accepts η &gt; 0 Pa·s</translation>
         </message>
         <message>
             <source> град</source>
-            <translation> deg</translation>
+            <translation>°</translation>
         </message>
         <message>
             <source> c</source>
@@ -261,7 +261,7 @@
         </message>
         <message>
             <source>Время подъёма в вакууме</source>
-            <translation>Time to the top in vacuum</translation>
+            <translation>Time to the apex in vacuum</translation>
         </message>
         <message>
             <source>координата Х при максимальной высоте в вакууме</source>
@@ -269,7 +269,7 @@
         </message>
         <message>
             <source>Координата X вершины в вакууме</source>
-            <translation>X coordinate of the top in vacuum</translation>
+            <translation>X coordinate of the apex in vacuum</translation>
         </message>
         <message>
             <source>максимальная высота подъема в вакууме</source>
@@ -329,7 +329,7 @@
         </message>
         <message>
             <source>предельная вертикальная скорость</source>
-            <translation>vertical terminal velocity</translation>
+            <translation>terminal vertical velocity</translation>
         </message>
         <message>
             <source>Предельная скорость (Fc~v)</source>
@@ -337,23 +337,23 @@
         </message>
         <message>
             <source>время подъема до максимальной высоты в среде</source>
-            <translation>time to reach maximum height in the medium</translation>
+            <translation>time to reach maximum height in fluid</translation>
         </message>
         <message>
             <source>Время подъёма в среде (Fc~v)</source>
-            <translation>Time to the top in fluid (Fc~v)</translation>
+            <translation>Time to the apex in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>координата Х при максимальной высоте в среде</source>
-            <translation>X coordinate at maximum height in the medium</translation>
+            <translation>X coordinate at maximum height in fluid</translation>
         </message>
         <message>
             <source>Координата X вершины в среде (Fc~v)</source>
-            <translation>X coordinate of the top in fluid (Fc~v)</translation>
+            <translation>X coordinate of the apex in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>максимальная высота подъема в среде</source>
-            <translation>maximum height in the medium</translation>
+            <translation>maximum height in fluid</translation>
         </message>
         <message>
             <source>Наибольшая высота в среде (Fc~v)</source>
@@ -365,7 +365,7 @@
         </message>
         <message>
             <source>величина R</source>
-            <translation>the quantity R</translation>
+            <translation>characteristic length R of the quadratic drag</translation>
         </message>
         <message>
             <source>Характерная длина (Fc~v^2)</source>
@@ -373,19 +373,15 @@
         </message>
         <message>
             <source>время всего полета в среде (численно)</source>
-            <translation>time of flight in the medium (numerically)</translation>
+            <translation>time of flight in fluid (numerically)</translation>
         </message>
         <message>
             <source>Время полёта в среде (Fc~v)</source>
             <translation>Time of flight in fluid (Fc~v)</translation>
         </message>
         <message>
-            <source>середина шага, на котором y(t) &lt; 0</source>
-            <translation>middle of the step at which y(t) &lt; 0</translation>
-        </message>
-        <message>
             <source>дальность полета в среде (численно)</source>
-            <translation>range in the medium (numerically)</translation>
+            <translation>range in fluid (numerically)</translation>
         </message>
         <message>
             <source>Дальность полёта в среде (Fc~v)</source>
@@ -397,7 +393,7 @@
         </message>
         <message>
             <source>проекция скорости Vx в конце полета в среде (численно)</source>
-            <translation>velocity component Vx at landing in the medium (numerically)</translation>
+            <translation>velocity component Vx at landing in fluid (numerically)</translation>
         </message>
         <message>
             <source>Скорость Vx при падении в среде (Fc~v)</source>
@@ -405,7 +401,7 @@
         </message>
         <message>
             <source>проекция скорости Vy в конце полета в среде (численно)</source>
-            <translation>velocity component Vy at landing in the medium (numerically)</translation>
+            <translation>velocity component Vy at landing in fluid (numerically)</translation>
         </message>
         <message>
             <source>Скорость Vy при падении в среде (Fc~v)</source>
@@ -413,11 +409,11 @@
         </message>
         <message>
             <source>время подъема до максимальной высоты в среде (численно)</source>
-            <translation>time to reach maximum height in the medium (numerically)</translation>
+            <translation>time to reach maximum height in fluid (numerically)</translation>
         </message>
         <message>
             <source>Время подъёма в среде (Fc~v^2)</source>
-            <translation>Time to the top in fluid (Fc~v^2)</translation>
+            <translation>Time to the apex in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>время шага, на котором высота впервые убывает</source>
@@ -425,11 +421,11 @@
         </message>
         <message>
             <source>координата Х при максимальной высоте в среде (численно)</source>
-            <translation>X coordinate at maximum height in the medium (numerically)</translation>
+            <translation>X coordinate at maximum height in fluid (numerically)</translation>
         </message>
         <message>
             <source>Координата X вершины в среде (Fc~v^2)</source>
-            <translation>X coordinate of the top in fluid (Fc~v^2)</translation>
+            <translation>X coordinate of the apex in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>x на шаге, где высота впервые убывает</source>
@@ -441,7 +437,7 @@
         </message>
         <message>
             <source>максимальная высота подъема в среде (численно)</source>
-            <translation>maximum height in the medium (numerically)</translation>
+            <translation>maximum height in fluid (numerically)</translation>
         </message>
         <message>
             <source>Наибольшая высота в среде (Fc~v^2)</source>
@@ -457,7 +453,7 @@
         </message>
         <message>
             <source>середина шага, на котором y &lt; 0 (метод Рунге — Кутты)</source>
-            <translation>middle of the step at which y &lt; 0 (Runge–Kutta method)</translation>
+            <translation>middle of the step that ends below the ground, y &lt; 0 (Runge–Kutta method)</translation>
         </message>
         <message>
             <source>Дальность полёта в среде (Fc~v^2)</source>
@@ -517,11 +513,11 @@
         </message>
         <message>
             <source>число бросков</source>
-            <translation>number of throws</translation>
+            <translation>launch angle α to the horizontal</translation>
         </message>
         <message>
             <source>град</source>
-            <translation>deg</translation>
+            <translation>°</translation>
         </message>
         <message>
             <source>угол бросания</source>
@@ -529,7 +525,7 @@
         </message>
         <message>
             <source>α, град</source>
-            <translation>α, deg</translation>
+            <translation>α, °</translation>
         </message>
         <message>
             <source>Угол бросания</source>
@@ -541,7 +537,7 @@
         </message>
         <message>
             <source>диаметр шара. На экране не отображается!</source>
-            <translation>diameter of the ball. It is not shown on the screen!</translation>
+            <translation>diameter of the ball (the ball on the screen is not drawn to scale)</translation>
         </message>
         <message>
             <source>d, м</source>
@@ -553,11 +549,11 @@
         </message>
         <message>
             <source> кг/м3</source>
-            <translation> kg/m3</translation>
+            <translation> kg/m³</translation>
         </message>
         <message>
             <source>кг/м3</source>
-            <translation>kg/m3</translation>
+            <translation>kg/m³</translation>
         </message>
         <message>
             <source>плотность материала шара</source>
@@ -565,7 +561,7 @@
         </message>
         <message>
             <source>ρ, кг/м3</source>
-            <translation>ρ, kg/m3</translation>
+            <translation>ρ, kg/m³</translation>
         </message>
         <message>
             <source>Плотность шара</source>
@@ -577,7 +573,7 @@
         </message>
         <message>
             <source>ρo, кг/м3</source>
-            <translation>ρo, kg/m3</translation>
+            <translation>ρo, kg/m³</translation>
         </message>
         <message>
             <source>Плотность среды</source>
@@ -653,27 +649,27 @@
         </message>
         <message>
             <source>Время подъёма</source>
-            <translation>Time to the top</translation>
+            <translation>Time to the apex</translation>
         </message>
         <message>
             <source>наибольшее время подъёма</source>
-            <translation>longest time to the top</translation>
+            <translation>longest time to the apex</translation>
         </message>
         <message>
             <source>наименьшее время подъёма</source>
-            <translation>shortest time to the top</translation>
+            <translation>shortest time to the apex</translation>
         </message>
         <message>
             <source>Координата X вершины</source>
-            <translation>X coordinate of the top</translation>
+            <translation>X coordinate of the apex</translation>
         </message>
         <message>
             <source>наибольшая координата X вершины</source>
-            <translation>greatest X coordinate of the top</translation>
+            <translation>greatest X coordinate of the apex</translation>
         </message>
         <message>
             <source>наименьшая координата X вершины</source>
-            <translation>least X coordinate of the top</translation>
+            <translation>least X coordinate of the apex</translation>
         </message>
         <message>
             <source>Скорость Vx при падении</source>
@@ -777,7 +773,7 @@
         </message>
         <message>
             <source>число Рейнольдса при падении в среде (Fc~v)</source>
-            <translation>Reynolds number at landing in the medium (Fc~v)</translation>
+            <translation>Reynolds number at landing in fluid (Fc~v)</translation>
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v)</source>
@@ -789,7 +785,7 @@
         </message>
         <message>
             <source>число Рейнольдса при падении в среде (Fc~v^2)</source>
-            <translation>Reynolds number at landing in the medium (Fc~v^2)</translation>
+            <translation>Reynolds number at landing in fluid (Fc~v^2)</translation>
         </message>
         <message>
             <source>Число Рейнольдса при падении в среде (Fc~v^2)</source>
@@ -809,7 +805,7 @@
         </message>
         <message>
             <source>Подгонку не с чего начать: начальные значения вне допустимых.</source>
-            <translation>The fit cannot start: the starting values are outside the allowed ones.</translation>
+            <translation>The fit cannot start: a starting value is one the fields do not accept.</translation>
         </message>
         <message>
             <source>Величина «%1» уходит к границе допустимого: точки её не задают.</source>
@@ -1313,11 +1309,11 @@
         </message>
         <message>
             <source>Вы абсолютно уверены?</source>
-            <translation>Are you absolutely sure?</translation>
+            <translation>Are you sure you want to exit?</translation>
         </message>
         <message>
             <source>На Выход</source>
-            <translation>Heading for the Exit</translation>
+            <translation>Exit</translation>
         </message>
         <message>
             <source>График траекторий Y(X)</source>
@@ -1325,11 +1321,11 @@
         </message>
         <message>
             <source>График проекции скорости Vx(t)</source>
-            <translation>Velocity projection graph Vx(t)</translation>
+            <translation>Graph of the velocity component Vx(t)</translation>
         </message>
         <message>
             <source>График проекции скорости Vy(t)</source>
-            <translation>Velocity projection graph Vy(t)</translation>
+            <translation>Graph of the velocity component Vy(t)</translation>
         </message>
         <message>
             <source>Масштаб графика траекторий по горизонтали</source>
@@ -1349,11 +1345,11 @@
         </message>
         <message>
             <source>проекции Vx</source>
-            <translation>Vx projection</translation>
+            <translation>velocity Vx</translation>
         </message>
         <message>
             <source>проекции Vy</source>
-            <translation>Vy projection</translation>
+            <translation>velocity Vy</translation>
         </message>
         <message>
             <source>ПУСК</source>
@@ -1361,7 +1357,7 @@
         </message>
         <message>
             <source>для квадратичной зависимости</source>
-            <translation>linear + quadratic drag</translation>
+            <translation>runs the throw with linear + quadratic drag</translation>
         </message>
         <message>
             <source>расчёт 1</source>
@@ -1369,7 +1365,7 @@
         </message>
         <message>
             <source>для линейной зависимости</source>
-            <translation>linear drag</translation>
+            <translation>linear drag only</translation>
         </message>
         <message>
             <source>Окно не помещается на экране: ему нужно %1 × %2 пикс., свободно %3 × %4 пикс.</source>
@@ -1489,7 +1485,7 @@
         </message>
         <message>
             <source>Сохранить изменения в уроке «%1»?</source>
-            <translation>Save changes to lesson “%1”?</translation>
+            <translation>Do you want to save the changes to the lesson “%1”?</translation>
         </message>
         <message>
             <source>Сохранить</source>
@@ -1521,7 +1517,7 @@
         </message>
         <message>
             <source>Восстановить урок, не сохранённый при прошлом завершении?</source>
-            <translation>Restore the lesson that was not saved when the program last closed?</translation>
+            <translation>The program did not end normally last time. Restore the lesson that was not saved?</translation>
         </message>
         <message>
             <source>Восстановление урока</source>
@@ -1809,7 +1805,7 @@
         </message>
         <message>
             <source>машинное масло 20 °C</source>
-            <translation>engine oil 20 °C</translation>
+            <translation>machine oil 20 °C</translation>
         </message>
         <message>
             <source>касторовое масло 20 °C</source>
@@ -1924,14 +1920,6 @@
             <translation>Stokes' law (Fc~v) applies</translation>
         </message>
         <message>
-            <source>переходная область</source>
-            <translation>transitional regime</translation>
-        </message>
-        <message>
-            <source>сопротивление ~v²</source>
-            <translation>drag ~v²</translation>
-        </message>
-        <message>
             <source>при падении: %1</source>
             <translation>at landing: %1</translation>
         </message>
@@ -1978,6 +1966,32 @@
         <message>
             <source>Мельче</source>
             <translation>Smaller</translation>
+        </message>
+        <message>
+            <source>время первой точки с y &lt; 0 плюс полшага</source>
+            <translation>time of the first point with y &lt; 0 plus half a step</translation>
+        </message>
+        <message>
+            <source>переходная область: τ и Vp1 верны лишь при Re ≲ 1</source>
+            <translation>transitional regime: τ and Vp1 hold only for Re ≲ 1</translation>
+        </message>
+        <message>
+            <source>сопротивление ~v²; τ и Vp1 верны лишь при Re ≲ 1</source>
+            <translation>drag ~v²; τ and Vp1 hold only for Re ≲ 1</translation>
+        </message>
+        <message>
+            <source>за кризисом сопротивления: постоянный Cd = 0,5 завышает сопротивление в разы</source>
+            <translation>past the drag crisis: the constant Cd = 0.5 overstates the drag several times</translation>
+        </message>
+        <message>
+            <source>Для вакуума всё и так известно!</source>
+            <comment>η ≤ 0</comment>
+            <translation>A viscosity of 0 would describe an inviscid fluid, not a vacuum: the buoyancy and the quadratic drag would remain, only the Stokes drag would vanish; a negative one has no meaning. The program's formulas divide by the viscosity, so it must be greater than 0 Pa·s; the window puts that of air, 0.0000182 Pa·s, in the field and computes with it.</translation>
+        </message>
+        <message>
+            <source>На Выход</source>
+            <comment>unsaved lesson</comment>
+            <translation>Unsaved changes</translation>
         </message>
     </context>
 </TS>

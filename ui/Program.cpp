@@ -71,7 +71,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                      remember(&Preferences::pictureCaptions));
     QObject::connect(&comparison_, &Comparison::comparingChanged, &comparison_,
                      remember(&Preferences::comparing));
-    useLanguage(preferences_.language);
+    useLanguage(preferences_.language.value_or(translations::systemLanguage()));
     QObject::connect(&languages_, &LanguageMenu::languageChosen, &languages_,
                      remember(&Preferences::language));
 }

@@ -21,7 +21,9 @@ FlowRegime flowRegime(double re) {
         return FlowRegime::stokes;
     if (re <= 1000)
         return FlowRegime::transitional;
-    return FlowRegime::quadratic;
+    if (re <= 2e5)
+        return FlowRegime::quadratic;
+    return FlowRegime::pastDragCrisis;
 }
 
 ReynoldsNumbers reynoldsNumbers(const Inputs& in) {

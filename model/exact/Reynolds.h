@@ -9,10 +9,14 @@ namespace model::exact {
 // compares with its viscosity, and so which drag law describes the flight.
 double reynoldsNumber(const Inputs& in, double speed);
 
+// tau and Vp1 (Stokes' law) hold only in the first; the drag of a smooth sphere grows as v² with
+// Cd ≈ 0.4–0.5 in the third; past the drag crisis (Re ≈ 2·10⁵–3·10⁵) Cd falls to 0.1–0.2, so
+// the models' constant Cd = 0.5 overstates the drag several times.
 enum class FlowRegime {
-    stokes,       // Re < 1: the drag grows as v
-    transitional, // 1 ≤ Re ≤ 1000
-    quadratic,    // Re > 1000: the drag grows as v²
+    stokes,         // Re < 1: the drag grows as v
+    transitional,   // 1 ≤ Re ≤ 1000
+    quadratic,      // 1000 < Re ≤ 2·10⁵: the drag grows as v²
+    pastDragCrisis, // Re > 2·10⁵
 };
 FlowRegime flowRegime(double re);
 

@@ -94,11 +94,11 @@ class Program:
         self.session.key(*keys)
         self.session.wait_window_gone(title)
 
-    def close(self, answer):
+    def close(self, answer, title="На Выход"):
         """The window manager's close request, which is what the close box sends, and an answer
         to the question it brings: "Return" for Yes, "Escape" for No."""
         self.session.run(["wmctrl", "-i", "-c", hex(self.window)])
-        self.answer_box("На Выход", [answer])
+        self.answer_box(title, [answer])
 
     def expect_end(self):
         try:
@@ -562,6 +562,7 @@ def check_stopped_sound(program, session):
 
 ENGLISH_TITLE = ("Trajectory of a ball thrown from a height at an angle to the horizontal in a "
                  "viscous medium")
+ENGLISH_EXIT = "Exit"  # the title of the close question
 LANGUAGE_NAMES = ("Язык / Language", "Русский")  # each language named in itself
 
 
@@ -580,14 +581,7 @@ def cyrillic_texts(reader):
     return found
 
 
-def check_language(program, session):
-    """«Инструменты → Язык / Language ▸ English» turns every text English at once, the throw on
-    show kept; the English guide opens; «Русский» brings the Russian texts back."""
-    reader = program.reader
-    run_to_landing(program, session)
-    check(reader.label(TMAX2) == TMAX2_AT_START, f"the flight time reads {reader.label(TMAX2)!r}")
-    reader.choose("Инструменты", "English")
-    session.wait_window(ENGLISH_TITLE)
+def all_english(session, reader):
     left = [None]
 
     def english():
@@ -598,6 +592,15 @@ def check_language(program, session):
         poll("every text to be English", english, 20, 0.5, session.guard)
     except Failure as error:
         raise Failure(f"{error}; still Russian: {sorted(left[0])[:12]}")
+
+
+def check_language(program, session):
+    """Started under LANG=en_GB.UTF-8, the window speaks English from the start and opens the
+    English guide; «Tools → Язык / Language ▸ Русский» turns every text Russian at once, the
+    throw on show kept, and «English» brings English back."""
+    reader = program.reader
+    run_to_landing(program, session)
+    all_english(session, reader)
     flights = [node.name for node in reader.all("label", prefix="Time of flight")
                if "(Fc~v^2)" in node.name]
     check(len(flights) == 1 and flights[0].endswith(": 0.562 s"),
@@ -608,7 +611,12 @@ def check_language(program, session):
     session.wait_window_gone("uprav.en.pdf")
     reader.choose("Tools", "Русский")
     session.wait_window(TITLE)
-    check(reader.label(TMAX2) == TMAX2_AT_START, "the Russian label did not return")
+    check(reader.label(TMAX2) == TMAX2_AT_START, f"the flight time reads {reader.label(TMAX2)!r}")
+    reader.choose("Инструменты", "English")
+    session.wait_window(ENGLISH_TITLE)
+    all_english(session, reader)
+    program.close("Return", ENGLISH_EXIT)
+    program.expect_end()
 
 
 SCENARIOS = {
@@ -643,8 +651,12 @@ def main():
                 session.env["PULSE_SERVER"] = session.sound.address
                 if name == "stopped-sound":
                     session.sound.pause()
+            title = TITLE
+            if name == "language":  # a system in English
+                session.env["LANG"] = "en_GB.UTF-8"
+                title = ENGLISH_TITLE
             launched = time.monotonic()
-            program = Program(session, os.path.abspath(args.app), args.docs)
+            program = Program(session, os.path.abspath(args.app), args.docs, title=title)
             session.startup = time.monotonic() - launched
             for step in SCENARIOS[name]:
                 step(program, session)

@@ -163,6 +163,11 @@ class XSession:
                      "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_FONT_DPI", "XAUTHORITY",
                      "AT_SPI_BUS_ADDRESS"):
             self.env.pop(name, None)
+        # The program starts in the system's language: the scenarios see it in Russian, the
+        # language of the C locale, unless one starts it in another.
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            self.env.pop(name, None)
+        self.env["LANG"] = "C.UTF-8"
         # xdotool and xprop read Cyrillic titles only in a UTF-8 locale; the program keeps its own.
         self.tool_env = dict(self.env, LC_ALL="C.UTF-8")
         self.spawn(["dbus-daemon", "--session", "--nofork", "--address=" + bus,

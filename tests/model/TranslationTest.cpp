@@ -14,13 +14,16 @@ using namespace model;
 namespace {
 
 // A stand-in for Qt's translation files: a few texts in English, the rest left as written.
-std::string fakeEnglish(const char* russian) {
+std::string fakeEnglish(const char* russian, const char* disambiguation) {
+    if (disambiguation && std::string(disambiguation) == "η ≤ 0")
+        return "An inviscid fluid is no vacuum.";
     static const std::map<std::string, std::string> english{
         {" c", " s"},
         {" м", " m"},
         {"град", "deg"},
         {"Хp2= ", "Xp2= "},
-        {"Уже упало!!!", "It has already landed!!!"},
+        {"Уже упало!!!", "The ball is on the ground already."},
+        {"Для вакуума всё и так известно!", "That is a vacuum."},
         {"Ошибка", "Error"},
         {"допустимо ρ > ρo = %1 кг/м3", "allowed: ρ > ρo = %1 kg/m3"},
         {"Па·с", "Pa·s"},
@@ -41,7 +44,10 @@ TEST(Translation, ComposedTextsComeInTheChosenLanguage) {
     EXPECT_EQ(labelText(Quantity::Tp, 0.15284), "Tp= 0.153 s");
     EXPECT_EQ(placeholderText(Quantity::Xp2), "Xp2= ");
     EXPECT_EQ(checkInput(Field::h0, 0, Inputs{}),
-              (Rejection{"It has already landed!!!", "Error", 0.5}));
+              (Rejection{"The ball is on the ground already.", "Error", 0.5}));
+    // One Russian message, two meanings told apart in English.
+    EXPECT_EQ(checkInput(Field::rho0, 0, Inputs{})->message, "That is a vacuum.");
+    EXPECT_EQ(checkInput(Field::eta, 0, Inputs{})->message, "An inviscid fluid is no vacuum.");
     EXPECT_EQ(allowedRange(Field::rho, Inputs{}), "allowed: ρ > ρo = 1000.0 kg/m3");
     EXPECT_EQ(inputText(Field::eta, Inputs{}), "η = 0.0010060 Pa·s");
     EXPECT_EQ(measure::readTableFile("/nonexistent/%2.csv").error, "There is no file “%2.csv”.");
@@ -59,5 +65,6 @@ TEST(Translation, ComposedTextsComeInTheChosenLanguage) {
     EXPECT_EQ(labelText(Quantity::Tp, 0.15284), "Tp= 0.153 c");
     EXPECT_EQ(placeholderText(Quantity::Xp2), "Хp2= ");
     EXPECT_EQ(allowedRange(Field::rho, Inputs{}), "допустимо ρ > ρo = 1000.0 кг/м3");
+    EXPECT_EQ(checkInput(Field::eta, 0, Inputs{})->message, "Для вакуума всё и так известно!");
     EXPECT_EQ(measure::readTableFile("/nonexistent/a.csv").error, "Файла «a.csv» нет.");
 }

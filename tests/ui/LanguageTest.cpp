@@ -158,3 +158,46 @@ TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
 
 } // namespace
 } // namespace testing_ui
+
+namespace testing_ui {
+namespace {
+
+// A first start speaks the first of the system's languages that the program speaks, Russian
+// under C or a language it does not speak; a choice in the menu is kept and wins at every
+// later start.
+TEST(FirstLanguage, FollowsTheSystemUntilOneIsChosen) {
+    using translations::languageOfSystem;
+    const std::pair<QStringList, Language> systems[] = {
+        {{"en-GB", "en-Latn-GB"}, Language::english},
+        {{"ru-RU", "ru-Cyrl-RU", "ru"}, Language::russian},
+        {{"C"}, Language::russian},
+        {{"C", "en"}, Language::russian},
+        {{"de-DE", "de-Latn-DE", "de"}, Language::russian},
+        {{"de", "de-DE", "en", "en-US"}, Language::english}, // LANGUAGE=de:en
+        {{}, Language::russian}};
+    for (const auto& [ui, language] : systems)
+        EXPECT_EQ(languageOfSystem(ui), language) << ui.join(',').toStdString();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ballflight.conf");
+    ui::RecordingMessageBoxes boxes;
+    ui::SilentTone tone;
+    ui::RecordingDocumentOpener opener;
+    ui::RecordingExportDialogs dialogs;
+    {
+        ui::Program first(boxes, tone, opener, dialogs, path);
+        EXPECT_EQ(ui::LanguageSwitch::instance().current(), translations::systemLanguage());
+        EXPECT_FALSE(ui::PreferencesStore(path).load().language); // nothing chosen, nothing kept
+        first.window().findChild<QAction*>("mnuToolsLanguageEnglish")->trigger();
+    }
+    ui::LanguageSwitch::instance().choose(Language::russian);
+    EXPECT_EQ(ui::PreferencesStore(path).load().language, Language::english);
+    {
+        ui::Program again(boxes, tone, opener, dialogs, path);
+        EXPECT_EQ(ui::LanguageSwitch::instance().current(), Language::english);
+    }
+    ui::LanguageSwitch::instance().choose(Language::russian);
+}
+
+} // namespace
+} // namespace testing_ui

@@ -104,7 +104,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     ASSERT_EQ(result.best, model::ModelKind::vacuum);
     EXPECT_LT(result.models[0].rms, 1e-6);
     // The fitted steel ball in water: Re at the launch (column after the iterations) and regime.
-    EXPECT_TRUE(fit->table()->item(2, 5)->text().endsWith("сопротивление ~v²"));
+    EXPECT_TRUE(fit->table()->item(2, 5)->text().endsWith("завышает сопротивление в разы"));
 
     fit->apply(0);
     EXPECT_EQ(field(Field::v0)->text(), "4.000");

@@ -199,7 +199,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 3) << line.toStdString();
     EXPECT_EQ(lines[35].section('\t', 1, 1).toDouble(), 1000.0 * 3 * 0.4 / 0.001006);
-    EXPECT_TRUE(lines[35].endsWith(QString::fromUtf8("сопротивление ~v²")))
+    EXPECT_TRUE(lines[35].endsWith(QString::fromUtf8("завышает сопротивление в разы")))
         << lines[35].toStdString();
     EXPECT_EQ(lines[9].section('\t', 1, 2), "0.15284287736351887\tc"); // Tp with every digit
     EXPECT_EQ(lines[34].section('\t', 1, 1), "");                      // Vy2(y=0) before the run
@@ -218,7 +218,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
         QHelpEvent show(QEvent::ToolTip, QPoint(1, 1), label->mapToGlobal(QPoint(1, 1)));
         QCoreApplication::sendEvent(label, &show);
         EXPECT_TRUE(label->toolTip().contains(
-            QString::fromUtf8("при броске: Re = 1190000 — сопротивление ~v²")))
+            QString::fromUtf8("при броске: Re = 1190000 — за кризисом сопротивления: ")))
             << header;
     }
 

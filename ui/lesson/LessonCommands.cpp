@@ -185,9 +185,12 @@ bool LessonCommands::settleUnsaved() {
     checkForChanges();
     if (!modified_ || path_.isEmpty())
         return true;
-    const int answer = boxes_.choose(
-        Texts::tr("Сохранить изменения в уроке «%1»?").arg(lessonName()), Texts::tr("На Выход"),
-        {Texts::tr("Сохранить"), Texts::tr("Не сохранять"), Texts::tr("Отмена")});
+    const int answer =
+        boxes_.choose(Texts::tr("Сохранить изменения в уроке «%1»?").arg(lessonName()),
+                      // Russian titles it as the close question even when another lesson opens;
+                      // English names what it asks.
+                      Texts::tr("На Выход", "unsaved lesson"),
+                      {Texts::tr("Сохранить"), Texts::tr("Не сохранять"), Texts::tr("Отмена")});
     if (answer == 0)
         return save();
     return answer == 1;

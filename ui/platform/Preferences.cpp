@@ -56,8 +56,7 @@ Preferences PreferencesStore::load() {
     const QString comparing = s.value("comparing").toString();
     p.comparing = comparing == QLatin1String("true");
     p.pictureCaptions = s.value("pictureCaptions").toString() != QLatin1String("false");
-    p.language =
-        translations::languageFromCode(s.value("language").toString()).value_or(p.language);
+    p.language = translations::languageFromCode(s.value("language").toString());
     const QVariant folder = s.value("saveFolder");
     if (folder.typeId() == QMetaType::QString && QFileInfo(folder.toString()).isDir())
         p.saveFolder = folder.toString();
@@ -97,8 +96,8 @@ bool PreferencesStore::save(const Preferences& p) {
             s.setValue("saveFolder", p.saveFolder);
         if (p.pictureCaptions != known_.pictureCaptions)
             s.setValue("pictureCaptions", p.pictureCaptions);
-        if (p.language != known_.language)
-            s.setValue("language", translations::codeOf(p.language));
+        if (p.language && p.language != known_.language)
+            s.setValue("language", translations::codeOf(*p.language));
         s.sync();
         if (s.status() != QSettings::NoError)
             return false;

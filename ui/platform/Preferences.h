@@ -4,19 +4,22 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace ui {
 
 // What the program remembers between starts: the interface scale, the animation speed, whether
 // throws are compared, the folder files were last saved in, whether pictures carry captions and
-// the interface language (Russian at the first start, whatever the system's language). The
-// inputs are never remembered: every start begins with the program's defaults.
+// the interface language chosen in the menu (none until then: a start speaks the system's
+// language, translations::systemLanguage()). The inputs are never remembered: every start begins
+// with the program's defaults.
 struct Preferences {
     double interfaceScale = 1; // 1, 1.25, 1.5, 1.75 or 2
     double animationSpeed = 1; // one of the menu's speeds; 0: no animation
     bool comparing = false;
     QString saveFolder; // empty: none yet (the user's pictures or documents)
     bool pictureCaptions = true;
-    translations::Language language = translations::Language::russian;
+    std::optional<translations::Language> language = std::nullopt;
 
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };

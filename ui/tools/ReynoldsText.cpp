@@ -25,9 +25,12 @@ QString regimeText(model::exact::FlowRegime regime) {
     case model::exact::FlowRegime::stokes:
         return Texts::tr("закон Стокса (Fc~v) применим");
     case model::exact::FlowRegime::transitional:
-        return Texts::tr("переходная область");
+        return Texts::tr("переходная область: τ и Vp1 верны лишь при Re ≲ 1");
     case model::exact::FlowRegime::quadratic:
-        return Texts::tr("сопротивление ~v²");
+        return Texts::tr("сопротивление ~v²; τ и Vp1 верны лишь при Re ≲ 1");
+    case model::exact::FlowRegime::pastDragCrisis:
+        return Texts::tr("за кризисом сопротивления: постоянный Cd = 0,5 завышает "
+                         "сопротивление в разы");
     }
     return {};
 }

@@ -11,7 +11,9 @@ namespace ui {
 // "0.0123"; an em dash when there is none (the ball does not land).
 QString reynoldsNumberText(double re, QChar decimalSeparator);
 
-// «закон Стокса (Fc~v) применим», «переходная область», «сопротивление ~v²».
+// What the regime means for the models: «закон Стокса (Fc~v) применим», the transitional
+// regime and the ~v² drag (where τ and Vp1 no longer hold), and past the drag crisis (where the
+// constant Cd overstates the drag).
 QString regimeText(model::exact::FlowRegime regime);
 
 // «Re = 12300 — сопротивление ~v²».

@@ -160,7 +160,8 @@ TEST(ExactFlight, EndsAloneAreTheFlightsOwn) {
         }
 }
 
-// Re = ρo·v·d/η at the launch and at each exact landing; the regime changes at 1 and above 1000.
+// Re = ρo·v·d/η at the launch and at each exact landing; the regime changes at 1, above 1000 and
+// above 2·10⁵.
 TEST(Reynolds, NumbersAndRegimes) {
     const Inputs in{2, 10, 45, 0.05, 1200, 1000, 1.5};
     const ReynoldsNumbers re = reynoldsNumbers(in);
@@ -169,10 +170,10 @@ TEST(Reynolds, NumbersAndRegimes) {
     EXPECT_DOUBLE_EQ(re.end2, 1000 * std::hypot(l.vx, l.vy) * 0.05 / 1.5);
     EXPECT_GT(re.end1, re.end2); // the quadratic drag brings it down slower
     EXPECT_EQ(exactValue(Quantity::Re2, in), re.end2);
-    const std::pair<double, FlowRegime> regimes[] = {{0.99, FlowRegime::stokes},
-                                                     {1, FlowRegime::transitional},
-                                                     {1000, FlowRegime::transitional},
-                                                     {1000.5, FlowRegime::quadratic}};
+    const std::pair<double, FlowRegime> regimes[] = {
+        {0.99, FlowRegime::stokes},       {1, FlowRegime::transitional},
+        {1000, FlowRegime::transitional}, {1000.5, FlowRegime::quadratic},
+        {2e5, FlowRegime::quadratic},     {2.0001e5, FlowRegime::pastDragCrisis}};
     for (const auto& [value, regime] : regimes)
         EXPECT_EQ(flowRegime(value), regime) << value;
 }
