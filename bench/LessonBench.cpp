@@ -6,8 +6,8 @@
 #include "Throws.h"
 #include "model/Throw.h"
 #include "model/curves/ThrowCurves.h"
+#include "session/LessonFile.h"
 #include "ui/lesson/LessonDisk.h"
-#include "ui/lesson/LessonFile.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -19,14 +19,14 @@
 
 namespace {
 
-ui::Lesson bigLesson() {
-    ui::Lesson lesson;
-    lesson.inputs = ui::fieldTexts(model::Inputs{});
+session::Lesson bigLesson() {
+    session::Lesson lesson;
+    lesson.inputs = session::fieldTexts(model::Inputs{});
     lesson.comparing = true;
     for (int n = 1; n <= 5; ++n) {
         model::Inputs in = bench::longFlightInputs();
         in.alphaDeg = 40 + n; // five different long flights
-        lesson.kept.push_back({n, ui::fieldTexts(in)});
+        lesson.kept.push_back({n, session::fieldTexts(in)});
     }
     model::measure::Measurements m;
     for (int i = 0; i < 10000; ++i) {
@@ -35,8 +35,11 @@ ui::Lesson bigLesson() {
     }
     m.source = "измерения.csv";
     lesson.measurements = m;
-    lesson.studies.push_back({ui::fieldTexts(model::Inputs{}), model::Field::alphaDeg, "0", "89.5",
-                              180, model::ResultFamily::range, true});
+    session::StudySettings study;
+    study.inputs = session::fieldTexts(model::Inputs{});
+    study.from = "0";
+    study.to = "89.5";
+    lesson.studies.push_back(study);
     return lesson;
 }
 
@@ -49,30 +52,34 @@ QString lessonPath() {
     return folder().filePath(QStringLiteral("big.ballflight"));
 }
 
+QByteArray bytesOf(const session::Lesson& lesson) {
+    return QByteArray::fromStdString(session::lessonJson(lesson));
+}
+
 void SaveLesson(benchmark::State& state) {
-    const ui::Lesson lesson = bigLesson();
+    const session::Lesson lesson = bigLesson();
     for (auto _ : state)
-        if (!ui::writeLessonFile(lessonPath(), ui::lessonJson(lesson)).isEmpty())
+        if (!ui::writeLessonFile(lessonPath(), bytesOf(lesson)).isEmpty())
             state.SkipWithError("cannot write");
-    state.counters["bytes"] = static_cast<double>(ui::lessonJson(lesson).size());
+    state.counters["bytes"] = static_cast<double>(bytesOf(lesson).size());
 }
 
 void OpenLesson(benchmark::State& state) {
-    ui::writeLessonFile(lessonPath(), ui::lessonJson(bigLesson()));
+    ui::writeLessonFile(lessonPath(), bytesOf(bigLesson()));
     for (auto _ : state) {
-        const auto lesson = ui::readLessonJson(ui::readLessonFile(lessonPath()).bytes);
-        if (lesson.index() != 0)
+        const QByteArray bytes = ui::readLessonFile(lessonPath()).bytes;
+        const auto lesson = session::readLessonJson({bytes.constData(), std::size_t(bytes.size())});
+        if (!lesson.lesson)
             state.SkipWithError("cannot read");
         benchmark::DoNotOptimize(lesson);
     }
 }
 
 void RecomputeKept(benchmark::State& state) {
-    const ui::Lesson lesson = bigLesson();
+    const session::Lesson lesson = bigLesson();
     for (auto _ : state)
-        for (const ui::KeptInputs& k : lesson.kept) {
-            const auto in = ui::settleFieldTexts(k.inputs);
-            model::Throw t(std::get<ui::SettledInputs>(in).inputs);
+        for (const session::KeptInputs& k : lesson.kept) {
+            model::Throw t(session::settleFieldTexts(k.inputs, k.cd).inputs);
             t.runToEnd();
             benchmark::DoNotOptimize(model::keptThrow(t, k.number));
         }

@@ -1476,6 +1476,14 @@
             <translation>Save lesson</translation>
         </message>
         <message>
+            <source>Отменить</source>
+            <translation>Undo</translation>
+        </message>
+        <message>
+            <source>Вернуть</source>
+            <translation>Redo</translation>
+        </message>
+        <message>
             <source>Сохранить урок как…</source>
             <translation>Save lesson as…</translation>
         </message>

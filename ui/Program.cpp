@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "graphs/GraphPane.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/ScreenFit.h"
 
@@ -20,32 +21,26 @@ QString stateFile(const QString& preferencesPath, const QString& name) {
 
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
                  const QString& preferencesPath)
-    : controller_(window_, boxes, tone), fields_(window_, controller_, boxes, tone),
-      menus_(window_, opener, boxes), tools_(window_, controller_, boxes, dialogs),
-      comparison_(window_, controller_), readout_(window_, controller_, comparison_),
-      presets_(window_, controller_), view_(window_, controller_), measured_(controller_),
-      measure_(window_, controller_, measured_, boxes, dialogs),
+    : presenter_(window_, session_), controller_(session_, presenter_,
+                                                 {window_.pane(Graph::trajectory),
+                                                  window_.pane(Graph::vx), window_.pane(Graph::vy)},
+                                                 boxes, tone),
+      fields_(window_, controller_, session_, boxes, tone), menus_(window_, opener, boxes),
+      tools_(window_, controller_, session_, boxes, dialogs),
+      comparison_(window_, controller_, session_), readout_(window_, controller_, comparison_),
+      presets_(window_, controller_, session_), view_(window_, controller_),
+      measured_(controller_, session_),
+      measure_(window_, controller_, measured_, session_, boxes, dialogs),
       presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
       preferences_(store_.load()),
-      lessons_(window_, controller_, fields_, comparison_, tools_, boxes, dialogs,
+      lessons_(window_, session_, fields_, tools_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
-               stateFile(preferencesPath, QStringLiteral("recent-lessons"))) {
+               stateFile(preferencesPath, QStringLiteral("recent-lessons"))),
+      undo_(window_, session_, fields_) {
+    presenter_.drive(controller_);
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
     readout_.setMeasured(&measured_);
-    // A lesson keeps the measured points on show and brings its own back.
-    lessons_.setMeasuredData(
-        [this]() -> std::optional<model::measure::Measurements> {
-            if (!measured_.has())
-                return std::nullopt;
-            return measured_.measurements();
-        },
-        [this](const std::optional<model::measure::Measurements>& m) {
-            if (m)
-                measured_.set(*m);
-            else
-                measured_.clear();
-        });
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

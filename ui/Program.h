@@ -6,11 +6,14 @@
 #include "ui/platform/Preferences.h"
 #include "ui/present/Presentation.h"
 #include "ui/run/FieldHandling.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
+#include "ui/run/ThrowPresenter.h"
 #include "ui/tools/Comparison.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
+#include "ui/tools/UndoCommands.h"
 #include "ui/tools/ViewCommands.h"
 #include "ui/window/LanguageMenu.h"
 #include "ui/window/MainWindow.h"
@@ -23,8 +26,9 @@ class ExportDialogs;
 class MessageBoxes;
 class Tone;
 
-// The parts of the program wired together: the main window, the controller that owns its
-// throw, the handling of its input fields and the commands of its menus. The platform services
+// The parts of the program wired together: the main window, the lesson's session, the controller
+// that drives its throw and the presenter that shows it, the handling of its input fields and the
+// commands of its menus. The platform services
 // (boxes, tone, document opener, save and print dialogs) come from outside: the real ones in the
 // program, recording ones in tests. The recovery copy of the lesson and the list of recent
 // lessons lie in the user's state folder; with preferences of a path of their own (tests), they
@@ -41,6 +45,7 @@ public:
     void useLanguage(translations::Language language);
 
     MainWindow& window() { return window_; }
+    SessionObject& session() { return session_; }
     ThrowController& controller() { return controller_; }
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
@@ -52,6 +57,7 @@ public:
     MeasuredData& measured() { return measured_; }
     MeasureCommands& measure() { return measure_; }
     LessonCommands& lessons() { return lessons_; }
+    UndoCommands& undo() { return undo_; }
     Presentation& presentation() { return presentation_; }
 
     // What is remembered between starts; changes are saved at once.
@@ -60,6 +66,8 @@ public:
 
 private:
     MainWindow window_;
+    SessionObject session_;
+    ThrowPresenter presenter_;
     ThrowController controller_;
     FieldHandling fields_;
     MenuCommands menus_;
@@ -75,6 +83,7 @@ private:
     PreferencesStore store_;
     Preferences preferences_;
     LessonCommands lessons_;
+    UndoCommands undo_; // last: at the end of «Инструменты»
 };
 
 } // namespace ui

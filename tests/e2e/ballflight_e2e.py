@@ -226,6 +226,27 @@ def check_input(program, session):
     check(not session.windows_named("Ошибка"), "a second box after one refused diameter")
 
 
+def check_undo(program, session):
+    """Two typed inputs taken back with Ctrl+Z show their first values again, and Ctrl+Shift+Z
+    brings the later one back; «Отменить» and «Вернуть» end «Инструменты»."""
+    reader = program.reader
+    tools = reader.menu_items("Инструменты")
+    check(tools[-2:] == ["Отменить", "Вернуть"], f"«Инструменты» ends with {tools[-2:]}")
+    session.activate(program.window)
+    for name, text, settled in (("Vo, м/с", "5", "5.000"), ("η, Па·с", "0.5", "0.5000000")):
+        select_field(program, session, name)
+        session.type(text)
+        session.key("Tab")
+        reader.wait_field(name, settled)
+    session.key("ctrl+z")
+    reader.wait_field("η, Па·с", "0.0010060")
+    session.key("ctrl+z")
+    reader.wait_field("Vo, м/с", "3.000")
+    session.key("ctrl+shift+z")
+    reader.wait_field("Vo, м/с", "5.000")
+    reader.wait_field("η, Па·с", "0.0010060")
+
+
 def check_resize(program, session):
     """A resized window keeps the parameter panel at the bottom and the graph area takes the
     rest. A flight resized on its way lands; the landed one is redrawn at each new size and the
@@ -621,7 +642,7 @@ def check_language(program, session):
 
 SCENARIOS = {
     "run": [check_run],
-    "input": [check_input],
+    "input": [check_input, check_undo],
     "resize": [check_resize, check_lesson, check_recovery],
     "menu": [check_menus],
     "tools": [check_tools, check_study, check_readout],

@@ -104,7 +104,7 @@ protected:
         auto imported = model::measure::importDetected(table, {}, "tennis-ball.tsv");
         ASSERT_TRUE(imported.measurements);
         program.measured().set(*imported.measurements);
-        fit = new ui::FitDialog(window, run, program.measured(), &window);
+        fit = new ui::FitDialog(window, run, program.measured(), program.session(), &window);
         fit->show();
         QCoreApplication::processEvents();
     }

@@ -1,4 +1,6 @@
 #include "ProgramFixture.h"
+#include "support/RecordingThrowView.h"
+#include "ui/run/SessionObject.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,18 +15,59 @@ namespace {
 
 const QColor black(0, 0, 0), blue(0, 0, 255), red(255, 0, 0);
 
-// The result labels from `from` to `to` (by default the red column), in the window or the model.
+// The result labels from `from` to `to` (by default the red column), in the window, the view the
+// controller writes to, or the model.
 template <class Source>
 QString labels(const Source& s, Quantity from = Quantity::Tp2, Quantity to = Quantity::VyEnd2) {
     QString line;
     for (int q = int(from); q <= int(to); ++q)
         if constexpr (std::is_same_v<Source, model::Throw>)
             line += QString::fromStdString(s.text(Quantity(q))) + ';';
+        else if constexpr (std::is_same_v<Source, ui::RecordingThrowView>)
+            line += QString::fromStdString(s.label(Quantity(q))) + ';';
         else
             line += s.result(Quantity(q))->text() + ';';
     return line;
 }
 const QString bareColumn = "Tp2= ;Хp2= ;Ymax2= ;Tmax2= ;Xmax2= ;Vx2(y=0)= ;Vy2(y=0)= ;";
+
+// The controller and the session alone, without a window: it draws on recording surfaces and
+// writes its labels into a recording view; the animation ticks as fast as the loop runs.
+class Run : public ::testing::Test {
+protected:
+    void SetUp() override {
+        run.setDecimalSeparator('.');
+        run.setTickInterval(0);
+        run.load();
+        run.shortRecompute(); // as the window's first showing brings it
+    }
+
+    const std::vector<SurfaceCall>& calls(int pane) const { return drawn[pane - 1].calls(); }
+    void forgetDrawing() {
+        for (auto& d : drawn)
+            d.forget();
+    }
+    QString text(Quantity q) const { return QString::fromStdString(view.label(q)); }
+    // A text that arrives whole in a field, as a paste or a committed typing does.
+    void paste(Field f, const char* text) {
+        run.settleField(f, text, session.session().field(f), [](const auto&) {});
+    }
+    void bars(int x, int y) { session.session().setScaleBars(x, y); }
+    bool finish(int timeoutMs = 20000, int ticks = INT_MAX) {
+        QElapsedTimer clock;
+        clock.start();
+        while (run.busy() && run.flight().ticks() < ticks && clock.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return !run.busy();
+    }
+
+    ui::SessionObject session;
+    ui::RecordingThrowView view;
+    graphs::RecordingSurface drawn[3];
+    ui::RecordingMessageBoxes boxes;
+    ui::SilentTone tone;
+    ui::ThrowController run{session, view, {&drawn[0], &drawn[1], &drawn[2]}, boxes, tone};
+};
 
 } // namespace
 
@@ -135,16 +178,20 @@ TEST_F(Controller, FullRunWithAnotherGraphChosenInFlightThenAResizeAndAScaleBar)
     for (int n : {1, 2, 3})
         EXPECT_TRUE(calls(n).empty()) << n;
 
-    // A scale bar redraws the same throw at the new scale, the red curve and its top included.
-    window.hScroll()->setValue(150);
-    EXPECT_EQ(calls(1)[1], SurfaceCall::setScale(0, 1, 3, 0));
-    EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), 110);
-    EXPECT_EQ(count(calls(1), Op::DrawLine, red), 1);
+    // A scale bar redraws the same throw at the new scale, the red curve and its top included;
+    // an arrow click steps 10.
+    window.hScroll()->setValue(140);
+    window.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd);
+    EXPECT_EQ(run.scaleX(), 150 * 0.01);
+    const std::vector<SurfaceCall> rescaled = sinceClear(calls(1));
+    EXPECT_EQ(rescaled[0], SurfaceCall::setScale(0, 1, 3, 0));
+    EXPECT_EQ(count(rescaled, Op::DrawLineTo, red), 110);
+    EXPECT_EQ(count(rescaled, Op::DrawLine, red), 1);
     EXPECT_EQ(labels(window), landed);
     EXPECT_TRUE(calls(2).empty());
 }
 
-TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
+TEST_F(Run, RegionalCommaAndScaleBarsAtZero) {
     run.setDecimalSeparator(',');
     run.shortRecompute();
     EXPECT_EQ(text(Quantity::m), "m= 2,614E+02 кг");
@@ -152,30 +199,30 @@ TEST_F(Controller, RegionalCommaAndScaleBarsAtZero) {
 
     // A factor of 0 would leave the pane without width or height: 0.1 stands in.
     forgetDrawing();
-    window.hScroll()->setValue(0);
-    window.vScroll()->setValue(0);
+    bars(0, 100);
+    bars(0, 0);
     EXPECT_EQ(calls(1).back().op, Op::DrawLineTo);
     EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 0.2);
     EXPECT_FLOAT_EQ(float(run.currentThrow()->trajectoryRanges().top), 0.1f);
-    window.hScroll()->setValue(200);
+    bars(200, 0);
     EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, 4.0);
 
-    // The vertical factor in single precision (0.7 as the nearest float); an arrow click steps 10.
+    // The vertical factor in single precision (0.7 as the nearest float).
     const int before = run.shortRecomputes();
-    window.vScroll()->setValue(70);
+    bars(200, 70);
     EXPECT_EQ(run.scaleY(), static_cast<float>(70 * 0.01));
-    window.hScroll()->setValue(70);
-    window.hScroll()->triggerAction(QScrollBar::SliderSingleStepAdd);
+    bars(70, 70);
+    bars(80, 70);
     EXPECT_EQ(run.scaleX(), 80 * 0.01);
     EXPECT_EQ(run.shortRecomputes(), before + 3);
 }
 
-TEST_F(Controller, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
-    clickRun();
-    flyUntilTick(20);
+TEST_F(Run, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
+    run.fullRun();
+    finish(10000, 20);
     ASSERT_TRUE(run.busy());
     forgetDrawing();
-    window.vScroll()->setValue(150);
+    bars(100, 150);
     EXPECT_EQ(calls(1)[0], SurfaceCall::clear());
     EXPECT_EQ(count(calls(1), Op::DrawLineTo, red), run.flight().piecesDrawn());
     ASSERT_TRUE(run.busy());
@@ -186,7 +233,7 @@ TEST_F(Controller, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
     // An edit while the landing tone sounds completes the landing first.
     tone.landingMs = 60000;
     QSignalSpy finished(&run, &ui::ThrowController::runFinished);
-    clickRun();
+    run.fullRun();
     while (run.flight().running())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     ASSERT_TRUE(run.busy()); // the tone sounds
@@ -199,16 +246,16 @@ TEST_F(Controller, FlightGoesOnThroughScaleChangesAndLandsBeforeAnEdit) {
     EXPECT_EQ(text(Quantity::Tmax2), "Tmax2= "); // then the new input starts afresh
 }
 
-TEST_F(Controller, AFieldEditOrASecondRunAbandonsTheFlight) {
+TEST_F(Run, AFieldEditOrASecondRunAbandonsTheFlight) {
     QSignalSpy finished(&run, &ui::ThrowController::runFinished);
-    clickRun();
-    flyUntilTick(40); // past the top: its labels are written
+    run.fullRun();
+    finish(10000, 40); // past the top: its labels are written
     ASSERT_TRUE(run.busy());
     EXPECT_EQ(text(Quantity::Tp2), "Tp2= 0.171 c");
 
-    type(Field::h0, "1");
+    EXPECT_TRUE(session.session().type(Field::h0, "1").accepted);
     EXPECT_FALSE(run.busy()); // the typed height is already a sound value
-    EXPECT_EQ(labels(window), bareColumn);
+    EXPECT_EQ(labels(view), bareColumn);
     EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, red), 0);
     finish(300);
     EXPECT_EQ(finished.count(), 0);
@@ -217,14 +264,15 @@ TEST_F(Controller, AFieldEditOrASecondRunAbandonsTheFlight) {
     // A second ПУСК during the next flight starts over; the run shows what h0 = 1 gives.
     model::Throw expected(run.inputs());
     expected.runToEnd();
-    clickRun();
-    flyUntilTick(50);
+    run.fullRun();
+    finish(10000, 50);
     ASSERT_TRUE(run.busy());
-    clickRun();
+    run.fullRun();
     ASSERT_TRUE(finish());
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(tone.started, 1);
-    EXPECT_EQ(labels(window), labels(expected));
+    EXPECT_EQ(view.trajectoryChosen, 3);
+    EXPECT_EQ(labels(view), labels(expected));
     EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, red),
               int(expected.flightPieces().size()));
     EXPECT_EQ(count(calls(2), Op::Clear), 1);

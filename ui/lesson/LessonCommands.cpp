@@ -1,81 +1,55 @@
 #include "ui/lesson/LessonCommands.h"
 
+#include "session/LessonFile.h"
 #include "ui/lesson/LessonDisk.h"
-#include "ui/lesson/LessonFile.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
 #include "ui/run/FieldHandling.h"
-#include "ui/run/ThrowController.h"
+#include "ui/run/SessionObject.h"
 #include "ui/study/StudyWindow.h"
-#include "ui/tools/Comparison.h"
 #include "ui/tools/ToolCommands.h"
-#include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMenu>
-#include <QRadioButton>
-#include <QScrollBar>
 
 namespace ui {
 
 namespace {
 
-// How often the window is compared with the lesson as saved: the title follows at once for a
-// person, and the recovery copy is at most this old (well within 2 s).
-constexpr int watchIntervalMs = 500;
+// A change is copied at most this long after it (well within 2 s), however long the changes go on.
+constexpr int recoveryDelayMs = 500;
 constexpr int recoveryWaitMs = 2000;
-
-// The fields' texts; a field still being typed into counts with the value it last accepted, so
-// that a copy taken mid-typing («0» on the way to «0.05») can be read back.
-FieldTexts textsOf(const MainWindow& window, const FieldHandling& fields,
-                   const model::Inputs& accepted) {
-    const FieldTexts settled = fieldTexts(accepted);
-    FieldTexts texts;
-    for (const model::Field f : model::allFields) {
-        const auto n = static_cast<std::size_t>(f);
-        texts[n] = fields.pending(f) ? settled[n] : window.field(f)->text();
-    }
-    return texts;
-}
-
-model::Inputs settled(const FieldTexts& texts) {
-    const auto s = settleFieldTexts(texts);
-    return s.index() == 0 ? std::get<SettledInputs>(s).inputs : model::Inputs{};
-}
 
 } // namespace
 
-LessonCommands::LessonCommands(MainWindow& window, ThrowController& controller,
-                               FieldHandling& fields, Comparison& comparison, ToolCommands& tools,
-                               MessageBoxes& boxes, ExportDialogs& dialogs,
+LessonCommands::LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
+                               ToolCommands& tools, MessageBoxes& boxes, ExportDialogs& dialogs,
                                const QString& recoveryPath, const QString& recentPath,
                                QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), fields_(fields),
-      comparison_(comparison), tools_(tools), boxes_(boxes), dialogs_(dialogs),
-      recovery_(recoveryPath), recent_(recentPath), baseTitle_(window.windowTitle()) {
+    : QObject(parent), window_(window), session_(session), fields_(fields), tools_(tools),
+      boxes_(boxes), dialogs_(dialogs), recovery_(recoveryPath), recent_(recentPath) {
     createActions();
     window_.setCloseGuard([this] {
-        checkForChanges();
-        if (!modified_ || path_.isEmpty())
+        if (!modified() || path_.isEmpty())
             return MainWindow::CloseAnswer::askAsUsual;
         return settleUnsaved() ? MainWindow::CloseAnswer::close : MainWindow::CloseAnswer::stay;
     });
     connect(&window_, &MainWindow::closing, this, &LessonCommands::endSession);
-    watch_.setInterval(watchIntervalMs);
-    connect(&watch_, &QTimer::timeout, this, &LessonCommands::checkForChanges);
-    // The title: the window's own, then the lesson's name.
-    connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
-        baseTitle_ = Texts::tr("Траектория движения шара, брошенного с высоты под углом к "
-                               "горизонту в вязкой среде");
-        showTitle();
-    });
+    recoveryDue_.setSingleShot(true);
+    recoveryDue_.setInterval(recoveryDelayMs);
+    connect(&recoveryDue_, &QTimer::timeout, this, &LessonCommands::checkForChanges);
+    auto changed = [this] {
+        if (!recoveryDue_.isActive())
+            recoveryDue_.start();
+    };
+    connect(&session_, &SessionObject::lessonChanged, this, changed);
+    connect(&session_, &SessionObject::savedChanged, this, changed);
+    connect(&session_, &SessionObject::savedChanged, this, &LessonCommands::showTitle);
 }
 
 LessonCommands::~LessonCommands() {
@@ -124,49 +98,23 @@ void LessonCommands::fillRecentMenu() {
     recentMenu_->menuAction()->setEnabled(n > 0);
 }
 
-void LessonCommands::setMeasuredData(MeasurementsGetter get, MeasurementsSetter set) {
-    getMeasurements_ = std::move(get);
-    setMeasurements_ = std::move(set);
-    if (setMeasurements_ && measurements_)
-        setMeasurements_(measurements_);
-    measurements_.reset();
+session::Lesson LessonCommands::capture() const {
+    return session_.session().lesson();
 }
 
-Lesson LessonCommands::capture() const {
-    Lesson l;
-    l.inputs = textsOf(window_, fields_, controller_.inputs());
-    l.scaleX = window_.hScroll()->value();
-    l.scaleY = window_.vScroll()->value();
-    l.graph = static_cast<int>(tools_.shownGraph());
-    l.comparing = comparison_.comparing();
-    for (const auto& [number, inputs] : comparison_.keptInputs())
-        l.kept.push_back({number, fieldTexts(inputs)});
-    l.measurements = getMeasurements_ ? getMeasurements_() : measurements_;
-    for (const StudyWindow* s : tools_.studyWindows())
-        l.studies.push_back(s->settings());
-    return l;
+bool LessonCommands::modified() const {
+    return session_.session().modified();
 }
 
-void LessonCommands::apply(const Lesson& lesson) {
-    const auto main = settleFieldTexts(lesson.inputs);
-    if (main.index() != 0)
+void LessonCommands::apply(const session::Lesson& lesson) {
+    if (!session_.openLesson(lesson).isEmpty())
         return; // a lesson read from a file was checked
-    const SettledInputs& in = std::get<SettledInputs>(main);
-    controller_.restore(in.inputs, in.texts, lesson.scaleX, lesson.scaleY);
-    comparison_.setComparing(lesson.comparing);
-    std::vector<std::pair<int, model::Inputs>> kept;
-    for (const KeptInputs& k : lesson.kept)
-        kept.emplace_back(k.number, settled(k.inputs));
-    comparison_.restore(lesson.comparing ? kept : decltype(kept){});
-    window_.option(static_cast<Graph>(lesson.graph))->setChecked(true);
-    if (setMeasurements_)
-        setMeasurements_(lesson.measurements);
-    else
-        measurements_ = lesson.measurements;
     for (StudyWindow* s : tools_.studyWindows())
         s->close();
-    for (const StudySettings& s : lesson.studies)
-        tools_.openStudy()->apply(s, settled(s.inputs));
+    for (const session::StudySettings& s : lesson.studies) {
+        const session::SettledInputs settled = session::settleFieldTexts(s.inputs, s.cd);
+        tools_.openStudy()->apply(s, settled.problem.empty() ? settled.inputs : model::Inputs{});
+    }
     window_.activateWindow();
 }
 
@@ -175,15 +123,16 @@ QString LessonCommands::lessonName() const {
 }
 
 void LessonCommands::showTitle() {
-    window_.setWindowTitle(path_.isEmpty() ? baseTitle_
-                                           : baseTitle_ + QStringLiteral(" — ") + lessonName() +
-                                                 (modified_ ? QStringLiteral("*") : QString()));
+    // The window's own title, then the lesson's name with the mark of unsaved changes.
+    const bool named = !path_.isEmpty();
+    window_.setTitleSuffix(named ? QStringLiteral(" — ") + lessonName() + QStringLiteral("[*]")
+                                 : QString());
+    window_.setWindowModified(named && modified());
 }
 
 bool LessonCommands::settleUnsaved() {
     fields_.commitAll();
-    checkForChanges();
-    if (!modified_ || path_.isEmpty())
+    if (!modified() || path_.isEmpty())
         return true;
     const int answer =
         boxes_.choose(Texts::tr("Сохранить изменения в уроке «%1»?").arg(lessonName()),
@@ -199,13 +148,13 @@ bool LessonCommands::settleUnsaved() {
 void LessonCommands::newLesson() {
     if (!settleUnsaved())
         return;
-    Lesson blank;
-    blank.inputs = fieldTexts(model::Inputs{});
-    blank.comparing = comparison_.comparing();
+    session::Lesson blank;
+    blank.inputs = session::fieldTexts(model::Inputs{});
+    blank.comparing = session_.session().comparing();
     apply(blank);
     path_.clear();
-    saved_ = capture();
-    checkForChanges();
+    session_.session().markSaved();
+    showTitle();
 }
 
 void LessonCommands::openChosen() {
@@ -223,12 +172,17 @@ bool LessonCommands::open(const QString& path) {
     if (again && !settleUnsaved())
         return false;
     const LessonBytes read = readLessonFile(path);
-    auto lesson = read.problem.isEmpty() ? readLessonJson(read.bytes)
-                                         : std::variant<Lesson, QString>(read.problem);
-    if (lesson.index() == 1) {
-        boxes_.inform(Texts::tr("Не удалось открыть урок «%1»: %2.")
-                          .arg(QDir::toNativeSeparators(path), std::get<QString>(lesson)),
-                      Texts::tr("Открыть урок"));
+    session::LessonRead lesson;
+    if (read.problem.isEmpty())
+        lesson = session::readLessonJson(
+            std::string_view(read.bytes.constData(), std::size_t(read.bytes.size())));
+    else
+        lesson.problem = read.problem.toStdString();
+    if (!lesson.lesson) {
+        boxes_.inform(
+            Texts::tr("Не удалось открыть урок «%1»: %2.")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(lesson.problem)),
+            Texts::tr("Открыть урок"));
         if (!QFileInfo::exists(path)) {
             recent_.remove(path);
             fillRecentMenu();
@@ -237,17 +191,17 @@ bool LessonCommands::open(const QString& path) {
     }
     if (!again && !settleUnsaved())
         return false;
-    apply(std::get<Lesson>(lesson));
-    opened(path, std::get<Lesson>(lesson));
+    apply(*lesson.lesson);
+    opened(path);
     return true;
 }
 
-void LessonCommands::opened(const QString& path, const Lesson&) {
+void LessonCommands::opened(const QString& path) {
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = capture();
+    session_.session().markSaved();
     recent_.add(path_);
     fillRecentMenu();
-    checkForChanges();
+    showTitle();
 }
 
 bool LessonCommands::save() {
@@ -272,67 +226,66 @@ bool LessonCommands::saveAs() {
 
 bool LessonCommands::writeTo(const QString& path) {
     fields_.commitAll();
-    const Lesson lesson = capture();
-    const QString problem = writeLessonFile(path, lessonJson(lesson));
+    const QString problem =
+        writeLessonFile(path, QByteArray::fromStdString(session::lessonJson(capture())));
     if (!problem.isEmpty()) {
         boxes_.inform(saveFailedText(path, problem), Texts::tr("Сохранить урок"));
         return false;
     }
-    opened(path, lesson);
+    opened(path);
     return true;
 }
 
 void LessonCommands::checkForChanges() {
     if (ended_)
         return;
-    const Lesson now = capture();
-    modified_ = !(now == saved_);
-    showTitle();
-    if (modified_ && (!recoveryWritten_ || !(now == written_))) {
-        QJsonObject o = QJsonDocument::fromJson(lessonJson(now)).object();
-        if (!path_.isEmpty())
-            o.insert(QStringLiteral("recoveryOf"), path_);
-        recovery_.write(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    recoveryDue_.stop();
+    if (modified()) {
+        const session::Lesson now = capture();
+        if (written_ && *written_ == now)
+            return;
+        recovery_.write(QByteArray::fromStdString(session::recoveryJson(now, path_.toStdString())));
         written_ = now;
-        recoveryWritten_ = true;
-    } else if (!modified_ && recoveryWritten_) {
+    } else if (written_) {
         recovery_.remove();
-        recoveryWritten_ = false;
+        written_.reset();
     }
 }
 
 void LessonCommands::startSession(const QString& file) {
-    saved_ = capture();
+    session_.session().markSaved();
     if (recovery_.exists()) {
         const bool restore =
             boxes_.confirm(Texts::tr("Восстановить урок, не сохранённый при прошлом завершении?"),
                            Texts::tr("Восстановление урока"));
         const LessonBytes read = restore ? readLessonFile(recovery_.path()) : LessonBytes{};
-        const auto lesson = read.problem.isEmpty() && restore
-                                ? readLessonJson(read.bytes)
-                                : std::variant<Lesson, QString>(QString());
-        if (restore && lesson.index() == 0) {
-            apply(std::get<Lesson>(lesson));
-            path_ = QJsonDocument::fromJson(read.bytes).object().value("recoveryOf").toString();
-            saved_ = Lesson{}; // unsaved until the user saves it
+        session::LessonRead lesson;
+        if (restore && read.problem.isEmpty())
+            lesson = session::readLessonJson(
+                std::string_view(read.bytes.constData(), std::size_t(read.bytes.size())));
+        if (restore && lesson.lesson) {
+            apply(*lesson.lesson);
+            path_ = QString::fromStdString(lesson.recoveryOf);
+            session_.session().markUnsaved(); // unsaved until the user saves it
         } else {
             if (restore)
-                boxes_.inform(
-                    Texts::tr("Не удалось восстановить урок: %1.")
-                        .arg(read.problem.isEmpty() ? std::get<QString>(lesson) : read.problem),
-                    Texts::tr("Восстановление урока"));
+                boxes_.inform(Texts::tr("Не удалось восстановить урок: %1.")
+                                  .arg(read.problem.isEmpty()
+                                           ? QString::fromStdString(lesson.problem)
+                                           : read.problem),
+                              Texts::tr("Восстановление урока"));
             recovery_.remove();
         }
     }
     if (!file.isEmpty())
         open(file);
+    showTitle();
     checkForChanges();
-    watch_.start();
 }
 
 void LessonCommands::endSession() {
     ended_ = true;
-    watch_.stop();
+    recoveryDue_.stop();
     recovery_.remove();
     recovery_.waitForDone(recoveryWaitMs);
 }

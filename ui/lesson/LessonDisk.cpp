@@ -1,6 +1,6 @@
 #include "ui/lesson/LessonDisk.h"
 
-#include "ui/lesson/LessonFile.h"
+#include "session/LessonFile.h"
 #include "ui/platform/Language.h"
 
 #include <QFile>
@@ -15,6 +15,8 @@
 namespace ui {
 
 namespace {
+
+constexpr qint64 largestFile = qint64(session::largestLessonFile);
 
 // Runs work on a thread of its own and waits for it until the deadline; the thread is left to
 // finish by itself when the deadline passes.
@@ -37,16 +39,16 @@ LessonBytes readLessonFile(const QString& path, int deadlineMs) {
                 return {{}, Texts::tr("файл не найден")};
             if (info.isDir())
                 return {{}, Texts::tr("это папка, а не файл")};
-            if (info.size() > largestLessonFile)
+            if (info.size() > largestFile)
                 return {{}, Texts::tr("файл больше 10 МБ")};
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly))
                 return {{}, Texts::tr("файл не читается: %1").arg(file.errorString())};
             // Read one byte more than allowed: a file that grew meanwhile is still refused.
-            QByteArray bytes = file.read(largestLessonFile + 1);
+            QByteArray bytes = file.read(largestFile + 1);
             if (file.error() != QFileDevice::NoError)
                 return {{}, Texts::tr("файл не читается: %1").arg(file.errorString())};
-            if (bytes.size() > largestLessonFile)
+            if (bytes.size() > largestFile)
                 return {{}, Texts::tr("файл больше 10 МБ")};
             return {bytes, {}};
         },

@@ -7,6 +7,7 @@
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/ReynoldsText.h"
 #include "ui/window/InputField.h"
@@ -69,9 +70,9 @@ QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
 
 } // namespace
 
-FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
-                     const MeasuredData& data, QWidget* parent)
-    : QDialog(parent), window_(window), controller_(controller), data_(data) {
+FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, MeasuredData& data,
+                     SessionObject& session, QWidget* parent)
+    : QDialog(parent), window_(window), controller_(controller), data_(data), session_(session) {
     setObjectName(QStringLiteral("FitDialog"));
     keepTranslated(this, [this] { setWindowTitle(Texts::tr("Подгонка моделей к измерениям")); });
     auto* layout = new QVBoxLayout(this);
@@ -134,11 +135,11 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller,
     connect(run_, &QPushButton::clicked, this, &FitDialog::start);
     connect(stop_, &QPushButton::clicked, this, &FitDialog::cancel);
     // Results of other points would be applied to these: new points start afresh.
-    connect(&data_, &MeasuredData::changed, this, &FitDialog::forgetResults);
+    connect(&data_, &MeasuredData::changed, this, &FitDialog::pointsChanged);
     connect(apply_, &QPushButton::clicked, this, [this] { apply(table_->currentRow()); });
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        apply_->setEnabled(result_ && row >= 0 && row < 3 &&
-                           result_->models[std::size_t(row)].converged);
+        apply_->setEnabled(result() && row >= 0 && row < 3 &&
+                           result()->models[std::size_t(row)].converged);
     });
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
             &FitDialog::fitDone);
@@ -182,7 +183,6 @@ void FitDialog::start() {
                           [] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
         return;
     }
-    shownFields_ = request.free;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     run_->setEnabled(false);
     stop_->setEnabled(true);
@@ -203,16 +203,25 @@ void FitDialog::start() {
     }));
 }
 
-void FitDialog::forgetResults() {
+const std::optional<model::measure::FitResult>& FitDialog::result() const {
+    return data_.fit();
+}
+
+void FitDialog::pointsChanged() {
     cancel();
     watcher_.setFuture(QFuture<model::measure::FitResult>()); // the old fit is not awaited
-    result_.reset();
+    run_->setEnabled(true);
+    stop_->setEnabled(false);
+    if (result()) { // an undo brought the points back with their fit
+        progress_->setValue(1000);
+        showResults();
+        table_->setCurrentCell(result()->best ? int(*result()->best) - 1 : -1, 0);
+        return;
+    }
     table_->clear();
     table_->setRowCount(0);
     table_->setColumnCount(0);
     apply_->setEnabled(false);
-    run_->setEnabled(true);
-    stop_->setEnabled(false);
     progress_->setValue(0);
     setTranslatedText(status_, {});
 }
@@ -227,26 +236,34 @@ void FitDialog::fitDone() {
         return;
     run_->setEnabled(true);
     stop_->setEnabled(false);
-    result_ = watcher_.result();
-    progress_->setValue(result_->cancelled ? 0 : 1000);
-    if (result_->cancelled)
+    data_.setFit(watcher_.result());
+    const model::measure::FitResult& result = *data_.fit();
+    progress_->setValue(result.cancelled ? 0 : 1000);
+    if (result.cancelled)
         setTranslatedText(
             status_, [] { return Texts::tr("Подгонка отменена; входные данные не изменились."); });
-    else if (!result_->best)
+    else if (!result.best)
         setTranslatedText(status_, [] {
             return Texts::tr("Ни одна модель не подогнана; входные данные не изменились.");
         });
     else
-        setTranslatedText(status_, [best = int(*result_->best) - 1] {
+        setTranslatedText(status_, [best = int(*result.best) - 1] {
             return Texts::tr("Готово. Лучшая модель: %1.").arg(Texts::tr(modelNames[best]));
         });
     showResults();
-    table_->setCurrentCell(result_->best ? int(*result_->best) - 1 : -1, 0);
+    table_->setCurrentCell(result.best ? int(*result.best) - 1 : -1, 0);
     emit finished();
 }
 
 void FitDialog::showResults() {
-    const std::vector<model::Field>& fields = shownFields_;
+    const model::measure::FitResult& result = *data_.fit();
+    // The free inputs of the fit: every model fitted those of them it depends on.
+    std::vector<model::Field> fields;
+    for (const model::Field f : model::allFields)
+        if (std::any_of(result.models.begin(), result.models.end(), [f](const auto& m) {
+                return std::find(m.fitted.begin(), m.fitted.end(), f) != m.fitted.end();
+            }))
+            fields.push_back(f);
     QStringList headers{Texts::tr("Модель")};
     for (model::Field f : fields)
         headers << modelText(model::row(f).accessibleName);
@@ -257,8 +274,8 @@ void FitDialog::showResults() {
     table_->setRowCount(3);
     table_->setHorizontalHeaderLabels(headers);
     for (int m = 0; m < 3; ++m) {
-        const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
-        const bool best = result_->best && int(*result_->best) - 1 == m;
+        const model::measure::ModelFit& fit = result.models[std::size_t(m)];
+        const bool best = result.best && int(*result.best) - 1 == m;
         auto put = [&](int column, const QString& text) {
             auto* item = new QTableWidgetItem(text);
             item->setForeground(colourOf(m));
@@ -294,7 +311,7 @@ void FitDialog::showResults() {
 // The table in the language just chosen (the status line follows by itself); the chosen row
 // stays. While a fit runs the table keeps the last results, written again when the fit ends.
 void FitDialog::retranslate() {
-    if (result_ && !running()) {
+    if (result() && !running()) {
         const int row = table_->currentRow();
         showResults();
         table_->setCurrentCell(row, 0);
@@ -302,12 +319,14 @@ void FitDialog::retranslate() {
 }
 
 void FitDialog::apply(int m) {
-    if (!result_ || m < 0 || m > 2 || !result_->models[std::size_t(m)].converged)
+    if (!result() || m < 0 || m > 2 || !result()->models[std::size_t(m)].converged)
         return;
-    const model::measure::ModelFit& fit = result_->models[std::size_t(m)];
+    const model::measure::ModelFit fit = result()->models[std::size_t(m)];
+    session_.beginEdits();
     for (model::Field f : fit.fitted)
         window_.field(f)->setText(QString::fromStdString(
             model::formatPattern(model::inputOf(fit.inputs, f), model::row(f).pattern)));
+    session_.endEdits();
 }
 
 } // namespace ui

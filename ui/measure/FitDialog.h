@@ -18,6 +18,7 @@ class QTableWidget;
 namespace ui {
 
 class MainWindow;
+class SessionObject;
 class MeasuredData;
 class ThrowController;
 
@@ -30,8 +31,8 @@ class ThrowController;
 class FitDialog : public QDialog {
     Q_OBJECT
 public:
-    FitDialog(MainWindow& window, const ThrowController& controller, const MeasuredData& data,
-              QWidget* parent = nullptr);
+    FitDialog(MainWindow& window, const ThrowController& controller, MeasuredData& data,
+              SessionObject& session, QWidget* parent = nullptr);
     ~FitDialog() override;
 
     void setFree(const std::vector<model::Field>& free);
@@ -40,10 +41,11 @@ public:
     void start();
     void cancel();
     bool running() const;
-    // The last fit's results (none before the first finished).
-    const std::optional<model::measure::FitResult>& result() const { return result_; }
-    // Writes the fitted inputs of a model (0 vacuum, 1 linear, 2 quadratic) into the fields;
-    // «Применить» does it for the model of the chosen row (the best after a fit).
+    // The last fit's results (none before the first finished, nor after new points).
+    const std::optional<model::measure::FitResult>& result() const;
+    // Writes the fitted inputs of a model (0 vacuum, 1 linear, 2 quadratic) into the fields, as
+    // one step of the undo history; «Применить» does it for the model of the chosen row (the best
+    // after a fit).
     void apply(int model);
     QTableWidget* table() const { return table_; }
 
@@ -52,13 +54,16 @@ signals:
 
 private:
     void fitDone();
-    void forgetResults();
+    // The points changed: a fit running for the old ones stops, and the table shows the fit of
+    // the new ones (an undo brings one back) or nothing.
+    void pointsChanged();
     void showResults();
     void retranslate();
 
     MainWindow& window_;
     const ThrowController& controller_;
-    const MeasuredData& data_;
+    MeasuredData& data_;
+    SessionObject& session_;
     std::array<QCheckBox*, model::fieldCount> freeBoxes_{};
     QPushButton* run_;
     QPushButton* stop_;
@@ -68,8 +73,6 @@ private:
     QTableWidget* table_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     QFutureWatcher<model::measure::FitResult> watcher_;
-    std::optional<model::measure::FitResult> result_;
-    std::vector<model::Field> shownFields_; // the free inputs of the last fit started
 };
 
 } // namespace ui

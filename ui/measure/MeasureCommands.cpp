@@ -29,10 +29,10 @@ QString fromStd(const std::string& s) {
 } // namespace
 
 MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller,
-                                 MeasuredData& data, MessageBoxes& boxes, ExportDialogs& dialogs,
-                                 QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), data_(data), boxes_(boxes),
-      dialogs_(dialogs) {
+                                 MeasuredData& data, SessionObject& session, MessageBoxes& boxes,
+                                 ExportDialogs& dialogs, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), data_(data), session_(session),
+      boxes_(boxes), dialogs_(dialogs) {
     confirm_ = [this](const std::string& text, const model::measure::TablePreview& preview,
                       const QString& source) -> std::optional<model::measure::ImportSettings> {
         ImportDialog dialog(text, preview, source, &window_);
@@ -152,7 +152,7 @@ void MeasureCommands::fit() {
     if (!data_.has())
         return;
     if (!fitDialog_)
-        fitDialog_ = new FitDialog(window_, controller_, data_, &window_);
+        fitDialog_ = new FitDialog(window_, controller_, data_, session_, &window_);
     fitDialog_->show();
     fitDialog_->raise();
     fitDialog_->activateWindow();

@@ -21,6 +21,7 @@ class MainWindow;
 class MeasuredData;
 class MeasurementsPanel;
 class MessageBoxes;
+class SessionObject;
 class ThrowController;
 class WorkPool;
 
@@ -34,7 +35,8 @@ public:
     enum class Command { open, paste, fit, remove };
 
     MeasureCommands(MainWindow& window, ThrowController& controller, MeasuredData& data,
-                    MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent = nullptr);
+                    SessionObject& session, MessageBoxes& boxes, ExportDialogs& dialogs,
+                    QObject* parent = nullptr);
     ~MeasureCommands() override;
 
     // Asks for a file and reads it off the window's thread; the import follows when it is read.
@@ -64,6 +66,7 @@ private:
     MainWindow& window_;
     ThrowController& controller_;
     MeasuredData& data_;
+    SessionObject& session_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
     Confirm confirm_;

@@ -1,6 +1,7 @@
 #include "ui/measure/MeasuredData.h"
 
 #include "model/measure/Comparison.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 
 #include <algorithm>
@@ -41,37 +42,54 @@ double spanUp(double v) {
 
 } // namespace
 
-MeasuredData::MeasuredData(ThrowController& controller, QObject* parent)
-    : QObject(parent), controller_(controller) {
+MeasuredData::MeasuredData(ThrowController& controller, SessionObject& session, QObject* parent)
+    : QObject(parent), controller_(controller), session_(session) {
     controller_.addUnderlay(this);
+    connect(&session_, &SessionObject::measurementsChanged, this, &MeasuredData::follow);
+    connect(&session_, &SessionObject::lessonReplaced, this, &MeasuredData::follow);
 }
 
 MeasuredData::~MeasuredData() {
     controller_.removeUnderlay(this);
 }
 
+bool MeasuredData::has() const {
+    return session_.session().measurements().has_value();
+}
+
+const model::measure::Measurements& MeasuredData::measurements() const {
+    return *session_.session().measurements();
+}
+
+const std::optional<model::measure::FitResult>& MeasuredData::fit() const {
+    return session_.session().fit();
+}
+
+void MeasuredData::setFit(model::measure::FitResult fit) {
+    session_.session().setFit(std::move(fit));
+}
+
 void MeasuredData::set(model::measure::Measurements measurements) {
-    velocities_ = model::measure::velocities(measurements.points);
-    data_ = std::move(measurements);
-    controller_.redrawPanes();
-    emit changed();
+    session_.session().setMeasurements(std::move(measurements));
 }
 
 void MeasuredData::clear() {
-    if (!data_)
-        return;
-    data_.reset();
-    velocities_.clear();
+    session_.removeMeasurements();
+}
+
+void MeasuredData::follow() {
+    velocities_ = has() ? model::measure::velocities(measurements().points)
+                        : std::vector<model::measure::VelocityPoint>{};
     controller_.redrawPanes();
     emit changed();
 }
 
 model::TrajectoryRanges MeasuredData::trajectoryRanges(const model::Throw& current) const {
     model::TrajectoryRanges r = current.trajectoryRanges();
-    if (!data_)
+    if (!has())
         return r;
     double maxX = 0, maxY = 0;
-    for (const model::measure::Point& p : data_->points) {
+    for (const model::measure::Point& p : measurements().points) {
         maxX = std::max(maxX, p.x);
         maxY = std::max(maxY, p.y);
     }
@@ -89,7 +107,7 @@ MeasuredData::velocityRanges(const model::Throw& current) const {
     std::optional<model::VelocityRanges> r;
     if (current.velocitiesReady())
         r = current.velocityRanges();
-    if (!data_ || velocities_.empty())
+    if (!has() || velocities_.empty())
         return r;
     if (!r) {
         r.emplace();
@@ -108,16 +126,17 @@ MeasuredData::velocityRanges(const model::Throw& current) const {
 
 void MeasuredData::drawTrajectory(graphs::PaneSurface& pane, const model::Throw&,
                                   const model::TrajectoryRanges& r) const {
-    if (!data_)
+    if (!has())
         return;
     const Span s{r.left, r.top, r.right, r.bottom};
     pane.setPenWidth(2);
-    everyShown(data_->points, [&](const model::measure::Point& p) { cross(pane, p.x, p.y, s); });
+    everyShown(measurements().points,
+               [&](const model::measure::Point& p) { cross(pane, p.x, p.y, s); });
 }
 
 void MeasuredData::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                                   const model::VelocityRanges& v) const {
-    if (!data_)
+    if (!has())
         return;
     const Span sx{v.left, v.vxTop, v.right, v.vxBottom}, sy{v.left, v.vyTop, v.right, v.vyBottom};
     vxPane.setPenWidth(2);

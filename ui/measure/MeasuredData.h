@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/measure/Fit.h"
 #include "model/measure/Measurements.h"
 #include "ui/run/ThrowDrawing.h"
 
@@ -11,30 +12,35 @@
 
 namespace ui {
 
+class SessionObject;
 class ThrowController;
 
 // The colour of measured points on every pane: one that no model and no kept throw uses.
 inline const QColor measuredColour{170, 0, 170};
 
-// The measured throw of the lesson, if any: its points lie beneath the current throw as small
-// crosses on the trajectory pane, and its velocities (central differences of neighbouring
-// points) on the Vx and Vy panes. The panes' ranges grow to hold them. They stay through ПУСК,
-// resizes, scale bars and the comparison, until removed or replaced.
+// The measured throw of the session, if any, and its fit: its points lie beneath the current throw
+// as small crosses on the trajectory pane, and its velocities (central differences of
+// neighbouring points) on the Vx and Vy panes. The panes' ranges grow to hold them. They stay
+// through ПУСК, resizes, scale bars and the comparison, until removed (a step of the undo history)
+// or replaced; new points drop the fit of the old ones.
 class MeasuredData : public QObject, public ThrowUnderlay {
     Q_OBJECT
 public:
-    explicit MeasuredData(ThrowController& controller, QObject* parent = nullptr);
+    MeasuredData(ThrowController& controller, SessionObject& session, QObject* parent = nullptr);
     ~MeasuredData() override;
 
     void set(model::measure::Measurements measurements);
     void clear();
-    bool has() const { return data_.has_value(); }
+    bool has() const;
     // Only while has().
-    const model::measure::Measurements& measurements() const { return *data_; }
+    const model::measure::Measurements& measurements() const;
+    // The fit of these points, once one has finished.
+    const std::optional<model::measure::FitResult>& fit() const;
+    void setFit(model::measure::FitResult fit);
     const std::vector<model::measure::VelocityPoint>& velocities() const { return velocities_; }
 
     bool keep(const model::Throw&, const model::Inputs&) override { return false; }
-    bool empty() const override { return !data_; }
+    bool empty() const override { return !has(); }
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
     std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
     void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
@@ -43,12 +49,14 @@ public:
                         const model::VelocityRanges& ranges) const override;
 
 signals:
-    // The points came, went or were replaced.
+    // The points came, went or were replaced (with them the fit).
     void changed();
 
 private:
+    void follow();
+
     ThrowController& controller_;
-    std::optional<model::measure::Measurements> data_;
+    SessionObject& session_;
     std::vector<model::measure::VelocityPoint> velocities_;
 };
 

@@ -5,6 +5,7 @@
 #include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -18,9 +19,11 @@ namespace {
 constexpr int kWarningTone = 25;
 } // namespace
 
-FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller, MessageBoxes& boxes,
-                             Tone& tone, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), tone_(tone) {
+FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller,
+                             SessionObject& session, MessageBoxes& boxes, Tone& tone,
+                             QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), session_(session), boxes_(boxes),
+      tone_(tone) {
     for (const model::FieldRow& row : model::fieldRows()) {
         InputField* edit = window.field(row.id);
         const model::Field f = row.id;
@@ -32,6 +35,8 @@ FieldHandling::FieldHandling(MainWindow& window, ThrowController& controller, Me
     connect(&window, &MainWindow::closeRequested, this, &FieldHandling::commitAll);
     connect(&window, &MainWindow::menuOpening, this, &FieldHandling::commitAll);
     connect(&controller, &ThrowController::aboutToRun, this, &FieldHandling::commitAll);
+    connect(&session, &SessionObject::inputsChanged, this, [this] { showSessionTexts(false); });
+    connect(&session, &SessionObject::lessonReplaced, this, [this] { showSessionTexts(true); });
     // A field left unfinished says again in the new language what it allows.
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
         for (const model::Field f : model::allFields)
@@ -56,19 +61,13 @@ void FieldHandling::changed(model::Field f, const QString& text) {
 
 void FieldHandling::typed(model::Field f, const QString& text) {
     if (!pending_[index(f)])
-        beforeTyping_[index(f)] = model::inputOf(controller_.inputs(), f);
+        beforeTyping_[index(f)] = session_.session().field(f);
     pending_[index(f)] = true;
     InputField* edit = window_.field(f);
-    model::Inputs trial = controller_.inputs();
-    const std::string typedText = text.toStdString();
-    const bool accepted = model::isWholeNumber(typedText) &&
-                          model::settleField(f, typedText, trial).rejections.empty();
-    if (!accepted) {
+    if (!session_.session().type(f, text.toStdString()).accepted)
         edit->setUnfinished(true, allowedText(f));
-        return;
-    }
-    edit->setUnfinished(false);
-    controller_.setInput(f, model::inputOf(trial, f));
+    else
+        edit->setUnfinished(false);
 }
 
 void FieldHandling::handleWhole(model::Field f, const QString& text) {
@@ -76,24 +75,29 @@ void FieldHandling::handleWhole(model::Field f, const QString& text) {
     if (handling_)
         return;
     handling_ = true;
+    const session::FieldState before =
+        pending_[index(f)] ? beforeTyping_[index(f)] : session_.session().field(f);
     pending_[index(f)] = false;
     InputField* edit = window_.field(f);
     edit->setUnfinished(false);
     const int cursor = edit->cursorPosition();
-    controller_.settleField(f, text.toStdString(), [&](const model::FieldSettlement& settled) {
-        for (const model::Rejection& r : settled.rejections) {
-            tone_.beep(kWarningTone);
-            boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
-        }
-        const QString finalText = QString::fromStdString(settled.text);
-        if (edit->text() != finalText) {
-            rewriting_ = true;
-            edit->setText(finalText);
-            edit->setCursorPosition(std::min(cursor, int(finalText.size())));
-            rewriting_ = false;
-        }
-        handling_ = false;
-    });
+    controller_.settleField(
+        f, text.toStdString(), before, [&](const model::FieldSettlement& settled) {
+            for (const model::Rejection& r : settled.rejections) {
+                tone_.beep(kWarningTone);
+                boxes_.inform(QString::fromStdString(r.message), QString::fromStdString(r.title));
+            }
+            const QString finalText = QString::fromStdString(settled.text);
+            // Rewritten even when alike, its own typing is gone: the undo keys then undo the edit
+            // as a whole.
+            if (edit->text() != finalText || edit->isUndoAvailable() || edit->isRedoAvailable()) {
+                rewriting_ = true;
+                edit->setText(finalText);
+                edit->setCursorPosition(std::min(cursor, int(finalText.size())));
+                rewriting_ = false;
+            }
+            handling_ = false;
+        });
 }
 
 void FieldHandling::commit(model::Field f) {
@@ -110,7 +114,25 @@ void FieldHandling::revert(model::Field f) {
     if (!pending_[index(f)] || handling_)
         return;
     handleWhole(f, QString::fromStdString(
-                       model::formatFixed(beforeTyping_[index(f)], model::row(f).pattern)));
+                       model::formatFixed(beforeTyping_[index(f)].value, model::row(f).pattern)));
+}
+
+void FieldHandling::showSessionTexts(bool all) {
+    if (handling_ && !all)
+        return; // the field handled shows its settled text by itself
+    for (const model::Field f : model::allFields) {
+        if (pending_[index(f)] && !all)
+            continue;
+        pending_[index(f)] = false;
+        InputField* edit = window_.field(f);
+        edit->setUnfinished(false);
+        const QString text = QString::fromStdString(session_.session().fieldTexts()[index(f)]);
+        if (edit->text() == text)
+            continue;
+        rewriting_ = true;
+        edit->setText(text);
+        rewriting_ = false;
+    }
 }
 
 } // namespace ui

@@ -1,26 +1,20 @@
 #include "ui/run/FlightAnimation.h"
 
-#include "model/Throw.h"
 #include "ui/run/ThrowDrawing.h"
 
 namespace ui {
 
-FlightAnimation::FlightAnimation(QObject* parent) : QObject(parent) {
+FlightAnimation::FlightAnimation(session::Flight& flight, QObject* parent)
+    : QObject(parent), flight_(flight) {
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(defaultTickMs);
     connect(&timer_, &QTimer::timeout, this, &FlightAnimation::tick);
 }
 
-void FlightAnimation::start(graphs::PaneSurface& pane, model::Throw& t) {
-    abandon();
+void FlightAnimation::start(graphs::PaneSurface& pane, double h0) {
+    ++started_;
     pane_ = &pane;
-    throw_ = &t;
-    piecePending_ = false;
-    landingPending_ = false;
-    ticks_ = 0;
-    pieces_ = 0;
-    drawFlightStart(pane, t.inputs().h0);
-    running_ = true;
+    drawFlightStart(pane, h0);
     timer_.start();
     tick();
 }
@@ -30,74 +24,55 @@ void FlightAnimation::abandon() {
 }
 
 void FlightAnimation::stop() {
-    timer_.stop();
-    running_ = false;
-    if (paused_) {
-        paused_ = false;
+    const bool wasPaused = flight_.paused();
+    flight_.abandon();
+    stopTimer();
+    if (wasPaused)
         emit pausedChanged(false);
-    }
+}
+
+void FlightAnimation::stopTimer() {
+    timer_.stop();
+    ++started_;
 }
 
 void FlightAnimation::pause() {
-    if (running_ && !paused_) {
-        paused_ = true;
+    if (flight_.pause()) {
         timer_.stop();
         emit pausedChanged(true);
     }
 }
 
 void FlightAnimation::resume() {
-    if (running_ && paused_) {
-        paused_ = false;
+    if (flight_.resume()) {
         timer_.start();
         emit pausedChanged(false);
     }
 }
 
 void FlightAnimation::tick() {
-    if (!running_)
-        return;
-    ++ticks_;
-    if (piecePending_) {
-        piecePending_ = false;
-        drawFlightPiece(*pane_, pendingPiece_);
-        ++pieces_;
-    }
-    if (landingPending_) {
-        stop();
-        emit landed();
-        return;
-    }
-    for (int group = 1;; ++group) {
-        const model::FlightGroup g = throw_->flyGroup();
-        if (g.top) {
+    using Kind = session::FlightEvent::Kind;
+    const int flight = started_;
+    for (const session::FlightEvent& e : flight_.tick(groupsPerTick_)) {
+        switch (e.kind) {
+        case Kind::piece:
+            drawFlightPiece(*pane_, e.point);
+            break;
+        case Kind::top:
             emit topFound();
-            drawTopMarker(*pane_, *throw_->topMarker());
-        }
-        if (g.done && !throw_->landed()) {
-            stop();
-            emit failed(throw_->outcome());
-            return;
-        }
-        const bool lastOfTick = groupsPerTick_ > 0 && group >= groupsPerTick_;
-        if (g.pieceEnds && lastOfTick) {
-            // The group is complete: its piece follows after the pause.
-            piecePending_ = true;
-            pendingPiece_ = g.piece;
-            landingPending_ = g.done;
-            return;
-        }
-        if (g.pieceEnds) {
-            drawFlightPiece(*pane_, g.piece);
-            ++pieces_;
-        }
-        if (g.done) {
-            stop();
+            drawTopMarker(*pane_, e.point);
+            break;
+        case Kind::landed:
+            stopTimer();
             emit landed();
             return;
-        }
-        if (lastOfTick)
+        case Kind::failed:
+            stopTimer();
+            emit failed(e.outcome);
             return;
+        }
+        if (started_ != flight)
+            return; // a handler abandoned it
     }
 }
 

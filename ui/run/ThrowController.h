@@ -6,6 +6,8 @@
 #include "model/curves/ThrowCurves.h"
 #include "model/physics/FlightOutcome.h"
 #include "model/physics/Inputs.h"
+#include "session/Run.h"
+#include "session/Session.h"
 #include "ui/run/UnderlayStack.h"
 
 #include <QObject>
@@ -14,9 +16,6 @@
 
 #include <array>
 #include <functional>
-#include <map>
-#include <memory>
-#include <optional>
 #include <string_view>
 
 namespace graphs {
@@ -26,13 +25,14 @@ class PaneSurface;
 namespace ui {
 
 class FlightAnimation;
-class MainWindow;
 class MessageBoxes;
+class SessionObject;
+class ThrowView;
 class Tone;
 
-// Owns the state of the main window — the seven inputs, the scale factors of the trajectory
-// graph and the current throw — and drives every computation: the start, the full run of the
-// "ПУСК" button and the short recompute that follows each change of size, input or scale.
+// Drives every computation of the session's throw (session::Run): the start, the full run of
+// the "ПУСК" button and the short recompute that follows each change of input or scale; it
+// draws them on the three panes and tells the view (ThrowView) what to write.
 //
 // The full run: layout, closed forms, trajectory pane (ranges, axes, vacuum and linear-drag
 // curves), then the animated quadratic-drag flight; at its landing the tone starts and, once it
@@ -47,48 +47,48 @@ class Tone;
 class ThrowController : public QObject {
     Q_OBJECT
 public:
-    ThrowController(MainWindow& window, MessageBoxes& boxes, Tone& tone, QObject* parent = nullptr);
+    ThrowController(SessionObject& session, ThrowView& view,
+                    const std::array<graphs::PaneSurface*, 3>& panes, MessageBoxes& boxes,
+                    Tone& tone, QObject* parent = nullptr);
     ~ThrowController() override;
 
-    // The start: window to 5 % of the screen, the default inputs into the fields and the scale
-    // bars (their handlers recompute nothing yet), the closed-form labels, loading complete.
-    // The first showing of the window then brings the first short recompute.
+    // The start: the view shows the session's inputs (their handlers recompute nothing yet),
+    // the closed-form labels, loading complete. The first showing of the window then brings the
+    // first short recompute.
     void load();
     // The click of CmdOK: typed fields are committed first (aboutToRun).
     void fullRun();
     // A new throw from the inputs for the trajectory pane, once loading is complete.
     void shortRecompute();
-    // A value typed into a field that takes it: the throw is computed again if it differs.
-    void setInput(model::Field f, double value);
-    // A field's whole text settled into the inputs: a landing whose tone sounds is completed and
-    // the flight in progress stops; `show` gets the outcome (its rejections' boxes, the field's
-    // final text) before the throw is computed again.
-    void settleField(model::Field f, std::string_view text,
+    // A field's whole text settled into the session: a landing whose tone sounds is completed
+    // and the flight in progress stops; `show` gets the outcome (its rejections' boxes, the
+    // field's final text) before the session takes it as an edit that began at `before`; then
+    // the throw is computed again.
+    void settleField(model::Field f, std::string_view text, const session::FieldState& before,
                      const std::function<void(const model::FieldSettlement&)>& show);
     // The window changed size (or Command1): the layout only; the throw, its flight and its
     // labels stay.
     void viewResized();
+    // The window shows its first time: the first short recompute, if the size report did not
+    // bring it.
+    void firstShown();
     // Stops a flight in progress and its landing tone.
     void abandonFlight();
-    // Puts in the inputs of a lesson (already checked), the texts their fields show and the scale
-    // bars' positions, then recomputes once. The field handlers recompute nothing meanwhile.
-    void restore(const model::Inputs& inputs, const std::array<QString, model::fieldCount>& texts,
-                 int scaleBarX, int scaleBarY);
+    // After a switch of language: the panes drawn again with the same numbers and curves.
+    void redrawInLanguage();
 
     bool loaded() const { return loaded_; }
-    const model::Inputs& inputs() const { return inputs_; }
-    double scaleX() const { return scaleX_; }
-    float scaleY() const { return scaleY_; }
+    const model::Inputs& inputs() const;
+    double scaleX() const;
+    float scaleY() const;
     // The throw shown now; null before the first computation.
-    const model::Throw* currentThrow() const { return throw_.get(); }
+    const model::Throw* currentThrow() const { return run_.current(); }
     // Pieces of the current throw's flight on the trajectory pane (0 before ПУСК).
     std::size_t flightPiecesShown() const;
     // The velocity panes show the current throw's curves; or, once it was replaced, still those
     // of the throw that landed last (kept here thinned); or neither.
-    bool velocitiesShown() const { return velocitiesShown_; }
-    const model::KeptThrow* earlierVelocities() const {
-        return earlierVelocities_ ? &*earlierVelocities_ : nullptr;
-    }
+    bool velocitiesShown() const { return run_.velocitiesShown(); }
+    const model::KeptThrow* earlierVelocities() const { return run_.earlierVelocities(); }
 
     // What lies beneath the current throw on the panes (the kept throws, the measured points),
     // drawn in the order added.
@@ -105,7 +105,7 @@ public:
     void setGroupsPerTick(int groups);
     // The speed of the animation (see AnimationSpeed.h; 1 is the program's own pace).
     void setSpeed(double factor);
-    double speed() const { return speed_; }
+    double speed() const;
     // Holds the flight in the air, or lets it go on.
     void setPaused(bool paused);
     bool paused() const;
@@ -113,10 +113,7 @@ public:
     void setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneSurface* vx,
                      graphs::PaneSurface* vy);
     // Decimal separator of the scientific labels and tick labels; the system locale's by default.
-    void setDecimalSeparator(char separator) {
-        separator_ = separator;
-        reynoldsFor_.reset();
-    }
+    void setDecimalSeparator(char separator) { separator_ = separator; }
     char decimalSeparator() const { return separator_; }
 
     const FlightAnimation& flight() const { return *flight_; }
@@ -134,59 +131,37 @@ signals:
     // A new throw replaced the shown one (new inputs, scale or ПУСК).
     void throwReplaced();
 
-protected:
-    // Fills the drag columns' header tooltips just before they show.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void setDefaults();
-    // Lays the window out; the flight's labels show their placeholders then.
-    void layOutWindow();
-    // After a switch of language: every label, pane and tooltip that shows the throw is written
-    // again in the new language, with the same numbers and curves.
-    void retranslate();
     bool showTrajectory(bool fullRun);
+    void layOutWindow();
     void redrawTrajectory();
     void redrawVelocityPanes();
     void writeLabels(model::Stage stage);
     void writeFlightLabels();
-    void writeReynolds();
-    void scaleBarMoved();
+    void scaleChanged();
     void completeLanding();
     // The inputs are about to change: a landing whose tone sounds is completed, the flight in
     // progress stops. Then, once they have changed, the short recompute.
     void inputsAboutToChange();
     void inputsChanged();
+    void lessonReplaced();
     void flightLanded();
     void landingToneEnded();
     void report(model::FlightOutcome outcome, bool withBox);
     bool failedBeforeRanges() const;
     graphs::PaneSurface& pane(std::size_t n) const { return *panes_[n]; }
 
-    MainWindow& window_;
+    SessionObject& session_;
+    ThrowView& view_;
     MessageBoxes& boxes_;
     Tone& tone_;
     std::array<graphs::PaneSurface*, 3> panes_{};
+    session::Run run_;
     FlightAnimation* flight_ = nullptr;
     QTimer landingTimer_;
     char separator_ = '.';
-    double speed_ = 1;
-
-    model::Inputs inputs_{0, 0, 0, 0, 0, 0, 0};
-    double scaleX_ = 0;
-    float scaleY_ = 0;
     bool loaded_ = false;
-    std::unique_ptr<model::Throw> throw_;
-    std::optional<model::Inputs> reynoldsFor_; // the inputs the headers' Reynolds numbers are of
-    std::map<model::ModelKind, QString> headerTips_;
-    // What each stage's labels show: nothing written yet, their placeholders, the throw's values.
-    enum class Shown { nothing, placeholders, values };
-    std::array<Shown, 4> labelsShown_{};
-    bool flying_ = false; // the current throw's flight has been started
-    bool velocitiesShown_ = false;
-    std::optional<model::KeptThrow> earlierVelocities_;
     UnderlayStack underlays_;
-
     int shortRecomputes_ = 0;
 };
 

@@ -2,7 +2,7 @@
 // settings a lesson keeps.
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
-#include "ui/lesson/LessonFile.h"
+#include "session/Lesson.h"
 #include "ui/platform/Language.h"
 #include "ui/study/StudyWindow.h"
 
@@ -53,6 +53,13 @@ void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     layout->addLayout(row);
 
     connect(takeButton_, &QPushButton::clicked, this, &StudyWindow::takeMainInputs);
+    // Every control a lesson keeps tells of its changes.
+    connect(fieldBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::settingsChanged);
+    connect(familyBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::settingsChanged);
+    connect(fromEdit_, &QLineEdit::textChanged, this, &StudyWindow::settingsChanged);
+    connect(toEdit_, &QLineEdit::textChanged, this, &StudyWindow::settingsChanged);
+    connect(countBox_, &QSpinBox::valueChanged, this, &StudyWindow::settingsChanged);
+    connect(followBox_, &QCheckBox::toggled, this, &StudyWindow::settingsChanged);
     connect(followBox_, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             takeMainInputs();
@@ -84,6 +91,7 @@ void StudyWindow::setInputs(const model::Inputs& inputs) {
     if (outcome_ && !sameInputs(outcome_->plan.base, base_))
         stale_ = true;
     showInputsLine();
+    emit settingsChanged();
 }
 
 void StudyWindow::mainInputsChanged() {
@@ -101,30 +109,32 @@ void StudyWindow::takeMainInputs() {
     }
 }
 
-StudySettings StudyWindow::settings() const {
-    StudySettings s;
-    s.inputs = fieldTexts(base_);
+session::StudySettings StudyWindow::settings() const {
+    session::StudySettings s;
+    s.inputs = session::fieldTexts(base_);
+    s.cd = base_.cd;
     s.field = static_cast<model::Field>(fieldBox_->currentData().toInt());
-    s.from = fromEdit_->text();
-    s.to = toEdit_->text();
+    s.from = fromEdit_->text().toStdString();
+    s.to = toEdit_->text().toStdString();
     s.count = countBox_->value();
     s.family = static_cast<model::ResultFamily>(familyBox_->currentData().toInt());
     s.following = followBox_->isChecked();
     return s;
 }
 
-void StudyWindow::apply(const StudySettings& settings, const model::Inputs& inputs) {
+void StudyWindow::apply(const session::StudySettings& settings, const model::Inputs& inputs) {
     followBox_->blockSignals(true);
     followBox_->setChecked(settings.following);
     followBox_->blockSignals(false);
     fieldBox_->setCurrentIndex(fieldBox_->findData(static_cast<int>(settings.field)));
     familyBox_->setCurrentIndex(familyBox_->findData(static_cast<int>(settings.family)));
-    fromEdit_->setText(settings.from);
-    toEdit_->setText(settings.to);
+    fromEdit_->setText(QString::fromStdString(settings.from));
+    toEdit_->setText(QString::fromStdString(settings.to));
     countBox_->setValue(settings.count);
     base_ = inputs;
     stale_ = false;
     showInputsLine();
+    emit settingsChanged();
     runClock_.start();
     start();
 }

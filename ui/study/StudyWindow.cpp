@@ -366,6 +366,8 @@ void StudyWindow::retranslate() {
 void StudyWindow::closeEvent(QCloseEvent* event) {
     cancel();
     QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closing();
 }
 
 } // namespace ui

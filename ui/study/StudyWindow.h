@@ -2,7 +2,7 @@
 
 #include "model/physics/Inputs.h"
 #include "model/study/StudyMarks.h"
-#include "ui/lesson/Lesson.h"
+#include "session/Lesson.h"
 #include "ui/study/StudyTable.h"
 
 #include <QElapsedTimer>
@@ -85,8 +85,8 @@ public:
     void print();
 
     // What a lesson keeps of the window, and the window set up from it.
-    StudySettings settings() const;
-    void apply(const StudySettings& settings, const model::Inputs& inputs);
+    session::StudySettings settings() const;
+    void apply(const session::StudySettings& settings, const model::Inputs& inputs);
 
     // «Рассчитать» and «Отмена».
     void start();
@@ -117,6 +117,10 @@ public:
 signals:
     // A run has ended, complete or cancelled.
     void studyEnded();
+    // What settings() gives may have changed.
+    void settingsChanged();
+    // The window is closing: a lesson keeps it no more.
+    void closing();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "model/curves/Legend.h"
 #include "ui/platform/Language.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/KeptThrowDrawing.h"
 #include "ui/tools/Legend.h"
@@ -17,8 +18,20 @@
 
 namespace ui {
 
-Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller) {
+namespace {
+
+// Curves of throws that went, for an undo to bring back at once.
+constexpr std::size_t keptForUndo = 2 * Comparison::maxKept;
+
+bool curvesOf(const model::KeptThrow& curves, const session::Kept& k) {
+    return curves.number == k.number && session::Kept{curves.number, curves.inputs} == k;
+}
+
+} // namespace
+
+Comparison::Comparison(MainWindow& window, ThrowController& controller, SessionObject& session,
+                       QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), session_(session) {
     pool_.setObjectName(QStringLiteral("kept throws"));
     controller_.addUnderlay(this);
     connect(window_.toolAction(ToolCommand::compare), &QAction::toggled, this,
@@ -26,9 +39,11 @@ Comparison::Comparison(MainWindow& window, ThrowController& controller, QObject*
     connect(window_.toolAction(ToolCommand::clearComparison), &QAction::triggered, this,
             &Comparison::clear);
     window_.toolAction(ToolCommand::clearComparison)->setEnabled(false);
+    connect(&session_, &SessionObject::comparisonChanged, this, &Comparison::follow);
+    connect(&session_, &SessionObject::lessonReplaced, this, &Comparison::follow);
     // The key describes the kept throws in words: written again in the new language.
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, [this] {
-        if (const model::Throw* t = controller_.currentThrow(); t && !kept_.empty())
+        if (const model::Throw* t = controller_.currentThrow(); t && !curves_.empty())
             showKeys(t->inputs());
     });
 }
@@ -37,103 +52,117 @@ Comparison::~Comparison() {
     controller_.removeUnderlay(this);
 }
 
+bool Comparison::comparing() const {
+    return session_.session().comparing();
+}
+
 void Comparison::setComparing(bool on) {
-    if (on == comparing_)
-        return;
-    comparing_ = on;
-    window_.toolAction(ToolCommand::compare)->setChecked(on);
-    if (!on)
-        clear();
-    emit comparingChanged(on);
+    session_.setComparing(on);
 }
 
 void Comparison::clear() {
-    numbered_ = 0;
-    ++generation_;
-    restoring_.clear();
-    if (kept_.empty())
-        return;
-    kept_.clear();
-    showKeys({});
-    keptChanged();
-    controller_.redrawPanes();
+    session_.clearComparison();
 }
 
-void Comparison::keptChanged() {
-    window_.toolAction(ToolCommand::clearComparison)->setEnabled(!kept_.empty());
+void Comparison::follow() {
+    const session::Session& s = session_.session();
+    if (s.comparing() != comparing_) {
+        comparing_ = s.comparing();
+        window_.toolAction(ToolCommand::compare)->setChecked(comparing_);
+        emit comparingChanged(comparing_);
+    }
+    // The curves shown stay where the session keeps their throws; others come from those that
+    // went, or are computed.
+    std::vector<model::KeptThrow> next;
+    std::vector<session::Kept> missing;
+    bool different = false;
+    for (const session::Kept& k : s.kept()) {
+        const auto match = [&](const model::KeptThrow& c) { return curvesOf(c, k); };
+        const auto shown = std::find_if(curves_.begin(), curves_.end(), match);
+        const auto gone = std::find_if(dropped_.begin(), dropped_.end(), match);
+        if (shown != curves_.end()) {
+            different = different || shown != curves_.begin();
+            next.push_back(std::move(*shown));
+            curves_.erase(shown);
+        } else if (gone != dropped_.end()) {
+            different = true;
+            next.push_back(std::move(*gone));
+            dropped_.erase(gone);
+        } else {
+            missing.push_back(k);
+        }
+    }
+    different = different || !curves_.empty();
+    for (model::KeptThrow& c : curves_)
+        dropped_.push_back(std::move(c));
+    while (dropped_.size() > keptForUndo)
+        dropped_.pop_front();
+    curves_ = std::move(next);
+    window_.toolAction(ToolCommand::clearComparison)->setEnabled(!curves_.empty());
+
+    // A computation running for them goes on; one for throws no longer kept is dropped.
+    const bool covered = std::all_of(missing.begin(), missing.end(), [this](const auto& k) {
+        return std::find(computing_.begin(), computing_.end(), k) != computing_.end();
+    });
+    if (missing.empty() && !computing_.empty()) {
+        ++generation_;
+        computing_.clear();
+    } else if (!covered) {
+        compute(missing);
+    }
+    if (different && !keeping_) {
+        if (curves_.empty())
+            showKeys({});
+        controller_.redrawPanes();
+    }
+}
+
+void Comparison::compute(const std::vector<session::Kept>& missing) {
+    computing_ = missing;
+    using Computed = std::optional<model::KeptThrow>;
+    auto* watcher = new QFutureWatcher<Computed>(this);
+    connect(watcher, &QFutureWatcher<Computed>::finished, this,
+            [this, watcher, generation = ++generation_] {
+                watcher->deleteLater();
+                if (generation != generation_)
+                    return;
+                for (const Computed& k : watcher->future().results())
+                    if (k)
+                        dropped_.push_back(*k);
+                // Those that cannot be computed leave the session; the others appear together.
+                for (const session::Kept& k : std::vector(computing_))
+                    if (std::none_of(dropped_.begin(), dropped_.end(),
+                                     [&](const model::KeptThrow& c) { return curvesOf(c, k); }))
+                        session_.session().dropKept(k.number);
+                computing_.clear();
+                follow();
+                emit restored();
+            });
+    watcher->setFuture(QtConcurrent::mapped(&pool_, computing_, [](const session::Kept& kept) {
+        model::Throw t(kept.inputs);
+        t.runToEnd();
+        if (t.failed() || !t.velocitiesReady())
+            return Computed{};
+        return Computed{model::keptThrow(t, kept.number)};
+    }));
 }
 
 std::vector<const model::KeptThrow*> Comparison::kept() const {
     std::vector<const model::KeptThrow*> out;
-    for (const model::KeptThrow& k : kept_)
+    for (const model::KeptThrow& k : curves_)
         out.push_back(&k);
     return out;
 }
 
-void Comparison::restore(const std::vector<std::pair<int, model::Inputs>>& throws) {
-    ++generation_;
-    kept_.clear();
-    numbered_ = 0;
-    restoring_.assign(throws.end() - std::min(throws.size(), maxKept), throws.end());
-    for (const auto& kept : restoring_)
-        numbered_ = std::max(numbered_, kept.first);
-    keptChanged();
-    controller_.redrawPanes();
-    if (restoring_.empty())
-        return;
-    using Computed = std::optional<model::KeptThrow>;
-    auto* watcher = new QFutureWatcher<Computed>(this);
-    connect(watcher, &QFutureWatcher<Computed>::finished, this,
-            [this, watcher, generation = generation_] {
-                watcher->deleteLater();
-                if (generation != generation_)
-                    return;
-                std::deque<model::KeptThrow> all;
-                for (const Computed& k : watcher->future().results())
-                    if (k)
-                        all.push_back(*k);
-                for (model::KeptThrow& k : kept_) // landed while these were computed
-                    all.push_back(std::move(k));
-                while (all.size() > maxKept)
-                    all.pop_front();
-                kept_ = std::move(all);
-                restoring_.clear();
-                keptChanged();
-                controller_.redrawPanes();
-                emit restored();
-            });
-    watcher->setFuture(QtConcurrent::mapped(
-        &pool_, restoring_, [](const std::pair<int, model::Inputs>& kept) -> Computed {
-            model::Throw t(kept.second);
-            t.runToEnd();
-            if (t.failed() || !t.velocitiesReady())
-                return std::nullopt;
-            return model::keptThrow(t, kept.first);
-        }));
-}
-
-std::vector<std::pair<int, model::Inputs>> Comparison::keptInputs() const {
-    std::vector<std::pair<int, model::Inputs>> out = restoring_;
-    for (const model::KeptThrow& k : kept_)
-        out.emplace_back(k.number, k.inputs);
-    if (out.size() > maxKept)
-        out.erase(out.begin(), out.end() - maxKept);
-    return out;
-}
-
 bool Comparison::keep(const model::Throw& landed, const model::Inputs& next) {
-    if (!comparing_ || !landed.velocitiesReady())
+    session::Session& s = session_.session();
+    if (!landed.velocitiesReady() || !s.keeps(landed.inputs(), next))
         return false;
-    auto same = [&landed](const model::Inputs& other) {
-        return model::differingInputs(landed.inputs(), other).empty();
-    };
-    if (same(next) || std::any_of(kept_.begin(), kept_.end(),
-                                  [&](const model::KeptThrow& k) { return same(k.inputs); }))
-        return false;
-    kept_.push_back(model::keptThrow(landed, ++numbered_));
-    if (kept_.size() > maxKept)
-        kept_.pop_front();
-    keptChanged();
+    // Its curves are there before the session names it.
+    dropped_.push_back(model::keptThrow(landed, s.nextKeptNumber()));
+    keeping_ = true;
+    s.keep(landed.inputs());
+    keeping_ = false;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/curves/ThrowCurves.h"
+#include "session/Session.h"
 #include "ui/run/ThrowDrawing.h"
 
 #include <QObject>
@@ -12,37 +13,37 @@
 namespace ui {
 
 class MainWindow;
+class SessionObject;
 class ThrowController;
 
-// «Сравнивать броски» and «Очистить сравнение»: while comparing, every throw that landed after
-// ПУСК is kept when the next one replaces it, unless it was thrown with the inputs of a kept
-// throw or of the next one: then it is there already. Up to five kept throws lie beneath the
-// current one on all three panes (KeptThrowDrawing), the panes' ranges grown to hold them, with
-// a key naming what tells them apart (Legend.h). Clearing, or switching comparing off, removes
-// them and draws the panes again.
+// «Сравнивать броски» and «Очистить сравнение» over the session's comparison (which throws are
+// kept, session::Session::keeps): up to five kept throws lie beneath the current one on all three
+// panes (KeptThrowDrawing), the panes' ranges grown to hold them, with a key naming what tells
+// them apart (Legend.h). Clearing, or switching comparing off, removes them and draws the panes
+// again; both are steps of the undo history.
+//
+// The curves of a throw kept when it landed are taken from it; those of throws the session got
+// otherwise (another lesson, an undo) are computed on the comparison's own threads and appear
+// together, beneath any throw kept meanwhile, when all are done. A throw that cannot be computed
+// to its end leaves the session.
 class Comparison : public QObject, public ThrowUnderlay {
     Q_OBJECT
 public:
-    static constexpr std::size_t maxKept = 5;
+    static constexpr std::size_t maxKept = session::Session::maxKept;
 
-    Comparison(MainWindow& window, ThrowController& controller, QObject* parent = nullptr);
+    Comparison(MainWindow& window, ThrowController& controller, SessionObject& session,
+               QObject* parent = nullptr);
     ~Comparison() override;
 
     void setComparing(bool on);
-    bool comparing() const { return comparing_; }
+    bool comparing() const;
     void clear();
-    // Oldest first.
+    // Oldest first, those with their curves.
     std::vector<const model::KeptThrow*> kept() const;
-    // Replaces the kept throws with these (numbered, oldest first). Each is computed to its end
-    // on the comparison's own threads, and they appear together, beneath any throw kept
-    // meanwhile, when all are done; a throw that cannot be computed to its end is left out.
-    void restore(const std::vector<std::pair<int, model::Inputs>>& throws);
-    bool restoring() const { return !restoring_.empty(); }
-    // The numbers and inputs of the kept throws, those still being computed first.
-    std::vector<std::pair<int, model::Inputs>> keptInputs() const;
+    bool restoring() const { return !computing_.empty(); }
 
     bool keep(const model::Throw& landed, const model::Inputs& next) override;
-    bool empty() const override { return kept_.empty(); }
+    bool empty() const override { return curves_.empty(); }
     model::TrajectoryRanges trajectoryRanges(const model::Throw& current) const override;
     std::optional<model::VelocityRanges> velocityRanges(const model::Throw& current) const override;
     void drawTrajectory(graphs::PaneSurface& pane, const model::Throw& current,
@@ -52,22 +53,26 @@ public:
 
 signals:
     void comparingChanged(bool on);
-    // The throws of restore() have been computed and are drawn.
+    // The throws computed on the threads are drawn.
     void restored();
 
 private:
-    void keptChanged();
+    // The curves follow the session's kept throws.
+    void follow();
+    void compute(const std::vector<session::Kept>& missing);
     // The key of every pane for the current inputs.
     void showKeys(const model::Inputs& current) const;
 
     MainWindow& window_;
     ThrowController& controller_;
+    SessionObject& session_;
     bool comparing_ = false;
-    int numbered_ = 0; // throws kept since comparing began or was cleared
-    std::deque<model::KeptThrow> kept_;
-    std::vector<std::pair<int, model::Inputs>> restoring_;
-    int generation_ = 0; // a clear or another restore makes the throws being computed stale
-    QThreadPool pool_;   // last: its end waits for the throws being computed
+    std::vector<model::KeptThrow> curves_; // in the session's order
+    std::deque<model::KeptThrow> dropped_; // the last ones to go, for an undo
+    std::vector<session::Kept> computing_; // on the threads now
+    bool keeping_ = false;                 // a landed throw is being kept
+    int generation_ = 0;                   // a newer computation makes the one running stale
+    QThreadPool pool_;                     // last: its end waits for the throws being computed
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/tools/PresetCommands.h"
 
 #include "ui/platform/Language.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/PresetTexts.h"
 #include "ui/tools/Presets.h"
@@ -13,8 +14,8 @@
 namespace ui {
 
 PresetCommands::PresetCommands(MainWindow& window, const ThrowController& controller,
-                               QObject* parent)
-    : QObject(parent), window_(window), controller_(controller) {
+                               SessionObject& session, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), session_(session) {
     window_.toolsMenu()->addSeparator();
     materials_ = buildMenu(QT_TRANSLATE_NOOP("Texts", "Материал шара"), "mnuToolsMaterial", false);
     media_ = buildMenu(QT_TRANSLATE_NOOP("Texts", "Среда"), "mnuToolsMedium", true);
@@ -68,12 +69,14 @@ void PresetCommands::markMatching() {
 }
 
 void PresetCommands::choose(const Preset& preset) {
+    session_.beginEdits();
     if (preset.kind == Preset::Kind::material) {
         window_.field(model::Field::rho)->setText(preset.densityText());
     } else {
         window_.field(model::Field::rho0)->setText(preset.densityText());
         window_.field(model::Field::eta)->setText(preset.viscosityText());
     }
+    session_.endEdits();
     markMatching();
 }
 

@@ -7,17 +7,18 @@ class QMenu;
 namespace ui {
 
 class MainWindow;
+class SessionObject;
 class ThrowController;
 struct Preset;
 
 // «Материал шара ▸» and «Среда ▸» in «Инструменты», and in the context menus of the ρ, ρo and
 // η fields. Choosing a preset writes its values into the fields as a paste does, so the fields'
-// own handling checks them (a cork in water is refused as floating). Each menu marks the preset
-// the current inputs match.
+// own handling checks them (a cork in water is refused as floating), as one step of the undo
+// history. Each menu marks the preset the current inputs match.
 class PresetCommands : public QObject {
     Q_OBJECT
 public:
-    PresetCommands(MainWindow& window, const ThrowController& controller,
+    PresetCommands(MainWindow& window, const ThrowController& controller, SessionObject& session,
                    QObject* parent = nullptr);
 
     QMenu* materialsMenu() const { return materials_; }
@@ -32,6 +33,7 @@ private:
 
     MainWindow& window_;
     const ThrowController& controller_;
+    SessionObject& session_;
     QMenu* materials_ = nullptr;
     QMenu* media_ = nullptr;
 };

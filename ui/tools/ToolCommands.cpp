@@ -5,6 +5,7 @@
 #include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
+#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/study/StudyWindow.h"
 #include "ui/tools/PictureCaption.h"
@@ -96,8 +97,10 @@ QString firstFolder(const QList<FileType>& types) {
 } // namespace
 
 ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller,
-                           MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs) {
+                           SessionObject& session, MessageBoxes& boxes, ExportDialogs& dialogs,
+                           QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), session_(session), boxes_(boxes),
+      dialogs_(dialogs) {
     auto on = [this](ToolCommand c, void (ToolCommands::*run)()) {
         connect(window_.toolAction(c), &QAction::triggered, this, run);
     };
@@ -267,7 +270,18 @@ StudyWindow* ToolCommands::openStudy() {
     connect(&controller_, &ThrowController::inputsUpdated, study, &StudyWindow::mainInputsChanged);
     studies_.removeAll(nullptr);
     studies_.append(study);
+    connect(study, &StudyWindow::settingsChanged, this, [this] { publishStudies(); });
+    connect(study, &StudyWindow::closing, this, [this, study] { publishStudies(study); });
+    publishStudies();
     return study;
+}
+
+void ToolCommands::publishStudies(const StudyWindow* closing) {
+    std::vector<session::StudySettings> settings;
+    for (const StudyWindow* s : studyWindows())
+        if (s != closing)
+            settings.push_back(s->settings());
+    session_.session().setStudies(std::move(settings));
 }
 
 QList<StudyWindow*> ToolCommands::studyWindows() const {

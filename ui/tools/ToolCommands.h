@@ -14,6 +14,7 @@
 namespace ui {
 
 class MessageBoxes;
+class SessionObject;
 class StudyWindow;
 class ThrowController;
 
@@ -26,8 +27,8 @@ class ThrowController;
 class ToolCommands : public QObject {
     Q_OBJECT
 public:
-    ToolCommands(MainWindow& window, const ThrowController& controller, MessageBoxes& boxes,
-                 ExportDialogs& dialogs, QObject* parent = nullptr);
+    ToolCommands(MainWindow& window, const ThrowController& controller, SessionObject& session,
+                 MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent = nullptr);
 
     // «Сохранить график…»: the shown graph as PNG (twice its pixel size) or SVG; the dialog's
     // check «с подписями» adds the key of the models and the inputs beneath it.
@@ -43,7 +44,7 @@ public:
     void print();
     void saveReport();
     // «Исследование зависимости…»: a study window of its own, from the inputs of the window,
-    // following them.
+    // following them. The session keeps the settings of the study windows open.
     StudyWindow* openStudy();
     // The study windows open now, in the order they were opened.
     QList<StudyWindow*> studyWindows() const;
@@ -73,6 +74,8 @@ private:
                                       const SaveOption* option = nullptr);
     // The captions of the pictures for the throw shown, unless they are off.
     std::optional<PictureCaption> captionNow() const;
+    // The settings of the open study windows into the session, but those of a closing one.
+    void publishStudies(const StudyWindow* closing = nullptr);
     // Writes the file whole, or tells why it could not.
     void write(const QString& path, const QByteArray& bytes, const QString& title);
     // True, after telling the user, when the shown pane has nothing drawn.
@@ -80,6 +83,7 @@ private:
 
     MainWindow& window_;
     const ThrowController& controller_;
+    SessionObject& session_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
     QString lastFolder_;

@@ -20,6 +20,20 @@ void InputField::typed(const std::function<void()>& edit) {
     typing_ = outer;
 }
 
+bool InputField::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool redo = key->matches(QKeySequence::Redo) ||
+                          key->keyCombination() == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if ((key->matches(QKeySequence::Undo) && !isUndoAvailable()) ||
+            (redo && !isRedoAvailable())) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void InputField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit committed();

@@ -36,6 +36,9 @@ signals:
     void contextMenuAboutToShow(QMenu* menu);
 
 protected:
+    // Undo and redo keys undo the field's own typing while it has any to undo; else they are the
+    // window's (the lesson's history).
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -22,10 +22,7 @@ namespace ui {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    keepTranslated(this, [this] {
-        setWindowTitle(Texts::tr(
-            "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде"));
-    });
+    keepTranslated(this, [this] { showTitle(); });
     setWindowIcon(resourceIcon(QStringLiteral(":/images/app_icon.svg")));
 
     auto* client = new QWidget(this);
@@ -59,6 +56,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     client->setMinimumSize(minimumClientSize());
     client->resize(initialClientWidth, initialClientHeight);
     resize(initialClientWidth, initialClientHeight + menuBar()->sizeHint().height());
+}
+
+void MainWindow::setTitleSuffix(const QString& suffix) {
+    titleSuffix_ = suffix;
+    showTitle();
+}
+
+void MainWindow::showTitle() {
+    setWindowTitle(
+        Texts::tr(
+            "Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде") +
+        titleSuffix_);
 }
 
 void MainWindow::rememberBaseSizes() {

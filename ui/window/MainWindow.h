@@ -89,6 +89,9 @@ public:
     enum class CloseAnswer { askAsUsual, close, stay };
     void setCloseGuard(std::function<CloseAnswer()> guard) { closeGuard_ = std::move(guard); }
 
+    // Follows the window's own title (« — урок[*]» for a lesson with a file).
+    void setTitleSuffix(const QString& suffix);
+
     QWidget* clientArea() const { return centralWidget(); }
     const MenuActions& menuActions() const { return menu_; }
     // «Инструменты», between «Файл» and «Помощь»; each graph pane shows the same commands in its
@@ -149,6 +152,7 @@ private:
         return widget;
     }
     void showGraph(Graph g);
+    void showTitle();
     // Places every control for the current client size and scale, and nothing else.
     void placeControls();
     // Scale handling (MainWindowScale.cpp).
@@ -180,6 +184,7 @@ private:
     QMetaObject::Connection screenWatch_;
     MessageBoxes* boxes_ = nullptr;
     std::function<CloseAnswer()> closeGuard_;
+    QString titleSuffix_;
     bool confirming_ = false;
     bool shownOnce_ = false;
     bool frameSeen_ = false;
