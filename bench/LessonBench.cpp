@@ -6,7 +6,7 @@
 #include "Throws.h"
 #include "model/Throw.h"
 #include "model/curves/ThrowCurves.h"
-#include "session/LessonFile.h"
+#include "model/session/LessonFile.h"
 #include "ui/lesson/LessonDisk.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ProgramFixture.h"
 #include "graphs/GraphPane.h"
 #include "model/InputFields.h"
-#include "session/LessonFile.h"
+#include "model/session/LessonFile.h"
 #include "ui/lesson/LessonDisk.h"
 #include "ui/study/StudyWindow.h"
 

@@ -1,6 +1,6 @@
 #include "ui/lesson/LessonCommands.h"
 
-#include "session/LessonFile.h"
+#include "model/session/LessonFile.h"
 #include "ui/lesson/LessonDisk.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/platform/Language.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Lesson.h"
+#include "model/session/Lesson.h"
 #include "ui/lesson/RecentLessons.h"
 #include "ui/lesson/RecoveryFile.h"
 

@@ -1,6 +1,6 @@
 #include "ui/lesson/LessonDisk.h"
 
-#include "session/LessonFile.h"
+#include "model/session/LessonFile.h"
 #include "ui/platform/Language.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Quantities.h"
-#include "session/Session.h"
+#include "model/session/Session.h"
 
 #include <QObject>
 #include <QString>

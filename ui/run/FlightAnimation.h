@@ -2,7 +2,7 @@
 
 #include "graphs/PaneSurface.h"
 #include "model/physics/FlightOutcome.h"
-#include "session/Flight.h"
+#include "model/session/Flight.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Session.h"
+#include "model/session/Session.h"
 
 #include <QObject>
 #include <QUndoStack>

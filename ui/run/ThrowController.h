@@ -6,8 +6,8 @@
 #include "model/curves/ThrowCurves.h"
 #include "model/physics/FlightOutcome.h"
 #include "model/physics/Inputs.h"
-#include "session/Run.h"
-#include "session/Session.h"
+#include "model/session/Run.h"
+#include "model/session/Session.h"
 #include "ui/run/UnderlayStack.h"
 
 #include <QObject>

@@ -2,7 +2,7 @@
 // settings a lesson keeps.
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
-#include "session/Lesson.h"
+#include "model/session/Lesson.h"
 #include "ui/platform/Language.h"
 #include "ui/study/StudyWindow.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/physics/Inputs.h"
+#include "model/session/Lesson.h"
 #include "model/study/StudyMarks.h"
-#include "session/Lesson.h"
 #include "ui/study/StudyTable.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/curves/ThrowCurves.h"
-#include "session/Session.h"
+#include "model/session/Session.h"
 #include "ui/run/ThrowDrawing.h"
 
 #include <QObject>

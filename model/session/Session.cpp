@@ -1,4 +1,4 @@
-#include "session/Session.h"
+#include "model/session/Session.h"
 
 #include "model/NumberFormat.h"
 #include "model/curves/Legend.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Lesson.h"
+#include "model/session/Lesson.h"
 
 #include <cstddef>
 #include <optional>

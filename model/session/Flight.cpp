@@ -1,4 +1,4 @@
-#include "session/Flight.h"
+#include "model/session/Flight.h"
 
 #include "model/Throw.h"
 

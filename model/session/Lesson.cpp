@@ -1,4 +1,4 @@
-#include "session/Lesson.h"
+#include "model/session/Lesson.h"
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"

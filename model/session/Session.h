@@ -3,7 +3,7 @@
 #include "model/InputFields.h"
 #include "model/measure/Fit.h"
 #include "model/measure/Measurements.h"
-#include "session/Lesson.h"
+#include "model/session/Lesson.h"
 
 #include <functional>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "session/Run.h"
+#include "model/session/Run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "session/Session.h"
+#include "model/session/Session.h"
 
 #include <gtest/gtest.h>
 

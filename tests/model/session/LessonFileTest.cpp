@@ -1,4 +1,4 @@
-#include "session/LessonFile.h"
+#include "model/session/LessonFile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "model/Throw.h"
 #include "model/curves/ThrowCurves.h"
-#include "session/Flight.h"
+#include "model/session/Flight.h"
 
 #include <functional>
 #include <memory>
