@@ -26,21 +26,21 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
                                                   window_.pane(Graph::vx), window_.pane(Graph::vy)},
                                                  boxes, tone),
       fields_(window_, controller_, session_, boxes, tone), menus_(window_, opener, boxes),
-      tools_(window_, controller_, session_, boxes, dialogs),
-      comparison_(window_, controller_, session_), readout_(window_, controller_, comparison_),
+      tools_(window_, controller_, boxes, dialogs),
+      studies_(window_, controller_, session_, tools_, boxes, dialogs),
+      comparison_(window_, controller_, session_), readout_(window_, controller_),
       presets_(window_, controller_, session_), view_(window_, controller_),
       measured_(controller_, session_),
       measure_(window_, controller_, measured_, session_, boxes, dialogs),
       presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
       preferences_(store_.load()),
-      lessons_(window_, session_, fields_, tools_, boxes, dialogs,
+      lessons_(window_, session_, fields_, tools_, studies_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
                stateFile(preferencesPath, QStringLiteral("recent-lessons"))),
       undo_(window_, session_, fields_) {
     presenter_.drive(controller_);
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
-    readout_.setMeasured(&measured_);
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

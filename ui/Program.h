@@ -1,14 +1,15 @@
 #pragma once
 
+#include "ui/Preferences.h"
 #include "ui/lesson/LessonCommands.h"
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
-#include "ui/platform/Preferences.h"
 #include "ui/present/Presentation.h"
 #include "ui/run/FieldHandling.h"
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 #include "ui/run/ThrowPresenter.h"
+#include "ui/study/StudyWindows.h"
 #include "ui/tools/Comparison.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/Readout.h"
@@ -50,6 +51,7 @@ public:
     FieldHandling& fields() { return fields_; }
     MenuCommands& menus() { return menus_; }
     ToolCommands& tools() { return tools_; }
+    StudyWindows& studies() { return studies_; }
     PresetCommands& presets() { return presets_; }
     ViewCommands& view() { return view_; }
     Comparison& comparison() { return comparison_; }
@@ -72,6 +74,7 @@ private:
     FieldHandling fields_;
     MenuCommands menus_;
     ToolCommands tools_;
+    StudyWindows studies_;
     Comparison comparison_;
     Readout readout_;
     PresetCommands presets_;

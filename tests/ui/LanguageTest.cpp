@@ -96,7 +96,7 @@ protected:
     // The study window and the fit dialog of the example measurements open beside the main
     // window.
     void openEveryWindow() {
-        window.toolAction(ui::ToolCommand::study)->trigger();
+        ui::toolAction(window, ui::ToolCommand::study)->trigger();
         std::ifstream file(BALLFLIGHT_SOURCE_DIR "/data/examples/tennis-ball.tsv");
         std::stringstream text;
         text << file.rdbuf();

@@ -58,7 +58,7 @@ TEST_F(Lessons, RoundTripThroughSaveAndOpen) {
     ASSERT_EQ(program.comparison().kept().size(), 2u);
     window.hScroll()->setValue(150);
     window.option(Graph::vx)->setChecked(true);
-    ui::StudyWindow* study = program.tools().openStudy();
+    ui::StudyWindow* study = program.studies().open();
     study->followBox()->setChecked(false);
     study->fieldBox()->setCurrentIndex(static_cast<int>(Field::d));
     study->countBox()->setValue(7);
@@ -72,7 +72,7 @@ TEST_F(Lessons, RoundTripThroughSaveAndOpen) {
     EXPECT_FALSE(lessons.modified());
 
     lessons.newLesson();
-    EXPECT_TRUE(program.tools().studyWindows().isEmpty());
+    EXPECT_TRUE(program.studies().windows().isEmpty());
     EXPECT_EQ(run.inputs().v0, 3);
     EXPECT_EQ(window.hScroll()->value(), 100); // as at start
     EXPECT_TRUE(program.comparison().kept().empty());
@@ -83,8 +83,8 @@ TEST_F(Lessons, RoundTripThroughSaveAndOpen) {
     EXPECT_TRUE(lessons.capture() == before); // the kept throws too, while they are computed
     ASSERT_TRUE(QTest::qWaitFor([&] { return !program.comparison().restoring(); }, 60000));
     EXPECT_TRUE(lessons.capture() == before);
-    ASSERT_EQ(program.tools().studyWindows().size(), 1);
-    EXPECT_EQ(program.tools().studyWindows()[0]->inputs().h0, 0.5);
+    ASSERT_EQ(program.studies().windows().size(), 1);
+    EXPECT_EQ(program.studies().windows()[0]->inputs().h0, 0.5);
     EXPECT_EQ(program.comparison().kept()[1]->inputs.v0, 3.5);
     EXPECT_GT(program.comparison().kept()[1]->pointCount(), 100u);
     EXPECT_TRUE(title().endsWith(" — урок1"));
@@ -188,7 +188,7 @@ TEST_F(Lessons, RecoveryCopyIsOfferedAtTheNextStart) {
 // A study follows the main window's inputs; its CSV is the report tool's for the same study and
 // its table copies as a spreadsheet pastes it, with three decimals in every result cell.
 TEST_F(Lessons, StudyFollowsTheMainWindowAndExportsWhatTheReportToolWrites) {
-    ui::StudyWindow* study = program.tools().openStudy();
+    ui::StudyWindow* study = program.studies().open();
     study->countBox()->setValue(30);
     QSignalSpy ended(study, &ui::StudyWindow::studyEnded);
     QTest::mouseClick(study->runButton(), Qt::LeftButton);

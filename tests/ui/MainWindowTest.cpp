@@ -1,5 +1,6 @@
 #include "ui/window/MainWindow.h"
 #include "graphs/GraphPane.h"
+#include "ui/tools/ToolMenu.h"
 #include "ui/window/InputField.h"
 #include "ui/window/LayoutControls.h"
 #include "ui/window/ResultLabel.h"
@@ -60,11 +61,27 @@ TEST(MainWindow, LookTabOrderAndMenus) {
                 << a->text().toStdString();
     }
     EXPECT_EQ(letters.size(), 3);
-    EXPECT_EQ(w.toolAction(ui::ToolCommand::print)->shortcut(), QKeySequence("Ctrl+P"));
+    // The tools' commands go to the top in menu order, whoever places them first, parted by
+    // group, above what others added to the menu; the panes offer just them.
+    QAction* below = w.toolsMenu()->addAction(QStringLiteral("below"));
+    QAction* present = ui::addToolAction(w, ui::ToolCommand::present, &w);
+    QAction* save = ui::addToolAction(w, ui::ToolCommand::saveGraph, &w);
+    QAction* print = ui::addToolAction(w, ui::ToolCommand::print, &w);
+    EXPECT_EQ(print->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(ui::toolAction(w, ui::ToolCommand::print), print);
+    QStringList order;
+    for (const QAction* a : w.toolsMenu()->actions())
+        order.append(a->isSeparator()            ? QStringLiteral("|")
+                     : a->objectName().isEmpty() ? a->text()
+                                                 : a->objectName());
+    EXPECT_EQ(order.join(' '), "mnuToolsSaveGraph | mnuToolsPrint | mnuToolsPresent below");
     for (const ui::Graph g : ui::allGraphs) {
         EXPECT_EQ(w.pane(g)->contextMenuPolicy(), Qt::ActionsContextMenu);
-        EXPECT_EQ(w.pane(g)->actions(), w.toolsMenu()->actions());
+        EXPECT_EQ(w.pane(g)->actions(), w.toolsMenu()->actions().mid(0, 5));
     }
+    EXPECT_EQ(w.toolsMenu()->actions().last(), below);
+    EXPECT_TRUE(present->isCheckable());
+    EXPECT_TRUE(save->isShortcutVisibleInContextMenu());
 
     // The focus starts on ПУСК.
     w.layoutControls();

@@ -17,7 +17,7 @@ TEST_F(PresentationMode, FillsTheScreenWithTheGraphItsKeyAndTheStrip) {
     graphs::GraphPane* trajectory = window.pane(Graph::trajectory);
     const QRect before = trajectory->geometry();
     const QFont font = trajectory->font();
-    window.toolAction(ui::ToolCommand::present)->trigger();
+    ui::toolAction(window, ui::ToolCommand::present)->trigger();
     QWidget* shown = program.presentation().screenWindow();
     ASSERT_TRUE(shown);
     ASSERT_TRUE(QTest::qWaitForWindowActive(shown));
@@ -58,5 +58,5 @@ TEST_F(PresentationMode, FillsTheScreenWithTheGraphItsKeyAndTheStrip) {
     EXPECT_EQ(trajectory->geometry(), before);
     EXPECT_EQ(trajectory->font(), font);
     EXPECT_TRUE(trajectory->keyPart(graphs::KeyPart::models).empty());
-    EXPECT_FALSE(window.toolAction(ui::ToolCommand::present)->isChecked());
+    EXPECT_FALSE(ui::toolAction(window, ui::ToolCommand::present)->isChecked());
 }

@@ -8,6 +8,7 @@
 #include "support/SilentTone.h"
 #include "ui/Program.h"
 #include "ui/run/FlightAnimation.h"
+#include "ui/tools/ToolMenu.h"
 #include "ui/window/InputField.h"
 #include "ui/window/ResultLabel.h"
 

@@ -151,7 +151,7 @@ TEST_F(Screens, OtherWindowsLieOnTheScreen) {
     moveTo(window, "small");
     std::vector<ui::StudyWindow*> studies;
     for (int n = 0; n < 3; ++n) {
-        window.toolAction(ui::ToolCommand::study)->trigger();
+        ui::toolAction(window, ui::ToolCommand::study)->trigger();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* s = qobject_cast<ui::StudyWindow*>(w);
                 s && std::find(studies.begin(), studies.end(), s) == studies.end())

@@ -92,7 +92,7 @@ int shaded(const std::vector<SurfaceCall>& calls) {
 
 class Tools : public ProgramFixture {
 protected:
-    void trigger(ui::ToolCommand c) { window.toolAction(c)->trigger(); }
+    void trigger(ui::ToolCommand c) { ui::toolAction(window, c)->trigger(); }
     // The save dialogs choose this file in the temporary folder.
     QString answer(const QString& name, int type = 0) {
         dialogs.answer = {folder.filePath(name), type};
@@ -426,7 +426,7 @@ TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) 
     trigger(ui::ToolCommand::clearComparison);
     EXPECT_EQ(shaded(calls(1)) + shaded(calls(2)) + shaded(calls(3)), 0);
     EXPECT_GT(count(sinceClear(calls(3)), Op::DrawLineTo, QColor(255, 0, 0)), 0);
-    EXPECT_FALSE(window.toolAction(ui::ToolCommand::clearComparison)->isEnabled());
+    EXPECT_FALSE(ui::toolAction(window, ui::ToolCommand::clearComparison)->isEnabled());
 
     // Switched off, a landed throw is not kept.
     runToLanding();
@@ -438,9 +438,9 @@ TEST_F(Tools, ComparisonKeepsFiveThrowsBeneathTheCurrentOneAndNamesWhatDiffers) 
     // The choice to compare is remembered between starts.
     ui::Program again{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
     EXPECT_FALSE(again.comparison().comparing());
-    again.window().toolAction(ui::ToolCommand::compare)->trigger();
+    ui::toolAction(again.window(), ui::ToolCommand::compare)->trigger();
     ui::Program third{boxes, tone, opener, dialogs, settings.filePath("ballflight.conf")};
-    EXPECT_TRUE(third.window().toolAction(ui::ToolCommand::compare)->isChecked());
+    EXPECT_TRUE(ui::toolAction(third.window(), ui::ToolCommand::compare)->isChecked());
 }
 
 // A switch of language writes the tools' texts again: the menus and their items, the lesson

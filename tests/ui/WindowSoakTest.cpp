@@ -121,7 +121,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
                 items << a;
         return items[below(int(items.size()))];
     };
-    auto tool = [this](ui::ToolCommand c) { window.toolAction(c)->trigger(); };
+    auto tool = [this](ui::ToolCommand c) { ui::toolAction(window, c)->trigger(); };
     int messages = 0, clicksInFlight = 0, saves = 0, studies = 0;
     ui::InputField* input = nullptr;
     const std::function<void()> actions[] = {

@@ -9,6 +9,7 @@
 #include "ui/run/FieldHandling.h"
 #include "ui/run/SessionObject.h"
 #include "ui/study/StudyWindow.h"
+#include "ui/study/StudyWindows.h"
 #include "ui/tools/ToolCommands.h"
 #include "ui/window/MainWindow.h"
 
@@ -28,11 +29,13 @@ constexpr int recoveryWaitMs = 2000;
 } // namespace
 
 LessonCommands::LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
-                               ToolCommands& tools, MessageBoxes& boxes, ExportDialogs& dialogs,
+                               const ToolCommands& tools, StudyWindows& studies,
+                               MessageBoxes& boxes, ExportDialogs& dialogs,
                                const QString& recoveryPath, const QString& recentPath,
                                QObject* parent)
     : QObject(parent), window_(window), session_(session), fields_(fields), tools_(tools),
-      boxes_(boxes), dialogs_(dialogs), recovery_(recoveryPath), recent_(recentPath) {
+      studies_(studies), boxes_(boxes), dialogs_(dialogs), recovery_(recoveryPath),
+      recent_(recentPath) {
     createActions();
     window_.setCloseGuard([this] {
         if (!modified() || path_.isEmpty())
@@ -109,11 +112,11 @@ bool LessonCommands::modified() const {
 void LessonCommands::apply(const session::Lesson& lesson) {
     if (!session_.openLesson(lesson).isEmpty())
         return; // a lesson read from a file was checked
-    for (StudyWindow* s : tools_.studyWindows())
+    for (StudyWindow* s : studies_.windows())
         s->close();
     for (const session::StudySettings& s : lesson.studies) {
         const session::SettledInputs settled = session::settleFieldTexts(s.inputs, s.cd);
-        tools_.openStudy()->apply(s, settled.problem.empty() ? settled.inputs : model::Inputs{});
+        studies_.open()->apply(s, settled.problem.empty() ? settled.inputs : model::Inputs{});
     }
     window_.activateWindow();
 }

@@ -19,6 +19,7 @@ class FieldHandling;
 class MainWindow;
 class MessageBoxes;
 class SessionObject;
+class StudyWindows;
 class ToolCommands;
 
 // The lesson commands of «Файл» — «Новый урок», «Открыть урок…», «Сохранить урок», «Сохранить
@@ -34,8 +35,8 @@ class LessonCommands : public QObject {
 public:
     // stateFolder holds the recovery copy and the list of recent lessons.
     LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
-                   ToolCommands& tools, MessageBoxes& boxes, ExportDialogs& dialogs,
-                   const QString& recoveryPath, const QString& recentPath,
+                   const ToolCommands& tools, StudyWindows& studies, MessageBoxes& boxes,
+                   ExportDialogs& dialogs, const QString& recoveryPath, const QString& recentPath,
                    QObject* parent = nullptr);
     ~LessonCommands() override;
 
@@ -79,7 +80,8 @@ private:
     MainWindow& window_;
     SessionObject& session_;
     FieldHandling& fields_;
-    ToolCommands& tools_;
+    const ToolCommands& tools_;
+    StudyWindows& studies_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
     RecoveryFile recovery_;

@@ -4,12 +4,12 @@
 #include "model/NumberFormat.h"
 #include "model/exact/ExactFlight.h"
 #include "model/exact/Reynolds.h"
+#include "model/exact/ReynoldsText.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
-#include "ui/tools/ReynoldsText.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
 
@@ -57,8 +57,12 @@ QString withError(double value, double error, const model::FieldRow& f) {
 QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
     const double landing = kind == model::ModelKind::linear ? re.end1 : re.end2;
-    const auto number = [](double r) { return reynoldsNumberText(r, QLatin1Char('.')); };
-    const auto regime = [](double r) { return regimeText(model::exact::flowRegime(r)); };
+    const auto number = [](double r) {
+        return QString::fromStdString(model::exact::reynoldsNumberText(r));
+    };
+    const auto regime = [](double r) {
+        return QString::fromStdString(model::exact::regimeText(model::exact::flowRegime(r)));
+    };
     if (!std::isfinite(landing)) // a ball that does not come down
         return QStringLiteral("%1 — %2").arg(number(re.start), regime(re.start));
     if (regime(re.start) == regime(landing))

@@ -1,6 +1,7 @@
 #include "ui/measure/MeasuredData.h"
 
 #include "model/measure/Comparison.h"
+#include "ui/platform/Language.h"
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
 
@@ -145,6 +146,27 @@ void MeasuredData::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurfa
         cross(vxPane, p.t, p.vx, sx);
         cross(vyPane, p.t, p.vy, sy);
     });
+}
+
+std::vector<ThrowUnderlay::ReadoutPoint> MeasuredData::readoutPoints(model::Graph g,
+                                                                     double x) const {
+    if (!has())
+        return {};
+    const auto& points = measurements().points;
+    auto abscissa = [&](std::size_t i) {
+        return g == model::Graph::trajectory ? points[i].x : velocities_[i].t;
+    };
+    const std::size_t n = g == model::Graph::trajectory ? points.size() : velocities_.size();
+    if (n == 0)
+        return {};
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (std::abs(abscissa(i) - x) < std::abs(abscissa(best) - x))
+            best = i;
+    const double value = g == model::Graph::trajectory ? points[best].y
+                         : g == model::Graph::vx       ? velocities_[best].vx
+                                                       : velocities_[best].vy;
+    return {{Texts::tr("точка %1:").arg(best + 1), measuredColour, abscissa(best), value}};
 }
 
 } // namespace ui

@@ -47,6 +47,8 @@ public:
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
+    // The point nearest the abscissa, «точка N:», while there are points.
+    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x) const override;
 
 signals:
     // The points came, went or were replaced (with them the fit).

@@ -4,6 +4,7 @@
 #include "ui/platform/Language.h"
 #include "ui/present/PresentationStrip.h"
 #include "ui/tools/Legend.h"
+#include "ui/tools/ToolMenu.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
@@ -51,8 +52,8 @@ private:
 
 Presentation::Presentation(MainWindow& window, QAction* pause, QObject* parent)
     : QObject(parent), window_(window), pause_(pause) {
-    QAction* present = window_.toolAction(ToolCommand::present);
-    connect(present, &QAction::toggled, this, &Presentation::setShown);
+    present_ = addToolAction(window_, ToolCommand::present, this);
+    connect(present_, &QAction::toggled, this, &Presentation::setShown);
     refresh_.setInterval(100);
     connect(&refresh_, &QTimer::timeout, this, [this] {
         if (strip_)
@@ -82,7 +83,7 @@ void Presentation::setShown(bool on) {
         enter();
     else
         leave();
-    window_.toolAction(ToolCommand::present)->setChecked(on);
+    present_->setChecked(on);
 }
 
 void Presentation::enter() {
@@ -117,7 +118,7 @@ void Presentation::enter() {
     }
 
     // The window's own keys, here too; the tools' shortcuts come with the panes.
-    w->addAction(window_.toolAction(ToolCommand::present));
+    w->addAction(present_);
     if (pause_)
         w->addAction(pause_);
     auto key = [w](const QKeySequence& keys, auto slot) {

@@ -56,6 +56,7 @@ private:
 
     MainWindow& window_;
     QAction* pause_;
+    QAction* present_; // «Показ на экране»
     QPointer<QWidget> screen_;
     QWidget* area_ = nullptr;
     PresentationStrip* strip_ = nullptr;

@@ -94,6 +94,7 @@ public:
     // drawn in the order added.
     void addUnderlay(ThrowUnderlay* underlay) { underlays_.add(underlay); }
     void removeUnderlay(ThrowUnderlay* underlay) { underlays_.remove(underlay); }
+    const UnderlayStack& underlays() const { return underlays_; }
     // The underlay changed: every pane is drawn again, the flight in the air included.
     void redrawPanes();
 

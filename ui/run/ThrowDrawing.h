@@ -5,9 +5,11 @@
 #include "model/curves/PanePoint.h"
 #include "model/curves/ThrowCurves.h"
 
+#include <QColor>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -28,6 +30,22 @@ public:
                                 const model::TrajectoryRanges& ranges) const = 0;
     virtual void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                                 const model::VelocityRanges& ranges) const = 0;
+
+    // What a pane's readout shows of it at the pointer: curves read at its abscissa, a row each
+    // in the kept throws' shades, numbered as the legend numbers them…
+    struct ReadoutCurves {
+        int number;
+        model::PlotCurves curves;
+    };
+    virtual std::vector<ReadoutCurves> readoutCurves(model::Graph) const { return {}; }
+    // … and rows of points of its own near the abscissa x, with both coordinates of the pane.
+    struct ReadoutPoint {
+        QString label;
+        QColor colour;
+        double x;
+        double y;
+    };
+    virtual std::vector<ReadoutPoint> readoutPoints(model::Graph, double) const { return {}; }
 };
 
 // Hands a throw to the panes with the operations, colours and pen widths the window has always

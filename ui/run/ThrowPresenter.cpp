@@ -2,10 +2,10 @@
 
 #include "model/NumberFormat.h"
 #include "model/Throw.h"
+#include "model/exact/ReynoldsText.h"
 #include "ui/platform/Language.h"
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
-#include "ui/tools/ReynoldsText.h"
 #include "ui/window/ControlPlaces.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -133,7 +133,7 @@ void ThrowPresenter::writeReynolds() {
         return;
     reynoldsFor_ = in;
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
-    const QChar separator = QLatin1Char(controller_ ? controller_->decimalSeparator() : '.');
+    const char separator = controller_ ? controller_->decimalSeparator() : '.';
     for (const auto& [model, end] : {std::pair{model::ModelKind::linear, re.end1},
                                      std::pair{model::ModelKind::quadratic, re.end2}}) {
         auto* header = window_.findChild<QLabel*>(QLatin1String(placeOf(model).header));
@@ -141,7 +141,9 @@ void ThrowPresenter::writeReynolds() {
             continue;
         // The header's own tooltip as the window made it, before the first numbers were added.
         const QString& own = headerTips_.try_emplace(model, header->toolTip()).first->second;
-        QStringList lines = reynoldsToolTipLines(re.start, end, separator);
+        QStringList lines;
+        for (const std::string& line : model::exact::reynoldsToolTipLines(re.start, end, separator))
+            lines.append(QString::fromStdString(line));
         if (!own.isEmpty())
             lines.prepend(own);
         header->setToolTip(lines.join(QLatin1Char('\n')));

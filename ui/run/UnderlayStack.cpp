@@ -78,4 +78,21 @@ void UnderlayStack::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurf
             layer->drawVelocities(vxPane, vyPane, ranges);
 }
 
+std::vector<ThrowUnderlay::ReadoutCurves> UnderlayStack::readoutCurves(model::Graph g) const {
+    std::vector<ReadoutCurves> all;
+    for (const ThrowUnderlay* layer : layers_)
+        for (ReadoutCurves& c : layer->readoutCurves(g))
+            all.push_back(std::move(c));
+    return all;
+}
+
+std::vector<ThrowUnderlay::ReadoutPoint> UnderlayStack::readoutPoints(model::Graph g,
+                                                                      double x) const {
+    std::vector<ReadoutPoint> all;
+    for (const ThrowUnderlay* layer : layers_)
+        for (ReadoutPoint& p : layer->readoutPoints(g, x))
+            all.push_back(std::move(p));
+    return all;
+}
+
 } // namespace ui

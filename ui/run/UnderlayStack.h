@@ -22,6 +22,9 @@ public:
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
+    // Those of every underlay, in order.
+    std::vector<ReadoutCurves> readoutCurves(model::Graph g) const override;
+    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x) const override;
 
 private:
     std::vector<ThrowUnderlay*> layers_;

@@ -7,6 +7,7 @@
 #include "ui/run/ThrowController.h"
 #include "ui/tools/KeptThrowDrawing.h"
 #include "ui/tools/Legend.h"
+#include "ui/tools/ToolMenu.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
@@ -34,11 +35,11 @@ Comparison::Comparison(MainWindow& window, ThrowController& controller, SessionO
     : QObject(parent), window_(window), controller_(controller), session_(session) {
     pool_.setObjectName(QStringLiteral("kept throws"));
     controller_.addUnderlay(this);
-    connect(window_.toolAction(ToolCommand::compare), &QAction::toggled, this,
-            &Comparison::setComparing);
-    connect(window_.toolAction(ToolCommand::clearComparison), &QAction::triggered, this,
-            &Comparison::clear);
-    window_.toolAction(ToolCommand::clearComparison)->setEnabled(false);
+    compare_ = addToolAction(window_, ToolCommand::compare, this);
+    clear_ = addToolAction(window_, ToolCommand::clearComparison, this);
+    connect(compare_, &QAction::toggled, this, &Comparison::setComparing);
+    connect(clear_, &QAction::triggered, this, &Comparison::clear);
+    clear_->setEnabled(false);
     connect(&session_, &SessionObject::comparisonChanged, this, &Comparison::follow);
     connect(&session_, &SessionObject::lessonReplaced, this, &Comparison::follow);
     // The key describes the kept throws in words: written again in the new language.
@@ -68,7 +69,7 @@ void Comparison::follow() {
     const session::Session& s = session_.session();
     if (s.comparing() != comparing_) {
         comparing_ = s.comparing();
-        window_.toolAction(ToolCommand::compare)->setChecked(comparing_);
+        compare_->setChecked(comparing_);
         emit comparingChanged(comparing_);
     }
     // The curves shown stay where the session keeps their throws; others come from those that
@@ -98,7 +99,7 @@ void Comparison::follow() {
     while (dropped_.size() > keptForUndo)
         dropped_.pop_front();
     curves_ = std::move(next);
-    window_.toolAction(ToolCommand::clearComparison)->setEnabled(!curves_.empty());
+    clear_->setEnabled(!curves_.empty());
 
     // A computation running for them goes on; one for throws no longer kept is dropped.
     const bool covered = std::all_of(missing.begin(), missing.end(), [this](const auto& k) {
@@ -152,6 +153,13 @@ std::vector<const model::KeptThrow*> Comparison::kept() const {
     for (const model::KeptThrow& k : curves_)
         out.push_back(&k);
     return out;
+}
+
+std::vector<ThrowUnderlay::ReadoutCurves> Comparison::readoutCurves(model::Graph g) const {
+    std::vector<ReadoutCurves> rows;
+    for (const model::KeptThrow& k : curves_)
+        rows.push_back({k.number, k.curvesOn(g)});
+    return rows;
 }
 
 bool Comparison::keep(const model::Throw& landed, const model::Inputs& next) {

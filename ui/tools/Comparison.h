@@ -10,6 +10,8 @@
 #include <deque>
 #include <vector>
 
+class QAction;
+
 namespace ui {
 
 class MainWindow;
@@ -50,6 +52,8 @@ public:
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
+    // The kept throws' curves, oldest first.
+    std::vector<ReadoutCurves> readoutCurves(model::Graph g) const override;
 
 signals:
     void comparingChanged(bool on);
@@ -66,6 +70,8 @@ private:
     MainWindow& window_;
     ThrowController& controller_;
     SessionObject& session_;
+    QAction* compare_ = nullptr; // «Сравнивать броски»
+    QAction* clear_ = nullptr;   // «Очистить сравнение»
     bool comparing_ = false;
     std::vector<model::KeptThrow> curves_; // in the session's order
     std::deque<model::KeptThrow> dropped_; // the last ones to go, for an undo

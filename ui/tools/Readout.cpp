@@ -2,10 +2,8 @@
 
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
-#include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
 #include "ui/run/ThrowController.h"
-#include "ui/tools/Comparison.h"
 #include "ui/tools/KeptThrowDrawing.h"
 #include "ui/window/MainWindow.h"
 
@@ -62,9 +60,8 @@ std::vector<int> columnWidths(const Readout::Table& table, const QFontMetrics& m
 
 } // namespace
 
-Readout::Readout(MainWindow& window, const ThrowController& controller,
-                 const Comparison& comparison, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), comparison_(comparison) {
+Readout::Readout(MainWindow& window, const ThrowController& controller, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller) {
     for (const Graph g : allGraphs) {
         graphs::GraphPane* pane = window_.pane(g);
         pane->setMouseTracking(true);
@@ -74,31 +71,6 @@ Readout::Readout(MainWindow& window, const ThrowController& controller,
     refresh_.setInterval(100);
     connect(&refresh_, &QTimer::timeout, this, &Readout::refresh);
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &Readout::refresh);
-}
-
-// The measured point nearest the abscissa: its number and both coordinates of the pane.
-template <typename Number>
-void Readout::addMeasuredRow(Table& table, Graph g, double x, Number number) const {
-    if (!measured_ || !measured_->has())
-        return;
-    const auto& points = measured_->measurements().points;
-    const auto& speeds = measured_->velocities();
-    auto abscissa = [&](std::size_t i) {
-        return g == Graph::trajectory ? points[i].x : speeds[i].t;
-    };
-    const std::size_t n = g == Graph::trajectory ? points.size() : speeds.size();
-    if (n == 0)
-        return;
-    std::size_t best = 0;
-    for (std::size_t i = 1; i < n; ++i)
-        if (std::abs(abscissa(i) - x) < std::abs(abscissa(best) - x))
-            best = i;
-    const double value = g == Graph::trajectory ? points[best].y
-                         : g == Graph::vx       ? speeds[best].vx
-                                                : speeds[best].vy;
-    table.push_back({{Texts::tr("точка %1:").arg(best + 1), measuredColour},
-                     {number(abscissa(best)), measuredColour},
-                     {number(value), measuredColour}});
 }
 
 Readout::Table Readout::tableAt(Graph g, QPointF user) {
@@ -128,9 +100,11 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
         else if (g != Graph::trajectory && controller_.earlierVelocities())
             rows.push_back({{}, controller_.earlierVelocities()->curvesOn(plot), false});
     }
-    for (const model::KeptThrow* k : comparison_.kept())
-        rows.push_back({QString::number(k->number) + ':', k->curvesOn(plot), true});
-    addMeasuredRow(table, g, user.x(), number);
+    const UnderlayStack& beneath = controller_.underlays();
+    for (ThrowUnderlay::ReadoutCurves& k : beneath.readoutCurves(plot))
+        rows.push_back({QString::number(k.number) + ':', std::move(k.curves), true});
+    for (const ThrowUnderlay::ReadoutPoint& p : beneath.readoutPoints(plot, user.x()))
+        table.push_back({{p.label, p.colour}, {number(p.x), p.colour}, {number(p.y), p.colour}});
     if (rows.empty())
         return table;
 

@@ -18,9 +18,7 @@ class QPainter;
 
 namespace ui {
 
-class Comparison;
 class MainWindow;
-class MeasuredData;
 class ThrowController;
 
 // The readout of a graph pane: while the pointer is over a pane with a drawing, a thin
@@ -31,7 +29,7 @@ class ThrowController;
 // the pane hides it.
 //
 // Everything is painted over the pane's picture (GraphPane's overlay), which is never rendered
-// again for it. The curves are read from the throw and the comparison (model::CurveLookup),
+// again for it. The curves are read from the throw and its underlays (model::CurveLookup),
 // not from the drawing.
 class Readout : public QObject {
     Q_OBJECT
@@ -42,11 +40,9 @@ public:
     };
     using Table = std::vector<std::vector<Cell>>;
 
-    Readout(MainWindow& window, const ThrowController& controller, const Comparison& comparison,
-            QObject* parent = nullptr);
-
-    // Measured points, when loaded, add a row with the point nearest the pointer's abscissa.
-    void setMeasured(const MeasuredData* measured) { measured_ = measured; }
+    // The rows beneath the throw's come from what lies beneath it (ThrowUnderlay): the kept
+    // throws' curves, and the measured point nearest the pointer's abscissa.
+    Readout(MainWindow& window, const ThrowController& controller, QObject* parent = nullptr);
 
     // The box's rows for a point of a pane in its user coordinates.
     Table tableAt(Graph g, QPointF user);
@@ -66,8 +62,6 @@ private:
         std::array<std::array<model::CurveLookup, model::modelCount>, 6> lookups;
     };
 
-    template <typename Number>
-    void addMeasuredRow(Table& table, Graph g, double x, Number number) const;
     void pointAt(Graph g, QPointF widgetPos);
     void show(Graph g, QPointF pointer);
     void forget(Graph g);
@@ -78,8 +72,6 @@ private:
 
     MainWindow& window_;
     const ThrowController& controller_;
-    const Comparison& comparison_;
-    const MeasuredData* measured_ = nullptr;
     std::array<PaneReadout, 3> panes_;
     // While a box is shown its values follow a drawing that changes under a still pointer.
     QTimer refresh_;

@@ -3,8 +3,8 @@
 #include "graphs/GraphPane.h"
 #include "model/NumberFormat.h"
 #include "model/Throw.h"
+#include "model/exact/ReynoldsText.h"
 #include "ui/platform/Language.h"
-#include "ui/tools/ReynoldsText.h"
 #include "ui/window/ControlPlaces.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/ResultLabel.h"
@@ -91,12 +91,13 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
 
     page.caption = PictureCaption::of(t.inputs());
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
-    const QChar separator = QLatin1Char(decimalSeparator);
-    page.reynolds = {
-        Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
-        Texts::tr("при броске: %1").arg(reynoldsLine(re.start, separator)),
-        Texts::tr("при падении в среде (Fc~v): %1").arg(reynoldsLine(re.end1, separator)),
-        Texts::tr("при падении в среде (Fc~v^2): %1").arg(reynoldsLine(re.end2, separator))};
+    auto reynoldsLine = [decimalSeparator](double r) {
+        return QString::fromStdString(model::exact::reynoldsLine(r, decimalSeparator));
+    };
+    page.reynolds = {Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
+                     Texts::tr("при броске: %1").arg(reynoldsLine(re.start)),
+                     Texts::tr("при падении в среде (Fc~v): %1").arg(reynoldsLine(re.end1)),
+                     Texts::tr("при падении в среде (Fc~v^2): %1").arg(reynoldsLine(re.end2))};
 
     for (std::size_t n = 0; n < 3; ++n)
         page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])};

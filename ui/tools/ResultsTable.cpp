@@ -1,8 +1,8 @@
 #include "ui/tools/ResultsTable.h"
 
 #include "model/Throw.h"
+#include "model/exact/ReynoldsText.h"
 #include "ui/platform/Language.h"
-#include "ui/tools/ReynoldsText.h"
 
 #include <QStringList>
 
@@ -50,10 +50,11 @@ QString resultsTable(const model::Throw& t) {
         {Texts::tr("Число Рейнольдса при падении в среде (Fc~v)"), re.end1},
         {Texts::tr("Число Рейнольдса при падении в среде (Fc~v^2)"), re.end2}};
     for (const auto& [title, value] : reynolds)
-        table += line(
-            title, fullNumber(value), QString(),
-            QStringLiteral("Re = ρo·v·d/η; ") +
-                (std::isfinite(value) ? regimeText(model::exact::flowRegime(value)) : QString()));
+        table += line(title, fullNumber(value), QString(),
+                      QStringLiteral("Re = ρo·v·d/η; ") +
+                          (std::isfinite(value) ? QString::fromStdString(model::exact::regimeText(
+                                                      model::exact::flowRegime(value)))
+                                                : QString()));
     return table;
 }
 

@@ -5,13 +5,12 @@
 #include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/SaveFile.h"
-#include "ui/run/SessionObject.h"
 #include "ui/run/ThrowController.h"
-#include "ui/study/StudyWindow.h"
 #include "ui/tools/PictureCaption.h"
 #include "ui/tools/PictureExport.h"
 #include "ui/tools/ReportPage.h"
 #include "ui/tools/ResultsTable.h"
+#include "ui/tools/ToolMenu.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -97,12 +96,10 @@ QString firstFolder(const QList<FileType>& types) {
 } // namespace
 
 ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller,
-                           SessionObject& session, MessageBoxes& boxes, ExportDialogs& dialogs,
-                           QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), session_(session), boxes_(boxes),
-      dialogs_(dialogs) {
+                           MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs) {
     auto on = [this](ToolCommand c, void (ToolCommands::*run)()) {
-        connect(window_.toolAction(c), &QAction::triggered, this, run);
+        connect(addToolAction(window_, c, this), &QAction::triggered, this, run);
     };
     on(ToolCommand::saveGraph, &ToolCommands::saveGraph);
     on(ToolCommand::copyGraph, &ToolCommands::copyGraph);
@@ -110,8 +107,6 @@ ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller
     on(ToolCommand::copyResults, &ToolCommands::copyResults);
     on(ToolCommand::print, &ToolCommands::print);
     on(ToolCommand::saveReport, &ToolCommands::saveReport);
-    connect(window_.toolAction(ToolCommand::study), &QAction::triggered, this,
-            [this] { openStudy(); });
 }
 
 Graph ToolCommands::shownGraph() const {
@@ -259,37 +254,6 @@ void ToolCommands::saveReport() {
                                               QDateTime::currentDateTime()));
     }
     write(choice->path, bytes, title);
-}
-
-StudyWindow* ToolCommands::openStudy() {
-    StudyWindow* study =
-        StudyWindow::open(controller_.inputs(), &window_, window_.interfaceScale());
-    connect(&window_, &MainWindow::interfaceScaleChanged, study, &StudyWindow::setTextScale);
-    study->setMainInputs([c = &controller_] { return c->inputs(); });
-    study->setServices(&boxes_, &dialogs_, lastFolder_);
-    connect(&controller_, &ThrowController::inputsUpdated, study, &StudyWindow::mainInputsChanged);
-    studies_.removeAll(nullptr);
-    studies_.append(study);
-    connect(study, &StudyWindow::settingsChanged, this, [this] { publishStudies(); });
-    connect(study, &StudyWindow::closing, this, [this, study] { publishStudies(study); });
-    publishStudies();
-    return study;
-}
-
-void ToolCommands::publishStudies(const StudyWindow* closing) {
-    std::vector<session::StudySettings> settings;
-    for (const StudyWindow* s : studyWindows())
-        if (s != closing)
-            settings.push_back(s->settings());
-    session_.session().setStudies(std::move(settings));
-}
-
-QList<StudyWindow*> ToolCommands::studyWindows() const {
-    QList<StudyWindow*> open;
-    for (const QPointer<StudyWindow>& s : studies_)
-        if (s && s->isVisible())
-            open.append(s);
-    return open;
 }
 
 } // namespace ui

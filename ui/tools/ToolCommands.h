@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -14,8 +13,6 @@
 namespace ui {
 
 class MessageBoxes;
-class SessionObject;
-class StudyWindow;
 class ThrowController;
 
 // The save, copy and print commands of «Инструменты» (and of the panes' context menus).
@@ -27,8 +24,8 @@ class ThrowController;
 class ToolCommands : public QObject {
     Q_OBJECT
 public:
-    ToolCommands(MainWindow& window, const ThrowController& controller, SessionObject& session,
-                 MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent = nullptr);
+    ToolCommands(MainWindow& window, const ThrowController& controller, MessageBoxes& boxes,
+                 ExportDialogs& dialogs, QObject* parent = nullptr);
 
     // «Сохранить график…»: the shown graph as PNG (twice its pixel size) or SVG; the dialog's
     // check «с подписями» adds the key of the models and the inputs beneath it.
@@ -43,11 +40,6 @@ public:
     // «Печать…» and «Сохранить отчёт (PDF)…»: the one-page report.
     void print();
     void saveReport();
-    // «Исследование зависимости…»: a study window of its own, from the inputs of the window,
-    // following them. The session keeps the settings of the study windows open.
-    StudyWindow* openStudy();
-    // The study windows open now, in the order they were opened.
-    QList<StudyWindow*> studyWindows() const;
 
     // The graph whose pane is shown.
     Graph shownGraph() const;
@@ -74,8 +66,6 @@ private:
                                       const SaveOption* option = nullptr);
     // The captions of the pictures for the throw shown, unless they are off.
     std::optional<PictureCaption> captionNow() const;
-    // The settings of the open study windows into the session, but those of a closing one.
-    void publishStudies(const StudyWindow* closing = nullptr);
     // Writes the file whole, or tells why it could not.
     void write(const QString& path, const QByteArray& bytes, const QString& title);
     // True, after telling the user, when the shown pane has nothing drawn.
@@ -83,11 +73,9 @@ private:
 
     MainWindow& window_;
     const ThrowController& controller_;
-    SessionObject& session_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
     QString lastFolder_;
-    QList<QPointer<StudyWindow>> studies_;
     bool pictureCaptions_ = true;
 };
 

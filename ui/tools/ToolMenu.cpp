@@ -1,6 +1,10 @@
 #include "ui/tools/ToolMenu.h"
 
-#include <QtGlobal>
+#include "ui/platform/Language.h"
+#include "ui/window/MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace ui {
 
@@ -33,6 +37,27 @@ const std::array<ToolCommandRow, toolCommandCount> rows{{
 
 const std::array<ToolCommandRow, toolCommandCount>& toolCommandRows() {
     return rows;
+}
+
+QAction* addToolAction(MainWindow& window, ToolCommand c, QObject* owner) {
+    const ToolCommandRow& row = rows[static_cast<std::size_t>(c)];
+    auto* a = new QAction(owner);
+    keepTranslated(a, [a, text = row.text] { a->setText(Texts::tr(text)); });
+    a->setObjectName(QLatin1String(row.name));
+    if (row.shortcut)
+        a->setShortcut(QKeySequence(QLatin1String(row.shortcut), QKeySequence::PortableText));
+    a->setShortcutVisibleInContextMenu(true);
+    a->setCheckable(row.checkable);
+    window.placeTool(a, row.group, static_cast<int>(c));
+    return a;
+}
+
+QAction* toolAction(const MainWindow& window, ToolCommand c) {
+    const QLatin1String name(rows[static_cast<std::size_t>(c)].name);
+    for (QAction* a : window.toolsMenu()->actions())
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
 }
 
 } // namespace ui

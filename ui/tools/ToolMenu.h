@@ -3,12 +3,17 @@
 #include <array>
 #include <cstddef>
 
+class QAction;
+class QObject;
+
 namespace ui {
 
-// The commands of the «Инструменты» menu, in menu order. The main window shows each of them in
-// that menu and in the context menu of every graph pane, as one action with its shortcut; the
-// objects that carry out a command connect to its action (MainWindow::toolAction). A new
-// command is a value here, a row in ToolMenu.cpp and a handler.
+class MainWindow;
+
+// The commands of the «Инструменты» menu, in menu order. Each is one action with its shortcut,
+// created and owned by the object that carries it out (addToolAction); the main window places
+// it in that menu and in the context menu of every graph pane. A new command is a value here, a
+// row in ToolMenu.cpp and a handler.
 enum class ToolCommand {
     saveGraph,
     copyGraph,
@@ -33,5 +38,11 @@ struct ToolCommandRow {
 };
 
 const std::array<ToolCommandRow, toolCommandCount>& toolCommandRows();
+
+// The action of a command as its row describes it (its text following the language), owned by
+// `owner` and placed in the window in menu order.
+QAction* addToolAction(MainWindow& window, ToolCommand c, QObject* owner);
+// The action of a command placed in the window; null before its owner placed it.
+QAction* toolAction(const MainWindow& window, ToolCommand c);
 
 } // namespace ui

@@ -2,11 +2,11 @@
 
 #include "graphs/GraphPane.h"
 #include "ui/platform/Language.h"
-#include "ui/platform/Preferences.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/ThrowController.h"
 #include "ui/window/InputField.h"
+#include "ui/window/InterfaceScales.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/Quantities.h"
-#include "ui/tools/ToolMenu.h"
 #include "ui/window/Graph.h"
 
 #include <QMainWindow>
@@ -97,7 +96,10 @@ public:
     // «Инструменты», between «Файл» and «Помощь»; each graph pane shows the same commands in its
     // context menu.
     QMenu* toolsMenu() const { return toolsMenu_; }
-    QAction* toolAction(ToolCommand c) const { return toolActions_[index(c)]; }
+    // Places a command its owner created at the top of «Инструменты» and in the panes' context
+    // menus, among the others placed there by rank, parted by a separator from those of another
+    // group.
+    void placeTool(QAction* action, int group, int rank);
 
     InputField* field(model::Field f) const { return fields_[index(f)]; }
     ResultLabel* result(model::Quantity q) const { return results_[index(q)]; }
@@ -165,7 +167,13 @@ private:
 
     MenuActions menu_;
     QMenu* toolsMenu_ = nullptr;
-    std::array<QAction*, toolCommandCount> toolActions_{};
+    struct PlacedTool {
+        int group;
+        int rank;
+        QAction* action;
+    };
+    std::vector<PlacedTool> tools_;        // by rank
+    std::vector<QAction*> toolSeparators_; // between the groups
     std::array<InputField*, model::fieldCount> fields_{};
     std::array<ResultLabel*, model::quantityCount> results_{};
     std::array<graphs::GraphPane*, 3> panes_{};

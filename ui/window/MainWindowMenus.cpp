@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace ui {
 
 void MainWindow::createMenus() {
@@ -59,24 +61,41 @@ void MainWindow::createToolsMenu() {
     toolsMenu_ = menuBar()->addMenu(QString());
     keepTranslated(toolsMenu_, [m = toolsMenu_] { m->setTitle(Texts::tr("&Инструменты")); });
     toolsMenu_->setObjectName(QStringLiteral("mnuTools"));
-    int group = 0;
-    for (const ToolCommandRow& row : toolCommandRows()) {
-        if (group != 0 && row.group != group)
-            toolsMenu_->addSeparator();
-        group = row.group;
-        QAction* a = toolsMenu_->addAction(QString());
-        keepTranslated(a, [a, text = row.text] { a->setText(Texts::tr(text)); });
-        a->setObjectName(QLatin1String(row.name));
-        if (row.shortcut)
-            a->setShortcut(QKeySequence(QLatin1String(row.shortcut), QKeySequence::PortableText));
-        a->setShortcutVisibleInContextMenu(true);
-        a->setCheckable(row.checkable);
-        toolActions_[index(row.id)] = a;
-    }
-    for (graphs::GraphPane* pane : panes_) {
-        pane->addActions(toolsMenu_->actions());
+    for (graphs::GraphPane* pane : panes_)
         pane->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::placeTool(QAction* action, int group, int rank) {
+    // The commands come off the menus and go back in order, before what others added below them.
+    auto takeOff = [this](QAction* a) {
+        toolsMenu_->removeAction(a);
+        for (graphs::GraphPane* pane : panes_)
+            pane->removeAction(a);
+    };
+    for (const PlacedTool& t : tools_)
+        takeOff(t.action);
+    for (QAction* s : toolSeparators_) {
+        takeOff(s);
+        delete s;
     }
+    toolSeparators_.clear();
+    const auto at = std::find_if(tools_.begin(), tools_.end(),
+                                 [rank](const PlacedTool& t) { return t.rank > rank; });
+    tools_.insert(at, {group, rank, action});
+    QList<QAction*> section;
+    for (std::size_t i = 0; i < tools_.size(); ++i) {
+        if (i > 0 && tools_[i].group != tools_[i - 1].group) {
+            auto* separator = new QAction(this);
+            separator->setSeparator(true);
+            toolSeparators_.push_back(separator);
+            section.append(separator);
+        }
+        section.append(tools_[i].action);
+    }
+    const QList<QAction*> below = toolsMenu_->actions();
+    toolsMenu_->insertActions(below.isEmpty() ? nullptr : below.first(), section);
+    for (graphs::GraphPane* pane : panes_)
+        pane->addActions(section);
 }
 
 } // namespace ui

@@ -1,9 +1,9 @@
 // The interface scale of the main window and its fit on the screen.
 #include "graphs/GraphPane.h"
 #include "ui/platform/Language.h"
-#include "ui/platform/Preferences.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
+#include "ui/window/InterfaceScales.h"
 #include "ui/window/MainWindow.h"
 
 #include <QApplication>

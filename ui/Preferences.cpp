@@ -1,7 +1,8 @@
-#include "ui/platform/Preferences.h"
+#include "ui/Preferences.h"
 
 #include "ui/platform/SaveFile.h"
 #include "ui/run/AnimationSpeed.h"
+#include "ui/window/InterfaceScales.h"
 
 #include <QDir>
 #include <QFile>

@@ -24,9 +24,6 @@ struct Preferences {
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };
 
-// The interface scales the menu offers.
-inline constexpr double interfaceScales[] = {1, 1.25, 1.5, 1.75, 2};
-
 // Preferences kept in an INI file. A file that is missing, unreadable, truncated, full of
 // nonsense or not a regular file gives the defaults for whatever it does not hold sensibly,
 // without a message; writing replaces the file whole or not at all.
