@@ -1,7 +1,6 @@
 #pragma once
 
 // What the tests of a throw and its models share.
-#include "cli/Report.h"
 #include "model/Throw.h"
 #include "model/curves/GraphRanges.h"
 #include "model/curves/Rounding.h"
