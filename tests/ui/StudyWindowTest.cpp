@@ -210,3 +210,33 @@ TEST(StudyWindow, DISABLED_PictureForTheHelpDocument) {
     ui::LanguageSwitch::instance().choose(translations::Language::russian);
     ASSERT_TRUE(saved);
 }
+
+// The job runs and follows without a widget: it takes the main window's inputs only while
+// following, goes stale when they leave the study shown, and a restored lesson is not stale.
+TEST(StudyJob, FollowsAndGoesStaleWithoutAWindow) {
+    model::Inputs main;
+    ui::StudyJob job(main);
+    job.setMainInputs([&main] { return main; });
+    QSignalSpy changed(&job, &ui::StudyJob::inputsChanged);
+    job.setFollowing(false);
+    main.h0 = 1;
+    job.mainInputsChanged();
+    EXPECT_EQ(job.inputs().h0, 0.5);
+    job.setFollowing(true);
+    job.mainInputsChanged();
+    EXPECT_EQ(job.inputs().h0, 1);
+    EXPECT_FALSE(job.stale()); // nothing shown yet
+    EXPECT_EQ(changed.count(), 1);
+
+    QSignalSpy ended(&job, &ui::StudyJob::ended);
+    job.start({model::Field::alphaDeg, 10, 80, 5, job.inputs()});
+    EXPECT_TRUE(job.isRunning());
+    ASSERT_TRUE(ended.wait(30000));
+    ASSERT_NE(job.outcome(), nullptr);
+    EXPECT_FALSE(job.isRunning());
+    main.v0 = 4;
+    job.mainInputsChanged();
+    EXPECT_TRUE(job.stale());
+    job.restore(job.outcome()->plan.base);
+    EXPECT_FALSE(job.stale());
+}

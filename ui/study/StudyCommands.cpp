@@ -1,5 +1,5 @@
-// The study window's save, copy and print commands: buttons under the table, and the context
-// menus of the plot and the table.
+#include "ui/study/StudyCommands.h"
+
 #include "graphs/GraphPane.h"
 #include "model/curves/Legend.h"
 #include "model/curves/ThrowCurves.h"
@@ -29,22 +29,26 @@
 
 namespace ui {
 
-void StudyWindow::setServices(MessageBoxes* boxes, ExportDialogs* dialogs, const QString& folder) {
+void StudyCommands::setServices(MessageBoxes* boxes, ExportDialogs* dialogs,
+                                const QString& folder) {
     boxes_ = boxes;
     dialogs_ = dialogs;
     folder_ = folder;
 }
 
-void StudyWindow::buildExports(QLayout* layout) {
+StudyCommands::StudyCommands(StudyWindow& window, QLayout* layout)
+    : QObject(&window), window_(window) {
+    QTableView* tableView = window_.table();
+    graphs::GraphPane* pane = window_.pane();
     auto command = [this, layout](const char* name, const char* text, const QKeySequence& key,
-                                  void (StudyWindow::*run)(), bool button) {
-        auto* a = new QAction(this);
+                                  void (StudyCommands::*run)(), bool button) {
+        auto* a = new QAction(&window_);
         keepTranslated(a, [a, text] { a->setText(Texts::tr(text)); });
         a->setObjectName(QLatin1String(name));
         a->setShortcut(key);
         a->setShortcutVisibleInContextMenu(true);
         connect(a, &QAction::triggered, this, run);
-        addAction(a);
+        window_.addAction(a);
         if (button) {
             auto* b = new QPushButton;
             keepTranslated(b, [b, text] { b->setText(Texts::tr(text)); });
@@ -56,41 +60,44 @@ void StudyWindow::buildExports(QLayout* layout) {
     };
     QAction* graph =
         command("StudySaveGraph", QT_TRANSLATE_NOOP("Texts", "Сохранить график…"),
-                QKeySequence(QStringLiteral("Ctrl+Alt+S")), &StudyWindow::saveGraph, true);
+                QKeySequence(QStringLiteral("Ctrl+Alt+S")), &StudyCommands::saveGraph, true);
     QAction* table =
         command("StudySaveTable", QT_TRANSLATE_NOOP("Texts", "Сохранить таблицу…"),
-                QKeySequence(QStringLiteral("Ctrl+Shift+S")), &StudyWindow::saveTable, true);
+                QKeySequence(QStringLiteral("Ctrl+Shift+S")), &StudyCommands::saveTable, true);
     QAction* copy =
         command("StudyCopyTable", QT_TRANSLATE_NOOP("Texts", "Копировать таблицу"),
-                QKeySequence(QStringLiteral("Ctrl+Shift+C")), &StudyWindow::copyTable, true);
+                QKeySequence(QStringLiteral("Ctrl+Shift+C")), &StudyCommands::copyTable, true);
     QAction* print = command("StudyPrint", QT_TRANSLATE_NOOP("Texts", "Печать…"),
-                             QKeySequence::Print, &StudyWindow::print, true);
-    auto* copyCells = new QAction(tableView_);
+                             QKeySequence::Print, &StudyCommands::print, true);
+    auto* copyCells = new QAction(tableView);
     keepTranslated(copyCells, [copyCells] { copyCells->setText(Texts::tr("Копировать")); });
     copyCells->setObjectName(QStringLiteral("StudyCopyCells"));
     copyCells->setShortcut(QKeySequence::Copy);
     copyCells->setShortcutContext(Qt::WidgetShortcut);
     copyCells->setShortcutVisibleInContextMenu(true);
-    connect(copyCells, &QAction::triggered, this, &StudyWindow::copySelection);
-    auto* selectAll = new QAction(tableView_);
+    connect(copyCells, &QAction::triggered, this, &StudyCommands::copySelection);
+    auto* selectAll = new QAction(tableView);
     keepTranslated(selectAll, [selectAll] { selectAll->setText(Texts::tr("Выделить всё")); });
     selectAll->setShortcut(QKeySequence::SelectAll);
     selectAll->setShortcutContext(Qt::WidgetShortcut);
     selectAll->setShortcutVisibleInContextMenu(true);
-    connect(selectAll, &QAction::triggered, tableView_, &QTableView::selectAll);
+    connect(selectAll, &QAction::triggered, tableView, &QTableView::selectAll);
 
-    tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    tableView_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    tableView_->addActions({copyCells, selectAll, copy, table, print});
-    tableView_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    pane_->addActions({graph, table, copy, print});
-    pane_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    tableView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tableView->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tableView->addActions({copyCells, selectAll, copy, table, print});
+    tableView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    pane->addActions({graph, table, copy, print});
+    pane->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-StudyPicture StudyWindow::picture() const {
-    StudyPicture p{
-        pane_, {}, QString::fromStdString(model::inputsLine(outcome_->plan.base)), windowTitle()};
-    const auto family = static_cast<model::ResultFamily>(familyBox_->currentData().toInt());
+StudyPicture StudyCommands::picture() const {
+    StudyPicture p{window_.pane(),
+                   {},
+                   QString::fromStdString(model::inputsLine(window_.outcome()->plan.base)),
+                   window_.windowTitle()};
+    const auto family =
+        static_cast<model::ResultFamily>(window_.familyBox()->currentData().toInt());
     for (const model::Quantity q : model::familyMembers(family)) {
         QString name = QString::fromUtf8(model::row(q).prefix);
         name.chop(2); // "= "
@@ -100,14 +107,14 @@ StudyPicture StudyWindow::picture() const {
     return p;
 }
 
-const StudyOutcome* StudyWindow::shownStudy(const QString& title) {
-    if (!outcome_ && boxes_)
+const StudyOutcome* StudyCommands::shownStudy(const QString& title) {
+    if (!window_.outcome() && boxes_)
         boxes_->inform(Texts::tr("Исследование ещё не рассчитано: нажмите «Рассчитать»."), title);
-    return outcome_.get();
+    return window_.outcome();
 }
 
-std::optional<QString> StudyWindow::askFile(const QString& title, const QString& name, bool picture,
-                                            int* type) {
+std::optional<QString> StudyCommands::askFile(const QString& title, const QString& name,
+                                              bool picture, int* type) {
     if (!dialogs_)
         return std::nullopt;
     const QList<FileType> types =
@@ -131,12 +138,12 @@ std::optional<QString> StudyWindow::askFile(const QString& title, const QString&
     return choice->path;
 }
 
-void StudyWindow::write(const QString& path, const QByteArray& bytes, const QString& title) {
+void StudyCommands::write(const QString& path, const QByteArray& bytes, const QString& title) {
     if (const QString reason = saveFileAtomically(path, bytes); !reason.isEmpty() && boxes_)
         boxes_->inform(saveFailedText(path, reason), title);
 }
 
-void StudyWindow::saveGraph() {
+void StudyCommands::saveGraph() {
     const QString title = Texts::tr("Сохранить график");
     if (!shownStudy(title))
         return;
@@ -145,29 +152,30 @@ void StudyWindow::saveGraph() {
         write(*path, type == 0 ? studyPng(picture()) : studySvg(picture()), title);
 }
 
-void StudyWindow::saveTable() {
+void StudyCommands::saveTable() {
     const QString title = Texts::tr("Сохранить таблицу");
     if (const StudyOutcome* study = shownStudy(title))
         if (const auto path =
                 askFile(title, QStringLiteral("ballflight-study.csv"), false, nullptr))
             write(*path,
-                  studyCsv(*study,
-                           static_cast<model::ResultFamily>(familyBox_->currentData().toInt())),
+                  studyCsv(*study, static_cast<model::ResultFamily>(
+                                       window_.familyBox()->currentData().toInt())),
                   title);
 }
 
-void StudyWindow::copyTable() {
-    if (outcome_)
-        QGuiApplication::clipboard()->setText(tableText(*table_));
+void StudyCommands::copyTable() {
+    if (window_.outcome())
+        QGuiApplication::clipboard()->setText(tableText(*window_.tableModel()));
 }
 
-void StudyWindow::copySelection() {
-    const QString text = tableText(*table_, tableView_->selectionModel()->selection());
+void StudyCommands::copySelection() {
+    const QString text =
+        tableText(*window_.tableModel(), window_.table()->selectionModel()->selection());
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
 
-void StudyWindow::print() {
+void StudyCommands::print() {
     const QString title = Texts::tr("Печать");
     if (!shownStudy(title) || !dialogs_)
         return;

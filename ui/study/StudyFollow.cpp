@@ -1,7 +1,6 @@
-// The study window's inputs: the line that names them, following the main window, and the
-// settings a lesson keeps.
+// The study window's inputs: the line that names them, the controls of following the main
+// window, and the settings a lesson keeps.
 #include "model/curves/Legend.h"
-#include "model/curves/ThrowCurves.h"
 #include "model/session/Lesson.h"
 #include "ui/platform/Language.h"
 #include "ui/study/StudyWindow.h"
@@ -16,17 +15,6 @@
 #include <QVBoxLayout>
 
 namespace ui {
-
-namespace {
-
-// Studies that took less than this are computed again at once when the inputs change.
-constexpr qint64 quickStudyMs = 100;
-
-bool sameInputs(const model::Inputs& a, const model::Inputs& b) {
-    return model::differingInputs(a, b).empty();
-}
-
-} // namespace
 
 void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     inputsLine_ = new QLabel;
@@ -52,7 +40,7 @@ void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     row->addWidget(takeButton_);
     layout->addLayout(row);
 
-    connect(takeButton_, &QPushButton::clicked, this, &StudyWindow::takeMainInputs);
+    connect(takeButton_, &QPushButton::clicked, &job_, &StudyJob::takeMainInputs);
     // Every control a lesson keeps tells of its changes.
     connect(fieldBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::settingsChanged);
     connect(familyBox_, &QComboBox::currentIndexChanged, this, &StudyWindow::settingsChanged);
@@ -61,58 +49,35 @@ void StudyWindow::buildFollowing(QVBoxLayout* layout) {
     connect(countBox_, &QSpinBox::valueChanged, this, &StudyWindow::settingsChanged);
     connect(followBox_, &QCheckBox::toggled, this, &StudyWindow::settingsChanged);
     connect(followBox_, &QCheckBox::toggled, this, [this](bool on) {
+        job_.setFollowing(on);
         if (on)
             takeMainInputs();
     });
-    // The length of each run started by the button, for deciding whether a change of inputs
-    // computes the study again at once.
-    connect(runButton_, &QPushButton::clicked, this, [this] { runClock_.start(); });
-    connect(this, &StudyWindow::studyEnded, this, [this] {
-        if (!outcome_ || !sameInputs(outcome_->plan.base, base_))
-            return;
-        if (runClock_.isValid())
-            lastRunMs_ = runClock_.elapsed();
-        runClock_.invalidate();
-        stale_ = false;
+    // Each run started by the button is timed.
+    connect(runButton_, &QPushButton::clicked, &job_, &StudyJob::timeNextRun);
+    connect(&job_, &StudyJob::ended, this, [this] {
         showInputsLine();
+        emit studyEnded();
     });
+    connect(&job_, &StudyJob::inputsChanged, this, [this] {
+        showInputsLine();
+        emit settingsChanged();
+    });
+    connect(&job_, &StudyJob::rerunWanted, this, &StudyWindow::start);
     showInputsLine();
 }
 
 void StudyWindow::showInputsLine() {
-    QString line = QString::fromStdString(model::inputsLine(base_));
-    if (stale_)
+    QString line = QString::fromStdString(model::inputsLine(job_.inputs()));
+    if (job_.stale())
         line += QStringLiteral(" — ") + Texts::tr("устарело");
     inputsLine_->setText(line);
 }
 
-void StudyWindow::setInputs(const model::Inputs& inputs) {
-    base_ = inputs;
-    if (outcome_ && !sameInputs(outcome_->plan.base, base_))
-        stale_ = true;
-    showInputsLine();
-    emit settingsChanged();
-}
-
-void StudyWindow::mainInputsChanged() {
-    if (followBox_->isChecked())
-        takeMainInputs();
-}
-
-void StudyWindow::takeMainInputs() {
-    if (!mainInputs_ || sameInputs(mainInputs_(), base_))
-        return;
-    setInputs(mainInputs_());
-    if (stale_ && lastRunMs_ >= 0 && lastRunMs_ < quickStudyMs && !isRunning()) {
-        runClock_.start();
-        start();
-    }
-}
-
 session::StudySettings StudyWindow::settings() const {
     session::StudySettings s;
-    s.inputs = session::fieldTexts(base_);
-    s.cd = base_.cd;
+    s.inputs = session::fieldTexts(job_.inputs());
+    s.cd = job_.inputs().cd;
     s.field = static_cast<model::Field>(fieldBox_->currentData().toInt());
     s.from = fromEdit_->text().toStdString();
     s.to = toEdit_->text().toStdString();
@@ -126,16 +91,14 @@ void StudyWindow::apply(const session::StudySettings& settings, const model::Inp
     followBox_->blockSignals(true);
     followBox_->setChecked(settings.following);
     followBox_->blockSignals(false);
+    job_.setFollowing(settings.following);
     fieldBox_->setCurrentIndex(fieldBox_->findData(static_cast<int>(settings.field)));
     familyBox_->setCurrentIndex(familyBox_->findData(static_cast<int>(settings.family)));
     fromEdit_->setText(QString::fromStdString(settings.from));
     toEdit_->setText(QString::fromStdString(settings.to));
     countBox_->setValue(settings.count);
-    base_ = inputs;
-    stale_ = false;
-    showInputsLine();
-    emit settingsChanged();
-    runClock_.start();
+    job_.restore(inputs);
+    job_.timeNextRun();
     start();
 }
 

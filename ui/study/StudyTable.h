@@ -1,23 +1,13 @@
 #pragma once
 
-#include "model/study/Study.h"
-#include "model/study/StudyMarks.h"
+#include "ui/study/StudyJob.h"
 
 #include <QAbstractTableModel>
 
-#include <array>
 #include <memory>
 #include <vector>
 
 namespace ui {
-
-// A finished study: what was asked, every point in order, and the marks of every result family
-// (found with the points: refining them on exact values is too long for the window's thread).
-struct StudyOutcome {
-    model::StudySpec plan;
-    std::vector<model::StudyPoint> points;
-    std::array<std::vector<model::StudyMark>, model::familyCount> marks;
-};
 
 // The points of a study as a table: the input, the results of one family (one column per
 // model, headed like «Xmax2, м» in the model's colour) and a note. A value is written with its

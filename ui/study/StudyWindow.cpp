@@ -1,12 +1,11 @@
 #include "ui/study/StudyWindow.h"
 
 #include "graphs/GraphPane.h"
-#include "model/study/StudyRunner.h"
 #include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/ScaledFont.h"
 #include "ui/platform/ScreenFit.h"
-#include "ui/platform/WorkPool.h"
+#include "ui/study/StudyCommands.h"
 #include "ui/study/StudyPlot.h"
 
 #include <QApplication>
@@ -21,7 +20,6 @@
 #include <QLocale>
 #include <QPointer>
 #include <QProgressBar>
-#include <QPromise>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
@@ -93,14 +91,12 @@ StudyWindow* StudyWindow::open(const model::Inputs& base, QWidget* anchor, doubl
 }
 
 StudyWindow::StudyWindow(const model::Inputs& base, QWidget* parent)
-    : QWidget(parent, Qt::Window), base_(base) {
+    : QWidget(parent, Qt::Window), job_(base) {
     setObjectName(QStringLiteral("StudyWindow"));
     keepTranslated(this, [this] { setWindowTitle(Texts::tr("Исследование зависимости")); });
     setWindowIcon(QIcon(QStringLiteral(":/images/app_icon.svg")));
-    watcher_ = new QFutureWatcher<Result>(this);
-    connect(watcher_, &QFutureWatcher<Result>::progressValueChanged, this,
-            [this](int done) { progress_->setValue(done); });
-    connect(watcher_, &QFutureWatcher<Result>::finished, this, &StudyWindow::finished);
+    connect(&job_, &StudyJob::progressed, this, [this](int done) { progress_->setValue(done); });
+    connect(&job_, &StudyJob::arrived, this, &StudyWindow::arrived);
     buildControls();
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &StudyWindow::retranslate);
     basePaneFont_ = pane_->font();
@@ -116,8 +112,6 @@ void StudyWindow::setTextScale(double factor) {
     tableView_->verticalHeader()->setDefaultSectionSize(tableView_->fontMetrics().height() + 6);
 }
 
-// The work holds nothing of the window: once stopped, it ends by itself on the work pool, and
-// the window's thread never waits for it.
 StudyWindow::~StudyWindow() {
     cancel();
 }
@@ -227,14 +221,14 @@ void StudyWindow::buildControls() {
     fieldBox_->setCurrentIndex(static_cast<int>(model::Field::alphaDeg));
     fieldChosen();
     setRunning(false);
-    buildExports(bottom);
+    commands_ = new StudyCommands(*this, bottom);
 }
 
 void StudyWindow::fieldChosen() {
     const auto field = chosen<model::Field>(fieldBox_);
     double from = 0, to = 89.5;
     if (field != model::Field::alphaDeg) {
-        const double v = model::inputOf(base_, field);
+        const double v = model::inputOf(job_.inputs(), field);
         from = v / 2;
         to = v * 2;
     }
@@ -243,18 +237,13 @@ void StudyWindow::fieldChosen() {
 }
 
 void StudyWindow::familyChosen() {
-    if (!outcome_)
+    if (!outcome())
         return;
     table_->setFamily(chosen<model::ResultFamily>(familyBox_));
     showStudy();
 }
 
-bool StudyWindow::isRunning() const {
-    return running_;
-}
-
 void StudyWindow::setRunning(bool running) {
-    running_ = running;
     runButton_->setEnabled(!running);
     cancelButton_->setEnabled(running);
 }
@@ -272,64 +261,40 @@ void StudyWindow::start() {
         return;
     }
     const model::StudySpec plan{chosen<model::Field>(fieldBox_), *from, *to, countBox_->value(),
-                                base_};
+                                job_.inputs()};
     if (const auto problem = model::checkStudySpec(plan);
         problem != model::StudySpecProblem::none) {
         setTranslatedText(status_, [problem] { return problemText(problem); });
         return;
     }
 
-    stop_ = std::make_shared<std::atomic<bool>>(false);
     progress_->setRange(0, plan.count);
     progress_->setValue(0);
     setTranslatedText(status_, [] { return Texts::tr("Идёт расчёт…"); });
+    job_.start(plan);
     setRunning(true);
-    future_ = runOnWorkPool([plan, stop = stop_](QPromise<Result>& promise) {
-        yieldToTheWindow();
-        promise.setProgressRange(0, plan.count);
-        auto points = model::runStudy(plan, model::allCores(), *stop,
-                                      [&promise](int done) { promise.setProgressValue(done); });
-        if (!points)
-            return;
-        auto outcome = std::make_shared<StudyOutcome>(StudyOutcome{plan, std::move(*points), {}});
-        const bool marked = model::runPoints(
-            static_cast<int>(model::familyCount), model::allCores(), *stop, [&](int family) {
-                outcome->marks[static_cast<std::size_t>(family)] = model::studyMarks(
-                    plan, outcome->points, static_cast<model::ResultFamily>(family), stop.get());
-                return !stop->load();
-            });
-        if (marked)
-            promise.addResult(Result(std::move(outcome)));
-    });
-    watcher_->setFuture(future_);
 }
 
-void StudyWindow::cancel() {
-    if (stop_)
-        stop_->store(true);
-}
-
-void StudyWindow::finished() {
+void StudyWindow::arrived(bool complete) {
     setRunning(false);
-    if (future_.resultCount() == 0) {
-        setTranslatedText(status_, [shown = bool(outcome_)] {
+    if (!complete) {
+        setTranslatedText(status_, [shown = bool(outcome())] {
             return shown ? Texts::tr("Расчёт отменён; показан прежний результат.")
                          : Texts::tr("Расчёт отменён.");
         });
-        emit studyEnded();
         return;
     }
-    outcome_ = future_.result();
-    table_->setStudy(outcome_, chosen<model::ResultFamily>(familyBox_));
+    const StudyOutcome* shown = outcome();
+    table_->setStudy(job_.result(), chosen<model::ResultFamily>(familyBox_));
     tableView_->resizeColumnsToContents();
     showStudy();
 
     int refused = 0, unfinished = 0;
-    for (const model::StudyPoint& p : outcome_->points) {
+    for (const model::StudyPoint& p : shown->points) {
         refused += p.state == model::PointState::refused;
         unfinished += p.state == model::PointState::unfinished;
     }
-    setTranslatedText(status_, [refused, unfinished, all = int(outcome_->points.size())] {
+    setTranslatedText(status_, [refused, unfinished, all = int(shown->points.size())] {
         QString text =
             Texts::tr("Рассчитано точек: %1 из %2.").arg(all - refused - unfinished).arg(all);
         if (refused > 0)
@@ -338,15 +303,15 @@ void StudyWindow::finished() {
             text += Texts::tr(" Бросков, расчёт которых не закончен: %1.").arg(unfinished);
         return text;
     });
-    emit studyEnded();
 }
 
 void StudyWindow::showStudy() {
+    const StudyOutcome* shown = outcome();
     const auto family = chosen<model::ResultFamily>(familyBox_);
-    marks_ = outcome_->marks[static_cast<std::size_t>(family)];
+    marks_ = shown->marks[static_cast<std::size_t>(family)];
     for (model::StudyMark& m : marks_) // in the language of the moment
-        m.text = model::markText(outcome_->plan, m);
-    drawStudy(*pane_, outcome_->plan, outcome_->points, family, marks_, systemDecimalSeparator());
+        m.text = model::markText(shown->plan, m);
+    drawStudy(*pane_, shown->plan, shown->points, family, marks_, systemDecimalSeparator());
     // A screen reader finds the marks in the graph's description.
     QStringList texts;
     for (const model::StudyMark& m : marks_)
@@ -359,7 +324,7 @@ void StudyWindow::showStudy() {
 void StudyWindow::retranslate() {
     showInputsLine();
     table_->retranslate();
-    if (outcome_)
+    if (outcome())
         showStudy();
 }
 
@@ -368,6 +333,30 @@ void StudyWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit closing();
+}
+
+void StudyWindow::setServices(MessageBoxes* boxes, ExportDialogs* dialogs, const QString& folder) {
+    commands_->setServices(boxes, dialogs, folder);
+}
+
+void StudyWindow::saveGraph() {
+    commands_->saveGraph();
+}
+
+void StudyWindow::saveTable() {
+    commands_->saveTable();
+}
+
+void StudyWindow::copyTable() {
+    commands_->copyTable();
+}
+
+void StudyWindow::copySelection() {
+    commands_->copySelection();
+}
+
+void StudyWindow::print() {
+    commands_->print();
 }
 
 } // namespace ui

@@ -3,24 +3,17 @@
 #include "model/physics/Inputs.h"
 #include "model/session/Lesson.h"
 #include "model/study/StudyMarks.h"
+#include "ui/study/StudyJob.h"
 #include "ui/study/StudyTable.h"
 
-#include <QElapsedTimer>
-
 #include <QFont>
-#include <QFuture>
-#include <QFutureWatcher>
 #include <QWidget>
 
-#include <atomic>
 #include <functional>
-#include <memory>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -36,7 +29,7 @@ namespace ui {
 
 class ExportDialogs;
 class MessageBoxes;
-struct StudyPicture;
+class StudyCommands;
 
 // «Исследование зависимости»: how one result depends on one input, in the three models. The
 // user chooses the input to vary (any of the seven), its start, end and number of points, and
@@ -49,7 +42,8 @@ struct StudyPicture;
 // A line above the plot names the inputs the study uses. While «следовать за главным окном» is
 // on, a change of the main window's inputs becomes the study's: the study shown is marked
 // «устарело» until «Рассчитать», or computed again at once when its last run took under 100 ms.
-// The plot and the table save, copy and print themselves (StudyExport.h).
+// The window is the view of a StudyJob, which runs the study and follows the main window; the
+// plot and the table save, copy and print themselves (StudyCommands).
 class StudyWindow : public QWidget {
     Q_OBJECT
 public:
@@ -63,14 +57,17 @@ public:
     explicit StudyWindow(const model::Inputs& base, QWidget* parent = nullptr);
     ~StudyWindow() override;
 
+    StudyJob& job() { return job_; }
     // The main window's inputs, for following and for «Взять из главного окна».
-    void setMainInputs(std::function<model::Inputs()> source) { mainInputs_ = std::move(source); }
+    void setMainInputs(std::function<model::Inputs()> source) {
+        job_.setMainInputs(std::move(source));
+    }
     // The main window's inputs have changed; taken when following.
-    void mainInputsChanged();
+    void mainInputsChanged() { job_.mainInputsChanged(); }
     // «Взять из главного окна».
-    void takeMainInputs();
-    const model::Inputs& inputs() const { return base_; }
-    bool stale() const { return stale_; }
+    void takeMainInputs() { job_.takeMainInputs(); }
+    const model::Inputs& inputs() const { return job_.inputs(); }
+    bool stale() const { return job_.stale(); }
 
     // The boxes and dialogs of the save, copy and print commands, and the folder their dialogs
     // open in.
@@ -90,13 +87,13 @@ public:
 
     // «Рассчитать» and «Отмена».
     void start();
-    void cancel();
-    bool isRunning() const;
+    void cancel() { job_.cancel(); }
+    bool isRunning() const { return job_.isRunning(); }
     // Texts, the graph's included, grow with the interface scale.
     void setTextScale(double factor);
 
     // The last complete study (null before one) and the marks of the shown family.
-    const StudyOutcome* outcome() const { return outcome_.get(); }
+    const StudyOutcome* outcome() const { return job_.outcome(); }
     const std::vector<model::StudyMark>& marks() const { return marks_; }
 
     graphs::GraphPane* pane() const { return pane_; }
@@ -126,35 +123,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Result = std::shared_ptr<const StudyOutcome>;
-
     void buildControls();
     void fieldChosen();
     void familyChosen();
-    void finished();
+    void arrived(bool complete);
     void setRunning(bool running);
     void showStudy();
     void retranslate();
     void buildFollowing(QVBoxLayout* layout);
-    void setInputs(const model::Inputs& inputs);
     void showInputsLine();
-    void buildExports(QLayout* layout);
-    StudyPicture picture() const;
-    // The study shown, or null after telling the user that there is none yet.
-    const StudyOutcome* shownStudy(const QString& title);
-    std::optional<QString> askFile(const QString& title, const QString& name, bool picture,
-                                   int* type);
-    void write(const QString& path, const QByteArray& bytes, const QString& title);
 
-    model::Inputs base_;
+    StudyJob job_;
     double textScale_ = 1;
     QFont basePaneFont_;
-    Result outcome_;
     std::vector<model::StudyMark> marks_;
-    std::shared_ptr<std::atomic<bool>> stop_;
-    QFuture<Result> future_;
-    QFutureWatcher<Result>* watcher_ = nullptr;
-    bool running_ = false; // from the start until its end is handled (the outcome is on show)
 
     graphs::GraphPane* pane_ = nullptr;
     QTableView* tableView_ = nullptr;
@@ -169,16 +151,10 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
 
-    std::function<model::Inputs()> mainInputs_;
     QLabel* inputsLine_ = nullptr;
     QCheckBox* followBox_ = nullptr;
     QPushButton* takeButton_ = nullptr;
-    bool stale_ = false;
-    QElapsedTimer runClock_;
-    qint64 lastRunMs_ = -1; // the last complete run; -1 before one
-    MessageBoxes* boxes_ = nullptr;
-    ExportDialogs* dialogs_ = nullptr;
-    QString folder_;
+    StudyCommands* commands_ = nullptr;
 };
 
 } // namespace ui
