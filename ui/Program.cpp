@@ -28,8 +28,8 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       fields_(window_, controller_, session_, boxes, tone), menus_(window_, opener, boxes),
       tools_(window_, controller_, session_, boxes, dialogs),
       comparison_(window_, controller_, session_), readout_(window_, controller_, comparison_),
-      presets_(window_, controller_, session_), view_(window_, controller_),
-      measured_(controller_, session_),
+      presets_(window_, controller_, session_), dragCoefficient_(window_, session_),
+      view_(window_, controller_), measured_(controller_, session_),
       measure_(window_, controller_, measured_, session_, boxes, dialogs),
       presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
       preferences_(store_.load()),
@@ -41,6 +41,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
     readout_.setMeasured(&measured_);
+    presentation_.followDragCoefficient([this] { return controller_.inputs().cd; });
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

@@ -10,6 +10,7 @@
 #include "ui/run/ThrowController.h"
 #include "ui/run/ThrowPresenter.h"
 #include "ui/tools/Comparison.h"
+#include "ui/tools/DragCoefficient.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
@@ -51,6 +52,7 @@ public:
     MenuCommands& menus() { return menus_; }
     ToolCommands& tools() { return tools_; }
     PresetCommands& presets() { return presets_; }
+    DragCoefficientCommand& dragCoefficient() { return dragCoefficient_; }
     ViewCommands& view() { return view_; }
     Comparison& comparison() { return comparison_; }
     Readout& readout() { return readout_; }
@@ -75,6 +77,7 @@ private:
     Comparison comparison_;
     Readout readout_;
     PresetCommands presets_;
+    DragCoefficientCommand dragCoefficient_; // below the presets
     ViewCommands view_;
     MeasuredData measured_;
     MeasureCommands measure_;
