@@ -2001,5 +2001,85 @@
             <comment>unsaved lesson</comment>
             <translation>Unsaved changes</translation>
         </message>
+        <message>
+            <source>коэффициент сопротивления (Cd, только Fc~v^2)</source>
+            <translation>drag coefficient (Cd, Fc~v^2 only)</translation>
+        </message>
+        <message>
+            <source>гладкий шар</source>
+            <translation>smooth sphere</translation>
+        </message>
+        <message>
+            <source>Hoerner S. F. Fluid-Dynamic Drag (1965): гладкая сфера до кризиса сопротивления, Re от 10⁴ до 2·10⁵</source>
+            <translation>Hoerner S. F. Fluid-Dynamic Drag (1965): a smooth sphere below the drag crisis, Re from 10⁴ to 2·10⁵</translation>
+        </message>
+        <message>
+            <source>мяч для настольного тенниса</source>
+            <translation>table-tennis ball</translation>
+        </message>
+        <message>
+            <source>Гладкий полый шар 40 мм: при 8–25 м/с в воздухе Re от 2·10⁴ до 6·10⁴, докритическая часть кривой сопротивления шара (Schlichting H. Boundary-Layer Theory, опыты Визельсбергера)</source>
+            <translation>A smooth hollow ball of 40 mm: at 8–25 m/s in air Re is 2·10⁴ to 6·10⁴, the part of the sphere's drag curve below the crisis (Schlichting H. Boundary-Layer Theory, Wieselsberger's measurements)</translation>
+        </message>
+        <message>
+            <source>теннисный мяч</source>
+            <translation>tennis ball</translation>
+        </message>
+        <message>
+            <source>Mehta R. D., Pallis J. M. The aerodynamics of a tennis ball. Sports Engineering 4 (2001): новый мяч без вращения, Cd около 0,55</source>
+            <translation>Mehta R. D., Pallis J. M. The aerodynamics of a tennis ball. Sports Engineering 4 (2001): a new ball without spin, Cd about 0.55</translation>
+        </message>
+        <message>
+            <source>мяч для гольфа</source>
+            <translation>golf ball</translation>
+        </message>
+        <message>
+            <source>Bearman P. W., Harvey J. K. Golf ball aerodynamics. Aeronautical Quarterly 27 (1976): мяч с лунками без вращения, Re около 10⁵</source>
+            <translation>Bearman P. W., Harvey J. K. Golf ball aerodynamics. Aeronautical Quarterly 27 (1976): a dimpled ball without spin, Re about 10⁵</translation>
+        </message>
+        <message>
+            <source>футбольный мяч</source>
+            <translation>football</translation>
+        </message>
+        <message>
+            <source>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): удары без сильного вращения, за кризисом сопротивления</source>
+            <translation>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): kicks without much spin, past the drag crisis</translation>
+        </message>
+        <message>
+            <source>Коэффициент сопротивления Cd</source>
+            <translation>Drag coefficient Cd</translation>
+        </message>
+        <message>
+            <source>Cd входит только в квадратичное сопротивление Cd·ρo·S·v²/2 (модель Fc~v^2). Табличное значение относится к мячу без вращения; подогнанное по опыту может отличаться.</source>
+            <translation>Cd enters only the quadratic drag Cd·ρo·S·v²/2 (the Fc~v^2 model). A table's value is for a ball without spin; one fitted to an experiment may differ.</translation>
+        </message>
+        <message>
+            <source>Шар:</source>
+            <translation>Ball:</translation>
+        </message>
+        <message>
+            <source>своё значение</source>
+            <translation>a value of your own</translation>
+        </message>
+        <message>
+            <source>По умолчанию Cd = 0.5: гладкий шар до кризиса сопротивления.</source>
+            <translation>By default Cd = 0.5: a smooth sphere below the drag crisis.</translation>
+        </message>
+        <message>
+            <source>Коэффициент сопротивления Cd…</source>
+            <translation>Drag coefficient Cd…</translation>
+        </message>
+        <message>
+            <source>Cd — исходное данное (Fc~v^2)</source>
+            <translation>Cd — input (Fc~v^2)</translation>
+        </message>
+        <message>
+            <source>Закон сопротивления гладкого шара (Morrison F. A. An Introduction to Fluid Mechanics, 2013; Re от 0,1 до 10⁶): при броске Re = %1, Cd = %2; при падении (Fc~v^2) Re = %3, Cd = %4.</source>
+            <translation>The drag law of a smooth sphere (Morrison F. A. An Introduction to Fluid Mechanics, 2013; Re from 0.1 to 10⁶): at the launch Re = %1, Cd = %2; at the landing (Fc~v^2) Re = %3, Cd = %4.</translation>
+        </message>
+        <message>
+            <source>Полёт проходит через кризис сопротивления: постоянный Cd описывает его плохо.</source>
+            <translation>The flight passes through the drag crisis: a constant Cd describes it poorly.</translation>
+        </message>
     </context>
 </TS>

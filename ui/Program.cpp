@@ -29,7 +29,8 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       tools_(window_, controller_, boxes, dialogs),
       studies_(window_, controller_, session_, tools_, boxes, dialogs),
       comparison_(window_, controller_, session_), readout_(window_, controller_),
-      presets_(window_, controller_, session_), view_(window_, controller_),
+      presets_(window_, controller_, session_), dragCoefficient_(window_, session_),
+      view_(window_, controller_),
       measured_(controller_, session_),
       measure_(window_, controller_, measured_, session_, boxes, dialogs),
       presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
@@ -41,6 +42,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     presenter_.drive(controller_);
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
+    presentation_.followDragCoefficient([this] { return controller_.inputs().cd; });
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

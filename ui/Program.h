@@ -11,6 +11,7 @@
 #include "ui/run/ThrowPresenter.h"
 #include "ui/study/StudyWindows.h"
 #include "ui/tools/Comparison.h"
+#include "ui/tools/DragCoefficient.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/Readout.h"
 #include "ui/tools/ToolCommands.h"
@@ -53,6 +54,7 @@ public:
     ToolCommands& tools() { return tools_; }
     StudyWindows& studies() { return studies_; }
     PresetCommands& presets() { return presets_; }
+    DragCoefficientCommand& dragCoefficient() { return dragCoefficient_; }
     ViewCommands& view() { return view_; }
     Comparison& comparison() { return comparison_; }
     Readout& readout() { return readout_; }
@@ -78,6 +80,7 @@ private:
     Comparison comparison_;
     Readout readout_;
     PresetCommands presets_;
+    DragCoefficientCommand dragCoefficient_; // below the presets
     ViewCommands view_;
     MeasuredData measured_;
     MeasureCommands measure_;

@@ -16,6 +16,14 @@ double reynoldsNumber(const Inputs& in, double speed) {
     return in.rho0 * speed * in.d / in.eta;
 }
 
+double smoothSphereDragCoefficient(double re) {
+    if (!(re >= dragLawLowestRe && re <= dragLawHighestRe))
+        return std::nan("");
+    const double a = re / 5, b = re / 263000, c = re / 1e6;
+    return 24 / re + 2.6 * a / (1 + std::pow(a, 1.52)) +
+           0.411 * std::pow(b, -7.94) / (1 + std::pow(b, -8)) + 0.25 * c / (1 + c);
+}
+
 FlowRegime flowRegime(double re) {
     if (re < 1)
         return FlowRegime::stokes;

@@ -20,6 +20,15 @@ enum class FlowRegime {
 };
 FlowRegime flowRegime(double re);
 
+// The drag coefficient of a smooth sphere at Re, by the correlation of Morrison F. A. An
+// Introduction to Fluid Mechanics (Cambridge University Press, 2013):
+//   Cd = 24/Re + 2.6·(Re/5)/(1 + (Re/5)^1.52) + 0.411·(Re/263000)^−7.94/(1 + (Re/263000)^−8)
+//        + 0.25·(Re/10⁶)/(1 + Re/10⁶),
+// which follows the measured curve from Re = 0.1 to 10⁶, the drag crisis included; NaN outside
+// that range. A reading beside the models' constant Cd: no model computes with it.
+double smoothSphereDragCoefficient(double re);
+inline constexpr double dragLawLowestRe = 0.1, dragLawHighestRe = 1e6;
+
 // At the launch, and at the exact landing of each drag model; NaN where the ball does not land.
 struct ReynoldsNumbers {
     double start = 0, end1 = 0, end2 = 0;

@@ -4,6 +4,7 @@
 #include "model/physics/ClosedForm.h"
 #include "model/physics/Constants.h"
 #include "model/study/StudyCsv.h"
+#include "tests/support/IndependentFlight.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,23 @@ TEST(ReportTool, OutputAndExitCodes) {
                             "Xmax1", "VxEnd1", "VyEnd1"})
         shape += std::string(shape.back() == '{' ? "" : ", ") + '"' + key + R"(": -?[0-9.e+-]+)";
     EXPECT_TRUE(std::regex_search(precise, std::regex(shape + R"(\}\}\s*$)"))) << precise;
+
+    // --cd, the quadratic drag's coefficient: 0.5 is the default; the exact landing with 0.35
+    // is that of an independent integration; a coefficient that is no positive number is refused
+    // with the check's message.
+    EXPECT_EQ(runTool("--cd 0.5"), std::pair(0, json));
+    const std::string withCd = runTool("--cd 0,35 --precise").second;
+    std::smatch range;
+    ASSERT_TRUE(std::regex_search(withCd, range, std::regex(R"("Xmax2": (-?[0-9.e+-]+))")));
+    model::Inputs lighterDrag;
+    lighterDrag.cd = 0.35;
+    EXPECT_NEAR(std::stod(range[1]), testing_flight::IndependentFlight(lighterDrag).range(), 1e-7);
+    EXPECT_NE(withCd.find(R"(, "cd": 0.34999999999999998}, )"), std::string::npos);
+    for (const char* bad : {"--cd 0", "--cd -0.2", "--cd x"})
+        EXPECT_EQ(runTool(bad, "", "2>&1"),
+                  std::pair(2, std::string("ballflight-report: --cd: Это коэффициент "
+                                           "сопротивления! Cd>0\n")))
+            << bad;
 
     // A refused value, a bad study and a flight that never lands print nothing and say so in
     // the exit code.

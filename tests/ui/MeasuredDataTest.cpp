@@ -1,11 +1,13 @@
 #include "ProgramFixture.h"
 
+#include "model/exact/ExactFlight.h"
 #include "model/physics/Constants.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
 #include "ui/platform/Language.h"
 #include "ui/tools/Readout.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,6 +32,21 @@ std::string vacuumTable(double v0, double alphaDeg, double h0, int points = 40) 
         out << t << '\t' << 100 * v0 * std::cos(a) * t << '\t'
             << 100 * (h0 + v0 * std::sin(a) * t - model::g * t * t / 2) << '\n';
     }
+    return out.str();
+}
+
+// The quadratic-drag flight of the default ball with another Cd, 40 points in 0.4 s, in metres.
+std::string quadraticTable(double cd) {
+    model::Inputs in;
+    in.cd = cd;
+    std::vector<double> times;
+    for (int i = 0; i < 40; ++i)
+        times.push_back(0.01 * i);
+    std::ostringstream out;
+    out.precision(12);
+    out << "t\tx\ty\n";
+    for (const auto& s : model::exact::ExactFlight(in, model::ModelKind::quadratic).at(times))
+        out << s.t << '\t' << s.x << '\t' << s.y << '\n';
     return out.str();
 }
 
@@ -127,6 +144,21 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_EQ(status->text(), finished);
     EXPECT_EQ(fit->table()->item(0, 0)->text(), "вакуум ★ лучшая");
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
+
+    // Cd among the free inputs: the quadratic drag alone fits it, «Применить» writes it too.
+    ASSERT_TRUE(program.measure().importText(quadraticTable(0.35), "cd.txt"));
+    fit->cdBox()->setChecked(true);
+    fit->start();
+    ASSERT_TRUE(done.wait(60000));
+    ASSERT_TRUE(fit->result()->models[2].converged) << fit->result()->models[2].problem;
+    EXPECT_EQ(fit->table()->horizontalHeaderItem(3)->text(), "Cd");
+    EXPECT_EQ(fit->table()->item(0, 3)->text(), "не влияет");
+    EXPECT_NEAR(fit->table()->item(2, 3)->text().section(" ± ", 0, 0).toDouble(), 0.35, 1e-4);
+    fit->apply(2);
+    EXPECT_EQ(run.inputs().cd, 0.35);
+    EXPECT_EQ(field(Field::v0)->text(), "3.000");
+    program.session().history().undo(); // one step with the fields
+    EXPECT_EQ(run.inputs().cd, 0.5);
 
     // New points: the fit of the old ones can no longer be applied.
     ASSERT_TRUE(program.measure().importText(vacuumTable(5, 40, 0.5), "other.txt"));

@@ -51,6 +51,11 @@ TEST_F(PresentationMode, FillsTheScreenWithTheGraphItsKeyAndTheStrip) {
         << strip[0].toStdString();
     EXPECT_TRUE(strip[3].startsWith("в среде (Fc~v^2):  " + text(Quantity::Tmax2).trimmed()))
         << strip[3].toStdString();
+    EXPECT_FALSE(strip[0].contains("Cd")); // named only when it is not 0.5
+    program.session().editCd(0.45);
+    program.presentation().strip()->refresh();
+    EXPECT_TRUE(program.presentation().strip()->texts()[0].endsWith(", Cd = 0.45"))
+        << program.presentation().strip()->texts()[0].toStdString();
 
     QTest::keyClick(shown, Qt::Key_Escape);
     EXPECT_FALSE(program.presentation().screenWindow());

@@ -3,13 +3,17 @@
 #include "ui/platform/DocumentViewer.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/SaveFile.h"
+#include "ui/tools/DragCoefficient.h"
 #include "ui/tools/KeptThrowDrawing.h"
+#include "ui/tools/PictureCaption.h"
 
 #include <QFontMetricsF>
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -235,6 +239,47 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     EXPECT_TRUE(dialogs.suggested.last().endsWith("/ballflight-vy.csv"));
     EXPECT_EQ(contents(path).toStdString(), expected.str());
     EXPECT_TRUE(contents(path).startsWith("curve,x,y\nvy_vacuum,0,1.5\n"));
+}
+
+// Cd is set in a dialog below the stated tools (the panes' context menus keep only those): a ball
+// puts in its Cd and names its source, «Применить» makes it the lesson's as one step. The legend,
+// the copied results and the captions of pictures, the report and the study name it; at 0.5 none.
+TEST_F(Tools, DragCoefficientIsSetInItsDialogAndNamedBesideTheInputs) {
+    QAction* item = program.dragCoefficient().action();
+    const QList<QAction*> items = window.toolsMenu()->actions();
+    EXPECT_GT(items.indexOf(item), items.indexOf(window.toolAction(ui::ToolCommand::present)));
+    EXPECT_FALSE(window.pane(Graph::trajectory)->actions().contains(item));
+    compare(true);
+    runToLanding();
+    item->trigger();
+    ui::DragCoefficientDialog* dialog = program.dragCoefficient().dialog();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_EQ(dialog->value(), 0.5);
+    // The steel ball's Re lies beyond the smooth sphere's drag law: no reading there.
+    EXPECT_TRUE(dialog->dragLaw()->text().contains("при броске Re = 1190000, Cd = —;"))
+        << dialog->dragLaw()->text().toStdString();
+    emit dialog->balls()->activated(4);
+    EXPECT_EQ(dialog->value(), 0.25);
+    EXPECT_TRUE(dialog->source()->text().startsWith("Bearman P. W., Harvey J. K."));
+    dialog->field()->setValue(0.47); // a smooth sphere's, chosen with it
+    EXPECT_EQ(dialog->balls()->currentIndex(), 1);
+    dialog->field()->setValue(0.4521);
+    EXPECT_EQ(dialog->balls()->currentIndex(), 0);
+    dialog->accept();
+    EXPECT_EQ(run.currentThrow()->inputs().cd, 0.452);
+    EXPECT_EQ(legend(*window.pane(Graph::trajectory)),
+              QStringList({"сейчас: Cd = 0.452", "1: Cd = 0.5"}));
+    trigger(ui::ToolCommand::copyResults);
+    QStringList lines = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 39);
+    EXPECT_EQ(lines[8], "Коэффициент сопротивления\t0.452\t\tCd — исходное данное (Fc~v^2)");
+    EXPECT_EQ(ui::PictureCaption::of(run.inputs()).inputs.value(7), "Cd = 0.452");
+
+    program.session().history().undo();
+    EXPECT_EQ(run.currentThrow()->inputs().cd, 0.5);
+    EXPECT_EQ(ui::PictureCaption::of(run.inputs()).inputs.size(), 7);
+    trigger(ui::ToolCommand::copyResults);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count('\n'), 38);
 }
 
 TEST_F(Tools, ReportPrintedAndSavedAsPdfHoldsEveryResult) {

@@ -96,6 +96,12 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, Meas
         boxes->addWidget(box, i % 4, i / 4);
         freeBoxes_[std::size_t(i)] = box;
     }
+    cdBox_ = new QCheckBox(this);
+    keepTranslated(cdBox_, [box = cdBox_] {
+        box->setText(Texts::tr("коэффициент сопротивления (Cd, только Fc~v^2)"));
+    });
+    cdBox_->setObjectName(QStringLiteral("FitFree_cd"));
+    boxes->addWidget(cdBox_, int(model::fieldCount % 4), int(model::fieldCount / 4));
     layout->addLayout(boxes);
     setFree({model::Field::v0, model::Field::alphaDeg});
 
@@ -182,7 +188,8 @@ void FitDialog::start() {
     model::measure::FitRequest request;
     request.start = controller_.inputs();
     request.free = free();
-    if (request.free.empty()) {
+    request.freeCd = cdBox_->isChecked();
+    if (request.free.empty() && !request.freeCd) {
         setTranslatedText(status_,
                           [] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
         return;
@@ -268,9 +275,13 @@ void FitDialog::showResults() {
                 return std::find(m.fitted.begin(), m.fitted.end(), f) != m.fitted.end();
             }))
             fields.push_back(f);
+    const bool cd = std::any_of(result.models.begin(), result.models.end(),
+                                [](const auto& m) { return m.cdFitted; });
     QStringList headers{Texts::tr("Модель")};
     for (model::Field f : fields)
         headers << modelText(model::row(f).accessibleName);
+    if (cd)
+        headers << QStringLiteral("Cd");
     headers << Texts::tr("СКО, м") << Texts::tr("Итераций")
             << Texts::tr("Re при броске → при падении");
     table_->clear();
@@ -300,6 +311,11 @@ void FitDialog::showResults() {
                                                      fit.errors[std::size_t(f)], model::row(f))
                                          : Texts::tr("не влияет"));
         }
+        if (cd)
+            put(column++, !fit.converged ? QStringLiteral("—")
+                          : fit.cdFitted ? QStringLiteral("%1 ± %2").arg(number(fit.inputs.cd, 6),
+                                                                         number(fit.cdError, 2))
+                                         : Texts::tr("не влияет"));
         if (!fit.converged) {
             put(column, Texts::tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
             continue;
@@ -330,6 +346,8 @@ void FitDialog::apply(int m) {
     for (model::Field f : fit.fitted)
         window_.field(f)->setText(QString::fromStdString(
             model::formatPattern(model::inputOf(fit.inputs, f), model::row(f).pattern)));
+    if (fit.cdFitted) // to the dialog's three decimals
+        session_.editCd(std::max(0.01, std::round(fit.inputs.cd * 1000) / 1000));
     session_.endEdits();
 }
 

@@ -27,7 +27,8 @@ class ThrowController;
 // on the program's own threads with progress and «Отмена». The table shows, per model, the
 // fitted inputs with their standard errors, the RMS residual, the iterations and the Reynolds
 // number of the fitted ball; the best model is marked. «Применить» writes a model's fitted
-// inputs into the fields as a paste would, so every check of the fields runs on them.
+// inputs into the fields as a paste would, so every check of the fields runs on them, and a
+// fitted Cd (offered beside the seven; the quadratic drag alone fits it) into the lesson.
 class FitDialog : public QDialog {
     Q_OBJECT
 public:
@@ -37,6 +38,8 @@ public:
 
     void setFree(const std::vector<model::Field>& free);
     std::vector<model::Field> free() const;
+    // The drag coefficient among the free inputs (the quadratic drag fits it).
+    QCheckBox* cdBox() const { return cdBox_; }
     // Starts the fit; finished() follows.
     void start();
     void cancel();
@@ -65,6 +68,7 @@ private:
     MeasuredData& data_;
     SessionObject& session_;
     std::array<QCheckBox*, model::fieldCount> freeBoxes_{};
+    QCheckBox* cdBox_; // the drag coefficient
     QPushButton* run_;
     QPushButton* stop_;
     QPushButton* apply_;

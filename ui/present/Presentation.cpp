@@ -96,7 +96,7 @@ void Presentation::enter() {
     connect(&window_, &QWidget::windowTitleChanged, w, &QWidget::setWindowTitle);
     area_ = new QWidget(w);
     area_->setObjectName(QStringLiteral("presentationGraphs"));
-    strip_ = new PresentationStrip(window_, w);
+    strip_ = new PresentationStrip(window_, w, dragCoefficient_);
     QFont stripFont = window_.pane(Graph::trajectory)->font();
     stripFont.setPixelSize(type);
     strip_->setFont(stripFont);

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -34,6 +35,8 @@ public:
     ~Presentation() override;
 
     void setShown(bool on);
+    // Where the strip reads the drag coefficient, which no field of the window shows.
+    void followDragCoefficient(std::function<double()> cd) { dragCoefficient_ = std::move(cd); }
     bool shown() const { return screen_ != nullptr; }
     // The full-screen window and its strip while shown.
     QWidget* screenWindow() const { return screen_; }
@@ -57,6 +60,7 @@ private:
     MainWindow& window_;
     QAction* pause_;
     QAction* present_; // «Показ на экране»
+    std::function<double()> dragCoefficient_;
     QPointer<QWidget> screen_;
     QWidget* area_ = nullptr;
     PresentationStrip* strip_ = nullptr;

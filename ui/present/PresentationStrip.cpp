@@ -1,6 +1,7 @@
 #include "ui/present/PresentationStrip.h"
 
 #include "graphs/PaneSurface.h"
+#include "model/curves/Legend.h"
 #include "ui/platform/Language.h"
 #include "ui/tools/Legend.h"
 #include "ui/window/InputField.h"
@@ -22,8 +23,9 @@ const Quantity results[3][3] = {{Quantity::Tmax, Quantity::Xmax, Quantity::Ymax}
 
 } // namespace
 
-PresentationStrip::PresentationStrip(const MainWindow& window, QWidget* parent)
-    : QWidget(parent), window_(window) {
+PresentationStrip::PresentationStrip(const MainWindow& window, QWidget* parent,
+                                     std::function<double()> dragCoefficient)
+    : QWidget(parent), window_(window), dragCoefficient_(std::move(dragCoefficient)) {
     setObjectName(QStringLiteral("presentationStrip"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh();
@@ -36,6 +38,12 @@ void PresentationStrip::refresh() {
         const QString name = modelText(f.accessibleName).section(QLatin1Char(','), 0, 0);
         inputs << name + QStringLiteral(" = ") + window_.field(f.id)->text().trimmed() +
                       modelText(f.unitLabel);
+    }
+    if (dragCoefficient_) {
+        model::Inputs cd;
+        cd.cd = dragCoefficient_();
+        if (const auto text = model::dragCoefficientText(cd))
+            inputs << QString::fromStdString(*text);
     }
     const std::vector<graphs::KeyEntry> key = modelKey();
     std::array<QStringList, 3> models;

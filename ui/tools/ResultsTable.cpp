@@ -1,6 +1,7 @@
 #include "ui/tools/ResultsTable.h"
 
 #include "model/Throw.h"
+#include "model/curves/Legend.h"
 #include "model/exact/ReynoldsText.h"
 #include "ui/platform/Language.h"
 
@@ -39,6 +40,9 @@ QString resultsTable(const model::Throw& t) {
     for (const model::FieldRow& f : model::fieldRows())
         table += line(modelText(f.title), fullNumber(model::inputOf(t.inputs(), f.id)),
                       modelText(f.unit), Texts::tr("%1 — исходное данное").arg(symbolOf(f)));
+    if (model::dragCoefficientText(t.inputs())) // 0.5 is not named
+        table += line(Texts::tr("Коэффициент сопротивления"), fullNumber(t.inputs().cd), QString(),
+                      Texts::tr("Cd — исходное данное (Fc~v^2)"));
     for (const model::QuantityRow& q : model::quantityRows()) {
         const std::optional<double> v = t.value(q.id);
         table += line(modelText(q.title), v ? fullNumber(*v) : QString(),

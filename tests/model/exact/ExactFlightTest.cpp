@@ -176,4 +176,12 @@ TEST(Reynolds, NumbersAndRegimes) {
         {2e5, FlowRegime::quadratic},     {2.0001e5, FlowRegime::pastDragCrisis}};
     for (const auto& [value, regime] : regimes)
         EXPECT_EQ(flowRegime(value), regime) << value;
+    // A smooth sphere's drag law: Stokes' 24/Re when slow, 0.4–0.5 below the crisis, a fall
+    // past it, and no reading outside the correlation's range.
+    EXPECT_NEAR(smoothSphereDragCoefficient(0.1), 240, 1);
+    EXPECT_NEAR(smoothSphereDragCoefficient(1e4), 0.393, 0.001);
+    EXPECT_NEAR(smoothSphereDragCoefficient(1e5), 0.426, 0.001);
+    EXPECT_LT(smoothSphereDragCoefficient(4e5), 0.1);
+    EXPECT_TRUE(std::isnan(smoothSphereDragCoefficient(0.09)));
+    EXPECT_TRUE(std::isnan(smoothSphereDragCoefficient(1.1e6)));
 }
