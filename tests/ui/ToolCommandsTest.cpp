@@ -247,7 +247,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
 TEST_F(Tools, DragCoefficientIsSetInItsDialogAndNamedBesideTheInputs) {
     QAction* item = program.dragCoefficient().action();
     const QList<QAction*> items = window.toolsMenu()->actions();
-    EXPECT_GT(items.indexOf(item), items.indexOf(window.toolAction(ui::ToolCommand::present)));
+    EXPECT_GT(items.indexOf(item), items.indexOf(ui::toolAction(window, ui::ToolCommand::present)));
     EXPECT_FALSE(window.pane(Graph::trajectory)->actions().contains(item));
     compare(true);
     runToLanding();

@@ -2,9 +2,9 @@
 
 #include "model/curves/Legend.h"
 #include "model/exact/Reynolds.h"
+#include "model/exact/ReynoldsText.h"
 #include "ui/platform/Language.h"
 #include "ui/run/SessionObject.h"
-#include "ui/tools/ReynoldsText.h"
 #include "ui/window/MainWindow.h"
 
 #include <QAction>
@@ -93,7 +93,9 @@ DragCoefficientDialog::DragCoefficientDialog(const model::Inputs& inputs, QWidge
     const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(inputs);
     keepTranslated(dragLaw_, [l = dragLaw_, re] {
         const auto reText = [](double r) {
-            return std::isfinite(r) ? reynoldsNumberText(r, QLatin1Char('.')) : QStringLiteral("—");
+            return std::isfinite(r)
+                       ? QString::fromStdString(model::exact::reynoldsNumberText(r, '.'))
+                       : QStringLiteral("—");
         };
         const auto cdText = [](double r) {
             const double c = model::exact::smoothSphereDragCoefficient(r);
