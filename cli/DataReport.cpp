@@ -120,7 +120,12 @@ DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
              ", \"skipped\": " + std::to_string(imported.measurements->skipped) +
              ", \"rms\": {\"vacuum\": " + exactNumber(rms.vacuum) +
              ", \"linear\": " + exactNumber(rms.linear) +
-             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}}";
+             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}, \"after_landing\": {";
+    for (const model::ModelKind m :
+         {model::ModelKind::vacuum, model::ModelKind::linear, model::ModelKind::quadratic})
+        r.json += std::string(m == model::ModelKind::vacuum ? "" : ", ") + "\"" + modelKey(m) +
+                  "\": " + std::to_string(ms::outsideFlight(points, in, m).afterLanding);
+    r.json += "}}";
     if (d.fit.empty() && !d.fitCd)
         return r;
     ms::FitRequest request;

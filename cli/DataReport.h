@@ -10,7 +10,9 @@ namespace cli {
 struct DataReport {
     std::string error; // the file or its table cannot be read (exit 2); nothing else is set
     // The members added to the report's JSON object, starting with a comma:
-    // , "data": {"points": N, "skipped": K, "rms": {"vacuum": …, "linear": …, "quadratic": …}}
+    // , "data": {"points": N, "skipped": K, "rms": {"vacuum": …, "linear": …, "quadratic": …},
+    // "after_landing": {"vacuum": …, …}}: the points timed after each model's landing, compared
+    // with its landing point
     // and with a fit , "fit": {"vacuum": {"inputs": {…}, "errors": {…}, "rms": …,
     // "iterations": …, "converged": …}, "linear": …, "quadratic": …, "best": "…" or null}.
     std::string json;

@@ -1,3 +1,4 @@
+#include "model/exact/ExactFlight.h"
 #include "model/measure/Comparison.h"
 #include "model/measure/TableImport.h"
 
@@ -7,6 +8,7 @@
 #include <string>
 
 using namespace model::measure;
+using model::ModelKind;
 
 namespace {
 
@@ -128,4 +130,19 @@ TEST(MeasureCompare, VelocitiesAndResiduals) {
     EXPECT_LT(r.vacuum, 1e-9);
     EXPECT_GT(r.quadratic, r.linear);
     EXPECT_GT(r.linear, 1e-6);
+
+    // A stray time of a billion seconds (a typing slip) is compared with where each model's ball
+    // lies after landing, and costs no more than any other point; no point is before the launch.
+    std::vector<Point> stray = vacuum;
+    stray.push_back({1e9, 50, 20});
+    for (const ModelKind m : {ModelKind::vacuum, ModelKind::linear, ModelKind::quadratic}) {
+        const auto landing = model::exact::flightEnds(in, m).landing;
+        const OutsideFlight o = outsideFlight(stray, in, m);
+        EXPECT_EQ(o.afterLanding, 1u);
+        EXPECT_EQ(o.beforeLaunch, 0u);
+        const double n = static_cast<double>(stray.size());
+        const double rest = std::hypot(landing.x - 50, 20);
+        const double rms = rmsResidual(stray, in, m), before = rmsResidual(vacuum, in, m);
+        EXPECT_NEAR(rms * rms * n, before * before * (n - 1) + rest * rest, 1e-9);
+    }
 }
