@@ -151,6 +151,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
             opts.precise = true;
             continue;
         }
+        if (a == "--print-points") {
+            data.printPoints = true;
+            continue;
+        }
         const auto option = std::find_if(options.begin(), options.end(),
                                          [&a](const auto& o) { return o.first == a; });
         if (option == options.end()) {

@@ -3,6 +3,7 @@
 #include "model/TextMarks.h"
 #include "model/Translation.h"
 #include "model/measure/TableText.h"
+#include "model/measure/TrackFile.h"
 
 #include <algorithm>
 #include <array>
