@@ -58,7 +58,9 @@ bool readUnits(const std::string& text, DataOptions& d) {
 
 std::optional<DataOptions> readDataOptions(const DataTexts& t, std::string& error) {
     if (!t.data) {
-        error = "--columns, --units, --ground and --fit belong to measured data: give --data";
+        error = t.printPoints
+                    ? "--print-points prints measured data: give --data"
+                    : "--columns, --units, --ground and --fit belong to measured data: give --data";
         return std::nullopt;
     }
     DataOptions d;
@@ -81,6 +83,11 @@ std::optional<DataOptions> readDataOptions(const DataTexts& t, std::string& erro
         return std::nullopt;
     }
     d.groundAtLowest = t.ground && *t.ground == "lowest";
+    d.printPoints = t.printPoints;
+    if (d.printPoints && t.fit) {
+        error = "--print-points prints the points as read: it cannot go with --fit";
+        return std::nullopt;
+    }
     if (t.fit) {
         for (const std::string& key : commaList(*t.fit)) {
             if (key == "cd") {

@@ -20,13 +20,15 @@ struct DataOptions {
     bool groundAtLowest = false;
     std::vector<model::Field> fit; // the free inputs; empty and no fitCd: no fit
     bool fitCd = false;            // the drag coefficient too (key cd)
+    bool printPoints = false;      // print the points as read, as CSV, instead of the report
 };
 
 // The texts of the data options as given.
 struct DataTexts {
     std::optional<std::string> data, columns, units, ground, fit;
+    bool printPoints = false;
 
-    bool any() const { return data || columns || units || ground || fit; }
+    bool any() const { return data || columns || units || ground || fit || printPoints; }
 };
 
 // The options, or nothing with the reason in error.

@@ -5,7 +5,9 @@
 #include "model/measure/Fit.h"
 #include "model/measure/TableImport.h"
 
+#include <array>
 #include <atomic>
+#include <charconv>
 
 namespace cli {
 
@@ -83,13 +85,12 @@ std::string fitJson(const model::measure::ModelFit& f) {
 
 } // namespace
 
-DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
+std::optional<model::measure::Measurements> readMeasured(const DataOptions& d, std::string& error) {
     namespace ms = model::measure;
-    DataReport r;
     const ms::FileText file = ms::readTableFile(d.file);
     if (!file.error.empty()) {
-        r.error = file.error;
-        return r;
+        error = file.error;
+        return std::nullopt;
     }
     ms::ImportSettings fallback;
     fallback.length = d.length.value_or(ms::LengthUnit::m);
@@ -97,8 +98,8 @@ DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
     fallback.groundAtLowest = d.groundAtLowest;
     const ms::TablePreview preview = ms::previewTable(file.text, fallback);
     if (!preview.error.empty()) {
-        r.error = preview.error;
-        return r;
+        error = preview.error;
+        return std::nullopt;
     }
     // What the command line names wins over what the table's header says.
     ms::ImportSettings settings = preview.detected;
@@ -109,18 +110,46 @@ DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
     }
     settings.length = d.length.value_or(settings.length);
     settings.time = d.time.value_or(settings.time);
-    const ms::ImportResult imported = ms::importTable(file.text, settings, d.file);
+    ms::ImportResult imported = ms::importTable(file.text, settings, d.file);
     if (!imported.measurements) {
-        r.error = imported.error;
-        return r;
+        error = imported.error;
+        return std::nullopt;
     }
-    const auto& points = imported.measurements->points;
+    return std::move(imported.measurements);
+}
+
+std::string pointsCsv(const model::measure::Measurements& m) {
+    // The shortest text that reads back as the same double: 35.4 cm prints as 0.354.
+    const auto number = [](double v) {
+        std::array<char, 32> buf{};
+        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
+        return std::string(buf.data(), end);
+    };
+    std::string csv = "t,x,y\n";
+    for (const model::measure::Point& p : m.points)
+        csv += number(p.t + m.origin.t) + "," + number(p.x + m.origin.x) + "," +
+               number(p.y + m.origin.y) + "\n";
+    return csv;
+}
+
+DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
+    namespace ms = model::measure;
+    DataReport r;
+    const auto measured = readMeasured(d, r.error);
+    if (!measured)
+        return r;
+    const auto& points = measured->points;
     const ms::Residuals rms = ms::residuals(points, in);
     r.json = ", \"data\": {\"points\": " + std::to_string(points.size()) +
-             ", \"skipped\": " + std::to_string(imported.measurements->skipped) +
+             ", \"skipped\": " + std::to_string(measured->skipped) +
              ", \"rms\": {\"vacuum\": " + exactNumber(rms.vacuum) +
              ", \"linear\": " + exactNumber(rms.linear) +
-             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}}";
+             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}, \"after_landing\": {";
+    for (const model::ModelKind m :
+         {model::ModelKind::vacuum, model::ModelKind::linear, model::ModelKind::quadratic})
+        r.json += std::string(m == model::ModelKind::vacuum ? "" : ", ") + "\"" + modelKey(m) +
+                  "\": " + std::to_string(ms::outsideFlight(points, in, m).afterLanding);
+    r.json += "}}";
     if (d.fit.empty() && !d.fitCd)
         return r;
     ms::FitRequest request;

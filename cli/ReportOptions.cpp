@@ -96,6 +96,7 @@ const char* usageText() {
            "                         [--h0 M] ... [--eta PA*S]\n"
            "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
            "                         [--ground lowest] [--fit v0,angle,...] [--h0 M] ...\n"
+           "       ballflight-report --data FILE --print-points [--columns T,X,Y] [--units cm,s]\n"
            "Computes the three flight models for one throw and prints the results as JSON.\n"
            "--cd sets the drag coefficient of the quadratic drag (default 0.5).\n"
            "With --vary, computes N throws (default 180) with INPUT (h0, v0, angle, d, rho,\n"
@@ -108,7 +109,10 @@ const char* usageText() {
            "first three numeric ones; --columns numbers them from 1; --units m|cm|mm and s|ms\n"
            "override the header's; --ground lowest puts y = 0 at the lowest point) and adds\n"
            "their RMS distance from each model; --fit also fits those inputs (and cd, the\n"
-           "quadratic drag's coefficient) to the points.\n"
+           "quadratic drag's coefficient) to the points; after its landing, a model's ball lies\n"
+           "where it landed (data.after_landing counts those points). A video-analysis project\n"
+           "file (.trk) gives its first point-mass track. --print-points prints the points as\n"
+           "read instead, as CSV t,x,y in s and m.\n"
            "With --lang en, the label texts and the messages about the inputs and the data are\n"
            "in English (default ru: Russian); the JSON keys and CSV headers stay as they are.\n"
            "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
@@ -149,6 +153,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         }
         if (a == "--precise") {
             opts.precise = true;
+            continue;
+        }
+        if (a == "--print-points") {
+            data.printPoints = true;
             continue;
         }
         const auto option = std::find_if(options.begin(), options.end(),

@@ -59,6 +59,15 @@ int main(int argc, char** argv) {
         model::writeStudyCsv(plan, *points, cli::studyColumns(*opts.study), csv);
         return printed(csv.str());
     }
+    if (opts.data && opts.data->printPoints) {
+        std::string error;
+        const auto measured = cli::readMeasured(*opts.data, error);
+        if (!measured) {
+            std::cerr << "ballflight-report: " << opts.data->file << ": " << error << '\n';
+            return 2;
+        }
+        return printed(cli::pointsCsv(*measured));
+    }
     // Measured data are read first: a file that cannot be read stops the run before any output.
     cli::DataReport data;
     if (opts.data) {

@@ -840,6 +840,18 @@
             <translation>The table has fewer than three columns with numbers: t, x and y are needed.</translation>
         </message>
         <message>
+            <source>Файл проекта видеоанализа не читается: в нём нет правильного XML.</source>
+            <translation>The video-analysis project file cannot be read: it holds no valid XML.</translation>
+        </message>
+        <message>
+            <source>В файле проекта видеоанализа нет трека материальной точки.</source>
+            <translation>The video-analysis project file has no point-mass track.</translation>
+        </message>
+        <message>
+            <source>В файле проекта видеоанализа нет длительности кадра: время точек не узнать.</source>
+            <translation>The video-analysis project file gives no frame duration: the points' times cannot be known.</translation>
+        </message>
+        <message>
             <source>В строке таблицы больше 1000 столбцов: это не похоже на таблицу измерений.</source>
             <translation>A row of the table has more than 1000 columns: this does not look like a table of measurements.</translation>
         </message>

@@ -281,6 +281,29 @@ std::vector<State> ExactFlight::at(const std::vector<double>& times) const {
     return impl_->flight->at(times);
 }
 
+std::vector<State> ExactFlight::onFlight(const std::vector<double>& times) const {
+    const Flight& f = *impl_->flight;
+    std::vector<double> inFlight;
+    inFlight.reserve(times.size());
+    for (const double t : times)
+        if (t >= 0 && (!f.landing.reached || t <= f.landing.t))
+            inFlight.push_back(t);
+    const std::vector<State> flown = f.at(inFlight);
+    const State launch = f.at(0.0);
+    std::vector<State> out;
+    out.reserve(times.size());
+    std::size_t k = 0;
+    for (const double t : times) {
+        if (t < 0)
+            out.push_back({t, launch.x, launch.y, 0, 0});
+        else if (f.landing.reached && t > f.landing.t)
+            out.push_back({t, f.landing.x, 0, 0, 0});
+        else
+            out.push_back(flown[k++]);
+    }
+    return out;
+}
+
 Landing ExactFlight::landing() const {
     return impl_->flight->landing;
 }

@@ -43,6 +43,10 @@ public:
     State at(double t) const;
     // The states at ascending times, cheaper than one call each.
     std::vector<State> at(const std::vector<double>& times) const;
+    // The same, as a measured ball is placed: before the launch it is held at the launch point,
+    // after the landing it lies at rest where it landed. Nothing is computed beyond the landing,
+    // so a time of years costs no more than one in the flight.
+    std::vector<State> onFlight(const std::vector<double>& times) const;
     Landing landing() const;
     Top top() const;
 

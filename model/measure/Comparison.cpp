@@ -28,13 +28,24 @@ double rmsResidual(const std::vector<Point>& points, const Inputs& inputs, Model
     times.reserve(points.size());
     for (const Point& p : points)
         times.push_back(p.t);
-    const auto states = exact::ExactFlight(inputs, model).at(times);
+    const auto states = exact::ExactFlight(inputs, model).onFlight(times);
     double sum = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double dx = states[i].x - points[i].x, dy = states[i].y - points[i].y;
         sum += dx * dx + dy * dy;
     }
     return std::sqrt(sum / static_cast<double>(points.size()));
+}
+
+OutsideFlight outsideFlight(const std::vector<Point>& points, const Inputs& inputs,
+                            ModelKind model) {
+    const exact::Landing landing = exact::flightEnds(inputs, model).landing;
+    OutsideFlight o;
+    for (const Point& p : points) {
+        o.beforeLaunch += p.t < 0 ? 1 : 0;
+        o.afterLanding += landing.reached && p.t > landing.t ? 1 : 0;
+    }
+    return o;
 }
 
 Residuals residuals(const std::vector<Point>& points, const Inputs& inputs) {

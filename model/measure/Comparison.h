@@ -13,9 +13,19 @@ namespace model::measure {
 std::vector<VelocityPoint> velocities(const std::vector<Point>& points);
 
 // The residual of one model: the root mean square of the distances (m) between the measured
-// points and the model's positions at the same times, from the exact flight values. Not finite
-// when the model cannot give them.
+// points and the model's positions at the same times, from the exact flight values. A point
+// timed after the model's landing is compared with the landing point (the ball lies where it
+// landed), one before the launch with the launch point: the model is never followed beyond its
+// landing, so a stray time costs no more than any other. Not finite when the model cannot give
+// the positions.
 double rmsResidual(const std::vector<Point>& points, const Inputs& inputs, ModelKind model);
+
+// The points that lie outside one model's flight in time: before its launch, after its landing.
+struct OutsideFlight {
+    std::size_t beforeLaunch = 0, afterLanding = 0;
+};
+OutsideFlight outsideFlight(const std::vector<Point>& points, const Inputs& inputs,
+                            ModelKind model);
 
 // The residuals of vacuum, linear and quadratic drag, in that order.
 struct Residuals {

@@ -95,7 +95,7 @@ Inputs FitTarget::inputs(const std::vector<double>& u) const {
 void FitTarget::residuals(const std::vector<double>& u, double* out, std::size_t stride) const {
     std::vector<exact::State> states;
     try {
-        states = exact::ExactFlight(inputs(u), model).at(times);
+        states = exact::ExactFlight(inputs(u), model).onFlight(times);
     } catch (const std::exception&) {
         states.clear();
     }

@@ -30,6 +30,9 @@ struct Measurements {
     ImportSettings settings;
     std::size_t skipped = 0; // rows with a missing or non-numeric cell
     std::string source;      // file name or «буфер обмена», for titles and messages
+    // What was taken off the table's values to place the points (the launch's t and x, the
+    // ground's y): a point as the table gives it, in SI units, is a point plus this.
+    Point origin;
 };
 
 // Velocities from central differences of neighbouring points (one-sided at both ends).

@@ -3,6 +3,7 @@
 #include "model/TextMarks.h"
 #include "model/Translation.h"
 #include "model/measure/TableText.h"
+#include "model/measure/TrackFile.h"
 
 #include <algorithm>
 #include <array>
@@ -173,6 +174,9 @@ HeaderCell readHeaderCell(std::string_view cell) {
             unit = last;
         }
     }
+    // A data logger names the run before a colon: "Data Set 1:Time(s)", "Run 1: X (m)".
+    if (const std::size_t colon = name.rfind(':'); colon != std::string_view::npos)
+        name = name.substr(colon + 1);
     name = trim(name);
     unit = trim(unit);
     HeaderCell h;
@@ -363,6 +367,7 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
         ground = std::min_element(pts.begin(), pts.end(), [](const Point& a, const Point& b) {
                      return a.y < b.y;
                  })->y;
+    m.origin = {launch.t, launch.x, ground};
     for (Point& p : pts)
         p = {p.t - launch.t, p.x - launch.x, p.y - ground};
     r.measurements = std::move(m);
@@ -405,6 +410,11 @@ FileText readTableFile(const std::string& path) {
     if (!in.good() && !in.eof()) {
         f.text.clear();
         f.error = translated(unreadable, {name});
+    } else if (looksLikeXml(f.text)) {
+        TrackTable track = trackTable(f.text);
+        f.text = std::move(track.table);
+        f.error = std::move(track.error);
+        f.tracks = std::move(track.tracks);
     }
     return f;
 }

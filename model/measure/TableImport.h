@@ -58,9 +58,11 @@ ImportResult importDetected(std::string_view text, const ImportSettings& fallbac
                             std::string source);
 
 // The whole file, or a Russian message (missing, unreadable, not a file, over maxTableBytes).
+// A video-analysis project file (XML) comes as the table of its first point-mass track.
 struct FileText {
     std::string text;
     std::string error;
+    std::vector<std::string> tracks; // a project file's point-mass tracks (TrackFile.h)
 };
 FileText readTableFile(const std::string& path);
 

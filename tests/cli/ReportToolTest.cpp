@@ -214,8 +214,14 @@ TEST(ReportTool, MeasuredDataAndFit) {
                                        {"--data " + example + " --units km", 2},
                                        {"--data " + example + " --vary h0 --from 1 --to 2", 2},
                                        {"--units cm,s", 2},
+                                       {"--print-points", 2},
+                                       {"--data " + two + " --print-points --fit v0", 2},
                                        {"--data " + two + " --fit d,rho,rho0,eta", 3}})
         EXPECT_EQ(runTool(args).first, status) << args;
+
+    // The points as read, in s and m, without the placement at the launch: a plain table.
+    EXPECT_EQ(runTool("--data " + two + " --print-points --units cm,ms"),
+              std::pair(0, std::string("t,x,y\n0,0,0.01\n1e-04,0.005,0.012\n")));
 }
 
 TEST(ReportThrow, BigTinyAndOverflowingBalls) {

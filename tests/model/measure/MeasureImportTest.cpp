@@ -1,5 +1,7 @@
+#include "model/exact/ExactFlight.h"
 #include "model/measure/Comparison.h"
 #include "model/measure/TableImport.h"
+#include "model/measure/TrackFile.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 #include <string>
 
 using namespace model::measure;
+using model::ModelKind;
 
 namespace {
 
@@ -128,4 +131,76 @@ TEST(MeasureCompare, VelocitiesAndResiduals) {
     EXPECT_LT(r.vacuum, 1e-9);
     EXPECT_GT(r.quadratic, r.linear);
     EXPECT_GT(r.linear, 1e-6);
+
+    // A stray time of a billion seconds (a typing slip) is compared with where each model's ball
+    // lies after landing, and costs no more than any other point; no point is before the launch.
+    std::vector<Point> stray = vacuum;
+    stray.push_back({1e9, 50, 20});
+    for (const ModelKind m : {ModelKind::vacuum, ModelKind::linear, ModelKind::quadratic}) {
+        const auto landing = model::exact::flightEnds(in, m).landing;
+        const OutsideFlight o = outsideFlight(stray, in, m);
+        EXPECT_EQ(o.afterLanding, 1u);
+        EXPECT_EQ(o.beforeLaunch, 0u);
+        const double n = static_cast<double>(stray.size());
+        const double rest = std::hypot(landing.x - 50, 20);
+        const double rms = rmsResidual(stray, in, m), before = rmsResidual(vacuum, in, m);
+        EXPECT_NEAR(rms * rms * n, before * before * (n - 1) + rest * rest, 1e-9);
+    }
+}
+
+TEST(MeasureImport, ProjectFilesAndLoggerExports) {
+    // A project file written here in the shape its program saves: the calibration changes at
+    // frame 4 (turned axes, 4 px/cm), frame 3 has no point, the second track is not read.
+    const auto frame = [](int f, const std::string& props) {
+        return "<property name=\"[" + std::to_string(f) + "]\" type=\"object\"><object " +
+               "class=\"FrameData\">" + props + "</object></property>";
+    };
+    const auto value = [](const char* name, double v) {
+        return std::string("<property name=\"") + name + "\" type=\"double\">" + std::to_string(v) +
+               "</property>";
+    };
+    const auto calibration = [&](int f, double angle, double scale) {
+        return frame(f, value("xorigin", 100) + value("yorigin", 400) + value("angle", angle) +
+                            value("xscale", scale) + value("yscale", scale));
+    };
+    const std::string trk =
+        "<?xml version=\"1.0\"?>\n<object class=\"TrackerPanel\"><object class=\"VideoClip\">" +
+        value("startframe", 2) + value("starttime", 100) + value("frameduration", 40) +
+        "</object><object class=\"ImageCoordSystem\"><property name=\"lengthunit\">cm</property>"
+        "<property name=\"framedata\" type=\"array\">" +
+        calibration(0, 0, 2) + calibration(4, 90, 4) +
+        "</property></object><object class=\"PointMass\"><property name=\"name\">mass A"
+        "</property><property name=\"framedata\" type=\"array\">" +
+        frame(2, value("x", 100) + value("y", 380)) + frame(3, "") +
+        frame(4, value("x", 120) + value("y", 360)) +
+        "</property></object><object class=\"PointMass\"><property name=\"name\">mass B"
+        "</property></object></object>";
+    ASSERT_TRUE(looksLikeXml(trk));
+    const TrackTable track = trackTable(trk);
+    ASSERT_TRUE(track.error.empty()) << track.error;
+    EXPECT_EQ(track.tracks, (std::vector<std::string>{"mass A", "mass B"}));
+    const ImportResult r = importDetected(track.table, {}, "test");
+    ASSERT_TRUE(r.measurements) << r.error;
+    const Measurements& m = *r.measurements;
+    ASSERT_EQ(m.points.size(), 2u);
+    // Frame 2: 20 px above the origin at 2 px/cm; frame 4: the x axis points up, 4 px/cm.
+    expectPoint({m.points[0].t + m.origin.t, m.points[0].x + m.origin.x, m.points[0].y}, 0.1, 0,
+                0.1);
+    EXPECT_NEAR(m.points[1].t + m.origin.t, 0.18, 1e-12);
+    EXPECT_NEAR(m.points[1].x + m.origin.x, 0.1, 1e-12);
+    EXPECT_NEAR(m.points[1].y, -0.05, 1e-12);
+    EXPECT_FALSE(trackTable("<?xml version=\"1.0\"?><object/>").error.empty());
+    EXPECT_FALSE(trackTable("<?xml version=\"1.0\"?><object").error.empty());
+
+    // Loggers name the run before a colon; the columns are found by their names in any order.
+    const TablePreview logger = previewTable(
+        "Data Set 1:Y(m),Data Set 1:Time(s),Run 1: X (cm)\n1,0,0\n1.4,0.1,20\n1.6,0.2,40\n");
+    EXPECT_TRUE(logger.columnsFromHeader);
+    EXPECT_EQ(
+        (std::array{logger.detected.columnT, logger.detected.columnX, logger.detected.columnY}),
+        (std::array{1, 2, 0}));
+    // A video-analysis export under a decimal-comma locale, with trailing separators.
+    const auto va = pointsOf("mass A\nt\tx\ty\t\n0,0\t0,10\t1,00\t\n0,1\t0,20\t1,40\t\n");
+    ASSERT_EQ(va.size(), 2u);
+    expectPoint(va[1], 0.1, 0.1, 1.4);
 }
