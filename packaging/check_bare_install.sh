@@ -81,6 +81,8 @@ ready="$cache/with-dependencies-$key.tar"
 phase "unpacking the ${ready:+prepared }root"
 mkdir "$root"
 tar -C "$root" --numeric-owner -xf "${ready:-$base}"
+# A first start: nothing the program remembered in an earlier run of the prepared root.
+rm -rf "$root"/root/.config "$root"/root/.local "$root"/root/.cache
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 # The sources of a freshly installed Debian 12; dpkg skips its disk syncs (as debootstrap does).
 cat >"$root/etc/apt/sources.list" <<EOF
@@ -141,8 +143,9 @@ find_window() {
         [ "$name" != "$1" ] || echo "$id"
     done | head -n 1 | grep .
 }
-await 60 find_window "$title" ||
-    { cat "$work/ballflight.log" >&2; fail "no window titled «$title» appeared"; }
+await 120 find_window "$title" ||
+    { cat "$work/ballflight.log" >&2; x wmctrl -l >&2 || true
+      fail "no window titled «$title» appeared"; }
 x wmctrl -i -c "$(find_window "$title")"
 await 20 find_window "На Выход" || fail "the close request brought no question «На Выход»"
 x xdotool windowactivate --sync "$(find_window "На Выход")" key Return
