@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -110,8 +110,9 @@ TEST(NumberText, WritesAndReadsAsTheStandardLibrary) {
     };
     std::mt19937_64 rng(5);
     std::uniform_real_distribution<double> unit(-3, 3);
-    std::vector<double> values{0.0, -0.0, 1e22, 1e21, 123456.0, 1e-7, 0.1, 5e-324, DBL_MAX,
-                               -DBL_MIN, 2.0005, 1e15, 1e16, 0.000123, INFINITY, -INFINITY, NAN};
+    std::vector<double> values{0.0,  -0.0,     1e22,     1e21,      123456.0, 1e-7,
+                               0.1,  5e-324,   DBL_MAX,  -DBL_MIN,  2.0005,   1e15,
+                               1e16, 0.000123, INFINITY, -INFINITY, NAN};
     for (int i = 0; i < 4000; ++i) {
         values.push_back(std::ldexp(unit(rng), int(rng() % 2100) - 1050)); // any magnitude
         values.push_back(std::round(unit(rng) * 1e4) / 1000);              // typed-like decimals
@@ -131,8 +132,8 @@ TEST(NumberText, WritesAndReadsAsTheStandardLibrary) {
             ASSERT_EQ(read.value, std::optional(back)) << text;
         }
     }
-    for (const char* text : {"1e309", "-1e400", "1e-400", "0.0000e-999", "2e-324", "3e-324", "", "-",
-                             "1.5x", ".5", "5.", "+1", "1e", " 1", "0x10", "inf", "nan"}) {
+    for (const char* text : {"1e309", "-1e400", "1e-400", "0.0000e-999", "2e-324", "3e-324", "",
+                             "-", "1.5x", ".5", "5.", "+1", "1e", " 1", "0x10", "inf", "nan"}) {
         const std::string_view s(text);
         double back = 0;
         const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), back);
