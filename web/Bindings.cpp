@@ -261,7 +261,8 @@ void useLanguage(const std::string& table) {
         model::setTranslator(nullptr);
         return;
     }
-    for (const auto& [key, value] : Json::parse(table).items())
+    const Json parsed = Json::parse(table); // kept: items() only refers to it
+    for (const auto& [key, value] : parsed.items())
         english[key] = value.get<std::string>();
     model::setTranslator(translate);
 }
