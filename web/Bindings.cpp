@@ -7,6 +7,7 @@
 #include "model/Translation.h"
 #include "model/session/Run.h"
 #include "model/session/Session.h"
+#include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/ThrowDrawing.h"
 
@@ -267,6 +268,19 @@ void useLanguage(const std::string& table) {
     model::setTranslator(translate);
 }
 
+// The speeds of the flight as the desktop's menu lists them, with the pace each one takes.
+std::string speeds() {
+    Json list = Json::array();
+    for (const ui::AnimationSpeed& s : ui::animationSpeeds) {
+        const ui::Pace pace = ui::paceFor(s.factor);
+        list.push_back({{"text", model::translated(s.text)},
+                        {"factor", s.factor},
+                        {"tickMs", pace.tickMs},
+                        {"groups", pace.groupsPerTick}});
+    }
+    return list.dump();
+}
+
 std::string tr(const std::string& russian) {
     return model::translated(russian.c_str());
 }
@@ -276,6 +290,7 @@ std::string tr(const std::string& russian) {
 EMSCRIPTEN_BINDINGS(ballflight) {
     emscripten::function("useLanguage", &useLanguage);
     emscripten::function("tr", &tr);
+    emscripten::function("speeds", &speeds);
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("texts", &Page::texts)

@@ -279,8 +279,11 @@
 
     // ---- the flight -----------------------------------------------------------------------
     let clock = 0, last = 0, owed = 0, paused = false;
-    const speed = 1; // ticks of 10 ms per 10 ms
+    let speeds = [], pace = { tickMs: 10, groups: 1 }; // ×1: a group of steps every 10 ms
+    // Each start of the clock has a number of its own: a frame of an earlier one does nothing.
+    let generation = 0;
     function stopFlight() {
+        ++generation;
         if (clock) cancelAnimationFrame(clock);
         clock = 0;
         paused = false;
@@ -305,39 +308,46 @@
         }
     }
     function startClock() {
+        const mine = ++generation;
         last = performance.now();
         owed = 0;
-        clock = requestAnimationFrame(frame);
+        const next = (now) => { if (mine === generation) frame(now, next); };
+        clock = requestAnimationFrame(next);
     }
     // Each frame flies the ticks of 10 ms (at ×1) that are due since the last one.
-    function frame(now) {
+    // The clock is the page's own: a frame's timestamp may be older than the clock's start.
+    function frame(_, next) {
         clock = 0;
         if (paused) return;
-        owed += Math.max(0, now - last) / 10 * speed;
+        const now = performance.now();
+        owed += Math.max(0, now - last) / pace.tickMs;
         last = now;
-        let n = Math.min(Math.floor(owed), 2000);
-        owed -= n;
+        let n = pace.groups === 0 ? 1 : Math.min(Math.floor(owed), 2000);
+        owed -= Math.min(n, owed);
         const events = [];
         let flying = true;
         while (n-- > 0 && flying) {
-            const st = showState(page.tick(1));
+            const st = showState(page.tick(pace.groups));
+            ++ticks;
             events.push(...st.events);
             flying = st.flying;
         }
         draw(false);
-        if (flying) clock = requestAnimationFrame(frame);
+        document.body.dataset.ticks = String(ticks); // the pace, for the bench
+        if (flying) clock = requestAnimationFrame(next);
         handle(events);
     }
     function announceLanding() {
         const keys = ['Tmax2', 'Xmax2', 'VxEnd2', 'VyEnd2'];
         $('live').textContent = keys.map((k) => resultEls[k].textContent).join('; ');
     }
-    let runStarted = 0, landings = 0;
+    let runStarted = 0, landings = 0, ticks = 0;
     async function run() {
         for (const i of [...dirty]) await commit(i);
         await boxes;
         stopFlight();
         runStarted = performance.now();
+        ticks = 0;
         const st = showState(page.start());
         chooseGraph(0);
         if (st.flying) startClock();
@@ -359,6 +369,13 @@
             tr('График проекции скорости Vy(t)')];
         $('hscroll').setAttribute('aria-label', tr('Масштаб графика траекторий по горизонтали'));
         $('vscroll').setAttribute('aria-label', tr('Масштаб графика траекторий по вертикали'));
+        $('speedTitle').textContent = tr('Скорость анимации');
+        speeds = JSON.parse(M.speeds());
+        const speed = $('speed'), chosen = speed.selectedIndex < 0 ? 3 : speed.selectedIndex;
+        speed.textContent = '';
+        for (const sp of speeds) speed.add(new Option(sp.text));
+        speed.selectedIndex = chosen;
+        pace = speeds[chosen];
         $('language').textContent = language === 'en' ? 'Русский' : 'English';
         $('language').lang = language === 'en' ? 'ru' : 'en';
         buildPanel();
@@ -378,6 +395,7 @@
         page.setScaleBars(Number($('hscroll').value), Number($('vscroll').value));
         afterRecompute();
     };
+    $('speed').addEventListener('change', () => { pace = speeds[$('speed').selectedIndex]; });
     $('hscroll').addEventListener('input', scale);
     $('vscroll').addEventListener('input', scale);
     document.addEventListener('keydown', (e) => {
