@@ -135,7 +135,11 @@ public:
     std::string start() {
         recompute();
         Json events = Json::array();
-        if (!run_.current()->failed() && run_.startFlight()) {
+        const model::Throw& t = *run_.current();
+        if (t.failed()) // its line is on the pane; ПУСК shows its message too, as the window does
+            events.push_back({{"failed", ui::FailureTexts::message(t.outcome()).toStdString()},
+                              {"title", ui::FailureTexts::title().toStdString()}});
+        else if (run_.startFlight()) {
             ui::drawFlightStart(panes_[0], session_.inputs().h0);
             flying_ = true;
             return tick(1);
