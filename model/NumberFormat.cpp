@@ -1,6 +1,7 @@
 #include "NumberFormat.h"
 
-#include <charconv>
+#include "model/NumberText.h"
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -18,10 +19,7 @@ struct Decimal15 {
 Decimal15 toDecimal15(double value) {
     Decimal15 r;
     r.negative = std::signbit(value) && value != 0;
-    char buf[64];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string s(buf, res.ptr); // d.dddddddddddddde±xx
+    const std::string s = scientificText(std::fabs(value), 14); // d.dddddddddddddde±xx
     r.digits = s.substr(0, 1) + s.substr(2, 14);
     r.exponent = std::stoi(s.substr(s.find('e') + 1));
     return r;
@@ -135,10 +133,7 @@ std::string formatGeneral(double value) {
         return formatPattern(value, "0");
     if (value == 0)
         return " 0";
-    char buf[64];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::general, 15);
-    std::string s(buf, res.ptr);
+    const std::string s = generalText(std::fabs(value), 15);
     const auto e = s.find('e');
     std::string mantissa = s.substr(0, e), exponent = e == std::string::npos ? "" : s.substr(e + 1);
     if (mantissa.size() > 1 && mantissa[0] == '0' && mantissa[1] == '.')
@@ -291,9 +286,9 @@ double readNumber(std::string_view text) {
     if (normal.back() == '.')
         normal.pop_back();
     std::string full = normal + "e" + std::to_string(exponent);
-    double value = 0;
-    auto res = std::from_chars(full.data(), full.data() + full.size(), value);
-    if (res.ec == std::errc::result_out_of_range) {
+    const ReadDouble read = readDouble(full);
+    double value = read.value.value_or(0.0);
+    if (read.outOfRange) {
         const auto point = normal.find('.');
         const std::string intPart = normal.substr(0, point);
         const auto firstNonZeroInt = intPart.find_first_not_of('0');

@@ -1,5 +1,5 @@
 # Every C++ source is formatted with the committed .clang-format.
-set(dirs app bench cli fuzz graphs model packaging session tests tools ui)
+set(dirs app bench cli fuzz graphs model packaging session tests tools ui web)
 set(files)
 foreach(dir IN LISTS dirs)
     file(GLOB_RECURSE found ${SOURCE_DIR}/${dir}/*.h ${SOURCE_DIR}/${dir}/*.cpp)

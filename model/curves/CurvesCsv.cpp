@@ -1,6 +1,7 @@
 #include "model/curves/CurvesCsv.h"
 
-#include <charconv>
+#include "model/NumberText.h"
+
 #include <cmath>
 #include <vector>
 
@@ -27,16 +28,12 @@ private:
     bool row(const char* name, PanePoint p) {
         if (!std::isfinite(p.x) || !std::isfinite(p.y))
             return false;
-        // to_chars keeps "." whatever the locale the program runs in (printf would follow it).
-        char buf[80];
-        char* end = buf;
-        for (const double v : {double(p.x), double(p.y)}) {
-            *end++ = ',';
-            end = std::to_chars(end, buf + sizeof buf, v, std::chars_format::general, 9).ptr;
-        }
-        *end++ = '\n';
-        out_ << name;
-        out_.write(buf, end - buf);
+        // "." whatever the locale the program runs in (printf would follow it).
+        std::string line = name;
+        for (const double v : {double(p.x), double(p.y)})
+            line += ',' + generalText(v, 9);
+        line += '\n';
+        out_ << line;
         ++rows_;
         return true;
     }

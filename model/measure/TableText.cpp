@@ -1,7 +1,8 @@
 #include "model/measure/TableText.h"
 
+#include "model/NumberText.h"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace model::measure {
@@ -114,12 +115,10 @@ std::optional<double> cellNumber(std::string_view cell, bool decimalComma) {
             return std::nullopt;
         buf[i] = c;
     }
-    double v = 0;
-    const char* end = buf.data() + cell.size();
-    const auto [ptr, ec] = std::from_chars(buf.data(), end, v);
-    if (ec != std::errc() || ptr != end || !std::isfinite(v))
+    const ReadDouble read = readDouble(std::string_view(buf.data(), cell.size()));
+    if (!read.value || !std::isfinite(*read.value))
         return std::nullopt;
-    return v;
+    return read.value;
 }
 
 std::optional<TableFormat> detectFormat(const std::vector<std::string_view>& lines) {

@@ -1,11 +1,11 @@
 #include "model/session/LessonFile.h"
 
+#include "model/NumberText.h"
 #include "model/TextMarks.h"
 #include "model/Translation.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cmath>
 
 namespace session {
@@ -21,10 +21,7 @@ const char* const timeKeys[] = {"s", "ms"};
 // A number as "%g" writes it with these significant digits (17 read back as the same double),
 // with "." whatever the locale.
 std::string numberText(double v, int digits = 17) {
-    char buffer[40];
-    const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, digits).ptr;
-    return std::string(buffer, end);
+    return model::generalText(v, digits);
 }
 
 Json inputsJson(const FieldTexts& texts) {

@@ -2,6 +2,7 @@
 
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "model/NumberText.h"
 #include "model/TextMarks.h"
 #include "model/Throw.h"
 #include "model/Translation.h"
@@ -9,7 +10,6 @@
 #include "model/study/StudyRunner.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <limits>
@@ -20,9 +20,7 @@ namespace {
 
 // The shortest text that reads back to the same double, as a person would type it.
 std::string typedText(double value) {
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    return std::string(buf, end);
+    return shortestText(value);
 }
 
 const char* modelOf(ThrowStep step) {

@@ -3,13 +3,19 @@
 #include <algorithm>
 #include <exception>
 #include <mutex>
-#include <thread>
 #include <vector>
+#ifndef __EMSCRIPTEN__
+#include <thread>
+#endif
 
 namespace model {
 
 int allCores() {
+#ifdef __EMSCRIPTEN__
+    return 1; // the browser build has no threads: its points run one after another
+#else
     return std::max(1u, std::thread::hardware_concurrency());
+#endif
 }
 
 bool runPoints(int count, int threads, const std::atomic<bool>& stop,
@@ -48,6 +54,10 @@ bool runPoints(int count, int threads, const std::atomic<bool>& stop,
         }
     };
 
+#ifdef __EMSCRIPTEN__
+    static_cast<void>(threads); // the browser build has no threads: one worker does every point
+    worker();
+#else
     const int n = std::clamp(threads, 1, std::max(count, 1));
     if (n == 1) {
         worker();
@@ -57,6 +67,7 @@ bool runPoints(int count, int threads, const std::atomic<bool>& stop,
         for (int i = 0; i < n; ++i)
             pool.emplace_back(worker);
     } // the jthreads join here
+#endif
     if (failure)
         std::rethrow_exception(failure);
     return done == count;

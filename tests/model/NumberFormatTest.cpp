@@ -1,14 +1,17 @@
 #include "model/NumberFormat.h"
+#include "model/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <tuple>
+#include <vector>
 
 using namespace model;
 
@@ -96,5 +99,49 @@ TEST(NumberFormat, ReadNumberAgreesWithCorrectlyRoundedReading) {
         if (std::isinf(expected))
             expected = std::copysign(DBL_MAX, expected);
         ASSERT_EQ(readNumber(text), expected) << '<' << text << '>';
+    }
+}
+
+// The browser build has no floating-point to_chars/from_chars: NumberText must give their bytes.
+TEST(NumberText, WritesAndReadsAsTheStandardLibrary) {
+    auto chars = [](double v, auto... how) {
+        char buf[64];
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, v, how...).ptr);
+    };
+    std::mt19937_64 rng(5);
+    std::uniform_real_distribution<double> unit(-3, 3);
+    std::vector<double> values{0.0,  -0.0,     1e22,     1e21,      123456.0, 1e-7,
+                               0.1,  5e-324,   DBL_MAX,  -DBL_MIN,  2.0005,   1e15,
+                               1e16, 0.000123, INFINITY, -INFINITY, NAN};
+    for (int i = 0; i < 4000; ++i) {
+        values.push_back(std::ldexp(unit(rng), int(rng() % 2100) - 1050)); // any magnitude
+        values.push_back(std::round(unit(rng) * 1e4) / 1000);              // typed-like decimals
+    }
+    for (const double v : values) {
+        ASSERT_EQ(shortestText(v), chars(v)) << v;
+        ASSERT_EQ(scientificText(v, 14), chars(v, std::chars_format::scientific, 14)) << v;
+        for (const int digits : {9, 15, 17})
+            ASSERT_EQ(generalText(v, digits), chars(v, std::chars_format::general, digits)) << v;
+        const std::string text = chars(v);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        const ReadDouble read = readDouble(text);
+        if (std::isnan(v)) {
+            ASSERT_TRUE(read.value && std::isnan(*read.value));
+        } else {
+            ASSERT_EQ(read.value, std::optional(back)) << text;
+        }
+    }
+    for (const char* text : {"1e309", "-1e400", "1e-400", "0.0000e-999", "2e-324", "3e-324", "",
+                             "-", "1.5x", ".5", "5.", "+1", "1e", " 1", "0x10", "inf", "nan"}) {
+        const std::string_view s(text);
+        double back = 0;
+        const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), back);
+        const ReadDouble read = readDouble(s);
+        EXPECT_EQ(read.outOfRange, ec == std::errc::result_out_of_range) << text;
+        EXPECT_EQ(read.value.has_value(), ec == std::errc() && ptr == s.data() + s.size()) << text;
+        if (read.value && !std::isnan(back)) {
+            EXPECT_EQ(*read.value, back) << text;
+        }
     }
 }

@@ -1,0 +1,116 @@
+// The browser edition in Debian's chromium (headless), opened from file:// with every network
+// request refused: typed throws against the report tool, a refused input, the pace of a flight,
+// English, the time to the first results and the accessibility engine.
+//   node --test tests/web/page.test.mjs   (BALLFLIGHT_PAGE, BALLFLIGHT_REPORT, WEB_MODULES set)
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
+
+const require = createRequire(process.env.WEB_MODULES + '/');
+const { chromium } = require('playwright-core');
+const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+const pageUrl = pathToFileURL(process.env.BALLFLIGHT_PAGE).href;
+const report = process.env.BALLFLIGHT_REPORT;
+const fieldKeys = ['h0', 'v0', 'angle', 'd', 'rho', 'rho0', 'eta'];
+const reportOptions = ['--h0', '--v0', '--angle', '--d', '--rho', '--rho0', '--eta'];
+
+let browser;
+before(async () => {
+    // The tests run as root in CI, where chromium's sandbox cannot start: --no-sandbox.
+    browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
+});
+after(() => browser?.close());
+
+async function open(locale) {
+    const context = await browser.newContext({ locale });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.route('**/*', (r) => (r.request().url().startsWith('file:') ? r.continue() : r.abort()));
+    const started = Date.now();
+    await page.goto(pageUrl);
+    await page.waitForSelector('body[data-ready="1"]', { timeout: 10000 });
+    return { page, context, errors, readyMs: Date.now() - started };
+}
+const labels = (page) => page.$$eval('.result .text', (els) => els.map((e) => e.textContent));
+const fieldTexts = (page) => Promise.all(fieldKeys.map((k) => page.inputValue('#f-' + k)));
+async function type(page, key, text) {
+    await page.click('#f-' + key);
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(text);
+    await page.keyboard.press('Tab');
+}
+async function runToLanding(page) {
+    const before = Number((await page.getAttribute('body', 'data-landings')) ?? 0);
+    await page.click('#run');
+    await page.waitForFunction((n) => Number(document.body.dataset.landings ?? 0) > n, before,
+                               { timeout: 60000 });
+}
+function reportTexts(texts, lang = 'ru') {
+    const args = texts.flatMap((t, i) => [reportOptions[i], t.trim()]).concat(['--lang', lang]);
+    const out = JSON.parse(execFileSync(report, args, { encoding: 'utf8' }));
+    return Object.values(out.results).map((r) => r.text);
+}
+
+test('typed throws land with the report tool\'s 27 texts; first results in time', async () => {
+    const { page, context, errors, readyMs } = await open('ru-RU');
+    assert.ok(readyMs < 1500, `first results after ${readyMs} ms`);
+    assert.match((await labels(page))[17], /^Xmax1=  1\.455 м$/);
+    let seed = 7;
+    const random = (lo, hi) => lo + (hi - lo) * ((seed = (seed * 16807) % 2147483647) / 2147483647);
+    for (let n = 0; n < 3; ++n) {
+        const throwTexts = [random(0.1, 5), random(1, 15), random(-30, 80), random(0.05, 0.5),
+                            random(2000, 9000), random(800, 1300), random(0.001, 0.02)];
+        for (let i = 0; i < 7; ++i) await type(page, fieldKeys[i], throwTexts[i].toPrecision(4));
+        await runToLanding(page);
+        const shown = await labels(page);
+        assert.equal(shown.length, 27);
+        assert.deepEqual(shown, reportTexts(await fieldTexts(page)), `throw ${n}`);
+    }
+    assert.deepEqual(errors, []);
+    await context.close();
+});
+
+test('a refused height shows its message in a dialog and is repaired', async () => {
+    const { page, context } = await open('ru-RU');
+    await type(page, 'h0', '-1');
+    const dialog = page.locator('[role=alertdialog]');
+    await dialog.waitFor();
+    assert.match(await dialog.textContent(), /тело под Землей\?! такой расчёт не предусмотрен!/);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'dialogOk');
+    await page.keyboard.press('Enter');
+    await dialog.waitFor({ state: 'hidden' });
+    assert.notEqual(await page.inputValue('#f-h0'), '-1');
+    await context.close();
+});
+
+test('the viscous example lands at the window\'s pace', async () => {
+    const { page, context } = await open('ru-RU');
+    const viscous = ['2', '10', '45', '0.05', '1200', '1000', '1.5'];
+    for (let i = 0; i < 7; ++i) await type(page, fieldKeys[i], viscous[i]);
+    await runToLanding(page);
+    const ms = Number(await page.getAttribute('body', 'data-flight-ms'));
+    assert.ok(Math.abs(ms - 8810) <= 0.05 * 8810, `landing labels after ${ms} ms`);
+    await context.close();
+});
+
+test('English from the browser\'s language, a remembered switch, and no serious axe finding',
+     async () => {
+    const { page, context } = await open('en-US');
+    await runToLanding(page);
+    assert.deepEqual(await labels(page), reportTexts(await fieldTexts(page), 'en'));
+    assert.equal(await page.textContent('#run'), 'START');
+    await page.addScriptTag({ content: axeSource });
+    const found = await page.evaluate(async () => (await window.axe.run()).violations
+        .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', ')));
+    assert.deepEqual(found, []);
+    await page.click('#language');
+    await page.reload();
+    await page.waitForSelector('body[data-ready="1"]');
+    assert.equal(await page.textContent('#run'), 'ПУСК');
+    await context.close();
+});

@@ -1,0 +1,313 @@
+// The page's way into the program: one lesson's session and run, the catalogue's texts and the
+// panes' drawing, as the window has them. Everything crosses as JSON text; the page only shows it.
+#include "graphs/Axes.h"
+#include "model/InputFields.h"
+#include "model/NumberFormat.h"
+#include "model/Quantities.h"
+#include "model/Translation.h"
+#include "model/session/Run.h"
+#include "model/session/Session.h"
+#include "ui/run/AnimationSpeed.h"
+#include "ui/run/FailureTexts.h"
+#include "ui/run/ThrowDrawing.h"
+
+#include <emscripten/bind.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <map>
+#include <string>
+
+namespace {
+
+using Json = nlohmann::json;
+
+// English from the translation file, as Qt's translator looks it up: with the disambiguation
+// first, then without it; a text it lacks stays Russian.
+std::map<std::string, std::string> english;
+
+std::string translate(const char* russian, const char* disambiguation) {
+    if (disambiguation && *disambiguation) {
+        const auto it = english.find(std::string(russian) + '\x04' + disambiguation);
+        if (it != english.end())
+            return it->second;
+    }
+    const auto it = english.find(russian);
+    return it == english.end() ? std::string(russian) : it->second;
+}
+
+std::string colourText(const QColor& c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red(), c.green(), c.blue());
+    return buf;
+}
+
+// A pane as a list of drawing operations for the page's canvas; it keeps those made since the
+// page last took them (a clear starts the list again).
+class RecordedPane : public graphs::PaneSurface {
+public:
+    void clear() override { ops_ = Json::array({Json::array({"c"})}); }
+    void setScale(double l, double t, double r, double b) override { add({"s", l, t, r, b}); }
+    void setPenWidth(int px) override { add({"w", px}); }
+    void drawLine(float x1, float y1, float x2, float y2, const QColor& c) override {
+        add({"l", x1, y1, x2, y2, colourText(c)});
+    }
+    void drawLineTo(float x, float y, const QColor& c) override { add({"t", x, y, colourText(c)}); }
+    void drawPoint(float x, float y) override { add({"p", x, y}); }
+    void drawPoint(float x, float y, const QColor& c) override { add({"p", x, y, colourText(c)}); }
+    void moveTo(float x, float y) override { add({"m", x, y}); }
+    void printText(const QString& text) override { add({"x", text.toStdString()}); }
+    void placeMarker(double x, double y) override { add({"b", x, y}); }
+    Json take() {
+        Json out = std::move(ops_);
+        ops_ = Json::array();
+        return out;
+    }
+
+private:
+    void add(Json op) { ops_.push_back(std::move(op)); }
+    Json ops_ = Json::array();
+};
+
+class Page {
+public:
+    Page() {
+        run_.recompute(session_.inputs(), session_.scaleX(), session_.scaleY());
+        drawTrajectory();
+    }
+
+    // The texts of the window that come from the catalogue, in the chosen language.
+    std::string texts() const {
+        Json fields = Json::array();
+        for (const model::FieldRow& f : model::fieldRows())
+            fields.push_back({{"key", f.key},
+                              {"caption", model::translated(f.caption)},
+                              {"overlay", f.overlay ? model::translated(f.overlay) : ""},
+                              {"unit", model::translated(f.unitLabel)},
+                              {"tooltip", model::translated(f.tooltip)},
+                              {"name", model::translated(f.accessibleName)},
+                              {"title", model::translated(f.title)}});
+        Json results = Json::array();
+        for (const model::QuantityRow& q : model::quantityRows())
+            results.push_back({{"key", q.key},
+                               {"model", static_cast<int>(q.model)},
+                               {"stage", static_cast<int>(q.stage)},
+                               {"tooltip", model::translated(q.tooltip)},
+                               {"title", model::translated(q.title)}});
+        Json columns = Json::array();
+        for (const model::ColumnRow& c : model::columnRows())
+            columns.push_back(
+                {{"model", static_cast<int>(c.model)}, {"text", model::translated(c.text)}});
+        return Json{{"fields", fields}, {"results", results}, {"columns", columns}}.dump();
+    }
+
+    std::string fieldTexts() const { return Json(session_.fieldTexts()).dump(); }
+
+    // A text that arrives whole (typed and committed, pasted): read, checked, repaired and
+    // rewritten; the refusals are the message boxes to show, in order. A short recompute follows.
+    std::string settle(int field, const std::string& text) {
+        const model::FieldSettlement s = session_.settleField(fieldAt(field), text);
+        Json refusals = Json::array();
+        for (const model::Rejection& r : s.rejections)
+            refusals.push_back({{"message", r.message}, {"title", r.title}});
+        recompute();
+        return Json{{"text", s.text}, {"refusals", refusals}}.dump();
+    }
+
+    // Typing in progress: whether the text goes in at once, or what the field allows.
+    std::string typing(int field, const std::string& text) {
+        const session::Typing t = session_.type(fieldAt(field), text);
+        if (t.accepted)
+            recompute();
+        return Json{{"accepted", t.accepted}, {"allowed", t.allowed}}.dump();
+    }
+
+    // The short recompute: a new throw up to the trajectory pane; the flight labels go back to
+    // their prefixes and the velocity panes keep what they show.
+    void recompute() {
+        run_.abandon();
+        shown_ = {true, true, false, false};
+        run_.recompute(session_.inputs(), session_.scaleX(), session_.scaleY());
+        drawTrajectory();
+    }
+
+    // ПУСК: the short recompute, then the flight's start dot and its first tick.
+    std::string start() {
+        recompute();
+        Json events = Json::array();
+        const model::Throw& t = *run_.current();
+        if (t.failed()) // its line is on the pane; ПУСК shows its message too, as the window does
+            events.push_back({{"failed", ui::FailureTexts::message(t.outcome()).toStdString()},
+                              {"title", ui::FailureTexts::title().toStdString()}});
+        else if (run_.startFlight()) {
+            ui::drawFlightStart(panes_[0], session_.inputs().h0);
+            flying_ = true;
+            return tick(1);
+        }
+        return state(events);
+    }
+
+    // One tick of the flight (10 ms at ×1): the pieces drawn, the top, the landing or a failure.
+    std::string tick(int groups) {
+        Json events = Json::array();
+        if (!flying_)
+            return state(events);
+        for (const session::FlightEvent& e : run_.flight().tick(groups)) {
+            using Kind = session::FlightEvent::Kind;
+            if (e.kind == Kind::piece) {
+                ui::drawFlightPiece(panes_[0], e.point);
+            } else if (e.kind == Kind::top) {
+                ui::drawTopMarker(panes_[0], e.point);
+                shown_[static_cast<std::size_t>(model::Stage::flightTop)] = true;
+                events.push_back("top");
+            } else if (e.kind == Kind::landed) {
+                flying_ = false;
+                run_.landed();
+                events.push_back("landed");
+                break;
+            } else {
+                flying_ = false;
+                fail(e.outcome, events);
+                break;
+            }
+        }
+        return state(events);
+    }
+
+    // After the landing tone: the landing labels and both velocity panes.
+    std::string finishLanding() {
+        Json events = Json::array();
+        shown_[static_cast<std::size_t>(model::Stage::flightLanding)] = true;
+        panes_[1].clear();
+        panes_[2].clear();
+        const model::Throw& t = *run_.current();
+        if (run_.finishLanding())
+            ui::drawVelocityPanes(panes_[1], panes_[2], t, '.');
+        if (t.failed())
+            fail(t.outcome(), events);
+        return state(events);
+    }
+
+    // The scale bars (0 … 200, 100 at start) and the short recompute they bring.
+    void setScaleBars(int x, int y) {
+        session_.setScaleBars(x, y);
+        recompute();
+    }
+
+    bool pause() { return run_.flight().pause(); }
+    bool resume() { return run_.flight().resume(); }
+
+    // The labels and the drawing since the last call, without a change.
+    std::string current() { return state(Json::array()); }
+
+    // Everything drawn again (after a change of language).
+    std::string redraw() {
+        drawTrajectory();
+        if (run_.flightStarted())
+            ui::drawFlightSoFar(panes_[0], *run_.current(),
+                                static_cast<std::size_t>(run_.flight().piecesDrawn()));
+        if (run_.velocitiesShown()) {
+            panes_[1].clear();
+            panes_[2].clear();
+            ui::drawVelocityPanes(panes_[1], panes_[2], *run_.current(), '.');
+        }
+        return current();
+    }
+
+private:
+    static model::Field fieldAt(int i) { return model::allFields.at(static_cast<std::size_t>(i)); }
+
+    void drawTrajectory() {
+        panes_[0].clear();
+        const model::Throw& t = *run_.current();
+        ui::drawTrajectoryPane(panes_[0], t, '.');
+        if (t.failed()) {
+            Json ignored = Json::array();
+            fail(t.outcome(), ignored);
+        }
+    }
+
+    void fail(model::FlightOutcome outcome, Json& events) {
+        using Step = model::ThrowStep;
+        const auto step = run_.current()->failedAt();
+        const bool ownSystem = step && (*step == Step::closedForms || *step == Step::linearWalk ||
+                                        *step == Step::trajectoryRanges);
+        ui::drawFailureLine(panes_[0], ui::FailureTexts::line(outcome), ownSystem,
+                            run_.current()->trajectoryRanges());
+        events.push_back({{"failed", ui::FailureTexts::message(outcome).toStdString()},
+                          {"title", ui::FailureTexts::title().toStdString()}});
+    }
+
+    std::string state(Json events) {
+        const model::Throw& t = *run_.current();
+        Json labels = Json::array();
+        for (const model::QuantityRow& q : model::quantityRows())
+            labels.push_back(shown_[static_cast<std::size_t>(q.stage)]
+                                 ? t.text(q.id)
+                                 : model::placeholderText(q.id));
+        return Json{{"labels", labels},
+                    {"events", events},
+                    {"flying", flying_},
+                    {"panes", {panes_[0].take(), panes_[1].take(), panes_[2].take()}}}
+            .dump();
+    }
+
+    session::Session session_;
+    session::Run run_;
+    std::array<RecordedPane, 3> panes_;
+    std::array<bool, 4> shown_{true, true, false, false}; // by model::Stage
+    bool flying_ = false;
+};
+
+// English from the page's table (a JSON object), or Russian with an empty text.
+void useLanguage(const std::string& table) {
+    english.clear();
+    if (table.empty()) {
+        model::setTranslator(nullptr);
+        return;
+    }
+    const Json parsed = Json::parse(table); // kept: items() only refers to it
+    for (const auto& [key, value] : parsed.items())
+        english[key] = value.get<std::string>();
+    model::setTranslator(translate);
+}
+
+// The speeds of the flight as the desktop's menu lists them, with the pace each one takes.
+std::string speeds() {
+    Json list = Json::array();
+    for (const ui::AnimationSpeed& s : ui::animationSpeeds) {
+        const ui::Pace pace = ui::paceFor(s.factor);
+        list.push_back({{"text", model::translated(s.text)},
+                        {"factor", s.factor},
+                        {"tickMs", pace.tickMs},
+                        {"groups", pace.groupsPerTick}});
+    }
+    return list.dump();
+}
+
+std::string tr(const std::string& russian) {
+    return model::translated(russian.c_str());
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(ballflight) {
+    emscripten::function("useLanguage", &useLanguage);
+    emscripten::function("tr", &tr);
+    emscripten::function("speeds", &speeds);
+    emscripten::class_<Page>("Page")
+        .constructor<>()
+        .function("texts", &Page::texts)
+        .function("fieldTexts", &Page::fieldTexts)
+        .function("settle", &Page::settle)
+        .function("typing", &Page::typing)
+        .function("recompute", &Page::recompute)
+        .function("start", &Page::start)
+        .function("tick", &Page::tick)
+        .function("finishLanding", &Page::finishLanding)
+        .function("setScaleBars", &Page::setScaleBars)
+        .function("pause", &Page::pause)
+        .function("resume", &Page::resume)
+        .function("current", &Page::current)
+        .function("redraw", &Page::redraw);
+}

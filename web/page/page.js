@@ -1,0 +1,411 @@
+// The page: a view over the program compiled to WebAssembly. Every number, label text, input
+// check, repair, message and drawing comes from the C++ (Bindings.cpp); this script only shows
+// them, passes the user's edits on, keeps the clock of the flight and plays the tones.
+'use strict';
+(async () => {
+    const M = await createBallflight();
+    const page = new M.Page();
+    const $ = (id) => document.getElementById(id);
+    const tr = (text) => M.tr(text);
+
+    // Results laid out as the window's panel: [key, column, row]; column 0 holds the inputs.
+    const places = {
+        a_max: [1, 2], Tp: [1, 4], Xp: [1, 5], Ymax: [1, 6], Tmax: [1, 7], Xmax: [1, 8],
+        VxEnd: [1, 9], VyEnd: [1, 10], m: [0, 10],
+        tau: [2, 2], Vp1: [2, 3], Tp1: [2, 4], Xp1: [2, 5], Ymax1: [2, 6], Tmax1: [2, 7],
+        Xmax1: [2, 8], VxEnd1: [2, 9], VyEnd1: [2, 10],
+        R2: [3, 2], Vp2: [3, 3], Tp2: [3, 4], Xp2: [3, 5], Ymax2: [3, 6], Tmax2: [3, 7],
+        Xmax2: [3, 8], VxEnd2: [3, 9], VyEnd2: [3, 10],
+    };
+    const columnOfModel = { 0: 0, 1: 1, 2: 2, 3: 3 }; // model::ModelKind → column
+    const modelClass = { 2: 'linear', 3: 'quadratic' };
+    // Fields in the window's focus order after ПУСК: Vo, h, α, d, ρ, ρo, η.
+    const focusOrder = [1, 0, 2, 3, 4, 5, 6];
+
+    // ---- language -------------------------------------------------------------------------
+    const englishTable = JSON.stringify(window.ballflightEnglish);
+    const storedLanguage = (() => {
+        try { return localStorage.getItem('ballflight.language'); } catch (e) { return null; }
+    })();
+    let language = storedLanguage === 'en' || storedLanguage === 'ru' ? storedLanguage
+        : (/^en(-|$)/i.test(navigator.language || '') ? 'en' : 'ru');
+
+    // ---- tones ----------------------------------------------------------------------------
+    let audio = null;
+    function tone(ms) {
+        try {
+            audio = audio || new (window.AudioContext || window.webkitAudioContext)();
+            if (audio.state === 'suspended') audio.resume();
+            const o = audio.createOscillator(), g = audio.createGain();
+            o.frequency.value = 880;
+            g.gain.value = 0.2;
+            o.connect(g).connect(audio.destination);
+            o.start();
+            o.stop(audio.currentTime + ms / 1000);
+        } catch (e) { /* no sound on this browser: the pause stays */ }
+        return new Promise((done) => setTimeout(done, ms));
+    }
+
+    // ---- the message box ------------------------------------------------------------------
+    let boxes = Promise.resolve();
+    let boxOpen = false;
+    function showBox(title, message) {
+        boxes = boxes.then(() => new Promise((closed) => {
+            const back = $('dialogBack'), ok = $('dialogOk');
+            const before = document.activeElement;
+            $('dialogTitle').textContent = title;
+            $('dialogText').textContent = message;
+            back.hidden = false;
+            boxOpen = true;
+            ok.focus();
+            const close = () => {
+                back.hidden = true;
+                boxOpen = false;
+                ok.removeEventListener('click', close);
+                back.removeEventListener('keydown', keys);
+                if (before && before.focus) before.focus();
+                closed();
+            };
+            const keys = (e) => {
+                if (e.key === 'Enter' || e.key === 'Escape') { e.preventDefault(); close(); }
+                else if (e.key === 'Tab') e.preventDefault();
+            };
+            ok.addEventListener('click', close);
+            back.addEventListener('keydown', keys);
+        }));
+        return boxes;
+    }
+    async function refuse(refusals) {
+        for (const r of refusals) {
+            await boxes;
+            await tone(300);
+            await showBox(r.title, r.message);
+        }
+    }
+
+    // ---- panes ----------------------------------------------------------------------------
+    const canvas = $('pane'), box = $('paneBox');
+    const marker = document.createElement('div');
+    marker.id = 'marker';
+    marker.style.cssText = 'position:absolute;width:10px;height:10px;border-radius:50%;' +
+        'background:rgb(255,0,0);pointer-events:none;display:none';
+    box.appendChild(marker);
+    const panes = [0, 1, 2].map(() => ({ list: [], drawn: 0, state: null, marker: null }));
+    let shown = 0;
+    let size = { w: 0, h: 0, ratio: 1 };
+
+    function freshState() {
+        return { l: 0, t: 1, r: 1, b: 0, pen: 1, x: 0, y: 0 };
+    }
+    function take(ops, i) {
+        const p = panes[i];
+        for (const op of ops) {
+            if (op[0] === 'c') { p.list = []; p.drawn = 0; p.state = null; p.marker = null; }
+            p.list.push(op);
+        }
+    }
+    function draw(full) {
+        const ratio = window.devicePixelRatio || 1;
+        const w = box.clientWidth, h = box.clientHeight;
+        const ctx = canvas.getContext('2d');
+        const p = panes[shown];
+        if (full || w !== size.w || h !== size.h || ratio !== size.ratio || !p.state) {
+            size = { w, h, ratio };
+            canvas.width = Math.max(1, Math.round(w * ratio));
+            canvas.height = Math.max(1, Math.round(h * ratio));
+            p.drawn = 0;
+            p.state = freshState();
+        }
+        ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+        if (p.drawn === 0) { ctx.fillStyle = '#fff'; ctx.fillRect(0, 0, w, h); }
+        const s = p.state;
+        const X = (x) => (x - s.l) * w / (s.r - s.l), Y = (y) => (s.t - y) * h / (s.t - s.b);
+        ctx.lineCap = 'round';
+        ctx.lineJoin = 'round';
+        ctx.font = '15px "Times New Roman", "Liberation Serif", serif';
+        ctx.textBaseline = 'top';
+        const line = (x1, y1, x2, y2, colour) => {
+            ctx.strokeStyle = colour;
+            ctx.lineWidth = s.pen;
+            ctx.beginPath();
+            ctx.moveTo(X(x1), Y(y1));
+            ctx.lineTo(X(x2), Y(y2));
+            ctx.stroke();
+        };
+        for (; p.drawn < p.list.length; ++p.drawn) {
+            const op = p.list[p.drawn];
+            switch (op[0]) {
+            case 'c': ctx.fillStyle = '#fff'; ctx.fillRect(0, 0, w, h); break;
+            case 's': [s.l, s.t, s.r, s.b] = op.slice(1); break;
+            case 'w': s.pen = op[1]; break;
+            case 'l': line(op[1], op[2], op[3], op[4], op[5]); s.x = op[3]; s.y = op[4]; break;
+            case 't': line(s.x, s.y, op[1], op[2], op[3]); s.x = op[1]; s.y = op[2]; break;
+            case 'p':
+                ctx.fillStyle = op[3] || '#000';
+                ctx.fillRect(X(op[1]) - s.pen / 2, Y(op[2]) - s.pen / 2, s.pen, s.pen);
+                s.x = op[1]; s.y = op[2];
+                break;
+            case 'm': s.x = op[1]; s.y = op[2]; break;
+            case 'x': ctx.fillStyle = '#000'; ctx.fillText(op[1], X(s.x), Y(s.y)); break;
+            case 'b': p.marker = { x: X(op[1]), y: Y(op[2]) }; break;
+            }
+        }
+        const m = shown === 0 ? p.marker : null;
+        marker.style.display = m && m.x >= 0 && m.x <= w && m.y >= 0 && m.y <= h ? 'block' : 'none';
+        if (m) { marker.style.left = (m.x - 5) + 'px'; marker.style.top = (m.y - 5) + 'px'; }
+        canvas.setAttribute('aria-label', paneNames[shown]);
+    }
+    let paneNames = ['', '', ''];
+    new ResizeObserver(() => draw(true)).observe(box);
+
+    // ---- the panel ------------------------------------------------------------------------
+    const panel = $('panel');
+    const fieldEls = [], resultEls = {};
+    let texts = null;
+
+    function buildPanel() {
+        texts = JSON.parse(page.texts());
+        panel.textContent = '';
+        for (const c of texts.columns) {
+            const h = document.createElement('div');
+            h.className = 'head' + (c.model === 0 ? ' params' : '') +
+                (modelClass[c.model] ? ' ' + modelClass[c.model] : '');
+            h.style.gridColumn = String(columnOfModel[c.model] + 1);
+            h.style.gridRow = '1';
+            h.textContent = c.text;
+            panel.appendChild(h);
+        }
+        // Inputs in the focus order, each placed on its row.
+        fieldEls.length = 0;
+        for (const i of focusOrder) {
+            const f = texts.fields[i];
+            const row = document.createElement('div');
+            row.className = 'input';
+            row.style.gridColumn = '1';
+            row.style.gridRow = String(i + 2);
+            const caption = document.createElement('label');
+            caption.htmlFor = 'f-' + f.key;
+            caption.textContent = f.overlay ? f.overlay + f.caption.slice(1) : f.caption;
+            const input = document.createElement('input');
+            input.id = 'f-' + f.key;
+            input.type = 'text';
+            input.autocomplete = 'off';
+            input.spellcheck = false;
+            input.title = f.tooltip;
+            input.setAttribute('aria-label', f.name);
+            const unit = document.createElement('span');
+            unit.className = 'unit';
+            unit.textContent = f.unit;
+            unit.setAttribute('aria-hidden', 'true');
+            row.append(caption, input, unit);
+            panel.appendChild(row);
+            fieldEls[i] = input;
+            wireField(i, input);
+        }
+        for (const r of texts.results) {
+            const [column, row] = places[r.key];
+            const el = document.createElement('div');
+            el.id = 'r-' + r.key;
+            const numeric = r.stage !== 0; // the walk and the flight: "(численно)"
+            el.className = 'result' + (numeric && modelClass[r.model] ? ' ' + modelClass[r.model] : '');
+            el.style.gridColumn = String(column + 1);
+            el.style.gridRow = String(row);
+            el.title = r.tooltip;
+            const name = document.createElement('span');
+            name.className = 'sr';
+            name.textContent = r.title + ': ';
+            const value = document.createElement('span');
+            value.className = 'text';
+            el.append(name, value);
+            panel.appendChild(el);
+            resultEls[r.key] = value;
+        }
+        showFieldTexts();
+    }
+    function showFieldTexts() {
+        const t = JSON.parse(page.fieldTexts());
+        t.forEach((text, i) => { fieldEls[i].value = text; fieldEls[i].classList.remove('refused'); });
+    }
+
+    function showState(json) {
+        const st = JSON.parse(json);
+        texts.results.forEach((r, i) => { resultEls[r.key].textContent = st.labels[i]; });
+        st.panes.forEach((ops, i) => take(ops, i));
+        return st;
+    }
+    function chooseGraph(g) {
+        shown = g;
+        document.querySelector('input[name=graph][value="' + g + '"]').checked = true;
+        draw(true);
+    }
+
+    // ---- fields ---------------------------------------------------------------------------
+    const dirty = new Set();
+    const before = [];
+    function afterRecompute() {
+        stopFlight();
+        showState(page.current());
+        chooseGraph(0);
+    }
+    async function commit(i) {
+        if (!dirty.has(i)) return;
+        dirty.delete(i);
+        const r = JSON.parse(page.settle(i, fieldEls[i].value));
+        showFieldTexts();
+        fieldEls[i].title = texts.fields[i].tooltip;
+        afterRecompute();
+        await refuse(r.refusals);
+    }
+    function wireField(i, input) {
+        input.addEventListener('focus', () => { before[i] = input.value; });
+        input.addEventListener('input', () => {
+            dirty.add(i);
+            const t = JSON.parse(page.typing(i, input.value));
+            input.classList.toggle('refused', !t.accepted);
+            input.title = t.accepted ? texts.fields[i].tooltip : t.allowed;
+            if (t.accepted) afterRecompute();
+        });
+        input.addEventListener('paste', () => setTimeout(() => { dirty.add(i); commit(i); }, 0));
+        input.addEventListener('keydown', (e) => {
+            if (e.key === 'Enter') { e.preventDefault(); commit(i); }
+            else if (e.key === 'Escape' && dirty.has(i)) {
+                e.preventDefault();
+                input.value = before[i];
+                commit(i);
+            }
+        });
+        input.addEventListener('blur', () => { if (!boxOpen) commit(i); });
+    }
+
+    // ---- the flight -----------------------------------------------------------------------
+    let clock = 0, last = 0, owed = 0, paused = false;
+    let speeds = [], pace = { tickMs: 10, groups: 1 }; // ×1: a group of steps every 10 ms
+    // Each start of the clock has a number of its own: a frame of an earlier one does nothing.
+    let generation = 0;
+    function stopFlight() {
+        ++generation;
+        if (clock) cancelAnimationFrame(clock);
+        clock = 0;
+        paused = false;
+    }
+    // The events of the ticks run: the landing (its tone, then its labels and the velocity panes)
+    // or a failure; otherwise the clock goes on.
+    async function handle(events) {
+        for (const e of events) {
+            if (e === 'landed') {
+                stopFlight();
+                await tone(600);
+                const end = showState(page.finishLanding());
+                draw(false);
+                announceLanding();
+                // For the page's tests and a look from the console: ПУСК to the landing labels.
+                document.body.dataset.flightMs = String(Math.round(performance.now() - runStarted));
+                document.body.dataset.landings = String(++landings);
+                for (const f of end.events) if (f.failed) showBox(f.title, f.failed);
+                return;
+            }
+            if (e.failed) { stopFlight(); showBox(e.title, e.failed); return; }
+        }
+    }
+    function startClock() {
+        const mine = ++generation;
+        last = performance.now();
+        owed = 0;
+        const next = (now) => { if (mine === generation) frame(now, next); };
+        clock = requestAnimationFrame(next);
+    }
+    // Each frame flies the ticks of 10 ms (at ×1) that are due since the last one.
+    // The clock is the page's own: a frame's timestamp may be older than the clock's start.
+    function frame(_, next) {
+        clock = 0;
+        if (paused) return;
+        const now = performance.now();
+        owed += Math.max(0, now - last) / pace.tickMs;
+        last = now;
+        let n = pace.groups === 0 ? 1 : Math.min(Math.floor(owed), 2000);
+        owed -= Math.min(n, owed);
+        const events = [];
+        let flying = true;
+        while (n-- > 0 && flying) {
+            const st = showState(page.tick(pace.groups));
+            ++ticks;
+            events.push(...st.events);
+            flying = st.flying;
+        }
+        draw(false);
+        document.body.dataset.ticks = String(ticks); // the pace, for the bench
+        if (flying) clock = requestAnimationFrame(next);
+        handle(events);
+    }
+    function announceLanding() {
+        const keys = ['Tmax2', 'Xmax2', 'VxEnd2', 'VyEnd2'];
+        $('live').textContent = keys.map((k) => resultEls[k].textContent).join('; ');
+    }
+    let runStarted = 0, landings = 0, ticks = 0;
+    async function run() {
+        for (const i of [...dirty]) await commit(i);
+        await boxes;
+        stopFlight();
+        runStarted = performance.now();
+        ticks = 0;
+        const st = showState(page.start());
+        chooseGraph(0);
+        if (st.flying) startClock();
+        handle(st.events);
+    }
+
+    // ---- texts of the page ----------------------------------------------------------------
+    function showTexts() {
+        M.useLanguage(language === 'en' ? englishTable : '');
+        document.documentElement.lang = language;
+        document.title = tr('Траектория движения шара, брошенного с высоты под углом к горизонту в вязкой среде');
+        $('title').textContent = document.title;
+        $('run').textContent = tr('ПУСК');
+        $('run').title = tr('для квадратичной зависимости');
+        $('frameTitle').textContent = tr('Графики');
+        const options = [tr('траектории'), tr('проекции Vx'), tr('проекции Vy')];
+        options.forEach((t, i) => { $('opt' + i).textContent = t; });
+        paneNames = [tr('График траекторий Y(X)'), tr('График проекции скорости Vx(t)'),
+            tr('График проекции скорости Vy(t)')];
+        $('hscroll').setAttribute('aria-label', tr('Масштаб графика траекторий по горизонтали'));
+        $('vscroll').setAttribute('aria-label', tr('Масштаб графика траекторий по вертикали'));
+        $('speedTitle').textContent = tr('Скорость анимации');
+        speeds = JSON.parse(M.speeds());
+        const speed = $('speed'), chosen = speed.selectedIndex < 0 ? 3 : speed.selectedIndex;
+        speed.textContent = '';
+        for (const sp of speeds) speed.add(new Option(sp.text));
+        speed.selectedIndex = chosen;
+        pace = speeds[chosen];
+        $('language').textContent = language === 'en' ? 'Русский' : 'English';
+        $('language').lang = language === 'en' ? 'ru' : 'en';
+        buildPanel();
+        showState(page.redraw());
+        draw(true);
+    }
+
+    $('run').addEventListener('click', run);
+    $('language').addEventListener('click', () => {
+        language = language === 'en' ? 'ru' : 'en';
+        try { localStorage.setItem('ballflight.language', language); } catch (e) { /* private mode */ }
+        showTexts();
+    });
+    document.querySelectorAll('input[name=graph]').forEach((o) =>
+        o.addEventListener('change', () => chooseGraph(Number(o.value))));
+    const scale = () => {
+        page.setScaleBars(Number($('hscroll').value), Number($('vscroll').value));
+        afterRecompute();
+    };
+    $('speed').addEventListener('change', () => { pace = speeds[$('speed').selectedIndex]; });
+    $('hscroll').addEventListener('input', scale);
+    $('vscroll').addEventListener('input', scale);
+    document.addEventListener('keydown', (e) => {
+        if (e.key !== ' ' || boxOpen || !(clock || paused)) return;
+        e.preventDefault();
+        if (paused) { page.resume(); paused = false; startClock(); }
+        else if (page.pause()) { paused = true; cancelAnimationFrame(clock); clock = 0; }
+    });
+
+    showTexts();
+    $('run').focus();
+    document.body.dataset.ready = '1';
+})();
