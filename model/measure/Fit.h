@@ -75,7 +75,7 @@ struct ModelFit {
     std::vector<double> correlation;
     // Where the model's launch lies on the points' x axis (m), and its standard error.
     double launchX = 0, launchXError = 0;
-    double rms = 0;     // RMS distance of the points from the fitted model, m
+    double rms = 0; // RMS distance of the points from the fitted model, m
     // Each point's residual at the optimum, for a residual plot; empty when not converged.
     std::vector<PointResidual> residuals;
     int iterations = 0; // over all the starts tried
