@@ -160,7 +160,7 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, Meas
     keepTranslated(residualPlot_, [p = residualPlot_] {
         p->setAccessibleName(Texts::tr("Отклонения модели от точек"));
     });
-    residualPlot_->setMinimumHeight(240);
+    residualPlot_->setMinimumHeight(260);
     layout->addWidget(residualPlot_, 1);
     auto* bottom = new QHBoxLayout;
     auto* hint = new QLabel(this);

@@ -25,7 +25,7 @@ void drawResiduals(graphs::PaneSurface& pane, const model::measure::ModelFit& fi
     graphs::PlotFrame frame;
     frame.xCaption = Texts::tr("t, с");
     frame.yCaption = Texts::tr("модель − точка, мм");
-    frame.textLines = 2;
+    frame.textLines = 1;
     bool any = false;
     for (const auto& r : fit.residuals)
         for (const double d : {r.dx, r.dy}) {
@@ -55,15 +55,17 @@ void drawResiduals(graphs::PaneSurface& pane, const model::measure::ModelFit& fi
         if (std::isfinite(r.dy))
             pane.drawPoint(float(r.t), float(r.dy * mm), yColour);
     }
-    const double stroke = 0.03 * (layout.right - layout.left);
+    // One line of text above the data: a stroke of each colour and what it shows.
+    const double width = layout.right - layout.left, stroke = 0.03 * width;
     const QColor colours[2] = {colour, yColour};
     const QString texts[2] = {Texts::tr("Δx: по горизонтали"), Texts::tr("Δy: по вертикали")};
+    const QPointF at = layout.textLine(0);
+    const float middle = float(at.y() - layout.lineHeight / 2);
     for (int i = 0; i < 2; ++i) {
-        const QPointF at = layout.textLine(i);
-        const float middle = float(at.y() - layout.lineHeight / 2);
+        const double x = at.x() + i * 0.4 * width;
         pane.setPenWidth(dotPen);
-        pane.drawLine(float(at.x()), middle, float(at.x() + stroke), middle, colours[i]);
-        pane.moveTo(float(at.x() + 1.3 * stroke), float(at.y()));
+        pane.drawLine(float(x), middle, float(x + stroke), middle, colours[i]);
+        pane.moveTo(float(x + 1.3 * stroke), float(at.y()));
         pane.printText(texts[i]);
     }
     pane.setPenWidth(1);
