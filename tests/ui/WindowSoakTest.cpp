@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace {
@@ -36,14 +37,19 @@ const QStringList pastes = QStringLiteral(
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
 // The slowest action walks a flight to its bound of ten million points (slower under ASan).
-// The event loop's longest gap: a flight of that length is still computed, and its data saved,
-// on the window's thread (about 2 s); a window that waits for a study, a sound server or a disk
-// without a deadline goes far past the bound.
+// The event loop's longest gap: saves, copies and studies run on the work pool, so the window
+// answers within kLongestGapMs; a window that waits for a study, a sound server or a disk
+// without a deadline goes far past it.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000, kLongestGapMs = 30000;
+constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000, kLongestGapMs = 3000;
 #else
-constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000, kLongestGapMs = 5000;
+constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000, kLongestGapMs = 100;
 #endif
+// The names of the kinds of action, for the report of the longest gap of each.
+const char* const kindNames[] = {"type",   "paste",  "clear",      "scale bar", "graph",
+                                 "run",    "resize", "wait",       "preset",    "speed",
+                                 "pause",  "scale",  "comparison", "readout",   "save",
+                                 "copy or print", "study", "close"};
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
@@ -80,7 +86,10 @@ std::string fault(ui::Program& program, const QDir& folder) {
         if (!maps)
             return "a pane whose coordinate system does not map its corners";
     }
-    // Every file is whole (of its kind, first byte to last); no scratch file of a save is left.
+    // Every file is whole (of its kind, first byte to last); no scratch file of a save is left
+    // once the saves in the background have ended.
+    if (program.tools().busy())
+        return {};
     for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
         QFile file(f.filePath());
         if (!file.open(QIODevice::ReadOnly))
@@ -236,9 +245,11 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     latency.start();
     qint64 longestGap = 0;
     std::string longestGapAt;
+    std::map<int, qint64> longestOfKind;
     for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
         clock.start();
+        latency.start();
         input = window.field(model::Field(below(7)));
         const int kind = kinds[below(int(std::size(kinds)))];
         actions[kind]();
@@ -247,20 +258,24 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
             " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
         ASSERT_EQ(fault(program, folder), "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
-        if (latency.longestGapMs() > longestGap)
-            longestGap = latency.longestGapMs(), longestGapAt = at;
+        const qint64 gap = latency.longestGapMs();
+        longestOfKind[kind] = std::max(longestOfKind[kind], gap);
+        if (gap > longestGap)
+            longestGap = gap, longestGapAt = at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
-    EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;
     std::printf("longest gap of the event loop: %lld ms%s\n", longestGap, longestGapAt.c_str());
+    for (const auto& [kind, gap] : longestOfKind)
+        std::printf("  %-14s %lld ms\n", kindNames[kind], gap);
+    EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;
     // The last flight lands (at once: it may be a long one), and the window is whole afterwards.
     window.resize(720, 560);
     run.setPaused(false);
     run.setGroupsPerTick(0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.busy(); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.busy() && !program.tools().busy(); }, 30000));
     EXPECT_EQ(fault(program, folder), "");
     EXPECT_LT(total.elapsed(), kTotalLimitMs);
     // The sequence did reach the paths it is meant to stress.

@@ -4,9 +4,11 @@
 #include "model/measure/Comparison.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -94,12 +96,31 @@ void MeasurementsPanel::refresh() {
         Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(
         Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
-    for (int i = 0; i < 3; ++i) {
-        const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);
-        residuals_[i]->setText(std::isfinite(rms)
-                                   ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(rms, 0, 'f', 4)
+    // Many points take a while: computed from copies on the pool; a later call's outcome wins.
+    const int asked = ++asked_;
+    auto* computed = new QFutureWatcher<std::array<double, 3>>(this);
+    connect(computed, &QFutureWatcher<std::array<double, 3>>::finished, this,
+            [this, computed, asked] {
+                computed->deleteLater();
+                if (asked != asked_)
+                    return;
+                shown_ = asked;
+                showResiduals(computed->result());
+            });
+    computed->setFuture(runOnWorkPool([points = m.points, inputs = controller_.inputs()] {
+        yieldToTheWindow();
+        std::array<double, 3> rms{};
+        for (int i = 0; i < 3; ++i)
+            rms[i] = model::measure::rmsResidual(points, inputs, kinds[i]);
+        return rms;
+    }));
+}
+
+void MeasurementsPanel::showResiduals(const std::array<double, 3>& rms) {
+    for (int i = 0; i < 3; ++i)
+        residuals_[i]->setText(std::isfinite(rms[i])
+                                   ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(rms[i], 0, 'f', 4)
                                    : QStringLiteral("%1: —").arg(modelName(i)));
-    }
 }
 
 } // namespace ui
