@@ -417,6 +417,34 @@ TEST(BackgroundSaves, WriteWhileTheWindowAnswersCancelWithoutAFileAndTellFailure
                                        folder.filePath("missing") + " не существует.");
 }
 
+// A landed flight of a million steps: its data, picture and report are saved and its results
+// copied while the window goes on answering (a timer asking every 10 ms).
+TEST_F(Tools, ALongFlightIsSavedAndCopiedWhileTheWindowAnswers) {
+    run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
+    const std::pair<Field, const char*> longFlight[] = {
+        {Field::h0, "2"},   {Field::v0, "10"},       {Field::alphaDeg, "45"}, {Field::d, "0.05"},
+        {Field::rho, "1001.4"}, {Field::rho0, "1000"}, {Field::eta, "1.5"}};
+    for (const auto& [f, text] : longFlight)
+        paste(f, text);
+    runToLanding();
+    ASSERT_GT(run.currentThrow()->flight().stepCount(), 1000000);
+    QTest::qWait(100);
+    for (const char* name : {"data.csv", "graph.png", "report.pdf", "copy"}) {
+        ui::LoopLatency latency;
+        latency.start();
+        const QString file = answer(name);
+        const QString kind = QFileInfo(file).suffix();
+        trigger(kind == "csv"   ? ui::ToolCommand::saveData
+                : kind == "png" ? ui::ToolCommand::saveGraph
+                : kind == "pdf" ? ui::ToolCommand::saveReport
+                                : ui::ToolCommand::copyResults);
+        std::printf("longest gap of the event loop, %s: %lld ms\n", name, latency.longestGapMs());
+        EXPECT_LT(latency.longestGapMs(), 300) << name;
+        EXPECT_TRUE(kind.isEmpty() || QFileInfo(file).size() > 1000) << name;
+    }
+    EXPECT_TRUE(boxes.boxes.isEmpty());
+}
+
 TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {
     pointAt(Graph::trajectory, 0.5, 0.5); // before ПУСК the red curve has no values
     EXPECT_TRUE(lines(Graph::trajectory).value(3).trimmed().endsWith("—"));

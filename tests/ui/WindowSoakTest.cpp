@@ -37,19 +37,34 @@ const QStringList pastes = QStringLiteral(
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
 // The slowest action walks a flight to its bound of ten million points (slower under ASan).
-// The event loop's longest gap: saves, copies and studies run on the work pool, so the window
-// answers within kLongestGapMs; a window that waits for a study, a sound server or a disk
-// without a deadline goes far past it.
+// The event loop's longest gap: saves, copies and studies make their work on the work pool, so
+// an action that leaves the window no work of its own lets it answer within kLongestGapMs
+// (counted when no flight is in the air: the flight's ticks and its landing are the window's).
+// The actions that still work on the window's thread have a bound of kThreadWorkGapMs, which a
+// window that waits for a study, a sound server or a disk without a deadline passes.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000, kLongestGapMs = 3000;
+constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
+constexpr int kLongestGapMs = 1000, kThreadWorkGapMs = 30000;
 #else
-constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000, kLongestGapMs = 100;
+constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
+constexpr int kLongestGapMs = 100, kThreadWorkGapMs = 3000;
 #endif
-// The names of the kinds of action, for the report of the longest gap of each.
-const char* const kindNames[] = {"type",   "paste",  "clear",      "scale bar", "graph",
-                                 "run",    "resize", "wait",       "preset",    "speed",
-                                 "pause",  "scale",  "comparison", "readout",   "save",
-                                 "copy or print", "study", "close"};
+// The kinds of action, by name, and whether the window's thread still works for them: an edit
+// computes the new throw's trajectory (up to ten million steps); ПУСК, a wait and the graph shown
+// animate, land and draw the flight; a resize, a scale bar, the comparison and a shown window
+// render the panes' whole pictures again; a picture or a report, saved or printed, is painted
+// from the panes' drawings; a speed or an interface scale chosen writes the preferences; a
+// study's window is built, shown and closed.
+struct Kind {
+    const char* name;
+    bool windowWorks;
+};
+const Kind kinds[] = {{"type", true},       {"paste", true},     {"clear", true},
+                      {"scale bar", true},  {"graph", true},     {"run", true},
+                      {"resize", true},     {"wait", false},      {"preset", true},
+                      {"speed", true},      {"pause", false},    {"scale", true},
+                      {"comparison", true}, {"readout", false},  {"save", true},
+                      {"copy or print", true}, {"study", true},  {"close", true}};
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
@@ -237,7 +252,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         },
     };
     // ПУСК and waiting come more often than the rest; the heavy tools less often.
-    const int kinds[] = {0, 0, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8, 9, 10, 11, 12, 13, 13, 14, 15, 16, 17};
+    const int often[] = {0, 0, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8, 9, 10, 11, 12, 13, 13, 14, 15, 16, 17};
 
     QElapsedTimer total;
     total.start();
@@ -251,25 +266,35 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         clock.start();
         latency.start();
         input = window.field(model::Field(below(7)));
-        const int kind = kinds[below(int(std::size(kinds)))];
+        const int kind = often[below(int(std::size(often)))];
+        const bool calm = !run.busy();
         actions[kind]();
         QCoreApplication::processEvents();
         const std::string at =
-            " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
+            " after action " + std::to_string(i) + ", " + kinds[kind].name;
         ASSERT_EQ(fault(program, folder), "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
         const qint64 gap = latency.longestGapMs();
-        longestOfKind[kind] = std::max(longestOfKind[kind], gap);
-        if (gap > longestGap)
+        // A flight in the air works on the window's thread whatever the action.
+        const int bucket = calm && !run.busy() ? kind : -1;
+        longestOfKind[bucket] = std::max(longestOfKind[bucket], gap);
+        if (bucket >= 0 && !kinds[kind].windowWorks && gap > longestGap)
             longestGap = gap, longestGapAt = at;
+        EXPECT_LE(gap, kThreadWorkGapMs) << "the window did not answer for so long" << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
-    std::printf("longest gap of the event loop: %lld ms%s\n", longestGap, longestGapAt.c_str());
+    std::printf("longest gap of the event loop by action (* the window's thread works):\n");
     for (const auto& [kind, gap] : longestOfKind)
-        std::printf("  %-14s %lld ms\n", kindNames[kind], gap);
+        std::printf("  %-15s %5lld ms\n",
+                    kind < 0 ? "flight in air *"
+                             : (std::string(kinds[kind].name) + (kinds[kind].windowWorks ? " *" : ""))
+                                   .c_str(),
+                    gap);
+    std::printf("longest gap of the actions without work of the window: %lld ms%s\n", longestGap,
+                longestGapAt.c_str());
     EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;
     // The last flight lands (at once: it may be a long one), and the window is whole afterwards.
     window.resize(720, 560);
