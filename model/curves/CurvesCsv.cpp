@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -59,17 +60,19 @@ std::vector<CsvCurve> csvCurvesOf(const Throw& t, unsigned groups) {
     return curves;
 }
 
-std::size_t csvRowCount(const std::vector<CsvCurve>& curves) {
-    std::size_t rows = 0;
-    for (const CsvCurve& c : curves)
-        rows += rowsOf(c);
-    return rows;
+bool hasCsvRows(const std::vector<CsvCurve>& curves) {
+    // A curve with rows has a finite start point, or a finite first point of its own.
+    return std::any_of(curves.begin(), curves.end(), [](const CsvCurve& c) {
+        return !c.points.empty() && (c.start ? finite(*c.start) : finite(c.points.front()));
+    });
 }
 
 std::size_t writeCurvesCsv(const std::vector<CsvCurve>& curves, std::ostream& out,
                            const std::function<bool(double share)>& goOn) {
     out << "curve,x,y\n";
-    const std::size_t all = csvRowCount(curves);
+    std::size_t all = 0;
+    for (const CsvCurve& c : curves)
+        all += rowsOf(c);
     std::size_t rows = 0;
     for (const CsvCurve& c : curves) {
         const std::size_t n = rowsOf(c);

@@ -35,8 +35,8 @@ struct CsvCurve {
 };
 std::vector<CsvCurve> csvCurvesOf(const Throw& t, unsigned groups = allCurves);
 
-// The rows the curves give (without writing them).
-std::size_t csvRowCount(const std::vector<CsvCurve>& curves);
+// Whether the curves give any row (at once: only their first points are looked at).
+bool hasCsvRows(const std::vector<CsvCurve>& curves);
 // Writes them as writeCurvesCsv does; goOn, when given, is told the share of the points
 // written now and then, and stops the writing when it answers false.
 std::size_t writeCurvesCsv(const std::vector<CsvCurve>& curves, std::ostream& out,

@@ -203,7 +203,7 @@ void ToolCommands::saveData() {
     std::vector<model::CsvCurve> curves;
     if (t)
         curves = model::csvCurvesOf(*t, curveGroup(g));
-    if (model::csvRowCount(curves) == 0) {
+    if (!model::hasCsvRows(curves)) {
         boxes_.inform(Texts::tr("На графике ещё нет кривых: графики скоростей строятся "
                                 "после нажатия «ПУСК»."),
                       title);
