@@ -25,15 +25,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProgressDialog>
-#include <QThread>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <atomic>
 #include <clocale>
@@ -422,7 +422,7 @@ TEST(BackgroundSaves, WriteWhileTheWindowAnswersCancelWithoutAFileAndTellFailure
 TEST_F(Tools, ALongFlightIsSavedAndCopiedWhileTheWindowAnswers) {
     run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
     const std::pair<Field, const char*> longFlight[] = {
-        {Field::h0, "2"},   {Field::v0, "10"},       {Field::alphaDeg, "45"}, {Field::d, "0.05"},
+        {Field::h0, "2"},       {Field::v0, "10"},     {Field::alphaDeg, "45"}, {Field::d, "0.05"},
         {Field::rho, "1001.4"}, {Field::rho0, "1000"}, {Field::eta, "1.5"}};
     for (const auto& [f, text] : longFlight)
         paste(f, text);

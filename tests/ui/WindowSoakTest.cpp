@@ -59,12 +59,12 @@ struct Kind {
     const char* name;
     bool windowWorks;
 };
-const Kind kinds[] = {{"type", true},       {"paste", true},     {"clear", true},
-                      {"scale bar", true},  {"graph", true},     {"run", true},
-                      {"resize", true},     {"wait", false},      {"preset", true},
-                      {"speed", true},      {"pause", false},    {"scale", true},
-                      {"comparison", true}, {"readout", false},  {"save", true},
-                      {"copy or print", true}, {"study", true},  {"close", true}};
+const Kind kinds[] = {{"type", true},          {"paste", true},    {"clear", true},
+                      {"scale bar", true},     {"graph", true},    {"run", true},
+                      {"resize", true},        {"wait", false},    {"preset", true},
+                      {"speed", true},         {"pause", false},   {"scale", true},
+                      {"comparison", true},    {"readout", false}, {"save", true},
+                      {"copy or print", true}, {"study", true},    {"close", true}};
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
@@ -270,8 +270,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         const bool calm = !run.busy();
         actions[kind]();
         QCoreApplication::processEvents();
-        const std::string at =
-            " after action " + std::to_string(i) + ", " + kinds[kind].name;
+        const std::string at = " after action " + std::to_string(i) + ", " + kinds[kind].name;
         ASSERT_EQ(fault(program, folder), "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
         const qint64 gap = latency.longestGapMs();
@@ -288,11 +287,12 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     }
     std::printf("longest gap of the event loop by action (* the window's thread works):\n");
     for (const auto& [kind, gap] : longestOfKind)
-        std::printf("  %-15s %5lld ms\n",
-                    kind < 0 ? "flight in air *"
-                             : (std::string(kinds[kind].name) + (kinds[kind].windowWorks ? " *" : ""))
-                                   .c_str(),
-                    gap);
+        std::printf(
+            "  %-15s %5lld ms\n",
+            kind < 0
+                ? "flight in air *"
+                : (std::string(kinds[kind].name) + (kinds[kind].windowWorks ? " *" : "")).c_str(),
+            gap);
     std::printf("longest gap of the actions without work of the window: %lld ms%s\n", longestGap,
                 longestGapAt.c_str());
     EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;

@@ -30,10 +30,9 @@ constexpr int recoveryWaitMs = 2000;
 } // namespace
 
 LessonCommands::LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
-                               ToolCommands& tools, StudyWindows& studies,
-                               MessageBoxes& boxes, ExportDialogs& dialogs,
-                               const QString& recoveryPath, const QString& recentPath,
-                               QObject* parent)
+                               ToolCommands& tools, StudyWindows& studies, MessageBoxes& boxes,
+                               ExportDialogs& dialogs, const QString& recoveryPath,
+                               const QString& recentPath, QObject* parent)
     : QObject(parent), window_(window), session_(session), fields_(fields), tools_(tools),
       studies_(studies), boxes_(boxes), dialogs_(dialogs), recovery_(recoveryPath),
       recent_(recentPath) {
@@ -247,7 +246,8 @@ bool LessonCommands::writeTo(const QString& path) {
 bool LessonCommands::writeNow(const QString& path) {
     fields_.commitAll();
     const session::Lesson lesson = capture();
-    const QString problem = writeLessonFile(path, QByteArray::fromStdString(session::lessonJson(lesson)));
+    const QString problem =
+        writeLessonFile(path, QByteArray::fromStdString(session::lessonJson(lesson)));
     if (!problem.isEmpty()) {
         boxes_.inform(saveFailedText(path, problem), Texts::tr("Сохранить урок"));
         return false;

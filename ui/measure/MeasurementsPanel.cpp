@@ -75,10 +75,11 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
     layout->addLayout(buttons);
     connect(fit, &QPushButton::clicked, this, &MeasurementsPanel::fitRequested);
     connect(remove, &QPushButton::clicked, this, &MeasurementsPanel::removeRequested);
-    connect(&data_, &MeasuredData::changed, this, &MeasurementsPanel::refresh);
-    connect(&controller_, &ThrowController::throwReplaced, this, &MeasurementsPanel::refresh);
+    connect(&data_, &MeasuredData::changed, this, [this] { refresh(); });
+    connect(&controller_, &ThrowController::throwReplaced, this, [this] { refresh(); });
+    // A switch of language writes the distances shown again, without computing them.
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this,
-            &MeasurementsPanel::refresh);
+            [this] { refresh(false); });
     refresh();
 }
 
@@ -86,7 +87,7 @@ QString MeasurementsPanel::residualText(int model) const {
     return residuals_[model]->text();
 }
 
-void MeasurementsPanel::refresh() {
+void MeasurementsPanel::refresh(bool recompute) {
     if (!data_.has()) {
         hide();
         return;
@@ -96,6 +97,10 @@ void MeasurementsPanel::refresh() {
         Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(
         Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
+    if (!recompute && shown_ > 0) {
+        showResiduals(shownRms_);
+        return;
+    }
     // Many points take a while: computed from copies on the pool; a later call's outcome wins.
     const int asked = ++asked_;
     auto* computed = new QFutureWatcher<std::array<double, 3>>(this);
@@ -105,7 +110,8 @@ void MeasurementsPanel::refresh() {
                 if (asked != asked_)
                     return;
                 shown_ = asked;
-                showResiduals(computed->result());
+                shownRms_ = computed->result();
+                showResiduals(shownRms_);
             });
     computed->setFuture(runOnWorkPool([points = m.points, inputs = controller_.inputs()] {
         yieldToTheWindow();

@@ -33,7 +33,7 @@ signals:
     void removeRequested();
 
 private:
-    void refresh();
+    void refresh(bool recompute = true);
     void showResiduals(const std::array<double, 3>& rms);
 
     const MeasuredData& data_;
@@ -42,6 +42,7 @@ private:
     QLabel* counts_;
     QLabel* residuals_[3];
     int asked_ = 0, shown_ = 0; // the residuals' computations started and shown
+    std::array<double, 3> shownRms_{};
 };
 
 } // namespace ui

@@ -19,7 +19,7 @@ class GraphPane;
 namespace model {
 class Throw;
 struct Inputs;
-}
+} // namespace model
 
 namespace ui {
 

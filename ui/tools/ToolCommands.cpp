@@ -168,9 +168,8 @@ void ToolCommands::saveGraph() {
     const std::optional<PictureCaption> caption = captionNow();
     const PictureCaption* c = caption ? &*caption : nullptr;
     if (choice->type == 0) // the drawing now; its PNG, which takes the longer, in the background
-        saves_.save(choice->path, title, [image = graphImage(pane, c)](const auto&) {
-            return pngBytes(image);
-        });
+        saves_.save(choice->path, title,
+                    [image = graphImage(pane, c)](const auto&) { return pngBytes(image); });
     else
         write(choice->path, graphSvg(pane, graphCaption(window_, g), c), title);
 }
@@ -253,9 +252,9 @@ void ToolCommands::withReportPage(const std::function<void(const ReportPage&)>& 
                 if (!now)
                     return;
                 // A throw replaced meanwhile is reported as it is now, its lines made here.
-                use(asked == throwsReplaced_ ? reportPageOf(window_, *now, separator, when,
-                                                            made->result())
-                                             : reportPageOf(window_, *now, separator, when));
+                use(asked == throwsReplaced_
+                        ? reportPageOf(window_, *now, separator, when, made->result())
+                        : reportPageOf(window_, *now, separator, when));
             });
     made->setFuture(runOnWorkPool([in = t->inputs(), separator] {
         yieldToTheWindow();
