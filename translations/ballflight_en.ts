@@ -1180,6 +1180,10 @@
             <translation>Could not start printing: the printer is not available.</translation>
         </message>
         <message>
+            <source>Сохранение файла «%1»…</source>
+            <translation>Saving the file “%1”…</translation>
+        </message>
+        <message>
             <source>Исходные данные исследования</source>
             <translation>Inputs of the study</translation>
         </message>

@@ -159,7 +159,9 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_EQ(field(Field::v0)->text(), "4.000");
     EXPECT_EQ(field(Field::alphaDeg)->text(), "40.00");
     EXPECT_NEAR(run.inputs().v0, 4, 1e-9);
-    // The vacuum model now lies on the points.
+    // The vacuum model now lies on the points (the distances are shown once computed).
+    const auto computed = [this] { return !program.measure().panel()->computing(); };
+    ASSERT_TRUE(QTest::qWaitFor(computed));
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // A change of language writes the status, the table and the panel again; the row chosen stays.
@@ -175,6 +177,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     }
     EXPECT_EQ(status->text(), finished);
     EXPECT_EQ(fit->table()->item(0, 0)->text(), "вакуум ★ лучшая");
+    ASSERT_TRUE(QTest::qWaitFor(computed));
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // Cd among the free inputs: the quadratic drag alone fits it, «Применить» writes it too.
