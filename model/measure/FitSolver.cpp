@@ -2,6 +2,7 @@
 
 #include "model/InputFields.h"
 #include "model/exact/ExactFlight.h"
+#include "model/measure/ModelPath.h"
 
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_errno.h>
@@ -93,13 +94,29 @@ Inputs FitTarget::inputs(const std::vector<double>& u) const {
 }
 
 void FitTarget::residuals(const std::vector<double>& u, double* out, std::size_t stride) const {
+    const double launchX = u.back();
+    if (path) {
+        std::optional<ModelPath> modelPath;
+        try {
+            modelPath.emplace(inputs(u), model);
+        } catch (const std::exception&) {
+            modelPath.reset();
+        }
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            Offset o{-kFar, -kFar};
+            if (modelPath && modelPath->finite())
+                o = modelPath->offset(points[i].x - launchX, points[i].y);
+            out[2 * i * stride] = -o.dx;
+            out[(2 * i + 1) * stride] = -o.dy;
+        }
+        return;
+    }
     std::vector<exact::State> states;
     try {
         states = exact::ExactFlight(inputs(u), model).onFlight(times);
     } catch (const std::exception&) {
         states.clear();
     }
-    const double launchX = u.back();
     for (std::size_t i = 0; i < points.size(); ++i) {
         double dx = kFar, dy = kFar;
         if (i < states.size() && std::isfinite(states[i].x) && std::isfinite(states[i].y)) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/Quantities.h"
+#include "model/exact/ExactFlight.h"
+#include "model/physics/Inputs.h"
+
+#include <vector>
+
+namespace model::measure {
+
+// From a place of the model's path to a point (m).
+struct Offset {
+    double dx = 0, dy = 0;
+};
+
+// One model's path from the launch to the landing, for points that have no times (a path
+// digitised from a photograph or a figure): each point is compared with the nearest place of
+// the path, wherever in time that lies. The ball lies where it landed, so the path ends there.
+class ModelPath {
+public:
+    ModelPath(const Inputs& inputs, ModelKind model);
+
+    // The model lands and its path is finite; otherwise there is no path to compare with.
+    bool finite() const { return finite_; }
+    // From the nearest place of the path to (x, y).
+    Offset offset(double x, double y) const;
+
+private:
+    exact::ExactFlight flight_;
+    std::vector<exact::State> samples_; // evenly in time, launch and landing included
+    bool finite_ = false;
+};
+
+} // namespace model::measure
