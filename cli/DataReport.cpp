@@ -141,10 +141,15 @@ std::optional<model::measure::Measurements> readMeasured(const DataOptions& d, s
 }
 
 std::string pointsCsv(const model::measure::Measurements& m) {
-    // The shortest text that reads back as the same double: 35.4 cm prints as 0.354.
+    // The shortest text that reads back as the same double, of the value to 15 digits: the
+    // placement's round-off (0.011999999999999997 for 12 mm) goes, 35.4 cm prints as 0.354.
     const auto number = [](double v) {
         std::array<char, 32> buf{};
-        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
+        auto end =
+            std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 15)
+                .ptr;
+        std::from_chars(buf.data(), end, v);
+        end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
         return std::string(buf.data(), end);
     };
     if (m.vertical()) {

@@ -206,8 +206,12 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     fit.inputs = bestTarget->inputs(best.u);
     fit.launchX = best.u.back();
     fit.rms = std::sqrt(best.chi2 / static_cast<double>(points.size()));
-    // The x of a vertical motion's points adds nothing but the launch's x, which it fixes.
-    fillErrors(fit, bestTarget->scale, best, vertical ? points.size() + 1 : 2 * points.size());
+    // The x of a vertical motion's points adds nothing but the launch's x, which it fixes; a
+    // path's points give one residual each, across it.
+    fillErrors(fit, bestTarget->scale, best,
+               vertical ? points.size() + 1
+               : path   ? points.size()
+                        : 2 * points.size());
     return fit;
 }
 

@@ -27,6 +27,8 @@ constexpr double kFar = 1e6;
 // A parameter that moved this far from its start (a factor 10⁸ on the log scale) is running to
 // the edge of its range, not settling.
 constexpr double kRunaway = 18.4;
+// The step of the launch's x (m) for the differences across a path.
+constexpr double kLaunchStep = 1e-6;
 
 std::vector<double> copy(const gsl_vector* v) {
     std::vector<double> c(v->size);
@@ -47,9 +49,11 @@ int jacobianOf(const gsl_vector* u, void* data, gsl_matrix* J) {
     const auto& p = *static_cast<const FitTarget*>(data);
     const std::vector<double> at = copy(u);
     std::vector<double> up(J->size1), down(J->size1);
-    for (std::size_t k = 0; k + 1 < at.size(); ++k) {
+    // A path's residuals run across it: the launch's x enters them through the path's normal.
+    const std::size_t numeric = p.path ? at.size() : at.size() - 1;
+    for (std::size_t k = 0; k < numeric; ++k) {
         auto a = at, b = at;
-        const double h = p.scale.step(k);
+        const double h = k + 1 < at.size() ? p.scale.step(k) : kLaunchStep;
         a[k] += h;
         b[k] -= h;
         p.residuals(a, up.data(), 1);
@@ -57,8 +61,9 @@ int jacobianOf(const gsl_vector* u, void* data, gsl_matrix* J) {
         for (std::size_t i = 0; i < J->size1; ++i)
             gsl_matrix_set(J, i, k, (up[i] - down[i]) / (2 * h));
     }
-    for (std::size_t i = 0; i < J->size1; ++i)
-        gsl_matrix_set(J, i, at.size() - 1, i % 2 == 0 ? 1 : 0);
+    if (!p.path)
+        for (std::size_t i = 0; i < J->size1; ++i)
+            gsl_matrix_set(J, i, at.size() - 1, i % 2 == 0 ? 1 : 0);
     return GSL_SUCCESS;
 }
 
@@ -102,12 +107,13 @@ void FitTarget::residuals(const std::vector<double>& u, double* out, std::size_t
         } catch (const std::exception&) {
             modelPath.reset();
         }
+        // One residual a point, across the path; its second is none.
         for (std::size_t i = 0; i < points.size(); ++i) {
-            Offset o{-kFar, -kFar};
+            double across = kFar;
             if (modelPath && modelPath->finite())
-                o = modelPath->offset(points[i].x - launchX, points[i].y);
-            out[2 * i * stride] = -o.dx;
-            out[(2 * i + 1) * stride] = -o.dy;
+                across = modelPath->signedDistance(points[i].x - launchX, points[i].y);
+            out[2 * i * stride] = std::isfinite(across) ? -across : kFar;
+            out[(2 * i + 1) * stride] = 0;
         }
         return;
     }

@@ -36,6 +36,22 @@ ModelPath::ModelPath(const Inputs& inputs, ModelKind model) : flight_(inputs, mo
 Offset ModelPath::offset(double x, double y) const {
     if (!finite_)
         return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+    const exact::State s = nearest(x, y);
+    return {x - s.x, y - s.y};
+}
+
+double ModelPath::signedDistance(double x, double y) const {
+    if (!finite_)
+        return std::numeric_limits<double>::quiet_NaN();
+    const exact::State s = nearest(x, y);
+    const double speed = std::hypot(s.vx, s.vy);
+    const double dx = x - s.x, dy = y - s.y;
+    const double across = speed > 0 ? (dy * s.vx - dx * s.vy) / speed : std::hypot(dx, dy);
+    const bool atEnd = s.t <= samples_.front().t || s.t >= samples_.back().t;
+    return atEnd ? std::copysign(std::hypot(dx, dy), across) : across;
+}
+
+exact::State ModelPath::nearest(double x, double y) const {
     std::size_t nearest = 0;
     double least = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < samples_.size(); ++i)
@@ -49,8 +65,7 @@ Offset ModelPath::offset(double x, double y) const {
     std::uintmax_t iterations = 60;
     const auto [t, d2] = boost::math::tools::brent_find_minima(
         [&](double at) { return squared(x, y, flight_.at(at)); }, from, to, 40, iterations);
-    const exact::State s = d2 < least ? flight_.at(t) : samples_[nearest];
-    return {x - s.x, y - s.y};
+    return d2 < least ? flight_.at(t) : samples_[nearest];
 }
 
 } // namespace model::measure

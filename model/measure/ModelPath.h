@@ -24,8 +24,17 @@ public:
     bool finite() const { return finite_; }
     // From the nearest place of the path to (x, y).
     Offset offset(double x, double y) const;
+    // The distance of (x, y) from the path, positive on the left of the motion (above a path
+    // going right). Across the path it is the distance along the path's normal, which a small
+    // error of the nearest place does not change (that error moves the place along the path):
+    // smooth enough for a fit's differences. Beyond the launch or the landing, the distance to
+    // that end.
+    double signedDistance(double x, double y) const;
 
 private:
+    // The state at the nearest place of the path to (x, y).
+    exact::State nearest(double x, double y) const;
+
     exact::ExactFlight flight_;
     std::vector<exact::State> samples_; // evenly in time, launch and landing included
     bool finite_ = false;

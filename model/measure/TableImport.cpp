@@ -222,8 +222,8 @@ double lengthScale(LengthUnit u) {
 
 namespace {
 
-// The first numeric column steps evenly upwards, as a clock's times do (within a third of a
-// step: rounded frame times), over the rows it is read from.
+// The first numeric column steps evenly upwards, as a clock's times do (within 5 %: frame times
+// rounded to milliseconds), over the rows it is read from.
 bool clockLike(const Layout& l, const std::vector<bool>& numeric) {
     const auto first = std::find(numeric.begin(), numeric.end(), true);
     const auto c = static_cast<std::size_t>(std::distance(numeric.begin(), first));
@@ -242,7 +242,7 @@ bool clockLike(const Layout& l, const std::vector<bool>& numeric) {
         low = std::min(low, step);
         high = std::max(high, step);
     }
-    return low > 0 && high < low * 4 / 3;
+    return low > 0 && high <= low * 1.05;
 }
 
 // Which way a vertical motion's column points (by its name, else by the motion) and where its

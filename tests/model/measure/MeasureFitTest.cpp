@@ -1,4 +1,5 @@
 #include "model/exact/ExactFlight.h"
+#include "model/measure/Comparison.h"
 #include "model/measure/Fit.h"
 #include "model/measure/TableImport.h"
 #include "model/measure/VerticalMotion.h"
@@ -256,4 +257,47 @@ TEST(MeasureFit, ViscosityFromABeadFallingThroughGlycerine) {
     EXPECT_FALSE(axisDownByMotion({0, 0.8, 1.2, 1.25, 1.0, 0.4}));
     EXPECT_TRUE(axisDownByMotion({0, -0.8, -1.2, -1.25, -1.0, -0.4}));
     EXPECT_FALSE(axisDownByMotion({1.0, 0.9, 0.7, 0.4, 0.0}));
+}
+
+// The same ball's path digitised from a strobe picture: x and y only, «;» between them, no
+// header, at uneven times. Each point is compared with the nearest place of the model's path.
+TEST(MeasureFit, APathWithoutTimesFitsByTheDistanceToTheModelsPath) {
+    model::Inputs truth{1, 12, 30, 0.04, 80.6, 1.204, 0.0000181};
+    truth.cd = 0.35;
+    std::vector<double> times;
+    for (int i = 0; i < 60; ++i)
+        times.push_back(0.02 * i + 0.005 * std::sin(3.0 * i));
+    std::mt19937 random(5);
+    std::normal_distribution<double> error(0, 0.005);
+    std::string table;
+    char row[64];
+    for (const auto& p : testing_flight::IndependentFlight(truth).at(times)) {
+        std::snprintf(row, sizeof row, "%.4f;%.4f\n", p.x + error(random), p.y + error(random));
+        table += row;
+    }
+    const TablePreview preview = previewTable(table);
+    ASSERT_EQ(preview.error, "");
+    EXPECT_EQ(preview.detected.motion, Motion::path);
+    EXPECT_EQ(preview.detected.columnX, 0);
+    EXPECT_EQ(preview.detected.columnY, 1);
+    const Measurements m = *importTable(table, preview.detected, "strobe").measurements;
+    ASSERT_EQ(m.points.size(), 60u);
+    EXPECT_LT(residuals(m, truth).quadratic, 0.008);
+    EXPECT_GT(residuals(m, truth).vacuum, 0.05);
+
+    FitRequest request;
+    request.start = truth;
+    request.start.cd = 0.5;
+    request.start.v0 = 9;
+    request.start.alphaDeg = 20;
+    request.freeCd = true;
+    request.motion = Motion::path;
+    const std::atomic<bool> never{false};
+    const ModelFit fit = fitModel(m.points, ModelKind::quadratic, request, never);
+    ASSERT_TRUE(fit.converged) << fit.problem;
+    EXPECT_NEAR(fit.inputs.v0, 12, 0.5);
+    EXPECT_NEAR(fit.inputs.alphaDeg, 30, 1);
+    EXPECT_NEAR(fit.inputs.cd, 0.35, std::max(3 * fit.cdError, 0.02));
+    EXPECT_LT(fit.cdError, 0.05);
+    EXPECT_LT(fit.rms, 0.008);
 }
