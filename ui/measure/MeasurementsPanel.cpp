@@ -50,11 +50,9 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
     counts_ = new QLabel(this);
     layout->addWidget(source_);
     layout->addWidget(counts_);
-    auto* heading = new QLabel(this);
-    keepTranslated(heading, [heading] {
-        heading->setText(Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
-    });
-    layout->addWidget(heading);
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("MeasuredResidualHeading"));
+    layout->addWidget(heading_);
     for (int m = 0; m < 3; ++m) {
         residuals_[m] = new QLabel(this);
         residuals_[m]->setObjectName(QStringLiteral("MeasuredResidual%1").arg(m + 1));
@@ -94,6 +92,11 @@ void MeasurementsPanel::refresh() {
         Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(
         Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
+    // Points without times are compared with the models' paths, not with their positions.
+    heading_->setText(m.withoutTimes()
+                          ? Texts::tr("Среднеквадратичное расстояние от точек до траекторий "
+                                      "моделей:")
+                          : Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
     for (int i = 0; i < 3; ++i) {
         const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);
         residuals_[i]->setText(std::isfinite(rms)

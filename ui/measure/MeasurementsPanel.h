@@ -34,6 +34,7 @@ private:
     const ThrowController& controller_;
     QLabel* source_;
     QLabel* counts_;
+    QLabel* heading_;
     QLabel* residuals_[3];
 };
 
