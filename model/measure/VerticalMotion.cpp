@@ -1,7 +1,5 @@
 #include "model/measure/VerticalMotion.h"
 
-#include "model/measure/FitStart.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -60,12 +58,11 @@ bool axisDownByMotion(const std::vector<double>& values) {
 }
 
 double verticalAngle(const std::vector<Point>& points) {
-    double rise = 0;
-    if (const auto launch = estimateLaunch(points))
-        rise = launch->vy;
-    else if (points.size() >= 2)
-        rise = points[1].y - points[0].y;
-    return rise > 0 ? 90 : -90;
+    // Over a few points, so that one point's scatter does not turn a fall into a rise.
+    if (points.size() < 2)
+        return -90;
+    const std::size_t k = std::min<std::size_t>(points.size() - 1, 4);
+    return points[k].y > points[0].y ? 90 : -90;
 }
 
 Inputs inputsFor(const Measurements& m, Inputs in) {

@@ -28,8 +28,8 @@ std::optional<bool> axisDownByName(std::string_view name);
 // least value points down. values are in time order.
 bool axisDownByMotion(const std::vector<double>& values);
 
-// The angle the models run at for a vertical motion's points: +90° when the first points rise,
-// −90° otherwise.
+// The angle the models run at for a vertical motion's points: +90° when the first points rise
+// (the fifth above the first), −90° otherwise.
 double verticalAngle(const std::vector<Point>& points);
 
 // The inputs the models are compared with m at: in, at the vertical angle for a vertical motion.
