@@ -35,8 +35,9 @@ private:
     // The state at the nearest place of the path to (x, y).
     exact::State nearest(double x, double y) const;
 
-    exact::ExactFlight flight_;
-    std::vector<exact::State> samples_; // evenly in time, launch and landing included
+    // Evenly in time, launch and landing included, with their velocities: between them the
+    // path is the cubic through their positions and velocities.
+    std::vector<exact::State> samples_;
     bool finite_ = false;
 };
 
