@@ -17,21 +17,40 @@ std::vector<std::string> commaList(const std::string& text) {
     return items;
 }
 
+std::optional<int> columnNumber(const std::string& text) {
+    if (text.empty() || text.size() > 4 ||
+        !std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+        return std::nullopt;
+    const int c = std::stoi(text) - 1;
+    return c < 0 ? std::nullopt : std::optional(c);
+}
+
+// "T,X,Y" or "t=T,x=X,y=Y" in any order, "t=T,y=Y" for a vertical motion or "x=X,y=Y" for a
+// path without times; all different.
 bool readColumns(const std::string& text, DataOptions& d) {
     const auto items = commaList(text);
-    if (items.size() != 3)
-        return false;
-    std::array<int, 3> c{};
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (items[k].empty() || items[k].size() > 4 ||
-            !std::all_of(items[k].begin(), items[k].end(),
-                         [](char ch) { return ch >= '0' && ch <= '9'; }))
+    std::array<std::optional<int>, 3> c; // t, x, y
+    if (text.find('=') == std::string::npos) {
+        if (items.size() != 3)
             return false;
-        c[k] = std::stoi(items[k]) - 1;
-        if (c[k] < 0)
-            return false;
+        for (std::size_t k = 0; k < 3; ++k)
+            c[k] = columnNumber(items[k]);
+    } else {
+        for (const std::string& item : items) {
+            const std::size_t k = std::string("txy").find(item.empty() ? '?' : item[0]);
+            if (item.size() < 3 || item[1] != '=' || k == std::string::npos || c[k])
+                return false;
+            c[k] = columnNumber(item.substr(2));
+            if (!c[k])
+                return false;
+        }
     }
-    d.columns = c;
+    const auto same = [](const std::optional<int>& a, const std::optional<int>& b) {
+        return a && b && *a == *b;
+    };
+    if (!c[2] || (!c[0] && !c[1]) || same(c[0], c[1]) || same(c[0], c[2]) || same(c[1], c[2]))
+        return false;
+    d.columns = DataColumns{c[0], c[1], *c[2]};
     return true;
 }
 
@@ -60,18 +79,16 @@ std::optional<DataOptions> readDataOptions(const DataTexts& t, std::string& erro
     if (!t.data) {
         error = t.printPoints
                     ? "--print-points prints measured data: give --data"
-                    : "--columns, --units, --ground and --fit belong to measured data: give --data";
+                    : "--columns, --units, --ground, --axis and --fit belong to measured data: "
+                      "give --data";
         return std::nullopt;
     }
     DataOptions d;
     d.file = *t.data;
     if (t.columns && !readColumns(*t.columns, d)) {
-        error = "--columns needs three different column numbers from 1, as t,x,y: " + *t.columns;
-        return std::nullopt;
-    }
-    if (d.columns && ((*d.columns)[0] == (*d.columns)[1] || (*d.columns)[0] == (*d.columns)[2] ||
-                      (*d.columns)[1] == (*d.columns)[2])) {
-        error = "--columns needs three different column numbers from 1, as t,x,y: " + *t.columns;
+        error = "--columns needs different column numbers from 1, as t,x,y (or t=1,x=2,y=3), "
+                "t=1,y=2 for a vertical motion or x=1,y=2 for a path without times: " +
+                *t.columns;
         return std::nullopt;
     }
     if (t.units && !readUnits(*t.units, d)) {
@@ -82,7 +99,14 @@ std::optional<DataOptions> readDataOptions(const DataTexts& t, std::string& erro
         error = "--ground is lowest (the lowest point) or table (the table's y = 0): " + *t.ground;
         return std::nullopt;
     }
-    d.groundAtLowest = t.ground && *t.ground == "lowest";
+    if (t.ground)
+        d.groundAtLowest = *t.ground == "lowest";
+    if (t.axis && *t.axis != "down" && *t.axis != "up") {
+        error = "--axis is down (the column grows as the ball falls) or up: " + *t.axis;
+        return std::nullopt;
+    }
+    if (t.axis)
+        d.axisDown = *t.axis == "down";
     d.printPoints = t.printPoints;
     if (d.printPoints && t.fit) {
         error = "--print-points prints the points as read: it cannot go with --fit";

@@ -4,6 +4,7 @@
 #include "model/measure/Comparison.h"
 #include "model/measure/Fit.h"
 #include "model/measure/TableImport.h"
+#include "model/measure/VerticalMotion.h"
 
 #include <array>
 #include <atomic>
@@ -95,7 +96,7 @@ std::optional<model::measure::Measurements> readMeasured(const DataOptions& d, s
     ms::ImportSettings fallback;
     fallback.length = d.length.value_or(ms::LengthUnit::m);
     fallback.time = d.time.value_or(ms::TimeUnit::s);
-    fallback.groundAtLowest = d.groundAtLowest;
+    fallback.groundAtLowest = d.groundAtLowest.value_or(false);
     const ms::TablePreview preview = ms::previewTable(file.text, fallback);
     if (!preview.error.empty()) {
         error = preview.error;
@@ -104,12 +105,33 @@ std::optional<model::measure::Measurements> readMeasured(const DataOptions& d, s
     // What the command line names wins over what the table's header says.
     ms::ImportSettings settings = preview.detected;
     if (d.columns) {
-        settings.columnT = (*d.columns)[0];
-        settings.columnX = (*d.columns)[1];
-        settings.columnY = (*d.columns)[2];
+        settings.columnY = d.columns->y;
+        settings.groundAtLowest = fallback.groundAtLowest;
+        if (d.columns->t && d.columns->x) {
+            settings.motion = ms::Motion::flight;
+            settings.columnT = *d.columns->t;
+            settings.columnX = *d.columns->x;
+        } else if (d.columns->x) {
+            settings.motion = ms::Motion::path;
+            settings.columnT = settings.columnY;
+            settings.columnX = *d.columns->x;
+        } else {
+            settings.columnT = *d.columns->t;
+            settings = ms::asVertical(file.text, settings);
+        }
     }
     settings.length = d.length.value_or(settings.length);
     settings.time = d.time.value_or(settings.time);
+    if (d.axisDown && settings.motion != ms::Motion::vertical) {
+        error = "--axis tells the way of a vertical motion's column (a time and one position); "
+                "this table is a throw (t, x, y)";
+        return std::nullopt;
+    }
+    settings.axisDown = d.axisDown.value_or(settings.axisDown);
+    if (d.groundAtLowest)
+        settings.groundAtLowest = *d.groundAtLowest;
+    else if (d.axisDown && settings.motion == ms::Motion::vertical)
+        settings.groundAtLowest = settings.groundAtLowest || settings.axisDown;
     ms::ImportResult imported = ms::importTable(file.text, settings, d.file);
     if (!imported.measurements) {
         error = imported.error;
@@ -119,12 +141,31 @@ std::optional<model::measure::Measurements> readMeasured(const DataOptions& d, s
 }
 
 std::string pointsCsv(const model::measure::Measurements& m) {
-    // The shortest text that reads back as the same double: 35.4 cm prints as 0.354.
+    // The shortest text that reads back as the same double, of the value to 15 digits: the
+    // placement's round-off (0.011999999999999997 for 12 mm) goes, 35.4 cm prints as 0.354.
     const auto number = [](double v) {
         std::array<char, 32> buf{};
-        const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
+        auto end =
+            std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::general, 15)
+                .ptr;
+        std::from_chars(buf.data(), end, v);
+        end = std::to_chars(buf.data(), buf.data() + buf.size(), v).ptr;
         return std::string(buf.data(), end);
     };
+    if (m.vertical()) {
+        // The column as it reads, whichever way it points.
+        const double sign = m.settings.axisDown ? -1 : 1;
+        std::string csv = "t,y\n";
+        for (const model::measure::Point& p : m.points)
+            csv += number(p.t + m.origin.t) + "," + number(sign * (p.y + m.origin.y)) + "\n";
+        return csv;
+    }
+    if (m.withoutTimes()) {
+        std::string csv = "x,y\n";
+        for (const model::measure::Point& p : m.points)
+            csv += number(p.x + m.origin.x) + "," + number(p.y + m.origin.y) + "\n";
+        return csv;
+    }
     std::string csv = "t,x,y\n";
     for (const model::measure::Point& p : m.points)
         csv += number(p.t + m.origin.t) + "," + number(p.x + m.origin.x) + "," +
@@ -139,23 +180,38 @@ DataReport measuredData(const DataOptions& d, const model::Inputs& in) {
     if (!measured)
         return r;
     const auto& points = measured->points;
-    const ms::Residuals rms = ms::residuals(points, in);
+    // A vertical motion is compared with the models run straight down or up.
+    const model::Inputs at = ms::inputsFor(*measured, in);
+    const ms::Residuals rms = ms::residuals(*measured, in);
     r.json = ", \"data\": {\"points\": " + std::to_string(points.size()) +
              ", \"skipped\": " + std::to_string(measured->skipped) +
              ", \"rms\": {\"vacuum\": " + exactNumber(rms.vacuum) +
              ", \"linear\": " + exactNumber(rms.linear) +
-             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}, \"after_landing\": {";
-    for (const model::ModelKind m :
-         {model::ModelKind::vacuum, model::ModelKind::linear, model::ModelKind::quadratic})
-        r.json += std::string(m == model::ModelKind::vacuum ? "" : ", ") + "\"" + modelKey(m) +
-                  "\": " + std::to_string(ms::outsideFlight(points, in, m).afterLanding);
-    r.json += "}}";
+             ", \"quadratic\": " + exactNumber(rms.quadratic) + "}";
+    // A path without times is compared with each model's path as a whole: no point lies after
+    // a landing, and the distances are to the path ("distance": "path").
+    if (measured->withoutTimes()) {
+        r.json += ", \"distance\": \"path\"";
+    } else {
+        r.json += ", \"after_landing\": {";
+        for (const model::ModelKind m :
+             {model::ModelKind::vacuum, model::ModelKind::linear, model::ModelKind::quadratic})
+            r.json += std::string(m == model::ModelKind::vacuum ? "" : ", ") + "\"" + modelKey(m) +
+                      "\": " + std::to_string(ms::outsideFlight(points, at, m).afterLanding);
+        r.json += "}";
+    }
+    if (measured->vertical())
+        r.json += std::string(", \"vertical\": {\"axis\": \"") +
+                  (measured->settings.axisDown ? "down" : "up") +
+                  "\", \"angle\": " + exactNumber(at.alphaDeg) + "}";
+    r.json += "}";
     if (d.fit.empty() && !d.fitCd)
         return r;
     ms::FitRequest request;
     request.start = in;
     request.free = d.fit;
     request.freeCd = d.fitCd;
+    request.motion = measured->settings.motion;
     const std::atomic<bool> never{false};
     const ms::FitResult fit = ms::fitModels(points, request, never);
     r.json += ", \"fit\": {";

@@ -94,8 +94,9 @@ const char* usageText() {
            "                         [--precise] [--lang en|ru]\n"
            "       ballflight-report --vary INPUT --from X --to Y [--count N] [--result KEY]\n"
            "                         [--h0 M] ... [--eta PA*S]\n"
-           "       ballflight-report --data FILE [--columns T,X,Y] [--units cm,s]\n"
-           "                         [--ground lowest] [--fit v0,angle,...] [--h0 M] ...\n"
+           "       ballflight-report --data FILE [--columns T,X,Y | t=T,y=Y] [--units cm,s]\n"
+           "                         [--ground lowest|table] [--axis down|up]\n"
+           "                         [--fit v0,angle,...] [--h0 M] ...\n"
            "       ballflight-report --data FILE --print-points [--columns T,X,Y] [--units cm,s]\n"
            "Computes the three flight models for one throw and prints the results as JSON.\n"
            "--cd sets the drag coefficient of the quadratic drag (default 0.5).\n"
@@ -113,6 +114,11 @@ const char* usageText() {
            "where it landed (data.after_landing counts those points). A video-analysis project\n"
            "file (.trk) gives its first point-mass track. --print-points prints the points as\n"
            "read instead, as CSV t,x,y in s and m.\n"
+           "A time and one position column (two columns of numbers, or a header naming a time\n"
+           "and a height or position but no x; --columns t=1,y=2 says so) is a vertical motion:\n"
+           "the models run straight down or up (angle -90 or 90) and --fit leaves the angle;\n"
+           "--axis down says the column grows as the ball falls (else guessed from its name and\n"
+           "the motion), and the ground is then its lowest point. --print-points prints t,y.\n"
            "With --lang en, the label texts and the messages about the inputs and the data are\n"
            "in English (default ru: Russian); the JSON keys and CSV headers stay as they are.\n"
            "Exit status: 0 success, 2 bad option, refused input or unreadable data, 3 flight\n"
@@ -129,19 +135,13 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     DataTexts data;
     // Every option takes the text that follows it.
     std::vector<std::pair<std::string, std::optional<std::string>*>> options{
-        {"--curves", &curves},
-        {"--vary", &study.vary},
-        {"--from", &study.from},
-        {"--to", &study.to},
-        {"--count", &study.count},
-        {"--result", &study.result},
-        {"--data", &data.data},
-        {"--columns", &data.columns},
-        {"--units", &data.units},
-        {"--ground", &data.ground},
-        {"--fit", &data.fit},
-        {"--lang", &language},
-        {"--cd", &cd}};
+        {"--curves", &curves},     {"--vary", &study.vary},
+        {"--from", &study.from},   {"--to", &study.to},
+        {"--count", &study.count}, {"--result", &study.result},
+        {"--data", &data.data},    {"--columns", &data.columns},
+        {"--units", &data.units},  {"--ground", &data.ground},
+        {"--axis", &data.axis},    {"--fit", &data.fit},
+        {"--lang", &language},     {"--cd", &cd}};
     for (const model::FieldRow& f : model::fieldRows())
         options.emplace_back(std::string("--") + f.key, &given[static_cast<std::size_t>(f.id)]);
     for (std::size_t i = 0; i < args.size(); ++i) {

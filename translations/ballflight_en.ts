@@ -2121,5 +2121,49 @@
             <source>Корреляции</source>
             <translation>Correlations</translation>
         </message>
+        <message>
+            <source>Для t и положения нужно выбрать два разных столбца.</source>
+            <translation>Choose two different columns for t and the position.</translation>
+        </message>
+        <message>
+            <source>Для x и y нужно выбрать два разных столбца.</source>
+            <translation>Choose two different columns for x and y.</translation>
+        </message>
+        <message>
+            <source>Угол %1° не записан: поле угла принимает -90 &lt; α &lt; 90, а модели вертикального движения считались при α = %1°.</source>
+            <translation>The angle %1° is not written: the angle field accepts -90 &lt; α &lt; 90, and the models of the vertical motion were computed at α = %1°.</translation>
+        </message>
+        <message>
+            <source>бросок (t, x, y)</source>
+            <translation>throw (t, x, y)</translation>
+        </message>
+        <message>
+            <source>вертикальное движение (t и y)</source>
+            <translation>vertical motion (t and y)</translation>
+        </message>
+        <message>
+            <source>траектория без времени (x, y)</source>
+            <translation>path without times (x, y)</translation>
+        </message>
+        <message>
+            <source>Что измерено:</source>
+            <translation>What was measured:</translation>
+        </message>
+        <message>
+            <source>вверх (высота)</source>
+            <translation>up (a height)</translation>
+        </message>
+        <message>
+            <source>вниз (растёт при падении)</source>
+            <translation>down (grows as the ball falls)</translation>
+        </message>
+        <message>
+            <source>Столбец положения направлен:</source>
+            <translation>The position column points:</translation>
+        </message>
+        <message>
+            <source>Среднеквадратичное расстояние от точек до траекторий моделей:</source>
+            <translation>RMS distance from the points to the models' paths:</translation>
+        </message>
     </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "model/measure/Comparison.h"
 
 #include "model/exact/ExactFlight.h"
+#include "model/measure/ModelPath.h"
+#include "model/measure/VerticalMotion.h"
 
 #include <cmath>
 #include <limits>
@@ -46,6 +48,26 @@ OutsideFlight outsideFlight(const std::vector<Point>& points, const Inputs& inpu
         o.afterLanding += landing.reached && p.t > landing.t ? 1 : 0;
     }
     return o;
+}
+
+double rmsPathDistance(const std::vector<Point>& points, const Inputs& inputs, ModelKind model) {
+    const ModelPath path(inputs, model);
+    if (points.empty() || !path.finite())
+        return std::numeric_limits<double>::quiet_NaN();
+    double sum = 0;
+    for (const Point& p : points) {
+        const Offset o = path.offset(p.x, p.y);
+        sum += o.dx * o.dx + o.dy * o.dy;
+    }
+    return std::sqrt(sum / static_cast<double>(points.size()));
+}
+
+Residuals residuals(const Measurements& m, const Inputs& inputs) {
+    if (!m.withoutTimes())
+        return residuals(m.points, inputsFor(m, inputs));
+    return {rmsPathDistance(m.points, inputs, ModelKind::vacuum),
+            rmsPathDistance(m.points, inputs, ModelKind::linear),
+            rmsPathDistance(m.points, inputs, ModelKind::quadratic)};
 }
 
 Residuals residuals(const std::vector<Point>& points, const Inputs& inputs) {

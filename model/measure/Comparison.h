@@ -27,10 +27,18 @@ struct OutsideFlight {
 OutsideFlight outsideFlight(const std::vector<Point>& points, const Inputs& inputs,
                             ModelKind model);
 
+// For points without times (a path): the root mean square of the distances (m) from each point
+// to the nearest place of the model's path, launch to landing. Not finite when the model gives
+// no path.
+double rmsPathDistance(const std::vector<Point>& points, const Inputs& inputs, ModelKind model);
+
 // The residuals of vacuum, linear and quadratic drag, in that order.
 struct Residuals {
     double vacuum = 0, linear = 0, quadratic = 0;
 };
 Residuals residuals(const std::vector<Point>& points, const Inputs& inputs);
+// As measured points are compared: a vertical motion with the models run straight down or up,
+// a path without times by the distance to each model's path.
+Residuals residuals(const Measurements& m, const Inputs& inputs);
 
 } // namespace model::measure

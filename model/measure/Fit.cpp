@@ -6,6 +6,7 @@
 #include "model/measure/Comparison.h"
 #include "model/measure/FitSolver.h"
 #include "model/measure/FitStart.h"
+#include "model/measure/VerticalMotion.h"
 
 #include <gsl/gsl_errno.h>
 
@@ -32,13 +33,23 @@ void quietGsl() {
 std::vector<Inputs> startsFor(const std::vector<Point>& points, ModelKind model,
                               const FitRequest& request, const ModelFit& fit) {
     std::vector<Inputs> starts{request.start};
-    if (const auto guess =
-            startFromPoints(points, model, request.start, fit.fitted, fit.cdFitted)) {
+    if (const auto guess = startFromPoints(points, model, request.start, fit.fitted, fit.cdFitted,
+                                           request.motion == Motion::path)) {
         starts.push_back(*guess);
         Inputs launch = request.start;
         for (const Field f : {Field::h0, Field::v0, Field::alphaDeg})
             inputOf(launch, f) = inputOf(*guess, f);
         starts.push_back(launch);
+    }
+    // A vertical motion: each start straight up as well as straight down, for a ball whose first
+    // points hardly move.
+    if (request.motion == Motion::vertical) {
+        const std::size_t n = starts.size();
+        for (std::size_t k = 0; k < n; ++k) {
+            Inputs turned = starts[k];
+            turned.alphaDeg = -turned.alphaDeg;
+            starts.push_back(turned);
+        }
     }
     std::vector<Inputs> distinct;
     for (const Inputs& s : starts) {
@@ -47,7 +58,7 @@ std::vector<Inputs> startsFor(const std::vector<Point>& points, ModelKind model,
         if (!std::all_of(u.begin(), u.end(), [](double v) { return std::isfinite(v); }))
             continue;
         const bool seen = std::any_of(distinct.begin(), distinct.end(), [&](const Inputs& d) {
-            return FitScale(d, fit.fitted, fit.cdFitted).start() == u;
+            return d.alphaDeg == s.alphaDeg && FitScale(d, fit.fitted, fit.cdFitted).start() == u;
         });
         if (!seen)
             distinct.push_back(s);
@@ -122,19 +133,26 @@ std::vector<std::string> fittedKeys(const ModelFit& fit) {
     return keys;
 }
 
-ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRequest& request,
+ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRequest& asked,
                   const std::atomic<bool>& cancel, const IterationCallback& onIteration) {
     quietGsl();
+    FitRequest request = asked;
+    const bool vertical = request.motion == Motion::vertical;
+    if (vertical)
+        request.start.alphaDeg = verticalAngle(points);
     ModelFit fit;
     fit.model = model;
     fit.inputs = request.start;
     fit.errors.fill(kNaN);
     fit.cdError = fit.launchXError = kNaN;
     for (const Field f : inputsOf(model))
-        if (std::find(request.free.begin(), request.free.end(), f) != request.free.end())
+        if (std::find(request.free.begin(), request.free.end(), f) != request.free.end() &&
+            !(vertical && f == Field::alphaDeg))
             fit.fitted.push_back(f);
     fit.cdFitted = request.freeCd && hasDragCoefficient(model);
-    fit.rms = rmsResidual(points, request.start, model);
+    const bool path = request.motion == Motion::path;
+    fit.rms = path ? rmsPathDistance(points, request.start, model)
+                   : rmsResidual(points, request.start, model);
     auto fail = [&](FitProblem why) {
         fit.reason = why;
         fit.problem = problemText(why, fit, request.maxIterations);
@@ -165,7 +183,7 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     best.chi2 = std::numeric_limits<double>::infinity();
     failed.problem = FitProblem::none;
     for (const Inputs& start : starts) {
-        FitTarget target{points, times, model, FitScale(start, fit.fitted, fit.cdFitted)};
+        FitTarget target{points, times, model, FitScale(start, fit.fitted, fit.cdFitted), path};
         SolverRun a = solveFrom(target, request.maxIterations, cancel, counted);
         if (a.problem == FitProblem::cancelled)
             return fail(FitProblem::cancelled);
@@ -188,12 +206,20 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     fit.inputs = bestTarget->inputs(best.u);
     fit.launchX = best.u.back();
     fit.rms = std::sqrt(best.chi2 / static_cast<double>(points.size()));
-    fillErrors(fit, bestTarget->scale, best, 2 * points.size());
-    std::vector<double> r(2 * points.size());
-    bestTarget->residuals(best.u, r.data(), 1);
-    fit.residuals.reserve(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i)
-        fit.residuals.push_back({points[i].t, r[2 * i], r[2 * i + 1]});
+    // The x of a vertical motion's points adds nothing but the launch's x, which it fixes; a
+    // path's points give one residual each, across it.
+    fillErrors(fit, bestTarget->scale, best,
+               vertical ? points.size() + 1
+               : path   ? points.size()
+                        : 2 * points.size());
+    // A path's points have no times to plot their residuals against.
+    if (!path) {
+        std::vector<double> r(2 * points.size());
+        bestTarget->residuals(best.u, r.data(), 1);
+        fit.residuals.reserve(points.size());
+        for (std::size_t i = 0; i < points.size(); ++i)
+            fit.residuals.push_back({points[i].t, r[2 * i], r[2 * i + 1]});
+    }
     return fit;
 }
 

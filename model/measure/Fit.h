@@ -32,6 +32,10 @@ struct FitRequest {
     // do not fit it (and do not list it), as they do not fit an input they do not depend on.
     bool freeCd = false;
     int maxIterations = 200; // for each start
+    // A vertical motion (x = 0): the models run straight down or straight up (α = ∓90°, both
+    // tried), and the angle is not fitted. A path without times: each point is compared with
+    // the nearest place of the model's path (the times free), not with its position at a time.
+    Motion motion = Motion::flight;
 };
 
 // The inputs a model's positions depend on: vacuum ignores the ball and the medium.

@@ -2,6 +2,7 @@
 
 #include "model/InputFields.h"
 #include "model/exact/ExactFlight.h"
+#include "model/measure/ModelPath.h"
 
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_errno.h>
@@ -26,6 +27,8 @@ constexpr double kFar = 1e6;
 // A parameter that moved this far from its start (a factor 10⁸ on the log scale) is running to
 // the edge of its range, not settling.
 constexpr double kRunaway = 18.4;
+// The step of the launch's x (m) for the differences across a path.
+constexpr double kLaunchStep = 1e-6;
 
 std::vector<double> copy(const gsl_vector* v) {
     std::vector<double> c(v->size);
@@ -46,9 +49,11 @@ int jacobianOf(const gsl_vector* u, void* data, gsl_matrix* J) {
     const auto& p = *static_cast<const FitTarget*>(data);
     const std::vector<double> at = copy(u);
     std::vector<double> up(J->size1), down(J->size1);
-    for (std::size_t k = 0; k + 1 < at.size(); ++k) {
+    // A path's residuals run across it: the launch's x enters them through the path's normal.
+    const std::size_t numeric = p.path ? at.size() : at.size() - 1;
+    for (std::size_t k = 0; k < numeric; ++k) {
         auto a = at, b = at;
-        const double h = p.scale.step(k);
+        const double h = k + 1 < at.size() ? p.scale.step(k) : kLaunchStep;
         a[k] += h;
         b[k] -= h;
         p.residuals(a, up.data(), 1);
@@ -56,8 +61,9 @@ int jacobianOf(const gsl_vector* u, void* data, gsl_matrix* J) {
         for (std::size_t i = 0; i < J->size1; ++i)
             gsl_matrix_set(J, i, k, (up[i] - down[i]) / (2 * h));
     }
-    for (std::size_t i = 0; i < J->size1; ++i)
-        gsl_matrix_set(J, i, at.size() - 1, i % 2 == 0 ? 1 : 0);
+    if (!p.path)
+        for (std::size_t i = 0; i < J->size1; ++i)
+            gsl_matrix_set(J, i, at.size() - 1, i % 2 == 0 ? 1 : 0);
     return GSL_SUCCESS;
 }
 
@@ -93,13 +99,30 @@ Inputs FitTarget::inputs(const std::vector<double>& u) const {
 }
 
 void FitTarget::residuals(const std::vector<double>& u, double* out, std::size_t stride) const {
+    const double launchX = u.back();
+    if (path) {
+        std::optional<ModelPath> modelPath;
+        try {
+            modelPath.emplace(inputs(u), model);
+        } catch (const std::exception&) {
+            modelPath.reset();
+        }
+        // One residual a point, across the path; its second is none.
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            double across = kFar;
+            if (modelPath && modelPath->finite())
+                across = modelPath->signedDistance(points[i].x - launchX, points[i].y);
+            out[2 * i * stride] = std::isfinite(across) ? -across : kFar;
+            out[(2 * i + 1) * stride] = 0;
+        }
+        return;
+    }
     std::vector<exact::State> states;
     try {
         states = exact::ExactFlight(inputs(u), model).onFlight(times);
     } catch (const std::exception&) {
         states.clear();
     }
-    const double launchX = u.back();
     for (std::size_t i = 0; i < points.size(); ++i) {
         double dx = kFar, dy = kFar;
         if (i < states.size() && std::isfinite(states[i].x) && std::isfinite(states[i].y)) {

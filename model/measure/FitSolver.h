@@ -17,9 +17,11 @@ struct FitTarget {
     const std::vector<double>& times; // of the points
     ModelKind model;
     FitScale scale;
+    bool path = false; // the points' nearest places on the model's path, not times
 
     Inputs inputs(const std::vector<double>& u) const;
-    // Differences model − measured, x and y of each point in turn, every stride-th double.
+    // Differences model − measured, x and y of each point in turn, every stride-th double (for a
+    // path, from the point to the nearest place of the model's path).
     void residuals(const std::vector<double>& u, double* out, std::size_t stride) const;
 };
 

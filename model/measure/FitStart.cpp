@@ -74,9 +74,40 @@ std::optional<LaunchEstimate> estimateLaunch(const std::vector<Point>& points) {
     return LaunchEstimate{x[0], y[0], x[1], y[1], 2 * x[2], 2 * y[2]};
 }
 
+namespace {
+
+// Launch height, angle and speed of a path without times: y(x) ≈ h0 + x·tan α − g·x²/(2·v0²·cos² α)
+// over its first points.
+std::optional<Inputs> startFromPath(const std::vector<Point>& points, const Inputs& start,
+                                    const std::vector<Field>& free) {
+    const std::size_t k =
+        std::min(points.size(), std::clamp<std::size_t>(points.size() / 3, 4, 40));
+    if (k < 4)
+        return std::nullopt;
+    std::vector<Point> byX(points.begin(), points.begin() + static_cast<long>(k));
+    for (Point& p : byX)
+        p.t = p.x;
+    const auto c = polynomial(byX, k, 3, &Point::y);
+    if (c.empty())
+        return std::nullopt;
+    Inputs in = start;
+    if (isFree(free, Field::h0))
+        offer(in, Field::h0, c[0]);
+    const double alpha = std::atan(c[1]);
+    if (isFree(free, Field::alphaDeg))
+        offer(in, Field::alphaDeg, alpha * 180 / pi);
+    if (isFree(free, Field::v0) && c[2] < 0)
+        offer(in, Field::v0, std::sqrt(g / (-2 * c[2])) / std::cos(alpha));
+    return in;
+}
+
+} // namespace
+
 std::optional<Inputs> startFromPoints(const std::vector<Point>& points, ModelKind model,
-                                      const Inputs& start, const std::vector<Field>& free,
-                                      bool cd) {
+                                      const Inputs& start, const std::vector<Field>& free, bool cd,
+                                      bool withoutTimes) {
+    if (withoutTimes)
+        return startFromPath(points, start, free);
     const auto launch = estimateLaunch(points);
     if (!launch)
         return std::nullopt;
@@ -89,6 +120,9 @@ std::optional<Inputs> startFromPoints(const std::vector<Point>& points, ModelKin
             offer(in, Field::v0, speed);
         if (isFree(free, Field::alphaDeg))
             offer(in, Field::alphaDeg, std::atan2(launch->vy, launch->vx) * 180 / pi);
+    } else if (std::fabs(in.alphaDeg) == 90 && launch->vy * in.alphaDeg > 0 &&
+               isFree(free, Field::v0)) {
+        offer(in, Field::v0, std::fabs(launch->vy)); // a vertical motion in the start's way
     }
     if (model == ModelKind::vacuum || !(speed > 0))
         return in;

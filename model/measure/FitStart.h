@@ -20,8 +20,10 @@ std::optional<LaunchEstimate> estimateLaunch(const std::vector<Point>& points);
 // launch speed and angle from the first points' motion, and the drag scale (η, or Cd for the
 // quadratic drag) from how they slow down. Inputs not free, and those the points cannot give
 // (a ball moving backwards, a drag that speeds it up), stay as in start. Nothing when the points
-// are too few to say anything.
+// are too few to say anything. For a path without times (withoutTimes), the height, the angle
+// and the speed come from the path's first points as a parabola y(x) would have them.
 std::optional<Inputs> startFromPoints(const std::vector<Point>& points, ModelKind model,
-                                      const Inputs& start, const std::vector<Field>& free, bool cd);
+                                      const Inputs& start, const std::vector<Field>& free, bool cd,
+                                      bool withoutTimes = false);
 
 } // namespace model::measure

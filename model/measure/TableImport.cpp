@@ -4,6 +4,7 @@
 #include "model/Translation.h"
 #include "model/measure/TableText.h"
 #include "model/measure/TrackFile.h"
+#include "model/measure/VerticalMotion.h"
 
 #include <algorithm>
 #include <array>
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 
 namespace model::measure {
 
@@ -31,6 +33,10 @@ const char* const kManyPoints =
     QT_TRANSLATE_NOOP("Texts", "В таблице больше 100 000 точек: столько точек не показать.");
 const char* const kSameColumns =
     QT_TRANSLATE_NOOP("Texts", "Для t, x и y нужно выбрать три разных столбца.");
+const char* const kSameVerticalColumns =
+    QT_TRANSLATE_NOOP("Texts", "Для t и положения нужно выбрать два разных столбца.");
+const char* const kSamePathColumns =
+    QT_TRANSLATE_NOOP("Texts", "Для x и y нужно выбрать два разных столбца.");
 const char* const kNoColumn = QT_TRANSLATE_NOOP("Texts", "Выбранного столбца нет в таблице.");
 
 // More than this share of control characters (other than tab and line ends) is not text.
@@ -124,10 +130,12 @@ Layout layoutOf(std::string_view text) {
     return l;
 }
 
-enum class Role { none, t, x, y };
+// position: the one position column of a vertical motion ("Position(mm)", "depth").
+enum class Role { none, t, x, y, position };
 
 struct HeaderCell {
     Role role = Role::none;
+    std::string name; // lower case, without the unit
     std::optional<LengthUnit> length;
     std::optional<TimeUnit> time;
 };
@@ -180,6 +188,7 @@ HeaderCell readHeaderCell(std::string_view cell) {
     name = trim(name);
     unit = trim(unit);
     HeaderCell h;
+    h.name = std::string(name);
     h.length = lengthUnit(unit);
     h.time = timeUnit(unit);
     const bool unitFits = unit.empty() || h.length || h.time;
@@ -200,11 +209,59 @@ HeaderCell readHeaderCell(std::string_view cell) {
         h.role = Role::x;
     else if (names('y') && !h.time)
         h.role = Role::y;
+    else if (verticalPositionName(name) && !h.time)
+        h.role = Role::position;
     return h;
 }
 
 double lengthScale(LengthUnit u) {
     return u == LengthUnit::m ? 1 : u == LengthUnit::cm ? 0.01 : 0.001;
+}
+
+} // namespace
+
+namespace {
+
+// The first numeric column steps evenly upwards, as a clock's times do (within 5 %: frame times
+// rounded to milliseconds), over the rows it is read from.
+bool clockLike(const Layout& l, const std::vector<bool>& numeric) {
+    const auto first = std::find(numeric.begin(), numeric.end(), true);
+    const auto c = static_cast<std::size_t>(std::distance(numeric.begin(), first));
+    std::vector<double> values;
+    for (std::size_t i = l.firstData; i < l.lines.size(); ++i) {
+        const auto cells = splitCells(l.lines[i], l.format, c + 1);
+        if (c < cells.size())
+            if (const auto v = cellNumber(cells[c], l.format.decimalComma))
+                values.push_back(*v);
+    }
+    if (values.size() < 3)
+        return true;
+    double low = std::numeric_limits<double>::infinity(), high = 0;
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        const double step = values[i] - values[i - 1];
+        low = std::min(low, step);
+        high = std::max(high, step);
+    }
+    return low > 0 && high <= low * 1.05;
+}
+
+// Which way a vertical motion's column points (by its name, else by the motion) and where its
+// zero lies: a column pointing down, or one with values below its zero, has the ground at the
+// lowest point. True when the name told the way.
+bool guessAxis(std::string_view text, std::string_view name, ImportSettings& s) {
+    ImportSettings asRead = s;
+    asRead.axisDown = false;
+    asRead.groundAtLowest = false;
+    const ImportResult read = importTable(text, asRead, {});
+    if (!read.measurements)
+        return false;
+    std::vector<double> values;
+    for (const Point& pt : read.measurements->points)
+        values.push_back(pt.y + read.measurements->origin.y);
+    const std::optional<bool> byName = axisDownByName(name);
+    s.axisDown = byName ? *byName : axisDownByMotion(values);
+    s.groundAtLowest = s.axisDown || *std::min_element(values.begin(), values.end()) < 0;
+    return byName.has_value();
 }
 
 } // namespace
@@ -260,33 +317,68 @@ TablePreview previewTable(std::string_view text, const ImportSettings& fallback)
             numeric[c] = numeric[c] || cellNumber(cells[c], l.format.decimalComma);
     }
     p.columnCount = std::max(numeric.size(), p.header.size());
-    if (std::count(numeric.begin(), numeric.end(), true) < 3) {
+    const auto numericColumns = std::count(numeric.begin(), numeric.end(), true);
+    if (numericColumns < 2) {
         TablePreview refused;
         refused.error = translated(kFewColumns);
         return refused;
     }
 
-    std::array<std::optional<int>, 3> chosen; // t, x, y
+    std::array<std::optional<int>, 4> chosen; // t, x, y, a vertical motion's position
     for (std::size_t c = 0; c < named.size() && c < numeric.size(); ++c) {
         const Role r = named[c].role;
         if (r != Role::none && numeric[c] && !chosen[static_cast<int>(r) - 1])
             chosen[static_cast<int>(r) - 1] = static_cast<int>(c);
     }
-    p.columnsFromHeader = chosen[0] && chosen[1] && chosen[2];
-    for (auto& column : chosen) {
-        for (std::size_t c = 0; !column && c < numeric.size(); ++c)
-            if (numeric[c] &&
-                std::find(chosen.begin(), chosen.end(), static_cast<int>(c)) == chosen.end())
-                column = static_cast<int>(c);
-    }
-    p.detected = fallback;
-    p.detected.columnT = *chosen[0];
-    p.detected.columnX = *chosen[1];
-    p.detected.columnY = *chosen[2];
     const auto headerOf = [&named](int c) {
         return static_cast<std::size_t>(c) < named.size() ? named[static_cast<std::size_t>(c)]
                                                           : HeaderCell{};
     };
+    const auto firstFree = [&](std::optional<int>& column, const auto& taken) {
+        for (std::size_t c = 0; !column && c < numeric.size(); ++c)
+            if (numeric[c] &&
+                std::find(taken.begin(), taken.end(), static_cast<int>(c)) == taken.end())
+                column = static_cast<int>(c);
+    };
+    p.detected = fallback;
+    // A time and one position: two columns of numbers, or a header that names a time and a
+    // height or position but no x. Two columns named x and y, or two without names whose first
+    // does not step evenly as a clock does, are a path without times.
+    const std::optional<int> height = chosen[2] ? chosen[2] : chosen[3];
+    const bool namedPath = chosen[1] && chosen[2], unnamed = !chosen[1] && !height;
+    const bool path =
+        numericColumns == 2 && !chosen[0] && (namedPath || (unnamed && !clockLike(l, numeric)));
+    if (path) {
+        std::array<std::optional<int>, 2> pair{chosen[1], chosen[2]};
+        for (auto& column : pair)
+            firstFree(column, pair);
+        p.columnsFromHeader = chosen[1] && chosen[2];
+        p.detected.motion = Motion::path;
+        p.detected.columnX = *pair[0];
+        p.detected.columnT = p.detected.columnY = *pair[1];
+    } else if (numericColumns == 2 || (chosen[0] && !chosen[1] && height)) {
+        std::array<std::optional<int>, 2> pair{chosen[0], height};
+        for (auto& column : pair)
+            firstFree(column, pair);
+        p.columnsFromHeader = chosen[0] && height;
+        p.detected.motion = Motion::vertical;
+        p.detected.columnT = *pair[0];
+        p.detected.columnX = p.detected.columnY = *pair[1];
+    } else {
+        if (numericColumns < 3) {
+            TablePreview refused;
+            refused.error = translated(kFewColumns);
+            return refused;
+        }
+        p.columnsFromHeader = chosen[0] && chosen[1] && chosen[2];
+        std::array<std::optional<int>, 3> three{chosen[0], chosen[1], chosen[2]};
+        for (auto& column : three)
+            firstFree(column, three);
+        p.detected.motion = Motion::flight;
+        p.detected.columnT = *three[0];
+        p.detected.columnX = *three[1];
+        p.detected.columnY = *three[2];
+    }
     if (const auto t = headerOf(p.detected.columnT).time) {
         p.detected.time = *t;
         p.timeFromHeader = true;
@@ -297,6 +389,8 @@ TablePreview previewTable(std::string_view text, const ImportSettings& fallback)
         p.detected.length = *length;
         p.lengthFromHeader = true;
     }
+    if (p.detected.motion == Motion::vertical)
+        p.axisFromHeader = guessAxis(text, headerOf(p.detected.columnY).name, p.detected);
     return p;
 }
 
@@ -308,8 +402,19 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
         r.error = l.error;
         return r;
     }
-    const std::array<int, 3> columns{settings.columnT, settings.columnX, settings.columnY};
-    if (columns[0] == columns[1] || columns[0] == columns[2] || columns[1] == columns[2]) {
+    // A vertical motion reads its position column in place of x too, and has x = 0; a path
+    // reads x in place of t, and numbers its points in order.
+    const bool vertical = settings.motion == Motion::vertical;
+    const bool path = settings.motion == Motion::path;
+    const std::array<int, 3> columns{path ? settings.columnX : settings.columnT,
+                                     vertical ? settings.columnY : settings.columnX,
+                                     settings.columnY};
+    if ((vertical || path) && columns[0] == columns[2]) {
+        r.error = translated(vertical ? kSameVerticalColumns : kSamePathColumns);
+        return r;
+    }
+    if (!vertical && !path &&
+        (columns[0] == columns[1] || columns[0] == columns[2] || columns[1] == columns[2])) {
         r.error = translated(kSameColumns);
         return r;
     }
@@ -324,6 +429,7 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
     m.source = std::move(source);
     const double toSeconds = settings.time == TimeUnit::s ? 1 : 0.001;
     const double toMetres = lengthScale(settings.length);
+    const double heightSign = vertical && settings.axisDown ? -1 : 1;
     bool columnSeen = false;
     for (std::size_t i = l.firstData; i < l.lines.size(); ++i) {
         if (blankLine(l.lines[i]))
@@ -344,7 +450,8 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
             r.error = translated(kManyPoints);
             return r;
         }
-        m.points.push_back({*v[0] * toSeconds, *v[1] * toMetres, *v[2] * toMetres});
+        const double t = path ? static_cast<double>(m.points.size()) : *v[0] * toSeconds;
+        m.points.push_back({t, vertical ? 0 : *v[1] * toMetres, heightSign * (*v[2] * toMetres)});
     }
     if (!columnSeen) {
         r.error = translated(kNoColumn);
@@ -372,6 +479,19 @@ ImportResult importTable(std::string_view text, const ImportSettings& settings,
         p = {p.t - launch.t, p.x - launch.x, p.y - ground};
     r.measurements = std::move(m);
     return r;
+}
+
+ImportSettings asVertical(std::string_view text, ImportSettings s) {
+    s.motion = Motion::vertical;
+    s.columnX = s.columnY;
+    std::string name;
+    if (const Layout l = layoutOf(text); l.error.empty() && l.header) {
+        const auto cells = splitCells(l.lines[*l.header], l.format, maxColumns);
+        if (s.columnY >= 0 && static_cast<std::size_t>(s.columnY) < cells.size())
+            name = readHeaderCell(cells[static_cast<std::size_t>(s.columnY)]).name;
+    }
+    guessAxis(text, name, s);
+    return s;
 }
 
 ImportResult importDetected(std::string_view text, const ImportSettings& fallback,

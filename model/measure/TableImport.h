@@ -36,8 +36,14 @@ struct TablePreview {
     // others taken from the first numeric columns; the length unit from the header of x (or y),
     // the time unit from that of t, else the caller's.
     ImportSettings detected;
-    bool columnsFromHeader = false; // all three columns were found by their names
+    // A table of a time and one position column (two columns of numbers, or a header naming a
+    // time and a height or position but no x) is a vertical motion: detected.motion, its column
+    // in columnY (and columnX), the way it points in axisDown (by its name, else by the
+    // motion), and the ground at the lowest point where the column points down or goes below
+    // its zero.
+    bool columnsFromHeader = false; // all the columns were found by their names
     bool lengthFromHeader = false, timeFromHeader = false;
+    bool axisFromHeader = false; // a vertical column's direction came from its name
 };
 
 TablePreview previewTable(std::string_view text, const ImportSettings& fallback = {});
@@ -47,11 +53,16 @@ struct ImportResult {
     std::string error;
 };
 
-// The points of the table's columns settings.columnT/X/Y in the units of settings: sorted by
-// time, rows with a missing or non-numeric cell or a time already seen skipped and counted, then
+// The points of the table's columns settings.columnT/X/Y (T and Y for a vertical motion, its
+// height the column's value, or minus it with settings.axisDown) in the units of settings: sorted
+// by time, rows with a missing or non-numeric cell or a time already seen skipped and counted, then
 // placed so that the first point is the launch (t = 0, x = 0) and y = 0 is the ground (the
 // table's y = 0, or the lowest point with settings.groundAtLowest). source names the data.
 ImportResult importTable(std::string_view text, const ImportSettings& settings, std::string source);
+
+// s for a vertical motion of the columns s.columnT and s.columnY: the way the column points and
+// the ground guessed as previewTable guesses them.
+ImportSettings asVertical(std::string_view text, ImportSettings s);
 
 // previewTable and importTable with the detected columns and units.
 ImportResult importDetected(std::string_view text, const ImportSettings& fallback,

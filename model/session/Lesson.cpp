@@ -22,7 +22,8 @@ bool sameMeasurements(const std::optional<model::measure::Measurements>& m,
     return std::equal(a.points.begin(), a.points.end(), b.points.begin(), b.points.end(), same) &&
            s.columnT == t.columnT && s.columnX == t.columnX && s.columnY == t.columnY &&
            s.length == t.length && s.time == t.time && s.groundAtLowest == t.groundAtLowest &&
-           a.skipped == b.skipped && a.source == b.source;
+           s.motion == t.motion && s.axisDown == t.axisDown && a.skipped == b.skipped &&
+           a.source == b.source;
 }
 
 bool operator==(const Lesson& a, const Lesson& b) {

@@ -36,13 +36,20 @@ Json measurementsJson(const model::measure::Measurements& m) {
     for (const model::measure::Point& p : m.points)
         points.push_back(Json::array({p.t, p.x, p.y}));
     const model::measure::ImportSettings& s = m.settings;
-    return {{"points", std::move(points)},
-            {"columns", Json::array({s.columnT, s.columnX, s.columnY})},
-            {"length", lengthKeys[static_cast<int>(s.length)]},
-            {"time", timeKeys[static_cast<int>(s.time)]},
-            {"groundAtLowest", s.groundAtLowest},
-            {"skipped", m.skipped},
-            {"source", m.source}};
+    Json o = {{"points", std::move(points)},
+              {"columns", Json::array({s.columnT, s.columnX, s.columnY})},
+              {"length", lengthKeys[static_cast<int>(s.length)]},
+              {"time", timeKeys[static_cast<int>(s.time)]},
+              {"groundAtLowest", s.groundAtLowest},
+              {"skipped", m.skipped},
+              {"source", m.source}};
+    if (m.vertical()) {
+        o["motion"] = "vertical";
+        o["axisDown"] = s.axisDown;
+    } else if (m.withoutTimes()) {
+        o["motion"] = "path";
+    }
+    return o;
 }
 
 Json studyJson(const StudySettings& s) {
@@ -192,6 +199,10 @@ struct Reader {
         s.time = static_cast<model::measure::TimeUnit>(
             keyIndex(member(&o, "time"), timeKeys, 0, "time"));
         s.groundAtLowest = flag(member(&o, "groundAtLowest"), false);
+        const char* const motionKeys[] = {"flight", "vertical", "path"};
+        s.motion = static_cast<model::measure::Motion>(
+            keyIndex(member(&o, "motion"), motionKeys, 0, "motion"));
+        s.axisDown = flag(member(&o, "axisDown"), false);
         m.skipped =
             static_cast<std::size_t>(wholeNumber(member(&o, "skipped"), 0, 0, 1 << 30, "skipped"));
         m.source = text(member(&o, "source"));

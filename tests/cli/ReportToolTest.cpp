@@ -224,6 +224,45 @@ TEST(ReportTool, MeasuredDataAndFit) {
               std::pair(0, std::string("t,x,y\n0,0,0.01\n1e-04,0.005,0.012\n")));
 }
 
+// A bead's fall in a tube (a time and one position that grows downwards) and a path without
+// times: found by themselves, named by --columns, printed as read, fitted.
+TEST(ReportTool, VerticalMotionAndPathWithoutTimes) {
+    const auto write = [](const std::string& name, const std::string& text) {
+        const std::string path = testing::TempDir() + "/" + name;
+        std::FILE* f = std::fopen(path.c_str(), "w");
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+        return path;
+    };
+    // At the terminal speed of a 3 mm steel bead in glycerine of 1.2 Pa·s, 26.73 mm/s.
+    std::string table = "Bead in glycerine\nTime(sec)\tPosition(mm)\n";
+    for (int i = 0; i < 40; ++i)
+        table += std::to_string(0.1 * i) + "\t" + std::to_string(12 + 2.6732 * i) + "\n";
+    const std::string fall = write("fall.tsv", table);
+    const auto [printed, csv] = runTool("--data " + fall + " --print-points");
+    EXPECT_EQ(printed, 0);
+    EXPECT_EQ(csv.substr(0, 26), "t,y\n0,0.012\n0.1,0.0146732\n");
+    const auto [code, json] = runTool("--data " + fall +
+                                      " --fit eta,h0 --d 0.003 --rho 7800 --rho0 1260 --eta 0.1 "
+                                      "--v0 0.001");
+    ASSERT_EQ(code, 0) << json;
+    EXPECT_NE(json.find(R"("vertical": {"axis": "down", "angle": -90})"), std::string::npos);
+    std::smatch eta;
+    ASSERT_TRUE(std::regex_search(
+        json, eta, std::regex(R"("linear": \{"inputs": \{"h0": [-0-9.e]+, "eta": ([-0-9.e]+))")));
+    EXPECT_NEAR(std::stod(eta[1]) / 1.2, 1, 0.01);
+
+    // The same column named among three, the way given; a path named by its x and y.
+    const std::string three = write("three.csv", "t,x,y\n0,0,1\n0.1,0.5,1.2\n0.2,1,1.3\n");
+    EXPECT_EQ(runTool("--data " + three + " --columns t=1,y=3 --axis up --print-points"),
+              std::pair(0, std::string("t,y\n0,1\n0.1,1.2\n0.2,1.3\n")));
+    EXPECT_EQ(runTool("--data " + three + " --columns x=2,y=3 --print-points"),
+              std::pair(0, std::string("x,y\n0,1\n0.5,1.2\n1,1.3\n")));
+    for (const std::string args : {" --axis sideways", " --axis down", " --columns t=1,t=2",
+                                   " --columns x=1,x=2", " --columns y=3"})
+        EXPECT_EQ(runTool("--data " + three + args).first, 2) << args;
+}
+
 TEST(ReportThrow, BigTinyAndOverflowingBalls) {
     // Balls of 5 and 20 m: tau is days long against a flight of half a second. The top and the
     // linear-drag walk are those of the default ball, and the walk has no reversals.

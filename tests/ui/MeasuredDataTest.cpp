@@ -4,11 +4,13 @@
 #include "model/exact/ExactFlight.h"
 #include "model/physics/Constants.h"
 #include "ui/measure/FitDialog.h"
+#include "ui/measure/ImportDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
 #include "ui/platform/Language.h"
 #include "ui/tools/Readout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -199,6 +201,36 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     ASSERT_TRUE(program.measure().importText(vacuumTable(5, 40, 0.5), "other.txt"));
     EXPECT_FALSE(fit->result());
     EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
+}
+
+} // namespace testing_ui
+
+namespace testing_ui {
+
+// A bead's fall written downwards: the dialog says it is a vertical motion whose column points
+// down, and the user can turn both.
+TEST_F(MeasuredDataTest, TheImportDialogGuessesAVerticalMotionAndLetsTheUserTurnIt) {
+    std::string fall = "Time(sec)\tPosition(mm)\n";
+    for (int i = 0; i < 30; ++i)
+        fall += std::to_string(0.1 * i) + "\t" + std::to_string(12 + 2.67 * i) + "\n";
+    ui::ImportDialog dialog(fall, model::measure::previewTable(fall), QStringLiteral("fall.tsv"),
+                            &window);
+    auto* motion = dialog.findChild<QComboBox*>(QStringLiteral("ImportMotion"));
+    auto* axis = dialog.findChild<QComboBox*>(QStringLiteral("ImportAxis"));
+    ASSERT_TRUE(motion && axis);
+    EXPECT_EQ(motion->currentIndex(), int(model::measure::Motion::vertical));
+    EXPECT_EQ(axis->currentIndex(), 1); // down
+    EXPECT_TRUE(dialog.settings().axisDown && dialog.settings().groundAtLowest);
+    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("ImportCount"))
+                    ->text()
+                    .contains(QLatin1String("30")));
+    axis->setCurrentIndex(0);
+    EXPECT_FALSE(dialog.settings().axisDown);
+    motion->setCurrentIndex(int(model::measure::Motion::path));
+    EXPECT_FALSE(axis->isEnabled());
+    const auto path = dialog.settings();
+    EXPECT_EQ(path.motion, model::measure::Motion::path);
+    EXPECT_EQ(path.columnT, path.columnY);
 }
 
 } // namespace testing_ui

@@ -228,6 +228,7 @@ void FitDialog::start() {
     request.start = controller_.inputs();
     request.free = free();
     request.freeCd = cdBox_->isChecked();
+    request.motion = data_.measurements().settings.motion;
     if (request.free.empty() && !request.freeCd) {
         setTranslatedText(status_,
                           [] { return Texts::tr("Отметьте хотя бы одну величину для подгонки."); });
@@ -402,6 +403,15 @@ void FitDialog::apply(int m) {
     if (fit.cdFitted) // to the dialog's three decimals
         session_.editCd(std::max(0.01, std::round(fit.inputs.cd * 1000) / 1000));
     session_.endEdits();
+    // A vertical motion's models ran straight down or up, which the angle field refuses.
+    if (std::fabs(fit.inputs.alphaDeg) == 90) {
+        const int angle = int(fit.inputs.alphaDeg);
+        setTranslatedText(status_, [angle] {
+            return Texts::tr("Угол %1° не записан: поле угла принимает -90 < α < 90, а модели "
+                             "вертикального движения считались при α = %1°.")
+                .arg(angle);
+        });
+    }
 }
 
 } // namespace ui

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,6 +18,7 @@ namespace ui {
 namespace {
 
 using model::measure::LengthUnit;
+using model::measure::Motion;
 using model::measure::TimeUnit;
 
 QString cellText(const std::string& s) {
@@ -51,6 +53,12 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     layout->addWidget(table);
 
     auto* form = new QFormLayout;
+    motion_ = new QComboBox(this);
+    motion_->setObjectName(QStringLiteral("ImportMotion"));
+    motion_->addItems({Texts::tr("бросок (t, x, y)"), Texts::tr("вертикальное движение (t и y)"),
+                       Texts::tr("траектория без времени (x, y)")});
+    motion_->setCurrentIndex(int(preview.detected.motion));
+    form->addRow(Texts::tr("Что измерено:"), motion_);
     const int chosen[3] = {preview.detected.columnT, preview.detected.columnX,
                            preview.detected.columnY};
     const char* captions[3] = {QT_TRANSLATE_NOOP("Texts", "Столбец t:"),
@@ -70,6 +78,12 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     time_->addItems({Texts::tr("с"), Texts::tr("мс")});
     time_->setCurrentIndex(int(preview.detected.time));
     form->addRow(Texts::tr("Единица времени:"), time_);
+    // Guessed from the column's name and the motion; the user can turn it.
+    axis_ = new QComboBox(this);
+    axis_->setObjectName(QStringLiteral("ImportAxis"));
+    axis_->addItems({Texts::tr("вверх (высота)"), Texts::tr("вниз (растёт при падении)")});
+    axis_->setCurrentIndex(preview.detected.axisDown ? 1 : 0);
+    form->addRow(Texts::tr("Столбец положения направлен:"), axis_);
     ground_ = new QCheckBox(Texts::tr("земля — самая низкая точка"), this);
     ground_->setChecked(preview.detected.groundAtLowest);
     form->addRow(QString(), ground_);
@@ -91,9 +105,25 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    for (QComboBox* box : {columns_[0], columns_[1], columns_[2], length_, time_})
+    for (QComboBox* box : {columns_[0], columns_[1], columns_[2], length_, time_, axis_})
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::recount);
+    connect(motion_, &QComboBox::currentIndexChanged, this, &ImportDialog::motionChosen);
     connect(ground_, &QCheckBox::toggled, this, &ImportDialog::recount);
+    motionChosen();
+}
+
+void ImportDialog::motionChosen() {
+    const auto motion = static_cast<Motion>(motion_->currentIndex());
+    columns_[0]->setEnabled(motion != Motion::path);
+    columns_[1]->setEnabled(motion != Motion::vertical);
+    axis_->setEnabled(motion == Motion::vertical);
+    if (motion == Motion::vertical) {
+        // A column chosen for the first time as a vertical motion's: its way and zero guessed.
+        const model::measure::ImportSettings guess = model::measure::asVertical(text_, settings());
+        const QSignalBlocker axisQuiet(axis_), groundQuiet(ground_);
+        axis_->setCurrentIndex(guess.axisDown ? 1 : 0);
+        ground_->setChecked(guess.groundAtLowest);
+    }
     recount();
 }
 
@@ -105,6 +135,13 @@ model::measure::ImportSettings ImportDialog::settings() const {
     s.length = static_cast<LengthUnit>(length_->currentIndex());
     s.time = static_cast<TimeUnit>(time_->currentIndex());
     s.groundAtLowest = ground_->isChecked();
+    s.motion = static_cast<Motion>(motion_->currentIndex());
+    s.axisDown = axis_->currentIndex() == 1;
+    // The columns a motion does not read follow the position's, as the import reads them.
+    if (s.motion == Motion::vertical)
+        s.columnX = s.columnY;
+    else if (s.motion == Motion::path)
+        s.columnT = s.columnY;
     return s;
 }
 

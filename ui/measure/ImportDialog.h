@@ -12,8 +12,10 @@ class QLabel;
 
 namespace ui {
 
-// Shows the first rows of a measured table and lets the user confirm which columns hold t, x
-// and y, their units and where the ground is, with the number of points that will be read.
+// Shows the first rows of a measured table and lets the user confirm what it holds (a throw, a
+// vertical motion, a path without times), which columns hold t, x and y, their units, which way
+// a vertical motion's column points and where the ground is, with the number of points that
+// will be read.
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,8 +26,11 @@ public:
 
 private:
     void recount();
+    void motionChosen();
 
     const std::string& text_;
+    QComboBox* motion_;
+    QComboBox* axis_;
     QComboBox* columns_[3];
     QComboBox* length_;
     QComboBox* time_;

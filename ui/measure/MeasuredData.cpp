@@ -79,8 +79,10 @@ void MeasuredData::clear() {
 }
 
 void MeasuredData::follow() {
-    velocities_ = has() ? model::measure::velocities(measurements().points)
-                        : std::vector<model::measure::VelocityPoint>{};
+    // A path without times has no velocities: its points' order is not a clock.
+    velocities_ = has() && !measurements().withoutTimes()
+                      ? model::measure::velocities(measurements().points)
+                      : std::vector<model::measure::VelocityPoint>{};
     controller_.redrawPanes();
     emit changed();
 }

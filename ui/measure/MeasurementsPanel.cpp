@@ -20,9 +20,6 @@ namespace ui {
 
 namespace {
 
-constexpr model::ModelKind kinds[] = {model::ModelKind::vacuum, model::ModelKind::linear,
-                                      model::ModelKind::quadratic};
-
 QString modelName(int model) {
     switch (model) {
     case 0:
@@ -52,11 +49,9 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
     counts_ = new QLabel(this);
     layout->addWidget(source_);
     layout->addWidget(counts_);
-    auto* heading = new QLabel(this);
-    keepTranslated(heading, [heading] {
-        heading->setText(Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
-    });
-    layout->addWidget(heading);
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("MeasuredResidualHeading"));
+    layout->addWidget(heading_);
     for (int m = 0; m < 3; ++m) {
         residuals_[m] = new QLabel(this);
         residuals_[m]->setObjectName(QStringLiteral("MeasuredResidual%1").arg(m + 1));
@@ -97,6 +92,11 @@ void MeasurementsPanel::refresh(bool recompute) {
         Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(
         Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
+    // Points without times are compared with the models' paths, not with their positions.
+    heading_->setText(m.withoutTimes()
+                          ? Texts::tr("Среднеквадратичное расстояние от точек до траекторий "
+                                      "моделей:")
+                          : Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
     if (!recompute && shown_ > 0) {
         showResiduals(shownRms_);
         return;
@@ -113,12 +113,11 @@ void MeasurementsPanel::refresh(bool recompute) {
                 shownRms_ = computed->result();
                 showResiduals(shownRms_);
             });
-    computed->setFuture(runOnWorkPool([points = m.points, inputs = controller_.inputs()] {
+    // As the points are compared: a vertical motion straight down or up, a path across.
+    computed->setFuture(runOnWorkPool([measured = m, inputs = controller_.inputs()] {
         yieldToTheWindow();
-        std::array<double, 3> rms{};
-        for (int i = 0; i < 3; ++i)
-            rms[i] = model::measure::rmsResidual(points, inputs, kinds[i]);
-        return rms;
+        const model::measure::Residuals r = model::measure::residuals(measured, inputs);
+        return std::array<double, 3>{r.vacuum, r.linear, r.quadratic};
     }));
 }
 

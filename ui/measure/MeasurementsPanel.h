@@ -40,6 +40,7 @@ private:
     const ThrowController& controller_;
     QLabel* source_;
     QLabel* counts_;
+    QLabel* heading_;
     QLabel* residuals_[3];
     int asked_ = 0, shown_ = 0; // the residuals' computations started and shown
     std::array<double, 3> shownRms_{};

@@ -1,6 +1,8 @@
 #include "model/exact/ExactFlight.h"
+#include "model/measure/Comparison.h"
 #include "model/measure/Fit.h"
 #include "model/measure/TableImport.h"
+#include "model/measure/VerticalMotion.h"
 #include "tests/support/IndependentFlight.h"
 
 #include <gtest/gtest.h>
@@ -224,4 +226,103 @@ TEST(MeasureFit, AFitThatCannotFinishSaysSoAndChangesNothing) {
     EXPECT_GT(r.models[2].inputs.rho, r.models[2].inputs.rho0);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.back(), 100);
+}
+
+// A steel bead of 3 mm falling through glycerine, as a viscosity lab records it: a title line,
+// «Time(sec)» and «Position(mm)» growing as the bead falls from the tube's mark.
+TEST(MeasureFit, ViscosityFromABeadFallingThroughGlycerine) {
+    const model::Inputs bead{0.17, 0.001, -90, 0.003, 7800, 1260, 1.2};
+    std::vector<double> times;
+    for (int i = 0; i < 120; ++i)
+        times.push_back(0.05 * i);
+    std::mt19937 random(3);
+    std::normal_distribution<double> error(0, 0.1); // mm
+    std::string table = "Steel bead 3 mm in glycerine\nTime(sec)\tPosition(mm)\n";
+    char row[64];
+    for (const auto& p : testing_flight::IndependentFlight(bead).at(times)) {
+        std::snprintf(row, sizeof row, "%.2f\t%.3f\n", p.t,
+                      12 + 1000 * (0.17 - p.y) + error(random));
+        table += row;
+    }
+    const TablePreview preview = previewTable(table);
+    ASSERT_EQ(preview.error, "");
+    EXPECT_EQ(preview.detected.motion, Motion::vertical);
+    EXPECT_EQ(preview.detected.columnT, 0);
+    EXPECT_EQ(preview.detected.columnY, 1);
+    EXPECT_TRUE(preview.columnsFromHeader && preview.lengthFromHeader && preview.timeFromHeader);
+    EXPECT_EQ(preview.detected.length, LengthUnit::mm);
+    // «Position» does not say which way it points; the motion does: it only grows.
+    EXPECT_FALSE(preview.axisFromHeader);
+    EXPECT_TRUE(preview.detected.axisDown);
+    EXPECT_TRUE(preview.detected.groundAtLowest);
+
+    const Measurements m = *importTable(table, preview.detected, "bead").measurements;
+    ASSERT_EQ(m.points.size(), 120u);
+    EXPECT_TRUE(std::all_of(m.points.begin(), m.points.end(), [](auto& p) { return p.x == 0; }));
+    EXPECT_NEAR(m.points.front().y, 0.1588, 1e-3);
+    EXPECT_EQ(verticalAngle(m.points), -90);
+
+    // η from the points, the bead's size and densities known, from a start ten times too thin.
+    FitRequest request;
+    request.start = {0.5, 0.001, 30, 0.003, 7800, 1260, 0.12};
+    request.free = {Field::eta, Field::h0, Field::alphaDeg};
+    request.motion = Motion::vertical;
+    const std::atomic<bool> never{false};
+    const ModelFit fit = fitModel(m.points, ModelKind::linear, request, never);
+    ASSERT_TRUE(fit.converged) << fit.problem;
+    EXPECT_EQ(fit.fitted, (std::vector{Field::h0, Field::eta})); // the angle is not fitted
+    EXPECT_EQ(std::fabs(fit.inputs.alphaDeg), 90);               // released from rest: either way
+    EXPECT_NEAR(fit.inputs.eta / 1.2, 1, 0.01);
+    EXPECT_LT(fit.rms, 2e-4);
+    EXPECT_GT(fit.errors[static_cast<std::size_t>(Field::eta)], 0);
+
+    // A height, by its name, points up; a ball tossed up turns at its top.
+    EXPECT_EQ(axisDownByName("height"), false);
+    EXPECT_EQ(axisDownByName("depth"), true);
+    EXPECT_FALSE(axisDownByMotion({0, 0.8, 1.2, 1.25, 1.0, 0.4}));
+    EXPECT_TRUE(axisDownByMotion({0, -0.8, -1.2, -1.25, -1.0, -0.4}));
+    EXPECT_FALSE(axisDownByMotion({1.0, 0.9, 0.7, 0.4, 0.0}));
+}
+
+// The same ball's path digitised from a strobe picture: x and y only, «;» between them, no
+// header, at uneven times. Each point is compared with the nearest place of the model's path.
+TEST(MeasureFit, APathWithoutTimesFitsByTheDistanceToTheModelsPath) {
+    model::Inputs truth{1, 12, 30, 0.04, 80.6, 1.204, 0.0000181};
+    truth.cd = 0.35;
+    std::vector<double> times;
+    for (int i = 0; i < 60; ++i)
+        times.push_back(0.02 * i + 0.005 * std::sin(3.0 * i));
+    std::mt19937 random(5);
+    std::normal_distribution<double> error(0, 0.005);
+    std::string table;
+    char row[64];
+    for (const auto& p : testing_flight::IndependentFlight(truth).at(times)) {
+        std::snprintf(row, sizeof row, "%.4f;%.4f\n", p.x + error(random), p.y + error(random));
+        table += row;
+    }
+    const TablePreview preview = previewTable(table);
+    ASSERT_EQ(preview.error, "");
+    EXPECT_EQ(preview.detected.motion, Motion::path);
+    EXPECT_EQ(preview.detected.columnX, 0);
+    EXPECT_EQ(preview.detected.columnY, 1);
+    const Measurements m = *importTable(table, preview.detected, "strobe").measurements;
+    ASSERT_EQ(m.points.size(), 60u);
+    EXPECT_LT(residuals(m, truth).quadratic, 0.008);
+    EXPECT_GT(residuals(m, truth).vacuum, 0.05);
+
+    FitRequest request;
+    request.start = truth;
+    request.start.cd = 0.5;
+    request.start.v0 = 9;
+    request.start.alphaDeg = 20;
+    request.freeCd = true;
+    request.motion = Motion::path;
+    const std::atomic<bool> never{false};
+    const ModelFit fit = fitModel(m.points, ModelKind::quadratic, request, never);
+    ASSERT_TRUE(fit.converged) << fit.problem;
+    EXPECT_NEAR(fit.inputs.v0, 12, 0.5);
+    EXPECT_NEAR(fit.inputs.alphaDeg, 30, 1);
+    EXPECT_NEAR(fit.inputs.cd, 0.35, std::max(3 * fit.cdError, 0.02));
+    EXPECT_LT(fit.cdError, 0.05);
+    EXPECT_LT(fit.rms, 0.008);
 }

@@ -39,6 +39,15 @@ TEST(LessonFile, WrittenLessonReadsBackWhole) {
         session::readLessonJson(session::recoveryJson(lesson, "/home/урок.ballflight"));
     ASSERT_TRUE(copy.lesson);
     EXPECT_EQ(copy.recoveryOf, "/home/урок.ballflight");
+
+    // A vertical motion keeps its kind and its column's way; a path without times its kind.
+    for (const auto motion : {model::measure::Motion::vertical, model::measure::Motion::path}) {
+        lesson.measurements->settings.motion = motion;
+        lesson.measurements->settings.axisDown = motion == model::measure::Motion::vertical;
+        const session::LessonRead again = session::readLessonJson(session::lessonJson(lesson));
+        ASSERT_TRUE(again.lesson) << again.problem;
+        EXPECT_TRUE(*again.lesson == lesson);
+    }
 }
 
 // A file of the earlier writer (numbers as it wrote them, no drag coefficient, no scale bars)
