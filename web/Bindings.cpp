@@ -5,6 +5,7 @@
 #include "model/NumberFormat.h"
 #include "model/Quantities.h"
 #include "model/Translation.h"
+#include "model/curves/CurveLookup.h"
 #include "model/curves/CurvesCsv.h"
 #include "model/session/LessonFile.h"
 #include "model/session/Run.h"
@@ -12,12 +13,14 @@
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/tools/KeptThrowDrawing.h"
 #include "web/PageComparison.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <cmath>
 #include <map>
 #include <sstream>
 #include <string>
@@ -263,6 +266,62 @@ public:
 
     void setGraph(int graph) { session_.setGraph(graph); }
 
+    // ---- the readout over a graph ----
+
+    // The box over the graph at a point in its units: the point's coordinates, then for each
+    // curve drawn its value at the point's abscissa («—» where there is none), a row for the
+    // throw in the models' colours and one for each kept throw in its shade.
+    std::string readout(int graph, double x, double y) const {
+        static const char* const axes[3][2] = {
+            {"Х, м", "Y, м"}, {"t, c", "Vx, м/c"}, {"t, c", "Vy, м/c"}};
+        const std::string ink = "#000000";
+        auto number = [](std::optional<double> v) {
+            return v && std::isfinite(*v) ? model::formatPattern(*v, "0.000") : std::string("—");
+        };
+        auto cell = [](std::string text, std::string colour) {
+            return Json{{"text", std::move(text)}, {"colour", std::move(colour)}};
+        };
+        const auto g = static_cast<std::size_t>(graph);
+        const auto plot = static_cast<model::Graph>(graph);
+        Json table = Json::array(
+            {Json::array({cell(model::translated(axes[g][0]), ink), cell(number(x), ink)}),
+             Json::array({cell(model::translated(axes[g][1]), ink), cell(number(y), ink)})});
+        struct Row {
+            std::string label;
+            model::PlotCurves curves;
+            bool kept;
+        };
+        std::vector<Row> rows;
+        const model::Throw& t = *run_.current();
+        const auto pieces = run_.flightStarted()
+                                ? static_cast<std::size_t>(run_.flight().piecesDrawn())
+                                : std::size_t{0};
+        if (g == 0 && t.trajectoryReady())
+            rows.push_back({{}, model::curvesOf(t, plot, pieces), false});
+        else if (g != 0 && run_.velocitiesShown())
+            rows.push_back({{}, model::curvesOf(t, plot, 0), false});
+        else if (g != 0 && run_.earlierVelocities())
+            rows.push_back({{}, run_.earlierVelocities()->curvesOn(plot), false});
+        for (ui::ThrowUnderlay::ReadoutCurves& k : comparison_.readoutCurves(plot))
+            rows.push_back({std::to_string(k.number) + ':', k.curves, true});
+        if (rows.empty())
+            return table.dump();
+        table.push_back(Json::array({cell("", ink), cell(model::translated("вакуум"), ink),
+                                     cell("Fc~v", ink), cell("Fc~v^2", ink)}));
+        for (Row& r : rows) {
+            Json cells = Json::array({cell(r.label, ink)});
+            for (std::size_t m = 0; m < model::modelCount; ++m) {
+                model::CurveLookup lookup;
+                cells.push_back(cell(number(lookup.valueAt(r.curves[m], x)),
+                                     colourText(r.kept ? ui::keptShade(m)
+                                                       : graphs::colourOf(
+                                                             static_cast<model::ModelKind>(m + 1)))));
+            }
+            table.push_back(std::move(cells));
+        }
+        return table.dump();
+    }
+
     // ---- the comparison of up to five throws ----
 
     // Comparing on or off (off lets the kept throws go), and the panes drawn again.
@@ -488,6 +547,7 @@ EMSCRIPTEN_BINDINGS(ballflight) {
         .function("setComparing", &Page::setComparing)
         .function("clearComparison", &Page::clearComparison)
         .function("legend", &Page::legend)
+        .function("readout", &Page::readout)
         .function("saveLesson", &Page::saveLesson)
         .function("openLesson", &Page::openLesson)
         .function("recoveryCopy", &Page::recoveryCopy)

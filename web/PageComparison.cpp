@@ -80,6 +80,13 @@ void PageComparison::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSur
     ui::drawKeptVelocities(vxPane, vyPane, kept(), ranges);
 }
 
+std::vector<ui::ThrowUnderlay::ReadoutCurves> PageComparison::readoutCurves(model::Graph g) const {
+    std::vector<ReadoutCurves> rows;
+    for (const model::KeptThrow& k : curves_)
+        rows.push_back({k.number, k.curvesOn(g)});
+    return rows;
+}
+
 nlohmann::json PageComparison::legend(const model::Inputs& current) const {
     nlohmann::json out = nlohmann::json::array();
     for (const model::LegendEntry& l : model::comparisonLegend(kept(), current)) {

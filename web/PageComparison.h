@@ -26,6 +26,8 @@ public:
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
 
+    std::vector<ReadoutCurves> readoutCurves(model::Graph g) const override;
+
     // Follows the session: the curves of throws it no longer keeps go, those of throws it keeps
     // without curves here (an opened lesson's) are computed; one that cannot be computed leaves.
     void follow();

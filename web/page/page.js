@@ -168,9 +168,11 @@
         marker.style.display = m && m.x >= 0 && m.x <= w && m.y >= 0 && m.y <= h ? 'block' : 'none';
         if (m) { marker.style.left = (m.x - 5) + 'px'; marker.style.top = (m.y - 5) + 'px'; }
         canvas.setAttribute('aria-label', paneNames[shown]);
+        if (pointer) showReadout();
     }
     let paneNames = ['', '', ''];
     let projector = false;
+    let pointer = null; // over the graph, for the readout
     new ResizeObserver(() => draw(true)).observe(box);
 
     // ---- the panel ------------------------------------------------------------------------
@@ -294,6 +296,44 @@
             list.appendChild(item);
         }
     }
+    // The readout: while the pointer is over a graph with a drawing, a crosshair and the box of
+    // the values there; leaving the graph hides them.
+    function showReadout() {
+        const p = panes[shown], s = p.state, parts = ['crossX', 'crossY', 'readout'].map($);
+        if (!pointer || !s || p.list.length < 2) { parts.forEach((e) => { e.hidden = true; }); return; }
+        const w = box.clientWidth, h = box.clientHeight;
+        const x = s.l + pointer.x * (s.r - s.l) / w, y = s.t - pointer.y * (s.t - s.b) / h;
+        const table = JSON.parse(page.readout(shown, x, y));
+        const out = parts[2];
+        out.textContent = '';
+        for (const row of table) {
+            const tr = out.insertRow();
+            for (const c of row) {
+                const td = tr.insertCell();
+                td.textContent = c.text;
+                td.style.color = c.colour;
+            }
+        }
+        parts[0].style.left = pointer.x + 'px';
+        parts[1].style.top = pointer.y + 'px';
+        parts.forEach((e) => { e.hidden = false; });
+        // Beside the pointer, on the side with room.
+        const bw = out.offsetWidth, bh = out.offsetHeight;
+        out.style.left = (pointer.x + 12 + bw > w ? Math.max(0, pointer.x - 12 - bw) : pointer.x + 12) + 'px';
+        out.style.top = (pointer.y + 12 + bh > h ? Math.max(0, pointer.y - 12 - bh) : pointer.y + 12) + 'px';
+        canvas.setAttribute('aria-description', table.map((r) => r.map((c) => c.text).filter(Boolean)
+            .join('  ')).join('\n'));
+    }
+    box.addEventListener('pointermove', (e) => {
+        const r = box.getBoundingClientRect();
+        pointer = { x: e.clientX - r.left, y: e.clientY - r.top };
+        showReadout();
+    });
+    box.addEventListener('pointerleave', () => {
+        pointer = null;
+        showReadout();
+        canvas.removeAttribute('aria-description');
+    });
     function comparisonChanged(json) {
         showState(json);
         draw(true);
