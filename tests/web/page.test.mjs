@@ -5,7 +5,7 @@
 //   node --test tests/web/page.test.mjs   (BALLFLIGHT_PAGE, BALLFLIGHT_REPORT, WEB_MODULES set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createRequire } from 'node:module';
@@ -124,6 +124,10 @@ test('English from the browser\'s language, a remembered switch, and no serious 
     await runToLanding(page);
     assert.deepEqual(await labels(page), reportTexts(await fieldTexts(page), 'en'));
     assert.equal(await page.textContent('#run'), 'START');
+    // The help documents in the page's language, in the folder beside it that the build fills.
+    const help = new URL(await page.$eval('#help0', (a) => a.href));
+    assert.match(help.pathname, /\/ballflight-help\/spravka\.en\.pdf$/);
+    assert.ok(existsSync(help), help.href);
     await page.addScriptTag({ content: axeSource });
     const found = await page.evaluate(async () => (await window.axe.run()).violations
         .filter((v) => v.impact === 'serious' || v.impact === 'critical')
