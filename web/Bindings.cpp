@@ -3,6 +3,7 @@
 #include "graphs/Axes.h"
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "model/PresetTable.h"
 #include "model/Quantities.h"
 #include "model/Translation.h"
 #include "model/curves/CurveLookup.h"
@@ -32,6 +33,9 @@ using Json = nlohmann::json;
 // English from the translation file, as Qt's translator looks it up: with the disambiguation
 // first, then without it; a text it lacks stays Russian.
 std::map<std::string, std::string> english;
+
+// The presets of materials and media (data/presets.tsv, handed over by the page at start).
+model::PresetTable presetTable;
 
 std::string translate(const char* russian, const char* disambiguation) {
     if (disambiguation && *disambiguation) {
@@ -265,6 +269,39 @@ public:
     }
 
     void setGraph(int graph) { session_.setGraph(graph); }
+
+    // ---- presets of materials and media ----
+
+    // The presets whose texts the fields show, by their place in the lists; -1 for none.
+    std::string matchingPresets() const {
+        auto at = [](const model::Preset* p, const std::vector<model::Preset>& list) {
+            return p ? static_cast<int>(p - list.data()) : -1;
+        };
+        const model::Inputs& in = session_.inputs();
+        return Json{{"material", at(presetTable.matchingMaterial(in.rho), presetTable.materials())},
+                    {"medium",
+                     at(presetTable.matchingMedium(in.rho0, in.eta), presetTable.media())}}
+            .dump();
+    }
+    // A preset's values put into their fields as pastes would be (ρ; or ρo, then η), then the
+    // short recompute; the refusals are the boxes to show, in order.
+    std::string choosePreset(bool medium, int index) {
+        const model::Preset& p =
+            (medium ? presetTable.media() : presetTable.materials()).at(static_cast<std::size_t>(index));
+        Json refusals = Json::array();
+        auto put = [&](model::Field f, const std::string& text) {
+            for (const model::Rejection& r : session_.settleField(f, text).rejections)
+                refusals.push_back({{"message", r.message}, {"title", r.title}});
+        };
+        if (medium) {
+            put(model::Field::rho0, p.densityText());
+            put(model::Field::eta, p.viscosityText());
+        } else {
+            put(model::Field::rho, p.densityText());
+        }
+        recompute();
+        return Json{{"refusals", refusals}}.dump();
+    }
 
     // ---- the readout over a graph ----
 
@@ -508,6 +545,26 @@ std::string speeds() {
     return list.dump();
 }
 
+void usePresets(const std::string& table) {
+    presetTable = model::PresetTable::parse(table);
+}
+
+// The presets' menus: their titles, and each preset's name and source in the chosen language.
+std::string presets() {
+    auto list = [](const std::vector<model::Preset>& presets) {
+        Json out = Json::array();
+        for (const model::Preset& p : presets)
+            out.push_back({{"name", model::translated(p.name.c_str())},
+                           {"source", model::translated(p.source.c_str())}});
+        return out;
+    };
+    return Json{{"materialTitle", model::translated("Материал шара")},
+                {"mediumTitle", model::translated("Среда")},
+                {"materials", list(presetTable.materials())},
+                {"media", list(presetTable.media())}}
+        .dump();
+}
+
 // The question a page asks when the browser kept a lesson that was never saved.
 std::string recoveryQuestion() {
     return Json{{"text", model::translated("Восстановить урок, не сохранённый при прошлом завершении?")},
@@ -528,6 +585,8 @@ EMSCRIPTEN_BINDINGS(ballflight) {
     emscripten::function("tr", &tr);
     emscripten::function("speeds", &speeds);
     emscripten::function("recoveryQuestion", &recoveryQuestion);
+    emscripten::function("usePresets", &usePresets);
+    emscripten::function("presets", &presets);
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("texts", &Page::texts)
@@ -548,6 +607,8 @@ EMSCRIPTEN_BINDINGS(ballflight) {
         .function("clearComparison", &Page::clearComparison)
         .function("legend", &Page::legend)
         .function("readout", &Page::readout)
+        .function("matchingPresets", &Page::matchingPresets)
+        .function("choosePreset", &Page::choosePreset)
         .function("saveLesson", &Page::saveLesson)
         .function("openLesson", &Page::openLesson)
         .function("recoveryCopy", &Page::recoveryCopy)

@@ -4,6 +4,7 @@
 'use strict';
 (async () => {
     const M = await createBallflight();
+    M.usePresets(window.ballflightPresets);
     const page = new M.Page();
     const $ = (id) => document.getElementById(id);
     const tr = (text) => M.tr(text);
@@ -265,6 +266,7 @@
         chooseGraph(0);
         page.setGraph(0);
         showLegend();
+        markPresets();
         keepLater();
     }
     // The comparison's legend over the panes: each throw's line as the panes draw it and the
@@ -334,6 +336,43 @@
         showReadout();
         canvas.removeAttribute('aria-description');
     });
+    // The presets: the one each list's fields show is chosen in it, with its source as the
+    // list's tooltip; a list whose fields show none of its presets shows an empty line.
+    let presetList = null;
+    function buildPresets() {
+        presetList = JSON.parse(M.presets());
+        $('materialTitle').textContent = presetList.materialTitle;
+        $('mediumTitle').textContent = presetList.mediumTitle;
+        for (const [id, list] of [['material', presetList.materials], ['medium', presetList.media]]) {
+            const select = $(id);
+            select.textContent = '';
+            select.add(new Option('', '-1'));
+            list.forEach((p, i) => {
+                const o = new Option(p.name, String(i));
+                o.title = p.source;
+                select.add(o);
+            });
+        }
+        markPresets();
+    }
+    function markPresets() {
+        if (!presetList) return;
+        const match = JSON.parse(page.matchingPresets());
+        for (const [id, list] of [['material', presetList.materials], ['medium', presetList.media]]) {
+            const select = $(id), i = match[id];
+            select.value = String(i);
+            select.title = i >= 0 ? list[i].source : '';
+        }
+    }
+    async function choosePreset(medium) {
+        const select = $(medium ? 'medium' : 'material'), i = Number(select.value);
+        if (i < 0) { markPresets(); return; }
+        for (const f of [...dirty]) await commit(f);
+        const r = JSON.parse(page.choosePreset(medium, i));
+        showFieldTexts();
+        afterRecompute();
+        await refuse(r.refusals);
+    }
     function comparisonChanged(json) {
         showState(json);
         draw(true);
@@ -484,6 +523,7 @@
         showState(page.current());
         chooseGraph(view.graph);
         showLegend();
+        markPresets();
         keepNow();
     }
     async function saveLesson() {
@@ -569,6 +609,7 @@
         $('language').textContent = language === 'en' ? 'Русский' : 'English';
         $('language').lang = language === 'en' ? 'ru' : 'en';
         buildPanel();
+        buildPresets();
         showState(page.redraw());
         draw(true);
         showLegend();
@@ -594,6 +635,8 @@
         ['graphSave', saveGraph], ['dataSave', saveData], ['present', toggleFullScreen]])
         $(id).addEventListener('click', act);
     $('lessonFile').addEventListener('change', openChosen);
+    $('material').addEventListener('change', () => choosePreset(false));
+    $('medium').addEventListener('change', () => choosePreset(true));
     $('compare').addEventListener('change', () =>
         comparisonChanged(page.setComparing($('compare').checked)));
     $('compareClear').addEventListener('click', () => comparisonChanged(page.clearComparison()));
