@@ -135,7 +135,8 @@ void PresetTable::addRow(int line, std::string_view row) {
     if (kind == "medium")
         p.kind = Preset::Kind::medium;
     else if (kind != "material")
-        return addProblem(line, "kind \"" + std::string(kind) + "\" is neither material nor medium");
+        return addProblem(line,
+                          "kind \"" + std::string(kind) + "\" is neither material nor medium");
     if (p.name.empty())
         return addProblem(line, "the name is empty");
     for (const auto* list : {&materials_, &media_})
@@ -164,8 +165,8 @@ void PresetTable::addRow(int line, std::string_view row) {
     std::vector<Preset>& list = medium ? media_ : materials_;
     for (const Preset& other : list)
         if (other.densityText() == p.densityText() && other.viscosityText() == p.viscosityText())
-            return addProblem(line, "the fields would show \"" + p.name + "\" and \"" +
-                                        other.name + "\" alike");
+            return addProblem(line, "the fields would show \"" + p.name + "\" and \"" + other.name +
+                                        "\" alike");
     list.push_back(std::move(p));
 }
 

@@ -278,16 +278,16 @@ public:
             return p ? static_cast<int>(p - list.data()) : -1;
         };
         const model::Inputs& in = session_.inputs();
-        return Json{{"material", at(presetTable.matchingMaterial(in.rho), presetTable.materials())},
-                    {"medium",
-                     at(presetTable.matchingMedium(in.rho0, in.eta), presetTable.media())}}
+        return Json{
+            {"material", at(presetTable.matchingMaterial(in.rho), presetTable.materials())},
+            {"medium", at(presetTable.matchingMedium(in.rho0, in.eta), presetTable.media())}}
             .dump();
     }
     // A preset's values put into their fields as pastes would be (ρ; or ρo, then η), then the
     // short recompute; the refusals are the boxes to show, in order.
     std::string choosePreset(bool medium, int index) {
-        const model::Preset& p =
-            (medium ? presetTable.media() : presetTable.materials()).at(static_cast<std::size_t>(index));
+        const model::Preset& p = (medium ? presetTable.media() : presetTable.materials())
+                                     .at(static_cast<std::size_t>(index));
         Json refusals = Json::array();
         auto put = [&](model::Field f, const std::string& text) {
             for (const model::Rejection& r : session_.settleField(f, text).rejections)
@@ -349,10 +349,10 @@ public:
             Json cells = Json::array({cell(r.label, ink)});
             for (std::size_t m = 0; m < model::modelCount; ++m) {
                 model::CurveLookup lookup;
-                cells.push_back(cell(number(lookup.valueAt(r.curves[m], x)),
-                                     colourText(r.kept ? ui::keptShade(m)
-                                                       : graphs::colourOf(
-                                                             static_cast<model::ModelKind>(m + 1)))));
+                cells.push_back(cell(
+                    number(lookup.valueAt(r.curves[m], x)),
+                    colourText(r.kept ? ui::keptShade(m)
+                                      : graphs::colourOf(static_cast<model::ModelKind>(m + 1)))));
             }
             table.push_back(std::move(cells));
         }
@@ -567,10 +567,11 @@ std::string presets() {
 
 // The question a page asks when the browser kept a lesson that was never saved.
 std::string recoveryQuestion() {
-    return Json{{"text", model::translated("Восстановить урок, не сохранённый при прошлом завершении?")},
-                {"title", model::translated("Восстановление урока")},
-                {"yes", model::translated("Да")},
-                {"no", model::translated("Нет")}}
+    return Json{
+        {"text", model::translated("Восстановить урок, не сохранённый при прошлом завершении?")},
+        {"title", model::translated("Восстановление урока")},
+        {"yes", model::translated("Да")},
+        {"no", model::translated("Нет")}}
         .dump();
 }
 

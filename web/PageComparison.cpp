@@ -93,14 +93,13 @@ nlohmann::json PageComparison::legend(const model::Inputs& current) const {
         std::vector<std::string> pieces = l.pieces;
         if (pieces.empty() && l.number != 0)
             pieces.push_back(model::translated("как сейчас"));
-        out.push_back({{"number", l.number},
-                       {"label", l.number == 0 ? model::translated("сейчас:")
-                                               : std::to_string(l.number) + ':'},
-                       {"pieces", pieces},
-                       {"colour", hex(l.number == 0 ? graphs::quadraticDragColour
-                                                    : ui::keptShade(2))},
-                       {"dashes", l.number == 0 ? std::vector<double>{}
-                                                : ui::keptDashes(l.number)}});
+        out.push_back(
+            {{"number", l.number},
+             {"label",
+              l.number == 0 ? model::translated("сейчас:") : std::to_string(l.number) + ':'},
+             {"pieces", pieces},
+             {"colour", hex(l.number == 0 ? graphs::quadraticDragColour : ui::keptShade(2))},
+             {"dashes", l.number == 0 ? std::vector<double>{} : ui::keptDashes(l.number)}});
     }
     return out;
 }
