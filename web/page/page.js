@@ -309,9 +309,9 @@
         const out = parts[2];
         out.textContent = '';
         for (const row of table) {
-            const tr = out.insertRow();
+            const line = out.insertRow();
             for (const c of row) {
-                const td = tr.insertCell();
+                const td = line.insertCell();
                 td.textContent = c.text;
                 td.style.color = c.colour;
             }
