@@ -64,8 +64,10 @@ Json message(const std::string& text, const char* title) {
 }
 
 // The files a graph's picture and data are offered as, as the window names them.
-const char* const graphFileStems[] = {"ballflight-trajectory", "ballflight-vx", "ballflight-vy"};
-const unsigned graphCurveGroups[] = {model::trajectoryCurves, model::vxCurves, model::vyCurves};
+const std::array<const char*, 3> graphFileStems{"ballflight-trajectory", "ballflight-vx",
+                                                "ballflight-vy"};
+const std::array<unsigned, 3> graphCurveGroups{model::trajectoryCurves, model::vxCurves,
+                                               model::vyCurves};
 
 std::string colourText(const QColor& c) {
     char buf[8];
@@ -318,7 +320,7 @@ public:
         auto cell = [](std::string text, std::string colour) {
             return Json{{"text", std::move(text)}, {"colour", std::move(colour)}};
         };
-        const auto g = static_cast<std::size_t>(graph);
+        const auto g = static_cast<std::size_t>(graph) % 3; // 0 trajectory, 1 Vx, 2 Vy
         const auto plot = static_cast<model::Graph>(graph);
         Json table = Json::array(
             {Json::array({cell(model::translated(axes[g][0]), ink), cell(number(x), ink)}),
@@ -425,18 +427,22 @@ public:
                                              "строятся после нажатия «ПУСК»."),
                            title)
                 .dump();
-        return Json{{"name", std::string(graphFileStems[graph]) + ".png"}}.dump();
+        return Json{
+            {"name", std::string(graphFileStems.at(static_cast<std::size_t>(graph))) + ".png"}}
+            .dump();
     }
     // The graph's curves as CSV, as the window writes them.
     std::string graphData(int graph) const {
         std::ostringstream rows;
         if (model::writeCurvesCsv(*run_.current(), rows,
-                                  graphCurveGroups[static_cast<std::size_t>(graph)]) == 0)
+                                  graphCurveGroups.at(static_cast<std::size_t>(graph))) == 0)
             return message(model::translated("На графике ещё нет кривых: графики скоростей "
                                              "строятся после нажатия «ПУСК»."),
                            "Сохранить данные")
                 .dump();
-        return Json{{"name", std::string(graphFileStems[graph]) + ".csv"}, {"text", rows.str()}}
+        return Json{
+            {"name", std::string(graphFileStems.at(static_cast<std::size_t>(graph))) + ".csv"},
+            {"text", rows.str()}}
             .dump();
     }
 
