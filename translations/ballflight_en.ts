@@ -1180,6 +1180,10 @@
             <translation>Could not start printing: the printer is not available.</translation>
         </message>
         <message>
+            <source>Сохранение файла «%1»…</source>
+            <translation>Saving the file “%1”…</translation>
+        </message>
+        <message>
             <source>Исходные данные исследования</source>
             <translation>Inputs of the study</translation>
         </message>
@@ -2038,8 +2042,8 @@
             <translation>tennis ball</translation>
         </message>
         <message>
-            <source>Mehta R. D., Pallis J. M. The aerodynamics of a tennis ball. Sports Engineering 4 (2001): новый мяч без вращения, Cd около 0,55</source>
-            <translation>Mehta R. D., Pallis J. M. The aerodynamics of a tennis ball. Sports Engineering 4 (2001): a new ball without spin, Cd about 0.55</translation>
+            <source>Cross R., Lindsey C. Measurements of drag and lift on tennis balls in flight. Sports Engineering 17 (2014): новые мячи в полёте при 15–30 м/с, Cd = 0,507 ± 0,024; в аэродинамической трубе — 0,6–0,7</source>
+            <translation>Cross R., Lindsey C. Measurements of drag and lift on tennis balls in flight. Sports Engineering 17 (2014): new balls in flight at 15–30 m/s, Cd = 0.507 ± 0.024; in a wind tunnel 0.6–0.7</translation>
         </message>
         <message>
             <source>мяч для гольфа</source>
@@ -2054,8 +2058,8 @@
             <translation>football</translation>
         </message>
         <message>
-            <source>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): удары без сильного вращения, за кризисом сопротивления</source>
-            <translation>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): kicks without much spin, past the drag crisis</translation>
+            <source>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): полёт без вращения, Cd около 0,2 по его дальности, за кризисом сопротивления</source>
+            <translation>Goff J. E., Carré M. J. Trajectory analysis of a soccer ball. American Journal of Physics 77 (2009): a flight without spin, Cd about 0.2 from its range, past the drag crisis</translation>
         </message>
         <message>
             <source>Коэффициент сопротивления Cd</source>
@@ -2092,6 +2096,30 @@
         <message>
             <source>Полёт проходит через кризис сопротивления: постоянный Cd описывает его плохо.</source>
             <translation>The flight passes through the drag crisis: a constant Cd describes it poorly.</translation>
+        </message>
+        <message>
+            <source>t, с</source>
+            <translation>t, s</translation>
+        </message>
+        <message>
+            <source>модель − точка, мм</source>
+            <translation>model − point, mm</translation>
+        </message>
+        <message>
+            <source>Δx: по горизонтали</source>
+            <translation>Δx: horizontal</translation>
+        </message>
+        <message>
+            <source>Δy: по вертикали</source>
+            <translation>Δy: vertical</translation>
+        </message>
+        <message>
+            <source>Отклонения модели от точек</source>
+            <translation>Deviations of the model from the points</translation>
+        </message>
+        <message>
+            <source>Корреляции</source>
+            <translation>Correlations</translation>
         </message>
     </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "ui/platform/ScreenFit.h"
 
 #include <QFileInfo>
+#include <QMenu>
 
 namespace ui {
 
@@ -42,6 +43,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
     keepWindowsOnScreen();
     window_.setMessageBoxes(&boxes);
     presentation_.followDragCoefficient([this] { return controller_.inputs().cd; });
+    presentation_.shareKeys(view_.scaleMenu()->actions());
     window_.setInterfaceScale(preferences_.interfaceScale);
     controller_.setSpeed(preferences_.animationSpeed);
     comparison_.setComparing(preferences_.comparing);

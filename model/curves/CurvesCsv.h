@@ -3,7 +3,10 @@
 #include "model/Throw.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <ostream>
+#include <vector>
 
 namespace model {
 
@@ -22,5 +25,21 @@ enum CurveGroup : unsigned {
 
 // Returns the number of rows written after the header.
 std::size_t writeCurvesCsv(const Throw& t, std::ostream& out, unsigned groups = allCurves);
+
+// The curves of a group copied out of a throw, so that their CSV can be written while the
+// throw goes on (a save in the background).
+struct CsvCurve {
+    const char* name;
+    std::vector<PanePoint> points;
+    std::optional<PanePoint> start; // the trajectories' start point, before their own
+};
+std::vector<CsvCurve> csvCurvesOf(const Throw& t, unsigned groups = allCurves);
+
+// Whether the curves give any row (at once: only their first points are looked at).
+bool hasCsvRows(const std::vector<CsvCurve>& curves);
+// Writes them as writeCurvesCsv does; goOn, when given, is told the share of the points
+// written now and then, and stops the writing when it answers false.
+std::size_t writeCurvesCsv(const std::vector<CsvCurve>& curves, std::ostream& out,
+                           const std::function<bool(double share)>& goOn = {});
 
 } // namespace model

@@ -189,6 +189,11 @@ ModelFit fitModel(const std::vector<Point>& points, ModelKind model, const FitRe
     fit.launchX = best.u.back();
     fit.rms = std::sqrt(best.chi2 / static_cast<double>(points.size()));
     fillErrors(fit, bestTarget->scale, best, 2 * points.size());
+    std::vector<double> r(2 * points.size());
+    bestTarget->residuals(best.u, r.data(), 1);
+    fit.residuals.reserve(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        fit.residuals.push_back({points[i].t, r[2 * i], r[2 * i + 1]});
     return fit;
 }
 

@@ -38,6 +38,11 @@ struct FitRequest {
 std::vector<Field> inputsOf(ModelKind model);
 bool hasDragCoefficient(ModelKind model);
 
+// The fitted model's position minus a measured point's, at the point's time (m).
+struct PointResidual {
+    double t = 0, dx = 0, dy = 0;
+};
+
 // Why a model was not fitted.
 enum class FitProblem {
     none,
@@ -70,7 +75,9 @@ struct ModelFit {
     std::vector<double> correlation;
     // Where the model's launch lies on the points' x axis (m), and its standard error.
     double launchX = 0, launchXError = 0;
-    double rms = 0;     // RMS distance of the points from the fitted model, m
+    double rms = 0; // RMS distance of the points from the fitted model, m
+    // Each point's residual at the optimum, for a residual plot; empty when not converged.
+    std::vector<PointResidual> residuals;
     int iterations = 0; // over all the starts tried
     bool converged = false;
     FitProblem reason = FitProblem::none;

@@ -233,6 +233,14 @@ void Session::markSaved() {
     }
 }
 
+void Session::markSaved(const Lesson& saved) {
+    saved_ = saved;
+    if (const bool m = differsFromSaved(); m != modified_) {
+        modified_ = m;
+        notify(Change::saved);
+    }
+}
+
 void Session::markUnsaved() {
     saved_.reset();
     if (!modified_) {

@@ -151,6 +151,8 @@ public:
     std::string open(const Lesson& lesson);
     // The lesson as it is now counts as saved; or, for a recovered one, as never saved.
     void markSaved();
+    // This lesson counts as saved: a save that ended after further changes leaves them unsaved.
+    void markSaved(const Lesson& saved);
     void markUnsaved();
     bool modified() const { return modified_; }
 

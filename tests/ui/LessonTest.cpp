@@ -68,6 +68,7 @@ TEST_F(Lessons, RoundTripThroughSaveAndOpen) {
     const session::Lesson before = lessons.capture();
     dialogs.answer = {file("урок1"), 0};
     ASSERT_TRUE(lessons.saveAs());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !program.tools().busy(); }));
     EXPECT_TRUE(title().endsWith(" — урок1"));
     EXPECT_FALSE(lessons.modified());
 

@@ -1,5 +1,6 @@
 #include "ProgramFixture.h"
 
+#include "graphs/GraphPane.h"
 #include "model/exact/ExactFlight.h"
 #include "model/physics/Constants.h"
 #include "ui/measure/FitDialog.h"
@@ -100,6 +101,27 @@ TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
     EXPECT_FALSE(program.measure().action(ui::MeasureCommands::Command::fit)->isEnabled());
 }
 
+// A change of language draws the velocity panes again as they were: the landed throw's curves,
+// kept after a new input until the next landing, at the ranges that hold the measured points
+// (they came back at the landed throw's own ranges).
+TEST_F(MeasuredDataTest, LanguageSwitchKeepsTheVelocityPanesAsShown) {
+    ASSERT_TRUE(program.measure().importText(vacuumTable(20, 30, 0.5), "fast.txt"));
+    runToLanding();
+    const auto scaleOf = [&] {
+        for (const SurfaceCall& c : sinceClear(calls(2)))
+            if (c.op == Op::SetScale)
+                return c.args;
+        return std::array<double, 4>{};
+    };
+    const auto landed = scaleOf();
+    paste(Field::v0, "4");
+    ASSERT_NE(run.earlierVelocities(), nullptr);
+    for (const auto language : {translations::Language::english, translations::Language::russian})
+        ASSERT_TRUE(ui::LanguageSwitch::instance().choose(language));
+    EXPECT_EQ(scaleOf(), landed);
+    EXPECT_GT(count(sinceClear(calls(2)), Op::DrawLineTo, QColor(255, 0, 0)), 0);
+}
+
 TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     // «Отмена» stops a long fit (20 000 points) and changes nothing.
     ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5, 20000), "long.txt"));
@@ -113,6 +135,11 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_TRUE(fit->result()->cancelled);
     EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
     EXPECT_EQ(field(Field::v0)->text(), "3.000");
+    // Closing the dialog cancels a fit too: nobody would see its end.
+    fit->start();
+    fit->close();
+    ASSERT_TRUE(done.wait(60000));
+    EXPECT_TRUE(fit->result()->cancelled);
 
     ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5), "vacuum.txt"));
     fit->start();
@@ -120,14 +147,21 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     const auto& result = *fit->result();
     ASSERT_EQ(result.best, model::ModelKind::vacuum);
     EXPECT_LT(result.models[0].rms, 1e-6);
-    // The fitted steel ball in water: Re at the launch (column after the iterations) and regime.
-    EXPECT_TRUE(fit->table()->item(2, 5)->text().endsWith("завышает сопротивление в разы"));
+    // Beside the ±, the correlation of the two inputs; the fitted steel ball in water: Re at the
+    // launch (column after the iterations) and regime; the chosen row's residuals plotted.
+    EXPECT_EQ(fit->table()->horizontalHeaderItem(3)->text(), "Корреляции");
+    EXPECT_TRUE(fit->table()->item(0, 3)->text().startsWith("Vo–α "))
+        << fit->table()->item(0, 3)->text().toStdString();
+    EXPECT_TRUE(fit->table()->item(2, 6)->text().endsWith("завышает сопротивление в разы"));
+    EXPECT_GT(fit->residualPlot()->itemCount(), result.models[0].residuals.size());
 
     fit->apply(0);
     EXPECT_EQ(field(Field::v0)->text(), "4.000");
     EXPECT_EQ(field(Field::alphaDeg)->text(), "40.00");
     EXPECT_NEAR(run.inputs().v0, 4, 1e-9);
-    // The vacuum model now lies on the points.
+    // The vacuum model now lies on the points (the distances are shown once computed).
+    const auto computed = [this] { return !program.measure().panel()->computing(); };
+    ASSERT_TRUE(QTest::qWaitFor(computed));
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // A change of language writes the status, the table and the panel again; the row chosen stays.
@@ -143,6 +177,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     }
     EXPECT_EQ(status->text(), finished);
     EXPECT_EQ(fit->table()->item(0, 0)->text(), "вакуум ★ лучшая");
+    ASSERT_TRUE(QTest::qWaitFor(computed));
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // Cd among the free inputs: the quadratic drag alone fits it, «Применить» writes it too.

@@ -1,11 +1,13 @@
 // Run on three screens side by side: 1024 × 768, 1600 × 1000 and 2560 × 1600 (see screens.json).
 #include "ProgramFixture.h"
+#include "ui/present/PresentationStrip.h"
 #include "ui/study/StudyWindow.h"
 #include "ui/tools/ToolMenu.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -143,6 +145,29 @@ TEST_F(Screens, EveryOfferedScaleKeepsEveryControlOnTheScreen) {
     EXPECT_EQ(window.interfaceScale(), 1);
     EXPECT_TRUE(labelsKept());
     window.showNormal();
+}
+
+// In the presentation the scale keys grow its type and strip as they grow the window; leaving
+// gives the panes back at the window's new scale.
+TEST_F(Screens, ScaleKeysGrowThePresentation) {
+    moveTo(window, "large");
+    graphs::GraphPane* trajectory = window.pane(Graph::trajectory);
+    const double points = trajectory->font().pointSizeF();
+    ui::toolAction(window, ui::ToolCommand::present)->trigger();
+    QWidget* shown = program.presentation().screenWindow();
+    ASSERT_TRUE(shown);
+    shown->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), shown);
+    const int strip = program.presentation().strip()->height();
+    QTest::keyClick(shown, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(window.interfaceScale(), 1.25);
+    EXPECT_EQ(QFontInfo(trajectory->font()).pixelSize(),
+              ui::Presentation::typePixels(window.screen()->geometry().height(), 1.25));
+    EXPECT_GT(program.presentation().strip()->height(), strip);
+    QTRY_COMPARE(QApplication::activeWindow(), shown); // still in front, with its keys
+    QTest::keyClick(shown, Qt::Key_Escape);
+    EXPECT_EQ(trajectory->parentWidget(), window.clientArea());
+    EXPECT_DOUBLE_EQ(trajectory->font().pointSizeF(), 1.25 * points);
 }
 
 // Study windows, dialogs and whatever else the program opens lie on the screen; each new study

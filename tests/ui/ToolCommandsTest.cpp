@@ -1,5 +1,7 @@
 #include "ProgramFixture.h"
 #include "model/curves/CurvesCsv.h"
+#include "support/LoopLatency.h"
+#include "ui/platform/BackgroundSaves.h"
 #include "ui/platform/DocumentViewer.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/SaveFile.h"
@@ -24,13 +26,16 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <atomic>
 #include <clocale>
 #include <cmath>
 #include <csignal>
@@ -96,7 +101,14 @@ int shaded(const std::vector<SurfaceCall>& calls) {
 
 class Tools : public ProgramFixture {
 protected:
-    void trigger(ui::ToolCommand c) { ui::toolAction(window, c)->trigger(); }
+    // Runs a command and waits for what it does in the background.
+    void trigger(ui::ToolCommand c) {
+        ui::toolAction(window, c)->trigger();
+        settle();
+    }
+    void settle() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !program.tools().busy(); }, 30000));
+    }
     // The save dialogs choose this file in the temporary folder.
     QString answer(const QString& name, int type = 0) {
         dialogs.answer = {folder.filePath(name), type};
@@ -212,6 +224,7 @@ TEST_F(Tools, CopyResultsAndSaveDataOfTheShownGraph) {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(field(Field::h0), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
     lines = rows();
     ASSERT_EQ(lines.size(), 38);
     EXPECT_EQ(lines[34].section('\t', 1, 1).toDouble(),
@@ -349,6 +362,87 @@ TEST_F(Tools, AFileThatCannotBeWrittenIsReportedAndNotLeftHalfWritten) {
     for (const QString& kept : {QString("/dev/full"), toNull, pipe})
         EXPECT_FALSE(QFileInfo(kept).isFile()) << kept.toStdString();
     EXPECT_TRUE(QFileInfo(toNull).isSymLink());
+}
+
+// A save is made and written on the work pool while the window answers; after a moment it
+// shows its progress, and cancelled there it leaves no file, not even a scratch one; a file
+// that cannot be written is told as ever.
+TEST(BackgroundSaves, WriteWhileTheWindowAnswersCancelWithoutAFileAndTellFailures) {
+    ui::RecordingMessageBoxes boxes;
+    ui::BackgroundSaves saves(boxes);
+    QTemporaryDir folder;
+    std::atomic<bool> release{false};
+    auto slowRows = [&release](const ui::BackgroundSaves::Progress& progress) {
+        while (!release)
+            if (!progress(0.5))
+                return QByteArray("curve,x"); // cut short: must never reach the disk
+            else
+                QThread::msleep(5);
+        return QByteArray("curve,x,y\n");
+    };
+    auto progressShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QProgressDialog*>(w); d && d->isVisible())
+                return d;
+        return static_cast<QProgressDialog*>(nullptr);
+    };
+    ui::LoopLatency latency;
+    latency.start();
+    bool saved = false;
+    saves.save(folder.filePath("slow.csv"), "Сохранить данные", slowRows, [&] { saved = true; });
+    QTest::qWait(ui::BackgroundSaves::progressAfterMs / 2);
+    EXPECT_EQ(progressShown(), nullptr); // a quick save shows nothing
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown() != nullptr; }, 5000));
+    EXPECT_EQ(progressShown()->value(), 500);
+    release = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saves.running() == 0; }, 5000));
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(contents(folder.filePath("slow.csv")), "curve,x,y\n");
+    EXPECT_LT(latency.longestGapMs(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return progressShown() == nullptr; }, 1000));
+
+    release = false;
+    saves.save(folder.filePath("cancelled.csv"), "Сохранить данные", slowRows);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown() != nullptr; }, 5000));
+    emit progressShown()->canceled();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saves.running() == 0; }, 5000));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"slow.csv"});
+
+    const QString missing = folder.filePath("missing/data.csv");
+    saves.save(missing, "Сохранить данные", QByteArray("curve,x,y\n"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saves.running() == 0; }, 5000));
+    ASSERT_EQ(boxes.boxes.size(), 1); // the cancelled save told nothing
+    EXPECT_EQ(boxes.boxes[0].title, "Сохранить данные");
+    EXPECT_EQ(boxes.boxes[0].text, "Не удалось сохранить файл «" + missing + "»: папка " +
+                                       folder.filePath("missing") + " не существует.");
+}
+
+// A landed flight of a million steps: its data, picture and report are saved and its results
+// copied while the window goes on answering (a timer asking every 10 ms).
+TEST_F(Tools, ALongFlightIsSavedAndCopiedWhileTheWindowAnswers) {
+    run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
+    const std::pair<Field, const char*> longFlight[] = {
+        {Field::h0, "2"},       {Field::v0, "10"},     {Field::alphaDeg, "45"}, {Field::d, "0.05"},
+        {Field::rho, "1001.4"}, {Field::rho0, "1000"}, {Field::eta, "1.5"}};
+    for (const auto& [f, text] : longFlight)
+        paste(f, text);
+    runToLanding();
+    ASSERT_GT(run.currentThrow()->flight().stepCount(), 1000000);
+    QTest::qWait(100);
+    for (const char* name : {"data.csv", "graph.png", "report.pdf", "copy"}) {
+        ui::LoopLatency latency;
+        latency.start();
+        const QString file = answer(name);
+        const QString kind = QFileInfo(file).suffix();
+        trigger(kind == "csv"   ? ui::ToolCommand::saveData
+                : kind == "png" ? ui::ToolCommand::saveGraph
+                : kind == "pdf" ? ui::ToolCommand::saveReport
+                                : ui::ToolCommand::copyResults);
+        std::printf("longest gap of the event loop, %s: %lld ms\n", name, latency.longestGapMs());
+        EXPECT_LT(latency.longestGapMs(), 300) << name;
+        EXPECT_TRUE(kind.isEmpty() || QFileInfo(file).size() > 1000) << name;
+    }
+    EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 
 TEST_F(Tools, ReadoutShowsTheCurvesAtThePointerWithoutRenderingThePictureAgain) {

@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace {
@@ -36,14 +37,35 @@ const QStringList pastes = QStringLiteral(
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
 // The slowest action walks a flight to its bound of ten million points (slower under ASan).
-// The event loop's longest gap: a flight of that length is still computed, and its data saved,
-// on the window's thread (about 2 s); a window that waits for a study, a sound server or a disk
-// without a deadline goes far past the bound.
+// The event loop's longest gap: saves, copies and studies make their work on the work pool, so
+// an action that leaves the window no work of its own lets it answer within kLongestGapMs
+// (counted when no flight is in the air and no report page is being finished: the flight's
+// ticks and its landing, and the painting of a report, are the window's).
+// The actions that still work on the window's thread have a bound of kThreadWorkGapMs, which a
+// window that waits for a study, a sound server or a disk without a deadline passes.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000, kLongestGapMs = 30000;
+constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
+constexpr int kLongestGapMs = 1000, kThreadWorkGapMs = 30000;
 #else
-constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000, kLongestGapMs = 5000;
+constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
+constexpr int kLongestGapMs = 100, kThreadWorkGapMs = 3000;
 #endif
+// The kinds of action, by name, and whether the window's thread still works for them: an edit
+// computes the new throw's trajectory (up to ten million steps); ПУСК, a wait and the graph shown
+// animate, land and draw the flight; a resize, a scale bar, the comparison and a shown window
+// render the panes' whole pictures again; a picture or a report, saved or printed, is painted
+// from the panes' drawings; a speed or an interface scale chosen writes the preferences; a
+// study's window is built, shown and closed.
+struct Kind {
+    const char* name;
+    bool windowWorks;
+};
+const Kind kinds[] = {{"type", true},          {"paste", true},    {"clear", true},
+                      {"scale bar", true},     {"graph", true},    {"run", true},
+                      {"resize", true},        {"wait", false},    {"preset", true},
+                      {"speed", true},         {"pause", false},   {"scale", true},
+                      {"comparison", true},    {"readout", false}, {"save", true},
+                      {"copy or print", true}, {"study", true},    {"close", true}};
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
@@ -80,7 +102,10 @@ std::string fault(ui::Program& program, const QDir& folder) {
         if (!maps)
             return "a pane whose coordinate system does not map its corners";
     }
-    // Every file is whole (of its kind, first byte to last); no scratch file of a save is left.
+    // Every file is whole (of its kind, first byte to last); no scratch file of a save is left
+    // once the saves in the background have ended.
+    if (program.tools().busy())
+        return {};
     for (const QFileInfo& f : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
         QFile file(f.filePath());
         if (!file.open(QIODevice::ReadOnly))
@@ -228,7 +253,7 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
         },
     };
     // ПУСК and waiting come more often than the rest; the heavy tools less often.
-    const int kinds[] = {0, 0, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8, 9, 10, 11, 12, 13, 13, 14, 15, 16, 17};
+    const int often[] = {0, 0, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8, 9, 10, 11, 12, 13, 13, 14, 15, 16, 17};
 
     QElapsedTimer total;
     total.start();
@@ -236,31 +261,49 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     latency.start();
     qint64 longestGap = 0;
     std::string longestGapAt;
+    std::map<int, qint64> longestOfKind;
     for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
         clock.start();
+        latency.start();
         input = window.field(model::Field(below(7)));
-        const int kind = kinds[below(int(std::size(kinds)))];
+        const int kind = often[below(int(std::size(often)))];
+        // No flight in the air and no save, copy or report page being finished.
+        auto quiet = [&] { return !run.busy() && !program.tools().busy(); };
+        const bool calm = quiet();
         actions[kind]();
         QCoreApplication::processEvents();
-        const std::string at =
-            " after action " + std::to_string(i) + " of kind " + std::to_string(kind);
+        const std::string at = " after action " + std::to_string(i) + ", " + kinds[kind].name;
         ASSERT_EQ(fault(program, folder), "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
-        if (latency.longestGapMs() > longestGap)
-            longestGap = latency.longestGapMs(), longestGapAt = at;
+        const qint64 gap = latency.longestGapMs();
+        // A flight in the air works on the window's thread whatever the action.
+        const int bucket = calm && quiet() ? kind : -1;
+        longestOfKind[bucket] = std::max(longestOfKind[bucket], gap);
+        if (bucket >= 0 && !kinds[kind].windowWorks && gap > longestGap)
+            longestGap = gap, longestGapAt = at;
+        EXPECT_LE(gap, kThreadWorkGapMs) << "the window did not answer for so long" << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
+    std::printf("longest gap of the event loop by action (* the window's thread works):\n");
+    for (const auto& [kind, gap] : longestOfKind)
+        std::printf(
+            "  %-15s %5lld ms\n",
+            kind < 0
+                ? "flight or tools busy *"
+                : (std::string(kinds[kind].name) + (kinds[kind].windowWorks ? " *" : "")).c_str(),
+            gap);
+    std::printf("longest gap of the actions without work of the window: %lld ms%s\n", longestGap,
+                longestGapAt.c_str());
     EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;
-    std::printf("longest gap of the event loop: %lld ms%s\n", longestGap, longestGapAt.c_str());
     // The last flight lands (at once: it may be a long one), and the window is whole afterwards.
     window.resize(720, 560);
     run.setPaused(false);
     run.setGroupsPerTick(0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.busy(); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !run.busy() && !program.tools().busy(); }, 30000));
     EXPECT_EQ(fault(program, folder), "");
     EXPECT_LT(total.elapsed(), kTotalLimitMs);
     // The sequence did reach the paths it is meant to stress.

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 
 namespace ui {
 
@@ -29,10 +30,9 @@ constexpr int recoveryWaitMs = 2000;
 } // namespace
 
 LessonCommands::LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
-                               const ToolCommands& tools, StudyWindows& studies,
-                               MessageBoxes& boxes, ExportDialogs& dialogs,
-                               const QString& recoveryPath, const QString& recentPath,
-                               QObject* parent)
+                               ToolCommands& tools, StudyWindows& studies, MessageBoxes& boxes,
+                               ExportDialogs& dialogs, const QString& recoveryPath,
+                               const QString& recentPath, QObject* parent)
     : QObject(parent), window_(window), session_(session), fields_(fields), tools_(tools),
       studies_(studies), boxes_(boxes), dialogs_(dialogs), recovery_(recoveryPath),
       recent_(recentPath) {
@@ -144,7 +144,7 @@ bool LessonCommands::settleUnsaved() {
                       Texts::tr("На Выход", "unsaved lesson"),
                       {Texts::tr("Сохранить"), Texts::tr("Не сохранять"), Texts::tr("Отмена")});
     if (answer == 0)
-        return save();
+        return writeNow(path_);
     return answer == 1;
 }
 
@@ -229,14 +229,39 @@ bool LessonCommands::saveAs() {
 
 bool LessonCommands::writeTo(const QString& path) {
     fields_.commitAll();
+    const session::Lesson lesson = capture();
+    tools_.saves().save(
+        path, Texts::tr("Сохранить урок"),
+        [lesson](const BackgroundSaves::Progress&) {
+            return QByteArray::fromStdString(session::lessonJson(lesson));
+        },
+        [this, path, lesson, alive = QPointer<LessonCommands>(this)] {
+            if (alive)
+                savedAs(path, lesson);
+        },
+        [](const QString& to, const QByteArray& bytes) { return writeLessonFile(to, bytes); });
+    return true;
+}
+
+bool LessonCommands::writeNow(const QString& path) {
+    fields_.commitAll();
+    const session::Lesson lesson = capture();
     const QString problem =
-        writeLessonFile(path, QByteArray::fromStdString(session::lessonJson(capture())));
+        writeLessonFile(path, QByteArray::fromStdString(session::lessonJson(lesson)));
     if (!problem.isEmpty()) {
         boxes_.inform(saveFailedText(path, problem), Texts::tr("Сохранить урок"));
         return false;
     }
-    opened(path);
+    savedAs(path, lesson);
     return true;
+}
+
+void LessonCommands::savedAs(const QString& path, const session::Lesson& lesson) {
+    path_ = QFileInfo(path).absoluteFilePath();
+    session_.session().markSaved(lesson);
+    recent_.add(path_);
+    fillRecentMenu();
+    showTitle();
 }
 
 void LessonCommands::checkForChanges() {

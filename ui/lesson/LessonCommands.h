@@ -35,7 +35,7 @@ class LessonCommands : public QObject {
 public:
     // stateFolder holds the recovery copy and the list of recent lessons.
     LessonCommands(MainWindow& window, SessionObject& session, FieldHandling& fields,
-                   const ToolCommands& tools, StudyWindows& studies, MessageBoxes& boxes,
+                   ToolCommands& tools, StudyWindows& studies, MessageBoxes& boxes,
                    ExportDialogs& dialogs, const QString& recoveryPath, const QString& recentPath,
                    QObject* parent = nullptr);
     ~LessonCommands() override;
@@ -52,6 +52,9 @@ public:
     // Opens a file; false (after a box) when it cannot be read; the window is then unchanged.
     bool open(const QString& path);
     void openChosen();
+    // «Сохранить урок», «Сохранить урок как…»: the lesson as it is now is written in the
+    // background; false when no file was chosen. Once written it counts as saved (the changes
+    // made meanwhile stay unsaved); a failure is told in a box.
     bool save();
     bool saveAs();
 
@@ -71,8 +74,12 @@ private:
     // With unsaved changes, asks whether to save them; false when the user cancels (or the save
     // failed).
     bool settleUnsaved();
+    // Starts writing the lesson to path in the background.
     bool writeTo(const QString& path);
+    // Writes it and waits for the outcome (what follows needs it); false after a box.
+    bool writeNow(const QString& path);
     void opened(const QString& path);
+    void savedAs(const QString& path, const session::Lesson& lesson);
     void showTitle();
     void fillRecentMenu();
     void createActions();
@@ -80,7 +87,7 @@ private:
     MainWindow& window_;
     SessionObject& session_;
     FieldHandling& fields_;
-    const ToolCommands& tools_;
+    ToolCommands& tools_;
     StudyWindows& studies_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;

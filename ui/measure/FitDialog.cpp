@@ -1,11 +1,14 @@
 #include "ui/measure/FitDialog.h"
 
+#include "graphs/GraphPane.h"
 #include "graphs/PaneSurface.h"
 #include "model/NumberFormat.h"
 #include "model/exact/ExactFlight.h"
 #include "model/exact/Reynolds.h"
 #include "model/exact/ReynoldsText.h"
 #include "ui/measure/MeasuredData.h"
+#include "ui/measure/ResidualPlot.h"
+#include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/SessionObject.h"
@@ -72,6 +75,29 @@ QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
         .arg(number(re.start), number(landing), regime(re.start), regime(landing));
 }
 
+// The correlations of each pair of fitted inputs, «Vo–α −0.93; Vo–Cd 0.71»: near ±1 the points
+// fix a combination of the two, not each of them.
+QString correlationText(const model::measure::ModelFit& fit) {
+    QStringList names;
+    for (const model::Field f : fit.fitted)
+        names << modelText(model::row(f).accessibleName).section(QStringLiteral(", "), 0, 0);
+    if (fit.cdFitted)
+        names << QStringLiteral("Cd");
+    const auto q = std::size_t(names.size());
+    if (q < 2 || fit.correlation.size() != q * q)
+        return QStringLiteral("—");
+    QStringList pairs;
+    for (std::size_t i = 0; i < q; ++i)
+        for (std::size_t j = i + 1; j < q; ++j) {
+            const double r = fit.correlation[i * q + j];
+            pairs << QStringLiteral("%1–%2 %3")
+                         .arg(names[int(i)], names[int(j)],
+                              std::isfinite(r) ? QString::number(r, 'f', 2).replace('-', u'−')
+                                               : QStringLiteral("—"));
+        }
+    return pairs.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, MeasuredData& data,
@@ -129,6 +155,13 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, Meas
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(table_, 1);
+    residualPlot_ = new graphs::GraphPane(this);
+    residualPlot_->setObjectName(QStringLiteral("FitResiduals"));
+    keepTranslated(residualPlot_, [p = residualPlot_] {
+        p->setAccessibleName(Texts::tr("Отклонения модели от точек"));
+    });
+    residualPlot_->setMinimumHeight(260);
+    layout->addWidget(residualPlot_, 1);
     auto* bottom = new QHBoxLayout;
     auto* hint = new QLabel(this);
     keepTranslated(hint, [hint] {
@@ -150,17 +183,23 @@ FitDialog::FitDialog(MainWindow& window, const ThrowController& controller, Meas
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         apply_->setEnabled(result() && row >= 0 && row < 3 &&
                            result()->models[std::size_t(row)].converged);
+        showResiduals(row);
     });
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::finished, this,
             &FitDialog::fitDone);
     connect(&watcher_, &QFutureWatcher<model::measure::FitResult>::progressValueChanged, progress_,
             &QProgressBar::setValue);
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this, &FitDialog::retranslate);
-    resize(900, 440);
+    resize(900, 680);
 }
 
 FitDialog::~FitDialog() {
     cancel();
+}
+
+void FitDialog::done(int result) {
+    cancel(); // the fit ends at its next iteration and reports itself cancelled
+    QDialog::done(result);
 }
 
 void FitDialog::setFree(const std::vector<model::Field>& free) {
@@ -227,11 +266,13 @@ void FitDialog::pointsChanged() {
         progress_->setValue(1000);
         showResults();
         table_->setCurrentCell(result()->best ? int(*result()->best) - 1 : -1, 0);
+        showResiduals(table_->currentRow());
         return;
     }
     table_->clear();
     table_->setRowCount(0);
     table_->setColumnCount(0);
+    showResiduals(-1);
     apply_->setEnabled(false);
     progress_->setValue(0);
     setTranslatedText(status_, {});
@@ -263,6 +304,7 @@ void FitDialog::fitDone() {
         });
     showResults();
     table_->setCurrentCell(result.best ? int(*result.best) - 1 : -1, 0);
+    showResiduals(table_->currentRow());
     emit finished();
 }
 
@@ -282,7 +324,7 @@ void FitDialog::showResults() {
         headers << modelText(model::row(f).accessibleName);
     if (cd)
         headers << QStringLiteral("Cd");
-    headers << Texts::tr("СКО, м") << Texts::tr("Итераций")
+    headers << Texts::tr("Корреляции") << Texts::tr("СКО, м") << Texts::tr("Итераций")
             << Texts::tr("Re при броске → при падении");
     table_->clear();
     table_->setColumnCount(int(headers.size()));
@@ -320,12 +362,22 @@ void FitDialog::showResults() {
             put(column, Texts::tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
             continue;
         }
+        put(column++, correlationText(fit));
         put(column++, number(fit.rms));
         put(column++, QString::number(fit.iterations));
         const model::Inputs& in = fit.inputs; // vacuum has no medium to speak of
         put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, fit.model));
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void FitDialog::showResiduals(int row) {
+    if (!result() || row < 0 || row > 2) {
+        residualPlot_->clear();
+        return;
+    }
+    drawResiduals(*residualPlot_, result()->models[std::size_t(row)], colourOf(row),
+                  systemDecimalSeparator());
 }
 
 // The table in the language just chosen (the status line follows by itself); the chosen row
@@ -335,6 +387,7 @@ void FitDialog::retranslate() {
         const int row = table_->currentRow();
         showResults();
         table_->setCurrentCell(row, 0);
+        showResiduals(row);
     }
 }
 

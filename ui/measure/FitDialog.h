@@ -15,6 +15,10 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
+namespace graphs {
+class GraphPane;
+}
+
 namespace ui {
 
 class MainWindow;
@@ -26,9 +30,11 @@ class ThrowController;
 // «Подогнать» fits each model to the measured points by least squares, from the current inputs,
 // on the program's own threads with progress and «Отмена». The table shows, per model, the
 // fitted inputs with their standard errors, the RMS residual, the iterations and the Reynolds
-// number of the fitted ball; the best model is marked. «Применить» writes a model's fitted
-// inputs into the fields as a paste would, so every check of the fields runs on them, and a
-// fitted Cd (offered beside the seven; the quadratic drag alone fits it) into the lesson.
+// number of the fitted ball; the best model is marked. Beside the ± stand the correlations of
+// the fitted inputs, and beneath the table the residuals of the chosen row's model against the
+// time. «Применить» writes a model's fitted inputs into the fields as a paste would, so every
+// check of the fields runs on them, and a fitted Cd (offered beside the seven; the quadratic drag
+// alone fits it) into the lesson.
 class FitDialog : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +57,10 @@ public:
     // after a fit).
     void apply(int model);
     QTableWidget* table() const { return table_; }
+    graphs::GraphPane* residualPlot() const { return residualPlot_; }
+
+    // Closing the dialog (its close button, Esc) cancels a fit that runs: nobody waits for it.
+    void done(int result) override;
 
 signals:
     void finished();
@@ -61,6 +71,7 @@ private:
     // the new ones (an undo brings one back) or nothing.
     void pointsChanged();
     void showResults();
+    void showResiduals(int row);
     void retranslate();
 
     MainWindow& window_;
@@ -75,6 +86,7 @@ private:
     QProgressBar* progress_;
     QLabel* status_;
     QTableWidget* table_;
+    graphs::GraphPane* residualPlot_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     QFutureWatcher<model::measure::FitResult> watcher_;
 };

@@ -4,9 +4,11 @@
 #include "model/measure/Comparison.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -73,10 +75,11 @@ MeasurementsPanel::MeasurementsPanel(const MeasuredData& data, const ThrowContro
     layout->addLayout(buttons);
     connect(fit, &QPushButton::clicked, this, &MeasurementsPanel::fitRequested);
     connect(remove, &QPushButton::clicked, this, &MeasurementsPanel::removeRequested);
-    connect(&data_, &MeasuredData::changed, this, &MeasurementsPanel::refresh);
-    connect(&controller_, &ThrowController::throwReplaced, this, &MeasurementsPanel::refresh);
+    connect(&data_, &MeasuredData::changed, this, [this] { refresh(); });
+    connect(&controller_, &ThrowController::throwReplaced, this, [this] { refresh(); });
+    // A switch of language writes the distances shown again, without computing them.
     connect(&LanguageSwitch::instance(), &LanguageSwitch::changed, this,
-            &MeasurementsPanel::refresh);
+            [this] { refresh(false); });
     refresh();
 }
 
@@ -84,7 +87,7 @@ QString MeasurementsPanel::residualText(int model) const {
     return residuals_[model]->text();
 }
 
-void MeasurementsPanel::refresh() {
+void MeasurementsPanel::refresh(bool recompute) {
     if (!data_.has()) {
         hide();
         return;
@@ -94,12 +97,36 @@ void MeasurementsPanel::refresh() {
         Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
     counts_->setText(
         Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
-    for (int i = 0; i < 3; ++i) {
-        const double rms = model::measure::rmsResidual(m.points, controller_.inputs(), kinds[i]);
-        residuals_[i]->setText(std::isfinite(rms)
-                                   ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(rms, 0, 'f', 4)
-                                   : QStringLiteral("%1: —").arg(modelName(i)));
+    if (!recompute && shown_ > 0) {
+        showResiduals(shownRms_);
+        return;
     }
+    // Many points take a while: computed from copies on the pool; a later call's outcome wins.
+    const int asked = ++asked_;
+    auto* computed = new QFutureWatcher<std::array<double, 3>>(this);
+    connect(computed, &QFutureWatcher<std::array<double, 3>>::finished, this,
+            [this, computed, asked] {
+                computed->deleteLater();
+                if (asked != asked_)
+                    return;
+                shown_ = asked;
+                shownRms_ = computed->result();
+                showResiduals(shownRms_);
+            });
+    computed->setFuture(runOnWorkPool([points = m.points, inputs = controller_.inputs()] {
+        yieldToTheWindow();
+        std::array<double, 3> rms{};
+        for (int i = 0; i < 3; ++i)
+            rms[i] = model::measure::rmsResidual(points, inputs, kinds[i]);
+        return rms;
+    }));
+}
+
+void MeasurementsPanel::showResiduals(const std::array<double, 3>& rms) {
+    for (int i = 0; i < 3; ++i)
+        residuals_[i]->setText(std::isfinite(rms[i])
+                                   ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(rms[i], 0, 'f', 4)
+                                   : QStringLiteral("%1: —").arg(modelName(i)));
 }
 
 } // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -13,7 +15,8 @@ class ThrowController;
 // A small window beside the main one while measured points are loaded: where they came from,
 // how many were read and skipped, and how far each model lies from them — the RMS distance
 // between each measured point and the model's position at the same time, from the models'
-// exact values. It follows every new throw of the main window.
+// exact values. It follows every new throw of the main window; the distances are computed on
+// the work pool and shown when ready, the latest asked for winning.
 class MeasurementsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -22,19 +25,24 @@ public:
 
     // The residual line of a model (0 vacuum, 1 linear, 2 quadratic) as shown.
     QString residualText(int model) const;
+    // The distances shown are still being computed.
+    bool computing() const { return asked_ != shown_; }
 
 signals:
     void fitRequested();
     void removeRequested();
 
 private:
-    void refresh();
+    void refresh(bool recompute = true);
+    void showResiduals(const std::array<double, 3>& rms);
 
     const MeasuredData& data_;
     const ThrowController& controller_;
     QLabel* source_;
     QLabel* counts_;
     QLabel* residuals_[3];
+    int asked_ = 0, shown_ = 0; // the residuals' computations started and shown
+    std::array<double, 3> shownRms_{};
 };
 
 } // namespace ui

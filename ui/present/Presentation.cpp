@@ -66,14 +66,16 @@ Presentation::Presentation(MainWindow& window, QAction* pause, QObject* parent)
         if (strip_)
             strip_->refresh();
     });
+    connect(&window_, &MainWindow::interfaceScaleChanged, this, &Presentation::followScale);
 }
 
 Presentation::~Presentation() {
     leave();
 }
 
-int Presentation::typePixels(int screenHeight) {
-    return std::max(12, static_cast<int>(std::ceil(0.027 * screenHeight)));
+int Presentation::typePixels(int screenHeight, double interfaceScale) {
+    const int base = std::max(12, static_cast<int>(std::ceil(0.027 * screenHeight)));
+    return interfaceScale == 1 ? base : static_cast<int>(std::lround(base * interfaceScale));
 }
 
 void Presentation::setShown(bool on) {
@@ -88,7 +90,6 @@ void Presentation::setShown(bool on) {
 
 void Presentation::enter() {
     const QScreen* screen = window_.screen();
-    const int type = typePixels(screen ? screen->geometry().height() : 768);
     auto* w = new ScreenWindow(
         &window_, [this] { placeParts(); }, [this] { setShown(false); });
     screen_ = w;
@@ -97,30 +98,22 @@ void Presentation::enter() {
     area_ = new QWidget(w);
     area_->setObjectName(QStringLiteral("presentationGraphs"));
     strip_ = new PresentationStrip(window_, w, dragCoefficient_);
-    QFont stripFont = window_.pane(Graph::trajectory)->font();
-    stripFont.setPixelSize(type);
-    strip_->setFont(stripFont);
-
     for (const Graph g : allGraphs) {
         graphs::GraphPane* pane = window_.pane(g);
         lent_.push_back({pane, pane->font(), pane->geometry()});
         pane->setParent(area_);
-        QFont f = pane->font();
-        f.setPixelSize(type);
-        pane->setFont(f);
         pane->setKeyPart(graphs::KeyPart::models, modelKey());
         pane->setVisible(window_.option(g)->isChecked());
     }
-    if (QWidget* ball = window_.pane(Graph::trajectory)->marker()) {
+    if (QWidget* ball = window_.pane(Graph::trajectory)->marker())
         ballSize_ = ball->size();
-        const int side = std::max(ballSize_.width(), type / 2);
-        ball->setFixedSize(side, side);
-    }
+    sizeType();
 
     // The window's own keys, here too; the tools' shortcuts come with the panes.
     w->addAction(present_);
     if (pause_)
         w->addAction(pause_);
+    w->addActions(shared_);
     auto key = [w](const QKeySequence& keys, auto slot) {
         connect(new QShortcut(keys, w), &QShortcut::activated, w, slot);
     };
@@ -138,6 +131,42 @@ void Presentation::enter() {
     w->showFullScreen();
     placeParts();
     refresh_.start();
+}
+
+void Presentation::sizeType() {
+    const QScreen* screen = window_.screen();
+    const int type =
+        typePixels(screen ? screen->geometry().height() : 768, window_.interfaceScale());
+    QFont stripFont = lent_.front().font;
+    stripFont.setPixelSize(type);
+    strip_->setFont(stripFont);
+    for (const Lent& l : lent_) {
+        QFont f = l.font;
+        f.setPixelSize(type);
+        l.pane->setFont(f);
+    }
+    if (QWidget* ball = window_.pane(Graph::trajectory)->marker(); ball && ballSize_.isValid()) {
+        const int side = std::max(ballSize_.width(), type / 2);
+        ball->setFixedSize(side, side);
+    }
+}
+
+void Presentation::followScale() {
+    if (!shown())
+        return;
+    // The window has just set the lent panes' fonts and the ball for its new scale.
+    for (Lent& l : lent_)
+        l.font = l.pane->font();
+    if (QWidget* ball = window_.pane(Graph::trajectory)->marker())
+        ballSize_ = ball->size();
+    sizeType();
+    placeParts();
+    // The window grew or shrank behind it, and may have taken the focus: the presentation
+    // stays in front, its keys with it, once the window's own events are handled.
+    QTimer::singleShot(0, screen_, [w = screen_] {
+        w->raise();
+        w->activateWindow();
+    });
 }
 
 void Presentation::placeParts() {
@@ -167,6 +196,7 @@ void Presentation::leave() {
     if (QWidget* ball = window_.pane(Graph::trajectory)->marker(); ball && ballSize_.isValid())
         ball->setFixedSize(ballSize_);
     lent_.clear();
+    window_.placeControls(); // at the scale the window has now
     QWidget* w = screen_;
     screen_ = nullptr;
     strip_ = nullptr;

@@ -112,7 +112,7 @@ void ThrowController::redrawInLanguage() {
     if (const model::KeptThrow* earlier = run_.earlierVelocities()) {
         pane(1).clear();
         pane(2).clear();
-        drawKeptVelocityPanes(pane(1), pane(2), *earlier, separator_, &underlays_);
+        drawKeptVelocityPanes(pane(1), pane(2), *earlier, separator_, &underlays_, earlierRanges_);
     } else {
         redrawVelocityPanes();
     }
@@ -268,6 +268,10 @@ bool ThrowController::showTrajectory(bool fullRun) {
     const model::Throw& t = run_.recompute(
         inputs(), scaleX(), scaleY(),
         [this](const model::Throw& landed, const model::Inputs& next) {
+            // As the panes show it now, should its curves stay there.
+            earlierRanges_ = landed.velocityRanges();
+            if (!underlays_.empty())
+                earlierRanges_ = underlays_.velocityRanges(landed);
             return underlays_.keep(landed, next);
         },
         &kept);

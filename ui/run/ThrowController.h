@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace graphs {
@@ -163,6 +164,9 @@ private:
     char separator_ = '.';
     bool loaded_ = false;
     UnderlayStack underlays_;
+    // The ranges the velocity panes had when their throw was replaced: the earlier curves stay
+    // at them, with whatever lies beneath, until the next landing.
+    std::optional<model::VelocityRanges> earlierRanges_;
     int shortRecomputes_ = 0;
 };
 

@@ -158,8 +158,9 @@ void drawVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::Th
 }
 
 void drawKeptVelocityPanes(PaneSurface& vxPane, PaneSurface& vyPane, const model::KeptThrow& kept,
-                           char decimalSeparator, const ThrowUnderlay* underlay) {
-    const model::VelocityRanges& v = kept.velocity;
+                           char decimalSeparator, const ThrowUnderlay* underlay,
+                           const std::optional<model::VelocityRanges>& ranges) {
+    const model::VelocityRanges& v = ranges ? *ranges : kept.velocity;
     vxPane.setScale(v.left, v.vxTop, v.right, v.vxBottom);
     vyPane.setScale(v.left, v.vyTop, v.right, v.vyBottom);
     graphs::drawVxAxes(vxPane, v.left, v.vxTop, v.right, v.vxBottom, decimalSeparator);

@@ -75,11 +75,13 @@ void drawVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                        const model::Throw& t, char decimalSeparator,
                        const ThrowUnderlay* underlay = nullptr, bool withCurves = true);
 
-// Both velocity panes again from a throw kept after it was replaced: its own ranges, the axes,
-// what the underlay draws, then its three models' curves as drawVelocityPanes draws them.
+// Both velocity panes again from a throw kept after it was replaced: the ranges given (those
+// the panes had, grown for what lay beneath) or its own, the axes, what the underlay draws,
+// then its three models' curves as drawVelocityPanes draws them.
 void drawKeptVelocityPanes(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                            const model::KeptThrow& kept, char decimalSeparator,
-                           const ThrowUnderlay* underlay = nullptr);
+                           const ThrowUnderlay* underlay = nullptr,
+                           const std::optional<model::VelocityRanges>& ranges = {});
 
 // A line of text in the top-left corner of the pane, in the coordinate system it has or, with
 // ownSystem, in the unit square it is given first.

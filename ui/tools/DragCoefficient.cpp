@@ -32,18 +32,20 @@ const std::vector<BallDrag>& ballDrags() {
                            "Гладкий полый шар 40 мм: при 8–25 м/с в воздухе Re от 2·10⁴ "
                            "до 6·10⁴, докритическая часть кривой сопротивления шара "
                            "(Schlichting H. Boundary-Layer Theory, опыты Визельсбергера)")},
-        {QT_TRANSLATE_NOOP("Texts", "теннисный мяч"), 0.55,
-         QT_TRANSLATE_NOOP("Texts", "Mehta R. D., Pallis J. M. The aerodynamics of a tennis ball. "
-                                    "Sports Engineering 4 (2001): новый мяч без вращения, "
-                                    "Cd около 0,55")},
+        {QT_TRANSLATE_NOOP("Texts", "теннисный мяч"), 0.51,
+         QT_TRANSLATE_NOOP("Texts", "Cross R., Lindsey C. Measurements of drag and lift on tennis "
+                                    "balls in flight. Sports Engineering 17 (2014): новые мячи "
+                                    "в полёте при 15–30 м/с, Cd = 0,507 ± 0,024; в "
+                                    "аэродинамической трубе — 0,6–0,7")},
         {QT_TRANSLATE_NOOP("Texts", "мяч для гольфа"), 0.25,
          QT_TRANSLATE_NOOP("Texts", "Bearman P. W., Harvey J. K. Golf ball aerodynamics. "
                                     "Aeronautical Quarterly 27 (1976): мяч с лунками без "
                                     "вращения, Re около 10⁵")},
-        {QT_TRANSLATE_NOOP("Texts", "футбольный мяч"), 0.25,
+        {QT_TRANSLATE_NOOP("Texts", "футбольный мяч"), 0.2,
          QT_TRANSLATE_NOOP("Texts", "Goff J. E., Carré M. J. Trajectory analysis of a soccer "
-                                    "ball. American Journal of Physics 77 (2009): удары без "
-                                    "сильного вращения, за кризисом сопротивления")},
+                                    "ball. American Journal of Physics 77 (2009): полёт без "
+                                    "вращения, Cd около 0,2 по его дальности, за кризисом "
+                                    "сопротивления")},
     };
     return balls;
 }

@@ -61,8 +61,25 @@ void paintGraph(QPainter& painter, const ReportPage::Graph& graph, const QRectF&
 
 } // namespace
 
+QStringList reynoldsLines(const model::Inputs& in, char decimalSeparator) {
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
+    auto reynoldsLine = [decimalSeparator](double r) {
+        return QString::fromStdString(model::exact::reynoldsLine(r, decimalSeparator));
+    };
+    return {Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
+            Texts::tr("при броске: %1").arg(reynoldsLine(re.start)),
+            Texts::tr("при падении в среде (Fc~v): %1").arg(reynoldsLine(re.end1)),
+            Texts::tr("при падении в среде (Fc~v^2): %1").arg(reynoldsLine(re.end2))};
+}
+
 ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
                         const QDateTime& when) {
+    return reportPageOf(window, t, decimalSeparator, when,
+                        reynoldsLines(t.inputs(), decimalSeparator));
+}
+
+ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
+                        const QDateTime& when, QStringList reynolds) {
     ReportPage page;
     page.title = window.windowTitle();
     const bool english = LanguageSwitch::instance().current() == translations::Language::english;
@@ -90,14 +107,7 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
     }
 
     page.caption = PictureCaption::of(t.inputs());
-    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
-    auto reynoldsLine = [decimalSeparator](double r) {
-        return QString::fromStdString(model::exact::reynoldsLine(r, decimalSeparator));
-    };
-    page.reynolds = {Texts::tr("Число Рейнольдса Re = ρo·v·d/η:"),
-                     Texts::tr("при броске: %1").arg(reynoldsLine(re.start)),
-                     Texts::tr("при падении в среде (Fc~v): %1").arg(reynoldsLine(re.end1)),
-                     Texts::tr("при падении в среде (Fc~v^2): %1").arg(reynoldsLine(re.end2))};
+    page.reynolds = std::move(reynolds);
 
     for (std::size_t n = 0; n < 3; ++n)
         page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])};

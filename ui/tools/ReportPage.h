@@ -18,7 +18,8 @@ class GraphPane;
 }
 namespace model {
 class Throw;
-}
+struct Inputs;
+} // namespace model
 
 namespace ui {
 
@@ -51,6 +52,11 @@ struct ReportPage {
 // captions as the window has them.
 ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
                         const QDateTime& when);
+// The same with the lines of the Reynolds numbers given (made beforehand, off the window's
+// thread: they follow the exact flights).
+ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char decimalSeparator,
+                        const QDateTime& when, QStringList reynolds);
+QStringList reynoldsLines(const model::Inputs& in, char decimalSeparator);
 
 // A graph's name as its selector button gives it, capitalised: «Траектории», «Проекции Vx».
 QString graphCaption(const MainWindow& window, Graph g);

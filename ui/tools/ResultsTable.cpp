@@ -34,21 +34,33 @@ QString symbolOf(const model::FieldRow& f) {
 
 } // namespace
 
+ThrowResults ThrowResults::of(const model::Throw& t) {
+    ThrowResults r{t.inputs(), {}};
+    for (std::size_t n = 0; n < model::quantityCount; ++n)
+        r.values[n] = t.value(model::quantityRows()[n].id);
+    return r;
+}
+
 QString resultsTable(const model::Throw& t) {
+    return resultsTable(ThrowResults::of(t));
+}
+
+QString resultsTable(const ThrowResults& t) {
     QString table = line(Texts::tr("Величина"), Texts::tr("Значение"), Texts::tr("Единица"),
                          Texts::tr("Описание"));
     for (const model::FieldRow& f : model::fieldRows())
-        table += line(modelText(f.title), fullNumber(model::inputOf(t.inputs(), f.id)),
+        table += line(modelText(f.title), fullNumber(model::inputOf(t.inputs, f.id)),
                       modelText(f.unit), Texts::tr("%1 — исходное данное").arg(symbolOf(f)));
-    if (model::dragCoefficientText(t.inputs())) // 0.5 is not named
-        table += line(Texts::tr("Коэффициент сопротивления"), fullNumber(t.inputs().cd), QString(),
+    if (model::dragCoefficientText(t.inputs)) // 0.5 is not named
+        table += line(Texts::tr("Коэффициент сопротивления"), fullNumber(t.inputs.cd), QString(),
                       Texts::tr("Cd — исходное данное (Fc~v^2)"));
-    for (const model::QuantityRow& q : model::quantityRows()) {
-        const std::optional<double> v = t.value(q.id);
+    for (std::size_t n = 0; n < model::quantityCount; ++n) {
+        const model::QuantityRow& q = model::quantityRows()[n];
+        const std::optional<double> v = t.values[n];
         table += line(modelText(q.title), v ? fullNumber(*v) : QString(),
                       modelText(q.unit).trimmed(), modelText(q.formula));
     }
-    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs());
+    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(t.inputs);
     const std::pair<QString, double> reynolds[] = {
         {Texts::tr("Число Рейнольдса при броске"), re.start},
         {Texts::tr("Число Рейнольдса при падении в среде (Fc~v)"), re.end1},

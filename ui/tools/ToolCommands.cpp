@@ -4,7 +4,7 @@
 #include "model/curves/CurvesCsv.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/MessageBoxes.h"
-#include "ui/platform/SaveFile.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
 #include "ui/tools/PictureCaption.h"
 #include "ui/tools/PictureExport.h"
@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -26,6 +27,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <memory>
 #include <sstream>
 
 namespace ui {
@@ -97,7 +99,9 @@ QString firstFolder(const QList<FileType>& types) {
 
 ToolCommands::ToolCommands(MainWindow& window, const ThrowController& controller,
                            MessageBoxes& boxes, ExportDialogs& dialogs, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs) {
+    : QObject(parent), window_(window), controller_(controller), boxes_(boxes), dialogs_(dialogs),
+      saves_(boxes, &window) {
+    connect(&controller_, &ThrowController::throwReplaced, this, [this] { ++throwsReplaced_; });
     auto on = [this](ToolCommand c, void (ToolCommands::*run)()) {
         connect(addToolAction(window_, c, this), &QAction::triggered, this, run);
     };
@@ -134,8 +138,7 @@ std::optional<SaveChoice> ToolCommands::askFile(const QString& title, const QStr
 }
 
 void ToolCommands::write(const QString& path, const QByteArray& bytes, const QString& title) {
-    if (const QString reason = saveFileAtomically(path, bytes); !reason.isEmpty())
-        boxes_.inform(saveFailedText(path, reason), title);
+    saves_.save(path, title, bytes);
 }
 
 bool ToolCommands::shownPaneIsEmpty(const QString& title) {
@@ -164,9 +167,11 @@ void ToolCommands::saveGraph() {
     const graphs::GraphPane& pane = *window_.pane(g);
     const std::optional<PictureCaption> caption = captionNow();
     const PictureCaption* c = caption ? &*caption : nullptr;
-    write(choice->path,
-          choice->type == 0 ? graphPng(pane, c) : graphSvg(pane, graphCaption(window_, g), c),
-          title);
+    if (choice->type == 0) // the drawing now; its PNG, which takes the longer, in the background
+        saves_.save(choice->path, title,
+                    [image = graphImage(pane, c)](const auto&) { return pngBytes(image); });
+    else
+        write(choice->path, graphSvg(pane, graphCaption(window_, g), c), title);
 }
 
 std::optional<PictureCaption> ToolCommands::captionNow() const {
@@ -193,67 +198,115 @@ void ToolCommands::saveData() {
     const QString title = Texts::tr("Сохранить данные");
     const model::Throw* t = controller_.currentThrow();
     const Graph g = shownGraph();
-    std::ostringstream rows;
-    if (!t || model::writeCurvesCsv(*t, rows, curveGroup(g)) == 0) {
+    // A copy of the curves: the throw may change while the rows are written.
+    std::vector<model::CsvCurve> curves;
+    if (t)
+        curves = model::csvCurvesOf(*t, curveGroup(g));
+    if (!model::hasCsvRows(curves)) {
         boxes_.inform(Texts::tr("На графике ещё нет кривых: графики скоростей строятся "
                                 "после нажатия «ПУСК»."),
                       title);
         return;
     }
-    if (const auto choice = askFile(title, baseName(g) + QStringLiteral(".csv"), {csv()}))
-        write(choice->path, QByteArray::fromStdString(rows.str()), title);
+    const auto choice = askFile(title, baseName(g) + QStringLiteral(".csv"), {csv()});
+    if (!choice)
+        return;
+    saves_.save(choice->path, title,
+                [curves = std::move(curves)](const BackgroundSaves::Progress& progress) {
+                    std::ostringstream rows;
+                    model::writeCurvesCsv(curves, rows, progress);
+                    return QByteArray::fromStdString(std::move(rows).str());
+                });
 }
 
 void ToolCommands::copyResults() {
-    if (const model::Throw* t = controller_.currentThrow())
-        QGuiApplication::clipboard()->setText(resultsTable(*t));
-}
-
-void ToolCommands::print() {
     const model::Throw* t = controller_.currentThrow();
     if (!t)
         return;
+    // The exact flights behind the Reynolds numbers take a while: the table is made on the pool
+    // and placed on the clipboard when ready.
+    auto* made = new QFutureWatcher<QString>(this);
+    ++copying_;
+    connect(made, &QFutureWatcher<QString>::finished, this, [this, made] {
+        --copying_;
+        QGuiApplication::clipboard()->setText(made->result());
+        made->deleteLater();
+    });
+    made->setFuture(runOnWorkPool([results = ThrowResults::of(*t)] {
+        yieldToTheWindow();
+        return resultsTable(results);
+    }));
+}
+
+void ToolCommands::withReportPage(const std::function<void(const ReportPage&)>& use) {
+    const model::Throw* t = controller_.currentThrow();
+    const char separator = controller_.decimalSeparator();
+    const QDateTime when = QDateTime::currentDateTime();
+    auto* made = new QFutureWatcher<QStringList>(this);
+    ++copying_;
+    connect(made, &QFutureWatcher<QStringList>::finished, this,
+            [this, made, use, separator, when, asked = throwsReplaced_] {
+                --copying_;
+                made->deleteLater();
+                const model::Throw* now = controller_.currentThrow();
+                if (!now)
+                    return;
+                // A throw replaced meanwhile is reported as it is now, its lines made here.
+                use(asked == throwsReplaced_
+                        ? reportPageOf(window_, *now, separator, when, made->result())
+                        : reportPageOf(window_, *now, separator, when));
+            });
+    made->setFuture(runOnWorkPool([in = t->inputs(), separator] {
+        yieldToTheWindow();
+        return reynoldsLines(in, separator);
+    }));
+}
+
+void ToolCommands::print() {
+    if (!controller_.currentThrow())
+        return;
     const int dpi = window_.pane(Graph::trajectory)->logicalDpiX();
-    QPrinter printer;
-    printer.setResolution(dpi);
-    printer.setPageLayout(reportPageLayout());
-    printer.setDocName(QStringLiteral("ballflight"));
-    if (!dialogs_.choosePrinter(printer))
+    auto printer = std::make_shared<QPrinter>();
+    printer->setResolution(dpi);
+    printer->setPageLayout(reportPageLayout());
+    printer->setDocName(QStringLiteral("ballflight"));
+    if (!dialogs_.choosePrinter(*printer))
         return;
-    printer.setResolution(dpi);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        boxes_.inform(Texts::tr("Не удалось начать печать: принтер недоступен."),
-                      Texts::tr("Печать"));
-        return;
-    }
-    paintReportPage(painter, reportPageOf(window_, *t, controller_.decimalSeparator(),
-                                          QDateTime::currentDateTime()));
-    painter.end();
+    printer->setResolution(dpi);
+    withReportPage([this, printer](const ReportPage& page) {
+        QPainter painter;
+        if (!painter.begin(printer.get())) {
+            boxes_.inform(Texts::tr("Не удалось начать печать: принтер недоступен."),
+                          Texts::tr("Печать"));
+            return;
+        }
+        paintReportPage(painter, page);
+        painter.end();
+    });
 }
 
 void ToolCommands::saveReport() {
     const QString title = Texts::tr("Сохранить отчёт");
-    const model::Throw* t = controller_.currentThrow();
-    if (!t)
+    if (!controller_.currentThrow())
         return;
     const auto choice = askFile(title, QStringLiteral("ballflight-report.pdf"), {pdf()});
     if (!choice)
         return;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(window_.pane(Graph::trajectory)->logicalDpiX());
-        writer.setPageLayout(reportPageLayout());
-        writer.setTitle(window_.windowTitle());
-        writer.setCreator(QStringLiteral("ballflight"));
-        QPainter painter(&writer);
-        paintReportPage(painter, reportPageOf(window_, *t, controller_.decimalSeparator(),
-                                              QDateTime::currentDateTime()));
-    }
-    write(choice->path, bytes, title);
+    withReportPage([this, title, path = choice->path](const ReportPage& page) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(window_.pane(Graph::trajectory)->logicalDpiX());
+            writer.setPageLayout(reportPageLayout());
+            writer.setTitle(window_.windowTitle());
+            writer.setCreator(QStringLiteral("ballflight"));
+            QPainter painter(&writer);
+            paintReportPage(painter, page);
+        }
+        write(path, bytes, title);
+    });
 }
 
 } // namespace ui

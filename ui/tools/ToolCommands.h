@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/platform/BackgroundSaves.h"
 #include "ui/platform/ExportDialogs.h"
 #include "ui/tools/PictureCaption.h"
 #include "ui/window/MainWindow.h"
@@ -8,19 +9,23 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace ui {
 
 class MessageBoxes;
+struct ReportPage;
 class ThrowController;
 
 // The save, copy and print commands of «Инструменты» (and of the panes' context menus).
 // Connects itself to the window's tool actions when constructed. They read the throw the
-// window shows and the panes' drawings; none of them changes anything or computes.
+// window shows and the panes' drawings; none of them changes anything.
 //
-// Files are written whole or not at all; a file that cannot be written is reported in a box
-// naming it and the reason.
+// What takes long runs on the work pool from a snapshot, the window answering meanwhile: the
+// files are made and written in the background (saves()), the copied results are put on the
+// clipboard once made. Files are written whole or not at all; a file that cannot be written is
+// reported in a box naming it and the reason.
 class ToolCommands : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +48,11 @@ public:
 
     // The graph whose pane is shown.
     Graph shownGraph() const;
+
+    // The saves in the background, the lesson's too.
+    BackgroundSaves& saves() { return saves_; }
+    // A save or a copy is still being made.
+    bool busy() const { return saves_.running() > 0 || copying_ > 0; }
 
     // The folder the save dialogs open in: the folder of the file chosen last; before the first
     // choice (empty) the user's pictures for pictures and documents for data and reports.
@@ -68,6 +78,9 @@ private:
     std::optional<PictureCaption> captionNow() const;
     // Writes the file whole, or tells why it could not.
     void write(const QString& path, const QByteArray& bytes, const QString& title);
+    // Makes the report page of the throw shown, its exact flights on the pool, and hands it to
+    // `use` when ready.
+    void withReportPage(const std::function<void(const ReportPage&)>& use);
     // True, after telling the user, when the shown pane has nothing drawn.
     bool shownPaneIsEmpty(const QString& title);
 
@@ -75,8 +88,11 @@ private:
     const ThrowController& controller_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
+    BackgroundSaves saves_;
     QString lastFolder_;
     bool pictureCaptions_ = true;
+    int copying_ = 0;        // copies and report pages being made
+    int throwsReplaced_ = 0; // since the start
 };
 
 } // namespace ui

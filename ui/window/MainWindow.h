@@ -59,6 +59,9 @@ public:
     // trajectory graph to the front (showGraph).
     void layoutControls();
     void showBareFlightColumn();
+    // Places every control for the current client size and scale, and nothing else; the
+    // presentation calls it for the panes it gives back.
+    void placeControls();
     // Writes a result label; a screen reader reads it as the quantity's name and its value
     // («Время полёта в вакууме: 0.507 c»).
     void showResult(model::Quantity q, const QString& text);
@@ -155,8 +158,6 @@ private:
     }
     void showGraph(Graph g);
     void showTitle();
-    // Places every control for the current client size and scale, and nothing else.
-    void placeControls();
     // Scale handling (MainWindowScale.cpp).
     double fittingScale() const;
     void applyScale(double factor);

@@ -31,4 +31,22 @@ TEST(CurvesCsv, RowsAreTheDrawnPointsOfTheChosenCurves) {
 
     model::writeCurvesCsv(t, vy, model::vyCurves); // the three Vy curves only
     EXPECT_EQ(readCsv(vy.str()).size(), 3u);
+
+    // Copied out, the curves are told as far as they are written and stop when told to.
+    EXPECT_FALSE(model::hasCsvRows(model::csvCurvesOf(Throw{model::Inputs{}}, model::vxCurves)));
+    Throw fine{model::Inputs{}, model::ThrowSettings{.nSteps = 10000}};
+    fine.runToEnd();
+    const std::vector<model::CsvCurve> copied = model::csvCurvesOf(fine, model::vyCurves);
+    EXPECT_TRUE(model::hasCsvRows(copied));
+    std::ostringstream whole, stopped;
+    model::writeCurvesCsv(fine, whole, model::vyCurves);
+    double lastShare = -1;
+    EXPECT_EQ(model::writeCurvesCsv(copied, stopped,
+                                    [&lastShare](double share) {
+                                        lastShare = share;
+                                        return share == 0;
+                                    }),
+              4096u);
+    EXPECT_GT(lastShare, 0);
+    EXPECT_TRUE(whole.str().starts_with(stopped.str()));
 }

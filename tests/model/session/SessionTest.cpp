@@ -52,6 +52,13 @@ TEST_F(Rules, FieldsTypingAndTheUnsavedMark) {
     EXPECT_TRUE(s.modified());
     s.markSaved();
     EXPECT_FALSE(s.modified());
+    // A save that ends after a further change leaves that change unsaved.
+    const session::Lesson written = s.lesson();
+    s.setCd(0.5);
+    s.markSaved(written);
+    EXPECT_TRUE(s.modified());
+    s.markSaved(s.lesson());
+    EXPECT_FALSE(s.modified());
     s.setSpeed(5); // not part of a lesson
     EXPECT_FALSE(s.modified());
     s.markUnsaved();
