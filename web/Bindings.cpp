@@ -4,6 +4,7 @@
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
 #include "model/PresetTable.h"
+#include "model/ProgramTexts.h"
 #include "model/Quantities.h"
 #include "model/Translation.h"
 #include "model/curves/CurveLookup.h"
@@ -581,6 +582,21 @@ std::string recoveryQuestion() {
         .dump();
 }
 
+// The help menu's three boxes as the window's «Помощь» offers them: the item, the box's title
+// and its text; the authors' box also shows the portrait.
+std::string helpBoxes() {
+    auto box = [](const char* key, const char* item, const std::string& title,
+                  const std::string& text) {
+        return Json{{"key", key}, {"item", model::translated(item)}, {"title", title},
+                    {"text", text}};
+    };
+    return Json::array({box("authors", "Авторы", model::authorsTitle(), model::authorsText()),
+                        box("about", "О программе", model::aboutTitle(), model::aboutText()),
+                        box("registration", "Регистрация", model::registrationTitle(),
+                            model::registrationText())})
+        .dump();
+}
+
 std::string tr(const std::string& russian) {
     return model::translated(russian.c_str());
 }
@@ -592,6 +608,7 @@ EMSCRIPTEN_BINDINGS(ballflight) {
     emscripten::function("tr", &tr);
     emscripten::function("speeds", &speeds);
     emscripten::function("recoveryQuestion", &recoveryQuestion);
+    emscripten::function("helpBoxes", &helpBoxes);
     emscripten::function("usePresets", &usePresets);
     emscripten::function("presets", &presets);
     emscripten::class_<Page>("Page")

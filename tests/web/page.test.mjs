@@ -1,7 +1,7 @@
 // The browser edition in Debian's chromium (headless), opened from file:// with every network
 // request refused: typed throws against the report tool, a refused input, the pace of a flight,
 // English, the time to the first results, the accessibility engine, lesson files and the
-// recovery copy, and the graph's downloads.
+// recovery copy, the graph's downloads and the help menu's boxes.
 //   node --test tests/web/page.test.mjs   (BALLFLIGHT_PAGE, BALLFLIGHT_REPORT, WEB_MODULES set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -197,5 +197,42 @@ test('the shown graph downloads as PNG and its curves as the report tool\'s CSV'
     const toolFlight = new Set(tool.filter(flown));
     assert.ok(shown.filter(flown).length > 100);
     assert.deepEqual(shown.filter((r) => flown(r) && !toolFlight.has(r)), []);
+    await context.close();
+});
+
+test('the help menu\'s boxes show the window\'s titles and texts in both languages', async () => {
+    const { page, context, errors } = await open('ru-RU');
+    const english = await page.evaluate(() => window.ballflightEnglish);
+    await page.addScriptTag({ content: axeSource });
+    const boxes = [
+        ['#authors', 'Авторы', 'Кафедра физики, дек. 2026 г.', 6],
+        ['#about', 'О ПРОГРАММЕ', 'Программа моделирует движение шара в среде вблизи поверхности Земли', 11],
+        ['#registration', 'РЕГИСТРАЦИЯ', 'Ранее зарегистрированная версия: нет.', 6],
+    ];
+    for (const lang of ['ru', 'en']) {
+        const say = (russian) => (lang === 'en' ? english[russian] : russian);
+        for (const [button, title, firstLine, lineCount] of boxes) {
+            await page.click(button);
+            await page.locator('[role=alertdialog]').waitFor();
+            assert.equal(await page.textContent('#dialogTitle'), say(title));
+            const lines = (await page.textContent('#dialogText')).split('\r\n');
+            assert.equal(lines.length, lineCount, button);
+            assert.equal(lines[0].trimEnd(), say(firstLine));
+            assert.equal(await page.evaluate(() => document.activeElement.id), 'dialogOk');
+            const portrait = await page.$eval('#dialogImage', (i) => !i.hidden && i.naturalWidth > 0);
+            assert.equal(portrait, button === '#authors', button);
+            if (button === '#authors') {
+                assert.equal(lines[0].length, 36, 'the authors\' lines are padded as the window\'s');
+                const found = await page.evaluate(async () => (await window.axe.run()).violations
+                    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+                    .map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', ')));
+                assert.deepEqual(found, []);
+            }
+            await closeBox(page, 'Escape');
+            assert.equal(await page.evaluate(() => document.activeElement.id), button.slice(1));
+        }
+        await page.click('#language');
+    }
+    assert.deepEqual(errors, []);
     await context.close();
 });

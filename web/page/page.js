@@ -51,14 +51,19 @@
     let boxes = Promise.resolve();
     let boxOpen = false;
     // A message, or a question when no is given: the promise tells whether the first button
-    // (OK, or yes) closed it. Enter takes the button in focus, Escape the last one.
-    function showBox(title, message, yes, no) {
+    // (OK, or yes) closed it. Enter takes the button in focus, Escape the last one. A picture
+    // (an image's address) shows above the text.
+    function showBox(title, message, yes, no, picture) {
         let answer = false;
         boxes = boxes.then(() => new Promise((closed) => {
             const back = $('dialogBack'), ok = $('dialogOk'), other = $('dialogNo');
             const before = document.activeElement;
             $('dialogTitle').textContent = title;
             $('dialogText').textContent = message;
+            const image = $('dialogImage');
+            image.hidden = !picture;
+            if (picture) image.src = picture;
+            else image.removeAttribute('src');
             ok.textContent = yes || 'OK';
             other.hidden = !no;
             other.textContent = no || '';
@@ -172,6 +177,7 @@
         if (pointer) showReadout();
     }
     let paneNames = ['', '', ''];
+    let helpBoxes = []; // the help menu's boxes: item, title, text (Bindings.cpp)
     let projector = false;
     let pointer = null; // over the graph, for the readout
     new ResizeObserver(() => draw(true)).observe(box);
@@ -606,6 +612,8 @@
             a.textContent = tr(t);
             a.href = helpFolder + '/' + a.dataset.document + (language === 'en' ? '.en' : '') + '.pdf';
         });
+        helpBoxes = JSON.parse(M.helpBoxes());
+        for (const b of helpBoxes) $(b.key).textContent = b.item;
         $('language').textContent = language === 'en' ? 'Русский' : 'English';
         $('language').lang = language === 'en' ? 'ru' : 'en';
         buildPanel();
@@ -635,6 +643,13 @@
         ['graphSave', saveGraph], ['dataSave', saveData], ['present', toggleFullScreen]])
         $(id).addEventListener('click', act);
     $('lessonFile').addEventListener('change', openChosen);
+    // The help menu's boxes, in the language shown when one opens.
+    for (const id of ['authors', 'about', 'registration'])
+        $(id).addEventListener('click', () => {
+            const b = helpBoxes.find((x) => x.key === id);
+            showBox(b.title, b.text, undefined, undefined,
+                id === 'authors' ? window.ballflightPortrait : undefined);
+        });
     $('material').addEventListener('change', () => choosePreset(false));
     $('medium').addEventListener('change', () => choosePreset(true));
     $('compare').addEventListener('change', () =>

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the page as one self-contained HTML file: the style, the module (with its WebAssembly
-inside, emcc -sSINGLE_FILE=1), the English texts, the presets' table and the page's script
-inlined."""
+inside, emcc -sSINGLE_FILE=1), the English texts, the presets' table, the authors' portrait and the page's
+script inlined."""
 import argparse
+import base64
 import json
 
 
@@ -13,7 +14,7 @@ def script_text(text):
 
 def main():
     p = argparse.ArgumentParser()
-    for name in ("html", "css", "js", "module", "translations", "presets", "out"):
+    for name in ("html", "css", "js", "module", "translations", "presets", "portrait", "out"):
         p.add_argument("--" + name, required=True)
     a = p.parse_args()
     read = lambda path: open(path, encoding="utf-8").read()
@@ -25,6 +26,8 @@ def main():
         ("/*ENGLISH*/", "window.ballflightEnglish = " + script_text(english) + ";"),
         ("/*PRESETS*/", "window.ballflightPresets = "
          + script_text(json.dumps(read(a.presets), ensure_ascii=False)) + ";"),
+        ("/*PORTRAIT*/", "window.ballflightPortrait = \"data:image/svg+xml;base64,"
+         + base64.b64encode(open(a.portrait, "rb").read()).decode("ascii") + "\";"),
         ("/*PAGE*/", script_text(read(a.js))),
     ):
         if page.count(mark) != 1:
