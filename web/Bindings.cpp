@@ -587,8 +587,8 @@ std::string recoveryQuestion() {
 std::string helpBoxes() {
     auto box = [](const char* key, const char* item, const std::string& title,
                   const std::string& text) {
-        return Json{{"key", key}, {"item", model::translated(item)}, {"title", title},
-                    {"text", text}};
+        return Json{
+            {"key", key}, {"item", model::translated(item)}, {"title", title}, {"text", text}};
     };
     return Json::array({box("authors", "Авторы", model::authorsTitle(), model::authorsText()),
                         box("about", "О программе", model::aboutTitle(), model::aboutText()),
