@@ -3,6 +3,7 @@
 #include "graphs/PaneSurface.h"
 #include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/MessageBoxes.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/platform/Tone.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
@@ -10,6 +11,8 @@
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowDrawing.h"
 #include "ui/run/ThrowView.h"
+
+#include <cmath>
 
 namespace ui {
 
@@ -35,6 +38,9 @@ ThrowController::ThrowController(SessionObject& session, ThrowView& view,
     landingTimer_.setSingleShot(true);
     landingTimer_.setTimerType(Qt::PreciseTimer);
     connect(&landingTimer_, &QTimer::timeout, this, &ThrowController::landingToneEnded);
+
+    connect(&background_, &QFutureWatcherBase::finished, this,
+            &ThrowController::backgroundThrowDone);
 
     connect(&session_, &SessionObject::inputsChanged, this, &ThrowController::inputsChanged);
     connect(&session_, &SessionObject::scaleChanged, this, &ThrowController::scaleChanged);
@@ -121,6 +127,8 @@ void ThrowController::redrawInLanguage() {
 void ThrowController::load() {
     loaded_ = false;
     view_.showStart();
+    ++throwRequests_;
+    backgroundWanted_ = false;
     run_.recompute(inputs(), scaleX(), scaleY());
     writeLabels(model::Stage::closedForms);
     loaded_ = true;
@@ -248,7 +256,55 @@ void ThrowController::shortRecompute() {
     ++shortRecomputes_;
     abandonFlight();
     layOutWindow();
+    if (run_.current() && longWalk()) {
+        ++throwRequests_;
+        backgroundWanted_ = true;
+        computeInBackground();
+        return;
+    }
     showTrajectory(false);
+}
+
+// A cheap lower bound of the linear-drag walk's points: the time to its top and a fall from
+// there at no more than the terminal speed, in steps of Tmax/nSteps. A ball that does not sink
+// walks to the limit.
+bool ThrowController::longWalk() const {
+    const model::ClosedForm c =
+        model::closedForms(inputs(), run_.previousTau(), run_.previousVp1());
+    const double dt = c.Tmax / model::ThrowSettings{}.nSteps;
+    if (!(c.Vp1 > 0))
+        return true;
+    const double points = (c.Tp1 + std::max(c.Ymax1, 0.0) / c.Vp1) / dt;
+    return !std::isfinite(points) || points > backgroundWalk_;
+}
+
+// The task gets copies only; its throw is shown when it is done, unless a later request came
+// meanwhile. One throw is computed at a time: the latest request starts when it ends.
+void ThrowController::computeInBackground() {
+    if (background_.isRunning())
+        return;
+    backgroundRequest_ = throwRequests_;
+    const model::Inputs in = inputs();
+    const model::ThrowSettings settings = session::Run::settingsFor(scaleX(), scaleY());
+    const double tau = run_.previousTau(), Vp1 = run_.previousVp1();
+    background_.setFuture(runOnWorkPool([in, settings, tau, Vp1] {
+        yieldToTheWindow();
+        return std::make_unique<model::Throw>(in, settings, tau, Vp1);
+    }));
+}
+
+void ThrowController::backgroundThrowDone() {
+    std::unique_ptr<model::Throw> ready = background_.future().takeResult();
+    if (!backgroundWanted_)
+        return;
+    if (backgroundRequest_ != throwRequests_) {
+        computeInBackground();
+        return;
+    }
+    backgroundWanted_ = false;
+    if (ready->settings().scaleX != scaleX() || ready->settings().scaleY != scaleY())
+        ready->setTrajectoryScale(scaleX(), scaleY());
+    showTrajectory(false, std::move(ready));
 }
 
 void ThrowController::fullRun() {
@@ -263,18 +319,21 @@ void ThrowController::fullRun() {
 // A new throw from the current inputs, its labels, and the trajectory pane with the vacuum and
 // linear-drag curves. A throw whose velocity curves are shown goes beneath the panes, or its
 // curves stay on the velocity panes until the next landing.
-bool ThrowController::showTrajectory(bool fullRun) {
+bool ThrowController::showTrajectory(bool fullRun, std::unique_ptr<model::Throw> ready) {
+    if (!ready) {
+        ++throwRequests_;
+        backgroundWanted_ = false;
+    }
+    const session::Run::Keep keep = [this](const model::Throw& landed, const model::Inputs& next) {
+        // As the panes show it now, should its curves stay there.
+        earlierRanges_ = landed.velocityRanges();
+        if (!underlays_.empty())
+            earlierRanges_ = underlays_.velocityRanges(landed);
+        return underlays_.keep(landed, next);
+    };
     bool kept = false;
-    const model::Throw& t = run_.recompute(
-        inputs(), scaleX(), scaleY(),
-        [this](const model::Throw& landed, const model::Inputs& next) {
-            // As the panes show it now, should its curves stay there.
-            earlierRanges_ = landed.velocityRanges();
-            if (!underlays_.empty())
-                earlierRanges_ = underlays_.velocityRanges(landed);
-            return underlays_.keep(landed, next);
-        },
-        &kept);
+    const model::Throw& t = ready ? run_.adopt(std::move(ready), keep, &kept)
+                                  : run_.recompute(inputs(), scaleX(), scaleY(), keep, &kept);
     writeLabels(model::Stage::closedForms);
     writeLabels(model::Stage::linearWalk);
 

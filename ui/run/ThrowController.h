@@ -10,12 +10,14 @@
 #include "model/session/Session.h"
 #include "ui/run/UnderlayStack.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -82,6 +84,11 @@ public:
     const model::Inputs& inputs() const;
     double scaleX() const;
     float scaleY() const;
+    // A long throw is being computed off the window's thread for the latest edit; the panes and
+    // labels still show the throw before it.
+    bool throwPending() const { return backgroundWanted_; }
+    // Walks of more points than this are computed off the window's thread (tests lower it).
+    void setBackgroundWalk(double points) { backgroundWalk_ = points; }
     // The throw shown now; null before the first computation.
     const model::Throw* currentThrow() const { return run_.current(); }
     // Pieces of the current throw's flight on the trajectory pane (0 before ПУСК).
@@ -134,7 +141,10 @@ signals:
     void throwReplaced();
 
 private:
-    bool showTrajectory(bool fullRun);
+    bool showTrajectory(bool fullRun, std::unique_ptr<model::Throw> ready = nullptr);
+    bool longWalk() const;
+    void computeInBackground();
+    void backgroundThrowDone();
     void layOutWindow();
     void redrawTrajectory();
     void redrawVelocityPanes();
@@ -168,6 +178,13 @@ private:
     // at them, with whatever lies beneath, until the next landing.
     std::optional<model::VelocityRanges> earlierRanges_;
     int shortRecomputes_ = 0;
+    // Each new throw asked for supersedes the ones before it; a throw computed in the background
+    // is shown only if it answers the latest request.
+    int throwRequests_ = 0;
+    int backgroundRequest_ = 0;
+    bool backgroundWanted_ = false;
+    double backgroundWalk_ = 1.5e6;
+    QFutureWatcher<std::unique_ptr<model::Throw>> background_;
 };
 
 } // namespace ui
