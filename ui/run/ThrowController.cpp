@@ -13,6 +13,7 @@
 #include "ui/run/ThrowView.h"
 
 #include <cmath>
+#include <utility>
 
 namespace ui {
 
@@ -100,7 +101,7 @@ void ThrowController::setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneS
 }
 
 bool ThrowController::busy() const {
-    return flight_->running() || landingTimer_.isActive();
+    return flight_->running() || landingTimer_.isActive() || runWhenReady_;
 }
 
 void ThrowController::writeLabels(model::Stage stage) {
@@ -191,6 +192,7 @@ void ThrowController::lessonReplaced() {
     run_.forgetShown();
     if (loaded_) {
         shortRecompute();
+        velocitiesWhenReady_ = backgroundWanted_;
         redrawVelocityPanes();
         emit inputsUpdated();
     }
@@ -245,6 +247,7 @@ void ThrowController::redrawTrajectory() {
 }
 
 void ThrowController::abandonFlight() {
+    runWhenReady_ = false;
     flight_->abandon();
     landingTimer_.stop();
     run_.abandon();
@@ -289,7 +292,10 @@ void ThrowController::computeInBackground() {
     const double tau = run_.previousTau(), Vp1 = run_.previousVp1();
     background_.setFuture(runOnWorkPool([in, settings, tau, Vp1] {
         yieldToTheWindow();
-        return std::make_unique<model::Throw>(in, settings, tau, Vp1);
+        auto next = std::make_unique<model::Throw>(in, settings, tau, Vp1);
+        // Finer than a pixel of any screen, even with the scale bars stretched tenfold.
+        next->thinLinearPath(1.0 / 65536);
+        return next;
     }));
 }
 
@@ -304,7 +310,11 @@ void ThrowController::backgroundThrowDone() {
     backgroundWanted_ = false;
     if (ready->settings().scaleX != scaleX() || ready->settings().scaleY != scaleY())
         ready->setTrajectoryScale(scaleX(), scaleY());
-    showTrajectory(false, std::move(ready));
+    const bool fly = std::exchange(runWhenReady_, false);
+    if (showTrajectory(fly, std::move(ready)) && fly && run_.startFlight())
+        flight_->start(pane(0), inputs().h0);
+    if (std::exchange(velocitiesWhenReady_, false))
+        redrawVelocityPanes();
 }
 
 void ThrowController::fullRun() {
@@ -312,6 +322,10 @@ void ThrowController::fullRun() {
     completeLanding();
     abandonFlight();
     layOutWindow();
+    if (backgroundWanted_) {
+        runWhenReady_ = true;
+        return;
+    }
     if (showTrajectory(true) && run_.startFlight())
         flight_->start(pane(0), inputs().h0);
 }
@@ -322,7 +336,7 @@ void ThrowController::fullRun() {
 bool ThrowController::showTrajectory(bool fullRun, std::unique_ptr<model::Throw> ready) {
     if (!ready) {
         ++throwRequests_;
-        backgroundWanted_ = false;
+        backgroundWanted_ = runWhenReady_ = velocitiesWhenReady_ = false;
     }
     const session::Run::Keep keep = [this](const model::Throw& landed, const model::Inputs& next) {
         // As the panes show it now, should its curves stay there.

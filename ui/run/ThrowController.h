@@ -75,7 +75,7 @@ public:
     // The window shows its first time: the first short recompute, if the size report did not
     // bring it.
     void firstShown();
-    // Stops a flight in progress and its landing tone.
+    // Stops a flight in progress and its landing tone (or a ПУСК waiting for its throw).
     void abandonFlight();
     // After a switch of language: the panes drawn again with the same numbers and curves.
     void redrawInLanguage();
@@ -106,7 +106,7 @@ public:
     // The underlay changed: every pane is drawn again, the flight in the air included.
     void redrawPanes();
 
-    // A flight or its landing tone is still in progress.
+    // A flight or its landing tone is still in progress, or ПУСК waits for its throw.
     bool busy() const;
     // Ms between animation ticks (10); tests may use 0.
     void setTickInterval(int ms);
@@ -183,6 +183,10 @@ private:
     int throwRequests_ = 0;
     int backgroundRequest_ = 0;
     bool backgroundWanted_ = false;
+    // ПУСК came while the throw was computed: the flight starts when it is ready.
+    bool runWhenReady_ = false;
+    // Another lesson came meanwhile: the velocity panes are drawn again for the new throw.
+    bool velocitiesWhenReady_ = false;
     double backgroundWalk_ = 1.5e6;
     QFutureWatcher<std::unique_ptr<model::Throw>> background_;
 };
