@@ -117,9 +117,9 @@ void Throw::thinLinearPath(double fraction) {
         bottom = std::min(bottom, p.y);
         top = std::max(top, p.y);
     }
-    std::vector<PanePoint> kept = thinnedCurve(CurveView(start, linearPath_),
-                                               fraction * (double(right) - left),
-                                               fraction * (double(top) - bottom));
+    std::vector<PanePoint> kept =
+        thinnedCurve(CurveView(start, linearPath_), fraction * (double(right) - left),
+                     fraction * (double(top) - bottom));
     if (kept.size() > 1) // line-to targets after the start dot
         drawnLinear_.assign(kept.begin() + 1, kept.end());
 }

@@ -299,8 +299,9 @@ TEST_F(Run, LongThrowsAreComputedAsideAndTheLatestEditWins) {
     EXPECT_EQ(labels(view, Quantity::a_max, Quantity::VyEnd1),
               labels(expected, Quantity::a_max, Quantity::VyEnd1));
     EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, expected.trajectoryRanges().right);
+    expected.thinLinearPath(1.0 / 65536);
     EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, blue),
-              int(expected.linearPath().size()));
+              int(expected.drawnLinearPath().size()));
 
     // ПУСК waits for the throw, then flies it; an edit meanwhile abandons it as a flight.
     paste(Field::h0, "2");
@@ -323,7 +324,7 @@ TEST_F(Run, LongThrowsAreComputedAsideAndTheLatestEditWins) {
 TEST_F(Controller, AnEditOfALongWalkLeavesTheWindowAnswering) {
     run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
     const std::pair<Field, const char*> longWalk[] = {
-        {Field::h0, "2"},   {Field::v0, "10"},     {Field::alphaDeg, "45"}, {Field::d, "0.05"},
+        {Field::h0, "2"},    {Field::v0, "10"},     {Field::alphaDeg, "45"}, {Field::d, "0.05"},
         {Field::eta, "1.5"}, {Field::rho0, "1000"}, {Field::rho, "1000.4"}};
     for (const auto& [f, text] : longWalk)
         paste(f, text);

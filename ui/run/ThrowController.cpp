@@ -3,8 +3,8 @@
 #include "graphs/PaneSurface.h"
 #include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/MessageBoxes.h"
-#include "ui/platform/WorkPool.h"
 #include "ui/platform/Tone.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
@@ -270,15 +270,17 @@ void ThrowController::shortRecompute() {
 
 // A cheap lower bound of the linear-drag walk's points: the time to its top and a fall from
 // there at no more than the terminal speed, in steps of Tmax/nSteps. A ball that does not sink
-// walks to the limit.
+// walks to the limit; one whose closed forms fail fails at once, on the window's thread.
 bool ThrowController::longWalk() const {
     const model::ClosedForm c =
         model::closedForms(inputs(), run_.previousTau(), run_.previousVp1());
     const double dt = c.Tmax / model::ThrowSettings{}.nSteps;
+    if (!(dt > 0) || !std::isfinite(dt) || !std::isfinite(c.Vp1) || !std::isfinite(c.Tp1))
+        return false; // such a throw fails at once, where it is asked for
     if (!(c.Vp1 > 0))
         return true;
     const double points = (c.Tp1 + std::max(c.Ymax1, 0.0) / c.Vp1) / dt;
-    return !std::isfinite(points) || points > backgroundWalk_;
+    return std::isfinite(points) && points > backgroundWalk_;
 }
 
 // The task gets copies only; its throw is shown when it is done, unless a later request came
