@@ -1048,6 +1048,26 @@
             <translation>Points to be read: %1, lines skipped: %2</translation>
         </message>
         <message>
+            <source>Трек:</source>
+            <translation>Track:</translation>
+        </message>
+        <message>
+            <source>Подсчёт точек…</source>
+            <translation>Counting the points…</translation>
+        </message>
+        <message>
+            <source>до броска: %1 (№ %2)</source>
+            <translation>before the launch: %1 (no. %2)</translation>
+        </message>
+        <message>
+            <source>после приземления: %1 (№ %2)</source>
+            <translation>after the landing: %1 (no. %2)</translation>
+        </message>
+        <message>
+            <source>Точки вне полёта модели (сравниваются с точкой броска или приземления):</source>
+            <translation>Points outside a model's flight (compared with its launch or landing point):</translation>
+        </message>
+        <message>
             <source>Измерения</source>
             <translation>Measurements</translation>
         </message>
@@ -1072,8 +1092,8 @@
             <translation>Open measurements</translation>
         </message>
         <message>
-            <source>Таблицы измерений (*.txt *.csv *.tsv *.dat)</source>
-            <translation>Measurement tables (*.txt *.csv *.tsv *.dat)</translation>
+            <source>Таблицы измерений (*.txt *.csv *.tsv *.dat *.trk)</source>
+            <translation>Measurement tables (*.txt *.csv *.tsv *.dat *.trk)</translation>
         </message>
         <message>
             <source>Все файлы (*)</source>

@@ -3,19 +3,27 @@
 #include "graphs/Axes.h"
 #include "model/InputFields.h"
 #include "model/NumberFormat.h"
+#include "model/PresetTable.h"
 #include "model/Quantities.h"
 #include "model/Translation.h"
+#include "model/curves/CurveLookup.h"
+#include "model/curves/CurvesCsv.h"
+#include "model/session/LessonFile.h"
 #include "model/session/Run.h"
 #include "model/session/Session.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/tools/KeptThrowDrawing.h"
+#include "web/PageComparison.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <cmath>
 #include <map>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -25,6 +33,9 @@ using Json = nlohmann::json;
 // English from the translation file, as Qt's translator looks it up: with the disambiguation
 // first, then without it; a text it lacks stays Russian.
 std::map<std::string, std::string> english;
+
+// The presets of materials and media (data/presets.tsv, handed over by the page at start).
+model::PresetTable presetTable;
 
 std::string translate(const char* russian, const char* disambiguation) {
     if (disambiguation && *disambiguation) {
@@ -36,6 +47,28 @@ std::string translate(const char* russian, const char* disambiguation) {
     return it == english.end() ? std::string(russian) : it->second;
 }
 
+// A translated text with its %1, %2 … put in, as QString::arg does.
+std::string withArgs(const char* russian, std::initializer_list<std::string> args) {
+    std::string text = model::translated(russian);
+    int n = 0;
+    for (const std::string& arg : args) {
+        const std::string mark = "%" + std::to_string(++n);
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), arg);
+    }
+    return text;
+}
+
+Json message(const std::string& text, const char* title) {
+    return {{"problem", text}, {"title", model::translated(title)}};
+}
+
+// The files a graph's picture and data are offered as, as the window names them.
+const std::array<const char*, 3> graphFileStems{"ballflight-trajectory", "ballflight-vx",
+                                                "ballflight-vy"};
+const std::array<unsigned, 3> graphCurveGroups{model::trajectoryCurves, model::vxCurves,
+                                               model::vyCurves};
+
 std::string colourText(const QColor& c) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%02x%02x%02x", c.red(), c.green(), c.blue());
@@ -46,7 +79,10 @@ std::string colourText(const QColor& c) {
 // page last took them (a clear starts the list again).
 class RecordedPane : public graphs::PaneSurface {
 public:
-    void clear() override { ops_ = Json::array({Json::array({"c"})}); }
+    void clear() override {
+        ops_ = Json::array({Json::array({"c"})});
+        items_ = 0;
+    }
     void setScale(double l, double t, double r, double b) override { add({"s", l, t, r, b}); }
     void setPenWidth(int px) override { add({"w", px}); }
     void drawLine(float x1, float y1, float x2, float y2, const QColor& c) override {
@@ -58,6 +94,8 @@ public:
     void moveTo(float x, float y) override { add({"m", x, y}); }
     void printText(const QString& text) override { add({"x", text.toStdString()}); }
     void placeMarker(double x, double y) override { add({"b", x, y}); }
+    // What the pane shows since it was last cleared: lines, points, texts and the marker.
+    int itemCount() const { return items_; }
     Json take() {
         Json out = std::move(ops_);
         ops_ = Json::array();
@@ -65,8 +103,14 @@ public:
     }
 
 private:
-    void add(Json op) { ops_.push_back(std::move(op)); }
+    void add(Json op) {
+        const char kind = op[0].get<std::string>()[0];
+        if (kind != 's' && kind != 'w' && kind != 'm')
+            ++items_;
+        ops_.push_back(std::move(op));
+    }
     Json ops_ = Json::array();
+    int items_ = 0;
 };
 
 class Page {
@@ -74,6 +118,7 @@ public:
     Page() {
         run_.recompute(session_.inputs(), session_.scaleX(), session_.scaleY());
         drawTrajectory();
+        session_.markSaved(); // a fresh lesson has nothing to save
     }
 
     // The texts of the window that come from the catalogue, in the chosen language.
@@ -124,11 +169,20 @@ public:
 
     // The short recompute: a new throw up to the trajectory pane; the flight labels go back to
     // their prefixes and the velocity panes keep what they show.
+    // While comparing, a landed throw that this one replaces goes beneath the panes.
     void recompute() {
         run_.abandon();
         shown_ = {true, true, false, false};
-        run_.recompute(session_.inputs(), session_.scaleX(), session_.scaleY());
+        bool kept = false;
+        run_.recompute(
+            session_.inputs(), session_.scaleX(), session_.scaleY(),
+            [this](const model::Throw& landed, const model::Inputs& next) {
+                return comparison_.keep(landed, next);
+            },
+            &kept);
         drawTrajectory();
+        if (kept)
+            redrawVelocityPanes();
     }
 
     // ПУСК: the short recompute, then the flight's start dot and its first tick.
@@ -182,7 +236,7 @@ public:
         panes_[2].clear();
         const model::Throw& t = *run_.current();
         if (run_.finishLanding())
-            ui::drawVelocityPanes(panes_[1], panes_[2], t, '.');
+            ui::drawVelocityPanes(panes_[1], panes_[2], t, '.', &comparison_);
         if (t.failed())
             fail(t.outcome(), events);
         return state(events);
@@ -206,25 +260,236 @@ public:
         if (run_.flightStarted())
             ui::drawFlightSoFar(panes_[0], *run_.current(),
                                 static_cast<std::size_t>(run_.flight().piecesDrawn()));
-        if (run_.velocitiesShown()) {
+        if (const model::KeptThrow* earlier = run_.earlierVelocities()) {
             panes_[1].clear();
             panes_[2].clear();
-            ui::drawVelocityPanes(panes_[1], panes_[2], *run_.current(), '.');
+            ui::drawKeptVelocityPanes(panes_[1], panes_[2], *earlier, '.', &comparison_);
+        } else {
+            redrawVelocityPanes();
         }
         return current();
     }
 
+    void setGraph(int graph) { session_.setGraph(graph); }
+
+    // ---- presets of materials and media ----
+
+    // The presets whose texts the fields show, by their place in the lists; -1 for none.
+    std::string matchingPresets() const {
+        auto at = [](const model::Preset* p, const std::vector<model::Preset>& list) {
+            return p ? static_cast<int>(p - list.data()) : -1;
+        };
+        const model::Inputs& in = session_.inputs();
+        return Json{
+            {"material", at(presetTable.matchingMaterial(in.rho), presetTable.materials())},
+            {"medium", at(presetTable.matchingMedium(in.rho0, in.eta), presetTable.media())}}
+            .dump();
+    }
+    // A preset's values put into their fields as pastes would be (ρ; or ρo, then η), then the
+    // short recompute; the refusals are the boxes to show, in order.
+    std::string choosePreset(bool medium, int index) {
+        const model::Preset& p = (medium ? presetTable.media() : presetTable.materials())
+                                     .at(static_cast<std::size_t>(index));
+        Json refusals = Json::array();
+        auto put = [&](model::Field f, const std::string& text) {
+            for (const model::Rejection& r : session_.settleField(f, text).rejections)
+                refusals.push_back({{"message", r.message}, {"title", r.title}});
+        };
+        if (medium) {
+            put(model::Field::rho0, p.densityText());
+            put(model::Field::eta, p.viscosityText());
+        } else {
+            put(model::Field::rho, p.densityText());
+        }
+        recompute();
+        return Json{{"refusals", refusals}}.dump();
+    }
+
+    // ---- the readout over a graph ----
+
+    // The box over the graph at a point in its units: the point's coordinates, then for each
+    // curve drawn its value at the point's abscissa («—» where there is none), a row for the
+    // throw in the models' colours and one for each kept throw in its shade.
+    std::string readout(int graph, double x, double y) const {
+        static const char* const axes[3][2] = {
+            {"Х, м", "Y, м"}, {"t, c", "Vx, м/c"}, {"t, c", "Vy, м/c"}};
+        const std::string ink = "#000000";
+        auto number = [](std::optional<double> v) {
+            return v && std::isfinite(*v) ? model::formatPattern(*v, "0.000") : std::string("—");
+        };
+        auto cell = [](std::string text, std::string colour) {
+            return Json{{"text", std::move(text)}, {"colour", std::move(colour)}};
+        };
+        const auto g = static_cast<std::size_t>(graph) % 3; // 0 trajectory, 1 Vx, 2 Vy
+        const auto plot = static_cast<model::Graph>(graph);
+        Json table = Json::array(
+            {Json::array({cell(model::translated(axes[g][0]), ink), cell(number(x), ink)}),
+             Json::array({cell(model::translated(axes[g][1]), ink), cell(number(y), ink)})});
+        struct Row {
+            std::string label;
+            model::PlotCurves curves;
+            bool kept;
+        };
+        std::vector<Row> rows;
+        const model::Throw& t = *run_.current();
+        const auto pieces = run_.flightStarted()
+                                ? static_cast<std::size_t>(run_.flight().piecesDrawn())
+                                : std::size_t{0};
+        if (g == 0 && t.trajectoryReady())
+            rows.push_back({{}, model::curvesOf(t, plot, pieces), false});
+        else if (g != 0 && run_.velocitiesShown())
+            rows.push_back({{}, model::curvesOf(t, plot, 0), false});
+        else if (g != 0 && run_.earlierVelocities())
+            rows.push_back({{}, run_.earlierVelocities()->curvesOn(plot), false});
+        for (ui::ThrowUnderlay::ReadoutCurves& k : comparison_.readoutCurves(plot))
+            rows.push_back({std::to_string(k.number) + ':', k.curves, true});
+        if (rows.empty())
+            return table.dump();
+        table.push_back(Json::array({cell("", ink), cell(model::translated("вакуум"), ink),
+                                     cell("Fc~v", ink), cell("Fc~v^2", ink)}));
+        for (Row& r : rows) {
+            Json cells = Json::array({cell(r.label, ink)});
+            for (std::size_t m = 0; m < model::modelCount; ++m) {
+                model::CurveLookup lookup;
+                cells.push_back(cell(
+                    number(lookup.valueAt(r.curves[m], x)),
+                    colourText(r.kept ? ui::keptShade(m)
+                                      : graphs::colourOf(static_cast<model::ModelKind>(m + 1)))));
+            }
+            table.push_back(std::move(cells));
+        }
+        return table.dump();
+    }
+
+    // ---- the comparison of up to five throws ----
+
+    // Comparing on or off (off lets the kept throws go), and the panes drawn again.
+    std::string setComparing(bool on) {
+        session_.setComparing(on);
+        comparison_.follow();
+        return redraw();
+    }
+    std::string clearComparison() {
+        session_.clearComparison();
+        comparison_.follow();
+        return redraw();
+    }
+    // The legend over the panes and whether there is a comparison to clear.
+    std::string legend() const {
+        return Json{{"comparing", session_.comparing()},
+                    {"entries", comparison_.legend(session_.inputs())}}
+            .dump();
+    }
+
+    // ---- lessons: the desktop's .ballflight files ----
+
+    // The lesson to download as a file; from then on it counts as saved.
+    std::string saveLesson() {
+        const std::string text = session::lessonJson(session_.lesson());
+        session_.markSaved();
+        return Json{{"name", model::translated("урок") + ".ballflight"}, {"text", text}}.dump();
+    }
+
+    // The lesson in a chosen file's bytes, put in; or the box that says why it cannot be.
+    std::string openLesson(const std::string& bytes, const std::string& fileName) {
+        const std::string problem = putIn(bytes);
+        if (!problem.empty())
+            return message(withArgs("Не удалось открыть урок «%1»: %2.", {fileName, problem}),
+                           "Открыть урок")
+                .dump();
+        session_.markSaved();
+        return lessonView().dump();
+    }
+
+    // What the browser keeps of the lesson while it differs from the one last saved or opened:
+    // the recovery copy's text; nothing when there is no change to keep.
+    std::string recoveryCopy() const {
+        return session_.modified() ? session::recoveryJson(session_.lesson(), "") : std::string();
+    }
+    // A copy kept by a closed tab, put back; it stays unsaved until the user saves it.
+    std::string recover(const std::string& bytes) {
+        const std::string problem = putIn(bytes);
+        if (!problem.empty())
+            return message(withArgs("Не удалось восстановить урок: %1.", {problem}),
+                           "Восстановление урока")
+                .dump();
+        session_.markUnsaved();
+        return lessonView().dump();
+    }
+
+    // ---- the shown graph's picture and data ----
+
+    // The name to save the graph's picture under, or why there is nothing to save.
+    std::string graphPicture(int graph) const {
+        const char* title = "Сохранить график";
+        if (panes_.at(static_cast<std::size_t>(graph)).itemCount() == 0)
+            return message(model::translated("На графике ещё ничего нет: графики скоростей "
+                                             "строятся после нажатия «ПУСК»."),
+                           title)
+                .dump();
+        return Json{
+            {"name", std::string(graphFileStems.at(static_cast<std::size_t>(graph))) + ".png"}}
+            .dump();
+    }
+    // The graph's curves as CSV, as the window writes them.
+    std::string graphData(int graph) const {
+        std::ostringstream rows;
+        if (model::writeCurvesCsv(*run_.current(), rows,
+                                  graphCurveGroups.at(static_cast<std::size_t>(graph))) == 0)
+            return message(model::translated("На графике ещё нет кривых: графики скоростей "
+                                             "строятся после нажатия «ПУСК»."),
+                           "Сохранить данные")
+                .dump();
+        return Json{
+            {"name", std::string(graphFileStems.at(static_cast<std::size_t>(graph))) + ".csv"},
+            {"text", rows.str()}}
+            .dump();
+    }
+
 private:
+    // A lesson file's bytes read and put into the session (nothing changes when it is refused),
+    // then the throw it gives.
+    std::string putIn(const std::string& bytes) {
+        const session::LessonRead read = session::readLessonJson(bytes);
+        if (!read.lesson)
+            return read.problem;
+        if (std::string problem = session_.open(*read.lesson); !problem.empty())
+            return problem;
+        flying_ = false;
+        run_.forgetShown();
+        comparison_.follow();
+        recompute();
+        redrawVelocityPanes();
+        return {};
+    }
+    // What the page shows of an opened lesson beside the fields and labels.
+    Json lessonView() const {
+        return {{"scaleX", session_.scaleBarX()},
+                {"scaleY", session_.scaleBarY()},
+                {"graph", session_.graph()},
+                {"comparing", session_.comparing()}};
+    }
+
     static model::Field fieldAt(int i) { return model::allFields.at(static_cast<std::size_t>(i)); }
 
     void drawTrajectory() {
         panes_[0].clear();
         const model::Throw& t = *run_.current();
-        ui::drawTrajectoryPane(panes_[0], t, '.');
+        ui::drawTrajectoryPane(panes_[0], t, '.', &comparison_);
         if (t.failed()) {
             Json ignored = Json::array();
             fail(t.outcome(), ignored);
         }
+    }
+
+    // The velocity panes afresh: the kept throws beneath, and the current throw once it landed.
+    void redrawVelocityPanes() {
+        panes_[1].clear();
+        panes_[2].clear();
+        run_.dropEarlierVelocities();
+        if (run_.velocitiesShown() || !comparison_.empty())
+            ui::drawVelocityPanes(panes_[1], panes_[2], *run_.current(), '.', &comparison_,
+                                  run_.velocitiesShown());
     }
 
     void fail(model::FlightOutcome outcome, Json& events) {
@@ -253,6 +518,7 @@ private:
     }
 
     session::Session session_;
+    web::PageComparison comparison_{session_};
     session::Run run_;
     std::array<RecordedPane, 3> panes_;
     std::array<bool, 4> shown_{true, true, false, false}; // by model::Stage
@@ -285,6 +551,36 @@ std::string speeds() {
     return list.dump();
 }
 
+void usePresets(const std::string& table) {
+    presetTable = model::PresetTable::parse(table);
+}
+
+// The presets' menus: their titles, and each preset's name and source in the chosen language.
+std::string presets() {
+    auto list = [](const std::vector<model::Preset>& presets) {
+        Json out = Json::array();
+        for (const model::Preset& p : presets)
+            out.push_back({{"name", model::translated(p.name.c_str())},
+                           {"source", model::translated(p.source.c_str())}});
+        return out;
+    };
+    return Json{{"materialTitle", model::translated("Материал шара")},
+                {"mediumTitle", model::translated("Среда")},
+                {"materials", list(presetTable.materials())},
+                {"media", list(presetTable.media())}}
+        .dump();
+}
+
+// The question a page asks when the browser kept a lesson that was never saved.
+std::string recoveryQuestion() {
+    return Json{
+        {"text", model::translated("Восстановить урок, не сохранённый при прошлом завершении?")},
+        {"title", model::translated("Восстановление урока")},
+        {"yes", model::translated("Да")},
+        {"no", model::translated("Нет")}}
+        .dump();
+}
+
 std::string tr(const std::string& russian) {
     return model::translated(russian.c_str());
 }
@@ -295,6 +591,9 @@ EMSCRIPTEN_BINDINGS(ballflight) {
     emscripten::function("useLanguage", &useLanguage);
     emscripten::function("tr", &tr);
     emscripten::function("speeds", &speeds);
+    emscripten::function("recoveryQuestion", &recoveryQuestion);
+    emscripten::function("usePresets", &usePresets);
+    emscripten::function("presets", &presets);
     emscripten::class_<Page>("Page")
         .constructor<>()
         .function("texts", &Page::texts)
@@ -309,5 +608,18 @@ EMSCRIPTEN_BINDINGS(ballflight) {
         .function("pause", &Page::pause)
         .function("resume", &Page::resume)
         .function("current", &Page::current)
-        .function("redraw", &Page::redraw);
+        .function("redraw", &Page::redraw)
+        .function("setGraph", &Page::setGraph)
+        .function("setComparing", &Page::setComparing)
+        .function("clearComparison", &Page::clearComparison)
+        .function("legend", &Page::legend)
+        .function("readout", &Page::readout)
+        .function("matchingPresets", &Page::matchingPresets)
+        .function("choosePreset", &Page::choosePreset)
+        .function("saveLesson", &Page::saveLesson)
+        .function("openLesson", &Page::openLesson)
+        .function("recoveryCopy", &Page::recoveryCopy)
+        .function("recover", &Page::recover)
+        .function("graphPicture", &Page::graphPicture)
+        .function("graphData", &Page::graphData);
 }

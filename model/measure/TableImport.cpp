@@ -532,6 +532,8 @@ FileText readTableFile(const std::string& path) {
         f.error = translated(unreadable, {name});
     } else if (looksLikeXml(f.text)) {
         TrackTable track = trackTable(f.text);
+        if (track.tracks.size() > 1)
+            f.xml = std::move(f.text);
         f.text = std::move(track.table);
         f.error = std::move(track.error);
         f.tracks = std::move(track.tracks);

@@ -74,6 +74,7 @@ struct FileText {
     std::string text;
     std::string error;
     std::vector<std::string> tracks; // a project file's point-mass tracks (TrackFile.h)
+    std::string xml; // a project file's own text when it has several tracks, to read another
 };
 FileText readTableFile(const std::string& path);
 

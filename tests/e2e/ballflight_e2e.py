@@ -546,6 +546,94 @@ def check_measure(program, session):
                lambda s: s.count(rect, MEASURED) > 200)
 
 
+def write_project_file(path):
+    """A video-analysis project file written here: 100 px a metre, the origin 50 px from the
+    image's left and 300 px from its top, 20 ms a frame; a short first track «mass A» and the
+    throw itself as «ball»."""
+    def frame(f, x, y):
+        return (f'<property name="[{f}]" type="object"><object class="FrameData">'
+                f'<property name="x" type="double">{x:.3f}</property>'
+                f'<property name="y" type="double">{y:.3f}</property></object></property>')
+
+    def track(name, frames):
+        rows = "".join(frame(f, 50 + 100 * x, 300 - 100 * y) for f, (x, y) in enumerate(frames))
+        return (f'<object class="PointMass"><property name="name">{name}</property>'
+                f'<property name="framedata" type="array">{rows}</property></object>')
+
+    throw = [(2.6 * 0.02 * f, 0.5 + 1.5 * 0.02 * f - 4.905 * (0.02 * f) ** 2) for f in range(25)]
+    calibration = ('<property name="[0]" type="object"><object class="FrameData">'
+                   + "".join(f'<property name="{k}" type="double">{v}</property>' for k, v in
+                             (("xorigin", 50), ("yorigin", 300), ("angle", 0), ("xscale", 100),
+                              ("yscale", 100))) + "</object></property>")
+    with open(path, "w") as f:
+        f.write('<?xml version="1.0" encoding="UTF-8"?>\n<object class="TrackerPanel">'
+                '<object class="VideoClip"><property name="frameduration" type="double">20'
+                '</property></object><object class="ImageCoordSystem"><property '
+                f'name="framedata" type="array">{calibration}</property></object>'
+                + track("mass A", [(0.1 * i, 0.2) for i in range(6)]) + track("ball", throw)
+                + "</object>\n")
+
+
+def write_fall(path):
+    """A bead's fall through a liquid as a lab records it: 120 rows, the position in mm growing
+    downwards at nearly the terminal speed."""
+    with open(path, "w") as f:
+        f.write("Time(sec)\tPosition(mm)\n")
+        for i in range(120):
+            f.write(f"{0.1 * i:.1f}\t{12 + 26.7 * i:.2f}\n")
+
+
+def open_measured(program, session, path):
+    """«Открыть…» of «Измерения» and the file typed into the real file dialog; the import
+    dialog that follows is left open."""
+    program.reader.choose("Инструменты", "Открыть…")
+    dialog = session.wait_window("Открыть измерения")
+    session.activate(dialog)
+    session.type(path)
+    session.key("Return")
+    session.wait_window_gone("Открыть измерения")
+    return session.wait_window(f"Измерения: {os.path.basename(path)}")
+
+
+def check_measure_files(program, session):
+    """A project file of two tracks and a vertical fall, each through the real file dialog: the
+    track chosen in the import dialog is the one that comes in, and both show on the panes."""
+    program.wait_drawn()
+    reader = program.reader
+    trk, fall = (os.path.join(session.work, name) for name in ("throw.trk", "fall.tsv"))
+    write_project_file(trk)
+    write_fall(fall)
+    rect = program.pane_rect()
+
+    session.activate(program.window)
+    dialog = open_measured(program, session, trk)
+    counted = lambda n: lambda: reader.label("Будет прочитано").startswith(  # noqa: E731
+        f"Будет прочитано точек: {n},")
+    poll("the first track's 6 points to be counted", counted(6), 15, 0.2, session.guard)
+    combo = reader.find("combo box", prefix="mass A")
+    x, y, w, h = combo.queryComponent().getExtents(0)  # screen coordinates
+    session.activate(dialog)
+    session.click(x + w // 2, y + h // 2)
+    time.sleep(0.5)
+    session.key("Down")
+    session.key("Return")
+    poll("the chosen track's 25 points to be counted", counted(25), 15, 0.2, session.guard)
+    reader.press(reader.find("push button", "Открыть"))
+    session.wait_window_gone("Измерения: throw.trk")
+    check(reader.label("Точек:").startswith("Точек: 25,"), "the chosen track did not come in")
+    # The crosses lie on the vacuum curve, which hides most of their pixels: one a point at least.
+    pane_shows(session, "the chosen track's points", lambda s: s.count(rect, MEASURED) > 25)
+
+    session.activate(program.window)
+    open_measured(program, session, fall)
+    poll("the fall's 120 points to be counted", counted(120), 15, 0.2, session.guard)
+    reader.press(reader.find("push button", "Открыть"))
+    session.wait_window_gone("Измерения: fall.tsv")
+    check(reader.label("Точек:").startswith("Точек: 120,"), "the fall did not come in")
+    program.click_client(*OPTION_CENTRES[3])  # the vertical speed
+    pane_shows(session, "the fall's points", lambda s: s.count(rect, MEASURED) > 120)
+
+
 def refuse_height(program, session, timeout=20):
     """A height of 0, refused when the field is left: the warning tone, then the box."""
     program.click_centre(TEXT1)
@@ -648,6 +736,7 @@ SCENARIOS = {
     "tools": [check_tools, check_study, check_readout],
     "sound": [check_sound],
     "measure": [check_measure],
+    "measure-files": [check_measure_files],
     "stopped-sound": [check_stopped_sound],
     "language": [check_language],
 }

@@ -11,12 +11,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <cmath>
+#include <fstream>
 #include <sstream>
 
 namespace testing_ui {
@@ -58,7 +61,9 @@ protected:
     void SetUp() override {
         ProgramFixture::SetUp();
         program.measure().setConfirm([](const std::string&, const model::measure::TablePreview& p,
-                                        const QString&) { return std::optional(p.detected); });
+                                        const QString&, const ui::TrackChoice&) {
+            return std::optional(ui::MeasureCommands::Confirmed{p.detected, nullptr});
+        });
     }
     int crosses(int pane) const {
         return count(sinceClear(calls(pane)), Op::DrawLine, ui::measuredColour);
@@ -208,7 +213,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
 namespace testing_ui {
 
 // A bead's fall written downwards: the dialog says it is a vertical motion whose column points
-// down, and the user can turn both.
+// down, and the user can turn both; the counts come from the pool, «Открыть» waits for them.
 TEST_F(MeasuredDataTest, TheImportDialogGuessesAVerticalMotionAndLetsTheUserTurnIt) {
     std::string fall = "Time(sec)\tPosition(mm)\n";
     for (int i = 0; i < 30; ++i)
@@ -217,13 +222,17 @@ TEST_F(MeasuredDataTest, TheImportDialogGuessesAVerticalMotionAndLetsTheUserTurn
                             &window);
     auto* motion = dialog.findChild<QComboBox*>(QStringLiteral("ImportMotion"));
     auto* axis = dialog.findChild<QComboBox*>(QStringLiteral("ImportAxis"));
+    auto* count = dialog.findChild<QLabel*>(QStringLiteral("ImportCount"));
+    auto* open = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     ASSERT_TRUE(motion && axis);
+    const auto counted = [&] { return !dialog.counting(); };
+    EXPECT_FALSE(open->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor(counted));
+    EXPECT_TRUE(open->isEnabled());
     EXPECT_EQ(motion->currentIndex(), int(model::measure::Motion::vertical));
     EXPECT_EQ(axis->currentIndex(), 1); // down
     EXPECT_TRUE(dialog.settings().axisDown && dialog.settings().groundAtLowest);
-    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("ImportCount"))
-                    ->text()
-                    .contains(QLatin1String("30")));
+    EXPECT_TRUE(count->text().contains(QLatin1String("30")));
     axis->setCurrentIndex(0);
     EXPECT_FALSE(dialog.settings().axisDown);
     motion->setCurrentIndex(int(model::measure::Motion::path));
@@ -231,6 +240,85 @@ TEST_F(MeasuredDataTest, TheImportDialogGuessesAVerticalMotionAndLetsTheUserTurn
     const auto path = dialog.settings();
     EXPECT_EQ(path.motion, model::measure::Motion::path);
     EXPECT_EQ(path.columnT, path.columnY);
+    // Back to a vertical motion: the way is guessed again on the pool.
+    motion->setCurrentIndex(int(model::measure::Motion::vertical));
+    ASSERT_TRUE(QTest::qWaitFor(counted));
+    EXPECT_EQ(axis->currentIndex(), 1);
+    EXPECT_TRUE(count->text().contains(QLatin1String("30"))) << count->text().toStdString();
+}
+
+// A project file of two tracks: the first comes by default, the other when chosen, its rows in
+// the preview and its points counted; it is the table confirmed.
+TEST_F(MeasuredDataTest, TheImportDialogReadsTheChosenTrackOfAProjectFile) {
+    const auto track = [](const char* name, int frames) {
+        std::string t = std::string("<object class=\"PointMass\"><property name=\"name\">") + name +
+                        "</property><property name=\"framedata\" type=\"array\">";
+        for (int f = 0; f < frames; ++f)
+            t += "<property name=\"[" + std::to_string(f) +
+                 "]\" type=\"object\"><object class=\"FrameData\"><property name=\"x\" "
+                 "type=\"double\">" +
+                 std::to_string(10 * f) + "</property><property name=\"y\" type=\"double\">" +
+                 std::to_string(100 - f) + "</property></object></property>";
+        return t + "</property></object>";
+    };
+    QTemporaryDir dir;
+    const QString file = dir.filePath("two.trk");
+    {
+        std::ofstream out(QFile::encodeName(file).toStdString());
+        out << "<?xml version=\"1.0\"?>\n<object class=\"TrackerPanel\"><object "
+               "class=\"VideoClip\"><property name=\"frameduration\" type=\"double\">40"
+               "</property></object>"
+            << track("mass A", 3) << track("ball", 7) << "</object>";
+    }
+    model::measure::FileText read =
+        model::measure::readTableFile(QFile::encodeName(file).toStdString());
+    ASSERT_TRUE(read.error.empty()) << read.error;
+    ui::TrackChoice tracks{std::make_shared<const std::string>(read.xml), read.tracks};
+    ui::ImportDialog dialog(read.text, model::measure::previewTable(read.text),
+                            QStringLiteral("two.trk"), &window, tracks);
+    auto* chosen = dialog.findChild<QComboBox*>(QStringLiteral("ImportTrack"));
+    auto* count = dialog.findChild<QLabel*>(QStringLiteral("ImportCount"));
+    auto* preview = dialog.findChild<QTableWidget*>(QStringLiteral("ImportPreview"));
+    ASSERT_TRUE(chosen && count && preview);
+    const auto counted = [&] { return !dialog.counting(); };
+    ASSERT_TRUE(QTest::qWaitFor(counted));
+    EXPECT_EQ(chosen->currentText(), "mass A");
+    EXPECT_TRUE(count->text().startsWith("Будет прочитано точек: 3,"))
+        << count->text().toStdString();
+    chosen->setCurrentIndex(1);
+    ASSERT_TRUE(QTest::qWaitFor(counted));
+    EXPECT_TRUE(count->text().startsWith("Будет прочитано точек: 7,"))
+        << count->text().toStdString();
+    EXPECT_EQ(preview->rowCount(), 7);
+    const model::measure::ImportResult r =
+        model::measure::importTable(*dialog.table(), dialog.settings(), "two.trk");
+    ASSERT_TRUE(r.measurements) << r.error;
+    EXPECT_EQ(r.measurements->points.size(), 7u);
+    // A project file of one track offers no choice.
+    ui::ImportDialog plain(read.text, model::measure::previewTable(read.text),
+                           QStringLiteral("one.trk"), &window);
+    EXPECT_EQ(plain.findChild<QComboBox*>(QStringLiteral("ImportTrack")), nullptr);
+}
+
+// Points timed after a model's landing are named by their numbers beneath the residuals.
+TEST_F(MeasuredDataTest, ThePanelNamesThePointsAfterEachModelsLanding) {
+    ASSERT_TRUE(program.measure().importText(vacuumTable(3, 45, 0.5, 100), "long.txt"));
+    ui::MeasurementsPanel* panel = program.measure().panel();
+    ASSERT_TRUE(QTest::qWaitFor([panel] { return !panel->computing(); }));
+    // The window's vacuum throw lands at its flight time; the points run on to 0.99 s.
+    const model::Inputs in = run.inputs();
+    const double vy = in.v0 * std::sin(in.alphaDeg * model::pi / 180);
+    const double landing = (vy + std::sqrt(vy * vy + 2 * model::g * in.h0)) / model::g;
+    const int after = 100 - (int(std::floor(landing / 0.01)) + 1);
+    ASSERT_GT(after, 1);
+    const QString expected =
+        QStringLiteral("вакуум — после приземления: %1 (№ %2–100)").arg(after).arg(101 - after);
+    EXPECT_TRUE(panel->outsideText().contains(expected)) << panel->outsideText().toStdString();
+    EXPECT_TRUE(panel->outsideText().startsWith("Точки вне полёта модели"));
+    // A table within every flight names none.
+    ASSERT_TRUE(program.measure().importText(vacuumTable(3, 45, 0.5, 5), "short.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([panel] { return !panel->computing(); }));
+    EXPECT_TRUE(panel->outsideText().isEmpty());
 }
 
 } // namespace testing_ui

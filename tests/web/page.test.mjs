@@ -1,10 +1,13 @@
 // The browser edition in Debian's chromium (headless), opened from file:// with every network
 // request refused: typed throws against the report tool, a refused input, the pace of a flight,
-// English, the time to the first results and the accessibility engine.
+// English, the time to the first results, the accessibility engine, lesson files and the
+// recovery copy, and the graph's downloads.
 //   node --test tests/web/page.test.mjs   (BALLFLIGHT_PAGE, BALLFLIGHT_REPORT, WEB_MODULES set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
@@ -30,10 +33,12 @@ async function open(locale) {
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     await page.route('**/*', (r) => (r.request().url().startsWith('file:') ? r.continue() : r.abort()));
-    const started = Date.now();
     await page.goto(pageUrl);
     await page.waitForSelector('body[data-ready="1"]', { timeout: 10000 });
-    return { page, context, errors, readyMs: Date.now() - started };
+    // The page's own clock, from the start of the navigation: a loaded machine's slow start of
+    // the browser and the test's messages to it do not count.
+    const readyMs = Number(await page.getAttribute('body', 'data-ready-ms'));
+    return { page, context, errors, readyMs };
 }
 const labels = (page) => page.$$eval('.result .text', (els) => els.map((e) => e.textContent));
 const fieldTexts = (page) => Promise.all(fieldKeys.map((k) => page.inputValue('#f-' + k)));
@@ -49,10 +54,26 @@ async function runToLanding(page) {
     await page.waitForFunction((n) => Number(document.body.dataset.landings ?? 0) > n, before,
                                { timeout: 60000 });
 }
-function reportTexts(texts, lang = 'ru') {
-    const args = texts.flatMap((t, i) => [reportOptions[i], t.trim()]).concat(['--lang', lang]);
+function reportTexts(texts, lang = 'ru', extra = []) {
+    const args = texts.flatMap((t, i) => [reportOptions[i], t.trim()]).concat(['--lang', lang], extra);
     const out = JSON.parse(execFileSync(report, args, { encoding: 'utf8' }));
     return Object.values(out.results).map((r) => r.text);
+}
+const scratch = mkdtempSync(join(tmpdir(), 'ballflight-web-'));
+async function downloaded(page, button) {
+    const [file] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+    const path = join(scratch, file.suggestedFilename());
+    await file.saveAs(path);
+    return { name: file.suggestedFilename(), bytes: readFileSync(path) };
+}
+async function boxText(page) {
+    const dialog = page.locator('[role=alertdialog]');
+    await dialog.waitFor();
+    return dialog.textContent();
+}
+async function closeBox(page, key = 'Enter') {
+    await page.keyboard.press(key);
+    await page.locator('[role=alertdialog]').waitFor({ state: 'hidden' });
 }
 
 test('typed throws land with the report tool\'s 27 texts; first results in time', async () => {
@@ -103,6 +124,10 @@ test('English from the browser\'s language, a remembered switch, and no serious 
     await runToLanding(page);
     assert.deepEqual(await labels(page), reportTexts(await fieldTexts(page), 'en'));
     assert.equal(await page.textContent('#run'), 'START');
+    // The help documents in the page's language, in the folder beside it that the build fills.
+    const help = new URL(await page.$eval('#help0', (a) => a.href));
+    assert.match(help.pathname, /\/ballflight-help\/spravka\.en\.pdf$/);
+    assert.ok(existsSync(help), help.href);
     await page.addScriptTag({ content: axeSource });
     const found = await page.evaluate(async () => (await window.axe.run()).violations
         .filter((v) => v.impact === 'serious' || v.impact === 'critical')
@@ -112,5 +137,65 @@ test('English from the browser\'s language, a remembered switch, and no serious 
     await page.reload();
     await page.waitForSelector('body[data-ready="1"]');
     assert.equal(await page.textContent('#run'), 'ПУСК');
+    await context.close();
+});
+
+test('a lesson is saved and opened as a .ballflight file; a closed tab\'s lesson is offered back',
+     async () => {
+    const { page, context } = await open('ru-RU');
+    await type(page, 'd', '0.1');
+    await page.$eval('#hscroll', (e) => { e.value = '60'; e.dispatchEvent(new Event('input')); });
+    await page.waitForFunction(() => localStorage.getItem('ballflight.recovery'));
+    const changed = await fieldTexts(page);
+    await page.reload();
+    assert.match(await boxText(page), /Восстановить урок, не сохранённый при прошлом завершении\?/);
+    await closeBox(page);
+    assert.deepEqual(await fieldTexts(page), changed);
+    assert.equal(await page.inputValue('#hscroll'), '60');
+
+    const file = await downloaded(page, '#lessonSave');
+    assert.equal(file.name, 'урок.ballflight');
+    assert.equal(JSON.parse(file.bytes).format, 1);
+    await page.waitForFunction(() => !localStorage.getItem('ballflight.recovery'));
+    await context.close();
+
+    const fresh = await open('ru-RU');
+    await fresh.page.setInputFiles('#lessonFile', join(scratch, file.name));
+    await fresh.page.waitForFunction((t) => document.querySelector('#f-d').value === t, changed[3]);
+    assert.deepEqual(await fieldTexts(fresh.page), changed);
+    assert.equal(await fresh.page.inputValue('#hscroll'), '60');
+    // A file of a newer format is refused with the reason, and nothing changes.
+    await fresh.page.setInputFiles('#lessonFile', { name: 'new.ballflight', mimeType: 'application/json',
+                                                    buffer: Buffer.from('{"format": 7}') });
+    assert.match(await boxText(fresh.page), /Не удалось открыть урок «new\.ballflight»: .*7/);
+    await closeBox(fresh.page);
+    assert.deepEqual(await fieldTexts(fresh.page), changed);
+    assert.deepEqual(fresh.errors, []);
+    await fresh.context.close();
+});
+
+test('the shown graph downloads as PNG and its curves as the report tool\'s CSV', async () => {
+    const { page, context } = await open('ru-RU');
+    await page.check('input[name=graph][value="1"]');
+    await page.click('#dataSave');
+    assert.match(await boxText(page), /На графике ещё нет кривых/);
+    await closeBox(page);
+    await runToLanding(page);
+    const picture = await downloaded(page, '#graphSave');
+    assert.equal(picture.name, 'ballflight-trajectory.png');
+    assert.deepEqual([...picture.bytes.subarray(1, 4)], [...Buffer.from('PNG')]);
+    const data = await downloaded(page, '#dataSave');
+    assert.equal(data.name, 'ballflight-trajectory.csv');
+    // The report tool computes every step of the flight; the page, like the window, writes the
+    // pieces it drew: its quadratic-drag rows are some of the tool's, its other rows all of them.
+    const curves = join(scratch, 'curves.csv');
+    reportTexts(await fieldTexts(page), 'ru', ['--curves', curves]);
+    const rows = (text) => text.split('\n').filter((row, i) => i === 0 || row.startsWith('trajectory_'));
+    const flown = (row) => row.startsWith('trajectory_quadratic');
+    const tool = rows(readFileSync(curves, 'utf8')), shown = rows(data.bytes.toString('utf8'));
+    assert.deepEqual(shown.filter((r) => !flown(r)), tool.filter((r) => !flown(r)));
+    const toolFlight = new Set(tool.filter(flown));
+    assert.ok(shown.filter(flown).length > 100);
+    assert.deepEqual(shown.filter((r) => flown(r) && !toolFlight.has(r)), []);
     await context.close();
 });

@@ -1,11 +1,14 @@
 #include "ui/measure/ImportDialog.h"
 
+#include "model/measure/TrackFile.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/WorkPool.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -27,17 +30,38 @@ QString cellText(const std::string& s) {
 
 } // namespace
 
+// What a count on the pool found: the points of the settings asked for, and, when asked, the
+// chosen track's table with its preview and the guessed way and zero of a vertical column.
+struct ImportDialog::Counted {
+    std::string error;
+    std::size_t points = 0, skipped = 0;
+    std::shared_ptr<const std::string> track;
+    model::measure::TablePreview preview;
+    std::optional<model::measure::ImportSettings> guess;
+};
+
 ImportDialog::ImportDialog(const std::string& text, const model::measure::TablePreview& preview,
-                           const QString& source, QWidget* parent)
-    : QDialog(parent), text_(text) {
+                           const QString& source, QWidget* parent, TrackChoice tracks)
+    : QDialog(parent), text_(std::make_shared<const std::string>(text)),
+      tracks_(std::move(tracks)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(Texts::tr("Измерения: %1").arg(source));
     auto* layout = new QVBoxLayout(this);
-    if (!preview.title.empty())
-        layout->addWidget(new QLabel(Texts::tr("Объект: %1").arg(cellText(preview.title)), this));
+    title_ = new QLabel(this);
+    layout->addWidget(title_);
+    if (tracks_.xml && tracks_.names.size() > 1) {
+        // The first point-mass track comes by default; the others are read when chosen.
+        auto* row = new QFormLayout;
+        track_ = new QComboBox(this);
+        track_->setObjectName(QStringLiteral("ImportTrack"));
+        for (const std::string& name : tracks_.names)
+            track_->addItem(cellText(name));
+        row->addRow(Texts::tr("Трек:"), track_);
+        layout->addLayout(row);
+    }
 
     const int columns = int(preview.columnCount);
-    auto* table = new QTableWidget(int(preview.rows.size()), columns, this);
+    auto* table = table_ = new QTableWidget(int(preview.rows.size()), columns, this);
     table->setObjectName(QStringLiteral("ImportPreview"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     QStringList names;
@@ -46,9 +70,7 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
                       ? QStringLiteral("%1: %2").arg(c + 1).arg(cellText(preview.header[c]))
                       : QString::number(c + 1));
     table->setHorizontalHeaderLabels(names);
-    for (int r = 0; r < int(preview.rows.size()); ++r)
-        for (int c = 0; c < int(preview.rows[r].size()) && c < columns; ++c)
-            table->setItem(r, c, new QTableWidgetItem(cellText(preview.rows[r][c])));
+    showPreview(preview);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table);
 
@@ -109,21 +131,39 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
         connect(box, &QComboBox::currentIndexChanged, this, &ImportDialog::recount);
     connect(motion_, &QComboBox::currentIndexChanged, this, &ImportDialog::motionChosen);
     connect(ground_, &QCheckBox::toggled, this, &ImportDialog::recount);
-    motionChosen();
+    if (track_)
+        connect(track_, &QComboBox::currentIndexChanged, this, &ImportDialog::trackChosen);
+    // The preview has guessed the way and zero of the first columns already.
+    enableForMotion();
+    recount();
 }
 
-void ImportDialog::motionChosen() {
+void ImportDialog::showPreview(const model::measure::TablePreview& preview) {
+    title_->setText(preview.title.empty() ? QString()
+                                          : Texts::tr("Объект: %1").arg(cellText(preview.title)));
+    title_->setVisible(!preview.title.empty());
+    table_->setRowCount(int(preview.rows.size()));
+    for (int r = 0; r < int(preview.rows.size()); ++r)
+        for (int c = 0; c < int(preview.rows[r].size()) && c < table_->columnCount(); ++c)
+            table_->setItem(r, c, new QTableWidgetItem(cellText(preview.rows[r][c])));
+}
+
+void ImportDialog::enableForMotion() {
     const auto motion = static_cast<Motion>(motion_->currentIndex());
     columns_[0]->setEnabled(motion != Motion::path);
     columns_[1]->setEnabled(motion != Motion::vertical);
     axis_->setEnabled(motion == Motion::vertical);
-    if (motion == Motion::vertical) {
-        // A column chosen for the first time as a vertical motion's: its way and zero guessed.
-        const model::measure::ImportSettings guess = model::measure::asVertical(text_, settings());
-        const QSignalBlocker axisQuiet(axis_), groundQuiet(ground_);
-        axis_->setCurrentIndex(guess.axisDown ? 1 : 0);
-        ground_->setChecked(guess.groundAtLowest);
-    }
+}
+
+void ImportDialog::motionChosen() {
+    enableForMotion();
+    // A column chosen for the first time as a vertical motion's: its way and zero guessed.
+    guessPending_ = static_cast<Motion>(motion_->currentIndex()) == Motion::vertical;
+    recount();
+}
+
+void ImportDialog::trackChosen() {
+    trackPending_ = true;
     recount();
 }
 
@@ -146,15 +186,64 @@ model::measure::ImportSettings ImportDialog::settings() const {
 }
 
 void ImportDialog::recount() {
-    const model::measure::ImportResult r = model::measure::importTable(text_, settings(), {});
-    if (!r.measurements) {
-        count_->setText(cellText(r.error));
-        accept_->setEnabled(false);
+    const int asked = ++asked_;
+    accept_->setEnabled(false);
+    count_->setText(Texts::tr("Подсчёт точек…"));
+    auto* counted = new QFutureWatcher<Counted>(this);
+    connect(counted, &QFutureWatcher<Counted>::finished, this, [this, counted, asked] {
+        counted->deleteLater();
+        if (asked != asked_)
+            return;
+        shown_ = asked;
+        showCounted(counted->result());
+    });
+    // A table may hold 64 MB: read from shared copies on the pool, never on the window's thread.
+    const std::shared_ptr<const std::string> xml = trackPending_ ? tracks_.xml : nullptr;
+    counted->setFuture(runOnWorkPool([text = text_, xml,
+                                      track = track_ ? track_->currentIndex() : 0, s = settings(),
+                                      guess = guessPending_]() mutable {
+        yieldToTheWindow();
+        Counted c;
+        if (xml) {
+            model::measure::TrackTable read = model::measure::trackTable(*xml, std::size_t(track));
+            if (!read.error.empty()) {
+                c.error = std::move(read.error);
+                return c;
+            }
+            text = c.track = std::make_shared<const std::string>(std::move(read.table));
+            c.preview = model::measure::previewTable(*text);
+        }
+        if (guess)
+            s = *(c.guess = model::measure::asVertical(*text, s));
+        const model::measure::ImportResult r = model::measure::importTable(*text, s, {});
+        if (!r.measurements) {
+            c.error = r.error;
+            return c;
+        }
+        c.points = r.measurements->points.size();
+        c.skipped = r.measurements->skipped;
+        return c;
+    }));
+}
+
+void ImportDialog::showCounted(const Counted& c) {
+    if (c.track) {
+        text_ = c.track;
+        trackPending_ = false;
+        showPreview(c.preview);
+    }
+    if (c.guess) {
+        guessPending_ = false;
+        const QSignalBlocker axisQuiet(axis_), groundQuiet(ground_);
+        axis_->setCurrentIndex(c.guess->axisDown ? 1 : 0);
+        ground_->setChecked(c.guess->groundAtLowest);
+    }
+    if (!c.error.empty()) {
+        count_->setText(cellText(c.error));
         return;
     }
-    count_->setText(Texts::tr("Будет прочитано точек: %1, пропущено строк: %2")
-                        .arg(r.measurements->points.size())
-                        .arg(r.measurements->skipped));
+    count_->setText(
+        Texts::tr("Будет прочитано точек: %1, пропущено строк: %2").arg(c.points).arg(c.skipped));
     accept_->setEnabled(true);
 }
 

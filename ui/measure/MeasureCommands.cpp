@@ -34,11 +34,12 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
     : QObject(parent), window_(window), controller_(controller), data_(data), session_(session),
       boxes_(boxes), dialogs_(dialogs) {
     confirm_ = [this](const std::string& text, const model::measure::TablePreview& preview,
-                      const QString& source) -> std::optional<model::measure::ImportSettings> {
-        ImportDialog dialog(text, preview, source, &window_);
+                      const QString& source,
+                      const TrackChoice& tracks) -> std::optional<Confirmed> {
+        ImportDialog dialog(text, preview, source, &window_, tracks);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        return dialog.settings();
+        return Confirmed{dialog.settings(), dialog.table()};
     };
     window_.toolsMenu()->addSeparator();
     menu_ = window_.toolsMenu()->addMenu(QString());
@@ -91,9 +92,10 @@ void MeasureCommands::dataChanged() {
 void MeasureCommands::open() {
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const std::optional<QString> path = dialogs_.chooseOpenFile(
-        Texts::tr("Открыть измерения"), folder_,
-        {Texts::tr("Таблицы измерений (*.txt *.csv *.tsv *.dat)"), Texts::tr("Все файлы (*)")});
+    const std::optional<QString> path =
+        dialogs_.chooseOpenFile(Texts::tr("Открыть измерения"), folder_,
+                                {Texts::tr("Таблицы измерений (*.txt *.csv *.tsv *.dat *.trk)"),
+                                 Texts::tr("Все файлы (*)")});
     if (!path)
         return;
     folder_ = QFileInfo(*path).absolutePath();
@@ -110,14 +112,17 @@ void MeasureCommands::open() {
 void MeasureCommands::fileRead() {
     if (reading_.isCanceled() || reading_.future().resultCount() == 0)
         return;
-    const model::measure::FileText file = reading_.result();
+    model::measure::FileText file = reading_.result();
     if (!file.error.empty()) {
         boxes_.inform(Texts::tr("Файл «%1» не прочитан: %2")
                           .arg(QDir::toNativeSeparators(readingPath_), fromStd(file.error)),
                       Texts::tr("Измерения"));
         return;
     }
-    importText(file.text, readingPath_);
+    TrackChoice tracks;
+    if (!file.xml.empty())
+        tracks = {std::make_shared<const std::string>(std::move(file.xml)), std::move(file.tracks)};
+    importText(file.text, readingPath_, tracks);
 }
 
 void MeasureCommands::paste() {
@@ -125,7 +130,8 @@ void MeasureCommands::paste() {
     importText(text.toStdString(), Texts::tr("буфер обмена"));
 }
 
-bool MeasureCommands::importText(const std::string& text, const QString& source) {
+bool MeasureCommands::importText(const std::string& text, const QString& source,
+                                 const TrackChoice& tracks) {
     const model::measure::TablePreview preview = model::measure::previewTable(text);
     const QString name =
         QFileInfo(source).fileName().isEmpty() ? source : QFileInfo(source).fileName();
@@ -134,11 +140,11 @@ bool MeasureCommands::importText(const std::string& text, const QString& source)
                       Texts::tr("Измерения"));
         return false;
     }
-    const std::optional<model::measure::ImportSettings> settings = confirm_(text, preview, name);
-    if (!settings)
+    const std::optional<Confirmed> confirmed = confirm_(text, preview, name, tracks);
+    if (!confirmed)
         return false;
-    model::measure::ImportResult r =
-        model::measure::importTable(text, *settings, source.toStdString());
+    model::measure::ImportResult r = model::measure::importTable(
+        confirmed->table ? *confirmed->table : text, confirmed->settings, source.toStdString());
     if (!r.measurements) {
         boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, fromStd(r.error)),
                       Texts::tr("Измерения"));

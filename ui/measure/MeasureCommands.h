@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/measure/TableImport.h"
+#include "ui/measure/ImportDialog.h"
 
 #include <QFutureWatcher>
 #include <QObject>
@@ -45,13 +46,18 @@ public:
     void fit();
     void remove();
     // A table's text from source (a file name or «буфер обмена»): the dialog confirms how it is
-    // read, then its points replace those loaded. False when it was not read.
-    bool importText(const std::string& text, const QString& source);
+    // read (and for a project file, which of its tracks), then its points replace those loaded.
+    // False when it was not read.
+    bool importText(const std::string& text, const QString& source, const TrackChoice& tracks = {});
 
     // How the import dialog is answered: the real dialog by default; tests answer it directly.
-    using Confirm = std::function<std::optional<model::measure::ImportSettings>(
-        const std::string& text, const model::measure::TablePreview& preview,
-        const QString& source)>;
+    struct Confirmed {
+        model::measure::ImportSettings settings;
+        std::shared_ptr<const std::string> table; // another track's table; null: the text given
+    };
+    using Confirm = std::function<std::optional<Confirmed>(
+        const std::string& text, const model::measure::TablePreview& preview, const QString& source,
+        const TrackChoice& tracks)>;
     void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
 
     QAction* action(Command c) const { return actions_[int(c)]; }

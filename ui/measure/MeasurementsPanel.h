@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/measure/Comparison.h"
+
 #include <QWidget>
 
 #include <array>
@@ -15,8 +17,9 @@ class ThrowController;
 // A small window beside the main one while measured points are loaded: where they came from,
 // how many were read and skipped, and how far each model lies from them — the RMS distance
 // between each measured point and the model's position at the same time, from the models'
-// exact values. It follows every new throw of the main window; the distances are computed on
-// the work pool and shown when ready, the latest asked for winning.
+// exact values. Points timed before a model's launch or after its landing are named and counted
+// beneath, model by model. It follows every new throw of the main window; the distances and
+// those points are computed on the work pool and shown when ready, the latest asked for winning.
 class MeasurementsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +28,8 @@ public:
 
     // The residual line of a model (0 vacuum, 1 linear, 2 quadratic) as shown.
     QString residualText(int model) const;
+    // The points outside the models' flights as shown, empty when there are none.
+    QString outsideText() const;
     // The distances shown are still being computed.
     bool computing() const { return asked_ != shown_; }
 
@@ -34,7 +39,12 @@ signals:
 
 private:
     void refresh(bool recompute = true);
-    void showResiduals(const std::array<double, 3>& rms);
+    // Each model's residual and the points that lie outside its flight in time.
+    struct Compared {
+        std::array<double, 3> rms{};
+        std::array<model::measure::OutsideFlight, 3> outside{};
+    };
+    void showResiduals(const Compared& c);
 
     const MeasuredData& data_;
     const ThrowController& controller_;
@@ -42,8 +52,9 @@ private:
     QLabel* counts_;
     QLabel* heading_;
     QLabel* residuals_[3];
+    QLabel* outside_;
     int asked_ = 0, shown_ = 0; // the residuals' computations started and shown
-    std::array<double, 3> shownRms_{};
+    Compared shownResiduals_{};
 };
 
 } // namespace ui

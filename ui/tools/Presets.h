@@ -24,9 +24,10 @@ struct Preset {
     QString viscosityText() const; // empty for a material
 };
 
-// The table of presets kept in data/presets.tsv: comment lines (#), a header, then one
-// tab-separated row per preset: kind, name, density, viscosity, source. The program reads the
-// copy embedded as ":/data/presets.tsv"; the help-document generator reads the file itself.
+// The table of presets kept in data/presets.tsv (model::PresetTable reads it): comment lines
+// (#), a header, then one tab-separated row per preset: kind, name, density, viscosity, source.
+// The program reads the copy embedded as ":/data/presets.tsv"; the help-document generator
+// reads the file itself.
 class Presets {
 public:
     // Reads a table. A row that does not fit is left out and named in problems(), so a broken
@@ -48,9 +49,6 @@ public:
     const Preset* matchingMedium(double rho0, double eta) const;
 
 private:
-    void addRow(int line, QStringView row);
-    void addProblem(int line, const QString& what);
-
     std::vector<Preset> materials_;
     std::vector<Preset> media_;
     QStringList problems_;

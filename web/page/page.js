@@ -4,6 +4,7 @@
 'use strict';
 (async () => {
     const M = await createBallflight();
+    M.usePresets(window.ballflightPresets);
     const page = new M.Page();
     const $ = (id) => document.getElementById(id);
     const tr = (text) => M.tr(text);
@@ -49,31 +50,45 @@
     // ---- the message box ------------------------------------------------------------------
     let boxes = Promise.resolve();
     let boxOpen = false;
-    function showBox(title, message) {
+    // A message, or a question when no is given: the promise tells whether the first button
+    // (OK, or yes) closed it. Enter takes the button in focus, Escape the last one.
+    function showBox(title, message, yes, no) {
+        let answer = false;
         boxes = boxes.then(() => new Promise((closed) => {
-            const back = $('dialogBack'), ok = $('dialogOk');
+            const back = $('dialogBack'), ok = $('dialogOk'), other = $('dialogNo');
             const before = document.activeElement;
             $('dialogTitle').textContent = title;
             $('dialogText').textContent = message;
+            ok.textContent = yes || 'OK';
+            other.hidden = !no;
+            other.textContent = no || '';
             back.hidden = false;
             boxOpen = true;
             ok.focus();
-            const close = () => {
+            const close = (first) => {
+                answer = first;
                 back.hidden = true;
                 boxOpen = false;
-                ok.removeEventListener('click', close);
+                ok.removeEventListener('click', onOk);
+                other.removeEventListener('click', onNo);
                 back.removeEventListener('keydown', keys);
                 if (before && before.focus) before.focus();
                 closed();
             };
+            const onOk = () => close(true), onNo = () => close(false);
             const keys = (e) => {
-                if (e.key === 'Enter' || e.key === 'Escape') { e.preventDefault(); close(); }
-                else if (e.key === 'Tab') e.preventDefault();
+                if (e.key === 'Enter') { e.preventDefault(); close(document.activeElement !== other); }
+                else if (e.key === 'Escape') { e.preventDefault(); close(!no); }
+                else if (e.key === 'Tab') {
+                    e.preventDefault();
+                    if (no) (document.activeElement === ok ? other : ok).focus();
+                }
             };
-            ok.addEventListener('click', close);
+            ok.addEventListener('click', onOk);
+            other.addEventListener('click', onNo);
             back.addEventListener('keydown', keys);
         }));
-        return boxes;
+        return boxes.then(() => answer);
     }
     async function refuse(refusals) {
         for (const r of refusals) {
@@ -122,7 +137,7 @@
         const X = (x) => (x - s.l) * w / (s.r - s.l), Y = (y) => (s.t - y) * h / (s.t - s.b);
         ctx.lineCap = 'round';
         ctx.lineJoin = 'round';
-        ctx.font = '15px "Times New Roman", "Liberation Serif", serif';
+        ctx.font = (projector ? 24 : 15) + 'px "Times New Roman", "Liberation Serif", serif';
         ctx.textBaseline = 'top';
         const line = (x1, y1, x2, y2, colour) => {
             ctx.strokeStyle = colour;
@@ -154,8 +169,11 @@
         marker.style.display = m && m.x >= 0 && m.x <= w && m.y >= 0 && m.y <= h ? 'block' : 'none';
         if (m) { marker.style.left = (m.x - 5) + 'px'; marker.style.top = (m.y - 5) + 'px'; }
         canvas.setAttribute('aria-label', paneNames[shown]);
+        if (pointer) showReadout();
     }
     let paneNames = ['', '', ''];
+    let projector = false;
+    let pointer = null; // over the graph, for the readout
     new ResizeObserver(() => draw(true)).observe(box);
 
     // ---- the panel ------------------------------------------------------------------------
@@ -246,6 +264,120 @@
         stopFlight();
         showState(page.current());
         chooseGraph(0);
+        page.setGraph(0);
+        showLegend();
+        markPresets();
+        keepLater();
+    }
+    // The comparison's legend over the panes: each throw's line as the panes draw it and the
+    // inputs that tell it apart.
+    function showLegend() {
+        const l = JSON.parse(page.legend());
+        $('compare').checked = l.comparing;
+        $('compareClear').disabled = l.entries.length === 0;
+        const list = $('legend');
+        list.textContent = '';
+        list.hidden = l.entries.length === 0;
+        for (const e of l.entries) {
+            const item = document.createElement('li');
+            const sample = document.createElement('canvas');
+            sample.width = 30;
+            sample.height = 8;
+            sample.setAttribute('aria-hidden', 'true');
+            const c = sample.getContext('2d');
+            c.strokeStyle = e.colour;
+            c.lineWidth = e.number === 0 ? 3 : 2;
+            c.setLineDash(e.dashes);
+            c.beginPath();
+            c.moveTo(0, 4);
+            c.lineTo(30, 4);
+            c.stroke();
+            const text = document.createElement('span');
+            text.textContent = [e.label, ...e.pieces].join(' ');
+            item.append(sample, text);
+            list.appendChild(item);
+        }
+    }
+    // The readout: while the pointer is over a graph with a drawing, a crosshair and the box of
+    // the values there; leaving the graph hides them.
+    function showReadout() {
+        const p = panes[shown], s = p.state, parts = ['crossX', 'crossY', 'readout'].map($);
+        if (!pointer || !s || p.list.length < 2) { parts.forEach((e) => { e.hidden = true; }); return; }
+        const w = box.clientWidth, h = box.clientHeight;
+        const x = s.l + pointer.x * (s.r - s.l) / w, y = s.t - pointer.y * (s.t - s.b) / h;
+        const table = JSON.parse(page.readout(shown, x, y));
+        const out = parts[2];
+        out.textContent = '';
+        for (const row of table) {
+            const line = out.insertRow();
+            for (const c of row) {
+                const td = line.insertCell();
+                td.textContent = c.text;
+                td.style.color = c.colour;
+            }
+        }
+        parts[0].style.left = pointer.x + 'px';
+        parts[1].style.top = pointer.y + 'px';
+        parts.forEach((e) => { e.hidden = false; });
+        // Beside the pointer, on the side with room.
+        const bw = out.offsetWidth, bh = out.offsetHeight;
+        out.style.left = (pointer.x + 12 + bw > w ? Math.max(0, pointer.x - 12 - bw) : pointer.x + 12) + 'px';
+        out.style.top = (pointer.y + 12 + bh > h ? Math.max(0, pointer.y - 12 - bh) : pointer.y + 12) + 'px';
+        canvas.setAttribute('aria-description', table.map((r) => r.map((c) => c.text).filter(Boolean)
+            .join('  ')).join('\n'));
+    }
+    box.addEventListener('pointermove', (e) => {
+        const r = box.getBoundingClientRect();
+        pointer = { x: e.clientX - r.left, y: e.clientY - r.top };
+        showReadout();
+    });
+    box.addEventListener('pointerleave', () => {
+        pointer = null;
+        showReadout();
+        canvas.removeAttribute('aria-description');
+    });
+    // The presets: the one each list's fields show is chosen in it, with its source as the
+    // list's tooltip; a list whose fields show none of its presets shows an empty line.
+    let presetList = null;
+    function buildPresets() {
+        presetList = JSON.parse(M.presets());
+        $('materialTitle').textContent = presetList.materialTitle;
+        $('mediumTitle').textContent = presetList.mediumTitle;
+        for (const [id, list] of [['material', presetList.materials], ['medium', presetList.media]]) {
+            const select = $(id);
+            select.textContent = '';
+            select.add(new Option('', '-1'));
+            list.forEach((p, i) => {
+                const o = new Option(p.name, String(i));
+                o.title = p.source;
+                select.add(o);
+            });
+        }
+        markPresets();
+    }
+    function markPresets() {
+        if (!presetList) return;
+        const match = JSON.parse(page.matchingPresets());
+        for (const [id, list] of [['material', presetList.materials], ['medium', presetList.media]]) {
+            const select = $(id), i = match[id];
+            select.value = String(i);
+            select.title = i >= 0 ? list[i].source : '';
+        }
+    }
+    async function choosePreset(medium) {
+        const select = $(medium ? 'medium' : 'material'), i = Number(select.value);
+        if (i < 0) { markPresets(); return; }
+        for (const f of [...dirty]) await commit(f);
+        const r = JSON.parse(page.choosePreset(medium, i));
+        showFieldTexts();
+        afterRecompute();
+        await refuse(r.refusals);
+    }
+    function comparisonChanged(json) {
+        showState(json);
+        draw(true);
+        showLegend();
+        keepLater();
     }
     async function commit(i) {
         if (!dirty.has(i)) return;
@@ -350,8 +482,94 @@
         ticks = 0;
         const st = showState(page.start());
         chooseGraph(0);
+        showLegend();
         if (st.flying) startClock();
         handle(st.events);
+    }
+
+    // ---- lessons, downloads, full screen -------------------------------------------------
+    // The help documents lie beside the page in this folder (scripts/web copies them there).
+    const helpFolder = 'ballflight-help';
+    const recoveryKey = 'ballflight.recovery';
+    function download(name, blob) {
+        const a = document.createElement('a');
+        a.href = URL.createObjectURL(blob);
+        a.download = name;
+        document.body.appendChild(a);
+        a.click();
+        a.remove();
+        setTimeout(() => URL.revokeObjectURL(a.href), 60000);
+    }
+    function store(text) {
+        try {
+            if (text) localStorage.setItem(recoveryKey, text);
+            else localStorage.removeItem(recoveryKey);
+        } catch (e) { /* no storage in this browser: nothing is kept */ }
+    }
+    // The recovery copy within half a second of a change, however long the changes go on.
+    let keepDue = 0;
+    function keepLater() { if (!keepDue) keepDue = setTimeout(keepNow, 500); }
+    function keepNow() {
+        clearTimeout(keepDue);
+        keepDue = 0;
+        store(page.recoveryCopy());
+    }
+    // An opened or recovered lesson on show: its fields, scale bars and graph.
+    function showLesson(view) {
+        showFieldTexts();
+        $('hscroll').value = String(view.scaleX);
+        $('vscroll').value = String(view.scaleY);
+        stopFlight();
+        showState(page.current());
+        chooseGraph(view.graph);
+        showLegend();
+        markPresets();
+        keepNow();
+    }
+    async function saveLesson() {
+        for (const i of [...dirty]) await commit(i);
+        const file = JSON.parse(page.saveLesson());
+        download(file.name, new Blob([file.text], { type: 'application/json' }));
+        keepNow();
+    }
+    async function openChosen() {
+        const input = $('lessonFile'), file = input.files[0];
+        input.value = '';
+        if (!file) return;
+        // More than the largest lesson is never read whole: the model names the size.
+        const bytes = new Uint8Array(await file.slice(0, 10 * 1024 * 1024 + 1).arrayBuffer());
+        dirty.clear();
+        const r = JSON.parse(page.openLesson(bytes, file.name));
+        if (r.problem) await showBox(r.title, r.problem);
+        else showLesson(r);
+    }
+    async function offerRecovery() {
+        let kept = null;
+        try { kept = localStorage.getItem(recoveryKey); } catch (e) { return; }
+        if (!kept) return;
+        const q = JSON.parse(M.recoveryQuestion());
+        if (await showBox(q.title, q.text, q.yes, q.no)) {
+            const r = JSON.parse(page.recover(new TextEncoder().encode(kept)));
+            if (r.problem) { store(''); await showBox(r.title, r.problem); }
+            else showLesson(r);
+        } else store('');
+    }
+    function saveGraph() {
+        const r = JSON.parse(page.graphPicture(shown));
+        if (r.problem) { showBox(r.title, r.problem); return; }
+        draw(true);
+        canvas.toBlob((blob) => download(r.name, blob), 'image/png');
+    }
+    function saveData() {
+        const r = JSON.parse(page.graphData(shown));
+        if (r.problem) showBox(r.title, r.problem);
+        else download(r.name, new Blob([r.text], { type: 'text/csv' }));
+    }
+    function toggleFullScreen() {
+        if (document.fullscreenElement) document.exitFullscreen();
+        else if (document.documentElement.requestFullscreen) {
+            document.documentElement.requestFullscreen().catch(() => { /* refused: as it was */ });
+        }
     }
 
     // ---- texts of the page ----------------------------------------------------------------
@@ -376,11 +594,25 @@
         for (const sp of speeds) speed.add(new Option(sp.text));
         speed.selectedIndex = chosen;
         pace = speeds[chosen];
+        $('lessonOpen').textContent = tr('Открыть урок…');
+        $('lessonSave').textContent = tr('Сохранить урок');
+        $('graphSave').textContent = tr('Сохранить график…');
+        $('dataSave').textContent = tr('Сохранить данные…');
+        $('present').textContent = tr('Показ на экране');
+        $('compareText').textContent = tr('Сравнивать броски');
+        $('compareClear').textContent = tr('Очистить сравнение');
+        ['Справка1', 'Справка2', 'История', 'Управление'].forEach((t, i) => {
+            const a = $('help' + i);
+            a.textContent = tr(t);
+            a.href = helpFolder + '/' + a.dataset.document + (language === 'en' ? '.en' : '') + '.pdf';
+        });
         $('language').textContent = language === 'en' ? 'Русский' : 'English';
         $('language').lang = language === 'en' ? 'ru' : 'en';
         buildPanel();
+        buildPresets();
         showState(page.redraw());
         draw(true);
+        showLegend();
     }
 
     $('run').addEventListener('click', run);
@@ -390,15 +622,38 @@
         showTexts();
     });
     document.querySelectorAll('input[name=graph]').forEach((o) =>
-        o.addEventListener('change', () => chooseGraph(Number(o.value))));
+        o.addEventListener('change', () => {
+            chooseGraph(Number(o.value));
+            page.setGraph(shown);
+            keepLater();
+        }));
     const scale = () => {
         page.setScaleBars(Number($('hscroll').value), Number($('vscroll').value));
         afterRecompute();
     };
+    for (const [id, act] of [['lessonOpen', () => $('lessonFile').click()], ['lessonSave', saveLesson],
+        ['graphSave', saveGraph], ['dataSave', saveData], ['present', toggleFullScreen]])
+        $(id).addEventListener('click', act);
+    $('lessonFile').addEventListener('change', openChosen);
+    $('material').addEventListener('change', () => choosePreset(false));
+    $('medium').addEventListener('change', () => choosePreset(true));
+    $('compare').addEventListener('change', () =>
+        comparisonChanged(page.setComparing($('compare').checked)));
+    $('compareClear').addEventListener('click', () => comparisonChanged(page.clearComparison()));
+    document.addEventListener('fullscreenchange', () => {
+        projector = Boolean(document.fullscreenElement);
+        document.body.classList.toggle('projector', projector);
+        draw(true);
+    });
+    // A tab closed before the copy's time still leaves it.
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'hidden') keepNow();
+    });
     $('speed').addEventListener('change', () => { pace = speeds[$('speed').selectedIndex]; });
     $('hscroll').addEventListener('input', scale);
     $('vscroll').addEventListener('input', scale);
     document.addEventListener('keydown', (e) => {
+        if (e.key === 'F11' && !boxOpen) { e.preventDefault(); toggleFullScreen(); return; }
         if (e.key !== ' ' || boxOpen || !(clock || paused)) return;
         e.preventDefault();
         if (paused) { page.resume(); paused = false; startClock(); }
@@ -407,5 +662,8 @@
 
     showTexts();
     $('run').focus();
+    // The first results, in ms since the browser began to open the file.
+    document.body.dataset.readyMs = String(Math.round(performance.now()));
     document.body.dataset.ready = '1';
+    offerRecovery();
 })();

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the page as one self-contained HTML file: the style, the module (with its WebAssembly
-inside, emcc -sSINGLE_FILE=1), the English texts and the page's script inlined."""
+inside, emcc -sSINGLE_FILE=1), the English texts, the presets' table and the page's script
+inlined."""
 import argparse
 import json
 
@@ -12,7 +13,7 @@ def script_text(text):
 
 def main():
     p = argparse.ArgumentParser()
-    for name in ("html", "css", "js", "module", "translations", "out"):
+    for name in ("html", "css", "js", "module", "translations", "presets", "out"):
         p.add_argument("--" + name, required=True)
     a = p.parse_args()
     read = lambda path: open(path, encoding="utf-8").read()
@@ -22,6 +23,8 @@ def main():
         ("/*STYLE*/", read(a.css)),
         ("/*MODULE*/", script_text(read(a.module))),
         ("/*ENGLISH*/", "window.ballflightEnglish = " + script_text(english) + ";"),
+        ("/*PRESETS*/", "window.ballflightPresets = "
+         + script_text(json.dumps(read(a.presets), ensure_ascii=False)) + ";"),
         ("/*PAGE*/", script_text(read(a.js))),
     ):
         if page.count(mark) != 1:
