@@ -1,5 +1,8 @@
 #include "model/Throw.h"
 
+#include "model/curves/CurveThinning.h"
+
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -101,6 +104,24 @@ void Throw::setTrajectoryScale(double scaleX, float scaleY) {
     const TrajectoryRanges& r = trajectory_;
     if (!usableRect(r.left, r.top, r.right, r.bottom))
         fail(ThrowStep::trajectoryRanges, FlightOutcome::notFinite);
+}
+
+void Throw::thinLinearPath(double fraction) {
+    if (!trajectoryReady_ || linearPath_.empty())
+        return;
+    const PanePoint start{0, static_cast<float>(in_.h0)};
+    float left = start.x, right = start.x, bottom = start.y, top = start.y;
+    for (const PanePoint& p : linearPath_) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y);
+        top = std::max(top, p.y);
+    }
+    std::vector<PanePoint> kept =
+        thinnedCurve(CurveView(start, linearPath_), fraction * (double(right) - left),
+                     fraction * (double(top) - bottom));
+    if (kept.size() > 1) // line-to targets after the start dot
+        drawnLinear_.assign(kept.begin() + 1, kept.end());
 }
 
 FlightGroup Throw::flyGroup() {

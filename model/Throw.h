@@ -91,6 +91,15 @@ public:
     const TrajectoryRanges& trajectoryRanges() const { return trajectory_; }
     const VacuumPath& vacuum() const { return vacuum_; }
     const std::vector<PanePoint>& linearPath() const { return linearPath_; }
+    // The linear-drag curve as the trajectory pane draws it: linearPath(), or after
+    // thinLinearPath() the fewer points a picture cannot tell from it.
+    const std::vector<PanePoint>& drawnLinearPath() const {
+        return drawnLinear_.empty() ? linearPath_ : drawnLinear_;
+    }
+    // Leaves out of the drawn curve the points within `fraction` of its extent (on each axis) of
+    // the line through the points kept; for walks of millions of points, whose drawing would
+    // cost more than the walk.
+    void thinLinearPath(double fraction);
     const QuadraticDragStepper& flight() const { return flight_; }
     // The ends of the pieces drawn so far (after the start dot (0, h0)) and the top marker, the
     // line (x, 0)-(x, y), once the top is found.
@@ -129,6 +138,7 @@ private:
     TrajectoryRanges trajectory_;
     VacuumPath vacuum_;
     std::vector<PanePoint> linearPath_;
+    std::vector<PanePoint> drawnLinear_;
     QuadraticDragStepper flight_;
     std::vector<PanePoint> pieces_;
     std::size_t piecesBeforeTop_ = 0;

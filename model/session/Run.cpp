@@ -2,24 +2,42 @@
 
 namespace session {
 
-const model::Throw& Run::recompute(const model::Inputs& in, double scaleX, float scaleY,
-                                   const Keep& keep, bool* kept) {
-    flight_.abandon();
+model::ThrowSettings Run::settingsFor(double scaleX, float scaleY) {
     model::ThrowSettings settings;
     settings.scaleX = scaleX;
     settings.scaleY = scaleY;
+    return settings;
+}
+
+const model::Throw& Run::recompute(const model::Inputs& in, double scaleX, float scaleY,
+                                   const Keep& keep, bool* kept) {
+    const double tau = previousTau(), Vp1 = previousVp1();
+    replaceShown(in, keep, kept);
+    throw_.reset(); // its curves go before the new ones are computed
+    return show(std::make_unique<model::Throw>(in, settingsFor(scaleX, scaleY), tau, Vp1));
+}
+
+const model::Throw& Run::adopt(std::unique_ptr<model::Throw> next, const Keep& keep, bool* kept) {
+    replaceShown(next->inputs(), keep, kept);
+    throw_.reset();
+    return show(std::move(next));
+}
+
+void Run::replaceShown(const model::Inputs& next, const Keep& keep, bool* kept) {
+    flight_.abandon();
     bool taken = false;
     if (throw_ && velocitiesShown_) {
-        taken = keep && keep(*throw_, in);
+        taken = keep && keep(*throw_, next);
         if (!taken)
             earlierVelocities_ = model::keptThrow(*throw_, 0);
     }
     if (kept)
         *kept = taken;
     velocitiesShown_ = false;
-    const double tau = throw_ ? throw_->closed().tau : 0, Vp1 = throw_ ? throw_->closed().Vp1 : 0;
-    throw_.reset(); // its curves go before the new ones are computed
-    throw_ = std::make_unique<model::Throw>(in, settings, tau, Vp1);
+}
+
+const model::Throw& Run::show(std::unique_ptr<model::Throw> next) {
+    throw_ = std::move(next);
     flightStarted_ = false;
     phase_ = Phase::trajectory;
     return *throw_;

@@ -30,6 +30,14 @@ public:
     // one it replaced went beneath the panes.
     const model::Throw& recompute(const model::Inputs& in, double scaleX, float scaleY,
                                   const Keep& keep = {}, bool* kept = nullptr);
+    // The same with a throw computed elsewhere from settingsFor(…) and the previous closed
+    // forms (a long walk off the window's thread); it replaces the one on show as recompute does.
+    const model::Throw& adopt(std::unique_ptr<model::Throw> next, const Keep& keep = {},
+                              bool* kept = nullptr);
+    static model::ThrowSettings settingsFor(double scaleX, float scaleY);
+    // tau and Vp1 of the throw on show, which the closed forms of the next one fall back on.
+    double previousTau() const { return throw_ ? throw_->closed().tau : 0; }
+    double previousVp1() const { return throw_ ? throw_->closed().Vp1 : 0; }
     // The flight of the throw just computed; false when the throw failed before it.
     bool startFlight();
     Flight& flight() { return flight_; }
@@ -56,6 +64,9 @@ public:
     void dropEarlierVelocities() { earlierVelocities_.reset(); }
 
 private:
+    void replaceShown(const model::Inputs& next, const Keep& keep, bool* kept);
+    const model::Throw& show(std::unique_ptr<model::Throw> next);
+
     std::unique_ptr<model::Throw> throw_;
     Flight flight_;
     Phase phase_ = Phase::none;

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "support/LoopLatency.h"
 #include "support/RecordingThrowView.h"
 #include "ui/run/SessionObject.h"
 
@@ -276,6 +277,74 @@ TEST_F(Run, AFieldEditOrASecondRunAbandonsTheFlight) {
     EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, red),
               int(expected.flightPieces().size()));
     EXPECT_EQ(count(calls(2), Op::Clear), 1);
+}
+
+// A throw of a long walk is computed off the window's thread (here: every throw). Until it is
+// ready the panes and labels keep the throw before it; a later edit wins over an earlier one,
+// a scale changed meanwhile applies to it, and ПУСК flies it once it is ready.
+TEST_F(Run, LongThrowsAreComputedAsideAndTheLatestEditWins) {
+    run.setBackgroundWalk(0);
+    const model::Throw* before = run.currentThrow();
+    const QString shown = labels(view, Quantity::a_max, Quantity::VyEnd1);
+    forgetDrawing();
+    paste(Field::h0, "1");
+    EXPECT_TRUE(run.throwPending());
+    paste(Field::h0, "3");
+    bars(40, 60);
+    EXPECT_EQ(run.currentThrow(), before);
+    EXPECT_EQ(labels(view, Quantity::a_max, Quantity::VyEnd1), shown);
+    EXPECT_EQ(count(calls(1), Op::Clear), 1); // the scale bars redrew the throw on show
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !run.throwPending(); }, 20000));
+    model::Throw expected(run.inputs(), session::Run::settingsFor(run.scaleX(), run.scaleY()));
+    EXPECT_EQ(labels(view, Quantity::a_max, Quantity::VyEnd1),
+              labels(expected, Quantity::a_max, Quantity::VyEnd1));
+    EXPECT_EQ(run.currentThrow()->trajectoryRanges().right, expected.trajectoryRanges().right);
+    expected.thinLinearPath(1.0 / 65536);
+    EXPECT_EQ(count(sinceClear(calls(1)), Op::DrawLineTo, blue),
+              int(expected.drawnLinearPath().size()));
+
+    // ПУСК waits for the throw, then flies it; an edit meanwhile abandons it as a flight.
+    paste(Field::h0, "2");
+    run.fullRun();
+    paste(Field::h0, "1");
+    EXPECT_FALSE(run.busy());
+    run.fullRun();
+    EXPECT_TRUE(run.busy());
+    EXPECT_TRUE(run.throwPending());
+    ASSERT_TRUE(finish());
+    model::Throw flown(run.inputs(), session::Run::settingsFor(run.scaleX(), run.scaleY()));
+    flown.runToEnd();
+    EXPECT_EQ(labels(view), labels(flown));
+    EXPECT_EQ(tone.started, 1);
+    EXPECT_EQ(view.trajectoryChosen, 1);
+    EXPECT_TRUE(run.velocitiesShown());
+}
+
+// An edit that walks seven million points leaves the window answering meanwhile.
+TEST_F(Controller, AnEditOfALongWalkLeavesTheWindowAnswering) {
+    run.setSurfaces(window.pane(Graph::trajectory), window.pane(Graph::vx), window.pane(Graph::vy));
+    const std::pair<Field, const char*> longWalk[] = {
+        {Field::h0, "2"},    {Field::v0, "10"},     {Field::alphaDeg, "45"}, {Field::d, "0.05"},
+        {Field::eta, "1.5"}, {Field::rho0, "1000"}, {Field::rho, "1000.4"}};
+    for (const auto& [f, text] : longWalk)
+        paste(f, text);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !run.throwPending(); }, 30000));
+    ui::LoopLatency latency;
+    latency.start();
+    paste(Field::rho, "1000.2");
+    EXPECT_TRUE(run.throwPending());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !run.throwPending(); }, 30000));
+    std::printf("longest gap of the event loop, an edit of %lld points: %lld ms\n",
+                static_cast<long long>(run.currentThrow()->linear().points),
+                latency.longestGapMs());
+    EXPECT_GT(run.currentThrow()->linear().points, 5000000);
+    EXPECT_EQ(run.currentThrow()->inputs().rho, 1000.2);
+    EXPECT_LT(latency.longestGapMs(), 300);
+    // The pane draws the curve thinned, to the same landing.
+    const model::Throw& t = *run.currentThrow();
+    EXPECT_LT(t.drawnLinearPath().size(), 100000u);
+    EXPECT_EQ(t.drawnLinearPath().back().x, t.linearPath().back().x);
+    EXPECT_EQ(t.drawnLinearPath().back().y, t.linearPath().back().y);
 }
 
 // Closing asks first, by the window's close box and by "Выход" alike; No keeps everything, the

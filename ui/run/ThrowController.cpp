@@ -4,12 +4,16 @@
 #include "ui/platform/DecimalSeparator.h"
 #include "ui/platform/MessageBoxes.h"
 #include "ui/platform/Tone.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/FlightAnimation.h"
 #include "ui/run/SessionObject.h"
 #include "ui/run/ThrowDrawing.h"
 #include "ui/run/ThrowView.h"
+
+#include <cmath>
+#include <utility>
 
 namespace ui {
 
@@ -35,6 +39,9 @@ ThrowController::ThrowController(SessionObject& session, ThrowView& view,
     landingTimer_.setSingleShot(true);
     landingTimer_.setTimerType(Qt::PreciseTimer);
     connect(&landingTimer_, &QTimer::timeout, this, &ThrowController::landingToneEnded);
+
+    connect(&background_, &QFutureWatcherBase::finished, this,
+            &ThrowController::backgroundThrowDone);
 
     connect(&session_, &SessionObject::inputsChanged, this, &ThrowController::inputsChanged);
     connect(&session_, &SessionObject::scaleChanged, this, &ThrowController::scaleChanged);
@@ -94,7 +101,7 @@ void ThrowController::setSurfaces(graphs::PaneSurface* trajectory, graphs::PaneS
 }
 
 bool ThrowController::busy() const {
-    return flight_->running() || landingTimer_.isActive();
+    return flight_->running() || landingTimer_.isActive() || runWhenReady_;
 }
 
 void ThrowController::writeLabels(model::Stage stage) {
@@ -121,6 +128,8 @@ void ThrowController::redrawInLanguage() {
 void ThrowController::load() {
     loaded_ = false;
     view_.showStart();
+    ++throwRequests_;
+    backgroundWanted_ = false;
     run_.recompute(inputs(), scaleX(), scaleY());
     writeLabels(model::Stage::closedForms);
     loaded_ = true;
@@ -183,6 +192,7 @@ void ThrowController::lessonReplaced() {
     run_.forgetShown();
     if (loaded_) {
         shortRecompute();
+        velocitiesWhenReady_ = backgroundWanted_;
         redrawVelocityPanes();
         emit inputsUpdated();
     }
@@ -237,6 +247,7 @@ void ThrowController::redrawTrajectory() {
 }
 
 void ThrowController::abandonFlight() {
+    runWhenReady_ = false;
     flight_->abandon();
     landingTimer_.stop();
     run_.abandon();
@@ -248,7 +259,64 @@ void ThrowController::shortRecompute() {
     ++shortRecomputes_;
     abandonFlight();
     layOutWindow();
+    if (run_.current() && longWalk()) {
+        ++throwRequests_;
+        backgroundWanted_ = true;
+        computeInBackground();
+        return;
+    }
     showTrajectory(false);
+}
+
+// A cheap lower bound of the linear-drag walk's points: the time to its top and a fall from
+// there at no more than the terminal speed, in steps of Tmax/nSteps. A ball that does not sink
+// walks to the limit; one whose closed forms fail fails at once, on the window's thread.
+bool ThrowController::longWalk() const {
+    const model::ClosedForm c =
+        model::closedForms(inputs(), run_.previousTau(), run_.previousVp1());
+    const double dt = c.Tmax / model::ThrowSettings{}.nSteps;
+    if (!(dt > 0) || !std::isfinite(dt) || !std::isfinite(c.Vp1) || !std::isfinite(c.Tp1))
+        return false; // such a throw fails at once, where it is asked for
+    if (!(c.Vp1 > 0))
+        return true;
+    const double points = (c.Tp1 + std::max(c.Ymax1, 0.0) / c.Vp1) / dt;
+    return std::isfinite(points) && points > backgroundWalk_;
+}
+
+// The task gets copies only; its throw is shown when it is done, unless a later request came
+// meanwhile. One throw is computed at a time: the latest request starts when it ends.
+void ThrowController::computeInBackground() {
+    if (background_.isRunning())
+        return;
+    backgroundRequest_ = throwRequests_;
+    const model::Inputs in = inputs();
+    const model::ThrowSettings settings = session::Run::settingsFor(scaleX(), scaleY());
+    const double tau = run_.previousTau(), Vp1 = run_.previousVp1();
+    background_.setFuture(runOnWorkPool([in, settings, tau, Vp1] {
+        yieldToTheWindow();
+        auto next = std::make_unique<model::Throw>(in, settings, tau, Vp1);
+        // Finer than a pixel of any screen, even with the scale bars stretched tenfold.
+        next->thinLinearPath(1.0 / 65536);
+        return next;
+    }));
+}
+
+void ThrowController::backgroundThrowDone() {
+    std::unique_ptr<model::Throw> ready = background_.future().takeResult();
+    if (!backgroundWanted_)
+        return;
+    if (backgroundRequest_ != throwRequests_) {
+        computeInBackground();
+        return;
+    }
+    backgroundWanted_ = false;
+    if (ready->settings().scaleX != scaleX() || ready->settings().scaleY != scaleY())
+        ready->setTrajectoryScale(scaleX(), scaleY());
+    const bool fly = std::exchange(runWhenReady_, false);
+    if (showTrajectory(fly, std::move(ready)) && fly && run_.startFlight())
+        flight_->start(pane(0), inputs().h0);
+    if (std::exchange(velocitiesWhenReady_, false))
+        redrawVelocityPanes();
 }
 
 void ThrowController::fullRun() {
@@ -256,6 +324,10 @@ void ThrowController::fullRun() {
     completeLanding();
     abandonFlight();
     layOutWindow();
+    if (backgroundWanted_) {
+        runWhenReady_ = true;
+        return;
+    }
     if (showTrajectory(true) && run_.startFlight())
         flight_->start(pane(0), inputs().h0);
 }
@@ -263,18 +335,21 @@ void ThrowController::fullRun() {
 // A new throw from the current inputs, its labels, and the trajectory pane with the vacuum and
 // linear-drag curves. A throw whose velocity curves are shown goes beneath the panes, or its
 // curves stay on the velocity panes until the next landing.
-bool ThrowController::showTrajectory(bool fullRun) {
+bool ThrowController::showTrajectory(bool fullRun, std::unique_ptr<model::Throw> ready) {
+    if (!ready) {
+        ++throwRequests_;
+        backgroundWanted_ = runWhenReady_ = velocitiesWhenReady_ = false;
+    }
+    const session::Run::Keep keep = [this](const model::Throw& landed, const model::Inputs& next) {
+        // As the panes show it now, should its curves stay there.
+        earlierRanges_ = landed.velocityRanges();
+        if (!underlays_.empty())
+            earlierRanges_ = underlays_.velocityRanges(landed);
+        return underlays_.keep(landed, next);
+    };
     bool kept = false;
-    const model::Throw& t = run_.recompute(
-        inputs(), scaleX(), scaleY(),
-        [this](const model::Throw& landed, const model::Inputs& next) {
-            // As the panes show it now, should its curves stay there.
-            earlierRanges_ = landed.velocityRanges();
-            if (!underlays_.empty())
-                earlierRanges_ = underlays_.velocityRanges(landed);
-            return underlays_.keep(landed, next);
-        },
-        &kept);
+    const model::Throw& t = ready ? run_.adopt(std::move(ready), keep, &kept)
+                                  : run_.recompute(inputs(), scaleX(), scaleY(), keep, &kept);
     writeLabels(model::Stage::closedForms);
     writeLabels(model::Stage::linearWalk);
 

@@ -10,12 +10,14 @@
 #include "model/session/Session.h"
 #include "ui/run/UnderlayStack.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -73,7 +75,7 @@ public:
     // The window shows its first time: the first short recompute, if the size report did not
     // bring it.
     void firstShown();
-    // Stops a flight in progress and its landing tone.
+    // Stops a flight in progress and its landing tone (or a ПУСК waiting for its throw).
     void abandonFlight();
     // After a switch of language: the panes drawn again with the same numbers and curves.
     void redrawInLanguage();
@@ -82,6 +84,11 @@ public:
     const model::Inputs& inputs() const;
     double scaleX() const;
     float scaleY() const;
+    // A long throw is being computed off the window's thread for the latest edit; the panes and
+    // labels still show the throw before it.
+    bool throwPending() const { return backgroundWanted_; }
+    // Walks of more points than this are computed off the window's thread (tests lower it).
+    void setBackgroundWalk(double points) { backgroundWalk_ = points; }
     // The throw shown now; null before the first computation.
     const model::Throw* currentThrow() const { return run_.current(); }
     // Pieces of the current throw's flight on the trajectory pane (0 before ПУСК).
@@ -99,7 +106,7 @@ public:
     // The underlay changed: every pane is drawn again, the flight in the air included.
     void redrawPanes();
 
-    // A flight or its landing tone is still in progress.
+    // A flight or its landing tone is still in progress, or ПУСК waits for its throw.
     bool busy() const;
     // Ms between animation ticks (10); tests may use 0.
     void setTickInterval(int ms);
@@ -134,7 +141,10 @@ signals:
     void throwReplaced();
 
 private:
-    bool showTrajectory(bool fullRun);
+    bool showTrajectory(bool fullRun, std::unique_ptr<model::Throw> ready = nullptr);
+    bool longWalk() const;
+    void computeInBackground();
+    void backgroundThrowDone();
     void layOutWindow();
     void redrawTrajectory();
     void redrawVelocityPanes();
@@ -168,6 +178,17 @@ private:
     // at them, with whatever lies beneath, until the next landing.
     std::optional<model::VelocityRanges> earlierRanges_;
     int shortRecomputes_ = 0;
+    // Each new throw asked for supersedes the ones before it; a throw computed in the background
+    // is shown only if it answers the latest request.
+    int throwRequests_ = 0;
+    int backgroundRequest_ = 0;
+    bool backgroundWanted_ = false;
+    // ПУСК came while the throw was computed: the flight starts when it is ready.
+    bool runWhenReady_ = false;
+    // Another lesson came meanwhile: the velocity panes are drawn again for the new throw.
+    bool velocitiesWhenReady_ = false;
+    double backgroundWalk_ = 1.5e6;
+    QFutureWatcher<std::unique_ptr<model::Throw>> background_;
 };
 
 } // namespace ui

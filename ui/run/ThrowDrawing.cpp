@@ -93,7 +93,7 @@ void drawTrajectoryPane(PaneSurface& pane, const model::Throw& t, char decimalSe
     if (failed && *failed == Step::vacuumPath)
         return;
     if (markerAndStart(pane, c.Xp1, c.Ymax1, h0, graphs::linearDragColour))
-        lineThrough(pane, t.linearPath(), 0, graphs::linearDragColour);
+        lineThrough(pane, t.drawnLinearPath(), 0, graphs::linearDragColour);
 }
 
 void drawFlightStart(PaneSurface& pane, double h0) {
