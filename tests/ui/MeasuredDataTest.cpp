@@ -3,6 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "model/exact/ExactFlight.h"
 #include "model/physics/Constants.h"
+#include "support/LoopLatency.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/ImportDialog.h"
 #include "ui/measure/MeasurementsPanel.h"
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -27,14 +29,15 @@ namespace testing_ui {
 namespace {
 
 // A video analysis of a vacuum throw from the start height, in centimetres: the object's name,
-// a header row, then t, x, y.
-std::string vacuumTable(double v0, double alphaDeg, double h0, int points = 40) {
+// a header row, then t, x, y every step seconds.
+std::string vacuumTable(double v0, double alphaDeg, double h0, int points = 40,
+                        double step = 0.01) {
     std::ostringstream out;
     out.precision(10);
     out << "mass A\nt\tx (cm)\ty (cm)\n";
     const double a = alphaDeg * model::pi / 180;
     for (int i = 0; i < points; ++i) {
-        const double t = 0.01 * i;
+        const double t = step * i;
         out << t << '\t' << 100 * v0 * std::cos(a) * t << '\t'
             << 100 * (h0 + v0 * std::sin(a) * t - model::g * t * t / 2) << '\n';
     }
@@ -58,12 +61,24 @@ std::string quadraticTable(double cd) {
 
 class MeasuredDataTest : public ProgramFixture {
 protected:
-    void SetUp() override {
-        ProgramFixture::SetUp();
-        program.measure().setConfirm([](const std::string&, const model::measure::TablePreview& p,
-                                        const QString&, const ui::TrackChoice&) {
-            return std::optional(ui::MeasureCommands::Confirmed{p.detected, nullptr});
-        });
+    // Imports a table as a user who takes what the dialog guessed: the dialog opens at once,
+    // its preview and count come from the pool, then «Открыть». False when no points came.
+    bool import(const std::string& table, const QString& source) {
+        ui::MeasureCommands& measure = program.measure();
+        QSignalSpy ended(&measure, &ui::MeasureCommands::importEnded);
+        measure.startImport(table, source);
+        const QPointer<ui::ImportDialog> dialog = measure.importDialog();
+        if (!dialog || !QTest::qWaitFor([&] { return !ended.isEmpty() || !dialog->counting(); }))
+            return false;
+        if (ended.isEmpty()) {
+            QPushButton* open =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            if (open->isEnabled())
+                QTest::mouseClick(open, Qt::LeftButton);
+            else
+                dialog->reject();
+        }
+        return !ended.isEmpty() && ended.first().first().toBool();
     }
     int crosses(int pane) const {
         return count(sinceClear(calls(pane)), Op::DrawLine, ui::measuredColour);
@@ -75,7 +90,7 @@ protected:
 TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
     ui::MeasuredData& data = program.measured();
     // Points reaching 6 m out, beyond the default throw's pane: the pane grows to hold them.
-    ASSERT_TRUE(program.measure().importText(vacuumTable(20, 30, 0.5), "throw.txt"));
+    ASSERT_TRUE(import(vacuumTable(20, 30, 0.5), "throw.txt"));
     ASSERT_TRUE(data.has());
     EXPECT_EQ(data.measurements().points.size(), 40u);
     EXPECT_EQ(crosses(1), 80); // two strokes a cross
@@ -97,7 +112,7 @@ TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
     EXPECT_EQ(crosses(3), 80);
 
     // A table without numbers is refused in a box and leaves the points as they were.
-    EXPECT_FALSE(program.measure().importText("t x y\nnothing here\n", "bad.txt"));
+    EXPECT_FALSE(import("t x y\nnothing here\n", "bad.txt"));
     EXPECT_EQ(boxes.boxes.size(), 1);
     EXPECT_EQ(data.measurements().points.size(), 40u);
 
@@ -112,7 +127,7 @@ TEST_F(MeasuredDataTest, PointsLieBesideTheModelsThroughRunsUntilRemoved) {
 // kept after a new input until the next landing, at the ranges that hold the measured points
 // (they came back at the landed throw's own ranges).
 TEST_F(MeasuredDataTest, LanguageSwitchKeepsTheVelocityPanesAsShown) {
-    ASSERT_TRUE(program.measure().importText(vacuumTable(20, 30, 0.5), "fast.txt"));
+    ASSERT_TRUE(import(vacuumTable(20, 30, 0.5), "fast.txt"));
     runToLanding();
     const auto scaleOf = [&] {
         for (const SurfaceCall& c : sinceClear(calls(2)))
@@ -131,7 +146,7 @@ TEST_F(MeasuredDataTest, LanguageSwitchKeepsTheVelocityPanesAsShown) {
 
 TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     // «Отмена» stops a long fit (20 000 points) and changes nothing.
-    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5, 20000), "long.txt"));
+    ASSERT_TRUE(import(vacuumTable(4, 40, 0.5, 20000), "long.txt"));
     program.measure().fit();
     ui::FitDialog* fit = program.measure().fitDialog();
     ASSERT_NE(fit, nullptr);
@@ -148,7 +163,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     ASSERT_TRUE(done.wait(60000));
     EXPECT_TRUE(fit->result()->cancelled);
 
-    ASSERT_TRUE(program.measure().importText(vacuumTable(4, 40, 0.5), "vacuum.txt"));
+    ASSERT_TRUE(import(vacuumTable(4, 40, 0.5), "vacuum.txt"));
     fit->start();
     ASSERT_TRUE(done.wait(60000));
     const auto& result = *fit->result();
@@ -188,7 +203,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_NE(program.measure().panel()->residualText(0).indexOf("0.0000 м"), -1);
 
     // Cd among the free inputs: the quadratic drag alone fits it, «Применить» writes it too.
-    ASSERT_TRUE(program.measure().importText(quadraticTable(0.35), "cd.txt"));
+    ASSERT_TRUE(import(quadraticTable(0.35), "cd.txt"));
     fit->cdBox()->setChecked(true);
     fit->start();
     ASSERT_TRUE(done.wait(60000));
@@ -203,7 +218,7 @@ TEST_F(MeasuredDataTest, FitFindsTheThrowAndApplyWritesItIntoTheFields) {
     EXPECT_EQ(run.inputs().cd, 0.5);
 
     // New points: the fit of the old ones can no longer be applied.
-    ASSERT_TRUE(program.measure().importText(vacuumTable(5, 40, 0.5), "other.txt"));
+    ASSERT_TRUE(import(vacuumTable(5, 40, 0.5), "other.txt"));
     EXPECT_FALSE(fit->result());
     EXPECT_FALSE(fit->findChild<QPushButton*>("FitApply")->isEnabled());
 }
@@ -302,7 +317,7 @@ TEST_F(MeasuredDataTest, TheImportDialogReadsTheChosenTrackOfAProjectFile) {
 
 // Points timed after a model's landing are named by their numbers beneath the residuals.
 TEST_F(MeasuredDataTest, ThePanelNamesThePointsAfterEachModelsLanding) {
-    ASSERT_TRUE(program.measure().importText(vacuumTable(3, 45, 0.5, 100), "long.txt"));
+    ASSERT_TRUE(import(vacuumTable(3, 45, 0.5, 100), "long.txt"));
     ui::MeasurementsPanel* panel = program.measure().panel();
     ASSERT_TRUE(QTest::qWaitFor([panel] { return !panel->computing(); }));
     // The window's vacuum throw lands at its flight time; the points run on to 0.99 s.
@@ -316,9 +331,67 @@ TEST_F(MeasuredDataTest, ThePanelNamesThePointsAfterEachModelsLanding) {
     EXPECT_TRUE(panel->outsideText().contains(expected)) << panel->outsideText().toStdString();
     EXPECT_TRUE(panel->outsideText().startsWith("Точки вне полёта модели"));
     // A table within every flight names none.
-    ASSERT_TRUE(program.measure().importText(vacuumTable(3, 45, 0.5, 5), "short.txt"));
+    ASSERT_TRUE(import(vacuumTable(3, 45, 0.5, 5), "short.txt"));
     ASSERT_TRUE(QTest::qWaitFor([panel] { return !panel->computing(); }));
     EXPECT_TRUE(panel->outsideText().isEmpty());
+}
+
+// A vertical motion's points lie in one column at x = 0: over the trajectory the readout names
+// the point at the pointer's height, over a velocity pane the one at the pointer's time.
+TEST_F(MeasuredDataTest, TheReadoutNamesAVerticalMotionsPointByItsHeight) {
+    std::string fall = "t\ty\n";
+    for (int i = 0; i < 10; ++i)
+        fall += std::to_string(0.05 * i) + "\t" + std::to_string(2 - 0.012 * i * i) + "\n";
+    ASSERT_TRUE(import(fall, "fall.txt"));
+    ASSERT_TRUE(program.measured().measurements().vertical());
+    const auto& points = program.measured().measurements().points;
+    const QString height = ui::Readout::textOf(
+        program.readout().tableAt(ui::Graph::trajectory, {0.1, points[6].y + 0.001}));
+    EXPECT_NE(height.indexOf("точка 7:"), -1) << height.toStdString();
+    const QString time =
+        ui::Readout::textOf(program.readout().tableAt(ui::Graph::vy, {points[3].t, 0}));
+    EXPECT_NE(time.indexOf("точка 4:"), -1) << time.toStdString();
+}
+
+// A table of 100 000 rows chosen in «Открыть…»: the dialog opens at once, shows the table's
+// preview and count from the work pool, and the points follow «Открыть»; the event loop
+// answers throughout.
+TEST_F(MeasuredDataTest, ALongTableIsOpenedWhileTheWindowAnswers) {
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr qint64 longestGapMs = 1000;
+#else
+    constexpr qint64 longestGapMs = 100;
+#endif
+    QTemporaryDir dir;
+    const QString file = dir.filePath("long.txt");
+    std::ofstream(QFile::encodeName(file).toStdString())
+        << vacuumTable(4, 40, 0.5, int(model::measure::maxPoints), 1e-5);
+    dialogs.openAnswer = file;
+    ui::MeasureCommands& measure = program.measure();
+    QSignalSpy ended(&measure, &ui::MeasureCommands::importEnded);
+    ui::LoopLatency latency;
+    QElapsedTimer clock;
+    latency.start();
+    clock.start();
+    measure.action(ui::MeasureCommands::Command::open)->trigger();
+    const auto previewed = [&] {
+        return measure.importDialog() && !measure.importDialog()->counting();
+    };
+    ASSERT_TRUE(QTest::qWaitFor(previewed, 60000));
+    const qint64 previewMs = clock.elapsed();
+    auto* open =
+        measure.importDialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ASSERT_TRUE(open->isEnabled());
+    QTest::mouseClick(open, Qt::LeftButton);
+    ASSERT_EQ(ended.size(), 1);
+    EXPECT_TRUE(ended.first().first().toBool());
+    ASSERT_TRUE(program.measured().has());
+    EXPECT_EQ(program.measured().measurements().points.size(), model::measure::maxPoints);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !measure.panel()->computing(); }, 60000));
+    std::printf("100 000 rows: preview and count shown after %lld ms, points and their distances "
+                "after %lld ms, longest gap of the event loop %lld ms\n",
+                previewMs, qint64(clock.elapsed()), latency.longestGapMs());
+    EXPECT_LT(latency.longestGapMs(), longestGapMs);
 }
 
 } // namespace testing_ui

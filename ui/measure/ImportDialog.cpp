@@ -16,6 +16,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -28,26 +31,70 @@ QString cellText(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
+// The settings as the dialog shows them: the columns a motion does not read follow the
+// position's, as the import reads them.
+model::measure::ImportSettings asShown(model::measure::ImportSettings s) {
+    if (s.motion == Motion::vertical)
+        s.columnX = s.columnY;
+    else if (s.motion == Motion::path)
+        s.columnT = s.columnY;
+    return s;
+}
+
+// The header's names of a preview's columns, numbered.
+QStringList columnNames(const model::measure::TablePreview& preview) {
+    QStringList names;
+    for (std::size_t c = 0; c < preview.columnCount; ++c)
+        names << (c < preview.header.size() && !preview.header[c].empty()
+                      ? QStringLiteral("%1: %2").arg(c + 1).arg(cellText(preview.header[c]))
+                      : QString::number(c + 1));
+    return names;
+}
+
 } // namespace
 
 // What a count on the pool found: the points of the settings asked for, and, when asked, the
-// chosen track's table with its preview and the guessed way and zero of a vertical column.
+// table's first preview (previewed), the chosen track's table with its preview, and the
+// guessed way and zero of a vertical column.
 struct ImportDialog::Counted {
     std::string error;
-    std::size_t points = 0, skipped = 0;
+    bool unreadable = false; // the preview found no table: error says why
+    std::shared_ptr<model::measure::Measurements> points;
+    bool previewed = false;
     std::shared_ptr<const std::string> track;
     model::measure::TablePreview preview;
     std::optional<model::measure::ImportSettings> guess;
 };
 
+ImportDialog::ImportDialog(std::shared_ptr<const std::string> text, const QString& source,
+                           QWidget* parent, TrackChoice tracks)
+    : QDialog(parent), text_(std::move(text)), tracks_(std::move(tracks)) {
+    build(source);
+    previewPending_ = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{motion_, columns_[0], columns_[1],
+                                                      columns_[2], length_, time_, axis_, ground_})
+        w->setEnabled(false);
+    if (track_)
+        track_->setEnabled(false);
+    recount();
+}
+
 ImportDialog::ImportDialog(const std::string& text, const model::measure::TablePreview& preview,
                            const QString& source, QWidget* parent, TrackChoice tracks)
     : QDialog(parent), text_(std::make_shared<const std::string>(text)),
       tracks_(std::move(tracks)) {
+    build(source);
+    applyPreview(preview);
+    // The preview has guessed the way and zero of the first columns already.
+    recount();
+}
+
+void ImportDialog::build(const QString& source) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(Texts::tr("Измерения: %1").arg(source));
     auto* layout = new QVBoxLayout(this);
     title_ = new QLabel(this);
+    title_->setVisible(false);
     layout->addWidget(title_);
     if (tracks_.xml && tracks_.names.size() > 1) {
         // The first point-mass track comes by default; the others are read when chosen.
@@ -60,17 +107,9 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
         layout->addLayout(row);
     }
 
-    const int columns = int(preview.columnCount);
-    auto* table = table_ = new QTableWidget(int(preview.rows.size()), columns, this);
+    auto* table = table_ = new QTableWidget(0, 0, this);
     table->setObjectName(QStringLiteral("ImportPreview"));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QStringList names;
-    for (int c = 0; c < columns; ++c)
-        names << (std::size_t(c) < preview.header.size() && !preview.header[c].empty()
-                      ? QStringLiteral("%1: %2").arg(c + 1).arg(cellText(preview.header[c]))
-                      : QString::number(c + 1));
-    table->setHorizontalHeaderLabels(names);
-    showPreview(preview);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(table);
 
@@ -79,35 +118,26 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     motion_->setObjectName(QStringLiteral("ImportMotion"));
     motion_->addItems({Texts::tr("бросок (t, x, y)"), Texts::tr("вертикальное движение (t и y)"),
                        Texts::tr("траектория без времени (x, y)")});
-    motion_->setCurrentIndex(int(preview.detected.motion));
     form->addRow(Texts::tr("Что измерено:"), motion_);
-    const int chosen[3] = {preview.detected.columnT, preview.detected.columnX,
-                           preview.detected.columnY};
     const char* captions[3] = {QT_TRANSLATE_NOOP("Texts", "Столбец t:"),
                                QT_TRANSLATE_NOOP("Texts", "Столбец x:"),
                                QT_TRANSLATE_NOOP("Texts", "Столбец y:")};
     for (int i = 0; i < 3; ++i) {
         columns_[i] = new QComboBox(this);
-        columns_[i]->addItems(names);
-        columns_[i]->setCurrentIndex(chosen[i]);
         form->addRow(Texts::tr(captions[i]), columns_[i]);
     }
     length_ = new QComboBox(this);
     length_->addItems({Texts::tr("м"), Texts::tr("см"), Texts::tr("мм")});
-    length_->setCurrentIndex(int(preview.detected.length));
     form->addRow(Texts::tr("Единица длины:"), length_);
     time_ = new QComboBox(this);
     time_->addItems({Texts::tr("с"), Texts::tr("мс")});
-    time_->setCurrentIndex(int(preview.detected.time));
     form->addRow(Texts::tr("Единица времени:"), time_);
     // Guessed from the column's name and the motion; the user can turn it.
     axis_ = new QComboBox(this);
     axis_->setObjectName(QStringLiteral("ImportAxis"));
     axis_->addItems({Texts::tr("вверх (высота)"), Texts::tr("вниз (растёт при падении)")});
-    axis_->setCurrentIndex(preview.detected.axisDown ? 1 : 0);
     form->addRow(Texts::tr("Столбец положения направлен:"), axis_);
     ground_ = new QCheckBox(Texts::tr("земля — самая низкая точка"), this);
-    ground_->setChecked(preview.detected.groundAtLowest);
     form->addRow(QString(), ground_);
     layout->addLayout(form);
 
@@ -133,9 +163,34 @@ ImportDialog::ImportDialog(const std::string& text, const model::measure::TableP
     connect(ground_, &QCheckBox::toggled, this, &ImportDialog::recount);
     if (track_)
         connect(track_, &QComboBox::currentIndexChanged, this, &ImportDialog::trackChosen);
-    // The preview has guessed the way and zero of the first columns already.
+}
+
+// The table's columns with the preview's guesses, chosen without a count of their own.
+void ImportDialog::applyPreview(const model::measure::TablePreview& preview) {
+    const QStringList names = columnNames(preview);
+    table_->setColumnCount(int(names.size()));
+    table_->setHorizontalHeaderLabels(names);
+    showPreview(preview);
+    const model::measure::ImportSettings& d = preview.detected;
+    const int chosen[3] = {d.columnT, d.columnX, d.columnY};
+    for (int i = 0; i < 3; ++i) {
+        const QSignalBlocker quiet(columns_[i]);
+        columns_[i]->clear();
+        columns_[i]->addItems(names);
+        columns_[i]->setCurrentIndex(chosen[i]);
+    }
+    const QSignalBlocker motionQuiet(motion_), lengthQuiet(length_), timeQuiet(time_),
+        axisQuiet(axis_), groundQuiet(ground_);
+    motion_->setCurrentIndex(int(d.motion));
+    length_->setCurrentIndex(int(d.length));
+    time_->setCurrentIndex(int(d.time));
+    axis_->setCurrentIndex(d.axisDown ? 1 : 0);
+    ground_->setChecked(d.groundAtLowest);
+    for (QWidget* w : std::initializer_list<QWidget*>{motion_, length_, time_, ground_})
+        w->setEnabled(true);
+    if (track_)
+        track_->setEnabled(true);
     enableForMotion();
-    recount();
 }
 
 void ImportDialog::showPreview(const model::measure::TablePreview& preview) {
@@ -150,6 +205,7 @@ void ImportDialog::showPreview(const model::measure::TablePreview& preview) {
 
 void ImportDialog::enableForMotion() {
     const auto motion = static_cast<Motion>(motion_->currentIndex());
+    columns_[2]->setEnabled(true);
     columns_[0]->setEnabled(motion != Motion::path);
     columns_[1]->setEnabled(motion != Motion::vertical);
     axis_->setEnabled(motion == Motion::vertical);
@@ -177,12 +233,15 @@ model::measure::ImportSettings ImportDialog::settings() const {
     s.groundAtLowest = ground_->isChecked();
     s.motion = static_cast<Motion>(motion_->currentIndex());
     s.axisDown = axis_->currentIndex() == 1;
-    // The columns a motion does not read follow the position's, as the import reads them.
-    if (s.motion == Motion::vertical)
-        s.columnX = s.columnY;
-    else if (s.motion == Motion::path)
-        s.columnT = s.columnY;
-    return s;
+    return asShown(s);
+}
+
+std::optional<model::measure::Measurements> ImportDialog::takeMeasurements() {
+    if (counting() || !counted_)
+        return std::nullopt;
+    std::optional<model::measure::Measurements> m(std::move(*counted_));
+    counted_.reset();
+    return m;
 }
 
 void ImportDialog::recount() {
@@ -201,9 +260,20 @@ void ImportDialog::recount() {
     const std::shared_ptr<const std::string> xml = trackPending_ ? tracks_.xml : nullptr;
     counted->setFuture(runOnWorkPool([text = text_, xml,
                                       track = track_ ? track_->currentIndex() : 0, s = settings(),
-                                      guess = guessPending_]() mutable {
+                                      guess = guessPending_, preview = previewPending_]() mutable {
         yieldToTheWindow();
         Counted c;
+        if (preview) {
+            c.preview = model::measure::previewTable(*text);
+            c.previewed = true;
+            if (!c.preview.error.empty()) {
+                c.error = c.preview.error;
+                c.unreadable = true;
+                return c;
+            }
+            // The first count reads what the preview guessed, as the dialog will show it.
+            s = asShown(c.preview.detected);
+        }
         if (xml) {
             model::measure::TrackTable read = model::measure::trackTable(*xml, std::size_t(track));
             if (!read.error.empty()) {
@@ -215,18 +285,27 @@ void ImportDialog::recount() {
         }
         if (guess)
             s = *(c.guess = model::measure::asVertical(*text, s));
-        const model::measure::ImportResult r = model::measure::importTable(*text, s, {});
+        model::measure::ImportResult r = model::measure::importTable(*text, s, {});
         if (!r.measurements) {
             c.error = r.error;
             return c;
         }
-        c.points = r.measurements->points.size();
-        c.skipped = r.measurements->skipped;
+        c.points = std::make_shared<model::measure::Measurements>(std::move(*r.measurements));
         return c;
     }));
 }
 
 void ImportDialog::showCounted(const Counted& c) {
+    counted_ = c.points;
+    if (c.previewed) {
+        previewPending_ = false;
+        if (c.unreadable) {
+            count_->setText(cellText(c.error));
+            emit unreadable(cellText(c.error));
+            return;
+        }
+        applyPreview(c.preview);
+    }
     if (c.track) {
         text_ = c.track;
         trackPending_ = false;
@@ -242,8 +321,9 @@ void ImportDialog::showCounted(const Counted& c) {
         count_->setText(cellText(c.error));
         return;
     }
-    count_->setText(
-        Texts::tr("Будет прочитано точек: %1, пропущено строк: %2").arg(c.points).arg(c.skipped));
+    count_->setText(Texts::tr("Будет прочитано точек: %1, пропущено строк: %2")
+                        .arg(c.points->points.size())
+                        .arg(c.points->skipped));
     accept_->setEnabled(true);
 }
 

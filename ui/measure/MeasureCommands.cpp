@@ -18,6 +18,8 @@
 #include <QMenu>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -33,14 +35,6 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
                                  ExportDialogs& dialogs, QObject* parent)
     : QObject(parent), window_(window), controller_(controller), data_(data), session_(session),
       boxes_(boxes), dialogs_(dialogs) {
-    confirm_ = [this](const std::string& text, const model::measure::TablePreview& preview,
-                      const QString& source,
-                      const TrackChoice& tracks) -> std::optional<Confirmed> {
-        ImportDialog dialog(text, preview, source, &window_, tracks);
-        if (dialog.exec() != QDialog::Accepted)
-            return std::nullopt;
-        return Confirmed{dialog.settings(), dialog.table()};
-    };
     window_.toolsMenu()->addSeparator();
     menu_ = window_.toolsMenu()->addMenu(QString());
     keepTranslated(menu_, [m = menu_] { m->setTitle(Texts::tr("Измерения")); });
@@ -77,7 +71,9 @@ MeasureCommands::MeasureCommands(MainWindow& window, ThrowController& controller
     dataChanged();
 }
 
-MeasureCommands::~MeasureCommands() = default;
+MeasureCommands::~MeasureCommands() {
+    delete dialog_;
+}
 
 void MeasureCommands::dataChanged() {
     actions_[int(Command::fit)]->setEnabled(data_.has());
@@ -122,36 +118,52 @@ void MeasureCommands::fileRead() {
     TrackChoice tracks;
     if (!file.xml.empty())
         tracks = {std::make_shared<const std::string>(std::move(file.xml)), std::move(file.tracks)};
-    importText(file.text, readingPath_, tracks);
+    startImport(std::move(file.text), readingPath_, std::move(tracks));
 }
 
 void MeasureCommands::paste() {
     const QString text = QApplication::clipboard()->text();
-    importText(text.toStdString(), Texts::tr("буфер обмена"));
+    startImport(text.toStdString(), Texts::tr("буфер обмена"));
 }
 
-bool MeasureCommands::importText(const std::string& text, const QString& source,
-                                 const TrackChoice& tracks) {
-    const model::measure::TablePreview preview = model::measure::previewTable(text);
+void MeasureCommands::startImport(std::string text, const QString& source, TrackChoice tracks) {
+    if (dialog_) {
+        endImport();
+        emit importEnded(false);
+    }
     const QString name =
         QFileInfo(source).fileName().isEmpty() ? source : QFileInfo(source).fileName();
-    if (!preview.error.empty()) {
-        boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, fromStd(preview.error)),
-                      Texts::tr("Измерения"));
-        return false;
-    }
-    const std::optional<Confirmed> confirmed = confirm_(text, preview, name, tracks);
-    if (!confirmed)
-        return false;
-    model::measure::ImportResult r = model::measure::importTable(
-        confirmed->table ? *confirmed->table : text, confirmed->settings, source.toStdString());
-    if (!r.measurements) {
-        boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, fromStd(r.error)),
-                      Texts::tr("Измерения"));
-        return false;
-    }
-    data_.set(std::move(*r.measurements));
-    return true;
+    // The dialog shows that the table is being looked at until its preview comes from the pool.
+    auto* dialog = new ImportDialog(std::make_shared<const std::string>(std::move(text)), name,
+                                    &window_, std::move(tracks));
+    dialog_ = dialog;
+    connect(dialog, &ImportDialog::unreadable, this, [this, name](const QString& problem) {
+        endImport();
+        boxes_.inform(Texts::tr("«%1» не прочитан: %2").arg(name, problem), Texts::tr("Измерения"));
+        emit importEnded(false);
+    });
+    connect(dialog, &QDialog::finished, this, [this, dialog, source](int result) {
+        if (dialog != dialog_)
+            return;
+        // «Открыть» waits for the count of the settings shown: its points are those confirmed.
+        std::optional<model::measure::Measurements> m =
+            result == QDialog::Accepted ? dialog->takeMeasurements() : std::nullopt;
+        endImport();
+        if (m) {
+            m->source = source.toStdString();
+            data_.set(std::move(*m));
+        }
+        emit importEnded(m.has_value());
+    });
+    dialog->open();
+}
+
+void MeasureCommands::endImport() {
+    ImportDialog* dialog = dialog_;
+    dialog_ = nullptr;
+    dialog->disconnect(this);
+    dialog->hide();
+    dialog->deleteLater();
 }
 
 void MeasureCommands::fit() {

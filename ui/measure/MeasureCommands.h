@@ -5,10 +5,9 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
-#include <functional>
-#include <optional>
 #include <string>
 
 class QAction;
@@ -45,29 +44,28 @@ public:
     void paste();
     void fit();
     void remove();
-    // A table's text from source (a file name or «буфер обмена»): the dialog confirms how it is
-    // read (and for a project file, which of its tracks), then its points replace those loaded.
-    // False when it was not read.
-    bool importText(const std::string& text, const QString& source, const TrackChoice& tracks = {});
-
-    // How the import dialog is answered: the real dialog by default; tests answer it directly.
-    struct Confirmed {
-        model::measure::ImportSettings settings;
-        std::shared_ptr<const std::string> table; // another track's table; null: the text given
-    };
-    using Confirm = std::function<std::optional<Confirmed>(
-        const std::string& text, const model::measure::TablePreview& preview, const QString& source,
-        const TrackChoice& tracks)>;
-    void setConfirm(Confirm confirm) { confirm_ = std::move(confirm); }
+    // A table's text from source (a file name or «буфер обмена»): the import dialog opens at
+    // once and confirms how it is read (and for a project file, which of its tracks), then its
+    // points replace those loaded. The table is looked at and read on the work pool; a new
+    // import replaces one not yet confirmed. importEnded() tells how it ended.
+    void startImport(std::string text, const QString& source, TrackChoice tracks = {});
+    // The import dialog of the import pending, or null.
+    ImportDialog* importDialog() const { return dialog_; }
 
     QAction* action(Command c) const { return actions_[int(c)]; }
     MeasurementsPanel* panel() const { return panel_; }
     // Null until the fit was first opened.
     FitDialog* fitDialog() const { return fitDialog_; }
 
+signals:
+    // The import started last ended: its points are shown (read), or it was cancelled, refused
+    // (told in a box) or replaced.
+    void importEnded(bool read);
+
 private:
     void dataChanged();
     void fileRead();
+    void endImport();
 
     MainWindow& window_;
     ThrowController& controller_;
@@ -75,7 +73,6 @@ private:
     SessionObject& session_;
     MessageBoxes& boxes_;
     ExportDialogs& dialogs_;
-    Confirm confirm_;
     QMenu* menu_ = nullptr;
     QAction* actions_[4] = {};
     MeasurementsPanel* panel_ = nullptr;
@@ -83,6 +80,7 @@ private:
     QString folder_;
     QFutureWatcher<model::measure::FileText> reading_;
     QString readingPath_;
+    QPointer<ImportDialog> dialog_;
 };
 
 } // namespace ui

@@ -150,25 +150,31 @@ void MeasuredData::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurfa
     });
 }
 
-std::vector<ThrowUnderlay::ReadoutPoint> MeasuredData::readoutPoints(model::Graph g,
-                                                                     double x) const {
+std::vector<ThrowUnderlay::ReadoutPoint> MeasuredData::readoutPoints(model::Graph g, double x,
+                                                                     double y) const {
     if (!has())
         return {};
     const auto& points = measurements().points;
-    auto abscissa = [&](std::size_t i) {
-        return g == model::Graph::trajectory ? points[i].x : velocities_[i].t;
+    const bool trajectory = g == model::Graph::trajectory;
+    auto abscissa = [&](std::size_t i) { return trajectory ? points[i].x : velocities_[i].t; };
+    auto value = [&](std::size_t i) {
+        return trajectory              ? points[i].y
+               : g == model::Graph::vx ? velocities_[i].vx
+                                       : velocities_[i].vy;
     };
-    const std::size_t n = g == model::Graph::trajectory ? points.size() : velocities_.size();
+    // A vertical motion's points are one column at x = 0: the pointer's height tells them apart.
+    const bool byHeight = trajectory && measurements().vertical();
+    auto distance = [&](std::size_t i) {
+        return byHeight ? std::abs(value(i) - y) : std::abs(abscissa(i) - x);
+    };
+    const std::size_t n = trajectory ? points.size() : velocities_.size();
     if (n == 0)
         return {};
     std::size_t best = 0;
     for (std::size_t i = 1; i < n; ++i)
-        if (std::abs(abscissa(i) - x) < std::abs(abscissa(best) - x))
+        if (distance(i) < distance(best))
             best = i;
-    const double value = g == model::Graph::trajectory ? points[best].y
-                         : g == model::Graph::vx       ? velocities_[best].vx
-                                                       : velocities_[best].vy;
-    return {{Texts::tr("точка %1:").arg(best + 1), measuredColour, abscissa(best), value}};
+    return {{Texts::tr("точка %1:").arg(best + 1), measuredColour, abscissa(best), value(best)}};
 }
 
 } // namespace ui

@@ -47,8 +47,9 @@ public:
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
-    // The point nearest the abscissa, «точка N:», while there are points.
-    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x) const override;
+    // The point nearest the pointer's abscissa, «точка N:», while there are points; on the
+    // trajectory pane of a vertical motion, whose points all lie at x = 0, the nearest in height.
+    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x, double y) const override;
 
 signals:
     // The points came, went or were replaced (with them the fit).

@@ -38,14 +38,17 @@ public:
         model::PlotCurves curves;
     };
     virtual std::vector<ReadoutCurves> readoutCurves(model::Graph) const { return {}; }
-    // … and rows of points of its own near the abscissa x, with both coordinates of the pane.
+    // … and rows of points of its own near the pointer (x, y), with both coordinates of the pane.
     struct ReadoutPoint {
         QString label;
         QColor colour;
         double x;
         double y;
     };
-    virtual std::vector<ReadoutPoint> readoutPoints(model::Graph, double) const { return {}; }
+    virtual std::vector<ReadoutPoint> readoutPoints(model::Graph, double /*x*/,
+                                                    double /*y*/) const {
+        return {};
+    }
 };
 
 // Hands a throw to the panes with the operations, colours and pen widths the window has always

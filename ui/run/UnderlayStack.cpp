@@ -86,11 +86,11 @@ std::vector<ThrowUnderlay::ReadoutCurves> UnderlayStack::readoutCurves(model::Gr
     return all;
 }
 
-std::vector<ThrowUnderlay::ReadoutPoint> UnderlayStack::readoutPoints(model::Graph g,
-                                                                      double x) const {
+std::vector<ThrowUnderlay::ReadoutPoint> UnderlayStack::readoutPoints(model::Graph g, double x,
+                                                                      double y) const {
     std::vector<ReadoutPoint> all;
     for (const ThrowUnderlay* layer : layers_)
-        for (ReadoutPoint& p : layer->readoutPoints(g, x))
+        for (ReadoutPoint& p : layer->readoutPoints(g, x, y))
             all.push_back(std::move(p));
     return all;
 }

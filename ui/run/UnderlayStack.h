@@ -24,7 +24,7 @@ public:
                         const model::VelocityRanges& ranges) const override;
     // Those of every underlay, in order.
     std::vector<ReadoutCurves> readoutCurves(model::Graph g) const override;
-    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x) const override;
+    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x, double y) const override;
 
 private:
     std::vector<ThrowUnderlay*> layers_;

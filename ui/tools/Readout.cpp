@@ -103,7 +103,7 @@ Readout::Table Readout::tableAt(Graph g, QPointF user) {
     const UnderlayStack& beneath = controller_.underlays();
     for (ThrowUnderlay::ReadoutCurves& k : beneath.readoutCurves(plot))
         rows.push_back({QString::number(k.number) + ':', std::move(k.curves), true});
-    for (const ThrowUnderlay::ReadoutPoint& p : beneath.readoutPoints(plot, user.x()))
+    for (const ThrowUnderlay::ReadoutPoint& p : beneath.readoutPoints(plot, user.x(), user.y()))
         table.push_back({{p.label, p.colour}, {number(p.x), p.colour}, {number(p.y), p.colour}});
     if (rows.empty())
         return table;
