@@ -2,6 +2,7 @@
 
 #include "graphs/DisplayList.h"
 #include "graphs/PaneCache.h"
+#include "graphs/PaneDrawing.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -196,9 +197,7 @@ std::size_t GraphPane::itemCount() const {
 }
 
 void GraphPane::paintDrawing(QPainter& painter, QSizeF interior) const {
-    painter.fillRect(QRectF(QPointF(0, 0), interior), paneBackground);
-    d->list.render(painter, interior, font());
-    paintKey(painter, keyLayout(interior));
+    graphs::paintDrawing(painter, d->list, d->key, font(), interior);
 }
 
 QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
@@ -210,6 +209,10 @@ QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
     QPainter painter(&image);
     paintDrawing(painter, size);
     return image;
+}
+
+PaneDrawing GraphPane::drawing() const {
+    return {d->list, d->key, font(), contentsRect().size(), QPoint(logicalDpiX(), logicalDpiY())};
 }
 
 void GraphPane::setKeyPart(KeyPart part, std::vector<KeyEntry> entries) {
@@ -231,20 +234,7 @@ const std::vector<KeyEntry>& GraphPane::keyPart(KeyPart part) const {
 KeyLayout GraphPane::keyLayout(QSizeF interior) const {
     if (!interior.isValid())
         interior = contentsRect().size();
-    if (d->key.empty())
-        return {};
-    // The corner that hides the least of the curves; the upper right one when all hide as much.
-    int best = 0;
-    double least = 0;
-    for (int corner = 0; corner < 4; ++corner) {
-        const KeyLayout l = layoutKey(d->key, interior, font(), corner);
-        const double ink = d->list.inkWithin(l.box, interior, gridColour);
-        if (corner == 0 || ink < least - 1) {
-            best = corner;
-            least = ink;
-        }
-    }
-    return layoutKey(d->key, interior, font(), best);
+    return keyLayoutOver(d->list, d->key, interior, font());
 }
 
 void GraphPane::addOverlayPainter(OverlayPainter overlay) {
