@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -55,7 +56,14 @@ int toWidgetCoordinate(double v) {
 } // namespace
 
 struct GraphPane::Impl {
-    DisplayList list;
+    // Shared with the drawings taken (PaneDrawing), which are painted on other threads: a list
+    // they share is copied before it changes.
+    std::shared_ptr<DisplayList> list = std::make_shared<DisplayList>();
+    DisplayList& writable() {
+        if (list.use_count() > 1)
+            list = std::make_shared<DisplayList>(*list);
+        return *list;
+    }
     PaneCache picture;
     QColor foreground{0, 0, 0};
     BallMarker* marker = nullptr;
@@ -122,31 +130,34 @@ QRect GraphPane::catchUp() {
     d->picture.setDevice(interior.size(), devicePixelRatioF(),
                          QPoint(logicalDpiX(), logicalDpiY()));
     d->picture.setFont(font());
-    return d->picture.update(d->list).translated(interior.topLeft());
+    return d->picture.update(*d->list).translated(interior.topLeft());
 }
 
 void GraphPane::clear() {
-    d->list.clear();
+    if (d->list.use_count() > 1)
+        d->list = std::make_shared<DisplayList>(d->list->cleared());
+    else
+        d->list->clear();
     d->keyOnPane.reset();
     changed();
 }
 
 void GraphPane::setScale(double left, double top, double right, double bottom) {
-    if (d->list.setScale(left, top, right, bottom))
+    if (d->writable().setScale(left, top, right, bottom))
         positionMarker();
 }
 
 void GraphPane::setPenWidth(int pixels) {
-    d->list.setPenWidth(pixels);
+    d->writable().setPenWidth(pixels);
 }
 
 void GraphPane::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
-    d->list.line(x1, y1, x2, y2, colour);
+    d->writable().line(x1, y1, x2, y2, colour);
     changed();
 }
 
 void GraphPane::drawLineTo(float x, float y, const QColor& colour) {
-    d->list.lineTo(x, y, colour);
+    d->writable().lineTo(x, y, colour);
     changed();
 }
 
@@ -155,16 +166,16 @@ void GraphPane::drawPoint(float x, float y) {
 }
 
 void GraphPane::drawPoint(float x, float y, const QColor& colour) {
-    d->list.dot(x, y, colour);
+    d->writable().dot(x, y, colour);
     changed();
 }
 
 void GraphPane::moveTo(float x, float y) {
-    d->list.moveTo(x, y);
+    d->writable().moveTo(x, y);
 }
 
 void GraphPane::printText(const QString& text) {
-    d->list.text(text, d->foreground);
+    d->writable().text(text, d->foreground);
     changed();
 }
 
@@ -178,26 +189,26 @@ void GraphPane::positionMarker() {
         return;
     const QRect interior = contentsRect();
     const QPointF c =
-        d->list.transform().toPixel(d->markerCentre->x(), d->markerCentre->y(), interior.size());
+        d->list->transform().toPixel(d->markerCentre->x(), d->markerCentre->y(), interior.size());
     d->marker->move(interior.left() + toWidgetCoordinate(c.x() - d->marker->width() / 2.0),
                     interior.top() + toWidgetCoordinate(c.y() - d->marker->height() / 2.0));
 }
 
 const PaneTransform& GraphPane::transform() const {
-    return d->list.transform();
+    return d->list->transform();
 }
 int GraphPane::penWidth() const {
-    return d->list.penWidth();
+    return d->list->penWidth();
 }
 QPointF GraphPane::currentPosition() const {
-    return {d->list.currentX(), d->list.currentY()};
+    return {d->list->currentX(), d->list->currentY()};
 }
 std::size_t GraphPane::itemCount() const {
-    return d->list.itemCount();
+    return d->list->itemCount();
 }
 
 void GraphPane::paintDrawing(QPainter& painter, QSizeF interior) const {
-    graphs::paintDrawing(painter, d->list, d->key, font(), interior);
+    graphs::paintDrawing(painter, *d->list, d->key, font(), interior);
 }
 
 QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
@@ -234,7 +245,7 @@ const std::vector<KeyEntry>& GraphPane::keyPart(KeyPart part) const {
 KeyLayout GraphPane::keyLayout(QSizeF interior) const {
     if (!interior.isValid())
         interior = contentsRect().size();
-    return keyLayoutOver(d->list, d->key, interior, font());
+    return keyLayoutOver(*d->list, d->key, interior, font());
 }
 
 void GraphPane::addOverlayPainter(OverlayPainter overlay) {

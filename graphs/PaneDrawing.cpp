@@ -32,7 +32,7 @@ void paintDrawing(QPainter& painter, const DisplayList& list, const std::vector<
 }
 
 void PaneDrawing::paint(QPainter& painter, QSizeF size) const {
-    paintDrawing(painter, list, key, font, size);
+    paintDrawing(painter, list ? *list : DisplayList(), key, font, size);
 }
 
 QImage PaneDrawing::toImage(QSize size, qreal devicePixelRatio) const {

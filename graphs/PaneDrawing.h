@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -15,10 +16,11 @@ class QPainter;
 namespace graphs {
 
 // A copy of what a pane shows: its display list, its key, its font and its size and resolution.
-// It is painted anywhere, on any thread, while the pane goes on drawing: pictures that are
-// saved or copied are painted on the work pool from one.
+// It is painted anywhere, on any thread, while the pane goes on drawing (the pane copies its list
+// before it changes one that a drawing shares): pictures that are saved, copied or printed are
+// painted on the work pool from one.
 struct PaneDrawing {
-    DisplayList list;
+    std::shared_ptr<const DisplayList> list; // shared with the pane until it draws again
     std::vector<KeyEntry> key;
     QFont font;
     QSize interior; // logical pixels

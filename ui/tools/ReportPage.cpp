@@ -44,7 +44,7 @@ QString inputText(const MainWindow& window, const model::FieldRow& f, double val
 
 // A graph filling the rectangle, or its empty frame with a note.
 void paintGraph(QPainter& painter, const ReportPage::Graph& graph, const QRectF& rect) {
-    if (graph.drawing && !graph.drawing->list.isEmpty()) {
+    if (graph.drawing && graph.drawing->list && !graph.drawing->list->isEmpty()) {
         painter.save();
         painter.translate(rect.topLeft());
         graph.drawing->paint(painter, rect.size());
