@@ -18,6 +18,16 @@ void DisplayList::clear() {
     ++clears_;
 }
 
+DisplayList DisplayList::cleared() const {
+    DisplayList empty;
+    empty.systems_.assign(1, systems_.back());
+    empty.penWidth_ = penWidth_;
+    empty.curX_ = curX_;
+    empty.curY_ = curY_;
+    empty.clears_ = clears_ + 1;
+    return empty;
+}
+
 bool DisplayList::setScale(double left, double top, double right, double bottom) {
     PaneTransform next = systems_.back();
     if (!next.setRect(left, top, right, bottom))

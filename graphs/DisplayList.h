@@ -24,6 +24,8 @@ public:
 
     // Forgets the drawing; the coordinate system, pen width and current position stay.
     void clear();
+    // A list as this one would be after clear(), made without copying the drawing.
+    DisplayList cleared() const;
     // Counts the clears: a painting of the list that began before one no longer fits it.
     std::uint64_t clears() const { return clears_; }
     // False (and nothing changes) for a rectangle without a mapping, see PaneTransform.

@@ -2,12 +2,14 @@
 
 #include "graphs/DisplayList.h"
 #include "graphs/PaneCache.h"
+#include "graphs/PaneDrawing.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -54,7 +56,14 @@ int toWidgetCoordinate(double v) {
 } // namespace
 
 struct GraphPane::Impl {
-    DisplayList list;
+    // Shared with the drawings taken (PaneDrawing), which are painted on other threads: a list
+    // they share is copied before it changes.
+    std::shared_ptr<DisplayList> list = std::make_shared<DisplayList>();
+    DisplayList& writable() {
+        if (list.use_count() > 1)
+            list = std::make_shared<DisplayList>(*list);
+        return *list;
+    }
     PaneCache picture;
     QColor foreground{0, 0, 0};
     BallMarker* marker = nullptr;
@@ -121,31 +130,34 @@ QRect GraphPane::catchUp() {
     d->picture.setDevice(interior.size(), devicePixelRatioF(),
                          QPoint(logicalDpiX(), logicalDpiY()));
     d->picture.setFont(font());
-    return d->picture.update(d->list).translated(interior.topLeft());
+    return d->picture.update(*d->list).translated(interior.topLeft());
 }
 
 void GraphPane::clear() {
-    d->list.clear();
+    if (d->list.use_count() > 1)
+        d->list = std::make_shared<DisplayList>(d->list->cleared());
+    else
+        d->list->clear();
     d->keyOnPane.reset();
     changed();
 }
 
 void GraphPane::setScale(double left, double top, double right, double bottom) {
-    if (d->list.setScale(left, top, right, bottom))
+    if (d->writable().setScale(left, top, right, bottom))
         positionMarker();
 }
 
 void GraphPane::setPenWidth(int pixels) {
-    d->list.setPenWidth(pixels);
+    d->writable().setPenWidth(pixels);
 }
 
 void GraphPane::drawLine(float x1, float y1, float x2, float y2, const QColor& colour) {
-    d->list.line(x1, y1, x2, y2, colour);
+    d->writable().line(x1, y1, x2, y2, colour);
     changed();
 }
 
 void GraphPane::drawLineTo(float x, float y, const QColor& colour) {
-    d->list.lineTo(x, y, colour);
+    d->writable().lineTo(x, y, colour);
     changed();
 }
 
@@ -154,16 +166,16 @@ void GraphPane::drawPoint(float x, float y) {
 }
 
 void GraphPane::drawPoint(float x, float y, const QColor& colour) {
-    d->list.dot(x, y, colour);
+    d->writable().dot(x, y, colour);
     changed();
 }
 
 void GraphPane::moveTo(float x, float y) {
-    d->list.moveTo(x, y);
+    d->writable().moveTo(x, y);
 }
 
 void GraphPane::printText(const QString& text) {
-    d->list.text(text, d->foreground);
+    d->writable().text(text, d->foreground);
     changed();
 }
 
@@ -177,28 +189,26 @@ void GraphPane::positionMarker() {
         return;
     const QRect interior = contentsRect();
     const QPointF c =
-        d->list.transform().toPixel(d->markerCentre->x(), d->markerCentre->y(), interior.size());
+        d->list->transform().toPixel(d->markerCentre->x(), d->markerCentre->y(), interior.size());
     d->marker->move(interior.left() + toWidgetCoordinate(c.x() - d->marker->width() / 2.0),
                     interior.top() + toWidgetCoordinate(c.y() - d->marker->height() / 2.0));
 }
 
 const PaneTransform& GraphPane::transform() const {
-    return d->list.transform();
+    return d->list->transform();
 }
 int GraphPane::penWidth() const {
-    return d->list.penWidth();
+    return d->list->penWidth();
 }
 QPointF GraphPane::currentPosition() const {
-    return {d->list.currentX(), d->list.currentY()};
+    return {d->list->currentX(), d->list->currentY()};
 }
 std::size_t GraphPane::itemCount() const {
-    return d->list.itemCount();
+    return d->list->itemCount();
 }
 
 void GraphPane::paintDrawing(QPainter& painter, QSizeF interior) const {
-    painter.fillRect(QRectF(QPointF(0, 0), interior), paneBackground);
-    d->list.render(painter, interior, font());
-    paintKey(painter, keyLayout(interior));
+    graphs::paintDrawing(painter, *d->list, d->key, font(), interior);
 }
 
 QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
@@ -210,6 +220,10 @@ QImage GraphPane::toImage(QSize size, qreal devicePixelRatio) const {
     QPainter painter(&image);
     paintDrawing(painter, size);
     return image;
+}
+
+PaneDrawing GraphPane::drawing() const {
+    return {d->list, d->key, font(), contentsRect().size(), QPoint(logicalDpiX(), logicalDpiY())};
 }
 
 void GraphPane::setKeyPart(KeyPart part, std::vector<KeyEntry> entries) {
@@ -231,20 +245,7 @@ const std::vector<KeyEntry>& GraphPane::keyPart(KeyPart part) const {
 KeyLayout GraphPane::keyLayout(QSizeF interior) const {
     if (!interior.isValid())
         interior = contentsRect().size();
-    if (d->key.empty())
-        return {};
-    // The corner that hides the least of the curves; the upper right one when all hide as much.
-    int best = 0;
-    double least = 0;
-    for (int corner = 0; corner < 4; ++corner) {
-        const KeyLayout l = layoutKey(d->key, interior, font(), corner);
-        const double ink = d->list.inkWithin(l.box, interior, gridColour);
-        if (corner == 0 || ink < least - 1) {
-            best = corner;
-            least = ink;
-        }
-    }
-    return layoutKey(d->key, interior, font(), best);
+    return keyLayoutOver(*d->list, d->key, interior, font());
 }
 
 void GraphPane::addOverlayPainter(OverlayPainter overlay) {

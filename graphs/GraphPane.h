@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/PaneDrawing.h"
 #include "graphs/PaneKey.h"
 #include "graphs/PaneSurface.h"
 #include "graphs/PaneTransform.h"
@@ -60,6 +61,8 @@ public:
     // The drawing as an image of the given logical size (by default the interior's) at the
     // given device pixel ratio; the marker is not part of it (QWidget::grab shows it).
     QImage toImage(QSize size = QSize(), qreal devicePixelRatio = 1.0) const;
+    // A copy of the drawing, its key and its size, to paint elsewhere (another thread).
+    PaneDrawing drawing() const;
 
     // The key: a box over the drawing, in the corner where it hides least of the curves, with the
     // entries of every part in turn (see PaneKey.h). It is part of the drawing: toImage and

@@ -18,6 +18,12 @@ QString stateFile(const QString& preferencesPath, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
+// The file as another window of this program may just have written it.
+Preferences loadAfterWrites(PreferencesStore& store) {
+    PreferencesWriter::flushAll();
+    return store.load();
+}
+
 } // namespace
 
 Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, ExportDialogs& dialogs,
@@ -34,7 +40,7 @@ Program::Program(MessageBoxes& boxes, Tone& tone, DocumentOpener& opener, Export
       view_(window_, controller_), measured_(controller_, session_),
       measure_(window_, controller_, measured_, session_, boxes, dialogs),
       presentation_(window_, view_.pauseAction()), languages_(window_), store_(preferencesPath),
-      preferences_(store_.load()),
+      preferences_(loadAfterWrites(store_)),
       lessons_(window_, session_, fields_, tools_, studies_, boxes, dialogs,
                stateFile(preferencesPath, QStringLiteral("recovery.ballflight")),
                stateFile(preferencesPath, QStringLiteral("recent-lessons"))),
@@ -88,7 +94,7 @@ void Program::setPreferences(const Preferences& preferences) {
     view_.show(preferences.animationSpeed);
     if (comparingChanged) // switching it off clears the kept throws
         comparison_.setComparing(preferences.comparing);
-    store_.save(preferences_);
+    preferencesWriter_.save(preferences_);
 }
 
 void Program::start(const QString& lessonFile) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Preferences.h"
+#include "ui/PreferencesWriter.h"
 #include "ui/lesson/LessonCommands.h"
 #include "ui/measure/MeasureCommands.h"
 #include "ui/measure/MeasuredData.h"
@@ -64,7 +65,8 @@ public:
     UndoCommands& undo() { return undo_; }
     Presentation& presentation() { return presentation_; }
 
-    // What is remembered between starts; changes are saved at once.
+    // What is remembered between starts; changes are written at once, on the work pool (and
+    // waited for when the program ends).
     const Preferences& preferences() const { return preferences_; }
     void setPreferences(const Preferences& preferences);
 
@@ -88,6 +90,7 @@ private:
     LanguageMenu languages_;
     PreferencesStore store_;
     Preferences preferences_;
+    PreferencesWriter preferencesWriter_{store_}; // ends before the store
     LessonCommands lessons_;
     UndoCommands undo_; // last: at the end of «Инструменты»
 };

@@ -1,5 +1,6 @@
 #include "ProgramFixture.h"
 #include "model/InputFields.h"
+#include "ui/PreferencesWriter.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/tools/PresetCommands.h"
 #include "ui/tools/PresetTexts.h"
@@ -98,6 +99,25 @@ TEST(Preferences, SavedReadBackAndNonsenseGivesTheDefaults) {
         EXPECT_FALSE(QFileInfo(path).isFile());
         QDir(dir.path()).rmdir("ballflight.conf");
     }
+}
+
+// Choices made one after another are written off the window's thread, the latest last; none is
+// lost when the writer ends right after them (the program quitting).
+TEST(Preferences, WrittenInTheBackgroundWithTheLastChoiceKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("ballflight.conf");
+    ui::PreferencesStore store(path);
+    store.load();
+    {
+        ui::PreferencesWriter writer(store);
+        for (const ui::AnimationSpeed& s : ui::animationSpeeds)
+            writer.save({1.25, s.factor, true, {}});
+        writer.flush();
+        EXPECT_EQ(ui::PreferencesStore(path).load(), (ui::Preferences{1.25, 0, true, {}}));
+        writer.save({2, 0.5, false, {}});
+        writer.save({1.75, 0.5, false, {}});
+    }
+    EXPECT_EQ(ui::PreferencesStore(path).load(), (ui::Preferences{1.75, 0.5, false, {}}));
 }
 
 // A preset is written like a paste, so the fields' checks run (a cork cannot sink in water), and

@@ -37,35 +37,28 @@ const QStringList pastes = QStringLiteral(
 const QString keys = QStringLiteral("0123456789.-+eE, a");
 
 // The slowest action walks a flight to its bound of ten million points (slower under ASan).
-// The event loop's longest gap: saves, copies and studies make their work on the work pool, so
-// an action that leaves the window no work of its own lets it answer within kLongestGapMs
-// (counted when no flight is in the air and no report page is being finished: the flight's
-// ticks and its landing, and the painting of a report, are the window's).
-// The actions that still work on the window's thread have a bound of kThreadWorkGapMs, which a
-// window that waits for a study, a sound server or a disk without a deadline passes.
+// The event loop's longest gap: the window's thread leaves long work (throws of long walks,
+// saves, copies, printing, studies, the preferences' file) to the work pool and draws the flight
+// in small steps, so it answers within kLongestGapMs whatever the action, in a flight or not.
+// Only a pane shown at a new size (a resize, another graph, the window shown again) still
+// renders its whole picture on the window's thread: 0.2 s at 4K, 0.6 s under load.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kActionLimitMs = 60000, kTotalLimitMs = 900000;
-constexpr int kLongestGapMs = 1000, kThreadWorkGapMs = 30000;
+constexpr int kLongestGapMs = 1000, kPaneRenderGapMs = 4000;
 #else
 constexpr int kActionLimitMs = 10000, kTotalLimitMs = 60000;
-constexpr int kLongestGapMs = 100, kThreadWorkGapMs = 3000;
+constexpr int kLongestGapMs = 100, kPaneRenderGapMs = 1000;
 #endif
-// The kinds of action, by name, and whether the window's thread still works for them: an edit
-// computes the new throw's trajectory (up to ten million steps); ПУСК, a wait and the graph shown
-// animate, land and draw the flight; a resize, a scale bar, the comparison and a shown window
-// render the panes' whole pictures again; a picture or a report, saved or printed, is painted
-// from the panes' drawings; a speed or an interface scale chosen writes the preferences; a
-// study's window is built, shown and closed.
 struct Kind {
     const char* name;
-    bool windowWorks;
+    bool rendersPanes; // shows a pane at a new size
 };
-const Kind kinds[] = {{"type", true},          {"paste", true},    {"clear", true},
-                      {"scale bar", true},     {"graph", true},    {"run", true},
-                      {"resize", true},        {"wait", false},    {"preset", true},
-                      {"speed", true},         {"pause", false},   {"scale", true},
-                      {"comparison", true},    {"readout", false}, {"save", true},
-                      {"copy or print", true}, {"study", true},    {"close", true}};
+const Kind kinds[] = {{"type", false},          {"paste", false},   {"clear", false},
+                      {"scale bar", false},     {"graph", true},    {"run", false},
+                      {"resize", true},         {"wait", false},    {"preset", false},
+                      {"speed", false},         {"pause", false},   {"scale", false},
+                      {"comparison", false},    {"readout", false}, {"save", false},
+                      {"copy or print", false}, {"study", false},   {"close", true}};
 
 // The first broken invariant, or nothing.
 std::string fault(ui::Program& program, const QDir& folder) {
@@ -261,42 +254,41 @@ TEST_F(WindowSoak, TwoThousandRandomActionsOverEveryTool) {
     latency.start();
     qint64 longestGap = 0;
     std::string longestGapAt;
-    std::map<int, qint64> longestOfKind;
+    // By kind: the longest gap with nothing in the background, and with a flight in the air or
+    // a save, copy or report page being finished, before or after the action.
+    std::map<int, std::pair<qint64, qint64>> longestOfKind;
     for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
         clock.start();
         latency.start();
         input = window.field(model::Field(below(7)));
         const int kind = often[below(int(std::size(often)))];
-        // No flight in the air and no save, copy or report page being finished.
         auto quiet = [&] { return !run.busy() && !program.tools().busy(); };
         const bool calm = quiet();
         actions[kind]();
         QCoreApplication::processEvents();
-        const std::string at = " after action " + std::to_string(i) + ", " + kinds[kind].name;
+        // Read before the checks below, whose reading of the files is the test's, not the window's.
+        const qint64 gap = latency.longestGapMs();
+        const std::string at = " after action " + std::to_string(i) + ", " + kinds[kind].name +
+                               (calm && quiet() ? "" : " (in flight or tools busy)");
         ASSERT_EQ(fault(program, folder), "") << at;
         ASSERT_LT(clock.elapsed(), kActionLimitMs) << at;
-        const qint64 gap = latency.longestGapMs();
-        // A flight in the air works on the window's thread whatever the action.
-        const int bucket = calm && quiet() ? kind : -1;
-        longestOfKind[bucket] = std::max(longestOfKind[bucket], gap);
-        if (bucket >= 0 && !kinds[kind].windowWorks && gap > longestGap)
+        qint64& longest = calm && quiet() ? longestOfKind[kind].first : longestOfKind[kind].second;
+        longest = std::max(longest, gap);
+        if (kinds[kind].rendersPanes)
+            EXPECT_LE(gap, kPaneRenderGapMs) << "the window did not answer for so long" << at;
+        else if (gap > longestGap)
             longestGap = gap, longestGapAt = at;
-        EXPECT_LE(gap, kThreadWorkGapMs) << "the window did not answer for so long" << at;
         for (const auto& box : boxes.boxes) // every message box was answered and recorded
             ASSERT_FALSE(box.text.isEmpty()) << "an empty message box" << at;
         messages += static_cast<int>(boxes.boxes.size());
         boxes.boxes.clear();
     }
-    std::printf("longest gap of the event loop by action (* the window's thread works):\n");
-    for (const auto& [kind, gap] : longestOfKind)
-        std::printf(
-            "  %-15s %5lld ms\n",
-            kind < 0
-                ? "flight or tools busy *"
-                : (std::string(kinds[kind].name) + (kinds[kind].windowWorks ? " *" : "")).c_str(),
-            gap);
-    std::printf("longest gap of the actions without work of the window: %lld ms%s\n", longestGap,
+    std::printf("longest gap of the event loop by action, ms (calm; in flight or tools busy):\n");
+    for (const auto& [kind, gaps] : longestOfKind)
+        std::printf("  %-15s %5lld %5lld%s\n", kinds[kind].name, gaps.first, gaps.second,
+                    kinds[kind].rendersPanes ? "  (renders whole panes)" : "");
+    std::printf("longest gap of the event loop, panes not rendered whole: %lld ms%s\n", longestGap,
                 longestGapAt.c_str());
     EXPECT_LE(longestGap, kLongestGapMs) << "the window did not answer for so long" << longestGapAt;
     // The last flight lands (at once: it may be a long one), and the window is whole afterwards.

@@ -1,7 +1,7 @@
 #include "ui/tools/PictureExport.h"
 
-#include "graphs/GraphPane.h"
 #include "graphs/PaneCache.h"
+#include "graphs/PaneDrawing.h"
 #include "ui/tools/PictureCaption.h"
 
 #include <QBuffer>
@@ -15,9 +15,9 @@ namespace ui {
 namespace {
 
 // The graph, then the caption's strip beneath it.
-void paintPicture(QPainter& painter, const graphs::GraphPane& pane, QSize graph,
+void paintPicture(QPainter& painter, const graphs::PaneDrawing& pane, QSize graph,
                   const PictureCaption* caption) {
-    pane.paintDrawing(painter, graph);
+    pane.paint(painter, graph);
     if (!caption)
         return;
     painter.save();
@@ -27,8 +27,8 @@ void paintPicture(QPainter& painter, const graphs::GraphPane& pane, QSize graph,
 }
 
 // The graph's size and the whole picture's.
-QSize pictureSize(const graphs::GraphPane& pane, const PictureCaption* caption) {
-    const QSize graph = pane.contentsRect().size();
+QSize pictureSize(const graphs::PaneDrawing& pane, const PictureCaption* caption) {
+    const QSize graph = pane.interior;
     if (!caption)
         return graph;
     return {graph.width(),
@@ -37,32 +37,27 @@ QSize pictureSize(const graphs::GraphPane& pane, const PictureCaption* caption) 
 
 } // namespace
 
-QFont captionFont(const graphs::GraphPane& pane) {
-    QFont font = pane.font();
-    font.setPixelSize(QFontInfo(pane.font()).pixelSize());
+QFont captionFont(const graphs::PaneDrawing& pane) {
+    QFont font = pane.font;
+    font.setPixelSize(QFontInfo(pane.font).pixelSize());
     return font;
 }
 
-QImage graphImage(const graphs::GraphPane& pane, const PictureCaption* caption) {
+QImage graphImage(const graphs::PaneDrawing& pane, const PictureCaption* caption) {
     if (!caption)
         return pane.toImage(QSize(), 2.0);
-    QImage image = graphs::blankPaneImage(pictureSize(pane, caption), 2.0,
-                                          QPoint(pane.logicalDpiX(), pane.logicalDpiY()));
+    QImage image = graphs::blankPaneImage(pictureSize(pane, caption), 2.0, pane.dpi);
     if (image.isNull())
         return image;
     QPainter painter(&image);
-    paintPicture(painter, pane, pane.contentsRect().size(), caption);
+    paintPicture(painter, pane, pane.interior, caption);
     return image;
 }
 
-QByteArray graphPng(const graphs::GraphPane& pane, const PictureCaption* caption) {
-    return pngBytes(graphImage(pane, caption));
-}
-
-QByteArray graphSvg(const graphs::GraphPane& pane, const QString& title,
+QByteArray graphSvg(const graphs::PaneDrawing& pane, const QString& title,
                     const PictureCaption* caption) {
-    return svgBytes(pictureSize(pane, caption), pane.logicalDpiX(), title, [&](QPainter& painter) {
-        paintPicture(painter, pane, pane.contentsRect().size(), caption);
+    return svgBytes(pictureSize(pane, caption), pane.dpi.x(), title, [&](QPainter& painter) {
+        paintPicture(painter, pane, pane.interior, caption);
     });
 }
 

@@ -44,10 +44,10 @@ QString inputText(const MainWindow& window, const model::FieldRow& f, double val
 
 // A graph filling the rectangle, or its empty frame with a note.
 void paintGraph(QPainter& painter, const ReportPage::Graph& graph, const QRectF& rect) {
-    if (graph.pane && graph.pane->itemCount() > 0) {
+    if (graph.drawing && graph.drawing->list && !graph.drawing->list->isEmpty()) {
         painter.save();
         painter.translate(rect.topLeft());
-        graph.pane->paintDrawing(painter, rect.size());
+        graph.drawing->paint(painter, rect.size());
         painter.restore();
     } else {
         painter.setFont(serif(10));
@@ -110,7 +110,7 @@ ReportPage reportPageOf(const MainWindow& window, const model::Throw& t, char de
     page.reynolds = std::move(reynolds);
 
     for (std::size_t n = 0; n < 3; ++n)
-        page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])};
+        page.graphs[n] = {graphCaption(window, allGraphs[n]), window.pane(allGraphs[n])->drawing()};
     return page;
 }
 

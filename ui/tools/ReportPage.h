@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/PaneDrawing.h"
 #include "ui/tools/PictureCaption.h"
 #include "ui/window/Graph.h"
 
@@ -10,12 +11,10 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class QPainter;
 
-namespace graphs {
-class GraphPane;
-}
 namespace model {
 class Throw;
 struct Inputs;
@@ -27,7 +26,8 @@ class MainWindow;
 
 // One A4 page that reports a throw: the window's title, the date, the inputs and results in the
 // window's four columns with their colours, the key of the models with the inputs, and the three
-// graphs drawn as vectors from their panes. The same page is printed and saved as PDF.
+// graphs drawn as vectors from copies of their panes' drawings. The same page is printed and
+// saved as PDF; a page is a value, painted on any thread.
 struct ReportPage {
     struct Cell {
         QString text;
@@ -36,7 +36,7 @@ struct ReportPage {
     };
     struct Graph {
         QString caption;
-        const graphs::GraphPane* pane = nullptr;
+        std::optional<graphs::PaneDrawing> drawing; // as the pane had it; none: nothing drawn
     };
     static constexpr int rows = 10; // the column headers, then the rows 2 … 10 of the panel
 

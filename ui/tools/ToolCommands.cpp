@@ -29,6 +29,7 @@
 #include <algorithm>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace ui {
 
@@ -164,14 +165,13 @@ void ToolCommands::saveGraph() {
         pictureCaptions_ = choice->optionChecked;
         emit pictureCaptionsChanged(pictureCaptions_);
     }
-    const graphs::GraphPane& pane = *window_.pane(g);
-    const std::optional<PictureCaption> caption = captionNow();
-    const PictureCaption* c = caption ? &*caption : nullptr;
-    if (choice->type == 0) // the drawing now; its PNG, which takes the longer, in the background
-        saves_.save(choice->path, title,
-                    [image = graphImage(pane, c)](const auto&) { return pngBytes(image); });
-    else
-        write(choice->path, graphSvg(pane, graphCaption(window_, g), c), title);
+    // The drawing as it is now; its picture is painted and written in the background.
+    saves_.save(choice->path, title,
+                [drawing = window_.pane(g)->drawing(), caption = captionNow(),
+                 svgTitle = graphCaption(window_, g), png = choice->type == 0](const auto&) {
+                    const PictureCaption* c = caption ? &*caption : nullptr;
+                    return png ? pngBytes(graphImage(drawing, c)) : graphSvg(drawing, svgTitle, c);
+                });
 }
 
 std::optional<PictureCaption> ToolCommands::captionNow() const {
@@ -185,13 +185,27 @@ void ToolCommands::copyGraph() {
     if (shownPaneIsEmpty(Texts::tr("Копировать график")))
         return;
     const Graph g = shownGraph();
-    const std::optional<PictureCaption> caption = captionNow();
-    const PictureCaption* c = caption ? &*caption : nullptr;
-    auto* data = new QMimeData;
-    data->setImageData(graphImage(*window_.pane(g), c));
-    data->setData(QStringLiteral("image/svg+xml"),
-                  graphSvg(*window_.pane(g), graphCaption(window_, g), c));
-    QGuiApplication::clipboard()->setMimeData(data);
+    // Painted on the pool, from the drawing as it is now; on the clipboard when ready.
+    using Pictures = std::pair<QImage, QByteArray>;
+    auto* made = new QFutureWatcher<Pictures>(this);
+    ++copying_;
+    connect(made, &QFutureWatcher<Pictures>::finished, this, [this, made, asked = ++copies_] {
+        --copying_;
+        made->deleteLater();
+        if (asked != copies_)
+            return; // a later copy goes on the clipboard
+        auto [image, svg] = made->result();
+        auto* data = new QMimeData;
+        data->setImageData(image);
+        data->setData(QStringLiteral("image/svg+xml"), svg);
+        QGuiApplication::clipboard()->setMimeData(data);
+    });
+    made->setFuture(runOnWorkPool([drawing = window_.pane(g)->drawing(), caption = captionNow(),
+                                   title = graphCaption(window_, g)] {
+        yieldToTheWindow();
+        const PictureCaption* c = caption ? &*caption : nullptr;
+        return Pictures(graphImage(drawing, c), graphSvg(drawing, title, c));
+    }));
 }
 
 void ToolCommands::saveData() {
@@ -227,10 +241,11 @@ void ToolCommands::copyResults() {
     // and placed on the clipboard when ready.
     auto* made = new QFutureWatcher<QString>(this);
     ++copying_;
-    connect(made, &QFutureWatcher<QString>::finished, this, [this, made] {
+    connect(made, &QFutureWatcher<QString>::finished, this, [this, made, asked = ++copies_] {
         --copying_;
-        QGuiApplication::clipboard()->setText(made->result());
         made->deleteLater();
+        if (asked == copies_) // not over a later copy made sooner
+            QGuiApplication::clipboard()->setText(made->result());
     });
     made->setFuture(runOnWorkPool([results = ThrowResults::of(*t)] {
         yieldToTheWindow();
@@ -251,10 +266,12 @@ void ToolCommands::withReportPage(const std::function<void(const ReportPage&)>& 
                 const model::Throw* now = controller_.currentThrow();
                 if (!now)
                     return;
-                // A throw replaced meanwhile is reported as it is now, its lines made here.
-                use(asked == throwsReplaced_
-                        ? reportPageOf(window_, *now, separator, when, made->result())
-                        : reportPageOf(window_, *now, separator, when));
+                // A throw replaced meanwhile is reported as it is now: its lines are made
+                // again on the pool (their exact flights would hold the window).
+                if (asked != throwsReplaced_)
+                    withReportPage(use);
+                else
+                    use(reportPageOf(window_, *now, separator, when, made->result()));
             });
     made->setFuture(runOnWorkPool([in = t->inputs(), separator] {
         yieldToTheWindow();
@@ -273,15 +290,26 @@ void ToolCommands::print() {
     if (!dialogs_.choosePrinter(*printer))
         return;
     printer->setResolution(dpi);
+    // The page is painted onto the printer on the pool; a printer that cannot start is told.
     withReportPage([this, printer](const ReportPage& page) {
-        QPainter painter;
-        if (!painter.begin(printer.get())) {
-            boxes_.inform(Texts::tr("Не удалось начать печать: принтер недоступен."),
-                          Texts::tr("Печать"));
-            return;
-        }
-        paintReportPage(painter, page);
-        painter.end();
+        auto* printed = new QFutureWatcher<bool>(this);
+        ++copying_;
+        connect(printed, &QFutureWatcher<bool>::finished, this, [this, printed] {
+            --copying_;
+            printed->deleteLater();
+            if (!printed->result())
+                boxes_.inform(Texts::tr("Не удалось начать печать: принтер недоступен."),
+                              Texts::tr("Печать"));
+        });
+        printed->setFuture(runOnWorkPool([printer, page] {
+            yieldToTheWindow();
+            QPainter painter;
+            if (!painter.begin(printer.get()))
+                return false;
+            paintReportPage(painter, page);
+            painter.end();
+            return true;
+        }));
     });
 }
 
@@ -292,20 +320,25 @@ void ToolCommands::saveReport() {
     const auto choice = askFile(title, QStringLiteral("ballflight-report.pdf"), {pdf()});
     if (!choice)
         return;
-    withReportPage([this, title, path = choice->path](const ReportPage& page) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setResolution(window_.pane(Graph::trajectory)->logicalDpiX());
-            writer.setPageLayout(reportPageLayout());
-            writer.setTitle(window_.windowTitle());
-            writer.setCreator(QStringLiteral("ballflight"));
-            QPainter painter(&writer);
-            paintReportPage(painter, page);
-        }
-        write(path, bytes, title);
+    // The PDF is made from the page in the background, with the saving.
+    withReportPage([this, title, path = choice->path,
+                    dpi = window_.pane(Graph::trajectory)->logicalDpiX(),
+                    docTitle = window_.windowTitle()](const ReportPage& page) {
+        saves_.save(path, title, [page, dpi, docTitle](const auto&) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            {
+                QPdfWriter writer(&buffer);
+                writer.setResolution(dpi);
+                writer.setPageLayout(reportPageLayout());
+                writer.setTitle(docTitle);
+                writer.setCreator(QStringLiteral("ballflight"));
+                QPainter painter(&writer);
+                paintReportPage(painter, page);
+            }
+            return bytes;
+        });
     });
 }
 

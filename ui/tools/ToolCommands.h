@@ -92,6 +92,7 @@ private:
     QString lastFolder_;
     bool pictureCaptions_ = true;
     int copying_ = 0;        // copies and report pages being made
+    int copies_ = 0;         // copies asked for: only the latest reaches the clipboard
     int throwsReplaced_ = 0; // since the start
 };
 
