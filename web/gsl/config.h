@@ -32,7 +32,10 @@
 #define GSL_COERCE_DBL(x) (x)
 
 #ifdef __GNUC__
-#define DISCARD_POINTER(p) do { ; } while(p ? 0 : 0);
+#define DISCARD_POINTER(p)                                                                         \
+    do {                                                                                           \
+        ;                                                                                          \
+    } while (p ? 0 : 0);
 #else
 #define DISCARD_POINTER(p) /* ignoring discarded pointer */
 #endif
@@ -41,4 +44,7 @@
 #define GSL_RANGE_CHECK 0 /* turn off range checking by default internally */
 #endif
 
-#define RETURN_IF_NULL(x) if (!x) { return ; }
+#define RETURN_IF_NULL(x)                                                                          \
+    if (!x) {                                                                                      \
+        return;                                                                                    \
+    }
