@@ -5,6 +5,7 @@
 #include "model/measure/TableImport.h"
 #include "ui/measure/FitDialog.h"
 #include "ui/measure/ImportDialog.h"
+#include "ui/measure/MeasurementsPanel.h"
 #include "ui/study/StudyWindow.h"
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QTest>
 
 #include <fstream>
 #include <sstream>
@@ -109,6 +111,16 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // The measurements panel's distances arrive from the work pool: texts are compared once
+    // they have.
+    QStringList settledTexts() {
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            const ui::MeasurementsPanel* panel = program.measure().panel();
+            return !panel || !panel->computing();
+        }));
+        return visibleTexts();
+    }
+
     std::string table;
     QPointer<ui::FitDialog> fit;
 };
@@ -118,7 +130,7 @@ TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
     type(Field::v0, "12,5");
     runToLanding();
     const QString range = text(Quantity::Xmax2);
-    const QStringList russian = visibleTexts();
+    const QStringList russian = settledTexts();
     ASSERT_FALSE(cyrillicAmong(russian).isEmpty());
 
     ASSERT_TRUE(ui::LanguageSwitch::instance().choose(Language::english));
@@ -129,7 +141,7 @@ TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
     auto import = std::make_unique<ui::ImportDialog>(columns, model::measure::previewTable(columns),
                                                      QStringLiteral("tennis-ball.tsv"), &window);
     import->show();
-    EXPECT_EQ(cyrillicAmong(visibleTexts()), QStringList());
+    EXPECT_EQ(cyrillicAmong(settledTexts()), QStringList());
     import.reset();
     EXPECT_EQ(field(Field::v0)->text(), QStringLiteral("12.500"));
     EXPECT_EQ(text(Quantity::Xmax2).section(QLatin1Char(' '), 0, -2),
@@ -150,7 +162,7 @@ TEST_F(Language_, EveryWindowSpeaksEnglishAtOnceAndComesBackToTheSameRussian) {
     QCoreApplication::processEvents();
     paste(Field::d, QStringLiteral("0.4"));
     runToLanding();
-    const QStringList again = visibleTexts();
+    const QStringList again = settledTexts();
     EXPECT_EQ(again.size(), russian.size());
     for (qsizetype i = 0; i < std::min(again.size(), russian.size()); ++i)
         EXPECT_EQ(again[i], russian[i]);

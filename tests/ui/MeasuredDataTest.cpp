@@ -355,12 +355,14 @@ TEST_F(MeasuredDataTest, TheReadoutNamesAVerticalMotionsPointByItsHeight) {
 
 // A table of 100 000 rows chosen in «Открыть…»: the dialog opens at once, shows the table's
 // preview and count from the work pool, and the points follow «Открыть»; the event loop
-// answers throughout.
+// answers while the table is read. Showing the points (their velocities, the panes drawn
+// again) is the window's own work, with a looser bound that a second reading of the table
+// on the window's thread would still break under load.
 TEST_F(MeasuredDataTest, ALongTableIsOpenedWhileTheWindowAnswers) {
 #if defined(__SANITIZE_ADDRESS__)
-    constexpr qint64 longestGapMs = 1000;
+    constexpr qint64 readingGapMs = 1000, showingGapMs = 3000;
 #else
-    constexpr qint64 longestGapMs = 100;
+    constexpr qint64 readingGapMs = 100, showingGapMs = 300;
 #endif
     QTemporaryDir dir;
     const QString file = dir.filePath("long.txt");
@@ -378,7 +380,8 @@ TEST_F(MeasuredDataTest, ALongTableIsOpenedWhileTheWindowAnswers) {
         return measure.importDialog() && !measure.importDialog()->counting();
     };
     ASSERT_TRUE(QTest::qWaitFor(previewed, 60000));
-    const qint64 previewMs = clock.elapsed();
+    const qint64 previewMs = clock.elapsed(), readingGap = latency.longestGapMs();
+    latency.start();
     auto* open =
         measure.importDialog()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     ASSERT_TRUE(open->isEnabled());
@@ -388,10 +391,13 @@ TEST_F(MeasuredDataTest, ALongTableIsOpenedWhileTheWindowAnswers) {
     ASSERT_TRUE(program.measured().has());
     EXPECT_EQ(program.measured().measurements().points.size(), model::measure::maxPoints);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !measure.panel()->computing(); }, 60000));
+    const qint64 showingGap = latency.longestGapMs();
     std::printf("100 000 rows: preview and count shown after %lld ms, points and their distances "
-                "after %lld ms, longest gap of the event loop %lld ms\n",
-                previewMs, qint64(clock.elapsed()), latency.longestGapMs());
-    EXPECT_LT(latency.longestGapMs(), longestGapMs);
+                "after %lld ms, longest gap of the event loop %lld ms while reading, %lld ms "
+                "while showing\n",
+                previewMs, qint64(clock.elapsed()), readingGap, showingGap);
+    EXPECT_LT(readingGap, readingGapMs);
+    EXPECT_LT(showingGap, showingGapMs);
 }
 
 } // namespace testing_ui
