@@ -315,9 +315,10 @@ public:
 
     // ---- the readout over a graph ----
 
-    // The box over the graph at a point in its units: the point's coordinates, then for each
-    // curve drawn its value at the point's abscissa («—» where there is none), a row for the
-    // throw in the models' colours and one for each kept throw in its shade.
+    // The box over the graph at a point in its units: the point's coordinates, the measured
+    // point nearest it, then for each curve drawn its value at the point's abscissa («—» where
+    // there is none), a row for the throw in the models' colours and one for each kept throw in
+    // its shade.
     std::string readout(int graph, double x, double y) const {
         static const char* const axes[3][2] = {
             {"Х, м", "Y, м"}, {"t, c", "Vx, м/c"}, {"t, c", "Vy, м/c"}};
@@ -351,6 +352,11 @@ public:
             rows.push_back({{}, run_.earlierVelocities()->curvesOn(plot), false});
         for (ui::ThrowUnderlay::ReadoutCurves& k : comparison_.readoutCurves(plot))
             rows.push_back({std::to_string(k.number) + ':', k.curves, true});
+        for (const ui::ThrowUnderlay::ReadoutPoint& p : measured_.readoutPoints(plot, x, y)) {
+            const std::string colour = colourText(p.colour);
+            table.push_back(Json::array({cell(p.label.toStdString(), colour),
+                                         cell(number(p.x), colour), cell(number(p.y), colour)}));
+        }
         if (rows.empty())
             return table.dump();
         table.push_back(Json::array({cell("", ink), cell(model::translated("вакуум"), ink),

@@ -1,5 +1,6 @@
 #include "web/PageMeasurements.h"
 
+#include "model/Translation.h"
 #include "model/measure/Comparison.h"
 #include "ui/measure/MeasuredDrawing.h"
 
@@ -32,6 +33,16 @@ void PageMeasurements::drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneS
                                       const model::VelocityRanges& ranges) const {
     if (session_.measurements())
         ui::drawMeasuredVelocities(vxPane, vyPane, velocities_, ranges);
+}
+
+std::vector<ui::ThrowUnderlay::ReadoutPoint>
+PageMeasurements::readoutPoints(model::Graph g, double x, double y) const {
+    const auto& m = session_.measurements();
+    const auto p = m ? ui::nearestMeasuredPoint(*m, velocities_, g, x, y) : std::nullopt;
+    if (!p)
+        return {};
+    const std::string label = model::translated("точка %1:", {std::to_string(p->index + 1)});
+    return {{QString::fromStdString(label), ui::measuredColour, p->x, p->y}};
 }
 
 } // namespace web

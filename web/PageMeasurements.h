@@ -25,6 +25,8 @@ public:
                         const model::TrajectoryRanges& ranges) const override;
     void drawVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                         const model::VelocityRanges& ranges) const override;
+    // The point nearest the pointer, «точка N:», as the window's readout names it.
+    std::vector<ReadoutPoint> readoutPoints(model::Graph g, double x, double y) const override;
 
 private:
     const session::Session& session_;

@@ -254,6 +254,10 @@ test('a measured table: its panel, a fit in a worker as the report tool\'s, a re
                  `Точек: ${data.points}, пропущено строк: ${data.skipped}`);
     assert.equal(await page.textContent('#measuredSource'), 'Источник: tennis-ball.tsv');
     assert.equal(await page.textContent('#measured2'), `Fc~v^2: ${data.rms.quadratic.toFixed(4)} м`);
+    // The readout names the point nearest the pointer.
+    const pane = await page.locator('#pane').boundingBox();
+    await page.mouse.move(pane.x + pane.width * 0.8, pane.y + pane.height * 0.8);
+    assert.match(await page.textContent('#readout'), /точка \d+:/);
 
     // The fit runs in a worker: the page's timers keep their pace while it works.
     await page.click('#measuredFit');

@@ -80,27 +80,11 @@ std::vector<ThrowUnderlay::ReadoutPoint> MeasuredData::readoutPoints(model::Grap
                                                                      double y) const {
     if (!has())
         return {};
-    const auto& points = measurements().points;
-    const bool trajectory = g == model::Graph::trajectory;
-    auto abscissa = [&](std::size_t i) { return trajectory ? points[i].x : velocities_[i].t; };
-    auto value = [&](std::size_t i) {
-        return trajectory              ? points[i].y
-               : g == model::Graph::vx ? velocities_[i].vx
-                                       : velocities_[i].vy;
-    };
-    // A vertical motion's points are one column at x = 0: the pointer's height tells them apart.
-    const bool byHeight = trajectory && measurements().vertical();
-    auto distance = [&](std::size_t i) {
-        return byHeight ? std::abs(value(i) - y) : std::abs(abscissa(i) - x);
-    };
-    const std::size_t n = trajectory ? points.size() : velocities_.size();
-    if (n == 0)
+    const std::optional<NearestPoint> p =
+        nearestMeasuredPoint(measurements(), velocities_, g, x, y);
+    if (!p)
         return {};
-    std::size_t best = 0;
-    for (std::size_t i = 1; i < n; ++i)
-        if (distance(i) < distance(best))
-            best = i;
-    return {{Texts::tr("точка %1:").arg(best + 1), measuredColour, abscissa(best), value(best)}};
+    return {{Texts::tr("точка %1:").arg(p->index + 1), measuredColour, p->x, p->y}};
 }
 
 } // namespace ui

@@ -97,4 +97,31 @@ void drawMeasuredVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vy
     });
 }
 
+std::optional<NearestPoint>
+nearestMeasuredPoint(const model::measure::Measurements& m,
+                     const std::vector<model::measure::VelocityPoint>& velocities, model::Graph g,
+                     double x, double y) {
+    const auto& points = m.points;
+    const bool trajectory = g == model::Graph::trajectory;
+    auto abscissa = [&](std::size_t i) { return trajectory ? points[i].x : velocities[i].t; };
+    auto value = [&](std::size_t i) {
+        return trajectory              ? points[i].y
+               : g == model::Graph::vx ? velocities[i].vx
+                                       : velocities[i].vy;
+    };
+    // A vertical motion's points are one column at x = 0: the pointer's height tells them apart.
+    const bool byHeight = trajectory && m.vertical();
+    auto distance = [&](std::size_t i) {
+        return byHeight ? std::abs(value(i) - y) : std::abs(abscissa(i) - x);
+    };
+    const std::size_t n = trajectory ? points.size() : velocities.size();
+    if (n == 0)
+        return std::nullopt;
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < n; ++i)
+        if (distance(i) < distance(best))
+            best = i;
+    return NearestPoint{best, abscissa(best), value(best)};
+}
+
 } // namespace ui

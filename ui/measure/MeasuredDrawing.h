@@ -2,6 +2,7 @@
 
 #include "graphs/PaneSurface.h"
 #include "model/Throw.h"
+#include "model/curves/ThrowCurves.h"
 #include "model/measure/Measurements.h"
 
 #include <QColor>
@@ -30,5 +31,17 @@ void drawMeasuredTrajectory(graphs::PaneSurface& pane, const model::measure::Mea
 void drawMeasuredVelocities(graphs::PaneSurface& vxPane, graphs::PaneSurface& vyPane,
                             const std::vector<model::measure::VelocityPoint>& velocities,
                             const model::VelocityRanges& ranges);
+
+// The point a pane's readout names at the pointer (x, y in the pane's units): the nearest in
+// abscissa, or on the trajectory pane of a vertical motion, whose points all lie at x = 0, the
+// nearest in height; its index and both its coordinates on that pane. Nothing without points.
+struct NearestPoint {
+    std::size_t index;
+    double x, y;
+};
+std::optional<NearestPoint>
+nearestMeasuredPoint(const model::measure::Measurements& m,
+                     const std::vector<model::measure::VelocityPoint>& velocities, model::Graph g,
+                     double x, double y);
 
 } // namespace ui
