@@ -9,14 +9,19 @@
 #include "model/Translation.h"
 #include "model/curves/CurveLookup.h"
 #include "model/curves/CurvesCsv.h"
+#include "model/measure/MeasuredTexts.h"
+#include "model/measure/TableImport.h"
 #include "model/session/LessonFile.h"
 #include "model/session/Run.h"
 #include "model/session/Session.h"
 #include "ui/run/AnimationSpeed.h"
 #include "ui/run/FailureTexts.h"
 #include "ui/run/ThrowDrawing.h"
+#include "ui/run/UnderlayStack.h"
 #include "ui/tools/KeptThrowDrawing.h"
+#include "web/FitJson.h"
 #include "web/PageComparison.h"
+#include "web/PageMeasurements.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
@@ -117,6 +122,8 @@ private:
 class Page {
 public:
     Page() {
+        underlays_.add(&comparison_);
+        underlays_.add(&measured_);
         run_.recompute(session_.inputs(), session_.scaleX(), session_.scaleY());
         drawTrajectory();
         session_.markSaved(); // a fresh lesson has nothing to save
@@ -237,7 +244,7 @@ public:
         panes_[2].clear();
         const model::Throw& t = *run_.current();
         if (run_.finishLanding())
-            ui::drawVelocityPanes(panes_[1], panes_[2], t, '.', &comparison_);
+            ui::drawVelocityPanes(panes_[1], panes_[2], t, '.', &underlays_);
         if (t.failed())
             fail(t.outcome(), events);
         return state(events);
@@ -264,7 +271,7 @@ public:
         if (const model::KeptThrow* earlier = run_.earlierVelocities()) {
             panes_[1].clear();
             panes_[2].clear();
-            ui::drawKeptVelocityPanes(panes_[1], panes_[2], *earlier, '.', &comparison_);
+            ui::drawKeptVelocityPanes(panes_[1], panes_[2], *earlier, '.', &underlays_);
         } else {
             redrawVelocityPanes();
         }
@@ -308,9 +315,10 @@ public:
 
     // ---- the readout over a graph ----
 
-    // The box over the graph at a point in its units: the point's coordinates, then for each
-    // curve drawn its value at the point's abscissa («—» where there is none), a row for the
-    // throw in the models' colours and one for each kept throw in its shade.
+    // The box over the graph at a point in its units: the point's coordinates, the measured
+    // point nearest it, then for each curve drawn its value at the point's abscissa («—» where
+    // there is none), a row for the throw in the models' colours and one for each kept throw in
+    // its shade.
     std::string readout(int graph, double x, double y) const {
         static const char* const axes[3][2] = {
             {"Х, м", "Y, м"}, {"t, c", "Vx, м/c"}, {"t, c", "Vy, м/c"}};
@@ -344,6 +352,11 @@ public:
             rows.push_back({{}, run_.earlierVelocities()->curvesOn(plot), false});
         for (ui::ThrowUnderlay::ReadoutCurves& k : comparison_.readoutCurves(plot))
             rows.push_back({std::to_string(k.number) + ':', k.curves, true});
+        for (const ui::ThrowUnderlay::ReadoutPoint& p : measured_.readoutPoints(plot, x, y)) {
+            const std::string colour = colourText(p.colour);
+            table.push_back(Json::array({cell(p.label.toStdString(), colour),
+                                         cell(number(p.x), colour), cell(number(p.y), colour)}));
+        }
         if (rows.empty())
             return table.dump();
         table.push_back(Json::array({cell("", ink), cell(model::translated("вакуум"), ink),
@@ -447,7 +460,139 @@ public:
             .dump();
     }
 
+    // ---- measured points and their fit ----
+
+    // A measured table's bytes, read with the columns and units the table names (as the
+    // window's import guesses them): its points replace those shown, with the panes drawn
+    // again; or the box that says why not.
+    std::string openMeasurements(const std::string& bytes, const std::string& fileName) {
+        const char* title = "Измерения";
+        if (bytes.size() > model::measure::maxTableBytes)
+            return message(
+                       model::translated("Файл «%1» не прочитан: %2",
+                                         {fileName, model::measure::oversizedTableText(fileName)}),
+                       title)
+                .dump();
+        model::measure::ImportResult read = model::measure::importDetected(bytes, {}, fileName);
+        if (!read.measurements)
+            return message(model::translated("«%1» не прочитан: %2", {fileName, read.error}), title)
+                .dump();
+        session_.setMeasurements(std::move(*read.measurements));
+        measured_.follow();
+        return redraw();
+    }
+    std::string removeMeasurements() {
+        session_.setMeasurements(std::nullopt);
+        measured_.follow();
+        return redraw();
+    }
+
+    // The measurements panel's texts as the window shows them, the distances for the inputs
+    // shown; {"has": false} without points.
+    std::string measurements() {
+        const auto& m = session_.measurements();
+        if (!m)
+            return Json{{"has", false}}.dump();
+        if (!distances_ || !sameInputs(distances_->first, session_.inputs()))
+            distances_.emplace(session_.inputs(),
+                               model::measure::modelDistances(*m, session_.inputs()));
+        const model::measure::ModelDistances& d = distances_->second;
+        Json lines = Json::array();
+        for (int i = 0; i < 3; ++i)
+            lines.push_back(model::measure::distanceText(i, d.rms[std::size_t(i)]));
+        return Json{{"has", true},
+                    {"source", model::measure::sourceText(*m)},
+                    {"counts", model::measure::countsText(*m)},
+                    {"heading", model::measure::distancesHeading(*m)},
+                    {"distances", lines},
+                    {"outside", model::measure::outsideFlightText(d, m->points.size())}}
+            .dump();
+    }
+
+    // What the page's worker fits: the points and the inputs shown, with those free given by
+    // their keys (comma-separated, "cd" for the drag coefficient); or why there is nothing to fit.
+    std::string fitRequest(const std::string& free) const {
+        const auto& m = session_.measurements();
+        if (!m)
+            return Json{{"problem", ""}}.dump();
+        model::measure::FitRequest request;
+        request.start = session_.inputs();
+        request.free.clear();
+        for (const model::FieldRow& f : model::fieldRows())
+            if (hasKey(free, f.key))
+                request.free.push_back(f.id);
+        request.freeCd = hasKey(free, "cd");
+        request.motion = m->settings.motion;
+        if (request.free.empty() && !request.freeCd)
+            return Json{
+                {"problem", model::translated("Отметьте хотя бы одну величину для подгонки.")}}
+                .dump();
+        return Json{{"request", web::fitRequestJson(m->points, request).dump()}}.dump();
+    }
+    // The worker's outcome, kept with the points shown.
+    std::string takeFit(const std::string& result) {
+        if (session_.measurements())
+            session_.setFit(web::fitResultFrom(Json::parse(result)));
+        return fitView();
+    }
+    // The fit's table as the window's dialog shows it, its status line, which rows may be
+    // applied, and the figures in the report tool's terms; {"fit": null} before a fit.
+    std::string fitView() const {
+        const auto& fit = session_.fit();
+        if (!fit)
+            return Json{{"fit", nullptr}}.dump();
+        const model::measure::FitTable table = model::measure::fitTable(*fit);
+        Json converged = Json::array();
+        for (const model::measure::ModelFit& m : fit->models)
+            converged.push_back(m.converged);
+        return Json{{"fit",
+                     {{"headers", table.headers},
+                      {"rows", table.rows},
+                      {"best", table.best ? Json(*table.best) : Json(nullptr)},
+                      {"converged", converged},
+                      {"status", model::measure::fitStatusText(fit->cancelled, fit->best)},
+                      {"figures", web::reportFitJson(*fit)}}}}
+            .dump();
+    }
+    // A model's fitted inputs (0 vacuum, 1 linear, 2 quadratic) written into the fields as
+    // pastes, so every check of the fields runs on them, and a fitted Cd to three decimals; then
+    // the short recompute. The refusals are the boxes to show, the status why an angle stayed.
+    std::string applyFit(int m) {
+        Json out{{"refusals", Json::array()}};
+        const auto& fit = session_.fit();
+        if (!fit || m < 0 || m > 2 || !fit->models[std::size_t(m)].converged)
+            return out.dump();
+        const model::measure::ModelFit f = fit->models[std::size_t(m)];
+        for (const model::Field field : f.fitted) {
+            const std::string text =
+                model::formatPattern(model::inputOf(f.inputs, field), model::row(field).pattern);
+            for (const model::Rejection& r : session_.settleField(field, text).rejections)
+                out["refusals"].push_back({{"message", r.message}, {"title", r.title}});
+        }
+        if (f.cdFitted)
+            session_.setCd(std::max(0.01, std::round(f.inputs.cd * 1000) / 1000));
+        recompute();
+        // A vertical motion's models ran straight down or up, which the angle field refuses.
+        if (std::fabs(f.inputs.alphaDeg) == 90)
+            out["status"] = model::measure::verticalAngleNotWrittenText(int(f.inputs.alphaDeg));
+        return out.dump();
+    }
+
 private:
+    static bool hasKey(const std::string& list, std::string_view key) {
+        for (std::size_t at = 0; at <= list.size();) {
+            const std::size_t end = std::min(list.find(',', at), list.size());
+            if (std::string_view(list).substr(at, end - at) == key)
+                return true;
+            at = end + 1;
+        }
+        return false;
+    }
+    static bool sameInputs(const model::Inputs& a, const model::Inputs& b) {
+        return a.h0 == b.h0 && a.v0 == b.v0 && a.alphaDeg == b.alphaDeg && a.d == b.d &&
+               a.rho == b.rho && a.rho0 == b.rho0 && a.eta == b.eta && a.cd == b.cd;
+    }
+
     // A lesson file's bytes read and put into the session (nothing changes when it is refused),
     // then the throw it gives.
     std::string putIn(const std::string& bytes) {
@@ -459,6 +604,7 @@ private:
         flying_ = false;
         run_.forgetShown();
         comparison_.follow();
+        measured_.follow();
         recompute();
         redrawVelocityPanes();
         return {};
@@ -476,7 +622,7 @@ private:
     void drawTrajectory() {
         panes_[0].clear();
         const model::Throw& t = *run_.current();
-        ui::drawTrajectoryPane(panes_[0], t, '.', &comparison_);
+        ui::drawTrajectoryPane(panes_[0], t, '.', &underlays_);
         if (t.failed()) {
             Json ignored = Json::array();
             fail(t.outcome(), ignored);
@@ -488,8 +634,8 @@ private:
         panes_[1].clear();
         panes_[2].clear();
         run_.dropEarlierVelocities();
-        if (run_.velocitiesShown() || !comparison_.empty())
-            ui::drawVelocityPanes(panes_[1], panes_[2], *run_.current(), '.', &comparison_,
+        if (run_.velocitiesShown() || !underlays_.empty())
+            ui::drawVelocityPanes(panes_[1], panes_[2], *run_.current(), '.', &underlays_,
                                   run_.velocitiesShown());
     }
 
@@ -520,6 +666,10 @@ private:
 
     session::Session session_;
     web::PageComparison comparison_{session_};
+    web::PageMeasurements measured_{session_};
+    ui::UnderlayStack underlays_; // the kept throws, then the measured points
+    // The models' distances from the points, and the inputs they were computed at.
+    std::optional<std::pair<model::Inputs, model::measure::ModelDistances>> distances_;
     session::Run run_;
     std::array<RecordedPane, 3> panes_;
     std::array<bool, 4> shown_{true, true, false, false}; // by model::Stage
@@ -638,5 +788,12 @@ EMSCRIPTEN_BINDINGS(ballflight) {
         .function("recoveryCopy", &Page::recoveryCopy)
         .function("recover", &Page::recover)
         .function("graphPicture", &Page::graphPicture)
-        .function("graphData", &Page::graphData);
+        .function("graphData", &Page::graphData)
+        .function("openMeasurements", &Page::openMeasurements)
+        .function("removeMeasurements", &Page::removeMeasurements)
+        .function("measurements", &Page::measurements)
+        .function("fitRequest", &Page::fitRequest)
+        .function("takeFit", &Page::takeFit)
+        .function("fitView", &Page::fitView)
+        .function("applyFit", &Page::applyFit);
 }

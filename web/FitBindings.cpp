@@ -1,12 +1,14 @@
-// The fit of measured points for the page: a table read by the desktop's import rules, the three
-// models fitted to its points from the given inputs, the outcome as JSON in the report tool's
-// terms (its keys, SI units, degrees for the angle).
+// The fit of measured points for the page: the fit its worker runs, and a table read by the
+// desktop's import rules with the three models fitted to its points from the given inputs, the
+// outcome as JSON in the report tool's terms (its keys, SI units, degrees for the angle).
 #include "model/InputFields.h"
 #include "model/Quantities.h"
 #include "model/measure/Fit.h"
 #include "model/measure/TableImport.h"
+#include "web/FitJson.h"
 
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -18,48 +20,6 @@ namespace {
 
 using Json = nlohmann::json;
 namespace ms = model::measure;
-
-const char* modelKey(model::ModelKind m) {
-    return m == model::ModelKind::vacuum   ? "vacuum"
-           : m == model::ModelKind::linear ? "linear"
-                                           : "quadratic";
-}
-
-// A number, or null where it is not one (an error the points do not determine): JSON has no NaN.
-Json number(double v) {
-    return std::isfinite(v) ? Json(v) : Json(nullptr);
-}
-
-Json fitJson(const ms::ModelFit& f) {
-    Json inputs = Json::object(), errors = Json::object();
-    const std::vector<std::string> keys = ms::fittedKeys(f);
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        const bool cd = k == f.fitted.size();
-        inputs[keys[k]] = number(cd ? f.inputs.cd : model::inputOf(f.inputs, f.fitted[k]));
-        errors[keys[k]] = number(cd ? f.cdError : f.errors[static_cast<std::size_t>(f.fitted[k])]);
-    }
-    // Rows in the order of the fitted inputs; null where the points do not determine one.
-    Json correlation = nullptr;
-    if (f.correlation.size() == keys.size() * keys.size()) {
-        correlation = Json::array();
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            Json row = Json::array();
-            for (std::size_t k = 0; k < keys.size(); ++k)
-                row.push_back(number(f.correlation[i * keys.size() + k]));
-            correlation.push_back(row);
-        }
-    }
-    Json j{{"inputs", inputs},
-           {"errors", errors},
-           {"correlation", correlation},
-           {"launch_x", {{"value", number(f.launchX)}, {"error", number(f.launchXError)}}},
-           {"rms", number(f.rms)},
-           {"iterations", f.iterations},
-           {"converged", f.converged}};
-    if (!f.converged)
-        j["problem"] = f.problem;
-    return j;
-}
 
 // The inputs named in a JSON object by the report tool's keys ("h0", "angle", "cd" …), the
 // others as the window starts.
@@ -97,15 +57,32 @@ std::string fitTable(const std::string& table, const std::string& inputs, const 
     request.motion = measured.settings.motion;
     const std::atomic<bool> never{false};
     const ms::FitResult fit = ms::fitModels(measured.points, request, never);
-    Json out{{"points", measured.points.size()}, {"skipped", measured.skipped}};
-    for (const ms::ModelFit& f : fit.models)
-        out["fit"][modelKey(f.model)] = fitJson(f);
-    out["fit"]["best"] = fit.best ? Json(modelKey(*fit.best)) : Json(nullptr);
-    return out.dump();
+    return Json{{"points", measured.points.size()},
+                {"skipped", measured.skipped},
+                {"fit", web::reportFitJson(fit)}}
+        .dump();
+}
+
+// The page's fit, run in its worker: a request of web::fitRequestJson fitted, the outcome as
+// web::fitResultJson; progress (0 … 1) is called as the work goes on, at most a hundred times.
+std::string fitPoints(const std::string& requestJson, emscripten::val progress) {
+    std::vector<ms::Point> points;
+    ms::FitRequest request;
+    web::fitRequestFrom(Json::parse(requestJson), points, request);
+    const std::atomic<bool> never{false}; // the page ends the worker to cancel
+    int told = -1;
+    const ms::FitResult fit = ms::fitModels(points, request, never, [&](double done) {
+        if (const int percent = static_cast<int>(done * 100); percent > told) {
+            told = percent;
+            progress(done);
+        }
+    });
+    return web::fitResultJson(fit).dump();
 }
 
 } // namespace
 
 EMSCRIPTEN_BINDINGS(fit) {
     emscripten::function("fitTable", &fitTable);
+    emscripten::function("fitPoints", &fitPoints);
 }

@@ -283,10 +283,14 @@ std::vector<State> ExactFlight::at(const std::vector<double>& times) const {
 
 std::vector<State> ExactFlight::onFlight(const std::vector<double>& times) const {
     const Flight& f = *impl_->flight;
+    // One rule for both passes below: a landing at a time that is not a number (inputs whose
+    // flight cannot be computed) bounds nothing, and such a flight gives what it gives.
+    const bool lands = f.landing.reached && std::isfinite(f.landing.t);
+    const auto flies = [&](double t) { return t >= 0 && (!lands || t <= f.landing.t); };
     std::vector<double> inFlight;
     inFlight.reserve(times.size());
     for (const double t : times)
-        if (t >= 0 && (!f.landing.reached || t <= f.landing.t))
+        if (flies(t))
             inFlight.push_back(t);
     const std::vector<State> flown = f.at(inFlight);
     const State launch = f.at(0.0);
@@ -296,7 +300,7 @@ std::vector<State> ExactFlight::onFlight(const std::vector<double>& times) const
     for (const double t : times) {
         if (t < 0)
             out.push_back({t, launch.x, launch.y, 0, 0});
-        else if (f.landing.reached && t > f.landing.t)
+        else if (!flies(t))
             out.push_back({t, f.landing.x, 0, 0, 0});
         else
             out.push_back(flown[k++]);

@@ -502,6 +502,12 @@ ImportResult importDetected(std::string_view text, const ImportSettings& fallbac
     return importTable(text, p.detected, std::move(source));
 }
 
+std::string oversizedTableText(const std::string& name) {
+    return translated(QT_TRANSLATE_NOOP("Texts", "Файл «%1» больше 64 МБ: это не похоже "
+                                                 "на таблицу измерений."),
+                      {name});
+}
+
 FileText readTableFile(const std::string& path) {
     namespace fs = std::filesystem;
     FileText f;
@@ -518,11 +524,7 @@ FileText readTableFile(const std::string& path) {
     const char* const unreadable = QT_TRANSLATE_NOOP("Texts", "Не удалось прочитать файл «%1».");
     const auto size = fs::file_size(path, ec);
     if (ec || size > maxTableBytes) {
-        f.error =
-            translated(ec ? unreadable
-                          : QT_TRANSLATE_NOOP("Texts", "Файл «%1» больше 64 МБ: это не похоже "
-                                                       "на таблицу измерений."),
-                       {name});
+        f.error = ec ? translated(unreadable, {name}) : oversizedTableText(name);
         return f;
     }
     std::ifstream in(path, std::ios::binary);

@@ -77,5 +77,7 @@ struct FileText {
     std::string xml; // a project file's own text when it has several tracks, to read another
 };
 FileText readTableFile(const std::string& path);
+// Why a file over maxTableBytes is not read.
+std::string oversizedTableText(const std::string& name);
 
 } // namespace model::measure

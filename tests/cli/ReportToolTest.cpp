@@ -216,7 +216,10 @@ TEST(ReportTool, MeasuredDataAndFit) {
                                        {"--units cm,s", 2},
                                        {"--print-points", 2},
                                        {"--data " + two + " --print-points --fit v0", 2},
-                                       {"--data " + two + " --fit d,rho,rho0,eta", 3}})
+                                       {"--data " + two + " --fit d,rho,rho0,eta", 3},
+                                       // A trial of the ball's size and density whose flight
+                                       // has no landing time once crashed the fit.
+                                       {"--data " + example + " --fit v0,angle,d,rho" + ball, 0}})
         EXPECT_EQ(runTool(args).first, status) << args;
 
     // The points as read, in s and m, without the placement at the launch: a plain table.

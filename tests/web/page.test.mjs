@@ -1,7 +1,7 @@
 // The browser edition in Debian's chromium (headless), opened from file:// with every network
 // request refused: typed throws against the report tool, a refused input, the pace of a flight,
 // English, the time to the first results, the accessibility engine, lesson files and the
-// recovery copy, the graph's downloads and the help menu's boxes.
+// recovery copy, the graph's downloads, the help menu's boxes, and measured points with their fit.
 //   node --test tests/web/page.test.mjs   (BALLFLIGHT_PAGE, BALLFLIGHT_REPORT, WEB_MODULES set)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -235,4 +235,100 @@ test('the help menu\'s boxes show the window\'s titles and texts in both languag
     }
     assert.deepEqual(errors, []);
     await context.close();
+});
+
+test('a measured table: its panel, a fit in a worker as the report tool\'s, a refusal, a lesson',
+     async () => {
+    const { page, context, errors } = await open('ru-RU');
+    const table = join(process.env.BALLFLIGHT_PAGE, '../../../data/examples/tennis-ball.tsv');
+    // The tennis ball's air, then its ball and throw: the fit starts near it, as in the report.
+    const inputs = { rho0: '1.2', eta: '0.0000182', d: '0.067', rho: '370', h0: '1.2', v0: '8', angle: '35' };
+    for (const [key, text] of Object.entries(inputs)) await type(page, key, text);
+    await page.setInputFiles('#measureFile', table);
+    await page.locator('#measured').waitFor();
+    const texts = await fieldTexts(page);
+    const args = texts.flatMap((t, i) => [reportOptions[i], t.trim()]).concat(['--data', table]);
+    const tool = (extra = []) => JSON.parse(execFileSync(report, args.concat(extra), { encoding: 'utf8' }));
+    const data = tool().data;
+    assert.equal(await page.textContent('#measuredCounts'),
+                 `Точек: ${data.points}, пропущено строк: ${data.skipped}`);
+    assert.equal(await page.textContent('#measuredSource'), 'Источник: tennis-ball.tsv');
+    assert.equal(await page.textContent('#measured2'), `Fc~v^2: ${data.rms.quadratic.toFixed(4)} м`);
+    // The readout names the point nearest the pointer.
+    const pane = await page.locator('#pane').boundingBox();
+    await page.mouse.move(pane.x + pane.width * 0.8, pane.y + pane.height * 0.8);
+    assert.match(await page.textContent('#readout'), /точка \d+:/);
+
+    // The fit runs in a worker: the page's timers keep their pace while it works.
+    await page.click('#measuredFit');
+    await page.check('#fitFree input[value=cd]');
+    await page.evaluate(() => {
+        window.gaps = { last: performance.now(), most: 0 };
+        window.gaps.timer = setInterval(() => {
+            const now = performance.now();
+            window.gaps.most = Math.max(window.gaps.most, now - window.gaps.last);
+            window.gaps.last = now;
+        }, 10);
+    });
+    await page.click('#fitRun');
+    await page.waitForSelector('#fitTable tbody tr', { timeout: 120000 });
+    const most = await page.evaluate(() => { clearInterval(window.gaps.timer); return window.gaps.most; });
+    const fitMs = Number(await page.getAttribute('body', 'data-fit-ms'));
+    assert.ok(most < 200, `the page stopped for ${most} ms of a fit of ${fitMs} ms`);
+    const shown = JSON.parse(await page.getAttribute('#fitTable', 'data-figures'));
+    const native = tool(['--fit', 'v0,angle,cd']).fit;
+    assert.equal(shown.best, native.best);
+    for (const model of ['vacuum', 'linear', 'quadratic'])
+        for (const [key, value] of Object.entries(native[model].inputs)) {
+            const what = `${model} ${key}: ${shown[model].inputs[key]} against ${value}`;
+            assert.ok(Math.abs(shown[model].inputs[key] - value) <= 1e-6 * Math.abs(value), what);
+            const error = native[model].errors[key];
+            assert.ok(Math.abs(shown[model].errors[key] - error) <= 1e-6 * Math.abs(error), what);
+        }
+    const q = native.quadratic.inputs;
+    assert.match(await page.textContent('#fitTable tr.best'), new RegExp(`★.*${q.v0.toPrecision(6)} ± `));
+    assert.match(await page.textContent('#fitStatus'), /^Готово\. Лучшая модель: Fc~v\^2\.$/);
+    // «Применить» writes the best model's inputs into the fields.
+    await page.click('#fitApply');
+    assert.equal(Number(await page.inputValue('#f-v0')).toFixed(3), q.v0.toFixed(3));
+    // A second fit, cancelled before the worker could end it: Escape then closes the dialog.
+    await page.evaluate(() => {
+        document.getElementById('fitRun').click();
+        document.getElementById('fitCancel').click();
+    });
+    assert.match(await page.textContent('#fitStatus'), /^Подгонка отменена/);
+    await page.keyboard.press('Escape');
+    await page.locator('#fitBack').waitFor({ state: 'hidden' });
+
+    // The lesson keeps the points: saved, then opened in a fresh page with the same panel.
+    const lesson = await downloaded(page, '#lessonSave');
+    assert.equal(JSON.parse(lesson.bytes).measurements.points.length, data.points);
+    const counts = await page.textContent('#measured');
+    // A table without points is refused with the import's reason, and the points stay.
+    await page.setInputFiles('#measureFile', { name: 'empty.txt', mimeType: 'text/plain',
+                                               buffer: Buffer.from('t x y\n') });
+    assert.match(await boxText(page), /«empty\.txt» не прочитан: \S/);
+    await closeBox(page);
+    assert.equal(await page.textContent('#measured'), counts);
+    await page.click('#measuredRemove');
+    assert.ok(await page.locator('#measured').isHidden());
+    assert.deepEqual(errors, []);
+    await context.close();
+
+    const fresh = await open('en-US');
+    await fresh.page.setInputFiles('#lessonFile', join(scratch, lesson.name));
+    await fresh.page.locator('#measured').waitFor();
+    await fresh.page.click('#language');
+    assert.equal(await fresh.page.textContent('#measured'), counts);
+    await fresh.page.click('#language');
+    // In English, with the fit dialog open: no serious finding of the accessibility engine.
+    assert.match(await fresh.page.textContent('#measuredCounts'), /^[^А-я]+$/);
+    await fresh.page.click('#measuredFit');
+    await fresh.page.addScriptTag({ content: axeSource });
+    const found = await fresh.page.evaluate(async () => (await window.axe.run()).violations
+        .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', ')));
+    assert.deepEqual(found, []);
+    assert.deepEqual(fresh.errors, []);
+    await fresh.context.close();
 });

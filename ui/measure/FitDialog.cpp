@@ -3,9 +3,7 @@
 #include "graphs/GraphPane.h"
 #include "graphs/PaneSurface.h"
 #include "model/NumberFormat.h"
-#include "model/exact/ExactFlight.h"
-#include "model/exact/Reynolds.h"
-#include "model/exact/ReynoldsText.h"
+#include "model/measure/MeasuredTexts.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/measure/ResidualPlot.h"
 #include "ui/platform/DecimalSeparator.h"
@@ -35,67 +33,10 @@ namespace ui {
 
 namespace {
 
-constexpr const char* modelNames[3] = {QT_TRANSLATE_NOOP("Texts", "вакуум"), "Fc~v", "Fc~v^2"};
-
 QColor colourOf(int model) {
     return model == 0   ? graphs::vacuumColour
            : model == 1 ? graphs::linearDragColour
                         : graphs::quadraticDragColour;
-}
-
-QString number(double v, int digits = 5) {
-    return std::isfinite(v) ? QString::number(v, 'g', digits) : QStringLiteral("—");
-}
-
-// The value and its standard error in the input's unit, «10.02 ± 0.03 м/с».
-QString withError(double value, double error, const model::FieldRow& f) {
-    const QString unit = modelText(f.unit);
-    if (!std::isfinite(error))
-        return QStringLiteral("%1 %2").arg(number(value), unit);
-    return QStringLiteral("%1 ± %2 %3").arg(number(value, 6), number(error, 2), unit);
-}
-
-// The fitted ball's Re at the launch and at the landing, with the regime (once when both
-// agree): «38000 → 23000 — сопротивление ~v²».
-QString reynoldsText(const model::Inputs& in, model::ModelKind kind) {
-    const model::exact::ReynoldsNumbers re = model::exact::reynoldsNumbers(in);
-    const double landing = kind == model::ModelKind::linear ? re.end1 : re.end2;
-    const auto number = [](double r) {
-        return QString::fromStdString(model::exact::reynoldsNumberText(r));
-    };
-    const auto regime = [](double r) {
-        return QString::fromStdString(model::exact::regimeText(model::exact::flowRegime(r)));
-    };
-    if (!std::isfinite(landing)) // a ball that does not come down
-        return QStringLiteral("%1 — %2").arg(number(re.start), regime(re.start));
-    if (regime(re.start) == regime(landing))
-        return QStringLiteral("%1 → %2 — %3")
-            .arg(number(re.start), number(landing), regime(re.start));
-    return QStringLiteral("%1 → %2 — %3 → %4")
-        .arg(number(re.start), number(landing), regime(re.start), regime(landing));
-}
-
-// The correlations of each pair of fitted inputs, «Vo–α −0.93; Vo–Cd 0.71»: near ±1 the points
-// fix a combination of the two, not each of them.
-QString correlationText(const model::measure::ModelFit& fit) {
-    QStringList names;
-    for (const model::Field f : fit.fitted)
-        names << modelText(model::row(f).accessibleName).section(QStringLiteral(", "), 0, 0);
-    if (fit.cdFitted)
-        names << QStringLiteral("Cd");
-    const auto q = std::size_t(names.size());
-    if (q < 2 || fit.correlation.size() != q * q)
-        return QStringLiteral("—");
-    QStringList pairs;
-    for (std::size_t i = 0; i < q; ++i)
-        for (std::size_t j = i + 1; j < q; ++j) {
-            const double r = fit.correlation[i * q + j];
-            pairs << QStringLiteral("%1–%2 %3")
-                         .arg(names[int(i)], names[int(j)],
-                              std::isfinite(r) ? QString::number(r, 'f', 2).replace('-', u'−')
-                                               : QStringLiteral("—"));
-        }
-    return pairs.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -292,17 +233,9 @@ void FitDialog::fitDone() {
     data_.setFit(watcher_.result());
     const model::measure::FitResult& result = *data_.fit();
     progress_->setValue(result.cancelled ? 0 : 1000);
-    if (result.cancelled)
-        setTranslatedText(
-            status_, [] { return Texts::tr("Подгонка отменена; входные данные не изменились."); });
-    else if (!result.best)
-        setTranslatedText(status_, [] {
-            return Texts::tr("Ни одна модель не подогнана; входные данные не изменились.");
-        });
-    else
-        setTranslatedText(status_, [best = int(*result.best) - 1] {
-            return Texts::tr("Готово. Лучшая модель: %1.").arg(Texts::tr(modelNames[best]));
-        });
+    setTranslatedText(status_, [cancelled = result.cancelled, best = result.best] {
+        return QString::fromStdString(model::measure::fitStatusText(cancelled, best));
+    });
     showResults();
     table_->setCurrentCell(result.best ? int(*result.best) - 1 : -1, 0);
     showResiduals(table_->currentRow());
@@ -310,64 +243,26 @@ void FitDialog::fitDone() {
 }
 
 void FitDialog::showResults() {
-    const model::measure::FitResult& result = *data_.fit();
-    // The free inputs of the fit: every model fitted those of them it depends on.
-    std::vector<model::Field> fields;
-    for (const model::Field f : model::allFields)
-        if (std::any_of(result.models.begin(), result.models.end(), [f](const auto& m) {
-                return std::find(m.fitted.begin(), m.fitted.end(), f) != m.fitted.end();
-            }))
-            fields.push_back(f);
-    const bool cd = std::any_of(result.models.begin(), result.models.end(),
-                                [](const auto& m) { return m.cdFitted; });
-    QStringList headers{Texts::tr("Модель")};
-    for (model::Field f : fields)
-        headers << modelText(model::row(f).accessibleName);
-    if (cd)
-        headers << QStringLiteral("Cd");
-    headers << Texts::tr("Корреляции") << Texts::tr("СКО, м") << Texts::tr("Итераций")
-            << Texts::tr("Re при броске → при падении");
+    const model::measure::FitTable texts = model::measure::fitTable(*data_.fit());
+    QStringList headers;
+    for (const std::string& h : texts.headers)
+        headers << QString::fromStdString(h);
     table_->clear();
     table_->setColumnCount(int(headers.size()));
     table_->setRowCount(3);
     table_->setHorizontalHeaderLabels(headers);
     for (int m = 0; m < 3; ++m) {
-        const model::measure::ModelFit& fit = result.models[std::size_t(m)];
-        const bool best = result.best && int(*result.best) - 1 == m;
-        auto put = [&](int column, const QString& text) {
-            auto* item = new QTableWidgetItem(text);
+        const std::vector<std::string>& cells = texts.rows[std::size_t(m)];
+        for (int column = 0; column < int(cells.size()); ++column) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[std::size_t(column)]));
             item->setForeground(colourOf(m));
-            if (best) {
+            if (texts.best == m) {
                 QFont font = item->font();
                 font.setBold(true);
                 item->setFont(font);
             }
             table_->setItem(m, column, item);
-        };
-        put(0, Texts::tr(modelNames[m]) + (best ? Texts::tr(" ★ лучшая") : QString()));
-        int column = 1;
-        for (model::Field f : fields) {
-            const bool used =
-                std::find(fit.fitted.begin(), fit.fitted.end(), f) != fit.fitted.end();
-            put(column++, !fit.converged ? QStringLiteral("—")
-                          : used         ? withError(model::inputOf(fit.inputs, f),
-                                                     fit.errors[std::size_t(f)], model::row(f))
-                                         : Texts::tr("не влияет"));
         }
-        if (cd)
-            put(column++, !fit.converged ? QStringLiteral("—")
-                          : fit.cdFitted ? QStringLiteral("%1 ± %2").arg(number(fit.inputs.cd, 6),
-                                                                         number(fit.cdError, 2))
-                                         : Texts::tr("не влияет"));
-        if (!fit.converged) {
-            put(column, Texts::tr("не сошлась: %1").arg(QString::fromStdString(fit.problem)));
-            continue;
-        }
-        put(column++, correlationText(fit));
-        put(column++, number(fit.rms));
-        put(column++, QString::number(fit.iterations));
-        const model::Inputs& in = fit.inputs; // vacuum has no medium to speak of
-        put(column++, m == 0 ? QStringLiteral("—") : reynoldsText(in, fit.model));
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
@@ -405,11 +300,8 @@ void FitDialog::apply(int m) {
     session_.endEdits();
     // A vertical motion's models ran straight down or up, which the angle field refuses.
     if (std::fabs(fit.inputs.alphaDeg) == 90) {
-        const int angle = int(fit.inputs.alphaDeg);
-        setTranslatedText(status_, [angle] {
-            return Texts::tr("Угол %1° не записан: поле угла принимает -90 < α < 90, а модели "
-                             "вертикального движения считались при α = %1°.")
-                .arg(angle);
+        setTranslatedText(status_, [angle = int(fit.inputs.alphaDeg)] {
+            return QString::fromStdString(model::measure::verticalAngleNotWrittenText(angle));
         });
     }
 }

@@ -2,9 +2,9 @@
 
 #include "model/measure/Fit.h"
 #include "model/measure/Measurements.h"
+#include "ui/measure/MeasuredDrawing.h"
 #include "ui/run/ThrowDrawing.h"
 
-#include <QColor>
 #include <QObject>
 
 #include <optional>
@@ -14,9 +14,6 @@ namespace ui {
 
 class SessionObject;
 class ThrowController;
-
-// The colour of measured points on every pane: one that no model and no kept throw uses.
-inline const QColor measuredColour{170, 0, 170};
 
 // The measured throw of the session, if any, and its fit: its points lie beneath the current throw
 // as small crosses on the trajectory pane, and its velocities (central differences of

@@ -1,35 +1,21 @@
 #include "ui/measure/MeasurementsPanel.h"
 
 #include "graphs/PaneSurface.h"
-#include "model/measure/VerticalMotion.h"
+#include "model/measure/MeasuredTexts.h"
 #include "ui/measure/MeasuredData.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/WorkPool.h"
 #include "ui/run/ThrowController.h"
 
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace ui {
 
 namespace {
-
-QString modelName(int model) {
-    switch (model) {
-    case 0:
-        return Texts::tr("вакуум");
-    case 1:
-        return QStringLiteral("Fc~v");
-    default:
-        return QStringLiteral("Fc~v^2");
-    }
-}
 
 QColor colourOf(int model) {
     return model == 0   ? graphs::vacuumColour
@@ -37,9 +23,8 @@ QColor colourOf(int model) {
                         : graphs::quadraticDragColour;
 }
 
-// Points first to last by their numbers in time order: «3» or «118–120».
-QString numbers(std::size_t first, std::size_t last) {
-    return first == last ? QString::number(first) : QStringLiteral("%1–%2").arg(first).arg(last);
+QString fromStd(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
 } // namespace
@@ -102,75 +87,38 @@ void MeasurementsPanel::refresh(bool recompute) {
         return;
     }
     const model::measure::Measurements& m = data_.measurements();
-    source_->setText(
-        Texts::tr("Источник: %1").arg(QFileInfo(QString::fromStdString(m.source)).fileName()));
-    counts_->setText(
-        Texts::tr("Точек: %1, пропущено строк: %2").arg(m.points.size()).arg(m.skipped));
-    // Points without times are compared with the models' paths, not with their positions.
-    heading_->setText(m.withoutTimes()
-                          ? Texts::tr("Среднеквадратичное расстояние от точек до траекторий "
-                                      "моделей:")
-                          : Texts::tr("Среднеквадратичное отклонение моделей от точек:"));
+    source_->setText(fromStd(model::measure::sourceText(m)));
+    counts_->setText(fromStd(model::measure::countsText(m)));
+    heading_->setText(fromStd(model::measure::distancesHeading(m)));
     if (!recompute && shown_ > 0) {
         showResiduals(shownResiduals_);
         return;
     }
     // Many points take a while: computed from copies on the pool; a later call's outcome wins.
     const int asked = ++asked_;
-    auto* computed = new QFutureWatcher<Compared>(this);
-    connect(computed, &QFutureWatcher<Compared>::finished, this, [this, computed, asked] {
-        computed->deleteLater();
-        if (asked != asked_)
-            return;
-        shown_ = asked;
-        shownResiduals_ = computed->result();
-        showResiduals(shownResiduals_);
-    });
-    // As the points are compared: a vertical motion straight down or up, a path across (its
-    // points have no times, so none lies outside a flight).
+    auto* computed = new QFutureWatcher<model::measure::ModelDistances>(this);
+    connect(computed, &QFutureWatcher<model::measure::ModelDistances>::finished, this,
+            [this, computed, asked] {
+                computed->deleteLater();
+                if (asked != asked_)
+                    return;
+                shown_ = asked;
+                shownResiduals_ = computed->result();
+                showResiduals(shownResiduals_);
+            });
     computed->setFuture(runOnWorkPool([measured = m, inputs = controller_.inputs()] {
         yieldToTheWindow();
-        const model::measure::Residuals r = model::measure::residuals(measured, inputs);
-        Compared c{{r.vacuum, r.linear, r.quadratic}, {}};
-        const model::Inputs at = model::measure::inputsFor(measured, inputs);
-        const model::ModelKind kinds[3] = {model::ModelKind::vacuum, model::ModelKind::linear,
-                                           model::ModelKind::quadratic};
-        if (!measured.withoutTimes())
-            for (int i = 0; i < 3; ++i)
-                c.outside[i] = model::measure::outsideFlight(measured.points, at, kinds[i]);
-        return c;
+        return model::measure::modelDistances(measured, inputs);
     }));
 }
 
-void MeasurementsPanel::showResiduals(const Compared& c) {
+void MeasurementsPanel::showResiduals(const model::measure::ModelDistances& d) {
     for (int i = 0; i < 3; ++i)
-        residuals_[i]->setText(
-            std::isfinite(c.rms[i])
-                ? Texts::tr("%1: %2 м").arg(modelName(i)).arg(c.rms[i], 0, 'f', 4)
-                : QStringLiteral("%1: —").arg(modelName(i)));
-    // The points are in time order: those before the launch come first, those after the
-    // landing last.
+        residuals_[i]->setText(fromStd(model::measure::distanceText(i, d.rms[std::size_t(i)])));
     const std::size_t n = data_.has() ? data_.measurements().points.size() : 0;
-    QStringList lines;
-    for (int i = 0; i < 3; ++i) {
-        const model::measure::OutsideFlight& o = c.outside[i];
-        QStringList parts;
-        if (o.beforeLaunch > 0)
-            parts << Texts::tr("до броска: %1 (№ %2)")
-                         .arg(o.beforeLaunch)
-                         .arg(numbers(1, o.beforeLaunch));
-        if (o.afterLanding > 0 && o.afterLanding <= n)
-            parts << Texts::tr("после приземления: %1 (№ %2)")
-                         .arg(o.afterLanding)
-                         .arg(numbers(n - o.afterLanding + 1, n));
-        if (!parts.isEmpty())
-            lines << QStringLiteral("%1 — %2").arg(modelName(i), parts.join(QStringLiteral(", ")));
-    }
-    if (!lines.isEmpty())
-        lines.prepend(Texts::tr("Точки вне полёта модели (сравниваются с точкой броска или "
-                                "приземления):"));
-    outside_->setText(lines.join(QLatin1Char('\n')));
-    outside_->setVisible(!lines.isEmpty());
+    const QString outside = fromStd(model::measure::outsideFlightText(d, n));
+    outside_->setText(outside);
+    outside_->setVisible(!outside.isEmpty());
 }
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/measure/Comparison.h"
+#include "model/measure/MeasuredTexts.h"
 
 #include <QWidget>
 
@@ -39,12 +39,7 @@ signals:
 
 private:
     void refresh(bool recompute = true);
-    // Each model's residual and the points that lie outside its flight in time.
-    struct Compared {
-        std::array<double, 3> rms{};
-        std::array<model::measure::OutsideFlight, 3> outside{};
-    };
-    void showResiduals(const Compared& c);
+    void showResiduals(const model::measure::ModelDistances& d);
 
     const MeasuredData& data_;
     const ThrowController& controller_;
@@ -54,7 +49,7 @@ private:
     QLabel* residuals_[3];
     QLabel* outside_;
     int asked_ = 0, shown_ = 0; // the residuals' computations started and shown
-    Compared shownResiduals_{};
+    model::measure::ModelDistances shownResiduals_{};
 };
 
 } // namespace ui

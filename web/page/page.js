@@ -273,6 +273,7 @@
         page.setGraph(0);
         showLegend();
         markPresets();
+        showMeasured();
         keepLater();
     }
     // The comparison's legend over the panes: each throw's line as the panes draw it and the
@@ -530,6 +531,9 @@
         chooseGraph(view.graph);
         showLegend();
         markPresets();
+        stopFit();
+        showMeasured();
+        if (!$('fitBack').hidden) showFit();
         keepNow();
     }
     async function saveLesson() {
@@ -541,7 +545,9 @@
     async function openChosen() {
         const input = $('lessonFile'), file = input.files[0];
         input.value = '';
-        if (!file) return;
+        if (file) await openLesson(file);
+    }
+    async function openLesson(file) {
         // More than the largest lesson is never read whole: the model names the size.
         const bytes = new Uint8Array(await file.slice(0, 10 * 1024 * 1024 + 1).arrayBuffer());
         dirty.clear();
@@ -578,6 +584,231 @@
         }
     }
 
+    // ---- measured points and their fit ----------------------------------------------------
+    // Tables are read whole up to the model's limit plus a byte, so that it names a larger one.
+    const maxTableBytes = 64 * 1024 * 1024;
+    async function openMeasurements(file) {
+        const bytes = new Uint8Array(await file.slice(0, maxTableBytes + 1).arrayBuffer());
+        for (const i of [...dirty]) await commit(i);
+        const json = page.openMeasurements(bytes, file.name);
+        const r = JSON.parse(json);
+        if (r.problem) { await showBox(r.title, r.problem); return; }
+        pointsChanged(json);
+    }
+    async function measureChosen() {
+        const input = $('measureFile'), file = input.files[0];
+        input.value = '';
+        if (file) await openMeasurements(file);
+    }
+    // New points, or none: the panes drawn again, the panel shown, a fit of the old ones dropped.
+    function pointsChanged(json) {
+        stopFit();
+        showState(json);
+        draw(true);
+        showMeasured();
+        if (!$('fitBack').hidden) showFit();
+        keepLater();
+    }
+    function removeMeasurements() {
+        closeFit();
+        pointsChanged(page.removeMeasurements());
+        $('measureOpen').focus();
+    }
+    // The panel of the points: where they came from, how many, and each model's distance.
+    function showMeasured() {
+        const m = JSON.parse(page.measurements()), panelBox = $('measured');
+        panelBox.hidden = !m.has;
+        if (!m.has) return;
+        $('measuredSource').textContent = m.source;
+        $('measuredCounts').textContent = m.counts;
+        $('measuredHeading').textContent = m.heading;
+        m.distances.forEach((t, i) => { $('measured' + i).textContent = t; });
+        $('measuredOutside').textContent = m.outside;
+        $('measuredOutside').hidden = !m.outside;
+    }
+
+    // The fit runs in a worker made of the page's own module, so the page keeps answering;
+    // ending the worker cancels it.
+    let fitWorker = null, fitRunning = false, fitStartedAt = 0, fitRow = -1;
+    function fitWorkerMain() {
+        const ready = createBallflight();
+        self.onmessage = async (e) => {
+            const M = await ready;
+            M.useLanguage(e.data.english);
+            const result = M.fitPoints(e.data.request, (done) => self.postMessage({ done }));
+            self.postMessage({ result });
+        };
+    }
+    function worker() {
+        if (fitWorker) return fitWorker;
+        const source = [$('module').textContent, '\n(', fitWorkerMain.toString(), ')();\n'];
+        const url = URL.createObjectURL(new Blob(source, { type: 'text/javascript' }));
+        fitWorker = new Worker(url);
+        URL.revokeObjectURL(url);
+        fitWorker.onmessage = (e) => {
+            if (e.data.done !== undefined) { $('fitProgress').value = Math.round(e.data.done * 1000); return; }
+            fitEnded();
+            // For the page's tests and a look from the console: «Подогнать» to the table.
+            document.body.dataset.fitMs = String(Math.round(performance.now() - fitStartedAt));
+            showFit(page.takeFit(e.data.result));
+            $('fitProgress').value = 1000;
+        };
+        return fitWorker;
+    }
+    function fitEnded() {
+        fitRunning = false;
+        const focused = document.activeElement === $('fitCancel');
+        $('fitRun').disabled = false;
+        $('fitCancel').disabled = true;
+        if (focused) $('fitRun').focus();
+    }
+    function stopFit() {
+        if (!fitRunning) return;
+        fitWorker.terminate();
+        fitWorker = null;
+        fitEnded();
+    }
+    async function startFit() {
+        if (fitRunning) return;
+        for (const i of [...dirty]) await commit(i);
+        const free = [...document.querySelectorAll('#fitFree input:checked')].map((b) => b.value);
+        const r = JSON.parse(page.fitRequest(free.join(',')));
+        if (r.problem !== undefined) { $('fitStatus').textContent = r.problem; return; }
+        fitRunning = true;
+        fitStartedAt = performance.now();
+        $('fitRun').disabled = true;
+        $('fitCancel').disabled = false;
+        $('fitCancel').focus();
+        $('fitProgress').value = 0;
+        $('fitStatus').textContent = tr('Идёт подгонка…');
+        worker().postMessage({ request: r.request, english: language === 'en' ? englishTable : '' });
+    }
+    function cancelFit() {
+        if (!fitRunning) return;
+        stopFit();
+        $('fitProgress').value = 0;
+        $('fitStatus').textContent = tr('Подгонка отменена; входные данные не изменились.');
+        $('fitRun').focus();
+    }
+    // The dialog's boxes of the free inputs, the seven and Cd; v0 and α at first.
+    function buildFitBoxes() {
+        const box = $('fitFree'), checked = new Set(['v0', 'angle']);
+        box.querySelectorAll('input:checked').forEach((b) => checked.add(b.value));
+        box.querySelectorAll('input').forEach((b) => { if (!b.checked) checked.delete(b.value); });
+        box.querySelectorAll('label').forEach((l) => l.remove());
+        const items = [...texts.fields.map((f) => [f.key, f.title + ' (' + f.name + ')']),
+            ['cd', tr('коэффициент сопротивления (Cd, только Fc~v^2)')]];
+        // In the window's columns: four inputs in the first, the rest in the second.
+        const order = [0, 4, 1, 5, 2, 6, 3, 7];
+        for (const at of order) {
+            const [key, text] = items[at];
+            const label = document.createElement('label'), input = document.createElement('input');
+            input.type = 'checkbox';
+            input.value = key;
+            input.checked = checked.has(key);
+            label.append(input, ' ' + text);
+            box.appendChild(label);
+        }
+    }
+    // The fit's table with a choice of its row (the best at first), or the status alone.
+    function showFit(json) {
+        const v = JSON.parse(json || page.fitView()).fit, table = $('fitTable');
+        table.textContent = '';
+        $('fitApply').disabled = true;
+        if (!v) { if (!fitRunning) $('fitStatus').textContent = ''; return; }
+        $('fitStatus').textContent = v.status;
+        table.dataset.figures = JSON.stringify(v.figures);
+        const head = table.createTHead().insertRow();
+        for (const h of v.headers) {
+            const th = document.createElement('th');
+            th.scope = 'col';
+            th.textContent = h;
+            head.appendChild(th);
+        }
+        const body = table.createTBody();
+        fitRow = v.best ?? -1;
+        v.rows.forEach((cells, m) => {
+            const row = body.insertRow();
+            row.className = ['vacuum', 'linear', 'quadratic'][m] + (v.best === m ? ' best' : '');
+            cells.forEach((text, c) => {
+                const td = row.insertCell();
+                if (c > 0) { td.textContent = text; return; }
+                const label = document.createElement('label'), choice = document.createElement('input');
+                choice.type = 'radio';
+                choice.name = 'fitModel';
+                choice.value = String(m);
+                choice.checked = m === fitRow;
+                choice.addEventListener('change', () => {
+                    fitRow = m;
+                    $('fitApply').disabled = !v.converged[m];
+                });
+                label.append(choice, ' ' + text);
+                td.appendChild(label);
+            });
+        });
+        $('fitApply').disabled = fitRow < 0 || !v.converged[fitRow];
+    }
+    function showFitTexts() {
+        $('fitTitle').textContent = tr('Подгонка моделей к измерениям');
+        $('fitFreeTitle').textContent = tr('Подбирать входные данные:');
+        $('fitRun').textContent = tr('Подогнать');
+        $('fitCancel').textContent = tr('Отмена');
+        $('fitProgress').setAttribute('aria-label', tr('Идёт подгонка…'));
+        $('fitHint').textContent = tr('Выберите строку модели и нажмите «Применить».');
+        $('fitApply').textContent = tr('Применить');
+        $('fitClose').textContent = tr('Закрыть');
+        buildFitBoxes();
+        if (!fitRunning) showFit();
+    }
+    let fitOpener = null;
+    function openFit() {
+        fitOpener = document.activeElement;
+        $('fitBack').hidden = false;
+        if (!fitRunning) showFit();
+        $('fitRun').focus();
+    }
+    // Closing the dialog cancels a fit that runs: nobody would see its end.
+    function closeFit() {
+        if ($('fitBack').hidden) return;
+        cancelFit();
+        $('fitBack').hidden = true;
+        if (fitOpener && fitOpener.isConnected) fitOpener.focus();
+    }
+    async function applyFit() {
+        if (fitRow < 0) return;
+        const r = JSON.parse(page.applyFit(fitRow));
+        showFieldTexts();
+        afterRecompute();
+        if (r.status) $('fitStatus').textContent = r.status;
+        await refuse(r.refusals);
+    }
+    // Escape closes the dialog; Tab goes round its controls.
+    document.addEventListener('keydown', (e) => {
+        if (boxOpen || $('fitBack').hidden) return;
+        if (e.key === 'Escape') { e.preventDefault(); closeFit(); return; }
+        if (e.key !== 'Tab') return;
+        // A group of radio buttons is one stop, at its chosen button.
+        const chosen = document.querySelector('input[name=fitModel]:checked');
+        const stops = [...$('fit').querySelectorAll('button, input')].filter((x) => !x.disabled &&
+            !(x.name === 'fitModel' && chosen && x !== chosen));
+        const at = stops.indexOf(document.activeElement);
+        if (e.shiftKey ? at <= 0 : at === stops.length - 1) {
+            e.preventDefault();
+            stops[e.shiftKey ? stops.length - 1 : 0].focus();
+        }
+    });
+    // The readout is the graph's: the panel of the points over it has none.
+    $('measured').addEventListener('pointermove', (e) => e.stopPropagation());
+    // A file dropped on the page: a lesson by its name, otherwise a measured table.
+    document.addEventListener('dragover', (e) => { e.preventDefault(); });
+    document.addEventListener('drop', (e) => {
+        e.preventDefault();
+        const file = e.dataTransfer && e.dataTransfer.files[0];
+        if (!file || boxOpen) return;
+        if (/\.ballflight$/i.test(file.name)) openLesson(file);
+        else openMeasurements(file);
+    });
+
     // ---- texts of the page ----------------------------------------------------------------
     function showTexts() {
         M.useLanguage(language === 'en' ? englishTable : '');
@@ -604,6 +835,10 @@
         $('lessonSave').textContent = tr('Сохранить урок');
         $('graphSave').textContent = tr('Сохранить график…');
         $('dataSave').textContent = tr('Сохранить данные…');
+        $('measureOpen').textContent = tr('Открыть измерения');
+        $('measuredTitle').textContent = tr('Измерения');
+        $('measuredFit').textContent = tr('Подогнать модели…');
+        $('measuredRemove').textContent = tr('Убрать измерения');
         $('present').textContent = tr('Показ на экране');
         $('compareText').textContent = tr('Сравнивать броски');
         $('compareClear').textContent = tr('Очистить сравнение');
@@ -621,6 +856,8 @@
         showState(page.redraw());
         draw(true);
         showLegend();
+        showMeasured();
+        showFitTexts();
     }
 
     $('run').addEventListener('click', run);
@@ -643,6 +880,11 @@
         ['graphSave', saveGraph], ['dataSave', saveData], ['present', toggleFullScreen]])
         $(id).addEventListener('click', act);
     $('lessonFile').addEventListener('change', openChosen);
+    $('measureFile').addEventListener('change', measureChosen);
+    for (const [id, act] of [['measureOpen', () => $('measureFile').click()], ['measuredFit', openFit],
+        ['measuredRemove', removeMeasurements], ['fitRun', startFit], ['fitCancel', cancelFit],
+        ['fitApply', applyFit], ['fitClose', closeFit]])
+        $(id).addEventListener('click', act);
     // The help menu's boxes, in the language shown when one opens.
     for (const id of ['authors', 'about', 'registration'])
         $(id).addEventListener('click', () => {
@@ -668,8 +910,9 @@
     $('hscroll').addEventListener('input', scale);
     $('vscroll').addEventListener('input', scale);
     document.addEventListener('keydown', (e) => {
-        if (e.key === 'F11' && !boxOpen) { e.preventDefault(); toggleFullScreen(); return; }
-        if (e.key !== ' ' || boxOpen || !(clock || paused)) return;
+        if (boxOpen || !$('fitBack').hidden) return;
+        if (e.key === 'F11') { e.preventDefault(); toggleFullScreen(); return; }
+        if (e.key !== ' ' || !(clock || paused)) return;
         e.preventDefault();
         if (paused) { page.resume(); paused = false; startClock(); }
         else if (page.pause()) { paused = true; cancelAnimationFrame(clock); clock = 0; }
