@@ -93,7 +93,7 @@ public:
     // through the runner, one at a time: the latest drawing and size win, a picture rendered
     // for an earlier one is dropped.
     void renderLargePicturesWith(BackgroundRunner runner);
-    static constexpr qint64 largePicturePixels = 2'000'000;
+    static constexpr qint64 largePicturePixels = 1'000'000;
     // Whether the pane waits for its whole picture from the runner (and shows the earlier one).
     bool awaitsPicture() const;
 
