@@ -397,6 +397,11 @@ void readoutUpdate(Harness& h, int w, int hgt) {
     h.setClientSize(w, hgt);
     graphs::GraphPane* pane = h.window.pane(ui::Graph::trajectory);
     QCoreApplication::processEvents(); // the picture is rendered at the new size
+    // A large one on the work pool: the moves are timed over the picture of this size.
+    QElapsedTimer rendering;
+    rendering.start();
+    while (pane->awaitsPicture() && rendering.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const int renders = pane->pictureRenders();
     const QRect interior = pane->contentsRect();
     std::vector<double> ms;

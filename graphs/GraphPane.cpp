@@ -4,6 +4,7 @@
 #include "graphs/PaneCache.h"
 #include "graphs/PaneDrawing.h"
 
+#include <QFutureWatcher>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -65,6 +66,11 @@ struct GraphPane::Impl {
         return *list;
     }
     PaneCache picture;
+    int rendersBefore = 0; // whole renders of the pictures it replaced
+    // Whole pictures rendered elsewhere: the one under way and where it ends.
+    BackgroundRunner runner;
+    std::shared_ptr<PaneCache> rendering;
+    QFutureWatcher<void> renderingEnded;
     QColor foreground{0, 0, 0};
     BallMarker* marker = nullptr;
     std::optional<QPointF> markerCentre; // user coordinates
@@ -126,11 +132,62 @@ void GraphPane::bringPictureUpToDate() {
 }
 
 QRect GraphPane::catchUp() {
+    if (awaitsPicture()) {
+        renderInBackground();
+        return {};
+    }
     const QRect interior = contentsRect();
     d->picture.setDevice(interior.size(), devicePixelRatioF(),
                          QPoint(logicalDpiX(), logicalDpiY()));
     d->picture.setFont(font());
     return d->picture.update(*d->list).translated(interior.topLeft());
+}
+
+void GraphPane::renderLargePicturesWith(BackgroundRunner runner) {
+    d->runner = std::move(runner);
+    connect(&d->renderingEnded, &QFutureWatcherBase::finished, this,
+            &GraphPane::backgroundRenderEnded, Qt::UniqueConnection);
+}
+
+bool GraphPane::awaitsPicture() const {
+    if (!d->runner)
+        return false;
+    const QSize size = contentsRect().size();
+    const qreal ratio = devicePixelRatioF();
+    const QSizeF pixels = QSizeF(size) * ratio;
+    return pixels.width() * pixels.height() > double(largePicturePixels) &&
+           d->picture.rendersWhole(size, ratio, QPoint(logicalDpiX(), logicalDpiY()), font(),
+                                   *d->list);
+}
+
+void GraphPane::renderInBackground() {
+    if (d->rendering)
+        return; // when it ends, the pane's drawing and size of then are rendered if they changed
+    auto picture = std::make_shared<PaneCache>();
+    picture->setDevice(contentsRect().size(), devicePixelRatioF(),
+                       QPoint(logicalDpiX(), logicalDpiY()));
+    picture->setFont(font());
+    d->rendering = picture;
+    // The list is shared, not copied: the pane copies it before it draws on it again.
+    d->renderingEnded.setFuture(d->runner(
+        [picture, list = std::shared_ptr<const DisplayList>(d->list)] { picture->update(*list); }));
+}
+
+void GraphPane::backgroundRenderEnded() {
+    const std::shared_ptr<PaneCache> picture = std::move(d->rendering);
+    d->rendering.reset();
+    if (!picture || !awaitsPicture())
+        return;
+    const QRect interior = contentsRect();
+    if (picture->rendersWhole(interior.size(), devicePixelRatioF(),
+                              QPoint(logicalDpiX(), logicalDpiY()), font(), *d->list)) {
+        renderInBackground(); // rendered for a size or a drawing since replaced
+        return;
+    }
+    d->rendersBefore += d->picture.renders();
+    d->picture = std::move(*picture);
+    d->picture.update(*d->list); // what was drawn meanwhile
+    update(interior);
 }
 
 void GraphPane::clear() {
@@ -259,7 +316,7 @@ void GraphPane::updateOverlay(const QRect& area) {
 }
 
 int GraphPane::pictureRenders() const {
-    return d->picture.renders();
+    return d->rendersBefore + d->picture.renders();
 }
 
 void GraphPane::paintEvent(QPaintEvent* event) {
@@ -275,7 +332,13 @@ void GraphPane::paintEvent(QPaintEvent* event) {
         painter.fillRect(r, paneBackground);
     const QImage& picture = d->picture.picture();
     const qreal ratio = d->picture.devicePixelRatio();
-    if (!picture.isNull()) {
+    if (picture.isNull()) {
+        for (const QRect& r : region.intersected(interior))
+            painter.fillRect(r, paneBackground);
+    } else if (d->picture.size() != interior.size() || ratio != devicePixelRatioF()) {
+        // Rendered for another size: stretched, until the picture of this one is ready.
+        painter.drawImage(QRectF(interior), picture);
+    } else {
         // The picture's pixels are copied one to one.
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         for (const QRect& r : region.intersected(interior)) {

@@ -5,6 +5,7 @@
 #include "graphs/PaneSurface.h"
 #include "graphs/PaneTransform.h"
 
+#include <QFuture>
 #include <QImage>
 #include <QWidget>
 
@@ -20,6 +21,9 @@ namespace graphs {
 // soon after, and repaints only the pixels that changed; a change of size, device pixel ratio
 // or font, or a clear, renders the whole list once, at the next paint. An overlay (a crosshair,
 // a readout) may be painted over the picture without touching it.
+// A large picture to render whole (a pane shown at a new size, or cleared) may be rendered on
+// other threads instead (renderLargePicturesWith): the pane shows its earlier picture stretched
+// over the interior meanwhile, then the new one, exactly as if rendered at once.
 // The drawable interior is the widget's contents rectangle; everything outside it is clipped.
 class GraphPane : public QWidget, public PaneSurface {
     Q_OBJECT
@@ -83,6 +87,16 @@ public:
     // Times the whole drawing was rendered into the picture.
     int pictureRenders() const;
 
+    // Runs a job on another thread; its future ends when the job has.
+    using BackgroundRunner = std::function<QFuture<void>(std::function<void()> job)>;
+    // From now on a whole picture of more than largePicturePixels device pixels is rendered
+    // through the runner, one at a time: the latest drawing and size win, a picture rendered
+    // for an earlier one is dropped.
+    void renderLargePicturesWith(BackgroundRunner runner);
+    static constexpr qint64 largePicturePixels = 1'000'000;
+    // Whether the pane waits for its whole picture from the runner (and shows the earlier one).
+    bool awaitsPicture() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -93,6 +107,8 @@ private:
     void bringPictureUpToDate();
     // Brings the picture up to date with the drawing; returns where it changed (widget pixels).
     QRect catchUp();
+    void renderInBackground();
+    void backgroundRenderEnded();
     void positionMarker();
 
     struct Impl;

@@ -73,6 +73,14 @@ void PaneCache::setFont(const QFont& font) {
     valid_ = false;
 }
 
+bool PaneCache::rendersWhole(QSize size, qreal devicePixelRatio, QPoint dpi, const QFont& font,
+                             const DisplayList& list) const {
+    if (size.isEmpty())
+        return false;
+    return !valid_ || list.clears() != clears_ || size != size_ || devicePixelRatio != ratio_ ||
+           dpi != dpi_ || font != font_;
+}
+
 void PaneCache::renderAll(const DisplayList& list) {
     valid_ = true;
     clears_ = list.clears();

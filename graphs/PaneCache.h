@@ -34,6 +34,10 @@ class PaneCache {
 public:
     void setDevice(QSize size, qreal devicePixelRatio, QPoint dpi);
     void setFont(const QFont& font);
+    // Whether bringing the picture up to date for this device, font and list would render the
+    // whole list (rather than paint what was appended, or nothing).
+    bool rendersWhole(QSize size, qreal devicePixelRatio, QPoint dpi, const QFont& font,
+                      const DisplayList& list) const;
     // Brings the picture up to date; returns where it changed in logical interior pixels
     // (everything after a whole render; empty when nothing changed).
     QRect update(const DisplayList& list);

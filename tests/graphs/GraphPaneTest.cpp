@@ -8,11 +8,14 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPromise>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <tuple>
+#include <vector>
 
 using graphs::GraphPane;
 
@@ -45,6 +48,30 @@ void expectPixels(const QImage& image, std::initializer_list<std::tuple<int, int
 bool samePixels(const QImage& a, const QImage& b) {
     return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
+
+// A pane's background renders, held until the test runs them on its own thread.
+struct HeldJobs {
+    std::vector<std::pair<std::function<void()>, std::shared_ptr<QPromise<void>>>> jobs;
+
+    GraphPane::BackgroundRunner runner() {
+        return [this](std::function<void()> job) {
+            auto promise = std::make_shared<QPromise<void>>();
+            promise->start();
+            jobs.emplace_back(std::move(job), promise);
+            return promise->future();
+        };
+    }
+    std::size_t runAll() {
+        const auto held = std::move(jobs);
+        jobs.clear();
+        for (const auto& [job, promise] : held) {
+            job();
+            promise->finish();
+        }
+        QCoreApplication::processEvents(); // the ends reach the pane
+        return held.size();
+    }
+};
 
 } // namespace
 
@@ -212,6 +239,47 @@ TEST(PanePictureWindow, ChangesOfSizeAndClearsRenderOnce) {
     EXPECT_EQ(pane->pictureRenders(), 4);
     EXPECT_TRUE(
         samePixels(pane->grab().toImage(), pane->toImage(pane->size(), pane->devicePixelRatioF())));
+}
+
+TEST(PanePictureWindow, LargePicturesAreRenderedElsewhereAndTheEarlierOneShownMeanwhile) {
+    HeldJobs held;
+    QWidget window;
+    window.resize(2000, 1200);
+    auto* pane = new graphs::GraphPane(&window);
+    pane->setGeometry(0, 0, 400, 200);
+    pane->setScale(0, 200, 400, 0);
+    pane->setPenWidth(3);
+    pane->drawLine(0, 100, 400, 100, blue);
+    pane->renderLargePicturesWith(held.runner());
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane->pictureRenders(), 1); // a small one at once
+    EXPECT_TRUE(held.jobs.empty());
+
+    pane->resize(1800, 1200);
+    QImage shot = pane->grab().toImage();
+    ASSERT_EQ(held.jobs.size(), 1u);
+    EXPECT_TRUE(pane->awaitsPicture());
+    // The earlier picture stretched: its line across the middle, white above it.
+    expectPixels(shot, {{shot.width() / 2, shot.height() / 2, blue},
+                        {shot.width() / 2, shot.height() / 4, white}});
+    pane->resize(1900, 1200); // while it renders: the pane's latest size wins
+    pane->grab();
+    EXPECT_EQ(held.runAll(), 1u);
+    EXPECT_EQ(pane->pictureRenders(), 1);
+    ASSERT_EQ(held.jobs.size(), 1u);
+    pane->drawLine(0, 50, 400, 50, red); // drawn while it renders: painted on when it ends
+    held.runAll();
+    EXPECT_FALSE(pane->awaitsPicture());
+    EXPECT_EQ(pane->pictureRenders(), 2);
+    EXPECT_TRUE(
+        samePixels(pane->grab().toImage(), pane->toImage(pane->size(), pane->devicePixelRatioF())));
+
+    pane->resize(2000, 1200);
+    pane->grab();
+    ASSERT_EQ(held.jobs.size(), 1u);
+    delete pane; // what it rendered finds no pane
+    held.runAll();
 }
 
 TEST(PanePicture, CurvesGrowingInAnyStepsGiveTheSamePixels) {

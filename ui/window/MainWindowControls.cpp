@@ -2,6 +2,7 @@
 // and places of inputs and results come from the catalogue of quantities.
 #include "graphs/GraphPane.h"
 #include "ui/platform/Language.h"
+#include "ui/platform/WorkPool.h"
 #include "ui/window/ControlPlaces.h"
 #include "ui/window/InputField.h"
 #include "ui/window/MainWindow.h"
@@ -140,6 +141,13 @@ void MainWindow::createGraphArea(QWidget* client) {
         pane->setFont(serif(11.25));
         pane->setFocusPolicy(Qt::ClickFocus);
         pane->setForegroundColour(n == 0 ? QColor(0, 0, 0) : palette().color(QPalette::WindowText));
+        // A pane shown large renders its whole picture on the pool, so the window answers.
+        pane->renderLargePicturesWith([](std::function<void()> job) {
+            return runOnWorkPool([job = std::move(job)] {
+                yieldToTheWindow();
+                job();
+            });
+        });
         panes_[n] = pane;
     }
     pane(Graph::trajectory)->enableMarker();
