@@ -139,10 +139,12 @@ struct Quadratic final : Flight {
 
     // Without keepStates only the launch is kept besides the top and the landing: at() would
     // integrate from the launch, slower and to other last bits than with the states kept.
-    Quadratic(const Launch& l, bool keepStates) : Quadratic(l, keepStates, flightTimeScale(l)) {}
+    // Past the horizon (s) the flight is not followed: one still in the air then has no landing.
+    Quadratic(const Launch& l, bool keepStates, double horizon)
+        : Quadratic(l, keepStates, horizon, flightTimeScale(l)) {}
 
 private:
-    Quadratic(const Launch& l, bool keepStates, double timeScale)
+    Quadratic(const Launch& l, bool keepStates, double horizon, double timeScale)
         : ode_({l.tau, l.Vp1, l.R2}, l.speed, timeScale) {
         const Vec start{0, l.h0, l.vx0, l.vy0};
         auto keep = [this, keepStates](double t, const Vec& s) {
@@ -193,7 +195,7 @@ private:
                 return;
             }
             keep(ode_.toSeconds(t1), s1);
-            if (tooStiff && topFound)
+            if ((tooStiff && topFound) || ode_.toSeconds(t1) >= horizon)
                 return;
         }
     }
@@ -219,6 +221,9 @@ public:
         ode_.integrateTimes(s, from, std::vector<double>(later, times.end()), [&](const Vec& v) {
             out.push_back({times[out.size()], v[0], v[1], v[2], v[3]});
         });
+        constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+        while (out.size() < times.size()) // given up: too stiff to follow that far
+            out.push_back({times[out.size()], nan, nan, nan, nan});
         return out;
     }
 
@@ -249,7 +254,8 @@ struct ExactFlight::Impl {
 
 namespace {
 
-std::unique_ptr<Flight> flightOf(const Inputs& inputs, ModelKind model, bool keepStates) {
+std::unique_ptr<Flight> flightOf(const Inputs& inputs, ModelKind model, bool keepStates,
+                                 double horizon = std::numeric_limits<double>::infinity()) {
     const Launch l = launchOf(inputs);
     switch (model) {
     case ModelKind::vacuum:
@@ -257,7 +263,7 @@ std::unique_ptr<Flight> flightOf(const Inputs& inputs, ModelKind model, bool kee
     case ModelKind::linear:
         return std::make_unique<Linear>(l);
     case ModelKind::quadratic:
-        return std::make_unique<Quadratic>(l, keepStates);
+        return std::make_unique<Quadratic>(l, keepStates, horizon);
     case ModelKind::common:
         break;
     }
@@ -268,6 +274,9 @@ std::unique_ptr<Flight> flightOf(const Inputs& inputs, ModelKind model, bool kee
 
 ExactFlight::ExactFlight(const Inputs& inputs, ModelKind model)
     : impl_(std::make_unique<Impl>(Impl{flightOf(inputs, model, true)})) {}
+
+ExactFlight::ExactFlight(const Inputs& inputs, ModelKind model, double horizon)
+    : impl_(std::make_unique<Impl>(Impl{flightOf(inputs, model, true, horizon)})) {}
 
 ExactFlight::~ExactFlight() = default;
 ExactFlight::ExactFlight(ExactFlight&&) noexcept = default;
@@ -314,6 +323,14 @@ Landing ExactFlight::landing() const {
 
 Top ExactFlight::top() const {
     return impl_->flight->top;
+}
+
+std::vector<State> statesOnFlight(const Inputs& inputs, ModelKind model,
+                                  const std::vector<double>& times) {
+    double last = 0;
+    for (const double t : times)
+        last = std::isnan(t) ? last : std::max(last, t);
+    return ExactFlight(inputs, model, last).onFlight(times);
 }
 
 FlightEnds flightEnds(const Inputs& inputs, ModelKind model) {

@@ -36,6 +36,9 @@ class ExactFlight {
 public:
     // model: vacuum, linear or quadratic. The inputs are those the throw pipeline computes with.
     ExactFlight(const Inputs& inputs, ModelKind model);
+    // The same flight followed only until `horizon` (s): one still in the air then has no
+    // landing, and maybe no top. The states up to the horizon are the same to the last bit.
+    ExactFlight(const Inputs& inputs, ModelKind model, double horizon);
     ~ExactFlight();
     ExactFlight(ExactFlight&&) noexcept;
     ExactFlight& operator=(ExactFlight&&) noexcept;
@@ -54,6 +57,12 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// ExactFlight(inputs, model).onFlight(times), with the flight followed no further than the
+// latest time: a trial of a fit whose ball floats or sinks for ever costs no more than the
+// points' span, instead of the stepper's whole allowance.
+std::vector<State> statesOnFlight(const Inputs& inputs, ModelKind model,
+                                  const std::vector<double>& times);
 
 // The top and the landing of one model's flight.
 struct FlightEnds {

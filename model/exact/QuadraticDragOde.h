@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace model::exact {
@@ -99,16 +100,24 @@ public:
         return std::isfinite(scale) && scale > 0 ? std::min(scale, 1.0) / 100 : 1e-3;
     }
 
-    // Moves s from time `from` to time `to` (seconds, either way).
+    // Moves s from time `from` to time `to` (seconds, either way); after maxSteps steps it gives
+    // up and s is not a number.
     void integrate(Vec& s, double from, double to) const {
         if (from == to)
             return;
         const double h = firstStep(s);
-        boost::numeric::odeint::integrate_adaptive(controlledStepper(), system, s, toUnit(from),
-                                                   toUnit(to), to > from ? h : -h);
+        StepAllowance allowance;
+        try {
+            boost::numeric::odeint::integrate_adaptive(
+                controlledStepper(), system, s, toUnit(from), toUnit(to), to > from ? h : -h,
+                [&allowance](const Vec&, double) { allowance(); });
+        } catch (const TooManySteps&) {
+            s.fill(std::numeric_limits<double>::quiet_NaN());
+        }
     }
 
-    // The states at ascending times (seconds) after from, starting from s at `from`, in order.
+    // The states at ascending times (seconds) after from, starting from s at `from`, in order;
+    // after maxSteps steps in all it gives up and the later times are not observed.
     template <class Observe>
     void integrateTimes(Vec s, double from, const std::vector<double>& times,
                         Observe observe) const {
@@ -120,17 +129,36 @@ public:
         for (const double t : times)
             all.push_back(toUnit(t));
         bool first = true;
-        boost::numeric::odeint::integrate_times(denseStepper(), system, s, all.begin(), all.end(),
-                                                firstStep(s), [&](const Vec& v, double) {
-                                                    if (!first)
-                                                        observe(v);
-                                                    first = false;
-                                                });
+        try {
+            boost::numeric::odeint::integrate_times(
+                denseStepper(), system, s, all.begin(), all.end(), firstStep(s),
+                [&](const Vec& v, double) {
+                    if (!first)
+                        observe(v);
+                    first = false;
+                },
+                StepAllowance());
+        } catch (const TooManySteps&) {
+            // The times not reached are left unobserved.
+        }
     }
 
     System system;
 
 private:
+    struct TooManySteps {};
+    // Counts every step of one integration and gives up after maxSteps (odeint's own checker
+    // counts only the steps between two observed times): a stiff flight followed past where it
+    // was given up would otherwise hold its caller for hours.
+    struct StepAllowance {
+        long left = maxSteps;
+        void reset() {}
+        void operator()() {
+            if (left-- <= 0)
+                throw TooManySteps{};
+        }
+    };
+
     ScaledErrorChecker checker_{};
 };
 

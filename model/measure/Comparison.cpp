@@ -30,7 +30,7 @@ double rmsResidual(const std::vector<Point>& points, const Inputs& inputs, Model
     times.reserve(points.size());
     for (const Point& p : points)
         times.push_back(p.t);
-    const auto states = exact::ExactFlight(inputs, model).onFlight(times);
+    const auto states = exact::statesOnFlight(inputs, model, times);
     double sum = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double dx = states[i].x - points[i].x, dy = states[i].y - points[i].y;

@@ -119,7 +119,7 @@ void FitTarget::residuals(const std::vector<double>& u, double* out, std::size_t
     }
     std::vector<exact::State> states;
     try {
-        states = exact::ExactFlight(inputs(u), model).onFlight(times);
+        states = exact::statesOnFlight(inputs(u), model, times);
     } catch (const std::exception&) {
         states.clear();
     }

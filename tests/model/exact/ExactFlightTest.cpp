@@ -135,6 +135,31 @@ TEST(ExactFlight, TooStiffAFlightHasItsTopAndNoLanding) {
     EXPECT_NEAR(quadratic.top().t / ExactFlight(in, ModelKind::linear).top().t, 1, 1e-6);
     EXPECT_FALSE(exactValue(Quantity::Xmax2, in));
     EXPECT_TRUE(std::isnan(reynoldsNumbers(in).end2));
+    // Past where it was given up its states are not numbers, at once: stepping on in nanoseconds
+    // held a fit of such a trial for hours.
+    const std::vector<State> later = statesOnFlight(in, ModelKind::quadratic, {0.01, 0.2});
+    ASSERT_EQ(later.size(), 2U);
+    EXPECT_TRUE(std::isnan(later[0].y) && std::isnan(later[1].x));
+    EXPECT_TRUE(std::isnan(quadratic.at(0.2).y));
+}
+
+// A flight followed only as far as the points' latest time gives their states to the last bit:
+// a ball that rises for ever, one that lands before the last point, one that lands after it.
+TEST(ExactFlight, StatesOnFlightAreTheWholeFlightsOwn) {
+    const std::vector<double> times{-0.1, 0, 0.05, 0.3, 0.7, 1.4};
+    for (const Inputs& in :
+         {Inputs{0.5, 3, 30, 0.05, 500, 1000, 0.001}, Inputs{0.5, 3, 30, 0.4, 7800, 1000, 0.001006},
+          Inputs{20, 3, 30, 0.05, 1200, 1000, 1.5}}) {
+        const std::vector<State> bounded = statesOnFlight(in, ModelKind::quadratic, times);
+        const std::vector<State> whole = ExactFlight(in, ModelKind::quadratic).onFlight(times);
+        ASSERT_EQ(bounded.size(), whole.size());
+        for (std::size_t i = 0; i < times.size(); ++i)
+            for (const auto& [a, b] : {std::pair{bounded[i].x, whole[i].x},
+                                       {bounded[i].y, whole[i].y},
+                                       {bounded[i].vx, whole[i].vx},
+                                       {bounded[i].vy, whole[i].vy}})
+                EXPECT_EQ(a, b) << in.rho << " at " << times[i];
+    }
 }
 
 // The ends found without keeping the states are the flight's own, to the last bit: a long
