@@ -595,7 +595,7 @@
         const bytes = new Uint8Array(await file.slice(0, maxTableBytes + 1).arrayBuffer());
         const r = JSON.parse(page.previewMeasurements(bytes, file.name));
         if (r.problem) { await showBox(r.title, r.problem); return; }
-        importOpener = document.activeElement;
+        if ($('importBack').hidden) importOpener = document.activeElement;
         $('importTitle').textContent = r.title;
         $('importObject').textContent = r.object;
         $('importObject').hidden = !r.object;
