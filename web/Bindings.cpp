@@ -21,6 +21,7 @@
 #include "ui/tools/KeptThrowDrawing.h"
 #include "web/FitJson.h"
 #include "web/PageComparison.h"
+#include "web/PageImport.h"
 #include "web/PageMeasurements.h"
 
 #include <emscripten/bind.h>
@@ -462,10 +463,10 @@ public:
 
     // ---- measured points and their fit ----
 
-    // A measured table's bytes, read with the columns and units the table names (as the
-    // window's import guesses them): its points replace those shown, with the panes drawn
-    // again; or the box that says why not.
-    std::string openMeasurements(const std::string& bytes, const std::string& fileName) {
+    // A measured table's bytes for the import dialog: its preview with the settings the
+    // window's dialog would preselect and their count (PageImport), or the box that says why
+    // the table cannot be read.
+    std::string previewMeasurements(const std::string& bytes, const std::string& fileName) {
         const char* title = "Измерения";
         if (bytes.size() > model::measure::maxTableBytes)
             return message(
@@ -473,17 +474,35 @@ public:
                                          {fileName, model::measure::oversizedTableText(fileName)}),
                        title)
                 .dump();
-        model::measure::ImportResult read = model::measure::importDetected(bytes, {}, fileName);
-        if (!read.measurements)
-            return message(model::translated("«%1» не прочитан: %2", {fileName, read.error}), title)
+        Json preview = import_.open(bytes, fileName);
+        if (preview.contains("problem"))
+            return message(model::translated("«%1» не прочитан: %2",
+                                             {fileName, preview["problem"].get<std::string>()}),
+                           title)
                 .dump();
-        session_.setMeasurements(std::move(*read.measurements));
-        measured_.follow();
+        return preview.dump();
+    }
+    std::string countMeasurements(const std::string& settings, bool guessVertical) {
+        return import_.count(Json::parse(settings), guessVertical).dump();
+    }
+    // The dialog's table read with the settings chosen: its points replace those shown, with
+    // the panes drawn again; or the box that says why not.
+    std::string openMeasurements(const std::string& settings) {
+        std::string problem;
+        const std::string fileName = import_.source();
+        auto read = import_.take(Json::parse(settings), problem);
+        if (!read)
+            return message(model::translated("«%1» не прочитан: %2", {fileName, problem}),
+                           "Измерения")
+                .dump();
+        session_.setMeasurements(std::move(*read));
+        followPoints();
         return redraw();
     }
+    void cancelMeasurements() { import_.close(); }
     std::string removeMeasurements() {
         session_.setMeasurements(std::nullopt);
-        measured_.follow();
+        followPoints();
         return redraw();
     }
 
@@ -588,6 +607,11 @@ private:
         }
         return false;
     }
+    // New points, or none: drawn from now on, their distances worked out again.
+    void followPoints() {
+        measured_.follow();
+        distances_.reset();
+    }
     static bool sameInputs(const model::Inputs& a, const model::Inputs& b) {
         return a.h0 == b.h0 && a.v0 == b.v0 && a.alphaDeg == b.alphaDeg && a.d == b.d &&
                a.rho == b.rho && a.rho0 == b.rho0 && a.eta == b.eta && a.cd == b.cd;
@@ -604,7 +628,7 @@ private:
         flying_ = false;
         run_.forgetShown();
         comparison_.follow();
-        measured_.follow();
+        followPoints();
         recompute();
         redrawVelocityPanes();
         return {};
@@ -667,6 +691,7 @@ private:
     session::Session session_;
     web::PageComparison comparison_{session_};
     web::PageMeasurements measured_{session_};
+    web::PageImport import_;      // the table of the import dialog while it is open
     ui::UnderlayStack underlays_; // the kept throws, then the measured points
     // The models' distances from the points, and the inputs they were computed at.
     std::optional<std::pair<model::Inputs, model::measure::ModelDistances>> distances_;
@@ -789,7 +814,10 @@ EMSCRIPTEN_BINDINGS(ballflight) {
         .function("recover", &Page::recover)
         .function("graphPicture", &Page::graphPicture)
         .function("graphData", &Page::graphData)
+        .function("previewMeasurements", &Page::previewMeasurements)
+        .function("countMeasurements", &Page::countMeasurements)
         .function("openMeasurements", &Page::openMeasurements)
+        .function("cancelMeasurements", &Page::cancelMeasurements)
         .function("removeMeasurements", &Page::removeMeasurements)
         .function("measurements", &Page::measurements)
         .function("fitRequest", &Page::fitRequest)

@@ -244,12 +244,27 @@ test('a measured table: its panel, a fit in a worker as the report tool\'s, a re
     // The tennis ball's air, then its ball and throw: the fit starts near it, as in the report.
     const inputs = { rho0: '1.2', eta: '0.0000182', d: '0.067', rho: '370', h0: '1.2', v0: '8', angle: '35' };
     for (const [key, text] of Object.entries(inputs)) await type(page, key, text);
+    // The import dialog shows the columns and units the table names («см»), with their count;
+    // Enter opens the points.
     await page.setInputFiles('#measureFile', table);
+    await page.locator('#import').waitFor();
+    assert.equal(await page.textContent('#importTitle'), 'Измерения: tennis-ball.tsv');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'importMotion');
+    assert.deepEqual(await page.$$eval('#importForm select', (s) => s.map((x) => x.selectedIndex)),
+                     [0, 0, 1, 2, 1, 0, 0]);
+    const guessed = await page.textContent('#importCount');
+    await page.addScriptTag({ content: axeSource });
+    const seriousFindings = () => page.evaluate(async () => (await window.axe.run()).violations
+        .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+        .map((v) => v.id + ': ' + v.nodes.map((n) => n.target.join(' ')).join(', ')));
+    assert.deepEqual(await seriousFindings(), []);
+    await page.keyboard.press('Enter');
     await page.locator('#measured').waitFor();
     const texts = await fieldTexts(page);
     const args = texts.flatMap((t, i) => [reportOptions[i], t.trim()]).concat(['--data', table]);
     const tool = (extra = []) => JSON.parse(execFileSync(report, args.concat(extra), { encoding: 'utf8' }));
     const data = tool().data;
+    assert.equal(guessed, `Будет прочитано точек: ${data.points}, пропущено строк: ${data.skipped}`);
     assert.equal(await page.textContent('#measuredCounts'),
                  `Точек: ${data.points}, пропущено строк: ${data.skipped}`);
     assert.equal(await page.textContent('#measuredSource'), 'Источник: tennis-ball.tsv');
@@ -310,6 +325,21 @@ test('a measured table: its panel, a fit in a worker as the report tool\'s, a re
     assert.match(await boxText(page), /«empty\.txt» не прочитан: \S/);
     await closeBox(page);
     assert.equal(await page.textContent('#measured'), counts);
+    // Escape cancels the dialog and the points stay; «мм» reads them as the report tool's
+    // --units mm,s (the fit's inputs typed back).
+    await page.setInputFiles('#measureFile', table);
+    await page.selectOption('#importLength', { index: 2 });
+    assert.equal(await page.textContent('#importCount'), guessed);
+    await page.keyboard.press('Escape');
+    await page.locator('#importBack').waitFor({ state: 'hidden' });
+    assert.equal(await page.textContent('#measured'), counts);
+    await page.setInputFiles('#measureFile', table);
+    await page.selectOption('#importLength', { index: 2 });
+    await page.click('#importOpen');
+    for (const [key, text] of Object.entries(inputs)) await type(page, key, text);
+    const mm = tool(['--units', 'mm,s']).data;
+    // The linear model's distance: the fit has changed Cd, which the tool is not given.
+    assert.equal(await page.textContent('#measured1'), `Fc~v: ${mm.rms.linear.toFixed(4)} м`);
     await page.click('#measuredRemove');
     assert.ok(await page.locator('#measured').isHidden());
     assert.deepEqual(errors, []);

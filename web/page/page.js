@@ -587,13 +587,99 @@
     // ---- measured points and their fit ----------------------------------------------------
     // Tables are read whole up to the model's limit plus a byte, so that it names a larger one.
     const maxTableBytes = 64 * 1024 * 1024;
+    // A table opens in the import dialog, the window's: the module keeps it while the dialog
+    // is open, shows its first rows with the settings the window would preselect, counts the
+    // points again at each change, and reads them with the settings chosen at «Открыть».
+    let importOpener = null;
     async function openMeasurements(file) {
         const bytes = new Uint8Array(await file.slice(0, maxTableBytes + 1).arrayBuffer());
+        const r = JSON.parse(page.previewMeasurements(bytes, file.name));
+        if (r.problem) { await showBox(r.title, r.problem); return; }
+        if ($('importBack').hidden) importOpener = document.activeElement;
+        $('importTitle').textContent = r.title;
+        $('importObject').textContent = r.object;
+        $('importObject').hidden = !r.object;
+        const table = $('importPreview');
+        table.textContent = '';
+        const head = table.createTHead().insertRow();
+        for (const name of r.columns) {
+            const th = document.createElement('th');
+            th.scope = 'col';
+            th.textContent = name;
+            head.appendChild(th);
+        }
+        const body = table.createTBody();
+        for (const cells of r.rows) {
+            const row = body.insertRow();
+            r.columns.forEach((_, c) => { row.insertCell().textContent = cells[c] ?? ''; });
+        }
+        for (const id of ['importT', 'importX', 'importY']) {
+            $(id).textContent = '';
+            for (const name of r.columns) $(id).add(new Option(name));
+        }
+        showImportCount(r, true);
+        $('importBack').hidden = false;
+        $('importMotion').focus();
+    }
+    const importBoxes = { motion: 'importMotion', t: 'importT', x: 'importX', y: 'importY',
+        length: 'importLength', time: 'importTime' };
+    function importSettings() {
+        const s = { axisDown: $('importAxis').selectedIndex === 1, ground: $('importGround').checked };
+        for (const [key, id] of Object.entries(importBoxes)) s[key] = $(id).selectedIndex;
+        return s;
+    }
+    // A count and the settings it read: all of them shown when the dialog opens, afterwards
+    // only the way and zero of a vertical column (guessed when it is chosen).
+    function showImportCount(r, all) {
+        if (all) for (const [key, id] of Object.entries(importBoxes)) $(id).selectedIndex = r.settings[key];
+        $('importAxis').selectedIndex = r.settings.axisDown ? 1 : 0;
+        $('importGround').checked = r.settings.ground;
+        const motion = $('importMotion').selectedIndex;
+        $('importT').disabled = motion === 2;
+        $('importX').disabled = motion === 1;
+        $('importAxis').disabled = motion !== 1;
+        $('importCount').textContent = r.count;
+        $('importOpen').disabled = !r.ok;
+    }
+    function recountImport(e) {
+        const guess = e.target.id === 'importMotion' && e.target.selectedIndex === 1;
+        showImportCount(JSON.parse(page.countMeasurements(JSON.stringify(importSettings()), guess)), false);
+    }
+    function closeImport() {
+        $('importBack').hidden = true;
+        if (importOpener && importOpener.isConnected) importOpener.focus();
+    }
+    function cancelImport() {
+        page.cancelMeasurements();
+        closeImport();
+    }
+    async function importChosen() {
+        if ($('importOpen').disabled) return;
+        const settings = JSON.stringify(importSettings());
+        closeImport();
         for (const i of [...dirty]) await commit(i);
-        const json = page.openMeasurements(bytes, file.name);
+        const json = page.openMeasurements(settings);
         const r = JSON.parse(json);
         if (r.problem) { await showBox(r.title, r.problem); return; }
         pointsChanged(json);
+    }
+    function showImportTexts() {
+        const choices = {
+            importMotion: ['бросок (t, x, y)', 'вертикальное движение (t и y)', 'траектория без времени (x, y)'],
+            importLength: ['м', 'см', 'мм'], importTime: ['с', 'мс'],
+            importAxis: ['вверх (высота)', 'вниз (растёт при падении)'],
+        };
+        for (const [id, texts] of Object.entries(choices)) {
+            const box = $(id), chosen = Math.max(box.selectedIndex, 0);
+            box.textContent = '';
+            for (const t of texts) box.add(new Option(tr(t)));
+            box.selectedIndex = chosen;
+        }
+        const captions = { importMotionTitle: 'Что измерено:', importTTitle: 'Столбец t:',
+            importXTitle: 'Столбец x:', importYTitle: 'Столбец y:', importLengthTitle: 'Единица длины:',
+            importTimeTitle: 'Единица времени:', importAxisTitle: 'Столбец положения направлен:',
+            importGroundText: 'земля — самая низкая точка', importOpen: 'Открыть', importCancel: 'Отмена' };
+        for (const [id, text] of Object.entries(captions)) $(id).textContent = tr(text);
     }
     async function measureChosen() {
         const input = $('measureFile'), file = input.files[0];
@@ -784,13 +870,32 @@
     }
     // Escape closes the dialog; Tab goes round its controls.
     document.addEventListener('keydown', (e) => {
-        if (boxOpen || $('fitBack').hidden) return;
+        if (boxOpen || $('fitBack').hidden || !$('importBack').hidden) return;
         if (e.key === 'Escape') { e.preventDefault(); closeFit(); return; }
         if (e.key !== 'Tab') return;
         // A group of radio buttons is one stop, at its chosen button.
         const chosen = document.querySelector('input[name=fitModel]:checked');
         const stops = [...$('fit').querySelectorAll('button, input')].filter((x) => !x.disabled &&
             !(x.name === 'fitModel' && chosen && x !== chosen));
+        const at = stops.indexOf(document.activeElement);
+        if (e.shiftKey ? at <= 0 : at === stops.length - 1) {
+            e.preventDefault();
+            stops[e.shiftKey ? stops.length - 1 : 0].focus();
+        }
+    });
+    // Escape cancels the import, Enter opens the table (but for «Отмена», which it presses);
+    // Tab goes round the dialog's controls.
+    document.addEventListener('keydown', (e) => {
+        if (boxOpen || $('importBack').hidden) return;
+        if (e.key === 'Escape') { e.preventDefault(); cancelImport(); return; }
+        if (e.key === 'Enter' && document.activeElement !== $('importCancel')) {
+            e.preventDefault();
+            importChosen();
+            return;
+        }
+        if (e.key !== 'Tab') return;
+        const stops = [...$('import').querySelectorAll('#importRows, button, input, select')]
+            .filter((x) => !x.disabled);
         const at = stops.indexOf(document.activeElement);
         if (e.shiftKey ? at <= 0 : at === stops.length - 1) {
             e.preventDefault();
@@ -804,7 +909,7 @@
     document.addEventListener('drop', (e) => {
         e.preventDefault();
         const file = e.dataTransfer && e.dataTransfer.files[0];
-        if (!file || boxOpen) return;
+        if (!file || boxOpen || !$('importBack').hidden) return;
         if (/\.ballflight$/i.test(file.name)) openLesson(file);
         else openMeasurements(file);
     });
@@ -858,6 +963,7 @@
         showLegend();
         showMeasured();
         showFitTexts();
+        showImportTexts();
     }
 
     $('run').addEventListener('click', run);
@@ -881,9 +987,12 @@
         $(id).addEventListener('click', act);
     $('lessonFile').addEventListener('change', openChosen);
     $('measureFile').addEventListener('change', measureChosen);
+    for (const id of [...Object.values(importBoxes), 'importAxis', 'importGround'])
+        $(id).addEventListener('change', recountImport);
     for (const [id, act] of [['measureOpen', () => $('measureFile').click()], ['measuredFit', openFit],
         ['measuredRemove', removeMeasurements], ['fitRun', startFit], ['fitCancel', cancelFit],
-        ['fitApply', applyFit], ['fitClose', closeFit]])
+        ['fitApply', applyFit], ['fitClose', closeFit], ['importOpen', importChosen],
+        ['importCancel', cancelImport]])
         $(id).addEventListener('click', act);
     // The help menu's boxes, in the language shown when one opens.
     for (const id of ['authors', 'about', 'registration'])
@@ -910,7 +1019,7 @@
     $('hscroll').addEventListener('input', scale);
     $('vscroll').addEventListener('input', scale);
     document.addEventListener('keydown', (e) => {
-        if (boxOpen || !$('fitBack').hidden) return;
+        if (boxOpen || !$('fitBack').hidden || !$('importBack').hidden) return;
         if (e.key === 'F11') { e.preventDefault(); toggleFullScreen(); return; }
         if (e.key !== ' ' || !(clock || paused)) return;
         e.preventDefault();
